@@ -1,0 +1,8 @@
+// Everything of the platform stand-in, for the library's sources.
+#pragma once
+
+#include "wintypes.h"
+#include "vyrdiag.h"
+#include "gbk.h"
+#include "cstring.h"
+#include "object.h"

@@ -1,0 +1,22 @@
+// A small host: sets up what the library needs and drives it as an application would,
+// writing what the library produces to an output folder.
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "vyr_version.h"
+
+extern "C" const char* VyrUIVersion();
+
+int main(int argc, char** argv)
+{
+    std::string outDir = "samplehost-out";
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "--out") == 0 && i + 1 < argc)
+            outDir = argv[++i];
+
+    std::printf("Vyr user-interface library %s\n", VyrUIVersion());
+    std::printf("output folder: %s\n", outDir.c_str());
+    std::printf("built so far: platform stand-in (strings, collections, runtime classes, files and archives)\n");
+    return 0;
+}
