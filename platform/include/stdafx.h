@@ -6,3 +6,4 @@
 #include "gbk.h"
 #include "cstring.h"
 #include "object.h"
+#include "gdi.h"

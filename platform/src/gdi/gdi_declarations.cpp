@@ -1,0 +1,2 @@
+// Compiles the drawing declarations on their own.
+#include "gdi.h"
