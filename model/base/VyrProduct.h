@@ -1,0 +1,30 @@
+// Edition queries of the common library. This build is one fixed edition: the spatial
+// edition with the general dialog templates (neither the Kel 3-D nor the Dov 2-D variant)
+// and the customer extension (IsUl_BRX), so that every template and projection of the 3-D
+// product is reachable and the property query offers every object kind.
+#pragma once
+
+#include "stdafx.h"
+
+class CVyrProduct
+{
+public:
+    static CVyrProduct& Inst();
+
+    CVyrProduct(const CVyrProduct&) = default;
+    CVyrProduct& operator=(const CVyrProduct&) = default;
+    virtual ~CVyrProduct();
+
+    int Is2D() const { return m_dim == 2; }
+    int Is3D() const { return m_dim == 3; }
+    int IsDov2D() const { return m_variant == Dov2D; }
+    int IsKel3D() const { return m_variant == Kel3D; }
+    int IsUl_BRX() const { return m_variant == UlBRX; }
+
+private:
+    enum { General = 0, Dov2D = 1, Kel3D = 2, UlBRX = 3 };
+    CVyrProduct(int dim, int variant) : m_dim(dim), m_variant(variant) {}
+
+    std::int32_t m_dim;
+    std::int32_t m_variant;
+};

@@ -1,0 +1,4 @@
+// Material records of the material library.
+#pragma once
+
+#include "model/material/MaterialBase.h"
