@@ -1,0 +1,7 @@
+// The report writer and the small common services: COutput with its manipulators, CReal,
+// CVersion and CVersionManager.
+#pragma once
+
+#include "model/output/coutput.h"
+#include "model/output/creal.h"
+#include "model/output/version.h"

@@ -1,0 +1,7 @@
+#include "model/output/output_impl.h"
+
+namespace vyr::output {
+
+std::shared_ptr<Document> MakeRichEditDocument(CWnd* /*pWnd*/) { return nullptr; }
+
+} // namespace vyr::output

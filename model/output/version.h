@@ -1,0 +1,66 @@
+// Version records. The inner version is the project's own version from the build.
+#pragma once
+
+#include <map>
+
+#include "stdafx.h"
+
+class CVersion
+{
+public:
+    CVersion() = default;
+    CVersion(DWORD major, DWORD minor, DWORD patch, DWORD build)
+        : m_dwMajor(major), m_dwMinor(minor), m_dwPatch(patch), m_dwBuild(build)
+    {
+    }
+    CVersion(const CVersion& v) = default;
+    ~CVersion();
+
+    CVersion& operator=(const CVersion& v)
+    {
+        m_dwMajor = v.m_dwMajor;
+        m_dwMinor = v.m_dwMinor;
+        m_dwPatch = v.m_dwPatch;
+        m_dwBuild = v.m_dwBuild;
+        return *this;
+    }
+
+    // "major.minor.patch", with ".build" when the build number is not 0.
+    CString GetVersion() const;
+
+    DWORD m_dwMajor = 0;
+    DWORD m_dwMinor = 0;
+    DWORD m_dwPatch = 0;
+    DWORD m_dwBuild = 0;
+};
+
+class CVersionManager
+{
+public:
+    CVersionManager();
+    CVersionManager(const CVersionManager& m)
+        : m_verInner(m.m_verInner), m_verProduct(m.m_verProduct), m_mapModule(m.m_mapModule),
+          m_mapFile(m.m_mapFile)
+    {
+    }
+    CVersionManager& operator=(const CVersionManager& m)
+    {
+        m_verInner = m.m_verInner;
+        m_verProduct = m.m_verProduct;
+        m_mapModule = m.m_mapModule;
+        m_mapFile = m.m_mapFile;
+        return *this;
+    }
+
+    // The one version manager of the process.
+    static CVersionManager& Inst();
+
+    // The version printed by the report headers.
+    CVersion GetInnerVersion() const { return m_verInner; }
+
+private:
+    CVersion m_verInner;
+    CVersion m_verProduct;
+    std::map<CString, CVersion> m_mapModule;
+    std::map<CString, CVersion> m_mapFile;
+};
