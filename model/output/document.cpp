@@ -104,12 +104,16 @@ void AppendRtfText(std::string& out, std::string_view utf8)
         if (cp >= 0x10000) {
             // Outside the BMP: a surrogate pair, each unit with a two-byte fallback.
             const char32_t v = cp - 0x10000;
+            out += '{';
             AppendUnicodeUnit(out, 0xD800 + (unsigned)(v >> 10));
             out += "??";
             AppendUnicodeUnit(out, 0xDC00 + (unsigned)(v & 0x3FF));
-            out += "??";
+            out += "??}";
             continue;
         }
+        // One group per character: some readers carry a lead-byte state from one GBK
+        // fallback into the next \u and misread the text; a group boundary resets it.
+        out += '{';
         AppendUnicodeUnit(out, (unsigned)cp);
         const std::uint32_t g = GbkPair(cp);
         if (g != 0) {
@@ -118,6 +122,7 @@ void AppendRtfText(std::string& out, std::string_view utf8)
         } else {
             out += "??"; // the fallback must be two bytes, matching \uc2
         }
+        out += '}';
     }
 }
 

@@ -1,0 +1,75 @@
+// CReal's tolerance rule and the version records.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "model/output/output.h"
+#include "vyr_version.h"
+
+namespace {
+
+struct RealCase
+{
+    double a, b;
+    bool eq, lt, gt;
+};
+
+TEST(CReal, ComparisonsFollowTheToleranceRule)
+{
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const RealCase cases[] = {
+        {0.0, 0.0, true, false, false},
+        {0.0, 5e-7, true, false, false},       // absolute tolerance near zero
+        {0.0, 2e-6, false, true, false},
+        {1e6, 1e6 + 0.5, true, false, false},  // relative tolerance for large values
+        {1e6, 1e6 + 2.0, false, true, false},
+        {-3.0, -3.0000004, true, false, false},
+        {-3.0, -3.1, false, false, true},
+        {0.1 + 0.2, 0.3, true, false, false},
+        {nan, 1.0, false, false, false},
+        {nan, nan, false, false, false},
+    };
+    for (const RealCase& c : cases) {
+        const CReal a(c.a), b(c.b);
+        SCOPED_TRACE(testing::Message() << c.a << " vs " << c.b);
+        EXPECT_EQ(a == b, c.eq);
+        EXPECT_EQ(a < b, c.lt);
+        EXPECT_EQ(a > b, c.gt);
+        EXPECT_EQ(a <= b, c.lt || c.eq);
+        EXPECT_EQ(a >= b, c.gt || c.eq);
+        EXPECT_EQ(a != b, c.lt || c.gt);
+        EXPECT_EQ(a > c.b, c.gt);
+        EXPECT_EQ(a <= c.b, c.lt || c.eq);
+    }
+}
+
+TEST(CReal, Arithmetic)
+{
+    CReal a(2.5);
+    a += CReal(1.0);
+    a -= CReal(0.5);
+    EXPECT_DOUBLE_EQ(a.toD(), 3.0);
+    EXPECT_DOUBLE_EQ((a - CReal(4.0)).toD(), -1.0);
+    a = 7.0;
+    EXPECT_DOUBLE_EQ(a.toD(), 7.0);
+    CReal b;
+    EXPECT_DOUBLE_EQ(b.toD(), 0.0);
+    b = a;
+    EXPECT_TRUE(b == CReal(7.0));
+}
+
+TEST(CVersion, InnerVersionIsTheBuildsVersion)
+{
+    const CVersion v = CVersionManager::Inst().GetInnerVersion();
+    EXPECT_EQ(v.GetVersion(), CString(VYR_VERSION_STRING));
+    EXPECT_EQ(&CVersionManager::Inst(), &CVersionManager::Inst());
+    CVersionManager copy(CVersionManager::Inst());
+    EXPECT_EQ(copy.GetInnerVersion().GetVersion(), CString(VYR_VERSION_STRING));
+    EXPECT_EQ(CVersion(2, 1, 0, 7).GetVersion(), CString("2.1.0.7"));
+    CVersion w;
+    w = CVersion(1, 2, 3, 0);
+    EXPECT_EQ(w.GetVersion(), CString("1.2.3"));
+}
+
+} // namespace
