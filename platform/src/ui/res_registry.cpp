@@ -1,0 +1,118 @@
+// The library's own resources: where the scripts are, reading them once, and the lookups
+// that dialogs, controls and drawing objects use.
+#include "resources.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <mutex>
+#include <unistd.h>
+
+#include "vyrdiag.h"
+
+namespace vyr {
+
+namespace {
+
+std::mutex g_mutex;
+std::string g_dirOverride;
+std::unique_ptr<ResourceSet> g_set;
+// Sets replaced by VyrSetResourceDir stay alive: templates handed out keep pointing into them.
+std::vector<std::unique_ptr<ResourceSet>> g_retired;
+
+std::string ExeDir()
+{
+    std::error_code ec;
+    std::filesystem::path p = std::filesystem::read_symlink("/proc/self/exe", ec);
+    return ec ? std::string() : p.parent_path().string();
+}
+
+std::string ResourceDirLocked()
+{
+    if (!g_dirOverride.empty()) return g_dirOverride;
+    if (const char* env = std::getenv("VYR_RESOURCE_DIR"); env && *env) return env;
+#ifdef VYR_DEFAULT_RESOURCE_DIR
+    if (std::filesystem::is_directory(VYR_DEFAULT_RESOURCE_DIR)) return VYR_DEFAULT_RESOURCE_DIR;
+#endif
+    return (std::filesystem::path(ExeDir()) / "resources").string();
+}
+
+ResourceSet& LoadedLocked()
+{
+    if (g_set) return *g_set;
+    auto set = std::make_unique<ResourceSet>();
+    std::filesystem::path dir(ResourceDirLocked());
+    std::string err;
+    std::filesystem::path main = dir / "vyr.rc";
+    if (std::filesystem::exists(main)) {
+        if (!set->ParseFile(main.string(), &err)) VyrFatal(err.c_str(), __FILE__, __LINE__);
+    }
+    std::filesystem::path dialogs = dir / "dialogs";
+    if (std::filesystem::is_directory(dialogs)) {
+        std::vector<std::filesystem::path> files;
+        for (const auto& e : std::filesystem::directory_iterator(dialogs))
+            if (e.is_regular_file() && e.path().extension() == ".rc") files.push_back(e.path());
+        std::sort(files.begin(), files.end());
+        for (const auto& f : files) {
+            // Each template script may include resource.h again; its symbols carry over.
+            ResourceSet one;
+            if (!one.ParseFile(f.string(), &err) || !set->Merge(one, false, &err))
+                VyrFatal(err.c_str(), __FILE__, __LINE__);
+        }
+    }
+    g_set = std::move(set);
+    return *g_set;
+}
+
+} // namespace
+
+void VyrSetResourceDir(const char* path)
+{
+    std::lock_guard<std::mutex> lock(g_mutex);
+    g_dirOverride = path ? path : "";
+    if (g_set) g_retired.push_back(std::move(g_set)); // read again from the new place at the next lookup
+}
+
+CString VyrGetResourceDir()
+{
+    std::lock_guard<std::mutex> lock(g_mutex);
+    return CString(ResourceDirLocked());
+}
+
+const ResourceSet& GetResources()
+{
+    std::lock_guard<std::mutex> lock(g_mutex);
+    return LoadedLocked();
+}
+
+bool AddResourceScriptText(const std::string& text, const std::string& fileName, std::string* error)
+{
+    std::lock_guard<std::mutex> lock(g_mutex);
+    ResourceSet& set = LoadedLocked();
+    ResourceSet one;
+    // Symbols already known (resource.h) are available to the added text.
+    one.ImportSymbols(set);
+    if (!one.ParseText(text, fileName, error)) return false;
+    return set.Merge(one, true, error);
+}
+
+const DialogTemplate* FindDialogTemplate(UINT id) { return GetResources().FindDialog(id); }
+const DialogTemplate* FindDialogTemplate(const char* name) { return GetResources().FindDialog(name); }
+std::vector<CString> FindComboContents(UINT dialogId, int controlId) { return GetResources().FindComboContents(dialogId, controlId); }
+const std::vector<DialogInitEntry>* FindDialogInit(UINT dialogId) { return GetResources().FindDialogInit(dialogId); }
+CString FindResourceFile(ResourceKind kind, UINT id) { return GetResources().FindFile(kind, id); }
+CString FindResourceFile(ResourceKind kind, const char* name) { return GetResources().FindFile(kind, name); }
+
+} // namespace vyr
+
+CString VyrLoadString(UINT id)
+{
+    CString s;
+    vyr::GetResources().FindString(id, s);
+    return s;
+}
+
+BOOL AfxLoadString(UINT id, CString& out)
+{
+    return vyr::GetResources().FindString(id, out) ? TRUE : FALSE;
+}
