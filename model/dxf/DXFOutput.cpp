@@ -22,14 +22,7 @@ struct Pair
 
 const size_t npos = (size_t)-1;
 
-// The window system's paths use backslashes; the files live on a POSIX file system.
-std::string NativePath(const CString& path)
-{
-    std::string s = path.str();
-    for (char& c : s)
-        if (c == '\\') c = '/';
-    return s;
-}
+std::string NativePath(const CString& path) { return VyrMapPath(path.GetString()); }
 
 bool SameNoCase(const std::string& a, const std::string& b)
 {

@@ -1,7 +1,7 @@
 // Drawing layers of the graphics library and the list a drawing finds them in by name.
 #pragma once
 
-#include "model/geometry/VyrPtrList.h"
+#include "stdafx.h"
 
 struct IStream;
 
@@ -32,10 +32,10 @@ private:
     bool m_Show = true;
 };
 
-class CLayerList : public CObject, public CVyrPtrList<CLayer*>
+class CLayerList : public CTypedPtrList<CPtrList, CLayer*>
 {
 public:
-    CLayerList() : CVyrPtrList<CLayer*>(10) {}
+    CLayerList() : CTypedPtrList<CPtrList, CLayer*>(10) {}
     // The first layer of that name (exact match), or null.
     CLayer* GetLayer(const CString& name) const;
 };

@@ -25,9 +25,19 @@ CMaterialBase& CMaterialBase::operator=(const CMaterialBase& m)
     return *this;
 }
 
-IMPLEMENT_DYNCREATE(CMaterialBase, CObject)
+IMPLEMENT_SERIAL(CMaterialBase, CObject, 1)
 
+// Every member in declared order, with the widths of the data model.
 void CMaterialBase::Serialize(CArchive& ar)
 {
-    (void)ar;
+    if (ar.IsStoring()) {
+        ar << (LONG)m_ID << (LONG)m_Type << m_f << m_fv << m_fy << m_E << m_Poisson << m_Expand << m_Density << m_EP
+           << m_Text1 << m_Name;
+    } else {
+        LONG id = 0, type = 0;
+        ar >> id >> type >> m_f >> m_fv >> m_fy >> m_E >> m_Poisson >> m_Expand >> m_Density >> m_EP >> m_Text1 >>
+            m_Name;
+        m_ID = id;
+        m_Type = type;
+    }
 }

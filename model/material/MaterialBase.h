@@ -13,7 +13,7 @@ public:
     CMaterialBase& operator=(const CMaterialBase& m);
     virtual ~CMaterialBase();
     void Serialize(CArchive& ar) override;
-    DECLARE_DYNCREATE(CMaterialBase)
+    DECLARE_SERIAL(CMaterialBase)
 
     int GetID() const { return m_ID; }
     void SetID(int id) { m_ID = id; }
