@@ -1,0 +1,684 @@
+// Window message codes, notification codes and the MSG/NMHDR records, with the values of
+// the public Win32 documentation so that code comparing or storing them keeps its meaning.
+#pragma once
+
+#include "wintypes.h"
+
+struct MSG
+{
+    HWND hwnd;
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+    DWORD time;
+    POINT pt;
+};
+typedef MSG* LPMSG;
+
+struct NMHDR
+{
+    HWND hwndFrom;
+    UINT_PTR idFrom;
+    UINT code;
+};
+typedef NMHDR* LPNMHDR;
+
+// Window messages.
+#define WM_NULL 0x0000
+#define WM_CREATE 0x0001
+#define WM_DESTROY 0x0002
+#define WM_MOVE 0x0003
+#define WM_SIZE 0x0005
+#define WM_ACTIVATE 0x0006
+#define WM_SETFOCUS 0x0007
+#define WM_KILLFOCUS 0x0008
+#define WM_ENABLE 0x000A
+#define WM_SETREDRAW 0x000B
+#define WM_SETTEXT 0x000C
+#define WM_GETTEXT 0x000D
+#define WM_GETTEXTLENGTH 0x000E
+#define WM_PAINT 0x000F
+#define WM_CLOSE 0x0010
+#define WM_QUIT 0x0012
+#define WM_ERASEBKGND 0x0014
+#define WM_SHOWWINDOW 0x0018
+#define WM_SETCURSOR 0x0020
+#define WM_GETMINMAXINFO 0x0024
+#define WM_NEXTDLGCTL 0x0028
+#define WM_DRAWITEM 0x002B
+#define WM_MEASUREITEM 0x002C
+#define WM_SETFONT 0x0030
+#define WM_GETFONT 0x0031
+#define WM_WINDOWPOSCHANGED 0x0047
+#define WM_NOTIFY 0x004E
+#define WM_HELP 0x0053
+#define WM_CONTEXTMENU 0x007B
+#define WM_NCCREATE 0x0081
+#define WM_NCDESTROY 0x0082
+#define WM_GETDLGCODE 0x0087
+#define WM_KEYDOWN 0x0100
+#define WM_KEYUP 0x0101
+#define WM_CHAR 0x0102
+#define WM_SYSKEYDOWN 0x0104
+#define WM_INITDIALOG 0x0110
+#define WM_COMMAND 0x0111
+#define WM_SYSCOMMAND 0x0112
+#define WM_TIMER 0x0113
+#define WM_HSCROLL 0x0114
+#define WM_VSCROLL 0x0115
+#define WM_INITMENUPOPUP 0x0117
+#define WM_CTLCOLORMSGBOX 0x0132
+#define WM_CTLCOLOREDIT 0x0133
+#define WM_CTLCOLORLISTBOX 0x0134
+#define WM_CTLCOLORBTN 0x0135
+#define WM_CTLCOLORDLG 0x0136
+#define WM_CTLCOLORSCROLLBAR 0x0137
+#define WM_CTLCOLORSTATIC 0x0138
+#define WM_MOUSEMOVE 0x0200
+#define WM_LBUTTONDOWN 0x0201
+#define WM_LBUTTONUP 0x0202
+#define WM_LBUTTONDBLCLK 0x0203
+#define WM_RBUTTONDOWN 0x0204
+#define WM_RBUTTONUP 0x0205
+#define WM_RBUTTONDBLCLK 0x0206
+#define WM_MBUTTONDOWN 0x0207
+#define WM_MBUTTONUP 0x0208
+#define WM_MBUTTONDBLCLK 0x0209
+#define WM_MOUSEWHEEL 0x020A
+#define WM_CAPTURECHANGED 0x0215
+#define WM_USER 0x0400
+#define WM_APP 0x8000
+
+// WM_SHOWWINDOW, ShowWindow.
+#define SW_HIDE 0
+#define SW_SHOWNORMAL 1
+#define SW_NORMAL 1
+#define SW_SHOWMINIMIZED 2
+#define SW_SHOWMAXIMIZED 3
+#define SW_MAXIMIZE 3
+#define SW_SHOWNOACTIVATE 4
+#define SW_SHOW 5
+#define SW_MINIMIZE 6
+#define SW_SHOWNA 8
+#define SW_RESTORE 9
+
+// WM_SIZE.
+#define SIZE_RESTORED 0
+#define SIZE_MINIMIZED 1
+#define SIZE_MAXIMIZED 2
+
+// WM_CTLCOLOR kinds (the nCtlColor argument of OnCtlColor).
+#define CTLCOLOR_MSGBOX 0
+#define CTLCOLOR_EDIT 1
+#define CTLCOLOR_LISTBOX 2
+#define CTLCOLOR_BTN 3
+#define CTLCOLOR_DLG 4
+#define CTLCOLOR_SCROLLBAR 5
+#define CTLCOLOR_STATIC 6
+
+// Scroll bar codes.
+#define SB_HORZ 0
+#define SB_VERT 1
+#define SB_CTL 2
+#define SB_BOTH 3
+#define SB_LINEUP 0
+#define SB_LINELEFT 0
+#define SB_LINEDOWN 1
+#define SB_LINERIGHT 1
+#define SB_PAGEUP 2
+#define SB_PAGELEFT 2
+#define SB_PAGEDOWN 3
+#define SB_PAGERIGHT 3
+#define SB_THUMBPOSITION 4
+#define SB_THUMBTRACK 5
+#define SB_TOP 6
+#define SB_LEFT 6
+#define SB_BOTTOM 7
+#define SB_RIGHT 7
+#define SB_ENDSCROLL 8
+
+// PeekMessage.
+#define PM_NOREMOVE 0x0000
+#define PM_REMOVE 0x0001
+#define PM_NOYIELD 0x0002
+
+// Window styles.
+#ifndef WS_OVERLAPPED
+#define WS_OVERLAPPED 0x00000000u
+#endif
+#ifndef WS_POPUP
+#define WS_POPUP 0x80000000u
+#endif
+#ifndef WS_CHILD
+#define WS_CHILD 0x40000000u
+#endif
+#ifndef WS_MINIMIZE
+#define WS_MINIMIZE 0x20000000u
+#endif
+#ifndef WS_VISIBLE
+#define WS_VISIBLE 0x10000000u
+#endif
+#ifndef WS_DISABLED
+#define WS_DISABLED 0x08000000u
+#endif
+#ifndef WS_CLIPSIBLINGS
+#define WS_CLIPSIBLINGS 0x04000000u
+#endif
+#ifndef WS_CLIPCHILDREN
+#define WS_CLIPCHILDREN 0x02000000u
+#endif
+#ifndef WS_MAXIMIZE
+#define WS_MAXIMIZE 0x01000000u
+#endif
+#ifndef WS_CAPTION
+#define WS_CAPTION 0x00C00000u
+#endif
+#ifndef WS_BORDER
+#define WS_BORDER 0x00800000u
+#endif
+#ifndef WS_DLGFRAME
+#define WS_DLGFRAME 0x00400000u
+#endif
+#ifndef WS_VSCROLL
+#define WS_VSCROLL 0x00200000u
+#endif
+#ifndef WS_HSCROLL
+#define WS_HSCROLL 0x00100000u
+#endif
+#ifndef WS_SYSMENU
+#define WS_SYSMENU 0x00080000u
+#endif
+#ifndef WS_THICKFRAME
+#define WS_THICKFRAME 0x00040000u
+#endif
+#ifndef WS_GROUP
+#define WS_GROUP 0x00020000u
+#endif
+#ifndef WS_TABSTOP
+#define WS_TABSTOP 0x00010000u
+#endif
+#ifndef WS_MINIMIZEBOX
+#define WS_MINIMIZEBOX 0x00020000u
+#endif
+#ifndef WS_MAXIMIZEBOX
+#define WS_MAXIMIZEBOX 0x00010000u
+#endif
+#ifndef WS_OVERLAPPEDWINDOW
+#define WS_OVERLAPPEDWINDOW (WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX)
+#endif
+#ifndef WS_POPUPWINDOW
+#define WS_POPUPWINDOW (WS_POPUP | WS_BORDER | WS_SYSMENU)
+#endif
+#ifndef WS_CHILDWINDOW
+#define WS_CHILDWINDOW WS_CHILD
+#endif
+#ifndef WS_EX_DLGMODALFRAME
+#define WS_EX_DLGMODALFRAME 0x00000001u
+#endif
+#ifndef WS_EX_TOPMOST
+#define WS_EX_TOPMOST 0x00000008u
+#endif
+#ifndef WS_EX_TRANSPARENT
+#define WS_EX_TRANSPARENT 0x00000020u
+#endif
+#ifndef WS_EX_TOOLWINDOW
+#define WS_EX_TOOLWINDOW 0x00000080u
+#endif
+#ifndef WS_EX_WINDOWEDGE
+#define WS_EX_WINDOWEDGE 0x00000100u
+#endif
+#ifndef WS_EX_CLIENTEDGE
+#define WS_EX_CLIENTEDGE 0x00000200u
+#endif
+#ifndef WS_EX_STATICEDGE
+#define WS_EX_STATICEDGE 0x00020000u
+#endif
+
+// Dialog styles.
+#ifndef DS_SETFONT
+#define DS_SETFONT 0x40u
+#endif
+#ifndef DS_MODALFRAME
+#define DS_MODALFRAME 0x80u
+#endif
+#ifndef DS_CENTER
+#define DS_CENTER 0x0800u
+#endif
+#ifndef DS_SHELLFONT
+#define DS_SHELLFONT (DS_SETFONT | 0x0008u)
+#endif
+#define DM_GETDEFID (WM_USER + 0)
+#define DM_SETDEFID (WM_USER + 1)
+#define DC_HASDEFID 0x534B
+
+// SetWindowPos.
+#define SWP_NOSIZE 0x0001
+#define SWP_NOMOVE 0x0002
+#define SWP_NOZORDER 0x0004
+#define SWP_NOREDRAW 0x0008
+#define SWP_NOACTIVATE 0x0010
+#define SWP_FRAMECHANGED 0x0020
+#define SWP_SHOWWINDOW 0x0040
+#define SWP_HIDEWINDOW 0x0080
+#define HWND_TOP ((HWND)0)
+#define HWND_BOTTOM ((HWND)1)
+#define HWND_TOPMOST ((HWND)-1)
+#define HWND_NOTOPMOST ((HWND)-2)
+
+// GetWindow.
+#define GW_HWNDFIRST 0
+#define GW_HWNDLAST 1
+#define GW_HWNDNEXT 2
+#define GW_HWNDPREV 3
+#define GW_OWNER 4
+#define GW_CHILD 5
+
+// RedrawWindow / InvalidateRect flags used by the code.
+#define RDW_INVALIDATE 0x0001
+#define RDW_ERASE 0x0004
+#define RDW_UPDATENOW 0x0100
+#define RDW_ALLCHILDREN 0x0080
+
+// Buttons.
+#ifndef BS_PUSHBUTTON
+#define BS_PUSHBUTTON 0x00000000u
+#endif
+#ifndef BS_DEFPUSHBUTTON
+#define BS_DEFPUSHBUTTON 0x00000001u
+#endif
+#ifndef BS_CHECKBOX
+#define BS_CHECKBOX 0x00000002u
+#endif
+#ifndef BS_AUTOCHECKBOX
+#define BS_AUTOCHECKBOX 0x00000003u
+#endif
+#ifndef BS_RADIOBUTTON
+#define BS_RADIOBUTTON 0x00000004u
+#endif
+#ifndef BS_3STATE
+#define BS_3STATE 0x00000005u
+#endif
+#ifndef BS_AUTO3STATE
+#define BS_AUTO3STATE 0x00000006u
+#endif
+#ifndef BS_GROUPBOX
+#define BS_GROUPBOX 0x00000007u
+#endif
+#ifndef BS_AUTORADIOBUTTON
+#define BS_AUTORADIOBUTTON 0x00000009u
+#endif
+#ifndef BS_OWNERDRAW
+#define BS_OWNERDRAW 0x0000000Bu
+#endif
+#ifndef BS_TYPEMASK
+#define BS_TYPEMASK 0x0000000Fu
+#endif
+#ifndef BS_LEFTTEXT
+#define BS_LEFTTEXT 0x00000020u
+#endif
+#ifndef BS_BITMAP
+#define BS_BITMAP 0x00000080u
+#endif
+#ifndef BS_ICON
+#define BS_ICON 0x00000040u
+#endif
+#ifndef BS_CENTER
+#define BS_CENTER 0x00000300u
+#endif
+#ifndef BS_PUSHLIKE
+#define BS_PUSHLIKE 0x00001000u
+#endif
+#ifndef BS_MULTILINE
+#define BS_MULTILINE 0x00002000u
+#endif
+#ifndef BS_NOTIFY
+#define BS_NOTIFY 0x00004000u
+#endif
+#define BST_UNCHECKED 0x0000
+#define BST_CHECKED 0x0001
+#define BST_INDETERMINATE 0x0002
+#define BST_PUSHED 0x0004
+#define BST_FOCUS 0x0008
+#define BM_GETCHECK 0x00F0
+#define BM_SETCHECK 0x00F1
+#define BM_GETSTATE 0x00F2
+#define BM_SETSTATE 0x00F3
+#define BM_SETSTYLE 0x00F4
+#define BM_CLICK 0x00F5
+#define BM_GETIMAGE 0x00F6
+#define BM_SETIMAGE 0x00F7
+#define IMAGE_BITMAP 0
+#define IMAGE_ICON 1
+#define IMAGE_CURSOR 2
+#define BN_CLICKED 0
+#define BN_PAINT 1
+#define BN_DOUBLECLICKED 5
+#define BN_DBLCLK BN_DOUBLECLICKED
+#define BN_SETFOCUS 6
+#define BN_KILLFOCUS 7
+
+// Static controls.
+#ifndef SS_LEFT
+#define SS_LEFT 0x00000000u
+#endif
+#ifndef SS_CENTER
+#define SS_CENTER 0x00000001u
+#endif
+#ifndef SS_RIGHT
+#define SS_RIGHT 0x00000002u
+#endif
+#ifndef SS_ICON
+#define SS_ICON 0x00000003u
+#endif
+#ifndef SS_BLACKRECT
+#define SS_BLACKRECT 0x00000004u
+#endif
+#ifndef SS_GRAYRECT
+#define SS_GRAYRECT 0x00000005u
+#endif
+#ifndef SS_WHITERECT
+#define SS_WHITERECT 0x00000006u
+#endif
+#ifndef SS_BLACKFRAME
+#define SS_BLACKFRAME 0x00000007u
+#endif
+#ifndef SS_GRAYFRAME
+#define SS_GRAYFRAME 0x00000008u
+#endif
+#ifndef SS_WHITEFRAME
+#define SS_WHITEFRAME 0x00000009u
+#endif
+#ifndef SS_SIMPLE
+#define SS_SIMPLE 0x0000000Bu
+#endif
+#ifndef SS_LEFTNOWORDWRAP
+#define SS_LEFTNOWORDWRAP 0x0000000Cu
+#endif
+#ifndef SS_OWNERDRAW
+#define SS_OWNERDRAW 0x0000000Du
+#endif
+#ifndef SS_BITMAP
+#define SS_BITMAP 0x0000000Eu
+#endif
+#ifndef SS_ETCHEDHORZ
+#define SS_ETCHEDHORZ 0x00000010u
+#endif
+#ifndef SS_ETCHEDVERT
+#define SS_ETCHEDVERT 0x00000011u
+#endif
+#ifndef SS_ETCHEDFRAME
+#define SS_ETCHEDFRAME 0x00000012u
+#endif
+#ifndef SS_TYPEMASK
+#define SS_TYPEMASK 0x0000001Fu
+#endif
+#ifndef SS_NOTIFY
+#define SS_NOTIFY 0x00000100u
+#endif
+#ifndef SS_CENTERIMAGE
+#define SS_CENTERIMAGE 0x00000200u
+#endif
+#ifndef SS_SUNKEN
+#define SS_SUNKEN 0x00001000u
+#endif
+#define STM_SETICON 0x0170
+#define STM_GETICON 0x0171
+#define STM_SETIMAGE 0x0172
+#define STM_GETIMAGE 0x0173
+#define STN_CLICKED 0
+#define STN_DBLCLK 1
+
+// Edit controls.
+#ifndef ES_LEFT
+#define ES_LEFT 0x0000u
+#endif
+#ifndef ES_CENTER
+#define ES_CENTER 0x0001u
+#endif
+#ifndef ES_RIGHT
+#define ES_RIGHT 0x0002u
+#endif
+#ifndef ES_MULTILINE
+#define ES_MULTILINE 0x0004u
+#endif
+#ifndef ES_UPPERCASE
+#define ES_UPPERCASE 0x0008u
+#endif
+#ifndef ES_LOWERCASE
+#define ES_LOWERCASE 0x0010u
+#endif
+#ifndef ES_PASSWORD
+#define ES_PASSWORD 0x0020u
+#endif
+#ifndef ES_AUTOVSCROLL
+#define ES_AUTOVSCROLL 0x0040u
+#endif
+#ifndef ES_AUTOHSCROLL
+#define ES_AUTOHSCROLL 0x0080u
+#endif
+#ifndef ES_NOHIDESEL
+#define ES_NOHIDESEL 0x0100u
+#endif
+#ifndef ES_READONLY
+#define ES_READONLY 0x0800u
+#endif
+#ifndef ES_WANTRETURN
+#define ES_WANTRETURN 0x1000u
+#endif
+#ifndef ES_NUMBER
+#define ES_NUMBER 0x2000u
+#endif
+#define EM_GETSEL 0x00B0
+#define EM_SETSEL 0x00B1
+#define EM_GETRECT 0x00B2
+#define EM_SCROLL 0x00B5
+#define EM_LINESCROLL 0x00B6
+#define EM_SCROLLCARET 0x00B7
+#define EM_GETMODIFY 0x00B8
+#define EM_SETMODIFY 0x00B9
+#define EM_GETLINECOUNT 0x00BA
+#define EM_LINEINDEX 0x00BB
+#define EM_LINELENGTH 0x00C1
+#define EM_REPLACESEL 0x00C2
+#define EM_GETLINE 0x00C4
+#define EM_LIMITTEXT 0x00C5
+#define EM_SETLIMITTEXT EM_LIMITTEXT
+#define EM_CANUNDO 0x00C6
+#define EM_UNDO 0x00C7
+#define EM_LINEFROMCHAR 0x00C9
+#define EM_SETREADONLY 0x00CF
+#define EM_GETLIMITTEXT 0x00D5
+#define EN_SETFOCUS 0x0100
+#define EN_KILLFOCUS 0x0200
+#define EN_CHANGE 0x0300
+#define EN_UPDATE 0x0400
+#define EN_ERRSPACE 0x0500
+#define EN_MAXTEXT 0x0501
+#define EN_HSCROLL 0x0601
+#define EN_VSCROLL 0x0602
+
+// List boxes.
+#ifndef LBS_NOTIFY
+#define LBS_NOTIFY 0x0001u
+#endif
+#ifndef LBS_SORT
+#define LBS_SORT 0x0002u
+#endif
+#ifndef LBS_NOREDRAW
+#define LBS_NOREDRAW 0x0004u
+#endif
+#ifndef LBS_MULTIPLESEL
+#define LBS_MULTIPLESEL 0x0008u
+#endif
+#ifndef LBS_OWNERDRAWFIXED
+#define LBS_OWNERDRAWFIXED 0x0010u
+#endif
+#ifndef LBS_HASSTRINGS
+#define LBS_HASSTRINGS 0x0040u
+#endif
+#ifndef LBS_USETABSTOPS
+#define LBS_USETABSTOPS 0x0080u
+#endif
+#ifndef LBS_NOINTEGRALHEIGHT
+#define LBS_NOINTEGRALHEIGHT 0x0100u
+#endif
+#ifndef LBS_WANTKEYBOARDINPUT
+#define LBS_WANTKEYBOARDINPUT 0x0400u
+#endif
+#ifndef LBS_EXTENDEDSEL
+#define LBS_EXTENDEDSEL 0x0800u
+#endif
+#ifndef LBS_STANDARD
+#define LBS_STANDARD (LBS_NOTIFY | LBS_SORT | WS_VSCROLL | WS_BORDER)
+#endif
+#define LB_OKAY 0
+#define LB_ERR (-1)
+#define LB_ERRSPACE (-2)
+#define LB_ADDSTRING 0x0180
+#define LB_INSERTSTRING 0x0181
+#define LB_DELETESTRING 0x0182
+#define LB_RESETCONTENT 0x0184
+#define LB_SETSEL 0x0185
+#define LB_SETCURSEL 0x0186
+#define LB_GETSEL 0x0187
+#define LB_GETCURSEL 0x0188
+#define LB_GETTEXT 0x0189
+#define LB_GETTEXTLEN 0x018A
+#define LB_GETCOUNT 0x018B
+#define LB_SELECTSTRING 0x018C
+#define LB_GETTOPINDEX 0x018E
+#define LB_FINDSTRING 0x018F
+#define LB_GETSELCOUNT 0x0190
+#define LB_GETSELITEMS 0x0191
+#define LB_SETTOPINDEX 0x0197
+#define LB_GETITEMDATA 0x0199
+#define LB_SETITEMDATA 0x019A
+#define LB_FINDSTRINGEXACT 0x01A2
+#define LBN_ERRSPACE (-2)
+#define LBN_SELCHANGE 1
+#define LBN_DBLCLK 2
+#define LBN_SELCANCEL 3
+#define LBN_SETFOCUS 4
+#define LBN_KILLFOCUS 5
+
+// Combo boxes.
+#ifndef CBS_SIMPLE
+#define CBS_SIMPLE 0x0001u
+#endif
+#ifndef CBS_DROPDOWN
+#define CBS_DROPDOWN 0x0002u
+#endif
+#ifndef CBS_DROPDOWNLIST
+#define CBS_DROPDOWNLIST 0x0003u
+#endif
+#ifndef CBS_OWNERDRAWFIXED
+#define CBS_OWNERDRAWFIXED 0x0010u
+#endif
+#ifndef CBS_AUTOHSCROLL
+#define CBS_AUTOHSCROLL 0x0040u
+#endif
+#ifndef CBS_SORT
+#define CBS_SORT 0x0100u
+#endif
+#ifndef CBS_HASSTRINGS
+#define CBS_HASSTRINGS 0x0200u
+#endif
+#ifndef CBS_NOINTEGRALHEIGHT
+#define CBS_NOINTEGRALHEIGHT 0x0400u
+#endif
+#define CB_OKAY 0
+#define CB_ERR (-1)
+#define CB_ERRSPACE (-2)
+#define CB_GETEDITSEL 0x0140
+#define CB_LIMITTEXT 0x0141
+#define CB_SETEDITSEL 0x0142
+#define CB_ADDSTRING 0x0143
+#define CB_DELETESTRING 0x0144
+#define CB_GETCOUNT 0x0146
+#define CB_GETCURSEL 0x0147
+#define CB_GETLBTEXT 0x0148
+#define CB_GETLBTEXTLEN 0x0149
+#define CB_INSERTSTRING 0x014A
+#define CB_RESETCONTENT 0x014B
+#define CB_FINDSTRING 0x014C
+#define CB_SELECTSTRING 0x014D
+#define CB_SETCURSEL 0x014E
+#define CB_SHOWDROPDOWN 0x014F
+#define CB_GETITEMDATA 0x0150
+#define CB_SETITEMDATA 0x0151
+#define CB_GETDROPPEDSTATE 0x0157
+#define CB_FINDSTRINGEXACT 0x0158
+#define CBN_ERRSPACE (-1)
+#define CBN_SELCHANGE 1
+#define CBN_DBLCLK 2
+#define CBN_SETFOCUS 3
+#define CBN_KILLFOCUS 4
+#define CBN_EDITCHANGE 5
+#define CBN_EDITUPDATE 6
+#define CBN_DROPDOWN 7
+#define CBN_CLOSEUP 8
+#define CBN_SELENDOK 9
+#define CBN_SELENDCANCEL 10
+
+// Common-control notifications (WM_NOTIFY codes are negative numbers in a UINT).
+#define NM_FIRST (0U - 0U)
+#define NM_OUTOFMEMORY (NM_FIRST - 1)
+#define NM_CLICK (NM_FIRST - 2)
+#define NM_DBLCLK (NM_FIRST - 3)
+#define NM_RETURN (NM_FIRST - 4)
+#define NM_RCLICK (NM_FIRST - 5)
+#define NM_RDBLCLK (NM_FIRST - 6)
+#define NM_SETFOCUS (NM_FIRST - 7)
+#define NM_KILLFOCUS (NM_FIRST - 8)
+#define NM_CUSTOMDRAW (NM_FIRST - 12)
+#define LVN_FIRST (0U - 100U)
+#define LVN_ITEMCHANGING (LVN_FIRST - 0)
+#define LVN_ITEMCHANGED (LVN_FIRST - 1)
+#define LVN_INSERTITEM (LVN_FIRST - 2)
+#define LVN_DELETEITEM (LVN_FIRST - 3)
+#define LVN_DELETEALLITEMS (LVN_FIRST - 4)
+#define LVN_BEGINLABELEDIT (LVN_FIRST - 5)
+#define LVN_ENDLABELEDIT (LVN_FIRST - 6)
+#define LVN_COLUMNCLICK (LVN_FIRST - 8)
+#define LVN_BEGINDRAG (LVN_FIRST - 9)
+#define LVN_KEYDOWN (LVN_FIRST - 55)
+#define TCN_FIRST (0U - 550U)
+#define TCN_KEYDOWN (TCN_FIRST - 0)
+#define TCN_SELCHANGE (TCN_FIRST - 1)
+#define TCN_SELCHANGING (TCN_FIRST - 2)
+#define UDN_FIRST (0U - 721U)
+#define UDN_DELTAPOS (UDN_FIRST - 1)
+
+// Thread priorities.
+#define THREAD_PRIORITY_LOWEST (-2)
+#define THREAD_PRIORITY_BELOW_NORMAL (-1)
+#define THREAD_PRIORITY_NORMAL 0
+#define THREAD_PRIORITY_HIGHEST 2
+#define THREAD_PRIORITY_ABOVE_NORMAL 1
+#define THREAD_PRIORITY_TIME_CRITICAL 15
+#define THREAD_PRIORITY_IDLE (-15)
+
+// Waits.
+#define INFINITE 0xFFFFFFFFu
+#define WAIT_OBJECT_0 0x00000000u
+#define WAIT_ABANDONED 0x00000080u
+#define WAIT_TIMEOUT 0x00000102u
+#define WAIT_FAILED 0xFFFFFFFFu
+#define STILL_ACTIVE 0x00000103u
+#define CREATE_SUSPENDED 0x00000004u
+
+// Cursors (ids of the system cursors; LoadStandardCursor/LoadCursor(NULL, ...)).
+#define IDC_ARROW ((LPCTSTR)32512)
+#define IDC_IBEAM ((LPCTSTR)32513)
+#define IDC_WAIT ((LPCTSTR)32514)
+#define IDC_CROSS ((LPCTSTR)32515)
+#define IDC_UPARROW ((LPCTSTR)32516)
+#define IDC_SIZEALL ((LPCTSTR)32646)
+#define IDC_SIZENWSE ((LPCTSTR)32642)
+#define IDC_SIZENESW ((LPCTSTR)32643)
+#define IDC_SIZEWE ((LPCTSTR)32644)
+#define IDC_SIZENS ((LPCTSTR)32645)
+#define IDC_NO ((LPCTSTR)32648)
+#define IDC_HAND ((LPCTSTR)32649)
+#define MAKEINTRESOURCE(i) ((LPCTSTR)(ULONG_PTR)(WORD)(i))
+#define IS_INTRESOURCE(p) ((((ULONG_PTR)(p)) >> 16) == 0)
