@@ -401,7 +401,8 @@ CRuntimeClass* CRuntimeClass::Load(CArchive& ar, UINT* pwSchemaNum)
     ar >> wSchema >> nLen;
     if (pwSchemaNum) *pwSchemaNum = wSchema;
     char name[nMaxClassName];
-    if (nLen >= nMaxClassName || ar.Read(name, nLen) != nLen) return nullptr;
+    if (nLen >= nMaxClassName) return nullptr;
+    if (ar.Read(name, nLen) != nLen) AfxThrowArchiveException(CArchiveException::endOfFile);
     name[nLen] = '\0';
     return FromName(name);
 }
