@@ -100,6 +100,16 @@ void CArchive::Flush()
 void CArchive::Close()
 {
     if (!m_pFile) return;
+    CFile* pFile = m_pFile;
+    if (IsLoading()) {
+        // Give back what was read ahead, so that the file stands just after the archive.
+        size_t unread = m_buf.size() - m_nBufPos;
+        m_buf.clear();
+        m_nBufPos = 0;
+        m_pFile = nullptr;
+        if (unread > 0) pFile->Seek(-(LONG)unread, CFile::current);
+        return;
+    }
     Flush();
     m_pFile = nullptr;
 }

@@ -462,6 +462,24 @@ TEST(CArchive, SmallBufferAndDestructorFlush)
     EXPECT_EQ(ar.Read(&extra, 1), 0u);
 }
 
+TEST(CArchive, ClosingALoadLeavesTheFileAfterWhatWasRead)
+{
+    TempDir dir;
+    std::string path = dir.File("tail.bin");
+    TempDir::WriteBytes(path, {1, 0, 0, 0, 2, 0, 0, 0, 0xAB});
+    CFile f(path.c_str(), CFile::modeRead);
+    {
+        CArchive ar(&f, CArchive::load);
+        DWORD a, b;
+        ar >> a >> b;
+        EXPECT_EQ(b, 2u);
+    } // the archive read ahead to the end
+    EXPECT_EQ(f.GetPosition(), 8u);
+    BYTE last = 0;
+    EXPECT_EQ(f.Read(&last, 1), 1u);
+    EXPECT_EQ(last, 0xAB);
+}
+
 TEST(CRuntimeClass, NamesBasesAndCreation)
 {
     EXPECT_EQ(CRuntimeClass::FromName("CGold"), RUNTIME_CLASS(CGold));
