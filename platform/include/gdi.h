@@ -630,6 +630,5 @@ public:
 
 private:
     bool m_temporary = false;
-    bool m_ownsHandle = false;
     friend struct vyr::DcData;
 };

@@ -1,2 +1,0 @@
-// Compiles the drawing declarations on their own.
-#include "gdi.h"
