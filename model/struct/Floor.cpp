@@ -1,0 +1,159 @@
+#include "model/struct/Floor.h"
+
+IMPLEMENT_DYNAMIC(CFloor, CObject)
+
+CFloor::CFloor(int no, int type)
+    : m_nNo(no), m_pPlaneList(new CPlaneList), m_pRigidList(new CObList(10)), m_nType(type),
+      m_pNodeList(new CPNodeList), m_pMainNodeList(new CMainNodeList), m_pBeamList(new CBeamList),
+      m_pWallList(new CWallList), m_pDisplayBeamList(new CBeamList), m_pDisplayWallList(new CWallList)
+{
+}
+
+CFloor::~CFloor()
+{
+    // The storey only refers to the structure's objects.
+    delete m_pPlaneList;
+    delete m_pRigidList;
+    delete m_pNodeList;
+    delete m_pMainNodeList;
+    delete m_pBeamList;
+    delete m_pWallList;
+    delete m_pDisplayBeamList;
+    delete m_pDisplayWallList;
+}
+
+CString CFloor::GetPropertyStr() const
+{
+    if (m_nType == 0)
+        return "基础";
+    return m_nKind == 1 || m_nKind == 2 ? "刚性楼面" : "弹性楼面";
+}
+
+void CFloor::ReSetDisplayList()
+{
+    m_pDisplayBeamList->RemoveAll();
+    m_pDisplayBeamList->CopyPointer(m_pBeamList);
+    for (POSITION pos = m_pPlaneList->GetHeadPosition(); pos != nullptr;)
+        m_pDisplayBeamList->CopyPointer(m_pPlaneList->GetNextT(pos)->m_pSubBeamList);
+    m_pDisplayWallList->RemoveAll();
+    m_pDisplayWallList->CopyPointer(m_pWallList);
+}
+
+void CFloorList::TurnToFloorTree(std::vector<CFloorTreeItem>& tree) const
+{
+    tree.clear();
+    for (POSITION pos = GetHeadPosition(); pos != nullptr;)
+    {
+        CFloor* f = GetNextT(pos);
+        if (f->m_nOwn != 0 || f->m_pLink == nullptr)
+        {
+            CFloorTreeItem item;
+            item.pMainFloor = f;
+            tree.push_back(item);
+        }
+    }
+    for (POSITION pos = GetHeadPosition(); pos != nullptr;)
+    {
+        CFloor* f = GetNextT(pos);
+        if (f->m_nOwn != 0 || f->m_pLink == nullptr)
+            continue;
+        for (CFloorTreeItem& item : tree)
+            if (item.pMainFloor == f->m_pLink)
+                item.arrChild.push_back(f);
+    }
+}
+
+int CFloorList::GetRealFloorNum() const
+{
+    int n = 0;
+    for (POSITION pos = GetHeadPosition(); pos != nullptr;)
+        if (GetNextT(pos)->m_nType != 0)
+            ++n;
+    return n;
+}
+
+CFloor* CFloorList::GetRealFloor(int i) const
+{
+    int n = 0;
+    for (POSITION pos = GetHeadPosition(); pos != nullptr;)
+    {
+        CFloor* f = GetNextT(pos);
+        if (f->m_nType != 0 && ++n == i)
+            return f;
+    }
+    return nullptr;
+}
+
+CFloor* CFloorList::GetRealFloorByID(int no) const
+{
+    for (POSITION pos = GetHeadPosition(); pos != nullptr;)
+    {
+        CFloor* f = GetNextT(pos);
+        if (f->m_nType != 0 && f->m_nNo == no)
+            return f;
+    }
+    return nullptr;
+}
+
+CFloor* CFloorList::GetRealFloorTail() const
+{
+    POSITION pos = GetRealFloorTailPosition();
+    return pos == nullptr ? nullptr : static_cast<CFloor*>(GetAt(pos));
+}
+
+POSITION CFloorList::GetRealFloorHeadPosition() const
+{
+    for (POSITION pos = GetHeadPosition(); pos != nullptr;)
+    {
+        POSITION cur = pos;
+        if (GetNextT(pos)->m_nType != 0)
+            return cur;
+    }
+    return nullptr;
+}
+
+POSITION CFloorList::GetRealFloorTailPosition() const
+{
+    for (POSITION pos = GetTailPosition(); pos != nullptr;)
+    {
+        POSITION cur = pos;
+        if (static_cast<CFloor*>(GetPrev(pos))->m_nType != 0)
+            return cur;
+    }
+    return nullptr;
+}
+
+CFloor* CFloorList::GetRealFloorNext(POSITION& pos) const
+{
+    CFloor* f = GetNextT(pos);
+    while (pos != nullptr && static_cast<CFloor*>(GetAt(pos))->m_nType == 0)
+        GetNext(pos);
+    return f;
+}
+
+CFloor* CFloorList::GetRealFloorPrev(POSITION& pos) const
+{
+    CFloor* f = static_cast<CFloor*>(GetPrev(pos));
+    while (pos != nullptr && static_cast<CFloor*>(GetAt(pos))->m_nType == 0)
+        GetPrev(pos);
+    return f;
+}
+
+void CFloorList::Relink()
+{
+    CFloor* prev = nullptr;
+    int level = 0;
+    for (POSITION pos = GetHeadPosition(); pos != nullptr;)
+    {
+        CFloor* f = GetNextT(pos);
+        f->m_pDown = prev;
+        f->m_pUp = nullptr;
+        f->m_nLevel = level++;
+        if (prev != nullptr)
+        {
+            prev->m_pUp = f;
+            f->m_fH = (float)(f->m_dZ - prev->m_dZ);
+        }
+        prev = f;
+    }
+}

@@ -1,0 +1,113 @@
+// Storeys and the storey list.
+#pragma once
+
+#include <vector>
+
+#include "stdafx.h"
+#include "model/struct/ModelList.h"
+#include "model/struct/Member.h"
+#include "model/struct/Node.h"
+#include "model/struct/Plane.h"
+
+class CMaterialBase;
+class CBasicLoadCase;
+
+class CFloor : public CObject
+{
+    DECLARE_DYNAMIC(CFloor)
+public:
+    CFloor() : CFloor(0, 4) {}
+    CFloor(int no, int type);
+    ~CFloor() override;
+
+    // A ratio whose denominator is zero has no meaning; the storey ratios then answer this
+    // value (capacities are never negative, so no real ratio equals it).
+    static constexpr float RATIO_UNDEFINED = -1.0f;
+
+    float GetCapacityX() const { return m_fX3 + m_fX2 + m_fX1; }
+    float GetCapacityY() const { return m_fY3 + m_fY2 + m_fY1; }
+    float GetKsiX() const { return Ratio(m_fX3 + m_fX2 + m_fX1, m_fDX); }
+    float GetKsiY() const { return Ratio(m_fY3 + m_fY2 + m_fY1, m_fDY); }
+    float GetFrameRsX() const { return Ratio(m_fX3, m_fX2); }
+    float GetFrameRsY() const { return Ratio(m_fY3, m_fY2); }
+    float GetStructureRsX() const { return Ratio(m_fX3 + m_fX2, m_fX1); }
+    float GetStructureRsY() const { return Ratio(m_fY3 + m_fY2, m_fY1); }
+
+    CString GetDescription() const { return m_strDescription; }
+    CString GetPropertyStr() const;
+    double GetZ() const { return m_dZ; }
+    float GetH() const { return m_fH; }
+    int GetNo() const { return m_nNo; }
+    CFloor* GetDownFloor() const { return m_pDown; }
+    CFloor* GetUpFloor() const { return m_pUp; }
+    float GetWeight() const { return m_fWeight; }
+    int GetTowerNum() const { return m_pMainNodeList->GetCount() > 0 ? (int)m_pMainNodeList->GetCount() : 1; }
+    // The members and walls displayed for the storey (rebuilt by ReSetDisplayList).
+    CBeamList* GetDisplayBeamList() { return m_pDisplayBeamList; }
+    CWallList* GetDisplayWallList() { return m_pDisplayWallList; }
+    void ReSetDisplayList();
+    // Storey drift of a displacement pair: relative displacement over the storey height, or
+    // RATIO_UNDEFINED for a storey of no height.
+    float GetDriftRatio(float relativeDisp) const { return Ratio(relativeDisp, m_fH); }
+
+    static float Ratio(float num, float den)
+    {
+        return den == 0.0f ? RATIO_UNDEFINED : num / den;
+    }
+
+    int m_nUserDefined = 0;
+    int m_nNo = 0;
+    int m_nKind = 1;      // 1 one master node, 2 one per tower, others none
+    CString m_strDescription;
+    CPlaneList* m_pPlaneList;      // rooms of the storey (owned by the structure)
+    CObList* m_pRigidList;         // rigidity centres
+    CObject* m_pSlabSetting = nullptr;
+    CObject* m_pWallSetting = nullptr;
+    float m_fX1 = 0, m_fY1 = 0, m_fX2 = 0, m_fY2 = 0, m_fX3 = 0, m_fY3 = 0;
+    float m_fDX = 0, m_fDY = 0;
+
+    int m_nType = 4;
+    int m_nLevel = 0;
+    int m_nOwn = 1;               // 0: shares the data of the linked storey
+    CFloor* m_pLink = nullptr;
+    double m_dZ = 0.0;            // elevation (model units)
+    float m_fH = 0.0f;            // storey height
+    float m_fWeight = 0.0f;
+    CFloor* m_pDown = nullptr;
+    CFloor* m_pUp = nullptr;
+    CMaterialBase* m_pSlabMaterial = nullptr;
+    CMaterialBase* m_pWallMaterial = nullptr;
+    CPNodeList* m_pNodeList;      // nodes of the storey
+    CMainNodeList* m_pMainNodeList; // one master node per tower
+    CBeamList* m_pBeamList;       // members of the storey
+    CWallList* m_pWallList;       // walls of the storey
+    CBeamList* m_pDisplayBeamList;
+    CWallList* m_pDisplayWallList;
+    float m_fSeismShearX[12] = {}, m_fSeismShearY[12] = {};
+    float m_fMomentX[12] = {}, m_fMomentY[12] = {};
+    float m_fFrameAmplify[12] = {}, m_fMinShearAmplify[12] = {}, m_fWeakAmplify[12] = {};
+};
+
+struct CFloorTreeItem
+{
+    CFloor* pMainFloor = nullptr;
+    std::vector<CFloor*> arrChild;
+};
+
+// The storeys, lowest first; the structure deletes them.
+class CFloorList : public CModelList<CFloor, false>
+{
+public:
+    // Main storeys with the storeys linked to them as children.
+    void TurnToFloorTree(std::vector<CFloorTreeItem>& tree) const;
+    int GetRealFloorNum() const;
+    CFloor* GetRealFloor(int i) const;
+    CFloor* GetRealFloorByID(int n) const;
+    CFloor* GetRealFloorTail() const;
+    POSITION GetRealFloorHeadPosition() const;
+    POSITION GetRealFloorTailPosition() const;
+    CFloor* GetRealFloorNext(POSITION& pos) const;
+    CFloor* GetRealFloorPrev(POSITION& pos) const;
+    // Links the storeys to their neighbours and numbers them from the first storey number.
+    void Relink();
+};

@@ -1,0 +1,550 @@
+#include "model/struct/GlobalData.h"
+
+#include <algorithm>
+#include <unordered_set>
+
+#include "model/struct/HitGeom.h"
+
+using vyr_hit::Box;
+
+struct CGlobalData::Shared
+{
+    CStruct structure;
+    int programType = 0;
+    CBeamList selBeams;
+    CPNodeList selNodes;
+    CWallList selWalls;
+    CPlaneList selPlanes;
+    float unitLength = 1.0f;
+    float unitForce = 1.0f;
+    CMatrix2D mx2D;
+    CMatrix3D mx3D;
+    CAxisDisplay axisDisplay;
+    CStructSketch sketch;
+    CString projectPath;
+    CString projectName;
+    CVyrProjectInfo projectInfo;
+    int currentFreID = 0;
+    int gravity = 1;
+    int structureType = 0;
+    int floorSeismAdjust = 0;
+    int frameSeismAdjust = 0;
+    int seismAdjustStartNo = 0;
+    int seismAdjustEndNo = 0;
+    CLoadCombination* currentLC = nullptr;
+    CViewXform xform;
+};
+
+CGlobalData::CGlobalData() : m_pShared(std::make_shared<Shared>())
+{
+    Shared& s = *m_pShared;
+    m_pStruct = &s.structure;
+    m_pProgramType = &s.programType;
+    m_pSelectBeamList = &s.selBeams;
+    m_pSelectNodeList = &s.selNodes;
+    m_pSelectWallList = &s.selWalls;
+    m_pSelectPlaneList = &s.selPlanes;
+    m_pUnitLength = &s.unitLength;
+    m_pUnitForce = &s.unitForce;
+    m_pMatrix2D = &s.mx2D;
+    m_pMatrix3D = &s.mx3D;
+    m_pAxisDisplay = &s.axisDisplay;
+    m_pStructSketch = &s.sketch;
+    m_pProjectPath = &s.projectPath;
+    m_pProjectName = &s.projectName;
+    m_pProjectInfo = &s.projectInfo;
+    m_pCurrentFreID = &s.currentFreID;
+    m_pGravity = &s.gravity;
+    m_pStructureType = &s.structureType;
+    m_pFloorSeismAdjust = &s.floorSeismAdjust;
+    m_pFrameSeismAdjust = &s.frameSeismAdjust;
+    m_pSeismAdjustStartNo = &s.seismAdjustStartNo;
+    m_pSeismAdjustEndNo = &s.seismAdjustEndNo;
+    m_ppCurrentLC = &s.currentLC;
+    m_pXform = &s.xform;
+    s.axisDisplay.SetView(m_pMatrix3D, m_pMatrix2D);
+}
+
+void CGlobalData::ReSetLoadCombination(bool bCheck)
+{
+    CLCList* list = m_pStruct->m_pLCList;
+    if (bCheck && *m_ppCurrentLC != nullptr && list->Contains(*m_ppCurrentLC))
+        return;
+    *m_ppCurrentLC = list->IsEmpty() ? nullptr : list->GetHeadT();
+}
+
+const CViewXform& CGlobalData::GetViewXform()
+{
+    CViewXform now(*m_pMatrix3D, *m_pMatrix2D);
+    if (now != *m_pXform)
+        *m_pXform = now;
+    return *m_pXform;
+}
+
+// ---------------------------------------------------------------------------------------
+// Hit tests. The view is folded once per call; node projections are cached in the nodes.
+
+namespace
+{
+enum Mode
+{
+    POINT,
+    WINDOW,
+    CROSS
+};
+
+struct Query
+{
+    Mode mode;
+    CPoint2D pt;
+    Box box;
+    double tol;
+};
+
+bool BeamHit(const CViewXform& v, CBeamBase* b, const Query& q)
+{
+    CPNode* n1 = b->GetNode1();
+    CPNode* n2 = b->GetNode2();
+    if (n1 == nullptr || n2 == nullptr)
+        return false;
+    const CPoint2D& a = n1->GetScreenPt(v);
+    const CPoint2D& c = n2->GetScreenPt(v);
+    switch (q.mode)
+    {
+    case POINT:
+        if (std::min(a.x, c.x) - q.tol > q.pt.x || std::max(a.x, c.x) + q.tol < q.pt.x ||
+            std::min(a.y, c.y) - q.tol > q.pt.y || std::max(a.y, c.y) + q.tol < q.pt.y)
+            return false;
+        return vyr_hit::DistToSegment(q.pt.x, q.pt.y, a.x, a.y, c.x, c.y) <= q.tol;
+    case WINDOW:
+        return vyr_hit::Inside(q.box, a.x, a.y) && vyr_hit::Inside(q.box, c.x, c.y);
+    default:
+        return vyr_hit::SegmentTouches(q.box, a.x, a.y, c.x, c.y);
+    }
+}
+
+// Screen corners of a node list (walls and rooms); false when fewer than one.
+bool Corners(const CViewXform& v, CPNodeList* nodes, std::vector<CPoint2D>& pts)
+{
+    pts.clear();
+    for (POSITION pos = nodes->GetHeadPosition(); pos != nullptr;)
+        pts.push_back(nodes->GetNextT(pos)->GetScreenPt(v));
+    return !pts.empty();
+}
+
+bool AreaHit(const std::vector<CPoint2D>& pts, const Query& q, bool pickInside)
+{
+    const int n = (int)pts.size();
+    switch (q.mode)
+    {
+    case POINT:
+        if (pickInside && n >= 3 && vyr_hit::PointInPolygon(pts.data(), n, q.pt.x, q.pt.y))
+            return true;
+        return vyr_hit::PointNearPolyline(pts.data(), n, true, q.pt.x, q.pt.y, q.tol);
+    case WINDOW:
+        return vyr_hit::PolygonInside(q.box, pts.data(), n);
+    default:
+        return vyr_hit::PolygonTouches(q.box, pts.data(), n, true);
+    }
+}
+
+Query MakePoint(const CPoint2D& pt)
+{
+    return Query{POINT, pt, Box{0, 0, 0, 0}, CGlobalData::kPickTolerance};
+}
+
+Query MakeRect(Mode m, const CRect2D& rc)
+{
+    return Query{m, CPoint2D(), vyr_hit::Normalized(rc), CGlobalData::kPickTolerance};
+}
+
+template <class List, class Test>
+void Collect(List& cand, List& hits, const Query& q, Test test)
+{
+    if (q.mode != POINT && vyr_hit::IsEmpty(q.box))
+        return;
+    for (POSITION pos = cand.GetHeadPosition(); pos != nullptr;)
+    {
+        auto* o = cand.GetNextT(pos);
+        if (o != nullptr && test(o, q))
+            hits.AddTail(o);
+    }
+}
+} // namespace
+
+void CGlobalData::BeamPointSelect(CBeamList& cand, const CPoint2D& pt, CBeamList& hits)
+{
+    const CViewXform& v = GetViewXform();
+    Collect(cand, hits, MakePoint(pt), [&](CBeamBase* b, const Query& q) { return BeamHit(v, b, q); });
+}
+void CGlobalData::BeamWindowSelect(CBeamList& cand, const CRect2D& rc, CBeamList& hits)
+{
+    const CViewXform& v = GetViewXform();
+    Collect(cand, hits, MakeRect(WINDOW, rc), [&](CBeamBase* b, const Query& q) { return BeamHit(v, b, q); });
+}
+void CGlobalData::BeamCrossSelect(CBeamList& cand, const CRect2D& rc, CBeamList& hits)
+{
+    const CViewXform& v = GetViewXform();
+    Collect(cand, hits, MakeRect(CROSS, rc), [&](CBeamBase* b, const Query& q) { return BeamHit(v, b, q); });
+}
+void CGlobalData::BCInWallPointSelect(CBeamList& cand, const CPoint2D& pt, CBeamList& hits)
+{
+    BeamPointSelect(cand, pt, hits);
+}
+void CGlobalData::BCInWallWindowSelect(CBeamList& cand, const CRect2D& rc, CBeamList& hits)
+{
+    BeamWindowSelect(cand, rc, hits);
+}
+void CGlobalData::BCInWallCrossSelect(CBeamList& cand, const CRect2D& rc, CBeamList& hits)
+{
+    BeamCrossSelect(cand, rc, hits);
+}
+
+void CGlobalData::NodePointSelect(CPNodeList& cand, const CPoint2D& pt, CPNodeList& hits)
+{
+    const CViewXform& v = GetViewXform();
+    Collect(cand, hits, MakePoint(pt), [&](CPNode* n, const Query& q) {
+        const CPoint2D& s = n->GetScreenPt(v);
+        return std::abs(s.x - q.pt.x) <= q.tol && std::abs(s.y - q.pt.y) <= q.tol;
+    });
+}
+void CGlobalData::NodeWindowSelect(CPNodeList& cand, const CRect2D& rc, CPNodeList& hits)
+{
+    const CViewXform& v = GetViewXform();
+    Collect(cand, hits, MakeRect(WINDOW, rc), [&](CPNode* n, const Query& q) {
+        const CPoint2D& s = n->GetScreenPt(v);
+        return vyr_hit::Inside(q.box, s.x, s.y);
+    });
+}
+
+namespace
+{
+template <class List, class Obj>
+void AreaSelect(CGlobalData& d, List& cand, List& hits, const Query& q, bool pickInside, CPNodeList* (*corners)(Obj*))
+{
+    const CViewXform& v = d.GetViewXform();
+    std::vector<CPoint2D> pts;
+    Collect(cand, hits, q, [&](Obj* o, const Query& qq) { return Corners(v, corners(o), pts) && AreaHit(pts, qq, pickInside); });
+}
+CPNodeList* WallCorners(CWall* w) { return w->GetVexNodeList(); }
+CPNodeList* PlaneCorners(CPlane* p) { return p->m_pVexNodeList; }
+} // namespace
+
+void CGlobalData::WallPointSelect(CWallList& cand, const CPoint2D& pt, CWallList& hits)
+{
+    AreaSelect(*this, cand, hits, MakePoint(pt), true, &WallCorners);
+}
+void CGlobalData::WallWindowSelect(CWallList& cand, const CRect2D& rc, CWallList& hits)
+{
+    AreaSelect(*this, cand, hits, MakeRect(WINDOW, rc), true, &WallCorners);
+}
+void CGlobalData::WallCrossSelect(CWallList& cand, const CRect2D& rc, CWallList& hits)
+{
+    AreaSelect(*this, cand, hits, MakeRect(CROSS, rc), true, &WallCorners);
+}
+void CGlobalData::PlanePointSelect(CPlaneList& cand, const CPoint2D& pt, CPlaneList& hits)
+{
+    AreaSelect(*this, cand, hits, MakePoint(pt), true, &PlaneCorners);
+}
+void CGlobalData::PlaneWindowSelect(CPlaneList& cand, const CRect2D& rc, CPlaneList& hits)
+{
+    AreaSelect(*this, cand, hits, MakeRect(WINDOW, rc), true, &PlaneCorners);
+}
+void CGlobalData::PlaneCrossSelect(CPlaneList& cand, const CRect2D& rc, CPlaneList& hits)
+{
+    AreaSelect(*this, cand, hits, MakeRect(CROSS, rc), true, &PlaneCorners);
+}
+
+// ---------------------------------------------------------------------------------------
+// Extents.
+
+namespace
+{
+struct Extent
+{
+    bool any = false;
+    CRect2D rc;
+    void Add(const CPoint2D& p)
+    {
+        if (!any)
+        {
+            rc = CRect2D(p.x, p.y, p.x, p.y);
+            any = true;
+            return;
+        }
+        rc.left = std::min(rc.left, p.x);
+        rc.right = std::max(rc.right, p.x);
+        rc.top = std::min(rc.top, p.y);
+        rc.bottom = std::max(rc.bottom, p.y);
+    }
+};
+
+// screen: client pixels, else the projection plane.
+void AddBeam(Extent& e, const CViewXform& v, CBeamBase* b, bool screen)
+{
+    for (CPNode* n : {b->GetNode1(), b->GetNode2()})
+        if (n != nullptr)
+            e.Add(screen ? n->GetScreenPt(v) : n->GetProjectPt(v));
+}
+void AddNodes(Extent& e, const CViewXform& v, CPNodeList* nodes, bool screen)
+{
+    for (POSITION pos = nodes->GetHeadPosition(); pos != nullptr;)
+    {
+        CPNode* n = nodes->GetNextT(pos);
+        e.Add(screen ? n->GetScreenPt(v) : n->GetProjectPt(v));
+    }
+}
+} // namespace
+
+CRect2D CGlobalData::GetBeamScreenRect(CBeamList& list)
+{
+    const CViewXform& v = GetViewXform();
+    Extent e;
+    for (POSITION pos = list.GetHeadPosition(); pos != nullptr;)
+        AddBeam(e, v, list.GetNextT(pos), true);
+    return e.rc;
+}
+CRect2D CGlobalData::GetBCInWallScreenRect(CBeamList& list)
+{
+    return GetBeamScreenRect(list);
+}
+CRect2D CGlobalData::GetNodeScreenRect(CPNodeList& list)
+{
+    const CViewXform& v = GetViewXform();
+    Extent e;
+    AddNodes(e, v, &list, true);
+    return e.rc;
+}
+CRect2D CGlobalData::GetWallScreenRect(CWallList& list)
+{
+    const CViewXform& v = GetViewXform();
+    Extent e;
+    for (POSITION pos = list.GetHeadPosition(); pos != nullptr;)
+        AddNodes(e, v, list.GetNextT(pos)->GetVexNodeList(), true);
+    return e.rc;
+}
+CRect2D CGlobalData::GetPlaneScreenRect(CPlaneList& list)
+{
+    const CViewXform& v = GetViewXform();
+    Extent e;
+    for (POSITION pos = list.GetHeadPosition(); pos != nullptr;)
+        AddNodes(e, v, list.GetNextT(pos)->m_pVexNodeList, true);
+    return e.rc;
+}
+
+namespace
+{
+bool KindMatches(int kind, int want)
+{
+    return kind == want || kind == CGlobalData::KIND_ALL;
+}
+bool IsOrdinaryKind(CBeamBase* b)
+{
+    return b->toBeam() != nullptr || b->toSubBeam() != nullptr;
+}
+bool IsInWallKind(CBeamBase* b)
+{
+    return b->toBeamInWall() != nullptr || b->toColumnInWall() != nullptr;
+}
+} // namespace
+
+CRect2D CGlobalData::GetSelectedProjectRect(int kind)
+{
+    const CViewXform& v = GetViewXform();
+    Extent e;
+    if (KindMatches(kind, KIND_NODE))
+        AddNodes(e, v, m_pSelectNodeList, false);
+    for (POSITION pos = m_pSelectBeamList->GetHeadPosition(); pos != nullptr;)
+    {
+        CBeamBase* b = m_pSelectBeamList->GetNextT(pos);
+        if ((KindMatches(kind, KIND_BEAM) && IsOrdinaryKind(b)) || (KindMatches(kind, KIND_BCINWALL) && IsInWallKind(b)))
+            AddBeam(e, v, b, false);
+    }
+    if (KindMatches(kind, KIND_WALL))
+        for (POSITION pos = m_pSelectWallList->GetHeadPosition(); pos != nullptr;)
+            AddNodes(e, v, m_pSelectWallList->GetNextT(pos)->GetVexNodeList(), false);
+    if (KindMatches(kind, KIND_PLANE))
+        for (POSITION pos = m_pSelectPlaneList->GetHeadPosition(); pos != nullptr;)
+            AddNodes(e, v, m_pSelectPlaneList->GetNextT(pos)->m_pVexNodeList, false);
+    return e.rc;
+}
+
+void CGlobalData::PositionSelected(int kind, CRect& client)
+{
+    bool any = false;
+    if (KindMatches(kind, KIND_NODE))
+        any = any || !m_pSelectNodeList->IsEmpty();
+    for (POSITION pos = m_pSelectBeamList->GetHeadPosition(); pos != nullptr && !any;)
+    {
+        CBeamBase* b = m_pSelectBeamList->GetNextT(pos);
+        any = (KindMatches(kind, KIND_BEAM) && IsOrdinaryKind(b)) || (KindMatches(kind, KIND_BCINWALL) && IsInWallKind(b));
+    }
+    if (KindMatches(kind, KIND_WALL))
+        any = any || !m_pSelectWallList->IsEmpty();
+    if (KindMatches(kind, KIND_PLANE))
+        any = any || !m_pSelectPlaneList->IsEmpty();
+    if (!any || client.Width() <= 0 || client.Height() <= 0)
+        return;
+    CRect2D rc = GetSelectedProjectRect(kind);
+    // A single node or a line seen end-on has no area; give it a small one to fit.
+    if (rc.IsRectEmpty())
+        rc.InflateRect(5, 5);
+    m_pMatrix2D->SetZoomMatrix(client, rc);
+}
+
+// ---------------------------------------------------------------------------------------
+// Deleting the selection.
+
+void CGlobalData::DeleteSelected(int kind, CEditStackNode& undo)
+{
+    CStruct& s = *m_pStruct;
+    using Set = std::unordered_set<CObject*>;
+    Set nodes, walls, beams, inWall, planes, subBeams;
+
+    if (KindMatches(kind, KIND_NODE))
+        for (POSITION pos = m_pSelectNodeList->GetHeadPosition(); pos != nullptr;)
+            nodes.insert(m_pSelectNodeList->GetNext(pos));
+    for (POSITION pos = m_pSelectBeamList->GetHeadPosition(); pos != nullptr;)
+    {
+        CBeamBase* b = m_pSelectBeamList->GetNextT(pos);
+        if (KindMatches(kind, KIND_BEAM) && b->toBeam() != nullptr)
+            beams.insert(b);
+        else if (KindMatches(kind, KIND_BEAM) && b->toSubBeam() != nullptr)
+            subBeams.insert(b);
+        else if (KindMatches(kind, KIND_BCINWALL) && IsInWallKind(b))
+            inWall.insert(b);
+    }
+    if (KindMatches(kind, KIND_WALL))
+        for (POSITION pos = m_pSelectWallList->GetHeadPosition(); pos != nullptr;)
+            walls.insert(m_pSelectWallList->GetNext(pos));
+    if (KindMatches(kind, KIND_PLANE))
+        for (POSITION pos = m_pSelectPlaneList->GetHeadPosition(); pos != nullptr;)
+            planes.insert(m_pSelectPlaneList->GetNext(pos));
+
+    // Only objects of the model count (a stale selection entry is simply dropped from it).
+    auto keepListed = [](Set& set, CObList* list) {
+        Set listed;
+        for (POSITION pos = list->GetHeadPosition(); pos != nullptr;)
+            if (CObject* o = list->GetNext(pos); set.count(o) != 0)
+                listed.insert(o);
+        set.swap(listed);
+    };
+    keepListed(nodes, s.m_pNodeList);
+    keepListed(beams, s.m_pBeamList);
+    keepListed(walls, s.m_pWallList);
+    keepListed(planes, s.m_pPlaneList);
+
+    // What depends on a deleted object goes with it, so no remaining object refers to one.
+    auto endGone = [&](CBeamBase* b) { return nodes.count(b->GetNode1()) != 0 || nodes.count(b->GetNode2()) != 0; };
+    auto anyNodeGone = [&](CPNodeList* list) {
+        for (POSITION pos = list->GetHeadPosition(); pos != nullptr;)
+            if (nodes.count(list->GetNext(pos)) != 0)
+                return true;
+        return false;
+    };
+    if (!nodes.empty())
+    {
+        for (POSITION pos = s.m_pWallList->GetHeadPosition(); pos != nullptr;)
+            if (CWall* w = s.m_pWallList->GetNextT(pos); anyNodeGone(w->GetVexNodeList()))
+                walls.insert(w);
+        for (POSITION pos = s.m_pBeamList->GetHeadPosition(); pos != nullptr;)
+            if (CBeamBase* b = s.m_pBeamList->GetNextT(pos); endGone(b))
+                beams.insert(b);
+    }
+    for (CBeamList* list : {s.m_pBCInWallList1, s.m_pBCInWallList2})
+        for (POSITION pos = list->GetHeadPosition(); pos != nullptr;)
+        {
+            CBeamBase* b = list->GetNextT(pos);
+            CWall* owner = nullptr;
+            if (b->toBeamInWall() != nullptr)
+                owner = b->toBeamInWall()->m_pWall;
+            else if (b->toColumnInWall() != nullptr)
+                owner = b->toColumnInWall()->m_pWall;
+            if (endGone(b) || (owner != nullptr && walls.count(owner) != 0))
+                inWall.insert(b);
+        }
+    {
+        Set listed;
+        for (CBeamList* list : {s.m_pBCInWallList1, s.m_pBCInWallList2})
+            for (POSITION pos = list->GetHeadPosition(); pos != nullptr;)
+                if (CObject* o = list->GetNext(pos); inWall.count(o) != 0)
+                    listed.insert(o);
+        inWall.swap(listed);
+    }
+    for (POSITION pos = s.m_pPlaneList->GetHeadPosition(); pos != nullptr;)
+    {
+        CPlane* p = s.m_pPlaneList->GetNextT(pos);
+        bool gone = anyNodeGone(p->m_pVexNodeList) || anyNodeGone(p->m_pNodeList);
+        for (POSITION e = p->m_pBeamList->GetHeadPosition(); e != nullptr && !gone;)
+            gone = beams.count(p->m_pBeamList->GetNext(e)) != 0;
+        if (gone)
+            planes.insert(p);
+    }
+    // Secondary beams leave with their room; otherwise they go when selected or unsupported.
+    std::vector<std::pair<CPlane*, Set>> subByPlane;
+    for (POSITION pos = s.m_pPlaneList->GetHeadPosition(); pos != nullptr;)
+    {
+        CPlane* p = s.m_pPlaneList->GetNextT(pos);
+        if (planes.count(p) != 0)
+            continue;
+        Set gone;
+        for (POSITION e = p->m_pSubBeamList->GetHeadPosition(); e != nullptr;)
+        {
+            CBeamBase* b = p->m_pSubBeamList->GetNextT(e);
+            if (subBeams.count(b) != 0 || endGone(b))
+                gone.insert(b);
+        }
+        if (!gone.empty())
+            subByPlane.emplace_back(p, std::move(gone));
+    }
+    Set allSub;
+    for (POSITION pos = s.m_pPlaneList->GetHeadPosition(); pos != nullptr;)
+    {
+        CPlane* p = s.m_pPlaneList->GetNextT(pos);
+        if (planes.count(p) != 0)
+            for (POSITION e = p->m_pSubBeamList->GetHeadPosition(); e != nullptr;)
+                allSub.insert(p->m_pSubBeamList->GetNext(e));
+    }
+    for (auto& ps : subByPlane)
+        allSub.insert(ps.second.begin(), ps.second.end());
+
+    // Every object leaving the model, for the lists that only refer to objects.
+    Set members(beams);
+    members.insert(inWall.begin(), inWall.end());
+    members.insert(allSub.begin(), allSub.end());
+    Set everything(members);
+    everything.insert(nodes.begin(), nodes.end());
+    everything.insert(walls.begin(), walls.end());
+    everything.insert(planes.begin(), planes.end());
+    if (everything.empty())
+        return;
+
+    // Reference lists first, owning lists last, so undo restores owners before referrers.
+    undo.RemoveFromList(m_pSelectNodeList, nodes, false);
+    undo.RemoveFromList(m_pSelectBeamList, members, false);
+    undo.RemoveFromList(m_pSelectWallList, walls, false);
+    undo.RemoveFromList(m_pSelectPlaneList, planes, false);
+    for (POSITION pos = s.m_pFloorList->GetHeadPosition(); pos != nullptr;)
+    {
+        CFloor* f = s.m_pFloorList->GetNextT(pos);
+        undo.RemoveFromList(f->m_pNodeList, nodes, false);
+        undo.RemoveFromList(f->m_pBeamList, members, false);
+        undo.RemoveFromList(f->m_pDisplayBeamList, members, false);
+        undo.RemoveFromList(f->m_pWallList, walls, false);
+        undo.RemoveFromList(f->m_pDisplayWallList, walls, false);
+        undo.RemoveFromList(f->m_pPlaneList, planes, false);
+    }
+    for (POSITION pos = s.m_pBeamGroupList->GetHeadPosition(); pos != nullptr;)
+        undo.RemoveFromList(s.m_pBeamGroupList->GetNextT(pos)->m_pBeamList, members, false);
+    for (POSITION pos = s.m_pWallList->GetHeadPosition(); pos != nullptr;)
+        if (CWall* w = s.m_pWallList->GetNextT(pos); walls.count(w) == 0)
+            undo.RemoveFromList(w->GetEdgeBeamList(), members, false);
+    for (auto& ps : subByPlane)
+        undo.RemoveFromList(ps.first->m_pSubBeamList, ps.second, true);
+    undo.RemoveFromList(s.m_pPlaneList, planes, true);
+    undo.RemoveFromList(s.m_pBCInWallList1, inWall, true);
+    undo.RemoveFromList(s.m_pBCInWallList2, inWall, true);
+    undo.RemoveFromList(s.m_pBeamList, beams, true);
+    undo.RemoveFromList(s.m_pWallList, walls, true);
+    undo.RemoveFromList(s.m_pNodeList, nodes, true);
+}

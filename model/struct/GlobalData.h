@@ -1,0 +1,150 @@
+// The model root: the structure, the user's selection, the view transformations, unit
+// factors, project identity and the program type. Copies share everything with the root
+// they were copied from.
+#pragma once
+
+#include <memory>
+
+#include "stdafx.h"
+#include "model/geometry/geometry.h"
+#include "model/struct/Axises.h"
+#include "model/struct/EditStack.h"
+#include "model/struct/Struct.h"
+#include "model/struct/StructSketch.h"
+#include "model/struct/ViewXform.h"
+
+class CGridCtrl;
+
+// Project information shown in the project panel.
+class CVyrProjectInfo
+{
+public:
+    CString m_strProject;  // "工程名称"
+    CString m_strDesigner; // "设计人"
+    CString m_strChecker;  // "校对人"
+    CString m_strDate;     // "日期"
+    CString m_strNote;     // "备注"
+};
+
+class CGlobalData
+{
+public:
+    // Object kind codes of the selection and edit operations.
+    enum
+    {
+        KIND_NODE = 0,
+        KIND_BEAM = 1,
+        KIND_WALL = 2,
+        KIND_PLANE = 3,
+        KIND_BCINWALL = 4,
+        KIND_ALL = 100
+    };
+
+    CGlobalData();
+    CGlobalData(const CGlobalData& o) = default;
+    CGlobalData& operator=(const CGlobalData& o) = default;
+    ~CGlobalData() = default;
+
+    CStruct* Struct() const { return m_pStruct; }
+    int& ProgramType() { return *m_pProgramType; }
+    CBeamList& SelectBeamList() { return *m_pSelectBeamList; }
+    CPNodeList& SelectNodeList() { return *m_pSelectNodeList; }
+    CWallList& SelectWallList() { return *m_pSelectWallList; }
+    CPlaneList& SelectPlaneList() { return *m_pSelectPlaneList; }
+    float& UnitLength() { return *m_pUnitLength; }
+    float& UnitForce() { return *m_pUnitForce; }
+    CMatrix2D& Matrix2D() { return *m_pMatrix2D; }
+    CMatrix3D& Matrix3D() { return *m_pMatrix3D; }
+    CAxisDisplay& AxisDisplay() { return *m_pAxisDisplay; }
+    CStructSketch& StructSketch() { return *m_pStructSketch; }
+    CString& ProjectPath() { return *m_pProjectPath; }
+    CString& ProjectName() { return *m_pProjectName; }
+    CVyrProjectInfo& ProjectInfo() { return *m_pProjectInfo; }
+    int& CurrentFreID() { return *m_pCurrentFreID; }
+    void SetCurrentFreID(int id) { *m_pCurrentFreID = id; }
+    int& Gravity() { return *m_pGravity; }
+    int& CurrentStructureType() { return *m_pStructureType; }
+    int& FloorSeismAdjust() { return *m_pFloorSeismAdjust; }
+    int& FrameSeismAdjust() { return *m_pFrameSeismAdjust; }
+    int& SeismAdjustStartNo() { return *m_pSeismAdjustStartNo; }
+    int& SeismAdjustEndNo() { return *m_pSeismAdjustEndNo; }
+
+    CBasicLCList* GetCurBasicLCList() const { return m_pStruct->m_pBasicLCList; }
+    CLCList* GetSLCList() const { return m_pStruct->m_pLCList; }
+    CLCList* GetSDispLCList() const { return m_pStruct->m_pSDispLCList; }
+    CLCList* GetSDeflateLCList() const { return m_pStruct->m_pSDeflateLCList; }
+    CLoadCombination* GetCurrentLC() const { return *m_ppCurrentLC; }
+    void SetCurrentLC(CLoadCombination* lc) { *m_ppCurrentLC = lc; }
+    // Makes the first combination of the basic combinations current again (or none);
+    // with true, a current combination that is no longer in the list is dropped as well.
+    void ReSetLoadCombination(bool bCheck);
+
+    // Hit tests in client pixels of the view of Matrix3D and Matrix2D. The hits keep the
+    // order of the candidates. An empty rectangle hits nothing.
+    void BeamPointSelect(CBeamList& cand, const CPoint2D& pt, CBeamList& hits);
+    void BeamWindowSelect(CBeamList& cand, const CRect2D& rc, CBeamList& hits);
+    void BeamCrossSelect(CBeamList& cand, const CRect2D& rc, CBeamList& hits);
+    void NodePointSelect(CPNodeList& cand, const CPoint2D& pt, CPNodeList& hits);
+    void NodeWindowSelect(CPNodeList& cand, const CRect2D& rc, CPNodeList& hits);
+    void WallPointSelect(CWallList& cand, const CPoint2D& pt, CWallList& hits);
+    void WallWindowSelect(CWallList& cand, const CRect2D& rc, CWallList& hits);
+    void WallCrossSelect(CWallList& cand, const CRect2D& rc, CWallList& hits);
+    void PlanePointSelect(CPlaneList& cand, const CPoint2D& pt, CPlaneList& hits);
+    void PlaneWindowSelect(CPlaneList& cand, const CRect2D& rc, CPlaneList& hits);
+    void PlaneCrossSelect(CPlaneList& cand, const CRect2D& rc, CPlaneList& hits);
+    void BCInWallPointSelect(CBeamList& cand, const CPoint2D& pt, CBeamList& hits);
+    void BCInWallWindowSelect(CBeamList& cand, const CRect2D& rc, CBeamList& hits);
+    void BCInWallCrossSelect(CBeamList& cand, const CRect2D& rc, CBeamList& hits);
+
+    // Client-pixel rectangles enclosing the listed objects (zeros for an empty list).
+    CRect2D GetBeamScreenRect(CBeamList& list);
+    CRect2D GetNodeScreenRect(CPNodeList& list);
+    CRect2D GetWallScreenRect(CWallList& list);
+    CRect2D GetPlaneScreenRect(CPlaneList& list);
+    CRect2D GetBCInWallScreenRect(CBeamList& list);
+
+    // Fits the selected objects of a kind (or 100) into the client rectangle; nothing
+    // changes when nothing of the kind is selected.
+    void PositionSelected(int kind, CRect& client);
+    // The selected objects' rectangle in the projection plane (zeros when none).
+    CRect2D GetSelectedProjectRect(int kind);
+    // Removes the selected objects of a kind (or 100) from the model with everything that
+    // depends on them (members on a deleted node, rooms bounded by a deleted member, ...)
+    // and records the change in the undo record, which then holds the removed objects.
+    void DeleteSelected(int kind, CEditStackNode& undo);
+
+    // Pick tolerance of the point hit tests, in pixels.
+    static constexpr double kPickTolerance = 5.0;
+
+    // The view of the current matrices, with a stamp that changes when they change.
+    const CViewXform& GetViewXform();
+
+private:
+    struct Shared;
+    std::shared_ptr<Shared> m_pShared; // keeps the state alive while any copy refers to it
+
+    CStruct* m_pStruct;
+    int* m_pProgramType;
+    CBeamList* m_pSelectBeamList;
+    CPNodeList* m_pSelectNodeList;
+    CWallList* m_pSelectWallList;
+    CPlaneList* m_pSelectPlaneList;
+    float* m_pUnitLength;
+    float* m_pUnitForce;
+    CMatrix2D* m_pMatrix2D;
+    CMatrix3D* m_pMatrix3D;
+    CAxisDisplay* m_pAxisDisplay;
+    CStructSketch* m_pStructSketch;
+    CString* m_pProjectPath;
+    CString* m_pProjectName;
+    CVyrProjectInfo* m_pProjectInfo;
+    int* m_pCurrentFreID;
+    int* m_pGravity;
+    int* m_pStructureType;
+    int* m_pFloorSeismAdjust;
+    int* m_pFrameSeismAdjust;
+    int* m_pSeismAdjustStartNo;
+    int* m_pSeismAdjustEndNo;
+    CLoadCombination** m_ppCurrentLC;
+    CViewXform* m_pXform;
+};

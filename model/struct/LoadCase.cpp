@@ -1,0 +1,152 @@
+#include "model/struct/LoadCase.h"
+
+IMPLEMENT_DYNAMIC(CBasicLoadCase, CObject)
+IMPLEMENT_DYNAMIC(CLoadCombination, CObject)
+IMPLEMENT_DYNAMIC(CLoadSeism, CObject)
+IMPLEMENT_DYNAMIC(CLoadTemperature, CObject)
+
+namespace
+{
+const char* CaseTypeText(int type)
+{
+    switch (type)
+    {
+    case 0: return "恒载";
+    case 1: return "活载";
+    case 2: return "X向风载";
+    case 3: return "Y向风载";
+    case 4: return "-X向风载";
+    case 5: return "-Y向风载";
+    case 6: return "竖向地震";
+    case 7: return "X向地震";
+    case 8: return "Y向地震";
+    case 9: return "-X向地震";
+    case 10: return "-Y向地震";
+    default: return type > 20 ? "吊车荷载" : "其它荷载";
+    }
+}
+} // namespace
+
+void CBasicLoadCase::GetDescription(CString* out, int mode) const
+{
+    CString s;
+    if (mode < 0)
+        s.Format("%s", CaseTypeText(m_nType));
+    else
+        s.Format("LC%d %s", m_nNo, CaseTypeText(m_nType));
+    *out += s;
+}
+
+void CLoadCombination::GetDescription(CString* out) const
+{
+    CString s;
+    s.Format("LC%d:", m_nNo);
+    struct Term { float f; const char* name; };
+    const Term terms[] = {{m_fDead, "D"}, {m_fLive, "L"}, {m_fWind, "W"}, {m_fHSeism, "E"},
+                          {m_fVSeism, "Ev"}, {m_fTemperature, "T"}, {m_fCrane, "C"}, {m_fPrestress, "P"}};
+    bool first = true;
+    for (const Term& t : terms)
+    {
+        if (t.f == 0.0f)
+            continue;
+        CString part;
+        part.Format(first ? "%.2f%s" : "+%.2f%s", t.f, t.name);
+        s += part;
+        first = false;
+    }
+    *out = s;
+}
+
+void CLoadCombination::Fill(CBasicLoadCase* lc, CLoadSeism* seism)
+{
+    m_fWind = m_fVSeism = m_fLive = m_fDead = m_fHSeism = m_fAddHSeism = 0.0f;
+    m_fTemperature = m_fCrane = m_fPrestress = 0.0f;
+    m_pSeism1 = m_pSeism2 = nullptr;
+    if (lc == nullptr)
+        return;
+    const int t = lc->m_nType;
+    if (t == 0)
+        m_fDead = 1.0f;
+    else if (t == 1)
+        m_fLive = 1.0f;
+    else if (t >= 2 && t <= 5)
+    {
+        m_fWind = 1.0f;
+        m_nWindCase = t + 1;
+    }
+    else if (t == 6)
+        m_fVSeism = 1.0f;
+    else if (lc->IsSeismLoadCase())
+    {
+        m_fHSeism = 1.0f;
+        m_pSeism1 = seism;
+    }
+    else if (t > 20)
+    {
+        m_fCrane = 1.0f;
+        m_nCraneCase = t - 20;
+    }
+    else
+        m_fTemperature = 1.0f;
+}
+
+int CBasicLCList::GetAnalysisHSeismNum() const
+{
+    int n = 0;
+    for (POSITION pos = GetHeadPosition(); pos != nullptr;)
+    {
+        const CBasicLoadCase* lc = GetNextT(pos);
+        if (lc->IsSeismLoadCase() && lc->m_nStatus != 0)
+            ++n;
+    }
+    return n;
+}
+
+void CBasicLCList::LoadInfro(bool flags[14]) const
+{
+    for (int i = 0; i < 14; ++i)
+        flags[i] = false;
+    for (POSITION pos = GetHeadPosition(); pos != nullptr;)
+    {
+        const int t = GetNextT(pos)->m_nType;
+        int k = -1;
+        if (t == 0)
+            k = 0;
+        else if (t == 1)
+            k = 1;
+        else if (t >= 2 && t <= 5)
+            k = t; // wind 3 to 6
+        else if (t >= 7 && t <= 10)
+            k = 6;
+        else if (t == 6)
+            k = 7;
+        else if (t >= 11 && t <= 14)
+            k = t - 3; // temperature 9 to 12
+        else if (t > 20)
+            k = 12;
+        else if (t == 15)
+            k = 13;
+        if (k >= 0)
+            flags[k] = true;
+    }
+}
+
+int CLoadSeismList::GetSeismPos(const CBasicLoadCase* lc) const
+{
+    if (lc == nullptr || !lc->IsSeismLoadCase())
+        return -1;
+    const int pos = lc->m_nSeismCaseNo > 0 ? lc->m_nSeismCaseNo - 1 : lc->m_nType - 7;
+    return pos >= 0 && pos < 12 ? pos : -1;
+}
+
+double CLoadSeismList::GetAcceleration() const
+{
+    switch (m_nIntensity)
+    {
+    case 6: return 0.05;
+    case 7: return 0.10;
+    case 8: return 0.20;
+    case 9: return 0.40;
+    default: return 0.0;
+    }
+}

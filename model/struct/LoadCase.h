@@ -1,0 +1,127 @@
+// Basic load cases, load combinations and the horizontal seismic definitions.
+#pragma once
+
+#include "stdafx.h"
+#include "model/struct/ModelList.h"
+
+class CLoadSeism;
+
+class CBasicLoadCase : public CObject
+{
+    DECLARE_DYNAMIC(CBasicLoadCase)
+public:
+    CBasicLoadCase() : CBasicLoadCase(0) {}
+    explicit CBasicLoadCase(int type) : m_nType(type) {}
+
+    int GetStatus() const { return m_nStatus; }
+    void SetStatus(bool b) { m_nStatus = b ? 1 : 0; }
+    int GetSelect() const { return (int)m_bSelect; }
+    int GetType() const { return m_nType; }
+    // Codes 7 to 10 are the horizontal seismic cases.
+    bool IsSeismLoadCase() const { return m_nType >= 7 && m_nType <= 10; }
+    // Appends the case's description ("LC%d ...").
+    void GetDescription(CString* out, int mode) const;
+    int GetSeismCaseNo() const { return m_nSeismCaseNo; }
+
+    int m_nStatus = 1;
+    unsigned char m_bSelect = 0;
+    int m_nType = 0;
+    int m_nNo = 0;
+    int m_nSeismCaseNo = 0;
+};
+
+class CLoadCombination : public CObject
+{
+    DECLARE_DYNAMIC(CLoadCombination)
+public:
+    CLoadCombination() = default;
+
+    int GetStatus() const { return (int)m_bStatus; }
+    void SetSelect(bool b) { m_bStatus = b ? 1 : 0; }
+    bool GetReinforceStatus() const { return m_bReinforceStatus != 0; }
+    void SetSeismType(int t) { m_nSeismType = t; }
+    int GetSeismType() const { return m_nSeismType; }
+    void GetDescription(CString* out) const;
+    // Makes the combination stand for one basic case with factor 1.
+    void Fill(CBasicLoadCase* lc, CLoadSeism* seism);
+
+    unsigned char m_bStatus = 0;
+    unsigned char m_bReinforceStatus = 0;
+    int m_nSeismType = 0;
+    int m_nNo = 0;
+    float m_fWind = 0, m_fVSeism = 0, m_fLive = 0, m_fDead = 0, m_fHSeism = 0, m_fAddHSeism = 0;
+    int m_nWindCase = 3;
+    int m_nSeismVariant = 0;
+    float m_fTemperature = 0, m_fCrane = 0;
+    int m_nTemperatureCase = 1, m_nCraneCase = 1;
+    float m_fPrestress = 0;
+    CLoadSeism* m_pSeism1 = nullptr;
+    CLoadSeism* m_pSeism2 = nullptr;
+};
+
+class CLoadSeism : public CObject
+{
+    DECLARE_DYNAMIC(CLoadSeism)
+public:
+    float GetAngle() const { return m_fAngle; }
+    float m_fAngle = 0.0f;
+    int m_nNo = 0;
+};
+
+class CLoadTemperature : public CObject
+{
+    DECLARE_DYNAMIC(CLoadTemperature)
+public:
+    float GetfT() const { return m_fT; }
+    float m_fT = 0.0f;
+};
+
+class CLoadCraneList : public CObList
+{
+public:
+    CLoadCraneList() : CLoadCraneList(0) {}
+    explicit CLoadCraneList(int no) : CObList(10), m_nNo(no) {}
+    int m_nNo;
+};
+class CLoadCraneBeamList : public CObList
+{
+public:
+    CLoadCraneBeamList() : CLoadCraneBeamList(0) {}
+    explicit CLoadCraneBeamList(int no) : CObList(10), m_nNo(no) {}
+    int m_nNo;
+};
+
+// Basic load cases (the structure deletes its own when it is destroyed).
+class CBasicLCList : public CModelList<CBasicLoadCase, false>
+{
+public:
+    int GetAnalysisHSeismNum() const;
+    // Fourteen flags for the kinds of case the list holds (1 dead, 2 live, 3 to 6 wind,
+    // 7 horizontal seismic, 8 vertical seismic, 9 to 12 temperature, 13 crane, 14 initial stress).
+    void LoadInfro(bool flags[14]) const;
+};
+
+// Load combinations (the structure deletes its own; lists built by callers only forget).
+class CLCList : public CModelList<CLoadCombination, false>
+{
+public:
+    int m_nLock = 0;
+};
+
+class CLoadSeismList : public CModelList<CLoadSeism, false>
+{
+public:
+    // The seismic position (0 to 11) of a case: the index into the per-case arrays.
+    int GetSeismPos(const CBasicLoadCase* lc) const;
+    double GetAcceleration() const;
+
+    float m_fDamp = 0.05f;       // damping a new time-history case starts with
+    float m_fG = 980.0f;         // gravity acceleration
+    int m_bFlag = 0;
+    int m_nIntensity = 7;        // fortification intensity
+    int m_nGroupSite = 11;       // group * 10 + site class
+    int m_nModeNum = 3;
+    float m_fPeriodReduce = 1.0f;
+    int m_bAccidental = 0;
+    int m_bBidirection = 0;
+};

@@ -1,0 +1,191 @@
+#include "model/struct/Member.h"
+
+#include <cmath>
+
+
+IMPLEMENT_DYNAMIC(CMemberBase, CObject)
+IMPLEMENT_DYNAMIC(CBeamBase, CMemberBase)
+IMPLEMENT_DYNAMIC(CBeam, CBeamBase)
+IMPLEMENT_DYNAMIC(CSubBeam, CBeamBase)
+IMPLEMENT_DYNAMIC(CBeamInWall, CBeamBase)
+IMPLEMENT_DYNAMIC(CColumnInWall, CBeamBase)
+IMPLEMENT_DYNAMIC(CWallBeam, CMemberBase)
+IMPLEMENT_DYNAMIC(CBeamGroup, CObject)
+IMPLEMENT_DYNAMIC(CBeamBind, CObject)
+IMPLEMENT_DYNAMIC(CMemberOffset, CObject)
+IMPLEMENT_DYNAMIC(CBeamBindRelease, CObject)
+IMPLEMENT_DYNAMIC(CBeamRigid, CObject)
+IMPLEMENT_DYNAMIC(CBeamWebHole, CObject)
+IMPLEMENT_DYNAMIC(CBeamFireGroup, CObject)
+
+CBeamBase::CBeamBase(int no, CPNode* n1, CPNode* n2, int type) : m_nNo(no), m_nType(type), m_pNode1(n1), m_pNode2(n2)
+{
+    m_nId = no;
+}
+
+CBeamBase::~CBeamBase()
+{
+    delete m_pCheck;
+    delete m_pCheckResult;
+    delete m_pConcreteResult;
+    delete m_pWebHole;
+}
+
+double CBeamBase::GetLength() const
+{
+    if (m_pNode1 == nullptr || m_pNode2 == nullptr)
+        return 0.0;
+    return m_pNode1->m_pt.GetDist(m_pNode2->m_pt);
+}
+
+double CBeamBase::GetXAngle() const
+{
+    if (m_pNode1 == nullptr || m_pNode2 == nullptr)
+        return 0.0;
+    return m_pNode1->m_pt.GetXY().GetAngle(m_pNode2->m_pt.GetXY());
+}
+
+CVector3D CBeamBase::GetVector1() const
+{
+    if (m_pNode1 == nullptr || m_pNode2 == nullptr)
+        return CVector3D();
+    CVector3D v = m_pNode2->m_pt - m_pNode1->m_pt;
+    v.Normalize();
+    return v;
+}
+
+void CBeamBase::SetSection(CSectionBase* sec, CBeamGroupList* groups)
+{
+    if (sec == m_pSection)
+        return;
+    m_pSection = sec;
+    delete m_pCheck;
+    m_pCheck = nullptr;
+    delete m_pCheckResult;
+    m_pCheckResult = nullptr;
+    delete m_pConcreteResult;
+    m_pConcreteResult = nullptr;
+    if (groups != nullptr && m_nGroupId >= 1 && m_nGroupId <= (int)groups->GetCount())
+    {
+        CBeamGroup* g = groups->Get(m_nGroupId);
+        if (g->m_pSection != sec)
+        {
+            g->m_pBeamList->DetachBeam(this);
+            m_nGroupId = 0;
+        }
+    }
+}
+
+void CBeamBase::GetBeamBindRelease(int& s2, int& s3, int& e2, int& e3) const
+{
+    s2 = s3 = e2 = e3 = 0;
+    if (m_pRelease == nullptr)
+        return;
+    s2 = m_pRelease->m_nFlag[0] ? 1 : 0;
+    s3 = m_pRelease->m_nFlag[1] ? 1 : 0;
+    e2 = m_pRelease->m_nFlag[2] ? 1 : 0;
+    e3 = m_pRelease->m_nFlag[3] ? 1 : 0;
+}
+
+CString CBeamBase::GetTypeDescription()
+{
+    switch (m_nType)
+    {
+    case 1: return "柱";
+    case 2: return "主梁";
+    case 3: return "支撑";
+    case 5: return "次梁";
+    case 6: return "虚杆";
+    case 9: return "斜柱";
+    case 10: return "拉杆";
+    case 11: return "连梁";
+    case 12: return "墙肢";
+    case 13: return "檩条";
+    case 14: return "墙梁";
+    case 15: return "系杆";
+    case 16: return "隅撑";
+    default: return "杆件";
+    }
+}
+
+CString CBeam::GetDescription()
+{
+    CString s;
+    s.Format("杆件%d", m_nNo);
+    return s;
+}
+
+CString CSubBeam::GetDescription()
+{
+    CString s;
+    s.Format("次梁%d", m_nSubNo);
+    return s;
+}
+
+CString CBeamInWall::GetDescription()
+{
+    CString s;
+    s.Format("连梁%d", m_nNo);
+    return s;
+}
+
+CString CColumnInWall::GetDescription()
+{
+    CString s;
+    s.Format("墙肢%d", m_nNo);
+    return s;
+}
+
+void CBeamList::SetSelect(int s)
+{
+    for (POSITION pos = GetHeadPosition(); pos != nullptr;)
+        GetNextT(pos)->SetSelect(s);
+}
+
+CBeamGroup::CBeamGroup() : m_pBeamList(new CBeamList) {}
+
+CBeamGroup::~CBeamGroup()
+{
+    delete m_pBeamList;
+}
+
+CString CBeamGroup::GetTypeDescription() const
+{
+    switch (m_nType)
+    {
+    case BEAMTYPE_COLUMN: return "柱";
+    case BEAMTYPE_BEAM: return "主梁";
+    case BEAMTYPE_BRACE: return "支撑";
+    case BEAMTYPE_SUBBEAM: return "次梁";
+    default: return "杆件";
+    }
+}
+
+float CBeamGroup::GetLength(int) const
+{
+    double total = 0.0;
+    for (POSITION pos = m_pBeamList->GetHeadPosition(); pos != nullptr;)
+        total += m_pBeamList->GetNextT(pos)->GetLength();
+    return (float)total;
+}
+
+void CBeamGroupList::Add(CBeamGroup* g)
+{
+    AddTail(g);
+    g->m_nNo = (int)GetCount();
+}
+
+CBeamGroup* CBeamGroupList::IsOldBeamGroup(CBeamGroup* g, int& flag) const
+{
+    flag = 0;
+    for (POSITION pos = GetHeadPosition(); pos != nullptr;)
+    {
+        CBeamGroup* e = GetNextT(pos);
+        if (e != g && e->m_nType == g->m_nType && e->m_pSection == g->m_pSection)
+        {
+            flag = 1;
+            return e;
+        }
+    }
+    return nullptr;
+}

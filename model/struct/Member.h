@@ -1,0 +1,427 @@
+// Members of the structure model: ordinary members, secondary beams, coupling beams and wall
+// piers, member groups and the member-end definition libraries.
+#pragma once
+
+#include "stdafx.h"
+#include "model/geometry/geometry.h"
+#include "model/struct/ModelList.h"
+#include "model/struct/Node.h"
+
+class CDC;
+class CDXFOutput;
+class CFloor;
+class CAxial;
+class CSectionBase;
+class CPinNailGroup;
+class CLoadCombination;
+class CLCList;
+class CMaterialBase;
+class COptDiscreteSection;
+class CNodeLink;
+class CPlane;
+class CWall;
+class CBeamGroupList;
+class COutput;
+
+class CMemberBase : public CObject
+{
+    DECLARE_DYNAMIC(CMemberBase)
+public:
+    CMemberBase() = default;
+    ~CMemberBase() override = default;
+
+    double GetTagValue() const { return m_dTagValue; }
+    void SetTagVaule(double v) { m_dTagValue = v; }
+
+    virtual void SetDrawPara() { m_dTagValue = 0; }
+    virtual void OnDraw(CDC*, CRect&, CMatrix2D&, float, double, int, int, int, bool) {}
+    virtual void OnDrawDXF(CDXFOutput*, int, int, int, CRect&, int, double, double, float, bool) {}
+
+protected:
+    double m_dTagValue = 0.0;
+};
+
+// Steel design check results of a member (plain values, copied member-wise).
+struct CheckResult
+{
+    float fDeform[3] = {0, 0, 0};   // deformations, shown as 1/n
+    float fRatio[2] = {0, 0};       // stored ratios
+    float fDeformRatio[3] = {0, 0, 0};
+    float fDetail[6] = {0, 0, 0, 0, 0, 0};
+    float fOther[39] = {};
+};
+static_assert(sizeof(CheckResult) == 53 * 4, "CheckResult holds 53 four-byte values");
+
+struct DESIGN_RESULT
+{
+    float v[12] = {};
+};
+
+// Concrete design result: five reinforcement groups of two areas.
+struct CConcreteDesignResult
+{
+    float fArea[5][2] = {};
+};
+
+class CBeam;
+class CSubBeam;
+class CBeamInWall;
+class CColumnInWall;
+class CBeamBindRelease;
+class CMemberOffset;
+class CBeamRigid;
+class CBeamWebHole;
+
+class CBeamBase : public CMemberBase
+{
+    DECLARE_DYNAMIC(CBeamBase)
+public:
+    CBeamBase() = default;
+    CBeamBase(int no, CPNode* n1, CPNode* n2, int type);
+    ~CBeamBase() override;
+
+    virtual CString GetDescription() { return "杆件"; }
+    virtual CBeam* toBeam() { return nullptr; }
+    virtual CSubBeam* toSubBeam() { return nullptr; }
+    virtual CBeamInWall* toBeamInWall() { return nullptr; }
+    virtual CColumnInWall* toColumnInWall() { return nullptr; }
+
+    virtual float GetBeamRealLength(CPNode*&, CPNode*&) { return (float)GetLength(); }
+    virtual float GetEffectLength2() { return (float)GetLength(); }
+    virtual float GetEffectLength3() { return (float)GetLength(); }
+    virtual float GetMaxN(CLoadCombination*, float) { return 0; }
+    virtual float GetMaxT(CLoadCombination*, float) { return 0; }
+    virtual float GetMinN(CLoadCombination*, float) { return 0; }
+    virtual void GetV2(CLoadCombination*, float&, float&, float&, float) {}
+    virtual void GetV3(CLoadCombination*, float&, float&, float&, float) {}
+    virtual void GetM2(CLoadCombination*, float&, float&, float&, float) {}
+    virtual void GetM3(CLoadCombination*, float&, float&, float&, float) {}
+    virtual bool IsAllRelease() { return false; }
+    virtual void ComputeCoverForce(int) {}
+    virtual void ComputeCurrentForce(int, CLoadCombination*, float) {}
+    virtual float GetF(int) { return 0.0f; }
+    virtual float GetF1(int) { return 0.0f; }
+    // Text of the member's type ("柱", "主梁", ...), printed before its number.
+    virtual CString GetTypeDescription();
+
+    double GetLength() const;
+    double GetXAngle() const;
+    CVector3D GetVector1() const;
+    void SetAliegn() {}
+
+    void SetSelect(int s) { m_nSelect = s ? 1 : 0; }
+    void SetSelect() { m_nSelect = m_nSelect ? 0 : 1; }
+    int GetSelect() const { return m_nSelect; }
+
+    CPNode* GetNode1() const { return m_pNode1; }
+    CPNode* GetNode2() const { return m_pNode2; }
+    int GetNo() const { return m_nNo; }
+    int GetId() const { return m_nId; }
+    CFloor* GetFloor() const { return m_pFloor; }
+    CAxial* GetXAxail() const { return m_pXAxial; }
+    CAxial* GetYAxail() const { return m_pYAxial; }
+    int GetGroupId() const { return m_nGroupId; }
+    void SetGroupId(int id) { m_nGroupId = id; }
+    int GetCode() const { return m_nCode; }
+    void SetCode(int v) { m_nCode = v; }
+    int GetGrade() const { return m_nGrade; }
+    void SetGrade(int v) { m_nGrade = v; }
+    int GetSeismGrade() const { return m_nSeismGrade; }
+    void SetSeismGrade(int v) { m_nSeismGrade = v; }
+    int GetDesignType() const { return m_nDesignType; }
+    void SetDesignType(int v) { m_nDesignType = v; }
+    int GetBeamDesignType() const { return m_nBeamDesignType; }
+    void SetBeamDesignType(int v) { m_nBeamDesignType = v; }
+    int GetDLLimit() const { return m_nDLLimit; }
+    void SetDLLimit(int v) { m_nDLLimit = v; }
+    int GetLLimit() const { return m_nLLimit; }
+    void SetLLimit(int v) { m_nLLimit = v; }
+    float GetOtherLimit() const { return m_fOtherLimit; }
+    void SetOtherLimit(float v) { m_fOtherLimit = v; }
+    float GetSeismM() const { return m_fSeismM; }
+    void SetSeismM(float v) { m_fSeismM = v; }
+    float GetSeismV() const { return m_fSeismV; }
+    void SetSeismV(float v) { m_fSeismV = v; }
+    float GetSeismN() const { return m_fSeismN; }
+    void SetSeismN(float v) { m_fSeismN = v; }
+    void SetStiffLimit(float v) { m_nStiffLimit = (int)v; }
+    float GetStiffLimit() const { return (float)m_nStiffLimit; }
+    int GetType() const { return m_nType; }
+    void SetType(int t) { m_nType = t; }
+    CSectionBase* GetSection() const { return m_pSection; }
+    // Gives the member a section; results of the old section are released so they are never
+    // shown for the new one.
+    void SetSection(CSectionBase* sec, CBeamGroupList* groups = nullptr);
+    CBeamBindRelease* GetBeamBindRelease() const { return m_pRelease; }
+    void SetBeamBindRelease(CBeamBindRelease* r) { m_pRelease = r; }
+    // Moment releases about axes 2 and 3 at the two ends (0 restrained, 1 released).
+    void GetBeamBindRelease(int& s2, int& s3, int& e2, int& e3) const;
+
+    int m_nSubNo = 0;                  // number of a secondary beam
+    int m_nId = 0;
+    CFloor* m_pFloor = nullptr;
+    CAxial* m_pXAxial = nullptr;
+    CAxial* m_pYAxial = nullptr;
+    int m_nNo = 0;                     // member number
+    CObject* m_pCheck = nullptr;       // owned design-check results
+    CheckResult* m_pCheckResult = nullptr; // owned, null while none
+    CConcreteDesignResult* m_pConcreteResult = nullptr; // owned, null while none
+    int m_nGroupId = 0;
+    int m_nCode = 0;
+    int m_nGrade = 0;
+    int m_nSeismGrade = 0;
+    int m_nDesignType = 0;
+    int m_nBeamDesignType = 0;
+    CPinNailGroup* m_pPinNailGroup = nullptr;
+    int m_nDLLimit = 0;
+    int m_nLLimit = 0;
+    float m_fOtherLimit = 0.0f;
+    float m_fSeismM = 1.0f;
+    float m_fSeismV = 1.0f;
+    float m_fSeismN = 1.0f;
+    int m_nStiffLimit = 0;
+    int m_nType = 0;
+    CSectionBase* m_pSection = nullptr;
+    bool m_bTaper = false;
+    CBeamBindRelease* m_pRelease = nullptr;
+    CMemberOffset* m_pOffset = nullptr;
+    CBeamWebHole* m_pWebHole = nullptr; // owned, null = none
+    CPNode* m_pNode1 = nullptr;
+    CPNode* m_pNode2 = nullptr;
+    int m_nSelect = 0;
+    float m_fInitStress = 0.0f;
+    int m_nTempFlag[4] = {0, 0, 0, 0};
+    COutput* m_pOutput = nullptr;       // report writer, set only while a report is written
+};
+
+class CBeam : public CBeamBase
+{
+    DECLARE_DYNAMIC(CBeam)
+public:
+    CBeam() = default;
+    CBeam(int no, CPNode* n1, CPNode* n2, int type) : CBeamBase(no, n1, n2, type) {}
+    ~CBeam() override = default;
+
+    CString GetDescription() override;
+    CBeam* toBeam() override { return this; }
+    float GetF(int i) override { return m_fF[i]; }
+    float GetF1(int i) override { return m_fF1[i]; }
+    CPinNailGroup* GetPinNailGroup() { return m_pPinNailGroup; }
+    void AdjustCornice(CMatrix2D&) {}
+
+    CBeamRigid* m_pRigid = nullptr;
+    float m_fTension = 0.0f;
+    float m_fF[12] = {};
+    float m_fF1[12] = {};
+};
+
+class CSubBeam : public CBeamBase
+{
+    DECLARE_DYNAMIC(CSubBeam)
+public:
+    CSubBeam() { m_nType = 5; }
+    CSubBeam(int no, CPNode* n1, CPNode* n2) : CBeamBase(no, n1, n2, 5) {}
+    ~CSubBeam() override = default;
+
+    CString GetDescription() override;
+    CSubBeam* toSubBeam() override { return this; }
+    bool IsAllRelease() override { return true; }
+    float GetF(int i) override { return m_fF[i]; }
+    float GetF1(int i) override { return m_fF1[i]; }
+    CPinNailGroup* GetPinNailGroup() { return m_pPinNailGroup; }
+
+    CPlane* m_pPlane = nullptr; // the room that holds the beam
+    float m_fF[12] = {};
+    float m_fF1[12] = {};
+};
+
+class CBeamInWall : public CBeamBase
+{
+    DECLARE_DYNAMIC(CBeamInWall)
+public:
+    CBeamInWall() { m_nType = 11; }
+    CBeamInWall(int no, CPNode* n1, CPNode* n2) : CBeamBase(no, n1, n2, 11) {}
+    CString GetDescription() override;
+    CBeamInWall* toBeamInWall() override { return this; }
+    CWall* m_pWall = nullptr;
+};
+
+class CColumnInWall : public CBeamBase
+{
+    DECLARE_DYNAMIC(CColumnInWall)
+public:
+    CColumnInWall() { m_nType = 12; }
+    CColumnInWall(int no, CPNode* n1, CPNode* n2) : CBeamBase(no, n1, n2, 12) {}
+    CString GetDescription() override;
+    CColumnInWall* toColumnInWall() override { return this; }
+    CWall* m_pWall = nullptr;
+};
+
+// A wall-model member holding its end nodes as node-base pointers.
+class CWallBeam : public CMemberBase
+{
+    DECLARE_DYNAMIC(CWallBeam)
+public:
+    CWallBeam() = default;
+    CWallBeam(CPNodeBase* a, CPNodeBase* b) : m_pN1(a), m_pN2(b) {}
+    virtual CPNodeBase* GetNode1() { return m_pN1; }
+    virtual CPNodeBase* GetNode2() { return m_pN2; }
+    CPNodeBase* m_pN1 = nullptr;
+    CPNodeBase* m_pN2 = nullptr;
+};
+
+class CBeamList : public CModelList<CBeamBase, false>
+{
+public:
+    CBeamList() = default;
+    void SetSelect(int s);
+    void DetachBeam(CBeamBase* b) { Detach(b); }
+    // The member if the list holds it, else null.
+    CBeamBase* IsSameBeam(CBeamBase* b) const { return Contains(b) ? b : nullptr; }
+};
+class CSubBeamList : public CBeamList
+{
+};
+class CMemberBaseList : public CModelList<CMemberBase, false>
+{
+};
+
+enum BEAMTYPE
+{
+    BEAMTYPE_NONE = 0,
+    BEAMTYPE_COLUMN = 1,
+    BEAMTYPE_BEAM = 2,
+    BEAMTYPE_BRACE = 3,
+    BEAMTYPE_SUBBEAM = 5,
+};
+
+class CBeamGroup : public CObject
+{
+    DECLARE_DYNAMIC(CBeamGroup)
+public:
+    CBeamGroup();
+    ~CBeamGroup() override;
+
+    void GetDescription(CString* out) const { out->Format("%s", m_strName.GetString()); }
+    BEAMTYPE GetType() const { return m_nType; }
+    CSectionBase* GetOptimizeSection() const { return m_pOptSection; }
+    int GetPos() const { return m_nPos; }
+    void SetPos(int p) { m_nPos = p; }
+    void ChangeSelect() { m_nSelectFlag = m_nSelectFlag == 0 ? 1 : 0; }
+    int GetSelectFlag() const { return m_nSelectFlag; }
+    int GetSelect() const { return m_nSelect; }
+    float GetCurMaxRatio() const { return m_fCurMaxRatio; }
+    void SetOptDiscreteSection(COptDiscreteSection* p) { m_pOptDiscrete = p; }
+    int GetLinkStartGroupId() const { return m_nLinkStartGroupId; }
+    void SetLinkStartGroupId(int id) { m_nLinkStartGroupId = id; }
+    void SetLockB(int v) { m_nLock = v; }
+    int GetIsOnFloorBeam() const { return m_nOnFloorBeam; }
+    void SetIsOnFloorBeam(int v) { m_nOnFloorBeam = v; }
+    CString GetTypeDescription() const;
+    // Total length of the group's members (model units).
+    float GetLength(int) const;
+
+    int m_nNo = 0;
+    CString m_strName;
+    CBeamList* m_pBeamList;  // owned list, pointers to the structure's members
+    BEAMTYPE m_nType = BEAMTYPE_NONE;
+    CSectionBase* m_pSection = nullptr;
+    CSectionBase* m_pOptSection = nullptr;
+    int m_nPos = 0;
+    int m_nSelectFlag = 0;
+    int m_nSelect = 0;
+    float m_fCurMaxRatio = 0.0f;
+    COptDiscreteSection* m_pOptDiscrete = nullptr;
+    int m_nLinkStartGroupId = 0;
+    int m_nLock = 0;
+    int m_nOnFloorBeam = 0;
+    float m_fSelLength = 0.0f;
+};
+
+class CBeamBind : public CObject
+{
+    DECLARE_DYNAMIC(CBeamBind)
+public:
+    void SetSelect() { m_bSelect = m_bSelect ? 0 : 1; }
+    void SetSelect(bool b) { m_bSelect = b ? 1 : 0; }
+    CNodeLink* GetNodeLink() { return m_pNodeLink; }
+    unsigned char m_bSelect = 0;
+    CNodeLink* m_pNodeLink = nullptr;
+};
+
+// End eccentricities: start along axes 2 and 3, end along axes 2 and 3 (model lengths).
+class CMemberOffset : public CObject
+{
+    DECLARE_DYNAMIC(CMemberOffset)
+public:
+    CMemberOffset() = default;
+    CMemberOffset(float s2, float s3, float e2, float e3) : m_fOffset{s2, s3, e2, e3} {}
+    int m_nNo = 0;
+    float m_fOffset[4] = {0, 0, 0, 0};
+};
+
+// End releases: type 0 free sliding, 1 free rotation, then the four flags start 2, start 3,
+// end 2, end 3.
+class CBeamBindRelease : public CObject
+{
+    DECLARE_DYNAMIC(CBeamBindRelease)
+public:
+    CBeamBindRelease() = default;
+    CBeamBindRelease(int type, int s2, int s3, int e2, int e3) : m_nType(type), m_nFlag{s2, s3, e2, e3} {}
+    int GetType() const { return m_nType; }
+    int m_nNo = 0;
+    int m_nType = 0;
+    int m_nFlag[4] = {0, 0, 0, 0};
+};
+
+// Rigid arm: start and end arm lengths (signed, model lengths).
+class CBeamRigid : public CObject
+{
+    DECLARE_DYNAMIC(CBeamRigid)
+public:
+    CBeamRigid() = default;
+    CBeamRigid(float s, float e) : m_fStart(s), m_fEnd(e) {}
+    int m_nNo = 0;
+    float m_fStart = 0.0f;
+    float m_fEnd = 0.0f;
+};
+
+// Web opening of an H member: type 1 rectangular, 2 circular; position and size in mm.
+class CBeamWebHole : public CObject
+{
+    DECLARE_DYNAMIC(CBeamWebHole)
+public:
+    int m_nType = 1;
+    float m_fX = 0, m_fY = 0, m_fH = 0, m_fB = 0;
+};
+
+class CBeamFireGroup : public CObject
+{
+    DECLARE_DYNAMIC(CBeamFireGroup)
+public:
+    CString m_strName;
+};
+
+class CBeamRigidList : public CModelList<CBeamRigid, true>
+{
+};
+class CBeamBindReleaseList : public CModelList<CBeamBindRelease, true>
+{
+};
+class CMemberOffsetList : public CModelList<CMemberOffset, true>
+{
+};
+class CBeamGroupList : public CModelList<CBeamGroup, true>
+{
+public:
+    // Appends a group, which the list then owns, and numbers it with its position.
+    void Add(CBeamGroup* g);
+    // The existing group of the same type and section, or null; flag 1 when found.
+    CBeamGroup* IsOldBeamGroup(CBeamGroup* g, int& flag) const;
+};
+class CBeamFireGroupList : public CModelList<CBeamFireGroup, true>
+{
+};
+class CBeamBindList : public CModelList<CBeamBind, false>
+{
+};

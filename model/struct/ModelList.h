@@ -1,0 +1,59 @@
+// Shared shape of the model's object lists: an object list of block size 10 whose Get
+// counts from 1. Owning lists delete their elements when destroyed; pointer lists only
+// forget them, so a list built by a caller never takes model objects with it.
+#pragma once
+
+#include "stdafx.h"
+#include "collections.h"
+
+template <class T, bool Owning>
+class CModelList : public CObList
+{
+public:
+    CModelList() : CObList(10) {}
+    CModelList(const CModelList&) = delete;
+    CModelList& operator=(const CModelList&) = delete;
+    ~CModelList() override
+    {
+        if constexpr (Owning)
+            DeleteAll();
+        else
+            RemoveAll();
+    }
+
+    // Position 1 is the head, position GetCount() the tail.
+    T* Get(int i) const
+    {
+        VYR_CHECK(i >= 1 && i <= (int)GetCount(), "model list position out of range");
+        POSITION pos = FindIndex(i - 1);
+        return static_cast<T*>(GetAt(pos));
+    }
+    T* GetHeadT() const { return IsEmpty() ? nullptr : static_cast<T*>(GetHead()); }
+    T* GetNextT(POSITION& pos) const { return static_cast<T*>(GetNext(pos)); }
+
+    // Appends the pointers of another list (callers empty this list first when they want a copy).
+    void CopyPointer(const CObList* other)
+    {
+        if (other == nullptr || other == this)
+            return;
+        for (POSITION pos = other->GetHeadPosition(); pos != nullptr;)
+            AddTail(other->GetNext(pos));
+    }
+    // Removes one object from the list without deleting it; false when it was not listed.
+    bool Detach(const CObject* obj)
+    {
+        POSITION pos = Find(const_cast<CObject*>(obj));
+        if (pos == nullptr)
+            return false;
+        RemoveAt(pos);
+        return true;
+    }
+    bool Contains(const CObject* obj) const { return Find(const_cast<CObject*>(obj)) != nullptr; }
+    // Deletes every element and empties the list.
+    void DeleteAll()
+    {
+        for (POSITION pos = GetHeadPosition(); pos != nullptr;)
+            delete GetNext(pos);
+        RemoveAll();
+    }
+};

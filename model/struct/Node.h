@@ -1,0 +1,186 @@
+// Nodes of the structure model: the common node part, grid nodes, nodes on members, the
+// structural nodes of the model lists and the master nodes of towers.
+#pragma once
+
+#include <array>
+#include <vector>
+
+#include "stdafx.h"
+#include "model/geometry/geometry.h"
+#include "model/struct/ModelList.h"
+#include "model/struct/ViewXform.h"
+
+class CBeamBase;
+class CSupportBase;
+class CPNodeChecker;
+class CMainNode;
+class COutput;
+struct IStream;
+
+enum NODETYPE
+{
+    NODE_NORMAL = 0,
+    NODE_GRID = 1,
+    NODE_SUB = 2,
+    NODE_MAIN = 3,
+};
+
+class CPNodeBase : public CObject
+{
+    DECLARE_DYNAMIC(CPNodeBase)
+public:
+    CPNodeBase();
+    explicit CPNodeBase(const CPoint3D& pt);
+    ~CPNodeBase() override;
+
+    virtual void Save(IStream*) {}
+    virtual void Load(IStream*) {}
+    virtual int GetMainNodeId() { return 0; }
+
+    int GetType() const { return (int)m_nType; }
+    void SetType(NODETYPE t) { m_nType = t; }
+    int GetSelect() const { return m_nSelect; }
+    const CPoint3D& GetPt() const { return m_pt; }
+    void SetPt(const CPoint3D& p) { m_pt = p; }
+
+    // The node in the projection plane and in client pixels under a view; cached per view
+    // and per position, so a moved node or a changed view is never served stale.
+    const CPoint2D& GetProjectPt(const CViewXform& v) const { Refresh(v); return m_ptProject; }
+    const CPoint2D& GetScreenPt(const CViewXform& v) const { Refresh(v); return m_ptScreen; }
+    // The screen point of the last projection (what snapping and drawing read).
+    const CPoint2D& GetScreenPt() const { return m_ptScreen; }
+
+    NODETYPE m_nType = NODE_NORMAL;
+    int m_nSelect = 0;
+    CPoint3D m_pt;
+
+private:
+    void Refresh(const CViewXform& v) const
+    {
+        if (m_nStamp == v.stamp && m_ptCached.x == m_pt.x && m_ptCached.y == m_pt.y && m_ptCached.z == m_pt.z)
+            return;
+        m_ptProject = v.ToPlane(m_pt);
+        m_ptScreen = v.PlaneToScreen(m_ptProject);
+        m_ptCached = m_pt;
+        m_nStamp = v.stamp;
+    }
+    mutable CPoint2D m_ptProject;
+    mutable CPoint2D m_ptScreen;
+    mutable CPoint3D m_ptCached;
+    mutable long m_nStamp = -1;
+};
+
+// Displacement of a grid node under one load case (dx, dy, dz, rx, ry, rz).
+struct CPNodeDisp
+{
+    float d[6] = {0, 0, 0, 0, 0, 0};
+};
+class CPNodeDispArray : public std::vector<CPNodeDisp>
+{
+};
+
+class CPGridNode : public CPNodeBase
+{
+    DECLARE_DYNAMIC(CPGridNode)
+public:
+    CPGridNode() { m_nType = NODE_GRID; }
+    ~CPGridNode() override {}
+    void SetMainNodeId(int id) { m_nMainNodeId = id; }
+    int GetMainNodeId() override { return m_nMainNodeId; }
+
+    int m_nMainNodeId = 0;
+    CPNodeDispArray m_arrDisp;
+    CPNodeDisp m_Disp;
+};
+
+class CPSubNode : public CPNodeBase
+{
+    DECLARE_DYNAMIC(CPSubNode)
+public:
+    CPSubNode() { m_nType = NODE_SUB; }
+    explicit CPSubNode(CBeamBase* beam) : m_pBeam(beam) { m_nType = NODE_SUB; }
+    ~CPSubNode() override {}
+    CBeamBase* GetBeam() { return m_pBeam; }
+
+    CBeamBase* m_pBeam = nullptr;
+};
+
+class CPNode : public CPNodeBase
+{
+    DECLARE_DYNAMIC(CPNode)
+public:
+    CPNode() = default;
+    CPNode(int no, const CPoint3D& pt) : CPNodeBase(pt), m_nNo(no) {}
+    ~CPNode() override;
+
+    void SetSelect(int s) { m_nSelect = s ? 1 : 0; }
+    void SetSelect() { m_nSelect = m_nSelect ? 0 : 1; }
+    // Gives the node a support of the project's support library (null: no support).
+    void SetSupport(CSupportBase* s) { m_pSupport = s; }
+    CSupportBase* GetSupport() const { return m_pSupport; }
+    CMainNode* GetMainNode() { return m_pMainNode; }
+    int GetNo() const { return m_nNo; }
+
+    int m_nNo = 0;             // node number
+    int m_nCalNo = 0;          // number in the analysis numbering
+    CMainNode* m_pMainNode = nullptr;
+    CSupportBase* m_pSupport = nullptr;
+    CPNodeChecker* m_pChecker = nullptr; // owned check record, null while none
+    int m_nKind = 0;                     // kind code
+    double m_dDeadFz = 0.0;              // dead-load vertical force (negative downwards)
+    double m_dLiveFz = 0.0;              // live-load vertical force
+    float m_fMass = 0.0f;                // mass weight
+    float m_fAddMass = 0.0f;             // additional mass weight
+    float m_fVSeismMass = 0.0f;          // vertical seismic mass
+    float m_fVSeismCoef = 0.0f;          // vertical seismic action coefficient
+    float m_fCurDisp[6] = {0, 0, 0, 0, 0, 0};
+    COutput* m_pOutput = nullptr;        // report writer, set only while a report is written
+};
+
+// The master node of a tower (a storey may have one per tower).
+class CMainNode : public CPNode
+{
+    DECLARE_DYNAMIC(CMainNode)
+public:
+    CMainNode() { m_nType = NODE_MAIN; }
+    CMainNode(int no, const CPoint3D& pt) : CPNode(no, pt) { m_nType = NODE_MAIN; }
+    ~CMainNode() override {}
+
+    float m_fTransMass = 0.0f; // translational mass (x 0.001 gives t)
+    float m_fRotMass = 0.0f;   // rotational mass (x 1e-7 gives t.m2)
+    // Normalised shape (X, Y, rotation) per mode.
+    std::vector<std::array<float, 3>> m_arrShape;
+};
+
+class CPNodeList : public CModelList<CPNode, false>
+{
+public:
+    CPNodeList() = default;
+    void SetSelect(int s);
+    // Extent of the listed nodes in model units: kind 0 the plan (x, y), kind 1 with the
+    // heights (x, z). Zeros for an empty list.
+    CRect2D GetRealRect(int kind) const;
+
+    int m_nExtra = 0;
+};
+
+class CMainNodeList : public CModelList<CMainNode, false>
+{
+};
+
+class CPGridNodeList : public CModelList<CPGridNode, false>
+{
+public:
+    ~CPGridNodeList() override { RemoveAll(); }
+};
+
+class CPSubNodeList : public CModelList<CPSubNode, false>
+{
+};
+
+// An array of node pointers; destroying it deletes no node.
+class CPNodeBaseArray : public CObArray
+{
+public:
+    ~CPNodeBaseArray() override { SetSize(0); }
+};

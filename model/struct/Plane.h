@@ -1,0 +1,188 @@
+// Rooms (floor areas bounded by members), their openings, and walls with openings.
+#pragma once
+
+#include <vector>
+
+#include "stdafx.h"
+#include "model/geometry/geometry.h"
+#include "model/struct/ModelList.h"
+#include "model/struct/Member.h"
+#include "model/struct/Node.h"
+
+class CBan;
+class CPlateSteelBarGroup;
+class CMaterialBase;
+class CLoadArea;
+class CFloor;
+struct IStream;
+
+// An opening of a wall or a room; kind 1 rectangle, 2 circle.
+class CHole : public CObject
+{
+    DECLARE_DYNAMIC(CHole)
+public:
+    CHole() = default;
+    explicit CHole(int kind) : m_nKind(kind) {}
+    ~CHole() override = default;
+
+    int GetKind() const { return m_nKind; }
+    // Corner i (from 1) of the opening in its plane's coordinates.
+    virtual CPoint3D GetVexPt(int i) const;
+
+    virtual void Save(IStream*) {}
+    virtual void Load(IStream*) {}
+    virtual void SaveInfo(IStream*) {}
+    virtual CHole& operator=(const CHole& o);
+    virtual bool IsSame(CHole* o) const;
+    virtual void Change3D() {}
+    virtual void Change3D(CMatrix3D&) {}
+    virtual void Change2DtoDP() {}
+    virtual void Change2DtoDP(CMatrix2D&) {}
+    virtual void OnDraw(CDC*, CRect&, bool, int) {}
+    virtual void OnDrawDXF(CDXFOutput*, CRect&) {}
+    virtual double GetArea() { return 0.0; }
+    virtual void ChangeFloorElevation(float) {}
+
+    int m_nKind = 0;
+    double m_dV = 0.0;     // vertical size (height)
+    double m_dH = 0.0;     // horizontal size (width)
+    double m_dAngle = 0.0; // angle of the reference edge, radians
+    // Wall opening: horizontal and vertical distance; room opening: offsets X and Y.
+    double m_dX = 0.0;
+    double m_dY = 0.0;
+    int m_nRefEdge = 0;    // room opening: reference edge index
+};
+
+class CHoleRect : public CHole
+{
+    DECLARE_DYNAMIC(CHoleRect)
+public:
+    CHoleRect() : CHole(1) { m_arrCorner.resize(4); }
+    double GetAngle() const { return m_dAngle; }
+    CHoleRect& operator=(const CHole& o) override;
+    double GetArea() override { return m_dV * m_dH; }
+
+    std::vector<CPoint3D> m_arrPt3D;
+    std::vector<CPoint2D> m_arrPt2D;
+    std::vector<CPoint3D> m_arrCorner; // the four corners
+};
+
+class CHoleCircle : public CHole
+{
+    DECLARE_DYNAMIC(CHoleCircle)
+public:
+    CHoleCircle() : CHole(2) {}
+    CHoleCircle& operator=(const CHole& o) override;
+    double GetArea() override;
+
+    CPoint3D m_ptCenter;
+    float m_fR = 0.0f;      // radius
+    float m_fSeg = 0.0f;
+    float m_fRes = 0.0f;
+};
+
+class CHoleList : public CModelList<CHole, false>
+{
+public:
+    CHoleList() = default;
+    ~CHoleList() override { DeleteAll(); }
+};
+
+class CPlane : public CObject
+{
+    DECLARE_DYNAMIC(CPlane)
+public:
+    CPlane();
+    ~CPlane() override;
+
+    bool IsAllHole() const { return m_nShapeKind == 4; }
+    void SetSelect(bool b) { m_nSelect = b ? 1 : 0; }
+    int GetNo() const { return m_nNo; }
+    // Number of boundary corners.
+    int GetEdgeNum() const { return m_pVexNodeList->GetCount(); }
+    // Slab check of the room with its reinforcement as assigned; false when it fails.
+    bool Check(float&, float&, float&, float&, float&, CMaterialBase* concrete);
+    bool ConstructCheck(float&, CMaterialBase* concrete);
+    // Plan area of the room (model units squared).
+    double GetArea() const;
+
+    int m_nNo = 0;
+    int m_nShapeKind = 0;    // 4: the whole room is an opening
+    int m_nSubBeamDir = 0;   // secondary-beam direction code, 0 none
+    int m_nShapeCode = 2;    // 1 triangle, 2 quadrilateral, 3 other
+    int m_nSelect = 0;
+    CBeamList* m_pBeamList;      // edge members: member k runs from vertex k to k + 1
+    CPNodeList* m_pVexNodeList;  // boundary corners
+    CPNodeList* m_pNodeList;     // all nodes on the boundary
+    CSubBeamList* m_pSubBeamList; // owned secondary beams
+    CLoadArea* m_pDeadLoad = nullptr;
+    CLoadArea* m_pLiveLoad = nullptr;
+    float m_fDeadLoad = 0.0f;    // area loads when no record is given
+    float m_fLiveLoad = 0.0f;
+    float m_fCover = 15.0f;      // reinforcement cover, mm
+    int m_nTwoWayBound = 0;
+    CBan* m_pBan = nullptr;
+    CPlateSteelBarGroup* m_pBarGroup[4] = {nullptr, nullptr, nullptr, nullptr};
+    CHole* m_pHole = nullptr;    // owned, none or one
+    CFloor* m_pFloor = nullptr;
+};
+
+class CPlaneList : public CModelList<CPlane, false>
+{
+public:
+    CPlaneList() = default;
+    void SetSelect(bool b);
+    // The common number of edges of the listed rooms, 0 when they differ or the list is empty.
+    int GetEdgeNum() const;
+};
+
+class CWall : public CObject
+{
+    DECLARE_DYNAMIC(CWall)
+public:
+    CWall();
+    ~CWall() override;
+
+    void SetSelect(bool b) { m_nSelect = b ? 1 : 0; }
+    int GetSelect() const { return m_nSelect; }
+    float GetWallH() const { return m_fH; }
+    float GetWallB() const { return m_fB; }
+    float GetB() const { return m_fB; }
+    float GetWallT() const { return m_fT; }
+    void SetT(float t) { m_fT = t; }
+    CPNodeList* GetVexNodeList() { return m_pVexNodeList; }
+    // Corner node i (1 to 4).
+    CPNode* GetNode(int i) const { return m_pVexNodeList->Get(i); }
+    // The members along the wall's edges (used by object snapping).
+    CBeamList* GetEdgeBeamList() { return m_pEdgeBeamList; }
+    int GetNo() const { return m_nNo; }
+    // Recomputes height and length from the corners.
+    void UpdateSize();
+    void Change3D(CMatrix3D&);
+    void Change2DtoDP(CMatrix2D&);
+    double GetVolume() const { return (double)m_fH * m_fB * m_fT; }
+
+    int m_nNo = 0;
+    int m_nSelect = 0;
+    float m_fH = 0.0f;
+    float m_fB = 0.0f;
+    float m_fT = 0.0f;
+    CPNodeList* m_pVexNodeList;   // bottom start, bottom end, top end, top start
+    int m_nKind = 0;
+    CHoleList* m_pHoleList;       // owned openings
+    CMemberOffset* m_pOffset = nullptr;
+    CBeamList* m_pEdgeBeamList;   // not owned
+    CFloor* m_pFloor = nullptr;
+    CMaterialBase* m_pMaterial = nullptr;
+    // Corners under the last view transformations (Change3D, then Change2DtoDP).
+    CPoint2D m_ptProject[4];
+    CPoint2D m_ptScreen[4];
+};
+
+class CWallList : public CModelList<CWall, false>
+{
+public:
+    CWallList() = default;
+    void SetSelect(bool b);
+    float GetTotalWallVolume() const;
+};

@@ -1,0 +1,339 @@
+#include "model/struct/SampleModel.h"
+
+#include <vector>
+
+#include "model/section/section.h"
+#include "model/struct/GlobalData.h"
+
+namespace
+{
+CSectionBase* AddSection(CStruct& s, CSectionBase* sec, const char* name)
+{
+    sec->m_strKind = name;
+    if (!s.m_pSectionList->Add(sec, true))
+    {
+        delete sec;
+        return nullptr;
+    }
+    return sec;
+}
+
+CBeamGroup* AddGroup(CStruct& s, const char* name, BEAMTYPE type, CSectionBase* sec)
+{
+    CBeamGroup* g = new CBeamGroup;
+    g->m_strName = name;
+    g->m_nType = type;
+    g->m_pSection = sec;
+    s.m_pBeamGroupList->Add(g);
+    return g;
+}
+
+CBasicLoadCase* AddCase(CStruct& s, int no, int type)
+{
+    CBasicLoadCase* lc = new CBasicLoadCase(type);
+    lc->m_nNo = no;
+    s.m_pBasicLCList->AddTail(lc);
+    return lc;
+}
+
+CLoadCombination* AddCombination(CLCList* list, int no, float dead, float live, float wind, float seism)
+{
+    CLoadCombination* c = new CLoadCombination;
+    c->m_nNo = no;
+    c->m_fDead = dead;
+    c->m_fLive = live;
+    c->m_fWind = wind;
+    c->m_fHSeism = seism;
+    list->AddTail(c);
+    return c;
+}
+} // namespace
+
+void BuildSampleModel(CGlobalData& data, const CSampleModelSpec& spec)
+{
+    CStruct& s = *data.Struct();
+    const int nx = spec.nBayX + 1, ny = spec.nBayY + 1, nz = spec.nStorey + 1;
+
+    data.ProjectName() = "示例工程";
+    data.ProjectPath() = "/tmp/vyr-sample";
+    data.ProjectInfo().m_strProject = "三层钢框架";
+    data.UnitLength() = 10.0f; // cm in the model, mm on screen
+    data.UnitForce() = 1.0f;
+    s.m_nWindCode = 0;
+    s.m_nFirstFloorNo = 1;
+
+    // Sections, slab types and bar groups of the project libraries.
+    CSectionBase* secColumn = AddSection(s, new CSWeldedHtype(111, 400.0f, 400.0f, 16.0f, 12.0f), "HW400x400");
+    CSectionBase* secBeam = AddSection(s, new CSWeldedHtype(111, 450.0f, 200.0f, 14.0f, 9.0f), "HN450x200");
+    CSectionBase* secSub = AddSection(s, new CSWeldedHtype(111, 300.0f, 150.0f, 10.0f, 6.5f), "HN300x150");
+    CSectionBase* secBrace = AddSection(s, new CSPipe(113, 159.0f, 8.0f), "P159x8");
+    CBanConcrete* slab = new CBanConcrete;
+    slab->m_fThick = 120.0f;
+    slab->m_strName = "现浇板120";
+    s.m_pBanConcreteList->Add(slab);
+    CBanSteel* deck = new CBanSteel;
+    deck->m_fThick = 80.0f;
+    deck->m_nRibH = 50;
+    deck->m_strName = "组合楼板";
+    s.m_pBanSteelList->Add(deck);
+
+    CBeamGroup* grpColumn = AddGroup(s, "框架柱", BEAMTYPE_COLUMN, secColumn);
+    CBeamGroup* grpBeam = AddGroup(s, "框架梁", BEAMTYPE_BEAM, secBeam);
+    CBeamGroup* grpBrace = AddGroup(s, "支撑", BEAMTYPE_BRACE, secBrace);
+
+    // Member-end definitions and the support library.
+    CBeamBindRelease* release = new CBeamBindRelease(1, 0, 1, 0, 1);
+    release->m_nNo = 1;
+    s.m_pReleaseList->AddTail(release);
+    CMemberOffset* offset = new CMemberOffset(0.0f, 10.0f, 0.0f, 10.0f);
+    offset->m_nNo = 1;
+    s.m_pOffsetList->AddTail(offset);
+    CBeamRigid* rigid = new CBeamRigid(-20.0f, 20.0f);
+    rigid->m_nNo = 1;
+    s.m_pRigidList->AddTail(rigid);
+    CSupportBase* fixed = new CSupportFixed;
+    s.m_pSupportList->AddTail(fixed);
+    s.m_pSupportList->AddTail(new CSupportPinned);
+
+    // Storeys: the fixed base level, then the storeys.
+    std::vector<CFloor*> floors;
+    for (int k = 0; k < nz; ++k)
+    {
+        CFloor* f = new CFloor(k, k == 0 ? 0 : 1);
+        f->m_dZ = k * spec.dStoreyH;
+        f->m_strDescription.Format(k == 0 ? "基础" : "第%d层", k);
+        f->m_nKind = 1;
+        s.m_pFloorList->AddTail(f);
+        floors.push_back(f);
+    }
+    s.m_pFloorList->Relink();
+
+    // Nodes on the grid of every level.
+    std::vector<CPNode*> node((size_t)(nx * ny * nz));
+    auto at = [&](int i, int j, int k) -> CPNode*& { return node[(size_t)((k * ny + j) * nx + i)]; };
+    int nodeNo = 1;
+    for (int k = 0; k < nz; ++k)
+        for (int j = 0; j < ny; ++j)
+            for (int i = 0; i < nx; ++i)
+            {
+                CPNode* n = new CPNode(nodeNo++, CPoint3D(i * spec.dBayX, j * spec.dBayY, k * spec.dStoreyH));
+                if (k == 0)
+                    n->SetSupport(fixed);
+                at(i, j, k) = n;
+                s.m_pNodeList->AddTail(n);
+                floors[(size_t)k]->m_pNodeList->AddTail(n);
+            }
+
+    int beamNo = 1;
+    auto addBeam = [&](CPNode* a, CPNode* b, int type, CSectionBase* sec, CBeamGroup* grp, CFloor* f) {
+        CBeam* beam = new CBeam(beamNo++, a, b, type);
+        beam->m_pSection = sec;
+        beam->m_pFloor = f;
+        if (grp != nullptr)
+        {
+            grp->m_pBeamList->AddTail(beam);
+            beam->m_nGroupId = grp->m_nNo;
+        }
+        s.m_pBeamList->AddTail(beam);
+        f->m_pBeamList->AddTail(beam);
+        return beam;
+    };
+
+    std::vector<CBeam*> beamX((size_t)(spec.nBayX * ny * nz)), beamY((size_t)(nx * spec.nBayY * nz));
+    for (int k = 1; k < nz; ++k)
+    {
+        CFloor* f = floors[(size_t)k];
+        for (int j = 0; j < ny; ++j)
+            for (int i = 0; i < nx; ++i)
+                addBeam(at(i, j, k - 1), at(i, j, k), 1, secColumn, grpColumn, f);
+        for (int j = 0; j < ny; ++j)
+            for (int i = 0; i < spec.nBayX; ++i)
+                beamX[(size_t)((k * ny + j) * spec.nBayX + i)] = addBeam(at(i, j, k), at(i + 1, j, k), 2, secBeam, grpBeam, f);
+        for (int j = 0; j < spec.nBayY; ++j)
+            for (int i = 0; i < nx; ++i)
+                beamY[(size_t)((k * spec.nBayY + j) * nx + i)] = addBeam(at(i, j, k), at(i, j + 1, k), 2, secBeam, grpBeam, f);
+        // One braced bay on the y = 0 face.
+        CBeam* brace = addBeam(at(0, 0, k - 1), at(1, 0, k), 3, secBrace, grpBrace, f);
+        brace->SetBeamBindRelease(release);
+    }
+
+    // Rooms with slabs, each with one secondary beam across its middle.
+    int planeNo = 1, subNo = 1;
+    for (int k = 1; k < nz; ++k)
+    {
+        CFloor* f = floors[(size_t)k];
+        for (int j = 0; j < spec.nBayY; ++j)
+            for (int i = 0; i < spec.nBayX; ++i)
+            {
+                CPlane* p = new CPlane;
+                p->m_nNo = planeNo++;
+                p->m_nShapeCode = 2;
+                p->m_nSubBeamDir = 1;
+                p->m_pFloor = f;
+                p->m_pBan = (i + j) % 2 == 0 ? static_cast<CBan*>(slab) : static_cast<CBan*>(deck);
+                p->m_fDeadLoad = 0.0005f;
+                p->m_fLiveLoad = 0.0002f;
+                CPNode* v[4] = {at(i, j, k), at(i + 1, j, k), at(i + 1, j + 1, k), at(i, j + 1, k)};
+                CBeam* e[4] = {beamX[(size_t)((k * ny + j) * spec.nBayX + i)], beamY[(size_t)((k * spec.nBayY + j) * nx + i + 1)],
+                               beamX[(size_t)((k * ny + j + 1) * spec.nBayX + i)], beamY[(size_t)((k * spec.nBayY + j) * nx + i)]};
+                for (int c = 0; c < 4; ++c)
+                {
+                    p->m_pVexNodeList->AddTail(v[c]);
+                    p->m_pNodeList->AddTail(v[c]);
+                    p->m_pBeamList->AddTail(e[c]);
+                }
+                // The secondary beam's ends are nodes of the room's boundary.
+                CPNode* s1 = new CPNode(nodeNo++, CPoint3D(i * spec.dBayX, (j + 0.5) * spec.dBayY, k * spec.dStoreyH));
+                CPNode* s2 = new CPNode(nodeNo++, CPoint3D((i + 1) * spec.dBayX, (j + 0.5) * spec.dBayY, k * spec.dStoreyH));
+                s.m_pNodeList->AddTail(s1);
+                s.m_pNodeList->AddTail(s2);
+                f->m_pNodeList->AddTail(s1);
+                f->m_pNodeList->AddTail(s2);
+                p->m_pNodeList->AddTail(s1);
+                p->m_pNodeList->AddTail(s2);
+                CSubBeam* sb = new CSubBeam(beamNo++, s1, s2);
+                sb->m_nSubNo = subNo++;
+                sb->m_pSection = secSub;
+                sb->m_pFloor = f;
+                sb->m_pPlane = p;
+                p->m_pSubBeamList->AddTail(sb);
+                if (i == 0 && j == 0)
+                {
+                    CHoleRect* hole = new CHoleRect;
+                    hole->m_dX = 100.0;
+                    hole->m_dY = 100.0;
+                    hole->m_dH = 80.0;
+                    hole->m_dV = 60.0;
+                    p->m_pHole = hole;
+                }
+                s.m_pPlaneList->AddTail(p);
+                f->m_pPlaneList->AddTail(p);
+            }
+    }
+
+    // A wall in the last bay of the y = max face of every storey, with a door opening, a
+    // pier and a coupling beam.
+    int wallNo = 1, bcNo = 1;
+    for (int k = 1; k < nz; ++k)
+    {
+        CFloor* f = floors[(size_t)k];
+        const int i = spec.nBayX - 1, j = ny - 1;
+        CWall* w = new CWall;
+        w->m_nNo = wallNo++;
+        w->m_fT = 20.0f;
+        w->m_pFloor = f;
+        w->m_pVexNodeList->AddTail(at(i, j, k - 1));
+        w->m_pVexNodeList->AddTail(at(i + 1, j, k - 1));
+        w->m_pVexNodeList->AddTail(at(i + 1, j, k));
+        w->m_pVexNodeList->AddTail(at(i, j, k));
+        w->UpdateSize();
+        CHoleRect* door = new CHoleRect;
+        door->m_dX = 0.25 * spec.dBayX;
+        door->m_dY = 0.0;
+        door->m_dH = 0.25 * spec.dBayX;
+        door->m_dV = 0.6 * spec.dStoreyH;
+        w->m_pHoleList->AddTail(door);
+        s.m_pWallList->AddTail(w);
+        f->m_pWallList->AddTail(w);
+
+        CColumnInWall* pier = new CColumnInWall(bcNo++, at(i + 1, j, k - 1), at(i + 1, j, k));
+        pier->m_pWall = w;
+        pier->m_pFloor = f;
+        CBeamInWall* link = new CBeamInWall(bcNo++, at(i, j, k), at(i + 1, j, k));
+        link->m_pWall = w;
+        link->m_pFloor = f;
+        s.m_pBCInWallList2->AddTail(pier);
+        s.m_pBCInWallList1->AddTail(link);
+        w->m_pEdgeBeamList->AddTail(pier);
+        w->m_pEdgeBeamList->AddTail(link);
+    }
+
+    for (CFloor* f : floors)
+    {
+        f->m_fWeight = f == floors.front() ? 0.0f : 1200.0f;
+        f->ReSetDisplayList();
+    }
+
+    // Grid axes: numbers along x, letters along y.
+    for (int i = 0; i < nx; ++i)
+    {
+        CString label;
+        label.Format("%d", i + 1);
+        s.Axises().AddAxis(label, CPoint2D(i * spec.dBayX, -100.0), CPoint2D(i * spec.dBayX, spec.nBayY * spec.dBayY + 100.0));
+    }
+    for (int j = 0; j < ny; ++j)
+    {
+        CString label;
+        label.Format("%c", 'A' + j % 26);
+        s.Axises().AddAxis(label, CPoint2D(-100.0, j * spec.dBayY), CPoint2D(spec.nBayX * spec.dBayX + 100.0, j * spec.dBayY));
+    }
+    data.AxisDisplay().SetZ(nz > 1 ? (nz - 1) * spec.dStoreyH : 0.0);
+
+    // Load cases and combinations.
+    CBasicLoadCase* dead = AddCase(s, 1, 0);
+    AddCase(s, 2, 1);
+    AddCase(s, 3, 2);
+    CBasicLoadCase* seismX = AddCase(s, 4, 7);
+    CLoadSeism* seism = new CLoadSeism;
+    seism->m_nNo = 1;
+    s.m_pLoadSeismList->AddTail(seism);
+    seismX->m_nSeismCaseNo = 1;
+    (void)dead;
+    AddCombination(s.m_pLCList, 1, 1.2f, 1.4f, 0.0f, 0.0f);
+    AddCombination(s.m_pLCList, 2, 1.35f, 0.98f, 0.0f, 0.0f);
+    AddCombination(s.m_pLCList, 3, 1.2f, 0.98f, 1.4f, 0.0f);
+    CLoadCombination* e = AddCombination(s.m_pLCList, 4, 1.2f, 0.6f, 0.0f, 1.3f);
+    e->m_pSeism1 = seism;
+    AddCombination(s.m_pSDispLCList, 1, 1.0f, 1.0f, 0.0f, 0.0f);
+    AddCombination(s.m_pSDeflateLCList, 1, 1.0f, 0.5f, 0.0f, 0.0f);
+    data.ReSetLoadCombination(false);
+
+    s.SetModalResult({0.92f, 0.85f, 0.61f});
+
+    // A plan view of the top storey in a 1000 x 800 pixel client area.
+    CMatrix3D& m3 = data.Matrix3D();
+    m3.Identity();
+    m3(1, 1) = 0.0;
+    m3(1, 2) = 1.0;
+    m3(2, 1) = 1.0;
+    m3(2, 2) = 0.0;
+    CRect2D world(-100.0, -100.0, spec.nBayX * spec.dBayX + 100.0, spec.nBayY * spec.dBayY + 100.0);
+    data.Matrix2D().SetZoomMatrix(CRect(0, 0, 1000, 800), world);
+}
+
+CString SampleModelSummary(CGlobalData& data)
+{
+    CStruct& s = *data.Struct();
+    int columns = 0, beams = 0, braces = 0, subBeams = 0, holes = 0;
+    for (POSITION pos = s.m_pBeamList->GetHeadPosition(); pos != nullptr;)
+    {
+        const int t = s.m_pBeamList->GetNextT(pos)->GetType();
+        columns += t == 1;
+        beams += t == 2;
+        braces += t == 3;
+    }
+    for (POSITION pos = s.m_pPlaneList->GetHeadPosition(); pos != nullptr;)
+        subBeams += (int)s.m_pPlaneList->GetNextT(pos)->m_pSubBeamList->GetCount();
+    for (POSITION pos = s.m_pWallList->GetHeadPosition(); pos != nullptr;)
+        holes += (int)s.m_pWallList->GetNextT(pos)->m_pHoleList->GetCount();
+
+    CString out, line;
+    line.Format("工程: %s\n", data.ProjectName().GetString());
+    out += line;
+    line.Format("楼层: %d (含基础 %d)\n", s.m_pFloorList->GetRealFloorNum(), (int)s.m_pFloorList->GetCount());
+    out += line;
+    line.Format("结点: %d\n", (int)s.m_pNodeList->GetCount());
+    out += line;
+    line.Format("杆件: %d (柱 %d, 梁 %d, 支撑 %d), 次梁: %d\n", (int)s.m_pBeamList->GetCount(), columns, beams, braces, subBeams);
+    out += line;
+    line.Format("房间: %d, 墙体: %d (洞口 %d), 连梁: %d, 墙肢: %d\n", (int)s.m_pPlaneList->GetCount(),
+                (int)s.m_pWallList->GetCount(), holes, (int)s.m_pBCInWallList1->GetCount(), (int)s.m_pBCInWallList2->GetCount());
+    out += line;
+    line.Format("截面: %d (使用 %d), 轴线: %d\n", (int)s.m_pSectionList->GetCount(), s.GetUsedSectionNum(true),
+                s.Axises().GetAxisNum());
+    out += line;
+    line.Format("荷载工况: %d, 荷载组合: %d, 振型: %d\n", (int)s.m_pBasicLCList->GetCount(), (int)s.m_pLCList->GetCount(),
+                s.GetCurFrequentNum());
+    out += line;
+    return out;
+}

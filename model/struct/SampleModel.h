@@ -1,0 +1,25 @@
+// A small but complete model for tests and the sample host.
+#pragma once
+
+#include "stdafx.h"
+
+class CGlobalData;
+
+struct CSampleModelSpec
+{
+    int nStorey = 3;           // storeys above the base
+    int nBayX = 2;             // bays along x
+    int nBayY = 3;             // bays along y
+    double dBayX = 600.0;      // bay widths (model units, cm)
+    double dBayY = 600.0;
+    double dStoreyH = 360.0;   // storey height
+};
+
+// Fills an empty model root with a storeyed steel frame: nodes, columns, beams and braces
+// with sections and materials, rooms with slabs and secondary beams, walls with openings,
+// supports, grid axes, member-end definitions, load cases and combinations, and a plan
+// view matrix.
+void BuildSampleModel(CGlobalData& data, const CSampleModelSpec& spec = CSampleModelSpec());
+
+// A few lines that summarise a model (counts per kind, storeys, sections).
+CString SampleModelSummary(CGlobalData& data);

@@ -1,0 +1,196 @@
+#include "model/struct/Struct.h"
+
+#include <algorithm>
+
+#include "model/material/material.h"
+#include "model/section/section.h"
+
+CStruct::CStruct()
+    : m_pStayList(new CStayList), m_pSectionList(new CSectionList), m_pNodeList(new CPNodeList),
+      m_pWallList(new CWallList), m_pPlaneList(new CPlaneList), m_pBeamList(new CBeamList),
+      m_pBCInWallList1(new CBeamList), m_pBCInWallList2(new CBeamList), m_pFloorList(new CFloorList),
+      m_pBeamGroupList(new CBeamGroupList), m_pBanSteelList(new CBanList), m_pBanConcreteList(new CBanList),
+      m_pPlateSteelBarGroupList(new CPlateSteelBarGroupList), m_pPinNailGroupList(new CPinNailGroupList),
+      m_pReleaseList(new CBeamBindReleaseList), m_pOffsetList(new CMemberOffsetList), m_pRigidList(new CBeamRigidList),
+      m_pSupportList(new CSupportList), m_pMainNodeList(new CMainNodeList), m_pBasicLCList(new CBasicLCList),
+      m_pLCList(new CLCList), m_pSDispLCList(new CLCList), m_pSDeflateLCList(new CLCList),
+      m_pLoadSeismList(new CLoadSeismList)
+{
+}
+
+CStruct::~CStruct()
+{
+    // Rooms first (they delete their secondary beams), then what refers to nodes, then the
+    // nodes and the libraries the objects referred to.
+    m_pPlaneList->DeleteAll();
+    m_pBCInWallList1->DeleteAll();
+    m_pBCInWallList2->DeleteAll();
+    m_pBeamList->DeleteAll();
+    m_pWallList->DeleteAll();
+    m_pMainNodeList->DeleteAll();
+    m_pNodeList->DeleteAll();
+    m_pFloorList->DeleteAll();
+    m_pSupportList->DeleteAll();
+    m_pBasicLCList->DeleteAll();
+    m_pLCList->DeleteAll();
+    m_pSDispLCList->DeleteAll();
+    m_pSDeflateLCList->DeleteAll();
+    m_pLoadSeismList->DeleteAll();
+    for (POSITION pos = m_pStayList->GetHeadPosition(); pos != nullptr;)
+        delete m_pStayList->GetNext(pos);
+    m_pStayList->RemoveAll();
+
+    delete m_pPlaneList;
+    delete m_pBCInWallList1;
+    delete m_pBCInWallList2;
+    delete m_pBeamList;
+    delete m_pWallList;
+    delete m_pMainNodeList;
+    delete m_pNodeList;
+    delete m_pFloorList;
+    delete m_pBeamGroupList;
+    delete m_pReleaseList;
+    delete m_pOffsetList;
+    delete m_pRigidList;
+    delete m_pSupportList;
+    delete m_pBasicLCList;
+    delete m_pLCList;
+    delete m_pSDispLCList;
+    delete m_pSDeflateLCList;
+    delete m_pLoadSeismList;
+    delete m_pPinNailGroupList;
+    delete m_pPlateSteelBarGroupList;
+    delete m_pBanSteelList;
+    delete m_pBanConcreteList;
+    delete m_pSectionList;
+    delete m_pStayList;
+}
+
+void CStruct::GetAllBeams(CBeamList& out) const
+{
+    out.CopyPointer(m_pBeamList);
+    out.CopyPointer(m_pBCInWallList2);
+    out.CopyPointer(m_pBCInWallList1);
+    for (POSITION pos = m_pPlaneList->GetHeadPosition(); pos != nullptr;)
+        out.CopyPointer(m_pPlaneList->GetNextT(pos)->m_pSubBeamList);
+}
+
+void CStruct::SetUsedSection(bool bAll)
+{
+    for (POSITION pos = m_pSectionList->GetHeadPosition(); pos != nullptr;)
+        static_cast<CSectionBase*>(m_pSectionList->GetNext(pos))->m_nUsed = 0;
+    CBeamList all;
+    if (bAll)
+        GetAllBeams(all);
+    else
+        all.CopyPointer(m_pBeamList);
+    for (POSITION pos = all.GetHeadPosition(); pos != nullptr;)
+        if (CSectionBase* sec = all.GetNextT(pos)->GetSection(); sec != nullptr)
+            sec->m_nUsed = 1;
+}
+
+int CStruct::GetUsedSectionNum(bool bAll)
+{
+    SetUsedSection(bAll);
+    int n = 0;
+    for (POSITION pos = m_pSectionList->GetHeadPosition(); pos != nullptr;)
+        if (static_cast<CSectionBase*>(m_pSectionList->GetNext(pos))->m_nUsed != 0)
+            ++n;
+    return n;
+}
+
+float CStruct::GetTotalWeight() const
+{
+    double w = 0.0;
+    for (POSITION pos = m_pFloorList->GetHeadPosition(); pos != nullptr;)
+        w += m_pFloorList->GetNextT(pos)->GetWeight();
+    return (float)w;
+}
+
+void CStruct::ComputeFloorCapacity(CFloor* f, CMainNode*)
+{
+    if (f == nullptr)
+        return;
+    f->m_fX1 = f->m_fY1 = f->m_fX2 = f->m_fY2 = f->m_fX3 = f->m_fY3 = 0.0f;
+    CBeamList all;
+    GetAllBeams(all);
+    for (POSITION pos = all.GetHeadPosition(); pos != nullptr;)
+    {
+        CBeamBase* b = all.GetNextT(pos);
+        if (b->GetFloor() != f || b->GetSection() == nullptr)
+            continue;
+        float v2 = 0.0f, v3 = 0.0f;
+        b->GetSection()->GetSteelSecShearCapacity(0, v2, v3);
+        // Columns, braces and wall piers carry the storey shear.
+        if (b->GetType() == 1)
+        {
+            f->m_fX1 += v2;
+            f->m_fY1 += v3;
+        }
+        else if (b->GetType() == 3)
+        {
+            f->m_fX2 += v2;
+            f->m_fY2 += v3;
+        }
+        else if (b->toColumnInWall() != nullptr)
+        {
+            f->m_fX3 += v2;
+            f->m_fY3 += v3;
+        }
+    }
+}
+
+void CStruct::ComputeCapacity(CMainNode* pTower)
+{
+    for (POSITION pos = m_pFloorList->GetHeadPosition(); pos != nullptr;)
+        ComputeFloorCapacity(m_pFloorList->GetNextT(pos), pTower);
+}
+
+void CStruct::GetMultiTowerMainNode(CMainNodeList* out) const
+{
+    if (out == nullptr)
+        return;
+    out->RemoveAll();
+    for (POSITION pos = m_pMainNodeList->GetHeadPosition(); pos != nullptr;)
+        out->AddTail(m_pMainNodeList->GetNext(pos));
+}
+
+float CStruct::GetPeriod(int i) const
+{
+    return i >= 0 && i < m_nFreNum ? m_fPeriod[i] : 0.0f;
+}
+
+float CStruct::GetFrequency(int i) const
+{
+    const float t = GetPeriod(i);
+    return t > 0.0f ? 1.0f / t : 0.0f;
+}
+
+void CStruct::SetModalResult(const std::vector<float>& periods)
+{
+    m_nFreNum = (int)std::min<size_t>(periods.size(), kMaxModes);
+    for (int i = 0; i < m_nFreNum; ++i)
+        m_fPeriod[i] = periods[i];
+}
+
+CPNode* CStruct::FindNode(int no) const
+{
+    for (POSITION pos = m_pNodeList->GetHeadPosition(); pos != nullptr;)
+    {
+        CPNode* n = m_pNodeList->GetNextT(pos);
+        if (n->m_nNo == no)
+            return n;
+    }
+    return nullptr;
+}
+
+CBeamBase* CStruct::FindBeam(int no) const
+{
+    for (POSITION pos = m_pBeamList->GetHeadPosition(); pos != nullptr;)
+    {
+        CBeamBase* b = m_pBeamList->GetNextT(pos);
+        if (b->m_nNo == no)
+            return b;
+    }
+    return nullptr;
+}

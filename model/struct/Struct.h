@@ -1,0 +1,114 @@
+// The structure model: project libraries, object lists, storeys, load data and results.
+#pragma once
+
+#include <vector>
+
+#include "stdafx.h"
+#include "model/struct/Axises.h"
+#include "model/struct/Floor.h"
+#include "model/struct/LoadCase.h"
+#include "model/struct/Member.h"
+#include "model/struct/Node.h"
+#include "model/struct/Plane.h"
+#include "model/struct/Support.h"
+
+class CStayList;
+class CMaterialBase;
+class CMaterialList;
+class CSectionList;
+class CBanList;
+class CPlateSteelBarGroupList;
+class CPinNailGroupList;
+class CEditStackNode;
+
+class CStruct
+{
+public:
+    CStruct();
+    ~CStruct();
+    CStruct(const CStruct&) = delete;
+    CStruct& operator=(const CStruct&) = delete;
+
+    CAxises& Axises() { return m_Axises; }
+    // Marks every section of the library that at least one member uses.
+    void SetUsedSection(bool bAll);
+    int GetUsedSectionNum(bool bAll);
+    int GetCurFrequentNum() const { return m_nFreNum; }
+    int GetFirstFloorNo() const { return m_nFirstFloorNo; }
+    int GetWindCode() const { return m_nWindCode; }
+    // Sum of the storeys' gravity load representative values.
+    float GetTotalWeight() const;
+    // Fills the shear-capacity parts of all storeys (or of one) from the capacities of the
+    // members standing in them.
+    void ComputeCapacity(CMainNode* pTower);
+    void ComputeFloorCapacity(CFloor* pFloor, CMainNode* pTower);
+    void GetMultiTowerMainNode(CMainNodeList* out) const;
+    // The modal results: period of mode i from 0, frequency 1 / period (0 when the period is 0).
+    float GetPeriod(int i) const;
+    float GetFrequency(int i) const;
+    void SetModalResult(const std::vector<float>& periods);
+
+    // Every member of the structure: the member list, the in-wall lists (second list first)
+    // and the secondary beams of the rooms.
+    void GetAllBeams(CBeamList& out) const;
+    // The node or ordinary member with that number, or null.
+    CPNode* FindNode(int no) const;
+    CBeamBase* FindBeam(int no) const;
+
+    // m_SelectSets (the named selection sets) belongs here once its class exists.
+    int m_nWindCode = 0;
+    CStayList* m_pStayList = nullptr;
+    CMaterialBase* m_pDefaultFloorMaterial = nullptr;
+    CMaterialBase* m_pDefaultWallMaterial = nullptr;
+    CMaterialList* m_pMaterialSteelList = nullptr;
+    CMaterialList* m_pMaterialConcreteList = nullptr;
+    CSectionList* m_pSectionList = nullptr;
+    CPNodeList* m_pNodeList;
+    CWallList* m_pWallList;
+    CPlaneList* m_pPlaneList;
+    CBeamList* m_pBeamList;
+    CBeamList* m_pBCInWallList1; // coupling beams
+    CBeamList* m_pBCInWallList2; // wall piers
+    CFloorList* m_pFloorList;
+    CBeamGroupList* m_pBeamGroupList;
+    CBanList* m_pBanSteelList = nullptr;
+    CBanList* m_pBanConcreteList = nullptr;
+    CPlateSteelBarGroupList* m_pPlateSteelBarGroupList = nullptr;
+    CPinNailGroupList* m_pPinNailGroupList = nullptr;
+    int m_nFirstFloorNo = 1;
+    static const int kMaxModes = 60;
+    float m_fPeriod[kMaxModes] = {};
+    int m_nFreNum = 0;
+
+    CBeamBindReleaseList* m_pReleaseList;
+    CMemberOffsetList* m_pOffsetList;
+    CBeamRigidList* m_pRigidList;
+    CSupportList* m_pSupportList;
+    CMainNodeList* m_pMainNodeList;
+    CBasicLCList* m_pBasicLCList;
+    CLCList* m_pLCList;         // basic (fundamental) combinations
+    CLCList* m_pSDispLCList;    // standard combinations
+    CLCList* m_pSDeflateLCList; // quasi-permanent combinations
+    CLoadSeismList* m_pLoadSeismList;
+    int m_nBasementNum = 0;
+
+    // Limits of the storey checks.
+    float m_fDispRatioLimit1 = 1.2f, m_fDispRatioLimit2 = 1.5f;
+    int m_nWindDriftLimit = 400, m_nSeismDriftLimit = 250;
+    float m_fCapacityLimit1 = 0.6f, m_fCapacityLimit2 = 0.85f;
+    float m_fEccentricLimit = 0.15f;
+    float m_fStiffRatioUp = 0.7f, m_fStiffRatioUp3 = 0.8f;
+    float m_fMinShearCof[12] = {};
+    int m_nFrameAdjustRule = 0;
+    int m_nPodiumFloor = -1;
+    float m_fComfortDamp = 0.02f;
+    int m_nBuildingUse = 0;
+    float m_fAccLimit = 0.15f;
+    float m_fGroundZ = 0.0f, m_fW0 = 0.45f;
+    int m_nRoughness = 1;
+    float m_fTg = 0.35f, m_fAlphaMax = 0.08f, m_fGamma = 0.9f, m_fTEnd = 5.0f;
+    float m_fLiveFactor = 0.5f;
+
+private:
+    CAxises m_Axises;
+};

@@ -1,0 +1,78 @@
+// Node supports and the per-node result records.
+#pragma once
+
+#include "stdafx.h"
+#include "model/struct/ModelList.h"
+
+class CDC;
+class CDXFOutput;
+
+class CSupportBase : public CObject
+{
+    DECLARE_DYNAMIC(CSupportBase)
+public:
+    CSupportBase() = default;
+    CSupportBase(int type, CObject* aux = nullptr) : m_pAux(aux), m_nType(type) {}
+    ~CSupportBase() override
+    {
+        delete m_pAux;
+        m_pAux = nullptr;
+    }
+    CSupportBase(const CSupportBase&) = delete;
+    CSupportBase& operator=(const CSupportBase&) = delete;
+
+    int GetType() const { return m_nType; }
+    virtual void DrawSupport(CDC*, CPoint&) {}
+    virtual void DrawSupportDXF(CDXFOutput*, CPoint&) {}
+    virtual void BuildPointStructure(float) {}
+    CString GetDescription() const;
+
+    CObject* m_pAux = nullptr; // owned auxiliary object
+    int m_nType = 0;           // 1 fixed, 2 pinned, 3 spring, 4 XZ, 5 YZ, 6 pin X fix Y, 7 pin Y fix X
+    int m_nRelease[6] = {1, 1, 1, 1, 1, 1}; // FX, FY, FZ, MX, MY, MZ restrained
+    float m_fStiff[6] = {0, 0, 0, 0, 0, 0};
+    int m_nSpringNo = 0;
+};
+
+#define VYR_SUPPORT_KIND(name, type)                                        \
+    class name : public CSupportBase                                        \
+    {                                                                       \
+        DECLARE_DYNAMIC(name)                                               \
+    public:                                                                 \
+        explicit name(CObject* aux = nullptr) : CSupportBase(type, aux) {}  \
+    };
+
+VYR_SUPPORT_KIND(CSupportFixed, 1)
+VYR_SUPPORT_KIND(CSupportPinned, 2)
+VYR_SUPPORT_KIND(CSupportSpring, 3)
+VYR_SUPPORT_KIND(CSupportXZPlane, 4)
+VYR_SUPPORT_KIND(CSupportYZPlane, 5)
+VYR_SUPPORT_KIND(CSupportXPinFixed, 6)
+VYR_SUPPORT_KIND(CSupportYPinFixed, 7)
+#undef VYR_SUPPORT_KIND
+
+// The project's support library; the structure deletes its supports.
+class CSupportList : public CModelList<CSupportBase, false>
+{
+};
+
+struct NodeResult
+{
+    float a[6] = {};
+    CString s1, s2;
+    float b[6] = {};
+};
+
+class CPNodeChecker
+{
+public:
+    CPNodeChecker() = default;
+    CPNodeChecker(const CPNodeChecker&) = default;
+    CPNodeChecker& operator=(const CPNodeChecker&) = default;
+    virtual ~CPNodeChecker() = default;
+
+    float a[8] = {};   // panel-zone ratios and what they come from
+    CString s1, s2;
+    float b[15] = {};  // strong-column-weak-beam ratios and details
+    bool f1 = false, f2 = false;
+};

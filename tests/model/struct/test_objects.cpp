@@ -1,0 +1,288 @@
+// Behaviour of single model objects: storey ratios, members, supports, openings, axes.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "model/struct/struct.h"
+
+namespace
+{
+struct RatioCase
+{
+    float x1, x2, x3, dx;
+    float capacity, ksi, frameRs, structureRs;
+};
+
+class FloorRatios : public ::testing::TestWithParam<RatioCase>
+{
+};
+} // namespace
+
+TEST_P(FloorRatios, XAndYGiveTheSameRatios)
+{
+    const RatioCase& c = GetParam();
+    CFloor f;
+    f.m_fX1 = f.m_fY1 = c.x1;
+    f.m_fX2 = f.m_fY2 = c.x2;
+    f.m_fX3 = f.m_fY3 = c.x3;
+    f.m_fDX = f.m_fDY = c.dx;
+    for (int dir = 0; dir < 2; ++dir)
+    {
+        SCOPED_TRACE(dir == 0 ? "X" : "Y");
+        EXPECT_FLOAT_EQ(dir == 0 ? f.GetCapacityX() : f.GetCapacityY(), c.capacity);
+        const float ksi = dir == 0 ? f.GetKsiX() : f.GetKsiY();
+        const float frame = dir == 0 ? f.GetFrameRsX() : f.GetFrameRsY();
+        const float structure = dir == 0 ? f.GetStructureRsX() : f.GetStructureRsY();
+        EXPECT_FALSE(std::isnan(ksi) || std::isinf(ksi));
+        EXPECT_FALSE(std::isnan(frame) || std::isinf(frame));
+        EXPECT_FALSE(std::isnan(structure) || std::isinf(structure));
+        EXPECT_FLOAT_EQ(ksi, c.ksi);
+        EXPECT_FLOAT_EQ(frame, c.frameRs);
+        EXPECT_FLOAT_EQ(structure, c.structureRs);
+    }
+}
+
+constexpr float U = CFloor::RATIO_UNDEFINED;
+INSTANTIATE_TEST_SUITE_P(
+    Storey, FloorRatios,
+    ::testing::Values(RatioCase{10, 20, 30, 120, 60, 0.5f, 1.5f, 5.0f},  // the reference numbers
+                      RatioCase{10, 20, 30, 0, 60, U, 1.5f, 5.0f},       // no reference value
+                      RatioCase{0, 0, 0, 0, 0, U, U, U},                 // a storey without capacity
+                      RatioCase{0, 20, 30, 100, 50, 0.5f, 1.5f, U},      // no first part
+                      RatioCase{10, 0, 30, 40, 40, 1.0f, U, 3.0f}));     // no second part
+
+TEST(Floor, DriftOfAStoreyWithoutHeightIsUndefined)
+{
+    CFloor f;
+    f.m_fH = 0.0f;
+    EXPECT_EQ(f.GetDriftRatio(1.0f), CFloor::RATIO_UNDEFINED);
+    f.m_fH = 400.0f;
+    EXPECT_FLOAT_EQ(f.GetDriftRatio(1.0f), 0.0025f);
+}
+
+TEST(Member, StiffLimitIsTruncated)
+{
+    CBeam b;
+    b.SetStiffLimit(250.7f);
+    EXPECT_EQ(b.GetStiffLimit(), 250.0f);
+    b.SetStiffLimit(-3.9f);
+    EXPECT_EQ(b.GetStiffLimit(), -3.0f);
+}
+
+TEST(Member, RealAndEffectiveLengthsAreTheLength)
+{
+    CPNode a(1, CPoint3D(0, 0, 0)), b(2, CPoint3D(300, 400, 0)), other(3, CPoint3D(9, 9, 9));
+    CBeam beam(1, &a, &b, 2);
+    CPNode* p1 = &other;
+    CPNode* p2 = nullptr;
+    EXPECT_DOUBLE_EQ(beam.GetLength(), 500.0);
+    EXPECT_FLOAT_EQ(beam.GetBeamRealLength(p1, p2), 500.0f);
+    EXPECT_EQ(p1, &other);
+    EXPECT_EQ(p2, nullptr);
+    EXPECT_FLOAT_EQ(beam.GetEffectLength2(), 500.0f);
+    EXPECT_FLOAT_EQ(beam.GetEffectLength3(), 500.0f);
+}
+
+TEST(Member, DescriptionsAndDowncasts)
+{
+    CBeam beam(12, nullptr, nullptr, 2);
+    CSubBeam sub(40, nullptr, nullptr);
+    sub.m_nSubNo = 3;
+    CBeamInWall link(5, nullptr, nullptr);
+    CColumnInWall pier(6, nullptr, nullptr);
+    EXPECT_STREQ(beam.GetDescription().GetString(), "杆件12");
+    EXPECT_STREQ(sub.GetDescription().GetString(), "次梁3");
+    EXPECT_STREQ(link.GetDescription().GetString(), "连梁5");
+    EXPECT_STREQ(pier.GetDescription().GetString(), "墙肢6");
+    CBeamBase* base = &sub;
+    EXPECT_EQ(base->toSubBeam(), &sub);
+    EXPECT_EQ(base->toBeam(), nullptr);
+    EXPECT_TRUE(base->IsAllRelease());
+    EXPECT_FALSE(static_cast<CBeamBase*>(&beam)->IsAllRelease());
+    EXPECT_EQ(static_cast<CBeamBase*>(&pier)->toColumnInWall(), &pier);
+    EXPECT_EQ(static_cast<CBeamBase*>(&link)->toBeamInWall(), &link);
+}
+
+TEST(Member, NewSectionDropsResultsAndLeavesAGroupOfAnotherSection)
+{
+    CBeamGroupList groups;
+    CBeamGroup* g = new CBeamGroup;
+    groups.Add(g);
+    CSectionBase* oldSec = reinterpret_cast<CSectionBase*>(0x1000);
+    CSectionBase* newSec = reinterpret_cast<CSectionBase*>(0x2000);
+    g->m_pSection = oldSec;
+    CBeam beam(1, nullptr, nullptr, 2);
+    beam.m_pSection = oldSec;
+    beam.m_pCheckResult = new CheckResult;
+    beam.m_pConcreteResult = new CConcreteDesignResult;
+    beam.SetGroupId(1);
+    g->m_pBeamList->AddTail(&beam);
+
+    beam.SetSection(newSec, &groups);
+    EXPECT_EQ(beam.GetSection(), newSec);
+    EXPECT_EQ(beam.m_pCheckResult, nullptr);
+    EXPECT_EQ(beam.m_pConcreteResult, nullptr);
+    EXPECT_EQ(beam.GetGroupId(), 0);
+    EXPECT_TRUE(g->m_pBeamList->IsEmpty());
+    beam.m_pSection = nullptr; // not a real section
+}
+
+TEST(Member, GroupChangeSelectTwiceRestores)
+{
+    CBeamGroup g;
+    g.m_nSelectFlag = 0;
+    g.ChangeSelect();
+    EXPECT_EQ(g.GetSelectFlag(), 1);
+    g.ChangeSelect();
+    EXPECT_EQ(g.GetSelectFlag(), 0);
+    g.m_nSelectFlag = 5; // any nonzero value counts as set
+    g.ChangeSelect();
+    EXPECT_EQ(g.GetSelectFlag(), 0);
+}
+
+namespace
+{
+struct Aux : CObject
+{
+    static int deleted;
+    ~Aux() override { ++deleted; }
+};
+int Aux::deleted = 0;
+} // namespace
+
+TEST(Support, EveryKindDeletesItsAuxiliaryObjectOnce)
+{
+    Aux::deleted = 0;
+    CSupportBase* kinds[] = {new CSupportFixed(new Aux),    new CSupportPinned(new Aux),   new CSupportSpring(new Aux),
+                             new CSupportXZPlane(new Aux),  new CSupportYZPlane(new Aux),  new CSupportXPinFixed(new Aux),
+                             new CSupportYPinFixed(new Aux), new CSupportBase(0, new Aux)};
+    int type = 1;
+    for (CSupportBase* s : kinds)
+    {
+        if (type <= 7)
+        {
+            EXPECT_EQ(s->GetType(), type);
+            ++type;
+        }
+        delete s;
+    }
+    EXPECT_EQ(Aux::deleted, 8);
+    delete new CSupportFixed; // no auxiliary object
+    EXPECT_EQ(Aux::deleted, 8);
+}
+
+TEST(Openings, NewOpeningsReportTheirKind)
+{
+    CHoleRect r;
+    EXPECT_EQ(r.GetKind(), 1);
+    EXPECT_EQ(r.m_arrCorner.size(), 4u);
+    EXPECT_TRUE(r.m_arrPt3D.empty());
+    EXPECT_TRUE(r.m_arrPt2D.empty());
+    CHoleCircle c;
+    EXPECT_EQ(c.GetKind(), 2);
+    EXPECT_EQ(c.m_ptCenter.x, 0.0);
+    EXPECT_EQ(c.m_ptCenter.y, 0.0);
+    EXPECT_EQ(c.m_ptCenter.z, 0.0);
+    CHole base;
+    EXPECT_EQ(base.GetArea(), 0.0);
+}
+
+TEST(Openings, CircleAssignmentCopiesCentreAndValues)
+{
+    CHoleCircle a, b;
+    a.m_ptCenter = CPoint3D(1, 2, 3);
+    a.m_fR = 7.0f;
+    a.m_dH = 2.0;
+    b = a;
+    EXPECT_EQ(b.m_ptCenter.y, 2.0);
+    EXPECT_EQ(b.m_fR, 7.0f);
+    EXPECT_EQ(b.m_dH, 2.0);
+    EXPECT_EQ(b.GetKind(), 2);
+}
+
+TEST(Rooms, OnlyShapeKindFourIsAllOpening)
+{
+    CPlane p;
+    for (int kind : {0, 1, 2, 3, 5, -4})
+    {
+        p.m_nShapeKind = kind;
+        EXPECT_FALSE(p.IsAllHole()) << kind;
+    }
+    p.m_nShapeKind = 4;
+    EXPECT_TRUE(p.IsAllHole());
+}
+
+TEST(Nodes, SubNodeHasNoMasterNode)
+{
+    CPSubNode sub;
+    CPNodeBase* base = &sub;
+    EXPECT_EQ(base->GetMainNodeId(), 0);
+    CPGridNode grid;
+    grid.SetMainNodeId(9);
+    base = &grid;
+    EXPECT_EQ(base->GetMainNodeId(), 9);
+}
+
+TEST(Nodes, RealRectInPlanAndElevation)
+{
+    CPNode a(1, CPoint3D(-1, 5, 30)), b(2, CPoint3D(4, -2, 10));
+    CPNodeList list;
+    EXPECT_TRUE(list.GetRealRect(0).IsRectNull());
+    list.AddTail(&a);
+    list.AddTail(&b);
+    const CRect2D plan = list.GetRealRect(0);
+    EXPECT_EQ(plan.left, -1.0);
+    EXPECT_EQ(plan.right, 4.0);
+    EXPECT_EQ(plan.top, -2.0);
+    EXPECT_EQ(plan.bottom, 5.0);
+    const CRect2D elev = list.GetRealRect(1);
+    EXPECT_EQ(elev.top, 10.0);
+    EXPECT_EQ(elev.bottom, 30.0);
+}
+
+TEST(Axial, BaseAxisIsNeverHit)
+{
+    CAxial a;
+    CRect rc(1, 2, 3, 4);
+    a.GetScreenRect(rc);
+    EXPECT_EQ(rc, CRect(0, 0, 0, 0));
+    EXPECT_TRUE(a.GetRealRect().IsRectNull());
+    EXPECT_TRUE(a.GetProjectRect().IsRectNull());
+    CPoint pt(0, 0);
+    CRect big(-1000, -1000, 1000, 1000);
+    EXPECT_FALSE(a.SetPointSelectASxis(pt));
+    EXPECT_FALSE(a.SetCrossRectSelectAxial(big));
+    EXPECT_EQ(a.IsNodeOnAxis(CPoint3D(), true), nullptr);
+    EXPECT_EQ(a.GetProjectAngle(), 0.0);
+    EXPECT_EQ(a.GetSelect(), 0);
+}
+
+TEST(Axial, LineAxisIsHitNearItsScreenImage)
+{
+    CAxialLine line(CPoint2D(0, 0), CPoint2D(100, 0));
+    CMatrix3D m3;
+    CMatrix2D m2;
+    line.Change3D(m3);
+    line.Change2DtoDP(m2);
+    CPoint near(50, 3), far(50, 30);
+    EXPECT_FALSE(line.SetPointSelectASxis(far));
+    EXPECT_EQ(line.GetSelect(), 0);
+    EXPECT_TRUE(line.SetPointSelectASxis(near));
+    EXPECT_EQ(line.GetSelect(), 1);
+    ASSERT_NE(line.IsNodeOnAxis(CPoint3D(40, 0, 7), false), nullptr);
+    EXPECT_EQ(line.IsNodeOnAxis(CPoint3D(40, 1, 7), false), nullptr);
+}
+
+TEST(LoadCases, StatusAndSelectionBytes)
+{
+    CBasicLoadCase lc;
+    EXPECT_EQ(lc.GetType(), 0);
+    lc.SetStatus(false);
+    EXPECT_EQ(lc.GetStatus(), 0);
+    lc.SetStatus(true);
+    EXPECT_EQ(lc.GetStatus(), 1);
+    CLoadCombination c;
+    c.SetSelect(true);
+    EXPECT_EQ(c.GetStatus(), 1);
+    EXPECT_FALSE(c.GetReinforceStatus());
+}

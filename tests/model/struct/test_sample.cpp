@@ -1,0 +1,97 @@
+// The sample model builder: a complete, consistent model of the requested size.
+#include <gtest/gtest.h>
+
+#include <list>
+
+#include "model/section/section.h"
+#include "model/struct/struct.h"
+
+TEST(SampleModel, ThreeStoreyTwoByThreeBayFrame)
+{
+    CGlobalData d;
+    BuildSampleModel(d);
+    CStruct& s = *d.Struct();
+    const int grid = 3 * 4; // nodes per level
+    EXPECT_EQ(s.m_pFloorList->GetCount(), 4);
+    EXPECT_EQ(s.m_pFloorList->GetRealFloorNum(), 3);
+    EXPECT_EQ(s.m_pPlaneList->GetCount(), 3 * 6);
+    EXPECT_EQ(s.m_pNodeList->GetCount(), 4 * grid + 2 * 18); // plus the secondary-beam ends
+    const int columns = 3 * grid, beams = 3 * (2 * 4 + 3 * 3), braces = 3;
+    EXPECT_EQ(s.m_pBeamList->GetCount(), columns + beams + braces);
+    EXPECT_EQ(s.m_pWallList->GetCount(), 3);
+    EXPECT_EQ(s.m_pWallList->Get(1)->m_pHoleList->GetCount(), 1);
+    EXPECT_FLOAT_EQ(s.m_pWallList->Get(1)->GetWallH(), 360.0f);
+    EXPECT_FLOAT_EQ(s.m_pWallList->Get(1)->GetWallB(), 600.0f);
+    EXPECT_EQ(s.m_pSectionList->GetCount(), 4);
+    EXPECT_EQ(s.GetUsedSectionNum(true), 4);
+    EXPECT_EQ(s.Axises().GetAxisNum(), 3 + 4);
+    EXPECT_GT(s.m_pLCList->GetCount(), 0);
+    EXPECT_EQ(d.GetCurrentLC(), s.m_pLCList->Get(1));
+    EXPECT_EQ(s.GetCurFrequentNum(), 3);
+    EXPECT_NEAR(s.GetFrequency(0), 1.0 / 0.92, 1e-5);
+
+    // Every room is a quadrilateral with a slab, edge member k from vertex k to k + 1.
+    for (POSITION pos = s.m_pPlaneList->GetHeadPosition(); pos != nullptr;)
+    {
+        CPlane* p = s.m_pPlaneList->GetNextT(pos);
+        ASSERT_EQ(p->GetEdgeNum(), 4);
+        EXPECT_NE(p->m_pBan, nullptr);
+        for (int k = 1; k <= 4; ++k)
+        {
+            CBeamBase* e = p->m_pBeamList->Get(k);
+            CPNode* a = p->m_pVexNodeList->Get(k);
+            CPNode* b = p->m_pVexNodeList->Get(k % 4 + 1);
+            EXPECT_TRUE((e->GetNode1() == a && e->GetNode2() == b) || (e->GetNode1() == b && e->GetNode2() == a));
+        }
+        EXPECT_NEAR(p->GetArea(), 600.0 * 600.0, 1e-6);
+    }
+}
+
+TEST(SampleModel, PlanViewShowsTheTopStoreyInTheClientArea)
+{
+    CGlobalData d;
+    BuildSampleModel(d);
+    CBeamList all;
+    all.CopyPointer(d.Struct()->m_pBeamList);
+    const CRect2D rc = d.GetBeamScreenRect(all);
+    EXPECT_GE(std::min(rc.left, rc.right), 0.0);
+    EXPECT_LE(std::max(rc.left, rc.right), 1000.0);
+    EXPECT_GE(std::min(rc.top, rc.bottom), 0.0);
+    EXPECT_LE(std::max(rc.top, rc.bottom), 800.0);
+    // A window around the whole view takes every member.
+    CBeamList hits;
+    d.BeamWindowSelect(all, CRect2D(-1, -1, 1001, 801), hits);
+    EXPECT_EQ(hits.GetCount(), all.GetCount());
+    std::list<CAxis*> axes;
+    d.Struct()->Axises().CrossSelect(d.AxisDisplay(), CRect2D(-1, -1, 1001, 801), axes);
+    EXPECT_EQ((int)axes.size(), d.Struct()->Axises().GetAxisNum());
+}
+
+TEST(SampleModel, SummaryNamesTheCounts)
+{
+    CGlobalData d;
+    BuildSampleModel(d);
+    const CString text = SampleModelSummary(d);
+    EXPECT_NE(text.Find("楼层: 3"), -1) << text.GetString();
+    EXPECT_NE(text.Find("房间: 18"), -1) << text.GetString();
+    EXPECT_NE(text.Find("墙体: 3"), -1) << text.GetString();
+}
+
+TEST(SampleModel, SketchExportAddsMembersAndUndoRemovesThem)
+{
+    CGlobalData d;
+    BuildSampleModel(d);
+    CStruct& s = *d.Struct();
+    const INT_PTR members = s.m_pBeamList->GetCount(), nodes = s.m_pNodeList->GetCount();
+    CStructSketch sketch;
+    EXPECT_TRUE(sketch.IsEmpty());
+    // One new member from an existing node to a new one.
+    sketch.AddLine(CPoint3D(0, 0, 360), CPoint3D(-300, 0, 360));
+    CEditStackNode undo;
+    sketch.Export(&d, undo, true);
+    EXPECT_EQ(s.m_pBeamList->GetCount(), members + 1);
+    EXPECT_EQ(s.m_pNodeList->GetCount(), nodes + 1);
+    undo.Undo();
+    EXPECT_EQ(s.m_pBeamList->GetCount(), members);
+    EXPECT_EQ(s.m_pNodeList->GetCount(), nodes);
+}
