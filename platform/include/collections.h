@@ -63,7 +63,11 @@ protected:
 
 public:
     explicit CList(INT_PTR nBlockSize = 10) { (void)nBlockSize; }
-    ~CList() override { RemoveAll(); }
+    ~CList() override
+    {
+        RemoveAll();
+        FreeSpare();
+    }
     CList(const CList&) = delete;
     CList& operator=(const CList&) = delete;
 
@@ -140,10 +144,10 @@ public:
         m_nCount = 0;
         while (p) {
             CNode* next = p->pNext;
-            p->pOwner = nullptr;
             delete p;
             p = next;
         }
+        FreeSpare();
     }
 
     POSITION GetHeadPosition() const { return (POSITION)m_pNodeHead; }
@@ -214,10 +218,14 @@ public:
             for (CNode* p = m_pNodeHead; p; p = p->pNext) SerializeElements<TYPE>(ar, &p->data, 1);
         } else {
             DWORD n = ar.ReadCount();
-            for (DWORD i = 0; i < n; i++) {
-                TYPE v{};
-                SerializeElements<TYPE>(ar, &v, 1);
-                AddTail(v);
+            if constexpr (std::is_default_constructible_v<TYPE>) {
+                for (DWORD i = 0; i < n; i++) {
+                    TYPE v{};
+                    SerializeElements<TYPE>(ar, &v, 1);
+                    AddTail(v);
+                }
+            } else {
+                VYR_CHECK(n == 0, "loading a list of elements that cannot be default-constructed");
             }
         }
     }
@@ -227,12 +235,38 @@ protected:
     {
         VYR_CHECK(pos != nullptr, "null POSITION");
         CNode* p = (CNode*)pos;
+        VYR_CHECK(p->pOwner != nullptr, "POSITION of a removed element");
         VYR_CHECK(p->pOwner == this, "POSITION of another list");
         return p;
     }
+    // Removed nodes are kept for reuse until RemoveAll or destruction, so that a POSITION
+    // kept past RemoveAt is recognised instead of reading freed memory.
+    CNode* NewNode(CNode* next, CNode* prev, ARG_TYPE v)
+    {
+        if constexpr (std::is_assignable_v<TYPE&, ARG_TYPE>) {
+            if (m_pSpare) {
+                CNode* n = m_pSpare;
+                m_pSpare = n->pNext;
+                n->data = v;
+                n->pNext = next;
+                n->pPrev = prev;
+                n->pOwner = this;
+                return n;
+            }
+        }
+        return new CNode{next, prev, this, TYPE(v)};
+    }
+    void FreeSpare()
+    {
+        while (m_pSpare) {
+            CNode* next = m_pSpare->pNext;
+            delete m_pSpare;
+            m_pSpare = next;
+        }
+    }
     CNode* LinkBefore(CNode* next, ARG_TYPE v)
     {
-        CNode* n = new CNode{next, next ? next->pPrev : nullptr, this, TYPE(v)};
+        CNode* n = NewNode(next, next ? next->pPrev : nullptr, v);
         if (n->pPrev) n->pPrev->pNext = n; else m_pNodeHead = n;
         if (next) next->pPrev = n; else m_pNodeTail = n;
         m_nCount++;
@@ -240,7 +274,7 @@ protected:
     }
     CNode* LinkAfter(CNode* prev, ARG_TYPE v)
     {
-        CNode* n = new CNode{prev ? prev->pNext : nullptr, prev, this, TYPE(v)};
+        CNode* n = NewNode(prev ? prev->pNext : nullptr, prev, v);
         if (n->pNext) n->pNext->pPrev = n; else m_pNodeTail = n;
         if (prev) prev->pNext = n; else m_pNodeHead = n;
         m_nCount++;
@@ -252,12 +286,17 @@ protected:
         if (p->pNext) p->pNext->pPrev = p->pPrev; else m_pNodeTail = p->pPrev;
         m_nCount--;
         p->pOwner = nullptr;
-        delete p;
+        p->pPrev = nullptr;
+        if constexpr (std::is_default_constructible_v<TYPE> && std::is_move_assignable_v<TYPE>)
+            p->data = TYPE(); // release what the element holds now
+        p->pNext = m_pSpare;
+        m_pSpare = p;
     }
 
     CNode* m_pNodeHead = nullptr;
     CNode* m_pNodeTail = nullptr;
     INT_PTR m_nCount = 0;
+    CNode* m_pSpare = nullptr;
 };
 
 // A list of object pointers; it does not own the objects. Serialize writes the count and
@@ -379,10 +418,14 @@ public:
             // Element by element, so that a corrupt count cannot allocate beyond the data.
             DWORD n = ar.ReadCount();
             m_data.clear();
-            for (DWORD i = 0; i < n; i++) {
-                TYPE v{};
-                SerializeElements<TYPE>(ar, &v, 1);
-                m_data.push_back(std::move(v));
+            if constexpr (std::is_default_constructible_v<TYPE>) {
+                for (DWORD i = 0; i < n; i++) {
+                    TYPE v{};
+                    SerializeElements<TYPE>(ar, &v, 1);
+                    m_data.push_back(std::move(v));
+                }
+            } else {
+                VYR_CHECK(n == 0, "loading an array of elements that cannot be default-constructed");
             }
         }
     }
@@ -555,12 +598,16 @@ public:
             }
         } else {
             DWORD n = ar.ReadCount();
-            for (DWORD i = 0; i < n; i++) {
-                KEY k{};
-                VALUE v{};
-                SerializeElements<KEY>(ar, &k, 1);
-                SerializeElements<VALUE>(ar, &v, 1);
-                SetAt(k, v);
+            if constexpr (std::is_default_constructible_v<KEY> && std::is_default_constructible_v<VALUE>) {
+                for (DWORD i = 0; i < n; i++) {
+                    KEY k{};
+                    VALUE v{};
+                    SerializeElements<KEY>(ar, &k, 1);
+                    SerializeElements<VALUE>(ar, &v, 1);
+                    SetAt(k, v);
+                }
+            } else {
+                VYR_CHECK(n == 0, "loading a map whose keys or values cannot be default-constructed");
             }
         }
     }

@@ -136,6 +136,35 @@ TEST(CList, HeadTailRemovalAndListAppend)
     EXPECT_EQ(Forward(a), (std::vector<int>{7}));
 }
 
+// Removed nodes are reused; the list stays consistent through many removals and additions.
+TEST(CList, ReusesRemovedNodesConsistently)
+{
+    CList<CString, LPCTSTR> l;
+    std::vector<std::string> model;
+    for (int round = 0; round < 50; round++) {
+        std::string v = "项" + std::to_string(round);
+        if (round % 3 == 0) {
+            l.AddHead(v.c_str());
+            model.insert(model.begin(), v);
+        } else {
+            l.AddTail(v.c_str());
+            model.push_back(v);
+        }
+        if (round % 4 == 3) {
+            l.RemoveAt(l.FindIndex(1));
+            model.erase(model.begin() + 1);
+            EXPECT_EQ(std::string(l.RemoveTail().GetString()), model.back());
+            model.pop_back();
+        }
+    }
+    std::vector<std::string> got;
+    for (POSITION pos = l.GetHeadPosition(); pos;) got.push_back(l.GetNext(pos).GetString());
+    EXPECT_EQ(got, model);
+    std::vector<std::string> back;
+    for (POSITION pos = l.GetTailPosition(); pos;) back.push_back(l.GetPrev(pos).GetString());
+    EXPECT_EQ(back, std::vector<std::string>(model.rbegin(), model.rend()));
+}
+
 TEST(CTypedPtrList, ModelStyleListKeepsPointersAndOwnsNone)
 {
     CItem a(1), b(2), c(3);
@@ -307,6 +336,15 @@ TEST(CollectionsDeathTest, MisuseStopsLoudly)
     other.AddTail(1);
     POSITION foreign = other.GetHeadPosition();
     EXPECT_DEATH(empty.RemoveAt(foreign), "another list");
+
+    // A position kept past the removal of its element is recognised.
+    CList<CString, LPCTSTR> names;
+    names.AddTail("a");
+    POSITION gone = names.AddTail("b");
+    names.AddTail("c");
+    names.RemoveAt(gone);
+    EXPECT_DEATH(names.GetNext(gone), "removed element");
+    EXPECT_DEATH(names.RemoveAt(gone), "removed element");
 
     CArray<int, int> a;
     a.SetSize(2);
