@@ -1,5 +1,6 @@
-// Calendar time in seconds (local time for the broken-down parts and for Format), a span
-// of seconds, and the millisecond tick and sleep of the system.
+// Calendar time in seconds (local time for the broken-down parts and for Format) and a span
+// of seconds. The millisecond tick (GetTickCount) is the window layer's clock and Sleep
+// belongs to the thread layer.
 #pragma once
 
 #include <ctime>
@@ -76,7 +77,3 @@ private:
     struct tm Local() const;
     std::time_t m_time = 0;
 };
-
-// Milliseconds since an arbitrary start, wrapping as a DWORD does.
-DWORD GetTickCount();
-void Sleep(DWORD dwMilliseconds);

@@ -1,7 +1,7 @@
 #include "ctime.h"
 
-#include <chrono>
-#include <thread>
+#include <cstdio>
+#include <string>
 
 CTime::CTime(int nYear, int nMonth, int nDay, int nHour, int nMin, int nSec, int nDST)
 {
@@ -82,11 +82,3 @@ CString CTimeSpan::Format(LPCTSTR pFormat) const
     }
     return CString(std::move(out));
 }
-
-DWORD GetTickCount()
-{
-    using namespace std::chrono;
-    return (DWORD)(unsigned long long)duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
-}
-
-void Sleep(DWORD dwMilliseconds) { std::this_thread::sleep_for(std::chrono::milliseconds(dwMilliseconds)); }
