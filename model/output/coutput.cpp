@@ -8,6 +8,7 @@
 #include <map>
 
 #include "model/output/output_impl.h"
+#include "wnd.h"
 
 using namespace vyr::output;
 
@@ -272,7 +273,7 @@ bool COutput::InitDevice(DEVICE_TYPE type, CWnd* pWnd)
 {
     m_pImpl->Release();
     if (type != DEVICE_RICHEDIT || pWnd == nullptr) return false;
-    const std::string key = "wnd:" + std::to_string((std::uintptr_t)pWnd);
+    const std::string key = "wnd:" + std::to_string((std::uintptr_t)pWnd->GetSafeHwnd());
     std::shared_ptr<Document> doc;
     {
         std::lock_guard<std::mutex> lock(g_registryMutex);

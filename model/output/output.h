@@ -1,7 +1,9 @@
 // The report writer and the small common services: COutput with its manipulators, CReal,
-// CVersion and CVersionManager.
+// CWndData, CDlgWarning, CVersion and CVersionManager.
 #pragma once
 
 #include "model/output/coutput.h"
 #include "model/output/creal.h"
+#include "model/output/dlgwarning.h"
 #include "model/output/version.h"
+#include "model/output/wnddata.h"

@@ -1,0 +1,7 @@
+// The grid control: CGridCtrl with its cells, cell coordinates, item records and title tip.
+#pragma once
+
+#include "model/grid/cellrange.h"
+#include "model/grid/gridcell.h"
+#include "model/grid/gridctrl.h"
+#include "model/grid/titletip.h"
