@@ -6,6 +6,7 @@
 
 class CObject;
 class CArchive;
+class CDumpContext; // diagnostics output; no build of this library writes any
 
 struct CRuntimeClass
 {
@@ -39,6 +40,7 @@ public:
     virtual CRuntimeClass* GetRuntimeClass() const;
     virtual void Serialize(CArchive& ar);
     virtual void AssertValid() const {}
+    virtual void Dump(CDumpContext&) const {}
     virtual bool IsSerializable() const { return GetRuntimeClass()->m_wSchema != 0xFFFF; }
     BOOL IsKindOf(const CRuntimeClass* cls) const;
 
