@@ -2,10 +2,12 @@
 // and where DrawText puts its lines. Measuring and drawing share these functions so the
 // widths a caller computes are the widths that appear in the pixels.
 #include <cairo.h>
+#include <dlfcn.h>
 
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <map>
 #include <mutex>
@@ -33,9 +35,20 @@ bool IsWide(char32_t cp)
            (cp >= 0xFE30 && cp <= 0xFE4F) || (cp >= 0xFF00 && cp <= 0xFFEF) || cp >= 0x20000;
 }
 
+// cairo and fontconfig keep the fonts and the configuration they have loaded for the
+// life of the process; hand them back at exit so that leak checkers see a clean end.
+// fontconfig is reached through cairo's own dependency, looked up rather than linked.
+void ReleaseFontCaches()
+{
+    cairo_debug_reset_static_data();
+    if (void* fini = dlsym(RTLD_DEFAULT, "FcFini")) reinterpret_cast<void (*)()>(fini)();
+}
+
 // One scratch context per thread for measuring.
 cairo_t* Scratch()
 {
+    static std::once_flag once;
+    std::call_once(once, [] { std::atexit(ReleaseFontCaches); });
     struct Holder
     {
         cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_A8, 1, 1);
@@ -82,6 +95,8 @@ std::pair<double, double> UnitExtents(const std::string& family, bool bold, bool
 }
 
 } // namespace
+
+FontMetrics ComputeMetrics(const FontSpec& f, const std::string& family);
 
 std::string MapFontFace(const std::string& face)
 {
@@ -147,7 +162,24 @@ std::vector<TextRun> SplitRuns(const FontSpec& f, const std::string& text)
 
 FontMetrics MeasureFont(const FontSpec& f)
 {
+    // Asked for on every extent and every text drawn: remembered per font.
+    static std::mutex m;
+    static std::map<std::string, FontMetrics> cache;
     const std::string family = MapFontFace(f.face);
+    const std::string key = family + "|" + std::to_string(f.emPixels) + (f.bold ? "b" : "n") + (f.italic ? "i" : "r");
+    {
+        std::lock_guard<std::mutex> lock(m);
+        auto it = cache.find(key);
+        if (it != cache.end()) return it->second;
+    }
+    const FontMetrics r = ComputeMetrics(f, family);
+    std::lock_guard<std::mutex> lock(m);
+    cache.emplace(key, r);
+    return r;
+}
+
+FontMetrics ComputeMetrics(const FontSpec& f, const std::string& family)
+{
     auto [a, d] = UnitExtents(family, f.bold, f.italic);
     FontMetrics m{};
     m.ascent = (int)std::lround(a * f.emPixels);
