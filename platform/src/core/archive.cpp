@@ -331,7 +331,8 @@ CRuntimeClass* CArchive::ReadClass(const CRuntimeClass* pClassRefRequested, UINT
     UINT nSchema;
     if (wTag == wNewClassTag) {
         pClassRef = CRuntimeClass::Load(*this, &nSchema);
-        if (!pClassRef) Fail(CArchiveException::badClass);
+        // A class without a schema is not serialisable: no valid stream holds one.
+        if (!pClassRef || pClassRef->m_wSchema == 0xFFFF) Fail(CArchiveException::badClass);
         if ((pClassRef->m_wSchema & ~VERSIONABLE_SCHEMA) != nSchema) {
             if (!(pClassRef->m_wSchema & VERSIONABLE_SCHEMA)) Fail(CArchiveException::badSchema);
         }
