@@ -528,6 +528,13 @@ BOOL SetCursorPos(int x, int y);
 // The virtual clock that timers run on, in milliseconds.
 DWORD GetTickCount();
 UINT RegisterWindowMessage(LPCTSTR lpString);
+// A window with no C++ object of its own (the window layer gives it the class's default).
+HWND CreateWindowEx(DWORD dwExStyle, LPCTSTR lpClassName, LPCTSTR lpWindowName, DWORD dwStyle, int x, int y,
+                    int nWidth, int nHeight, HWND hWndParent, HMENU hMenu, HINSTANCE hInstance, LPVOID lpParam);
+// The screen is 1920 x 1080.
+int GetSystemMetrics(int nIndex);
+#define SM_CXSCREEN 0
+#define SM_CYSCREEN 1
 // Answered by the scripted user.
 int MessageBox(HWND hWnd, LPCTSTR lpText, LPCTSTR lpCaption, UINT uType);
 

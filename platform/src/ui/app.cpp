@@ -1,0 +1,92 @@
+// The application object, the main window and the wait cursor.
+#include <atomic>
+
+#include "app.h"
+#include "uiimpl.h"
+
+IMPLEMENT_DYNAMIC(CWinApp, CWinThread)
+
+namespace {
+std::atomic<CWinApp*> g_app{nullptr};
+std::atomic<int> g_waitCount{0};
+std::atomic<int> g_waitDepth{0};
+HINSTANCE g_resource = nullptr;
+} // namespace
+
+CWinApp::CWinApp(LPCTSTR lpszAppName) : m_pszAppName(lpszAppName)
+{
+    m_bAutoDelete = FALSE;
+    CWinApp* none = nullptr;
+    g_app.compare_exchange_strong(none, this);
+}
+
+CWinApp::~CWinApp()
+{
+    CWinApp* me = this;
+    g_app.compare_exchange_strong(me, nullptr);
+}
+
+HCURSOR CWinApp::LoadStandardCursor(LPCTSTR lpszCursorName) const { return ::LoadCursor(nullptr, lpszCursorName); }
+
+HCURSOR CWinApp::LoadCursor(UINT nIDResource) const { return ::LoadCursor(m_hInstance, MAKEINTRESOURCE(nIDResource)); }
+
+HCURSOR CWinApp::LoadCursor(LPCTSTR lpszResourceName) const { return ::LoadCursor(m_hInstance, lpszResourceName); }
+
+HICON CWinApp::LoadIcon(UINT nIDResource) const { return (HICON)(ULONG_PTR)nIDResource; }
+
+void CWinApp::BeginWaitCursor()
+{
+    ++g_waitCount;
+    ++g_waitDepth;
+    ::SetCursor(LoadStandardCursor(IDC_WAIT));
+}
+
+void CWinApp::EndWaitCursor()
+{
+    if (g_waitDepth > 0 && --g_waitDepth == 0)
+        ::SetCursor(LoadStandardCursor(IDC_ARROW));
+}
+
+void CWinApp::RestoreWaitCursor()
+{
+    if (g_waitDepth > 0)
+        ::SetCursor(LoadStandardCursor(IDC_WAIT));
+}
+
+CWinApp* AfxGetApp()
+{
+    if (CWinApp* a = g_app.load())
+        return a;
+    static CWinApp builtIn;
+    return g_app.load() ? g_app.load() : &builtIn;
+}
+
+CWnd* AfxGetMainWnd()
+{
+    CWinThread* t = AfxGetThread();
+    return t ? t->GetMainWnd() : nullptr;
+}
+
+HINSTANCE AfxGetInstanceHandle() { return AfxGetApp()->m_hInstance; }
+
+HINSTANCE AfxGetResourceHandle()
+{
+    std::lock_guard<std::recursive_mutex> lk(vyr::ui::Lock());
+    return g_resource ? g_resource : AfxGetApp()->m_hInstance;
+}
+
+void AfxSetResourceHandle(HINSTANCE hInstResource)
+{
+    std::lock_guard<std::recursive_mutex> lk(vyr::ui::Lock());
+    g_resource = hInstResource;
+}
+
+CWaitCursor::CWaitCursor() { AfxGetApp()->BeginWaitCursor(); }
+CWaitCursor::~CWaitCursor() { AfxGetApp()->EndWaitCursor(); }
+void CWaitCursor::Restore() { AfxGetApp()->RestoreWaitCursor(); }
+
+namespace vyr {
+void SetMainWnd(CWnd* pWnd) { AfxGetApp()->m_pMainWnd = pWnd; }
+int WaitCursorCount() { return g_waitCount.load(); }
+bool WaitCursorShown() { return g_waitDepth.load() > 0; }
+} // namespace vyr
