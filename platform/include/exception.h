@@ -35,6 +35,20 @@ public:
     using CException::GetErrorMessage;
 };
 
+// Thrown after the user has been told what is wrong (a refused dialog field); carries no message.
+class CUserException : public CException
+{
+    DECLARE_DYNAMIC(CUserException)
+};
+
+class CNotSupportedException : public CException
+{
+    DECLARE_DYNAMIC(CNotSupportedException)
+public:
+    BOOL GetErrorMessage(LPTSTR lpszError, UINT nMaxError, UINT* pnHelpContext = nullptr) const override;
+    using CException::GetErrorMessage;
+};
+
 class CFileException : public CException
 {
     DECLARE_DYNAMIC(CFileException)
@@ -106,6 +120,8 @@ public:
 };
 
 [[noreturn]] void AfxThrowMemoryException();
+[[noreturn]] void AfxThrowUserException();
+[[noreturn]] void AfxThrowNotSupportedException();
 [[noreturn]] void AfxThrowFileException(int cause, LONG lOsError = -1, LPCTSTR lpszFileName = nullptr);
 [[noreturn]] void AfxThrowArchiveException(int cause, LPCTSTR lpszArchiveName = nullptr);
 

@@ -5,6 +5,8 @@
 
 IMPLEMENT_DYNAMIC(CException, CObject)
 IMPLEMENT_DYNAMIC(CMemoryException, CException)
+IMPLEMENT_DYNAMIC(CUserException, CException)
+IMPLEMENT_DYNAMIC(CNotSupportedException, CException)
 IMPLEMENT_DYNAMIC(CFileException, CException)
 IMPLEMENT_DYNAMIC(CArchiveException, CException)
 
@@ -52,6 +54,11 @@ CString CException::GetErrorMessage() const
 BOOL CMemoryException::GetErrorMessage(LPTSTR lpszError, UINT nMaxError, UINT* pnHelpContext) const
 {
     return CopyMessage("内存不足。", lpszError, nMaxError, pnHelpContext);
+}
+
+BOOL CNotSupportedException::GetErrorMessage(LPTSTR lpszError, UINT nMaxError, UINT* pnHelpContext) const
+{
+    return CopyMessage("不支持此操作。", lpszError, nMaxError, pnHelpContext);
 }
 
 int CFileException::ErrnoToException(int nErrno)
@@ -136,6 +143,8 @@ BOOL CArchiveException::GetErrorMessage(LPTSTR lpszError, UINT nMaxError, UINT* 
 }
 
 void AfxThrowMemoryException() { throw new CMemoryException; }
+void AfxThrowUserException() { throw new CUserException; }
+void AfxThrowNotSupportedException() { throw new CNotSupportedException; }
 
 void AfxThrowFileException(int cause, LONG lOsError, LPCTSTR lpszFileName)
 {

@@ -272,6 +272,19 @@ TEST(Exceptions, CatchMacrosFreeEachExceptionOnce)
     ASSERT_NE(outer, nullptr);
     EXPECT_TRUE(outer->IsKindOf(RUNTIME_CLASS(CMemoryException)));
     outer->Delete();
+
+    // CATCH_ALL takes any exception of the library.
+    const CRuntimeClass* caught = nullptr;
+    TRY
+    {
+        AfxThrowUserException();
+    }
+    CATCH_ALL(e)
+    {
+        caught = e->GetRuntimeClass();
+    }
+    END_CATCH_ALL
+    EXPECT_EQ(caught, RUNTIME_CLASS(CUserException));
 }
 
 TEST(Exceptions, MessagesAreCutSafely)
