@@ -2,6 +2,7 @@
 #pragma once
 
 #include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,10 @@
 namespace vyr {
 
 enum class GdiKind { Pen, Brush, Font, Bitmap, Palette };
+
+// Held around every use of cairo. Drawing from several threads is rare, and cairo's own
+// lock-free caches are invisible to the thread checker; one lock keeps both simple.
+std::mutex& CairoMutex();
 
 // What a GDI handle points at. The C++ object that created it holds one reference, every
 // context that has it selected another, so a handle never dangles while in use.

@@ -8,7 +8,7 @@
 #include <iterator>
 #include <mutex>
 
-#include "gdi.h"
+#include "gdi_internal.h"
 #include "raster.h"
 
 namespace vyr {
@@ -207,6 +207,7 @@ bool WritePng(const std::string& path, const Image& img)
     if (img.IsEmpty()) return false;
     // Copy: cairo wants a mutable buffer, and the write must not depend on padding bytes.
     std::vector<std::uint32_t> px(img.Data(), img.Data() + (size_t)img.Width() * (size_t)img.Height());
+    std::lock_guard<std::mutex> lock(CairoMutex());
     cairo_surface_t* s = cairo_image_surface_create_for_data(reinterpret_cast<unsigned char*>(px.data()),
                                                              CAIRO_FORMAT_RGB24, img.Width(), img.Height(),
                                                              img.Stride());
@@ -217,6 +218,7 @@ bool WritePng(const std::string& path, const Image& img)
 
 bool ReadPng(const std::string& path, Image& out)
 {
+    std::lock_guard<std::mutex> lock(CairoMutex());
     cairo_surface_t* s = cairo_image_surface_create_from_png(path.c_str());
     if (cairo_surface_status(s) != CAIRO_STATUS_SUCCESS) {
         cairo_surface_destroy(s);

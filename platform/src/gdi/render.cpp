@@ -66,6 +66,7 @@ template <class F>
 void CairoMask(Mask& m, F&& draw)
 {
     if (m.Empty()) return;
+    std::lock_guard<std::mutex> lock(CairoMutex());
     cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_A8, m.W(), m.H());
     cairo_t* cr = cairo_create(s);
     cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);

@@ -40,6 +40,7 @@ bool IsWide(char32_t cp)
 // fontconfig is reached through cairo's own dependency, looked up rather than linked.
 void ReleaseFontCaches()
 {
+    std::lock_guard<std::mutex> lock(CairoMutex());
     cairo_debug_reset_static_data();
     if (void* fini = dlsym(RTLD_DEFAULT, "FcFini")) reinterpret_cast<void (*)()>(fini)();
 }
@@ -55,6 +56,7 @@ cairo_t* Scratch()
         cairo_t* cr = cairo_create(s);
         ~Holder()
         {
+            std::lock_guard<std::mutex> lock(CairoMutex());
             cairo_destroy(cr);
             cairo_surface_destroy(s);
         }
@@ -80,6 +82,7 @@ std::pair<double, double> UnitExtents(const std::string& family, bool bold, bool
         auto it = cache.find(key);
         if (it != cache.end()) return it->second;
     }
+    std::unique_lock<std::mutex> cairoLock(CairoMutex());
     cairo_t* cr = Scratch();
     FontSpec f{};
     f.bold = bold;
@@ -89,6 +92,7 @@ std::pair<double, double> UnitExtents(const std::string& family, bool bold, bool
     cairo_font_extents_t fe;
     cairo_font_extents(cr, &fe);
     std::pair<double, double> r{fe.ascent / 100.0, fe.descent / 100.0};
+    cairoLock.unlock();
     std::lock_guard<std::mutex> lock(m);
     cache[key] = r;
     return r;
@@ -97,6 +101,12 @@ std::pair<double, double> UnitExtents(const std::string& family, bool bold, bool
 } // namespace
 
 FontMetrics ComputeMetrics(const FontSpec& f, const std::string& family);
+
+std::mutex& CairoMutex()
+{
+    static std::mutex m;
+    return m;
+}
 
 std::string MapFontFace(const std::string& face)
 {
@@ -195,6 +205,7 @@ FontMetrics ComputeMetrics(const FontSpec& f, const std::string& family)
 double MeasureText(const FontSpec& f, const std::string& text)
 {
     if (text.empty()) return 0.0;
+    std::lock_guard<std::mutex> lock(CairoMutex());
     cairo_t* cr = Scratch();
     double w = 0.0;
     for (const TextRun& r : SplitRuns(f, text)) {

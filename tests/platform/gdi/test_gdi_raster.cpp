@@ -2,6 +2,7 @@
 // clipping and the replay of recorded drawing.
 #include <chrono>
 #include <functional>
+#include <thread>
 
 #include "gdi_test_util.h"
 
@@ -402,6 +403,35 @@ TEST(GdiRaster, ReplayedRecordsMatchDirectDrawing)
     CRect moved = InkBox(direct.Img());
     moved.OffsetRect(30, 20);
     EXPECT_EQ(InkBox(screen), moved);
+}
+
+} // namespace
+
+namespace {
+
+// Worker threads draw into bitmaps of their own while others do the same: the shared
+// font caches and handle tables must not mix them up.
+TEST(GdiRaster, ThreadsDrawIntoTheirOwnBitmaps)
+{
+    auto draw = [](int seed) {
+        Canvas c(90, 40);
+        CFont f;
+        f.CreateFont(-12 - seed % 3, 0, seed % 2 ? 900 : 0, 0, FW_NORMAL, 0, 0, 0, 0, 0, 0, 0, 0,
+                     seed % 2 ? "宋体" : "Arial");
+        c.dc.SelectObject(&f);
+        CPen p(PS_DOT, 1, RGB(seed, 0, 0));
+        c.dc.SelectObject(&p);
+        c.dc.Ellipse(2, 2, 80, 38);
+        c.dc.TextOut(10, 30, "第1边 ab");
+        return c.Img();
+    };
+    std::vector<vyr::Image> alone;
+    for (int i = 0; i < 4; ++i) alone.push_back(draw(i));
+    std::vector<vyr::Image> together(4);
+    std::vector<std::thread> threads;
+    for (int i = 0; i < 4; ++i) threads.emplace_back([&, i] { together[(size_t)i] = draw(i); });
+    for (std::thread& t : threads) t.join();
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(together[(size_t)i], alone[(size_t)i]) << i;
 }
 
 } // namespace
