@@ -485,7 +485,11 @@ BOOL CFileFind::FindFile(LPCTSTR pstrName, DWORD)
 
 BOOL CFileFind::FindNextFile()
 {
-    VYR_CHECK(m_next < (int)m_entries.size(), "FindNextFile without a match left");
+    // Past the last match it keeps the last one and answers FALSE again.
+    if (m_next >= (int)m_entries.size()) {
+        SetLastError(ERROR_NO_MORE_FILES);
+        return FALSE;
+    }
     m_next++;
     return m_next < (int)m_entries.size();
 }

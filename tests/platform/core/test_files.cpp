@@ -218,6 +218,8 @@ TEST(CFileFind, PathsFollowThePatternAndFlagsAreRight)
     EXPECT_EQ(files, 1);
     EXPECT_EQ(dirs, 1);
     EXPECT_EQ(dots, 2);
+    EXPECT_FALSE(ff.FindNextFile()); // asking again past the end is harmless
+    EXPECT_EQ(ff.GetFileName(), "Old");
     EXPECT_FALSE(ff.FindFile("\\Wave\\*.sec"));
     EXPECT_FALSE(ff.FindFile("\\NoSuch\\*.*"));
     VyrSetAppFolder(saved.c_str());
