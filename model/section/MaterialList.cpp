@@ -1,0 +1,35 @@
+#include "model/section/MaterialList.h"
+
+CMaterialList::~CMaterialList()
+{
+    for (POSITION pos = GetHeadPosition(); pos != nullptr;)
+        delete static_cast<CMaterialBase*>(GetNext(pos));
+    RemoveAll();
+}
+
+CMaterialBase* CMaterialList::Get(int nID) const
+{
+    if (nID < 1 || nID > (int)GetCount())
+        return nullptr;
+    return static_cast<CMaterialBase*>(GetAt(FindIndex(nID - 1)));
+}
+
+void CMaterialList::AddMaterial(CMaterialBase* pMat)
+{
+    if (pMat == nullptr || Find(pMat) != nullptr)
+        return;
+    AddTail(pMat);
+    pMat->SetID((int)GetCount());
+}
+
+void CMaterialList::Delete(int nID)
+{
+    if (nID < 1 || nID > (int)GetCount())
+        return;
+    POSITION pos = FindIndex(nID - 1);
+    delete static_cast<CMaterialBase*>(GetAt(pos));
+    RemoveAt(pos);
+    int n = 0;
+    for (POSITION p = GetHeadPosition(); p != nullptr;)
+        static_cast<CMaterialBase*>(GetNext(p))->SetID(++n);
+}

@@ -1,0 +1,241 @@
+#include "model/section/SectionList.h"
+
+#include <algorithm>
+#include <memory>
+
+#include "archive.h"
+#include "model/section/MaterialList.h"
+#include "model/section/SectionArchive.h"
+
+// ---------------------------------------------------------------- CSectionList
+
+CSectionList::~CSectionList() { DeleteAll(); }
+
+CSectionBase* CSectionList::Get(int i) const
+{
+    if (i < 1 || i > (int)GetCount())
+        return nullptr;
+    return static_cast<CSectionBase*>(GetAt(FindIndex(i - 1)));
+}
+
+CSectionBase* CSectionList::GetByNo(int nNo) const
+{
+    for (POSITION pos = GetHeadPosition(); pos != nullptr;) {
+        CSectionBase* p = static_cast<CSectionBase*>(GetNext(pos));
+        if (p->m_nNo == nNo)
+            return p;
+    }
+    return nullptr;
+}
+
+int CSectionList::NextNo() const
+{
+    int n = 0;
+    for (POSITION pos = GetHeadPosition(); pos != nullptr;)
+        n = std::max(n, static_cast<CSectionBase*>(GetNext(pos))->m_nNo);
+    return n + 1;
+}
+
+bool CSectionList::Add(CSectionBase* pSec, bool bNewNumber)
+{
+    if (pSec == nullptr || Find(pSec) != nullptr || !pSec->IsDataValid())
+        return false;
+    if (bNewNumber || pSec->m_nNo <= 0 || GetByNo(pSec->m_nNo) != nullptr)
+        pSec->m_nNo = NextNo();
+    AddTail(pSec);
+    return true;
+}
+
+void CSectionList::Delete(int i)
+{
+    if (i < 1 || i > (int)GetCount())
+        return;
+    POSITION pos = FindIndex(i - 1);
+    delete static_cast<CSectionBase*>(GetAt(pos));
+    RemoveAt(pos);
+}
+
+void CSectionList::DeleteAll()
+{
+    for (POSITION pos = GetHeadPosition(); pos != nullptr;)
+        delete static_cast<CSectionBase*>(GetNext(pos));
+    RemoveAll();
+}
+
+namespace {
+
+// File tag and layout version of a stored section library.
+constexpr DWORD kSecFileTag = 0x43455356; // "VSEC"
+constexpr int kSecFileVersion = 1;
+// More sections than any project holds: a count beyond it is a corrupt file.
+constexpr int kMaxSections = 1000000;
+
+// Materials as +id in the steel list, -id in the concrete list.
+class ListResolver : public vyr::sec::MaterialResolver
+{
+public:
+    ListResolver(CMaterialList* steel, CMaterialList* concrete) : m_steel(steel), m_concrete(concrete) {}
+    int Ref(CMaterialBase* p) override
+    {
+        if (Holds(m_steel, p))
+            return p->GetID();
+        if (Holds(m_concrete, p))
+            return -p->GetID();
+        return 0;
+    }
+    CMaterialBase* Find(int ref) override
+    {
+        CMaterialList* l = ref > 0 ? m_steel : m_concrete;
+        const int id = ref > 0 ? ref : -ref;
+        if (l == nullptr || id < 1 || id > (int)l->GetCount())
+            return nullptr;
+        return l->Get(id);
+    }
+
+private:
+    static bool Holds(CMaterialList* l, CMaterialBase* p)
+    {
+        return l != nullptr && p->GetID() >= 1 && p->GetID() <= (int)l->GetCount() && l->Get(p->GetID()) == p;
+    }
+    CMaterialList* m_steel;
+    CMaterialList* m_concrete;
+};
+
+} // namespace
+
+void CSectionList::FileInOut(CArchive& ar, CMaterialList* pSteel, CMaterialList* pConcrete)
+{
+    ListResolver resolver(pSteel, pConcrete);
+    vyr::sec::ResolverScope scope(&resolver);
+    if (ar.IsStoring()) {
+        ar << kSecFileTag << kSecFileVersion << (int)GetCount();
+        for (POSITION pos = GetHeadPosition(); pos != nullptr;) {
+            CSectionBase* p = static_cast<CSectionBase*>(GetNext(pos));
+            ar << p->GetType();
+            p->Serialize(ar);
+        }
+        return;
+    }
+    DWORD tag = 0;
+    ar >> tag;
+    const int version = vyr::sec::LoadInt(ar);
+    const int count = vyr::sec::LoadInt(ar);
+    if (tag != kSecFileTag || version != kSecFileVersion)
+        AfxThrowArchiveException(CArchiveException::badSchema);
+    if (count < 0 || count > kMaxSections)
+        vyr::sec::ThrowCorrupt();
+    // Everything is read before the library changes, so a failure leaves it as it was.
+    std::vector<std::unique_ptr<CSectionBase>> read;
+    for (int i = 0; i < count; ++i) {
+        const int type = vyr::sec::LoadInt(ar);
+        std::unique_ptr<CSectionBase> p(CSectionBase::CreateSec(type));
+        if (!p)
+            AfxThrowArchiveException(CArchiveException::badClass);
+        p->Serialize(ar);
+        if (p->GetType() != type)
+            AfxThrowArchiveException(CArchiveException::badClass);
+        read.push_back(std::move(p));
+    }
+    for (auto& p : read) {
+        CSectionBase* s = p.release();
+        // A stored section whose dimensions no longer make sense is still kept: the file
+        // holds it and members may have used it.
+        if (!Add(s, false)) {
+            s->m_nNo = NextNo();
+            AddTail(s);
+        }
+    }
+}
+
+// ---------------------------------------------------------------- CSecPointArray
+
+void CSecPointArray::InitOnSec(CSectionList* pList, int, int)
+{
+    m_Secs.clear();
+    if (pList == nullptr)
+        return;
+    for (POSITION pos = pList->GetHeadPosition(); pos != nullptr;)
+        m_Secs.push_back(static_cast<CSectionBase*>(pList->GetNext(pos)));
+    std::stable_sort(m_Secs.begin(), m_Secs.end(), [](CSectionBase* a, CSectionBase* b) {
+        if (a->m_nType != b->m_nType)
+            return a->m_nType < b->m_nType;
+        return a->m_nNo < b->m_nNo;
+    });
+}
+
+void CSecPointArray::InitOnMat(CSectionList* pList, int)
+{
+    m_Secs.clear();
+    if (pList == nullptr)
+        return;
+    std::vector<std::pair<CString, CSectionBase*>> keyed;
+    for (POSITION pos = pList->GetHeadPosition(); pos != nullptr;) {
+        CSectionBase* p = static_cast<CSectionBase*>(pList->GetNext(pos));
+        keyed.emplace_back(p->GetStrMatType(), p);
+    }
+    std::stable_sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) {
+        const int c = a.first.Collate(b.first);
+        if (c != 0)
+            return c < 0;
+        if (a.second->m_nType != b.second->m_nType)
+            return a.second->m_nType < b.second->m_nType;
+        return a.second->m_nNo < b.second->m_nNo;
+    });
+    for (auto& k : keyed)
+        m_Secs.push_back(k.second);
+}
+
+// ---------------------------------------------------------------- CStay, CStayList
+
+IMPLEMENT_SERIAL(CStay, CObject, 1)
+
+CStay::~CStay() { delete m_pAngle; }
+
+void CStay::SetAngleSec(CSectionBase* pSec)
+{
+    if (pSec == m_pAngle)
+        return;
+    delete m_pAngle;
+    m_pAngle = pSec;
+}
+
+CString CStay::GetDescription() const
+{
+    CString s;
+    const CString mat = m_pMaterial != nullptr ? m_pMaterial->GetName() : CString("无材料");
+    if (m_nKind == 0) {
+        s.Format("缀板 %.0fx%.0f 间距%.0f %s %s", m_fWidth * 10.0f, m_fThick * 10.0f, m_fSpace * 10.0f,
+                 m_nBolted ? "螺栓" : "焊接", mat.GetString());
+    } else {
+        s.Format("缀条 %s %s %s 间距%.0f %s %s", m_strName.GetString(), m_nLegLink == 2 ? "长边连接" : "短边连接",
+                 m_nDiagonal == 2 ? "双斜" : "单斜", m_fSpace * 10.0f, m_nHorizontal ? "有横缀条" : "无横缀条",
+                 mat.GetString());
+    }
+    return s;
+}
+
+void CStayList::Add(CStay* pStay)
+{
+    if (pStay == nullptr)
+        return;
+    AddTail(pStay);
+    pStay->m_nNo = (int)GetCount();
+}
+
+CStay* CStayList::Get(int i) const
+{
+    if (i < 1 || i > (int)GetCount())
+        return nullptr;
+    return static_cast<CStay*>(GetAt(FindIndex(i - 1)));
+}
+
+void CStayList::DeleteStay(CStay* pStay)
+{
+    POSITION pos = Find(pStay);
+    if (pos == nullptr)
+        return;
+    RemoveAt(pos);
+    int n = 0;
+    for (POSITION p = GetHeadPosition(); p != nullptr;)
+        static_cast<CStay*>(GetNext(p))->m_nNo = ++n;
+}
