@@ -147,6 +147,12 @@ RECT Normalized(RECT r)
     return r;
 }
 
+// x + n without overflowing: far coordinates stop at the end of the range.
+LONG Reach(int x, int n)
+{
+    return (LONG)std::clamp<long long>((long long)x + n, INT32_MIN, INT32_MAX);
+}
+
 bool UsesSource(DWORD rop)
 {
     const unsigned idx = (rop >> 16) & 0xFF;
@@ -738,21 +744,25 @@ COLORREF CDC::GetPixel(int x, int y) const
 }
 
 namespace {
-// A copy of the source context's pixels under a logical rectangle; black where the
-// source has none.
+// A copy of the source context's pixels under a logical rectangle, starting at its
+// top-left corner and no larger than what the source holds; null when the source has
+// no pixels. What lies outside reads as black.
 std::shared_ptr<const vyr::Image> Snapshot(CDC* src, int xs, int ys, int w, int h)
 {
     DcData* sd = src->Data();
-    auto out = std::make_shared<vyr::Image>(w, h, RGB(0, 0, 0));
     vyr::Image* img = sd->Target();
-    if (!img || out->IsEmpty()) return out;
+    if (!img) return nullptr;
     POINT p{xs, ys};
     src->LPtoDP(&p);
     const POINT o = sd->TargetOrigin();
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) {
-            const int ix = p.x + o.x + x, iy = p.y + o.y + y;
-            if (ix >= 0 && iy >= 0 && ix < img->Width() && iy < img->Height()) out->Row(y)[x] = img->Row(iy)[ix];
+    const long long px = (long long)p.x + o.x, py = (long long)p.y + o.y;
+    const int cw = (int)std::clamp<long long>(img->Width() - px, 0, w);
+    const int ch = (int)std::clamp<long long>(img->Height() - py, 0, h);
+    auto out = std::make_shared<vyr::Image>(cw, ch, RGB(0, 0, 0));
+    for (int y = 0; y < ch; ++y)
+        for (int x = 0; x < cw; ++x) {
+            const long long ix = px + x, iy = py + y;
+            if (ix >= 0 && iy >= 0) out->Row(y)[x] = img->Row((int)iy)[ix];
         }
     return out;
 }
@@ -765,7 +775,7 @@ BOOL CDC::BitBlt(int x, int y, int width, int height, CDC* pSrcDC, int xSrc, int
     if (height < 0) { y += height; ySrc += height; height = -height; }
     vyr::DrawRecord rec{};
     rec.kind = vyr::DrawKind::BitBlt;
-    rec.rect = RECT{x, y, x + width, y + height};
+    rec.rect = RECT{x, y, Reach(x, width), Reach(y, height)};
     rec.points = {POINT{xSrc, ySrc}};
     rec.rop = rop;
     if (UsesSource(rop)) {
@@ -786,7 +796,7 @@ BOOL CDC::StretchBlt(int x, int y, int width, int height, CDC* pSrcDC, int xSrc,
     if (srcHeight < 0) { ySrc += srcHeight; srcHeight = -srcHeight; }
     vyr::DrawRecord rec{};
     rec.kind = vyr::DrawKind::StretchBlt;
-    rec.rect = RECT{x, y, x + width, y + height};
+    rec.rect = RECT{x, y, Reach(x, width), Reach(y, height)};
     rec.points = {POINT{xSrc, ySrc}, POINT{srcWidth, srcHeight}};
     rec.rop = rop;
     if (UsesSource(rop)) {
@@ -805,7 +815,7 @@ BOOL CDC::PatBlt(int x, int y, int width, int height, DWORD rop)
     if (height < 0) { y += height; height = -height; }
     vyr::DrawRecord rec{};
     rec.kind = vyr::DrawKind::PatBlt;
-    rec.rect = RECT{x, y, x + width, y + height};
+    rec.rect = RECT{x, y, Reach(x, width), Reach(y, height)};
     rec.rop = rop;
     d->Draw(std::move(rec));
     return TRUE;

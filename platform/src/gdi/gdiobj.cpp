@@ -396,7 +396,7 @@ int CFont::GetLogFont(LOGFONT* lf) const { return GetObject((int)sizeof(LOGFONT)
 BOOL CBitmap::CreateCompatibleBitmap(CDC*, int width, int height)
 {
     VYR_CHECK(m_hObject == nullptr, "Create on a bitmap that already exists");
-    if (width <= 0 || height <= 0 || (long long)width * height > (1LL << 28)) return FALSE;
+    if (width <= 0 || height <= 0 || (long long)width * height > (1LL << 26)) return FALSE;
     auto d = vyr::NewGdi(GdiKind::Bitmap);
     d->image = vyr::Image(width, height, RGB(0, 0, 0));
     Own(std::move(d));
@@ -406,7 +406,7 @@ BOOL CBitmap::CreateCompatibleBitmap(CDC*, int width, int height)
 BOOL CBitmap::CreateBitmap(int width, int height, UINT planes, UINT bitsPerPixel, const void* bits)
 {
     VYR_CHECK(m_hObject == nullptr, "Create on a bitmap that already exists");
-    if (width <= 0 || height <= 0 || planes != 1 || (long long)width * height > (1LL << 28)) return FALSE;
+    if (width <= 0 || height <= 0 || planes != 1 || (long long)width * height > (1LL << 26)) return FALSE;
     if (bitsPerPixel != 1 && bitsPerPixel != 8 && bitsPerPixel != 24 && bitsPerPixel != 32) return FALSE;
     auto d = vyr::NewGdi(GdiKind::Bitmap);
     d->image = vyr::Image(width, height, RGB(0, 0, 0));

@@ -131,9 +131,14 @@ Canvas MakeCanvas(Image& img, POINT origin, const DrawState& st)
     return Canvas{img, origin, clip};
 }
 
+// Coordinates beyond a billion pixels are held there: no figure is that large, and the
+// sums stay inside the integer range.
+LONG Hold(long long v) { return (LONG)std::clamp<long long>(v, -(1LL << 30), 1LL << 30); }
+
 POINT ToImage(const Canvas& c, const DrawState& st, POINT p)
 {
-    return POINT{p.x - st.windowOrg.x + st.viewportOrg.x + c.origin.x, p.y - st.windowOrg.y + st.viewportOrg.y + c.origin.y};
+    return POINT{Hold((long long)p.x - st.windowOrg.x + st.viewportOrg.x + c.origin.x),
+                 Hold((long long)p.y - st.windowOrg.y + st.viewportOrg.y + c.origin.y)};
 }
 
 Box ToImage(const Canvas& c, const DrawState& st, const RECT& r)
@@ -466,8 +471,9 @@ void Blt(Canvas& c, const DrawRecord& rec, bool stretch)
 {
     const DrawState& st = rec.state;
     POINT a = ToImage(c, st, POINT{rec.rect.left, rec.rect.top});
-    const int w = rec.rect.right - rec.rect.left, h = rec.rect.bottom - rec.rect.top;
-    const Box dst = Intersect(Box{a.x, a.y, a.x + w, a.y + h}, c.clip);
+    const long long w = (long long)rec.rect.right - rec.rect.left, h = (long long)rec.rect.bottom - rec.rect.top;
+    const Box dst = Intersect(Box{a.x, a.y, (int)std::min<long long>(a.x + w, c.clip.r), (int)std::min<long long>(a.y + h, c.clip.b)},
+                              c.clip);
     const Image* src = rec.source.get();
     const std::uint32_t p = Image::ToPixel(st.brush.lbStyle == BS_SOLID ? st.brush.lbColor : RGB(0, 0, 0));
     for (int y = dst.t; y < dst.b; ++y) {
@@ -475,10 +481,10 @@ void Blt(Canvas& c, const DrawRecord& rec, bool stretch)
         for (int x = dst.l; x < dst.r; ++x) {
             std::uint32_t s = 0;
             if (src && !src->IsEmpty()) {
-                int sx = x - a.x, sy = y - a.y;
-                if (stretch) {
-                    sx = (int)((long long)sx * src->Width() / std::max(1, w));
-                    sy = (int)((long long)sy * src->Height() / std::max(1, h));
+                long long sx = x - a.x, sy = y - a.y;
+                if (stretch && rec.points.size() > 1) {
+                    sx = sx * rec.points[1].x / std::max(1LL, w);
+                    sy = sy * rec.points[1].y / std::max(1LL, h);
                 }
                 if (sx < src->Width() && sy < src->Height()) s = src->Row(sy)[sx];
             }

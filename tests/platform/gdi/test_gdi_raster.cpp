@@ -328,6 +328,17 @@ TEST(GdiRaster, BlockTransfersBetweenMemoryContexts)
     pat.dc.PatBlt(0, 0, 2, 4, DSTINVERT);
     EXPECT_EQ(pat.Img().GetPixel(1, 1), RGB(255, 255, 255));
     EXPECT_FALSE(pat.dc.BitBlt(0, 0, 2, 2, nullptr, 0, 0, SRCCOPY));
+
+    // Sizes far beyond both bitmaps copy what there is and read black elsewhere.
+    Canvas wide(30, 30);
+    ASSERT_TRUE(wide.dc.BitBlt(0, 0, 1 << 30, 1 << 30, &src.dc, 0, 0, SRCCOPY));
+    EXPECT_EQ(wide.Img().GetPixel(19, 19), src.Img().GetPixel(19, 19));
+    EXPECT_EQ(wide.Img().GetPixel(25, 5), RGB(0, 0, 0));
+    // A context without pixels gives black.
+    CDC rec;
+    rec.Attach(vyr::CreateDisplayDC());
+    wide.dc.BitBlt(0, 0, 5, 5, &rec, 0, 0, SRCCOPY);
+    EXPECT_EQ(wide.Img().GetPixel(2, 2), RGB(0, 0, 0));
 }
 
 TEST(GdiRaster, ClippingLimitsDrawing)
