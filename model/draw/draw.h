@@ -6,3 +6,4 @@
 #include "model/draw/DrawBlock.h"
 #include "model/draw/SmartPtr.h"
 #include "model/draw/Plane3D.h"
+#include "model/draw/ViewPreview.h"

@@ -351,3 +351,46 @@ TEST(DrawBlock, WritesItsUnitsOnTheirLayersIntoADxf)
         ++lines;
     EXPECT_GE(lines, 1u + 18u); // the line and the arc as a chain of short lines
 }
+
+TEST(ViewPreview, PaintsTheDrawingFittedInItsLayerColours)
+{
+    CViewPreview preview;
+    CDraw* draw = new CDraw;
+    draw->GetLayerList().AddTail(new CLayer("Cor", 0, 0xFF0FFF, ""));
+    draw->GetLayerList().AddTail(new CLayer("Tail", 0, 0x32FFFF, ""));
+    CDrawBlock* b = new CDrawBlock;
+    draw->AddDrawUnit(b);
+    b->CreateLine(CPoint2D(0, 0), CPoint2D(1000, 0), draw->GetLayer("Cor"), 1, -1);
+    b->CreateLine(CPoint2D(0, 0), CPoint2D(0, 756), draw->GetLayer("Tail"), 1, -1);
+    preview.SetDraw(draw);
+    EXPECT_EQ(preview.GetDraw(), draw);
+
+    CDC dc;
+    dc.Attach(vyr::CreateDisplayDC());
+    dc.ClearRecords();
+    CRect client(0, 0, 220, 220);
+    preview.PaintDraw(&dc, client);
+    int lines = 0;
+    for (const vyr::DrawRecord& r : dc.Records()) {
+        if (r.kind != vyr::DrawKind::Line) continue;
+        ++lines;
+        ASSERT_EQ(r.points.size(), 2u);
+        for (const POINT& p : r.points) {
+            EXPECT_GE(p.x, 10);
+            EXPECT_LE(p.x, 210);
+            EXPECT_GE(p.y, 10);
+            EXPECT_LE(p.y, 210);
+        }
+        bool horizontal = r.points[0].y == r.points[1].y;
+        EXPECT_EQ(r.state.pen.lopnColor, horizontal ? 0xFF0FFFu : 0x32FFFFu);
+        if (horizontal) {
+            EXPECT_EQ(r.points[1].x - r.points[0].x, 200); // the wider extent fills the area
+            EXPECT_GT(r.points[0].y, 100);                  // y up: the base line is low
+        }
+    }
+    EXPECT_EQ(lines, 2);
+    HDC h = dc.Detach();
+    vyr::DeleteDisplayDC(h);
+    // A second drawing replaces the first, which the preview deletes.
+    preview.SetDraw(new CDraw);
+}

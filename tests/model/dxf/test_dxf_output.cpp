@@ -365,3 +365,27 @@ TEST(DXFOutput, SmallDrawingMatchesTheCheckedFile)
     std::string golden = Slurp(std::string(VYR_SOURCE_DIR) + "/tests/model/dxf/small.dxf");
     EXPECT_EQ(Slurp(out), golden);
 }
+
+TEST(DXFOutput, CoordinatesComeBackBitForBit)
+{
+    const double values[] = {0.1,   -0.5,         1.0 / 3.0, 1e-7,    123456.789012, -1234.5678901, 1e20,
+                             1e-300, 9007199254740993.0, 2.5e15, 0.000001, 999999.9999995, -7.0,  4503599627370497.5,
+                             12.34567, 0.3};
+    TempDir dir;
+    std::string out = dir.File("numbers.dxf");
+    {
+        CDXFOutput w;
+        ASSERT_EQ(w.IntialDXFFile(CString(TemplatePath()), CString(out), true), 1);
+        for (double v : values) w.Line3D(CPoint3D(v, -v, v * 3), CPoint3D(v / 7, 0, 0));
+    }
+    Read r = ReadBack(out);
+    EXPECT_EQ(r.errors, 0);
+    ASSERT_EQ(r.lines.size(), std::size(values));
+    for (size_t i = 0; i < std::size(values); ++i) {
+        double v = values[i];
+        EXPECT_EQ(std::strtod(r.lines[i][1].c_str(), nullptr), v) << r.lines[i][1];
+        EXPECT_EQ(std::strtod(r.lines[i][2].c_str(), nullptr), -v) << r.lines[i][2];
+        EXPECT_EQ(std::strtod(r.lines[i][3].c_str(), nullptr), v * 3) << r.lines[i][3];
+        EXPECT_EQ(std::strtod(r.lines[i][4].c_str(), nullptr), v / 7) << r.lines[i][4];
+    }
+}
