@@ -185,4 +185,27 @@ TEST_F(WindowTest, WarningDialogShowsItsMessage)
     EXPECT_EQ(shown, CString("数据不合法"));
 }
 
+TEST_F(WindowTest, PrintingLaysTheTextOnPagesOfThePickedPrinter)
+{
+    RECT margins{1500, 1500, 1500, 1500};
+    vyr::ScriptedUser::CancelCommonDialog();
+    m_edit.SetWindowText("一行");
+    EXPECT_EQ(PrintRichEditCtrl(&m_edit, margins, "计算书"), 0);
+    vyr::ScriptedUser::AnswerPrintDialog(true);
+    EXPECT_EQ(PrintRichEditCtrl(&m_edit, margins, "计算书"), 1);
+    auto pagesFor = [&](int lines) {
+        CString text;
+        for (int i = 0; i < lines; ++i) text.AppendFormat("第%d行\r\n", i);
+        m_edit.SetWindowText(text);
+        vyr::ScriptedUser::AnswerPrintDialog(true);
+        return PrintRichEditCtrl(&m_edit, margins, "计算书");
+    };
+    const int p300 = pagesFor(300);
+    const int p600 = pagesFor(600);
+    EXPECT_GT(p300, 1);
+    EXPECT_GE(p600, 2 * p300 - 1);
+    EXPECT_LE(p600, 2 * p300);
+    EXPECT_EQ(PrintRichEditCtrl(nullptr, margins, "计算书"), 0);
+}
+
 } // namespace
