@@ -2,6 +2,7 @@
 // clipping and the replay of recorded drawing.
 #include <chrono>
 #include <functional>
+#include <memory>
 #include <thread>
 
 #include "gdi_test_util.h"
@@ -18,6 +19,21 @@ void SelectTextFont(CDC& dc, CFont& f, const char* face, int escapement = 0)
 {
     f.CreateFont(-16, 0, escapement, escapement, FW_NORMAL, 0, 0, 0, GB2312_CHARSET, 0, 0, 0, FF_SWISS, face);
     dc.SelectObject(&f);
+}
+
+// Ink bounds of everything not white.
+CRect InkBox(const vyr::Image& im)
+{
+    CRect r(1 << 20, 1 << 20, -1, -1);
+    for (int y = 0; y < im.Height(); ++y)
+        for (int x = 0; x < im.Width(); ++x)
+            if (im.GetPixel(x, y) != RGB(255, 255, 255)) {
+                r.left = std::min<LONG>(r.left, x);
+                r.top = std::min<LONG>(r.top, y);
+                r.right = std::max<LONG>(r.right, x + 1);
+                r.bottom = std::max<LONG>(r.bottom, y + 1);
+            }
+    return r;
 }
 
 TEST(GdiRaster, XorDrawnTwiceRestoresEveryPixel)
@@ -163,6 +179,39 @@ TEST(GdiRaster, RectangleEdgesAndFill)
     EXPECT_EQ(n.CountNot(RGB(255, 255, 255)), 16); // one pixel smaller each way
 }
 
+TEST(GdiRaster, EllipsesFitTheirBoxAndArcsRunCounterClockwise)
+{
+    Canvas e(20, 20);
+    e.dc.Ellipse(2, 3, 12, 9);
+    EXPECT_EQ(InkBox(e.Img()), CRect(2, 3, 12, 9)); // touches every side, right and bottom left out
+
+    // From the start ray to the end ray counter-clockwise on the screen.
+    struct Case
+    {
+        POINT start, end;
+        POINT inside, outside;
+    };
+    const Case cases[] = {
+        {{40, 20}, {20, 0}, {30, 10}, {10, 30}},  // east to north: upper right
+        {{20, 0}, {40, 20}, {10, 30}, {30, 10}},  // north to east: the other three quarters
+        {{0, 20}, {40, 20}, {20, 30}, {20, 10}},  // west to east: the lower half
+    };
+    for (const Case& k : cases) {
+        Canvas c(41, 41);
+        c.dc.SelectStockObject(BLACK_BRUSH);
+        c.dc.Pie(0, 0, 40, 40, k.start.x, k.start.y, k.end.x, k.end.y);
+        EXPECT_EQ(c.Img().GetPixel(k.inside.x, k.inside.y), RGB(0, 0, 0)) << k.start.x << "," << k.start.y;
+        EXPECT_EQ(c.Img().GetPixel(k.outside.x, k.outside.y), RGB(255, 255, 255)) << k.start.x << "," << k.start.y;
+    }
+    // An arc only draws the curve.
+    Canvas a(41, 41);
+    a.dc.Arc(0, 0, 40, 40, 40, 20, 20, 0);
+    EXPECT_EQ(a.Img().GetPixel(30, 10), RGB(255, 255, 255));
+    CRect ink = InkBox(a.Img());
+    EXPECT_GE(ink.left, 19);
+    EXPECT_LE(ink.bottom, 21);
+}
+
 TEST(GdiRaster, PenStylesShowTheirPattern)
 {
     struct Case
@@ -222,21 +271,6 @@ TEST(GdiRaster, ChineseTextDrawsInk)
     EXPECT_GT(a.CountNot(RGB(255, 255, 255)), 30);
 }
 
-// Ink bounds of everything not white.
-CRect InkBox(const vyr::Image& im)
-{
-    CRect r(1 << 20, 1 << 20, -1, -1);
-    for (int y = 0; y < im.Height(); ++y)
-        for (int x = 0; x < im.Width(); ++x)
-            if (im.GetPixel(x, y) != RGB(255, 255, 255)) {
-                r.left = std::min<LONG>(r.left, x);
-                r.top = std::min<LONG>(r.top, y);
-                r.right = std::max<LONG>(r.right, x + 1);
-                r.bottom = std::max<LONG>(r.bottom, y + 1);
-            }
-    return r;
-}
-
 TEST(GdiRaster, TextAlignmentAndEscapementPlaceTheText)
 {
     // Centred, bottom: ink on both sides of x, above y.
@@ -275,6 +309,30 @@ TEST(GdiRaster, TextAlignmentAndEscapementPlaceTheText)
     EXPECT_GT(ink.Height(), 3 * ink.Width());
     EXPECT_LE(ink.bottom, 151);
     EXPECT_GE(ink.left, 50); // top-left reference: the text hangs to the right of x
+}
+
+TEST(GdiRaster, DrawTextStaysInsideItsRectangle)
+{
+    const char* text = "多个房间布置次梁，没有预览图";
+    auto draw = [&](UINT extra) {
+        auto c = std::make_unique<Canvas>(200, 40);
+        CFont f;
+        SelectTextFont(c->dc, f, "宋体");
+        c->dc.SetBkMode(TRANSPARENT);
+        CRect r(10, 5, 60, 35);
+        c->dc.DrawText(text, -1, &r, DT_LEFT | DT_SINGLELINE | extra);
+        return c;
+    };
+    auto clipped = draw(0);
+    CRect ink = InkBox(clipped->Img());
+    EXPECT_GE(ink.left, 10);
+    EXPECT_LE(ink.right, 60);
+    auto spilled = draw(DT_NOCLIP);
+    EXPECT_GT(InkBox(spilled->Img()).right, 100);
+    // The ellipsis shortens the text to the width instead.
+    auto shortened = draw(DT_END_ELLIPSIS | DT_NOCLIP);
+    EXPECT_LE(InkBox(shortened->Img()).right, 60);
+    EXPECT_GT(InkBox(shortened->Img()).right, 40);
 }
 
 TEST(GdiRaster, OpaqueBackgroundFillsTheTextCell)
