@@ -15,6 +15,7 @@
 #pragma once
 
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "gdi.h"
@@ -811,6 +812,11 @@ CWnd* CreateControlFromTemplate(const DialogControl& ctrl, CWnd* parent);
 // Adds a template's DLGINIT texts to the dialog's combo and list boxes (in script order),
 // as dialog creation does before OnInitDialog.
 void ApplyDialogInit(CWnd* dialog, UINT templateId);
+
+// The plain text of an RTF document or fragment, as a rich edit shows it: paragraph and
+// row ends become "\r\n", cells and tabs "\t"; \uN and \'hh (GBK) become UTF-8; font,
+// colour and style tables and other hidden destinations give nothing.
+std::string RtfToPlainText(const std::string& rtf);
 
 // ---- What a user does to controls (for the scripted user) -------------------------------
 // Each runs on the control's thread and notifies as the user's action does; it returns

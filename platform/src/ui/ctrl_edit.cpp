@@ -669,6 +669,12 @@ public:
 
 } // namespace
 
+} // namespace vyr::ctrl
+
+std::string vyr::RtfToPlainText(const std::string& rtf) { return vyr::ctrl::RtfToText(rtf); }
+
+namespace vyr::ctrl {
+
 std::unique_ptr<WindowClassProc> MakeEditProc() { return std::make_unique<EditProc>(); }
 std::unique_ptr<WindowClassProc> MakeRichEditProc() { return std::make_unique<RichEditProc>(); }
 
