@@ -91,6 +91,8 @@ struct HWND__
     CString className;
     CWnd* wnd = nullptr;              // the attached object
     std::unique_ptr<CWnd> ownWnd;     // made by the window layer when nothing else is attached
+    std::vector<CWnd*> displaced;     // objects attached before the current one (DDX_Control over a
+                                      // control's own object); they get the window back in turn
     std::unique_ptr<vyr::WindowClassProc> proc;
     HWND parent = nullptr;
     std::vector<HWND> children;       // creation order: the tab order

@@ -392,6 +392,7 @@ void DestroyRecursive(HWND h)
         DestroyRecursive(k);
     vyr::ui::CallWindow(h, WM_NCDESTROY, 0, 0);
     CWnd* wnd = nullptr;
+    std::vector<CWnd*> displaced;
     {
         std::lock_guard<std::recursive_mutex> lk(vyr::ui::Lock());
         if (HWND__* p = Rec(h->parent)) {
@@ -404,6 +405,7 @@ void DestroyRecursive(HWND h)
         h->children.clear();
         wnd = h->wnd;
         h->wnd = nullptr;
+        displaced.swap(h->displaced);
         if (h->ownWnd) {
             h->ownWnd->m_hWnd = nullptr;
             if (wnd == h->ownWnd.get())
@@ -417,6 +419,10 @@ void DestroyRecursive(HWND h)
             auto& pq = h->thread->posted;
             pq.erase(std::remove_if(pq.begin(), pq.end(), [h](const MSG& m) { return m.hwnd == h; }), pq.end());
         }
+    }
+    for (CWnd* d : displaced) {
+        d->m_hWnd = nullptr;
+        d->PostNcDestroy();
     }
     if (wnd) {
         wnd->m_hWnd = nullptr;
@@ -1253,21 +1259,28 @@ CWnd::~CWnd()
     HWND h = m_hWnd;
     if (!h || !::IsWindow(h))
         return;
-    bool fallBack = false;
+    bool destroy = false;
     {
         std::lock_guard<std::recursive_mutex> lk(vyr::ui::Lock());
-        // A default object of the layer is still there: give the window back to it.
-        if (h->wnd == this && h->ownWnd && h->ownWnd.get() != this) {
-            h->wnd = h->ownWnd.get();
-            fallBack = true;
-        } else if (h->wnd != this) {
-            fallBack = true;
+        auto& d = h->displaced;
+        if (h->wnd == this) {
+            // An object attached before this one gets the window back; with none, the
+            // window goes with its object, as in the class library.
+            if (!d.empty()) {
+                h->wnd = d.back();
+                d.pop_back();
+            } else if (h->ownWnd && h->ownWnd.get() != this) {
+                h->wnd = h->ownWnd.get();
+            } else {
+                h->wnd = nullptr;
+                destroy = true;
+            }
         } else {
-            h->wnd = nullptr;
+            d.erase(std::remove(d.begin(), d.end(), this), d.end());
         }
     }
     m_hWnd = nullptr;
-    if (!fallBack)
+    if (destroy)
         ::DestroyWindow(h);
 }
 
@@ -1350,8 +1363,8 @@ BOOL CWnd::SubclassWindow(HWND hWnd)
     HWND__* r = Rec(hWnd);
     if (!r)
         return FALSE;
-    VYR_CHECK(r->wnd == nullptr || r->wnd == r->ownWnd.get(),
-              "SubclassWindow: the window is already attached to another object");
+    if (r->wnd && r->wnd != r->ownWnd.get())
+        r->displaced.push_back(r->wnd);
     r->wnd = this;
     m_hWnd = hWnd;
     return TRUE;
@@ -1367,9 +1380,19 @@ HWND CWnd::UnsubclassWindow()
 {
     HWND h = m_hWnd;
     std::lock_guard<std::recursive_mutex> lk(vyr::ui::Lock());
-    if (HWND__* r = Rec(h))
-        if (r->wnd == this)
-            r->wnd = r->ownWnd.get();
+    if (HWND__* r = Rec(h)) {
+        auto& d = r->displaced;
+        if (r->wnd == this) {
+            if (!d.empty()) {
+                r->wnd = d.back();
+                d.pop_back();
+            } else {
+                r->wnd = r->ownWnd.get();
+            }
+        } else {
+            d.erase(std::remove(d.begin(), d.end(), this), d.end());
+        }
+    }
     m_hWnd = nullptr;
     return h;
 }
