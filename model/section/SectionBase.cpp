@@ -432,6 +432,10 @@ void CSectionBase::SetShearArea(int nKind, double d1, double d2, double d3, doub
     // mm2 to cm2
     constexpr double k = 0.01;
     double a2 = 0.0, a3 = 0.0;
+    // I, H, channel and T: some callers give the web thickness before the flange width;
+    // a web is never wider than its flange, so the order shows in the values.
+    if ((nKind == 4 || nKind == 5 || nKind == 7) && d3 > d2)
+        std::swap(d2, d3);
     switch (nKind) {
     case 2: // solid bar: round 0.9 A, square 5/6 A
         if (dynamic_cast<CSSquare*>(this) != nullptr)
@@ -684,7 +688,7 @@ bool CSectionBase::ApplyShape(const std::vector<std::vector<Corner>>& loops)
     std::vector<std::vector<Pt>> fine;
     double xmin = 1e300, xmax = -1e300, ymin = 1e300, ymax = -1e300;
     for (size_t i = 0; i < loops.size(); ++i) {
-        std::vector<Pt> poly = RoundPolygon(loops[i], 24);
+        std::vector<Pt> poly = RoundPolygon(loops[i], 96);
         if (poly.size() < 3) {
             SetProps(false, 0, 0, 0, 0, 0, 0, 0, 0);
             return false;

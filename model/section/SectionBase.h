@@ -146,7 +146,9 @@ public:
     // False when the dimensions describe no real section (a zero or negative plate, a
     // web wider than its flange, a wall thicker than the tube's radius); such a section
     // has all properties 0 and the section library refuses it.
-    virtual bool IsDataValid() { return m_bValid; }
+    bool IsDataValid() { return m_bValid && DimsValid(); }
+    // The class's own check of its dimensions.
+    virtual bool DimsValid() { return true; }
     int GetPElaticNum() const { return m_nPElaticNum; }
     int GetXConcretePElaticNum() const { return m_nXConcretePElaticNum; }
     int GetYConcretePElaticNum() const { return m_nYConcretePElaticNum; }

@@ -169,7 +169,10 @@ std::vector<Corner> COutline(double H, double B, double T, double Tf, double B1,
 // Angle: long leg H vertical (thickness T) at x = 0, short leg B horizontal (thickness Tf).
 std::vector<Corner> LOutline(double H, double B, double T, double Tf, double r, double r1In)
 {
-    const double r1 = Toe(r1In, std::min(T, Tf));
+    // Angle tables that give no toe radius repeat the root radius; the rolling standard's
+    // toe radius is then a third of the leg thickness.
+    const double t = std::min(T, Tf);
+    const double r1 = r1In >= t ? t / 3.0 : Toe(r1In, t);
     return {{0, 0, 0}, {B, 0, 0}, {B, Tf, r1}, {T, Tf, r}, {T, H, r1}, {0, H, 0}};
 }
 
@@ -291,7 +294,7 @@ CSRolledEAngle::CSRolledEAngle(int nType, float fB, float fT, float fR, float fR
     m_fXc = m_fYc = fXc;
 }
 
-bool CSRolledEAngle::IsDataValid()
+bool CSRolledEAngle::DimsValid()
 {
     return Pos(m_fB) && Pos(m_fT) && m_fT < m_fB && NonNeg(m_fR) && NonNeg(m_fR1);
 }
@@ -299,7 +302,7 @@ bool CSRolledEAngle::IsDataValid()
 void CSRolledEAngle::ChangeSecProperty()
 {
     m_fH = m_fB;
-    if (!IsDataValid() || !ApplyShape({LOutline(m_fB, m_fB, m_fT, m_fT, m_fR, m_fR1)}))
+    if (!DimsValid() || !ApplyShape({LOutline(m_fB, m_fB, m_fT, m_fT, m_fR, m_fR1)}))
         VYR_INVALID();
     SetShearArea(9, m_fB, m_fB, m_fT, m_fT, 1, 1);
 }
@@ -323,14 +326,14 @@ CSRolledNEAngle::CSRolledNEAngle(int nType, float fH, float fB, float fT, float 
     m_fYc = fYc;
 }
 
-bool CSRolledNEAngle::IsDataValid()
+bool CSRolledNEAngle::DimsValid()
 {
     return Pos(m_fH) && Pos(m_fB) && Pos(m_fT) && m_fT < m_fB && m_fT < m_fH && NonNeg(m_fR) && NonNeg(m_fR1);
 }
 
 void CSRolledNEAngle::ChangeSecProperty()
 {
-    if (!IsDataValid() || !ApplyShape({LOutline(m_fH, m_fB, m_fT, m_fT, m_fR, m_fR1)}))
+    if (!DimsValid() || !ApplyShape({LOutline(m_fH, m_fB, m_fT, m_fT, m_fR, m_fR1)}))
         VYR_INVALID();
     SetShearArea(9, m_fH, m_fB, m_fT, m_fT, 1, 1);
 }
@@ -354,7 +357,7 @@ CSRolledNETAngle::CSRolledNETAngle(float fH, float fB, float fT, float fTf, floa
     m_fYc = fYc;
 }
 
-bool CSRolledNETAngle::IsDataValid()
+bool CSRolledNETAngle::DimsValid()
 {
     return Pos(m_fH) && Pos(m_fB) && Pos(m_fT) && Pos(m_fTf) && m_fT < m_fB && m_fTf < m_fH && NonNeg(m_fR) &&
            NonNeg(m_fR1);
@@ -362,7 +365,7 @@ bool CSRolledNETAngle::IsDataValid()
 
 void CSRolledNETAngle::ChangeSecProperty()
 {
-    if (!IsDataValid() || !ApplyShape({LOutline(m_fH, m_fB, m_fT, m_fTf, m_fR, m_fR1)}))
+    if (!DimsValid() || !ApplyShape({LOutline(m_fH, m_fB, m_fT, m_fTf, m_fR, m_fR1)}))
         VYR_INVALID();
     SetShearArea(9, m_fH, m_fB, m_fT, m_fTf, 1, 1);
 }
@@ -388,7 +391,7 @@ CSRolledTbeam::CSRolledTbeam(int nType, float fH, float fB, float fT, float fTf,
     m_fYc = fYc;
 }
 
-bool CSRolledTbeam::IsDataValid()
+bool CSRolledTbeam::DimsValid()
 {
     return Pos(m_fH) && Pos(m_fB) && Pos(m_fT) && Pos(m_fTf) && m_fT < m_fB && m_fTf < m_fH && NonNeg(m_fR) &&
            NonNeg(m_fR1);
@@ -396,7 +399,7 @@ bool CSRolledTbeam::IsDataValid()
 
 void CSRolledTbeam::ChangeSecProperty()
 {
-    if (!IsDataValid() || !ApplyShape({TOutline(m_fH, m_fB, m_fT, m_fTf, m_fR, m_fR1)}))
+    if (!DimsValid() || !ApplyShape({TOutline(m_fH, m_fB, m_fT, m_fTf, m_fR, m_fR1)}))
         VYR_INVALID();
     // Centroid measured from the outside of the flange.
     m_fYc = m_fH - m_fYc;
@@ -423,7 +426,7 @@ CSRolledIbeam::CSRolledIbeam(int nType, float fH, float fB, float fTf, float fT,
     ChangeSecProperty();
 }
 
-bool CSRolledIbeam::IsDataValid()
+bool CSRolledIbeam::DimsValid()
 {
     const double s = IbeamSlope(m_nType) * (m_fB - m_fT) / 4.0;
     return Pos(m_fH) && Pos(m_fB) && Pos(m_fT) && Pos(m_fTf) && m_fT < m_fB && 2.0 * (m_fTf + s) < m_fH &&
@@ -435,7 +438,7 @@ void CSRolledIbeam::ChangeSecProperty()
     const double slope = IbeamSlope(m_nType);
     // Parallel flanges have no toe rounding (some tables repeat the root radius there).
     const double r1 = slope > 0.0 ? m_fR1 : 0.0;
-    if (!IsDataValid() || !ApplyShape({IOutline(m_fH, m_fB, m_fT, m_fTf, m_fB, m_fTf, m_fR, r1, slope)}))
+    if (!DimsValid() || !ApplyShape({IOutline(m_fH, m_fB, m_fT, m_fTf, m_fB, m_fTf, m_fR, r1, slope)}))
         VYR_INVALID();
     SetShearArea(4, m_fH, m_fB, m_fT, m_fTf, m_fB, m_fTf);
 }
@@ -470,7 +473,7 @@ CSRolledChannel::CSRolledChannel(int nType, float fB, float fH, float fTf, float
     m_fXc = fXc;
 }
 
-bool CSRolledChannel::IsDataValid()
+bool CSRolledChannel::DimsValid()
 {
     const double s = ChannelSlope(m_nType) * (m_fB - m_fT) / 2.0;
     return Pos(m_fH) && Pos(m_fB) && Pos(m_fT) && Pos(m_fTf) && m_fT < m_fB && 2.0 * (m_fTf + s) < m_fH &&
@@ -479,7 +482,7 @@ bool CSRolledChannel::IsDataValid()
 
 void CSRolledChannel::ChangeSecProperty()
 {
-    if (!IsDataValid() ||
+    if (!DimsValid() ||
         !ApplyShape({COutline(m_fH, m_fB, m_fT, m_fTf, m_fB, m_fTf, m_fR, m_fR1, ChannelSlope(m_nType))}))
         VYR_INVALID();
     SetShearArea(7, m_fH, m_fB, m_fT, m_fTf, m_fB, m_fTf);
@@ -506,14 +509,14 @@ CSRolledHtype::CSRolledHtype(int nType, float fB, float fH, float fTf, float fT,
     ChangeSecProperty();
 }
 
-bool CSRolledHtype::IsDataValid()
+bool CSRolledHtype::DimsValid()
 {
     return Pos(m_fH) && Pos(m_fB) && Pos(m_fT) && Pos(m_fTf) && m_fT < m_fB && 2.0 * m_fTf < m_fH && NonNeg(m_fR);
 }
 
 void CSRolledHtype::ChangeSecProperty()
 {
-    if (!IsDataValid() || !ApplyShape({IOutline(m_fH, m_fB, m_fT, m_fTf, m_fB, m_fTf, m_fR, 0.0, 0.0)}))
+    if (!DimsValid() || !ApplyShape({IOutline(m_fH, m_fB, m_fT, m_fTf, m_fB, m_fTf, m_fR, 0.0, 0.0)}))
         VYR_INVALID();
     SetShearArea(5, m_fH, m_fB, m_fT, m_fTf, m_fB, m_fTf);
 }
@@ -552,10 +555,10 @@ CSWeldedIbeam::CSWeldedIbeam(int nType, float fH, float fB, float fTf, float fT)
     m_fT = fT;
     ChangeSecProperty();
 }
-bool CSWeldedIbeam::IsDataValid() { return WeldedValid(m_fH, m_fB, m_fT, m_fTf); }
+bool CSWeldedIbeam::DimsValid() { return WeldedValid(m_fH, m_fB, m_fT, m_fTf); }
 void CSWeldedIbeam::ChangeSecProperty()
 {
-    if (!IsDataValid() || !ApplyShape({IOutline(m_fH, m_fB, m_fT, m_fTf, m_fB, m_fTf, 0, 0, 0)}))
+    if (!DimsValid() || !ApplyShape({IOutline(m_fH, m_fB, m_fT, m_fTf, m_fB, m_fTf, 0, 0, 0)}))
         VYR_INVALID();
     SetShearArea(4, m_fH, m_fB, m_fT, m_fTf, m_fB, m_fTf);
 }
@@ -579,10 +582,10 @@ CSWeldedChannel::CSWeldedChannel(int nType, float fH, float fB, float fTf, float
     ChangeSecProperty();
     m_fXc = fXc;
 }
-bool CSWeldedChannel::IsDataValid() { return WeldedValid(m_fH, m_fB, m_fT, m_fTf); }
+bool CSWeldedChannel::DimsValid() { return WeldedValid(m_fH, m_fB, m_fT, m_fTf); }
 void CSWeldedChannel::ChangeSecProperty()
 {
-    if (!IsDataValid() || !ApplyShape({COutline(m_fH, m_fB, m_fT, m_fTf, m_fB, m_fTf, 0, 0, 0)}))
+    if (!DimsValid() || !ApplyShape({COutline(m_fH, m_fB, m_fT, m_fTf, m_fB, m_fTf, 0, 0, 0)}))
         VYR_INVALID();
     SetShearArea(7, m_fH, m_fB, m_fT, m_fTf, m_fB, m_fTf);
 }
@@ -602,10 +605,10 @@ CSWeldedHtype::CSWeldedHtype(int nType, float fH, float fB, float fTf, float fT)
     m_fT = fT;
     ChangeSecProperty();
 }
-bool CSWeldedHtype::IsDataValid() { return WeldedValid(m_fH, m_fB, m_fT, m_fTf); }
+bool CSWeldedHtype::DimsValid() { return WeldedValid(m_fH, m_fB, m_fT, m_fTf); }
 void CSWeldedHtype::ChangeSecProperty()
 {
-    if (!IsDataValid() || !ApplyShape({IOutline(m_fH, m_fB, m_fT, m_fTf, m_fB, m_fTf, 0, 0, 0)}))
+    if (!DimsValid() || !ApplyShape({IOutline(m_fH, m_fB, m_fT, m_fTf, m_fB, m_fTf, 0, 0, 0)}))
         VYR_INVALID();
     SetShearArea(5, m_fH, m_fB, m_fT, m_fTf, m_fB, m_fTf);
 }
@@ -639,7 +642,7 @@ CSSquarePipe::CSSquarePipe(int nType, float fH, float fB, float fT, float fR)
     ChangeSecProperty();
 }
 
-bool CSSquarePipe::IsDataValid()
+bool CSSquarePipe::DimsValid()
 {
     return Pos(m_dH) && Pos(m_dB) && Pos(m_dT) && 2.0 * m_dT < m_dH && 2.0 * m_dT < m_dB && NonNeg(m_dR) &&
            2.0 * m_dR <= std::min(m_dH, m_dB);
@@ -648,7 +651,7 @@ bool CSSquarePipe::IsDataValid()
 void CSSquarePipe::ChangeSecProperty()
 {
     const double ri = std::max(0.0, m_dR - m_dT);
-    if (!IsDataValid() || !ApplyShape({RectOutline(0, 0, m_dB, m_dH, m_dR),
+    if (!DimsValid() || !ApplyShape({RectOutline(0, 0, m_dB, m_dH, m_dR),
                                        RectOutline(m_dT, m_dT, m_dB - m_dT, m_dH - m_dT, ri)}))
         VYR_INVALID();
     SetShearArea(6, m_dH, m_dB, m_dT, m_dT, m_dB, m_dT);
@@ -681,12 +684,12 @@ CSPipe::CSPipe(int nType, float fD, float fT)
     ChangeSecProperty();
 }
 
-bool CSPipe::IsDataValid() { return Pos(m_fB) && Pos(m_fT) && 2.0 * m_fT < m_fB; }
+bool CSPipe::DimsValid() { return Pos(m_fB) && Pos(m_fT) && 2.0 * m_fT < m_fB; }
 
 void CSPipe::ChangeSecProperty()
 {
     m_fH = m_fB;
-    if (!IsDataValid() || !ApplyCircle(m_fB, m_fB - 2.0 * m_fT))
+    if (!DimsValid() || !ApplyCircle(m_fB, m_fB - 2.0 * m_fT))
         VYR_INVALID();
     SetShearArea(3, m_fB, 1, m_fT, 1, 1, 1);
 }
@@ -711,11 +714,11 @@ CSRound::CSRound(int nType, float fD)
     m_fB = m_fH = fD;
     ChangeSecProperty();
 }
-bool CSRound::IsDataValid() { return Pos(m_fB); }
+bool CSRound::DimsValid() { return Pos(m_fB); }
 void CSRound::ChangeSecProperty()
 {
     m_fH = m_fB;
-    if (!IsDataValid() || !ApplyCircle(m_fB, 0.0))
+    if (!DimsValid() || !ApplyCircle(m_fB, 0.0))
         VYR_INVALID();
     SetShearArea(2, m_fB, 1, 1, 1, 1, 1);
 }
@@ -733,11 +736,11 @@ CSSquare::CSSquare(int nType, float fB)
     m_fB = m_fH = fB;
     ChangeSecProperty();
 }
-bool CSSquare::IsDataValid() { return Pos(m_fB); }
+bool CSSquare::DimsValid() { return Pos(m_fB); }
 void CSSquare::ChangeSecProperty()
 {
     m_fH = m_fB;
-    if (!IsDataValid() || !ApplyShape({RectOutline(0, 0, m_fB, m_fB, 0)}))
+    if (!DimsValid() || !ApplyShape({RectOutline(0, 0, m_fB, m_fB, 0)}))
         VYR_INVALID();
     SetShearArea(2, m_fB, 1, 1, 1, 1, 1);
 }
@@ -750,7 +753,7 @@ float CSSquare::GetI11() { return (float)(0.1406 * std::pow((double)m_fB, 4) / 1
 #define F_DANGLE(x) x.m_fLH, x.m_fLB, x.m_fLT, x.m_fLTf
 VYR_IMPLEMENT_SECTION(CSDefineAngle, CSectionBase, F_DANGLE)
 
-bool CSDefineAngle::IsDataValid()
+bool CSDefineAngle::DimsValid()
 {
     return Pos(m_fLH) && Pos(m_fLB) && Pos(m_fLT) && Pos(m_fLTf) && m_fLT < m_fLB && m_fLTf < m_fLH;
 }
@@ -758,7 +761,7 @@ void CSDefineAngle::ChangeSecProperty()
 {
     m_fH = m_fLH;
     m_fB = m_fLB;
-    if (!IsDataValid() || !ApplyShape({LOutline(m_fLH, m_fLB, m_fLT, m_fLTf, 0, 0)}))
+    if (!DimsValid() || !ApplyShape({LOutline(m_fLH, m_fLB, m_fLT, m_fLTf, 0, 0)}))
         VYR_INVALID();
     SetShearArea(9, m_fLH, m_fLB, m_fLT, m_fLTf, 1, 1);
 }
@@ -768,7 +771,7 @@ float CSDefineAngle::GetI11() { return (float)OpenTorsion({{m_fLH, m_fLT}, {m_fL
 #define F_DIBEAM(x) x.m_dH, x.m_dB, x.m_dT, x.m_dTf, x.m_dB1, x.m_dTf1
 VYR_IMPLEMENT_SECTION(CSDefineIbeam, CSectionBase, F_DIBEAM)
 
-bool CSDefineIbeam::IsDataValid()
+bool CSDefineIbeam::DimsValid()
 {
     return Pos(m_dH) && Pos(m_dB) && Pos(m_dT) && Pos(m_dTf) && Pos(m_dB1) && Pos(m_dTf1) && m_dT < m_dB &&
            m_dT < m_dB1 && m_dTf + m_dTf1 < m_dH;
@@ -777,7 +780,7 @@ void CSDefineIbeam::ChangeSecProperty()
 {
     m_fH = (float)m_dH;
     m_fB = (float)std::max(m_dB, m_dB1);
-    if (!IsDataValid() || !ApplyShape({IOutline(m_dH, m_dB, m_dT, m_dTf, m_dB1, m_dTf1, 0, 0, 0)}))
+    if (!DimsValid() || !ApplyShape({IOutline(m_dH, m_dB, m_dT, m_dTf, m_dB1, m_dTf1, 0, 0, 0)}))
         VYR_INVALID();
     SetShearArea(4, m_dH, m_dB, m_dT, m_dTf, m_dB1, m_dTf1);
 }
@@ -796,7 +799,7 @@ float CSDefineIbeam::GetMpy(bool bPlastic, float fFy) { return CSectionBase::Get
 #define F_DCHANNEL(x) x.m_dH, x.m_dB, x.m_dT, x.m_dTf, x.m_dB1, x.m_dTf1
 VYR_IMPLEMENT_SECTION(CSDefineChannel, CSectionBase, F_DCHANNEL)
 
-bool CSDefineChannel::IsDataValid()
+bool CSDefineChannel::DimsValid()
 {
     return Pos(m_dH) && Pos(m_dB) && Pos(m_dT) && Pos(m_dTf) && Pos(m_dB1) && Pos(m_dTf1) && m_dT < m_dB &&
            m_dT < m_dB1 && m_dTf + m_dTf1 < m_dH;
@@ -805,7 +808,7 @@ void CSDefineChannel::ChangeSecProperty()
 {
     m_fH = (float)m_dH;
     m_fB = (float)std::max(m_dB, m_dB1);
-    if (!IsDataValid() || !ApplyShape({COutline(m_dH, m_dB, m_dT, m_dTf, m_dB1, m_dTf1, 0, 0, 0)}))
+    if (!DimsValid() || !ApplyShape({COutline(m_dH, m_dB, m_dT, m_dTf, m_dB1, m_dTf1, 0, 0, 0)}))
         VYR_INVALID();
     SetShearArea(7, m_dH, m_dB, m_dT, m_dTf, m_dB1, m_dTf1);
 }
@@ -818,7 +821,7 @@ float CSDefineChannel::GetI11()
 #define F_DTBEAM(x) x.m_dH, x.m_dB, x.m_dT, x.m_dTf
 VYR_IMPLEMENT_SECTION(CSDefineTbeam, CSectionBase, F_DTBEAM)
 
-bool CSDefineTbeam::IsDataValid()
+bool CSDefineTbeam::DimsValid()
 {
     return Pos(m_dH) && Pos(m_dB) && Pos(m_dT) && Pos(m_dTf) && m_dT < m_dB && m_dTf < m_dH;
 }
@@ -826,7 +829,7 @@ void CSDefineTbeam::ChangeSecProperty()
 {
     m_fH = (float)m_dH;
     m_fB = (float)m_dB;
-    if (!IsDataValid() || !ApplyShape({TOutline(m_dH, m_dB, m_dT, m_dTf, 0, 0)}))
+    if (!DimsValid() || !ApplyShape({TOutline(m_dH, m_dB, m_dT, m_dTf, 0, 0)}))
         VYR_INVALID();
     m_fYc = (float)(m_dH - m_fYc);
     SetShearArea(7, m_dH, m_dB, m_dT, m_dTf, m_dB, m_dTf);
@@ -837,7 +840,7 @@ float CSDefineTbeam::GetI11() { return (float)OpenTorsion({{m_dB, m_dTf}, {m_dH 
 #define F_DBOX(x) x.m_dH, x.m_dB, x.m_dT, x.m_dTf, x.m_dTf1
 VYR_IMPLEMENT_SECTION(CSDefineBox, CSectionBase, F_DBOX)
 
-bool CSDefineBox::IsDataValid()
+bool CSDefineBox::DimsValid()
 {
     return Pos(m_dH) && Pos(m_dB) && Pos(m_dT) && Pos(m_dTf) && Pos(m_dTf1) && 2.0 * m_dT < m_dB &&
            m_dTf + m_dTf1 < m_dH;
@@ -846,7 +849,7 @@ void CSDefineBox::ChangeSecProperty()
 {
     m_fH = (float)m_dH;
     m_fB = (float)m_dB;
-    if (!IsDataValid() || !ApplyShape({RectOutline(0, 0, m_dB, m_dH, 0),
+    if (!DimsValid() || !ApplyShape({RectOutline(0, 0, m_dB, m_dH, 0),
                                        RectOutline(m_dT, m_dTf1, m_dB - m_dT, m_dH - m_dTf, 0)}))
         VYR_INVALID();
     SetShearArea(6, m_dH, m_dB, m_dT, (m_dTf + m_dTf1) / 2.0, m_dB, m_dTf1);
@@ -865,11 +868,11 @@ float CSDefineBox::GetMpy(bool bPlastic, float fFy) { return CSectionBase::GetMp
 #define F_DPIPE(x) x.m_dD, x.m_dT
 VYR_IMPLEMENT_SECTION(CSDefinePipe, CSectionBase, F_DPIPE)
 
-bool CSDefinePipe::IsDataValid() { return Pos(m_dD) && Pos(m_dT) && 2.0 * m_dT < m_dD; }
+bool CSDefinePipe::DimsValid() { return Pos(m_dD) && Pos(m_dT) && 2.0 * m_dT < m_dD; }
 void CSDefinePipe::ChangeSecProperty()
 {
     m_fH = m_fB = (float)m_dD;
-    if (!IsDataValid() || !ApplyCircle(m_dD, m_dD - 2.0 * m_dT))
+    if (!DimsValid() || !ApplyCircle(m_dD, m_dD - 2.0 * m_dT))
         VYR_INVALID();
     SetShearArea(3, m_dD, 1, m_dT, 1, 1, 1);
 }
@@ -934,7 +937,7 @@ void CHybridSecBase::Serialize(CArchive& ar)
     IoComponent(ar, m_pSteel, &CSectionBase::ShareComponent);
 }
 
-bool CHybridSecBase::IsDataValid()
+bool CHybridSecBase::DimsValid()
 {
     return Pos(m_fB) && Pos(m_fH) && (m_pSteel == nullptr || m_pSteel->IsDataValid());
 }
@@ -957,7 +960,7 @@ VYR_IMPLEMENT_SECTION(CHybridRect, CHybridSecBase, F_HRECT)
 
 void CHybridRect::ChangeSecProperty()
 {
-    if (!IsDataValid() || !ApplyShape({RectOutline(0, 0, m_fB, m_fH, 0)}))
+    if (!DimsValid() || !ApplyShape({RectOutline(0, 0, m_fB, m_fH, 0)}))
         VYR_INVALID();
     SetShearArea(6, m_fH, m_fB, m_fB / 2.0, m_fH / 2.0, m_fB, m_fH / 2.0);
 }
@@ -1007,11 +1010,11 @@ float CHybridCircle::GetConcreteA() { return std::max(0.0f, (float)(M_PI * m_fD 
 #define F_DHCIRCLE(x) x.m_fD, x.m_fTube
 VYR_IMPLEMENT_SECTION(CSDefineHybCircle, CSectionBase, F_DHCIRCLE)
 
-bool CSDefineHybCircle::IsDataValid() { return Pos(m_fD) && Pos(m_fTube) && 2.0 * m_fTube < m_fD; }
+bool CSDefineHybCircle::DimsValid() { return Pos(m_fD) && Pos(m_fTube) && 2.0 * m_fTube < m_fD; }
 void CSDefineHybCircle::ChangeSecProperty()
 {
     m_fB = m_fH = m_fD;
-    if (!IsDataValid() || !ApplyCircle(m_fD, 0.0))
+    if (!DimsValid() || !ApplyCircle(m_fD, 0.0))
         VYR_INVALID();
     SetShearArea(3, m_fD, 1, m_fTube, 1, 1, 1);
 }
@@ -1019,18 +1022,18 @@ void CSDefineHybCircle::BuildStructure() { RebuildOutline(); }
 float CSDefineHybCircle::GetSteelA()
 {
     const double d = m_fD - 2.0 * m_fTube;
-    return IsDataValid() ? (float)(M_PI * (m_fD * m_fD - d * d) / 400.0) : 0.0f;
+    return DimsValid() ? (float)(M_PI * (m_fD * m_fD - d * d) / 400.0) : 0.0f;
 }
 float CSDefineHybCircle::GetConcreteA()
 {
     const double d = m_fD - 2.0 * m_fTube;
-    return IsDataValid() ? (float)(M_PI * d * d / 400.0) : 0.0f;
+    return DimsValid() ? (float)(M_PI * d * d / 400.0) : 0.0f;
 }
 
 #define F_DHJU(x) x.m_fJH, x.m_fJB, x.m_fTube
 VYR_IMPLEMENT_SECTION(CSDefineHybJu, CSectionBase, F_DHJU)
 
-bool CSDefineHybJu::IsDataValid()
+bool CSDefineHybJu::DimsValid()
 {
     return Pos(m_fJH) && Pos(m_fJB) && Pos(m_fTube) && 2.0 * m_fTube < std::min(m_fJH, m_fJB);
 }
@@ -1038,20 +1041,20 @@ void CSDefineHybJu::ChangeSecProperty()
 {
     m_fH = m_fJH;
     m_fB = m_fJB;
-    if (!IsDataValid() || !ApplyShape({RectOutline(0, 0, m_fJB, m_fJH, 0)}))
+    if (!DimsValid() || !ApplyShape({RectOutline(0, 0, m_fJB, m_fJH, 0)}))
         VYR_INVALID();
     SetShearArea(6, m_fJH, m_fJB, m_fTube, m_fTube, m_fJB, m_fTube);
 }
 void CSDefineHybJu::BuildStructure() { RebuildOutline(); }
 float CSDefineHybJu::GetSteelA()
 {
-    if (!IsDataValid())
+    if (!DimsValid())
         return 0.0f;
     return (float)((m_fJH * m_fJB - (m_fJH - 2.0 * m_fTube) * (m_fJB - 2.0 * m_fTube)) / 100.0);
 }
 float CSDefineHybJu::GetConcreteA()
 {
-    if (!IsDataValid())
+    if (!DimsValid())
         return 0.0f;
     return (float)((m_fJH - 2.0 * m_fTube) * (m_fJB - 2.0 * m_fTube) / 100.0);
 }
@@ -1087,7 +1090,7 @@ void CCombineSecBase::Serialize(CArchive& ar)
     IoComponent(ar, m_pSec2, &CSectionBase::ShareComponent);
 }
 
-bool CCombineSecBase::IsDataValid()
+bool CCombineSecBase::DimsValid()
 {
     return NonNeg(m_fB) && NonNeg(m_fH) && (m_pSec1 == nullptr || m_pSec1->IsDataValid()) &&
            (m_pSec2 == nullptr || m_pSec2->IsDataValid());
@@ -1205,7 +1208,7 @@ void CTaperSectionBase::Serialize(CArchive& ar)
     IoComponent(ar, m_pEndSec, &CSectionBase::ShareComponent);
 }
 
-bool CTaperSectionBase::IsDataValid()
+bool CTaperSectionBase::DimsValid()
 {
     return Pos(m_fTH) && Pos(m_fTT) && Pos(m_fTB) && Pos(m_fTTf) && Pos(m_fTB1) && Pos(m_fTTf1) && m_fTT < m_fTB &&
            m_fTT < m_fTB1 && m_fTTf + m_fTTf1 < m_fTH;
@@ -1214,7 +1217,7 @@ bool CTaperSectionBase::IsDataValid()
 #define F_TAPERWEB(x) x.m_fEndH, x.m_nSetting
 VYR_IMPLEMENT_SECTION(CTaperVaryWeb, CTaperSectionBase, F_TAPERWEB)
 
-bool CTaperVaryWeb::IsDataValid() { return CTaperSectionBase::IsDataValid() && m_fEndH > m_fTTf + m_fTTf1; }
+bool CTaperVaryWeb::DimsValid() { return CTaperSectionBase::DimsValid() && m_fEndH > m_fTTf + m_fTTf1; }
 
 // Area (cm2) and strong-axis second moment (cm4) of the plate I at height h (mm).
 static void TaperPlates(const CTaperSectionBase& s, double h, double& A, double& I)
@@ -1231,7 +1234,7 @@ static void TaperPlates(const CTaperSectionBase& s, double h, double& A, double&
 
 float CTaperVaryWeb::GetEndA1()
 {
-    if (!IsDataValid())
+    if (!DimsValid())
         return 0.0f;
     double A = 0, I = 0;
     TaperPlates(*this, m_fEndH, A, I);
@@ -1240,7 +1243,7 @@ float CTaperVaryWeb::GetEndA1()
 
 float CTaperVaryWeb::GetAx(CTaperSectionBase*, float fX, float fL)
 {
-    if (!IsDataValid())
+    if (!DimsValid())
         return 0.0f;
     const double r = fL > 0.0f ? std::clamp((double)fX / fL, 0.0, 1.0) : 0.0;
     double A = 0, I = 0;
@@ -1250,7 +1253,7 @@ float CTaperVaryWeb::GetAx(CTaperSectionBase*, float fX, float fL)
 
 float CTaperVaryWeb::GetIx33(CTaperSectionBase*, float fX, float fL)
 {
-    if (!IsDataValid())
+    if (!DimsValid())
         return 0.0f;
     const double r = fL > 0.0f ? std::clamp((double)fX / fL, 0.0, 1.0) : 0.0;
     double A = 0, I = 0;
@@ -1260,7 +1263,7 @@ float CTaperVaryWeb::GetIx33(CTaperSectionBase*, float fX, float fL)
 
 float CTaperVaryWeb::ComputeTaperRatio()
 {
-    if (!IsDataValid())
+    if (!DimsValid())
         return 0.0f;
     return std::max(m_fTH, m_fEndH) / std::min(m_fTH, m_fEndH);
 }
@@ -1297,7 +1300,7 @@ void CTaperVaryWeb::FillSecName()
 // The outline is the plate I of the start.
 void CTaperVaryWeb::BuildStructure()
 {
-    if (!IsDataValid()) {
+    if (!DimsValid()) {
         ClearOutline();
         return;
     }
@@ -1339,7 +1342,7 @@ void CSThinBase::Serialize(CArchive& ar)
         BuildStructure();
 }
 
-bool CSThinBase::IsDataValid()
+bool CSThinBase::DimsValid()
 {
     return Pos(m_fSH) && Pos(m_fSB) && Pos(m_fST) && NonNeg(m_fSB1) && 2.0 * m_fST < m_fSH && m_fST < m_fSB &&
            (m_fSB1 <= 0.0f || (m_fSB1 > m_fST / 2.0f && 2.0 * m_fSB1 < m_fSH));
@@ -1355,7 +1358,7 @@ void CSThinBase::ChangeSecProperty()
 {
     m_fH = m_fSH;
     m_fB = m_fSB;
-    if (!IsDataValid() || !ApplyLines(GetCentreLines(), m_fST))
+    if (!DimsValid() || !ApplyLines(GetCentreLines(), m_fST))
         VYR_INVALID();
     SetShearArea(7, m_fSH, m_fSB, m_fST, m_fST, m_fSB, m_fST);
 }
@@ -1364,7 +1367,7 @@ void CSThinBase::BuildStructure() { RebuildOutline(); }
 
 float CSThinBase::GetI11()
 {
-    if (!IsDataValid())
+    if (!DimsValid())
         return 0.0f;
     double j = 0.0;
     for (const auto& l : GetCentreLines())

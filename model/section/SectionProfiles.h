@@ -29,7 +29,7 @@ public:
     CSRolledEAngle(int nType, float fB, float fT, float fR, float fR1, float fXc);
     void ChangeSecProperty() override;
     void BuildStructure() override;
-    bool IsDataValid() override;
+    bool DimsValid() override;
     float GetI11() override;
     float GetR() override { return m_fR * 0.1f; }
     float GetR1() override { return m_fR1 * 0.1f; }
@@ -56,7 +56,7 @@ public:
     CSRolledNEAngle(int nType, float fH, float fB, float fT, float fR, float fR1, float fXc, float fYc);
     void ChangeSecProperty() override;
     void BuildStructure() override;
-    bool IsDataValid() override;
+    bool DimsValid() override;
     float GetI11() override;
     float GetR() override { return m_fR * 0.1f; }
     float GetR1() override { return m_fR1 * 0.1f; }
@@ -85,7 +85,7 @@ public:
     CSRolledNETAngle(float fH, float fB, float fT, float fTf, float fR, float fR1, float fXc, float fYc);
     void ChangeSecProperty() override;
     void BuildStructure() override;
-    bool IsDataValid() override;
+    bool DimsValid() override;
     float GetI11() override;
     float GetR() override { return m_fR * 0.1f; }
     float GetR1() override { return m_fR1 * 0.1f; }
@@ -116,7 +116,7 @@ public:
     CSRolledTbeam(int nType, float fH, float fB, float fT, float fTf, float fR, float fR1, float fYc);
     void ChangeSecProperty() override;
     void BuildStructure() override;
-    bool IsDataValid() override;
+    bool DimsValid() override;
     float GetI11() override;
     float GetH() override { return m_fH * 0.1f; }
     float GetB() override { return m_fB * 0.1f; }
@@ -146,7 +146,7 @@ public:
     CSRolledIbeam(int nType, float fH, float fB, float fTf, float fT, float fR, float fR1);
     void ChangeSecProperty() override;
     void BuildStructure() override;
-    bool IsDataValid() override;
+    bool DimsValid() override;
     float GetI11() override;
     float GetFirePara(bool bExposed) override;
     CString GetDescTextBlock(int nLine) override;
@@ -185,7 +185,7 @@ public:
     CSRolledChannel(int nType, float fB, float fH, float fTf, float fT, float fR, float fR1, float fXc);
     void ChangeSecProperty() override;
     void BuildStructure() override;
-    bool IsDataValid() override;
+    bool DimsValid() override;
     float GetI11() override;
     float GetFirePara(bool bExposed) override;
     float GetR() override { return m_fR * 0.1f; }
@@ -217,7 +217,7 @@ public:
     CSRolledHtype(int nType, float fB, float fH, float fTf, float fT, float fR);
     void ChangeSecProperty() override;
     void BuildStructure() override;
-    bool IsDataValid() override;
+    bool DimsValid() override;
     float GetI11() override;
     float GetFirePara(bool bExposed) override;
     CString GetDescTextBlock(int nLine) override;
@@ -253,7 +253,7 @@ public:
     virtual void SetH0(float f) { m_fH0 = f; }
     void ChangeSecProperty() override;
     void BuildStructure() override;
-    bool IsDataValid() override;
+    bool DimsValid() override;
     float GetI11() override;
     float GetFirePara(bool bExposed) override;
     CString GetDescTextBlock(int nLine) override;
@@ -283,7 +283,7 @@ public:
     virtual void SetH0(float f) { m_fH0 = f; }
     void ChangeSecProperty() override;
     void BuildStructure() override;
-    bool IsDataValid() override;
+    bool DimsValid() override;
     float GetI11() override;
     float GetFirePara(bool bExposed) override;
     float GetH() override { return m_fH * 0.1f; }
@@ -310,7 +310,7 @@ public:
     virtual void SetH0(float f) { m_fH0 = f; }
     void ChangeSecProperty() override;
     void BuildStructure() override;
-    bool IsDataValid() override;
+    bool DimsValid() override;
     float GetI11() override;
     float GetFirePara(bool bExposed) override;
     CString GetDescTextBlock(int nLine) override;
@@ -343,7 +343,7 @@ public:
     CSSquarePipe(int nType, float fH, float fB, float fT, float fR);
     void ChangeSecProperty() override;
     void BuildStructure() override;
-    bool IsDataValid() override;
+    bool DimsValid() override;
     float GetI11() override;
     float GetFirePara(bool bExposed) override;
     float GetR() override { return (float)(m_dR * 0.1); }
@@ -376,7 +376,7 @@ public:
     virtual void Dimension(CDC* pDC, long x1, long y1, long x2, long y2, float fValue, int nSide, int nOffset);
     void ChangeSecProperty() override;
     void BuildStructure() override;
-    bool IsDataValid() override;
+    bool DimsValid() override;
     float GetI11() override;
     float GetFirePara(bool bExposed) override;
     float GetD() override { return m_fB * 0.1f; }
@@ -397,7 +397,7 @@ public:
     virtual void Dimension(CDC* pDC, long x1, long y1, long x2, long y2, float fValue, int nSide, int nOffset);
     void ChangeSecProperty() override;
     void BuildStructure() override;
-    bool IsDataValid() override;
+    bool DimsValid() override;
     float GetD() override { return m_fB * 0.1f; }
     float GetH() override { return m_fB * 0.1f; }
     float GetB() override { return m_fB * 0.1f; }
@@ -413,7 +413,7 @@ public:
     CSSquare(int nType, float fB);
     void ChangeSecProperty() override;
     void BuildStructure() override;
-    bool IsDataValid() override;
+    bool DimsValid() override;
     float GetI11() override;
     float GetD() override { return m_fB * 0.1f; }
     float GetH() override { return m_fB * 0.1f; }
@@ -431,7 +431,7 @@ public:
     CSDefineAngle() = default;
     void ChangeSecProperty() override;
     void BuildStructure() override;
-    bool IsDataValid() override;
+    bool DimsValid() override;
     float GetI11() override;
     float GetH() override { return m_fLH * 0.1f; }
     float GetB() override { return m_fLB * 0.1f; }
@@ -455,7 +455,7 @@ public:
     CSDefineIbeam() { m_nType = 501; }
     void ChangeSecProperty() override;
     void BuildStructure() override;
-    bool IsDataValid() override;
+    bool DimsValid() override;
     float GetI11() override;
     float Getimin() override;
     float GetH() override { return (float)(m_dH * 0.1); }
@@ -490,7 +490,7 @@ public:
     CSDefineChannel() = default;
     void ChangeSecProperty() override;
     void BuildStructure() override;
-    bool IsDataValid() override;
+    bool DimsValid() override;
     float GetI11() override;
     float GetH() override { return (float)(m_dH * 0.1); }
     float GetB() override { return (float)(m_dB * 0.1); }
@@ -519,7 +519,7 @@ public:
     CSDefineTbeam() = default;
     void ChangeSecProperty() override;
     void BuildStructure() override;
-    bool IsDataValid() override;
+    bool DimsValid() override;
     float GetI11() override;
     float GetH() override { return (float)(m_dH * 0.1); }
     float GetB() override { return (float)(m_dB * 0.1); }
@@ -543,7 +543,7 @@ public:
     CSDefineBox() = default;
     void ChangeSecProperty() override;
     void BuildStructure() override;
-    bool IsDataValid() override;
+    bool DimsValid() override;
     float GetI11() override;
     float GetH() override { return (float)(m_dH * 0.1); }
     float GetB() override { return (float)(m_dB * 0.1); }
@@ -574,7 +574,7 @@ public:
     void Dimension(CDC* pDC, long x1, long y1, long x2, long y2, double dValue, int nSide, int nOffset) override;
     void ChangeSecProperty() override;
     void BuildStructure() override;
-    bool IsDataValid() override;
+    bool DimsValid() override;
     float GetI11() override;
     float GetD() override { return (float)(m_dD * 0.1); }
     float GetH() override { return (float)(m_dD * 0.1); }
@@ -603,7 +603,7 @@ public:
     float GetConcreteA() override;
     float GetSteelRatio() override;
     CString GetStrMatType() override;
-    bool IsDataValid() override;
+    bool DimsValid() override;
     void SetSteelSec(CSectionBase* p) { ShareComponent(m_pSteel, p); }
     CSectionBase* GetSteelSec() const { return m_pSteel; }
     CSectionBase* m_pSteel = nullptr;
@@ -663,7 +663,7 @@ public:
     CSDefineHybCircle() = default;
     void ChangeSecProperty() override;
     void BuildStructure() override;
-    bool IsDataValid() override;
+    bool DimsValid() override;
     float GetH() override { return m_fD * 0.1f; }
     float GetB() override { return m_fD * 0.1f; }
     float GetT() override { return m_fTube * 0.1f; }
@@ -683,7 +683,7 @@ public:
     CSDefineHybJu() = default;
     void ChangeSecProperty() override;
     void BuildStructure() override;
-    bool IsDataValid() override;
+    bool DimsValid() override;
     float GetH() override { return m_fJH * 0.1f; }
     float GetB() override { return m_fJB * 0.1f; }
     float GetT() override { return m_fTube * 0.1f; }
@@ -715,7 +715,7 @@ public:
     void SetB(float f) override { m_fB = f; }
     void SetH(float f) override { m_fH = f; }
     void BuildStructure() override;
-    bool IsDataValid() override;
+    bool DimsValid() override;
     void SetSec1(CSectionBase* p) { ShareComponent(m_pSec1, p); }
     void SetSec2(CSectionBase* p) { ShareComponent(m_pSec2, p); }
     float m_fValue[10] = {};
@@ -819,7 +819,7 @@ public:
     void SetTf1(float f) override { m_fTTf1 = f; }
     float GetEndH() override { return 0.0f; }
     void SetEndH(float) override {}
-    bool IsDataValid() override;
+    bool DimsValid() override;
     CSectionBase* GetStartSec() const { return m_pStartSec; }
     CSectionBase* GetEndSec() const { return m_pEndSec; }
     void SetStartSec(CSectionBase* p) { ShareComponent(m_pStartSec, p); }
@@ -846,7 +846,7 @@ public:
     float GetIx33(CTaperSectionBase* pTaper, float fX, float fL) override;
     float GetAx(CTaperSectionBase* pTaper, float fX, float fL) override;
     float ComputeTaperRatio() override;
-    bool IsDataValid() override;
+    bool DimsValid() override;
     void BuildStructure() override;
     // Takes the section properties of the start plate set.
     void FillSecFactors(CSDefineIbeam* pStart);
@@ -876,7 +876,7 @@ public:
     void SetB1(float f) override { m_fSB1 = f; }
     void ChangeSecProperty() override;
     void BuildStructure() override;
-    bool IsDataValid() override;
+    bool DimsValid() override;
     float GetI11() override;
     float m_fSH = 0.0f;
     float m_fSB = 0.0f;

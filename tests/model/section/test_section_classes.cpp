@@ -221,6 +221,11 @@ TEST(Drawing, OutlineFitsTheRectangleAndDimensionsFollow)
 {
     CSRolledHtype h(110, 200, 200, 12, 8, 13);
     CDC dc;
+    dc.CreateCompatibleDC(nullptr);
+    CBitmap bmp;
+    bmp.CreateCompatibleBitmap(&dc, 300, 200);
+    CBitmap* old = dc.SelectObject(&bmp);
+    dc.ClearRecords();
     const CRect rc(0, 0, 300, 200);
     h.Draw(&dc, rc);
     size_t lines = 0;
@@ -240,6 +245,7 @@ TEST(Drawing, OutlineFitsTheRectangleAndDimensionsFollow)
     for (const auto& r : dc.Records())
         sawHeight = sawHeight || r.text == "200";
     EXPECT_TRUE(sawHeight);
+    dc.SelectObject(old);
 }
 
 } // namespace

@@ -168,6 +168,7 @@ std::vector<CSectionBase*> OneOfEveryClass(CMaterialList& steel, CMaterialList& 
     int i = 0;
     for (CSectionBase* s : v) {
         s->ChangeSecProperty();
+        s->BuildStructure();
         if (s->m_pMaterial == nullptr)
             s->m_pMaterial = steel.Get(1 + (i++ % 2));
         s->m_strKind = CString("截面") + s->GetRuntimeClass()->m_lpszClassName;
