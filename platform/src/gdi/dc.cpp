@@ -19,15 +19,16 @@ constexpr int kScreenWidth = 1920;
 constexpr int kScreenHeight = 1080;
 constexpr int kDpi = 96;
 
+// Never destroyed: contexts left open at exit stay valid for static destructors.
 std::mutex& DcMutex()
 {
-    static std::mutex m;
-    return m;
+    static auto* m = new std::mutex;
+    return *m;
 }
 std::unordered_map<HDC, std::unique_ptr<DcData>>& Dcs()
 {
-    static std::unordered_map<HDC, std::unique_ptr<DcData>> r;
-    return r;
+    static auto* r = new std::unordered_map<HDC, std::unique_ptr<DcData>>;
+    return *r;
 }
 
 void InitObjects(DcData& d)

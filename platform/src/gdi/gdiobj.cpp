@@ -17,24 +17,26 @@ namespace vyr {
 
 namespace {
 
+// The tables below are never destroyed: objects still alive at exit (stock objects,
+// handles of static objects) unregister themselves after static destruction has begun.
 std::mutex& RegistryMutex()
 {
-    static std::mutex m;
-    return m;
+    static auto* m = new std::mutex;
+    return *m;
 }
 // Live handles. Lookups go through here so that a stale handle reads as unknown instead
 // of as freed memory.
 std::unordered_map<void*, std::weak_ptr<GdiData>>& Registry()
 {
-    static std::unordered_map<void*, std::weak_ptr<GdiData>> r;
-    return r;
+    static auto* r = new std::unordered_map<void*, std::weak_ptr<GdiData>>;
+    return *r;
 }
 // Handles given up by Detach: alive until attached again or deleted, as a detached
 // Windows handle is.
 std::unordered_map<void*, std::shared_ptr<GdiData>>& Orphans()
 {
-    static std::unordered_map<void*, std::shared_ptr<GdiData>> r;
-    return r;
+    static auto* r = new std::unordered_map<void*, std::shared_ptr<GdiData>>;
+    return *r;
 }
 
 void SetFace(LOGFONT& lf, const char* face)
@@ -134,13 +136,13 @@ std::shared_ptr<GdiData> LookupGdi(HGDIOBJ h)
 std::shared_ptr<GdiData> StockGdi(int index)
 {
     // Built once; never freed, like the system's stock objects.
-    static std::once_flag once;
-    static std::shared_ptr<GdiData> stock[DEFAULT_GUI_FONT + 1];
-    std::call_once(once, [] {
-        for (int i = 0; i <= DEFAULT_GUI_FONT; ++i) stock[i] = MakeStock(i);
-    });
+    static auto* stock = [] {
+        auto* s = new std::vector<std::shared_ptr<GdiData>>;
+        for (int i = 0; i <= DEFAULT_GUI_FONT; ++i) s->push_back(MakeStock(i));
+        return s;
+    }();
     if (index < 0 || index > DEFAULT_GUI_FONT) return nullptr;
-    return stock[index];
+    return (*stock)[(size_t)index];
 }
 
 } // namespace vyr
