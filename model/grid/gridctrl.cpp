@@ -45,6 +45,9 @@ CGridCtrl::CGridCtrl(int nRows, int nCols, int nFixedRows, int nFixedCols)
 
 CGridCtrl::~CGridCtrl()
 {
+    // The window (with a running editor, its child) goes while this object is still whole,
+    // so the editor's last messages find a grid to talk to.
+    if (GetSafeHwnd()) DestroyWindow();
     // A running editor must not be told about cells that are gone.
     if (m_idEditCell.IsValid()) {
         if (CGridCellBase* c = StoredCell(m_idEditCell.row, m_idEditCell.col)) c->OnEndEdit();

@@ -318,6 +318,21 @@ TEST_F(GridTest, EditRefusedByTheParentKeepsTheOldText)
     EXPECT_EQ(host.endTexts.size(), asked);
 }
 
+TEST_F(GridTest, GridDestroyedWhileEditingEndsTheEditQuietly)
+{
+    GridHost host;
+    {
+        CGridCtrl g;
+        ASSERT_TRUE(g.Create(CRect(0, 0, 400, 200), &host, 100));
+        Fill(g);
+        ASSERT_TRUE(g.EditCell(2, 2));
+        Editor(g)->SetWindowText("typed");
+    }
+    vyr::PumpMessages();
+    // The edit was dropped, not offered to the parent.
+    EXPECT_TRUE(host.endTexts.empty());
+}
+
 TEST_F(GridTest, EditIsNotStartedWhereItIsNotAllowed)
 {
     GridHost host;
