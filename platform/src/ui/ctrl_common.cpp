@@ -32,7 +32,7 @@ public:
         for (int k = 0; k < i; ++k) x += Width(k);
         return CRect(x, 0, x + Width(i), kTabHeight);
     }
-    int Width(int i) const { return vyr::GbkWidth(tabs[(size_t)i].text) * 6 + 12; }
+    int Width(int i) const { return vyr::GbkWidth(tabs[(size_t)i].text) * 7 + 16; }
 
     LRESULT Handle(HWND h, UINT msg, WPARAM wp, LPARAM lp) override
     {
