@@ -450,10 +450,11 @@ TEST_F(DialogTest, AWorkerSendsToItsDialogAndIsCancelledByTheUser)
         ScriptedUser::Reset();
         int barAtStop = -1;
         CString status;
-        ScriptedUser::WaitUntil([&](CDialog* d) { return static_cast<CProgressDlg*>(d)->BarPos() >= 5; });
-        ScriptedUser::Run([&](CDialog* d) {
+        // The worker polls (the bar steps), then writes the status: wait for both.
+        ScriptedUser::WaitUntil([&](CDialog* d) {
             barAtStop = static_cast<CProgressDlg*>(d)->BarPos();
             d->GetDlgItemText(IDC_STATUS, status);
+            return barAtStop >= 5 && status == CString("正在验算节点") + std::to_string(barAtStop).c_str();
         });
         ScriptedUser::Click(IDC_STOP);
         ScriptedUser::WaitForEnd();
