@@ -1,5 +1,9 @@
 #include "model/struct/Floor.h"
 
+#include <algorithm>
+
+#include "model/struct/LoadCase.h"
+
 IMPLEMENT_DYNAMIC(CFloor, CObject)
 
 CFloor::CFloor(int no, int type)
@@ -156,4 +160,61 @@ void CFloorList::Relink()
         }
         prev = f;
     }
+}
+
+std::pair<float, float> CFloor::Stored(const std::map<int, std::pair<float, float>>& m, const CBasicLoadCase* lc)
+{
+    if (lc == nullptr)
+        return {0.0f, 0.0f};
+    auto it = m.find(lc->m_nNo);
+    return it == m.end() ? std::pair<float, float>{0.0f, 0.0f} : it->second;
+}
+
+void CFloor::GetMassCenter(float& x, float& y, float px, float py) const
+{
+    // One storey-wide centre is kept; a tower's is taken as its master node's position.
+    if (px == -1.0f && py == -1.0f)
+    {
+        x = m_fMassCx;
+        y = m_fMassCy;
+        return;
+    }
+    x = px;
+    y = py;
+}
+
+void CFloor::GetRigidCenter(float& x, float& y, CMaterialBase*, float px, float py) const
+{
+    if (px == -1.0f && py == -1.0f)
+    {
+        x = m_fRigidCx;
+        y = m_fRigidCy;
+        return;
+    }
+    x = px;
+    y = py;
+}
+
+float CFloor::GetArea() const
+{
+    double a = 0.0;
+    for (POSITION pos = m_pPlaneList->GetHeadPosition(); pos != nullptr;)
+        a += m_pPlaneList->GetNextT(pos)->GetArea();
+    return (float)a;
+}
+
+float CFloor::GetWindB(CBasicLoadCase* lc) const
+{
+    const CRect2D rc = m_pNodeList->GetRealRect(0);
+    // Wind cases 2 and 4 blow along x, 3 and 5 along y.
+    const bool alongX = lc == nullptr || lc->GetType() == 2 || lc->GetType() == 4;
+    return (float)(alongX ? rc.Height() : rc.Width());
+}
+
+bool CFloor::IsInFloorRect(CMainNode* node) const
+{
+    if (node == nullptr || m_pNodeList->IsEmpty())
+        return false;
+    const CRect2D rc = m_pNodeList->GetRealRect(0);
+    return node->m_pt.x >= rc.left && node->m_pt.x <= rc.right && node->m_pt.y >= rc.top && node->m_pt.y <= rc.bottom;
 }

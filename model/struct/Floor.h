@@ -1,6 +1,8 @@
 // Storeys and the storey list.
 #pragma once
 
+#include <map>
+#include <utility>
 #include <vector>
 
 #include "stdafx.h"
@@ -50,6 +52,36 @@ public:
     // RATIO_UNDEFINED for a storey of no height.
     float GetDriftRatio(float relativeDisp) const { return Ratio(relativeDisp, m_fH); }
 
+    // Analysis results kept with the storey; the queries answer what the analysis stored
+    // (0 for what it did not store).
+    float GetTotalShearX(CBasicLoadCase* lc) const { return Stored(m_mapShear, lc).first; }
+    float GetTotalShearY(CBasicLoadCase* lc) const { return Stored(m_mapShear, lc).second; }
+    float GetTotalFrameShearX(CBasicLoadCase* lc) const { return Stored(m_mapFrameShear, lc).first; }
+    float GetTotalFrameShearY(CBasicLoadCase* lc) const { return Stored(m_mapFrameShear, lc).second; }
+    void SetTotalShear(int caseNo, float x, float y) { m_mapShear[caseNo] = {x, y}; }
+    void SetTotalFrameShear(int caseNo, float x, float y) { m_mapFrameShear[caseNo] = {x, y}; }
+    float GetTotalStiffX(CMaterialBase*, CMainNode*) const { return m_fStiffX; }
+    float GetTotalStiffY(CMaterialBase*, CMainNode*) const { return m_fStiffY; }
+    float GetTotalEIX(CMaterialBase*, CMainNode* = nullptr) const { return m_fEIX; }
+    float GetTotalEIY(CMaterialBase*, CMainNode* = nullptr) const { return m_fEIY; }
+    // Centres for the whole storey (position -1, -1) or for the tower whose master node is at
+    // (px, py).
+    void GetMassCenter(float& x, float& y, float px, float py) const;
+    void GetRigidCenter(float& x, float& y, CMaterialBase*, float px, float py) const;
+    void GetElasticRidus(float& rx, float& ry, CMaterialBase*, float, float) const
+    {
+        rx = m_fElasticRx;
+        ry = m_fElasticRy;
+    }
+    // Plan area of the storey's rooms.
+    float GetArea() const;
+    // Height of the storey above (0 at the top).
+    float GetUpH() const { return m_pUp != nullptr ? m_pUp->m_fH : 0.0f; }
+    // Width of the storey facing the wind of a case: the plan extent across the wind.
+    float GetWindB(CBasicLoadCase* lc) const;
+    // The master node lies within the plan extent of the storey's nodes.
+    bool IsInFloorRect(CMainNode* node) const;
+
     static float Ratio(float num, float den)
     {
         return den == 0.0f ? RATIO_UNDEFINED : num / den;
@@ -86,6 +118,14 @@ public:
     float m_fSeismShearX[12] = {}, m_fSeismShearY[12] = {};
     float m_fMomentX[12] = {}, m_fMomentY[12] = {};
     float m_fFrameAmplify[12] = {}, m_fMinShearAmplify[12] = {}, m_fWeakAmplify[12] = {};
+    float m_fStiffX = 0, m_fStiffY = 0, m_fEIX = 0, m_fEIY = 0;
+    float m_fMassCx = 0, m_fMassCy = 0, m_fRigidCx = 0, m_fRigidCy = 0;
+    float m_fElasticRx = 0, m_fElasticRy = 0;
+    std::map<int, std::pair<float, float>> m_mapShear;      // by case number
+    std::map<int, std::pair<float, float>> m_mapFrameShear; // by case number
+
+private:
+    static std::pair<float, float> Stored(const std::map<int, std::pair<float, float>>& m, const CBasicLoadCase* lc);
 };
 
 struct CFloorTreeItem

@@ -1,6 +1,7 @@
 #include "model/struct/Struct.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "model/material/material.h"
 #include "model/section/section.h"
@@ -193,4 +194,112 @@ CBeamBase* CStruct::FindBeam(int no) const
             return b;
     }
     return nullptr;
+}
+
+namespace
+{
+const CStruct::CModeResult* ModeAt(const std::vector<CStruct::CModeResult>& v, int mode, int count)
+{
+    return mode >= 0 && mode < count && mode < (int)v.size() ? &v[(size_t)mode] : nullptr;
+}
+} // namespace
+
+float CStruct::GetTwinRatio(int mode) const
+{
+    const CModeResult* m = ModeAt(m_arrMode, mode, m_nFreNum);
+    return m != nullptr ? m->fTwin : 0.0f;
+}
+
+float CStruct::GetPingRatio(int mode, float& x, float& y) const
+{
+    const CModeResult* m = ModeAt(m_arrMode, mode, m_nFreNum);
+    x = m != nullptr ? m->fPingX : 0.0f;
+    y = m != nullptr ? m->fPingY : 0.0f;
+    return x + y;
+}
+
+CString CStruct::GetFrequentAngleStr(int mode) const
+{
+    const CModeResult* m = ModeAt(m_arrMode, mode, m_nFreNum);
+    CString s;
+    s.Format("%.2f", m != nullptr ? m->fAngle : 0.0f);
+    return s;
+}
+
+float CStruct::GetFMassTotalRatio(int mode, float& x, float& y, float& z) const
+{
+    const CModeResult* m = ModeAt(m_arrMode, mode, m_nFreNum);
+    x = m != nullptr ? m->fMassX : 0.0f;
+    y = m != nullptr ? m->fMassY : 0.0f;
+    z = m != nullptr ? m->fMassZ : 0.0f;
+    return x + y + z;
+}
+
+CString CStruct::GetFrequentDirectionDecription() const
+{
+    CString out;
+    for (int i = 0; i < m_nFreNum; ++i)
+    {
+        const CModeResult* m = ModeAt(m_arrMode, i, m_nFreNum);
+        const char* kind = "平动";
+        if (m != nullptr && m->fTwin > m->fPingX + m->fPingY)
+            kind = "扭转";
+        CString line;
+        line.Format("第%d振型: 周期 %.4f, %s\n", i + 1, m_fPeriod[i], kind);
+        out += line;
+    }
+    return out;
+}
+
+void CStruct::GetOuheRatio(double* matrix) const
+{
+    if (matrix == nullptr)
+        return;
+    const int n = m_nFreNum;
+    const double z = m_pLoadSeismList->m_fDamp > 0.0f ? m_pLoadSeismList->m_fDamp : 0.05;
+    for (int i = 0; i < n; ++i)
+        for (int j = 0; j < n; ++j)
+        {
+            const double ti = m_fPeriod[i], tj = m_fPeriod[j];
+            double rho = i == j ? 1.0 : 0.0;
+            if (i != j && ti > 0.0 && tj > 0.0)
+            {
+                // lambda is the ratio of the circular frequencies, i.e. of the periods' inverses.
+                const double l = ti / tj;
+                const double den = (1 - l * l) * (1 - l * l) + 4 * z * z * l * (1 + l) * (1 + l);
+                rho = den > 0.0 ? 8 * z * z * (1 + l) * std::pow(l, 1.5) / den : 1.0;
+            }
+            matrix[i * n + j] = rho;
+        }
+}
+
+float CStruct::CalShearCof() const
+{
+    // Minimum shear-to-weight ratios of the seismic code for a structure with a basic
+    // period below 3.5 s, by design acceleration.
+    const double a = m_pLoadSeismList->GetAcceleration();
+    if (a <= 0.0)
+        return 0.0f;
+    if (a < 0.075)
+        return 0.008f;
+    if (a < 0.125)
+        return 0.016f;
+    if (a < 0.175)
+        return 0.024f;
+    if (a < 0.25)
+        return 0.032f;
+    if (a < 0.35)
+        return 0.048f;
+    return 0.064f;
+}
+
+bool CStruct::IsRigid() const
+{
+    for (POSITION pos = m_pFloorList->GetHeadPosition(); pos != nullptr;)
+    {
+        const CFloor* f = m_pFloorList->GetNextT(pos);
+        if (f->m_nType != 0 && f->m_nKind != 1 && f->m_nKind != 2)
+            return false;
+    }
+    return true;
 }

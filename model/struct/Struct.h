@@ -48,6 +48,33 @@ public:
     float GetFrequency(int i) const;
     void SetModalResult(const std::vector<float>& periods);
 
+    // What the modal analysis keeps per mode (index from 0).
+    struct CModeResult
+    {
+        float fAngle = 0.0f;          // main direction, degrees
+        float fPingX = 0.0f;          // translation factors
+        float fPingY = 0.0f;
+        float fTwin = 0.0f;           // torsion factor
+        float fMassX = 0.0f;          // effective mass ratios
+        float fMassY = 0.0f;
+        float fMassZ = 0.0f;
+    };
+    std::vector<CModeResult> m_arrMode;
+    float GetTwinRatio(int mode) const;
+    float GetPingRatio(int mode, float& x, float& y) const;
+    CString GetFrequentAngleStr(int mode) const;
+    float GetFMassTotalRatio(int mode, float& x, float& y, float& z) const;
+    // One line per mode: its number, period and whether it translates or twists.
+    CString GetFrequentDirectionDecription() const;
+    // Fills the modes x modes matrix (owned by the caller) with the CQC coupling
+    // coefficients of the modes' periods at the seismic damping ratio.
+    void GetOuheRatio(double* matrix) const;
+    // Minimum seismic shear coefficient of the fortification intensity and the design
+    // acceleration; 0 without seismic data.
+    float CalShearCof() const;
+    // Every real storey has a rigid floor (kind 1 or 2).
+    bool IsRigid() const;
+
     // Every member of the structure: the member list, the in-wall lists (second list first)
     // and the secondary beams of the rooms.
     void GetAllBeams(CBeamList& out) const;

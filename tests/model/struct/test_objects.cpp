@@ -286,3 +286,70 @@ TEST(LoadCases, StatusAndSelectionBytes)
     EXPECT_EQ(c.GetStatus(), 1);
     EXPECT_FALSE(c.GetReinforceStatus());
 }
+
+TEST(StructResults, ModalCouplingIsSymmetricWithUnitDiagonal)
+{
+    CGlobalData d;
+    CStruct& s = *d.Struct();
+    s.SetModalResult({1.0f, 0.95f, 0.3f});
+    double m[9];
+    s.GetOuheRatio(m);
+    for (int i = 0; i < 3; ++i)
+    {
+        EXPECT_DOUBLE_EQ(m[i * 3 + i], 1.0);
+        for (int j = 0; j < 3; ++j)
+        {
+            EXPECT_NEAR(m[i * 3 + j], m[j * 3 + i], 1e-12);
+            EXPECT_GE(m[i * 3 + j], 0.0);
+            EXPECT_LE(m[i * 3 + j], 1.0);
+        }
+    }
+    // Close periods couple strongly, distant ones hardly.
+    EXPECT_GT(m[0 * 3 + 1], 0.5);
+    EXPECT_LT(m[0 * 3 + 2], 0.01);
+    // 5 % damping: period ratio 0.95 gives 0.791, 0.9 the textbook 0.473.
+    EXPECT_NEAR(m[1], 0.791, 0.001);
+    s.SetModalResult({1.0f, 0.9f});
+    double m2[4];
+    s.GetOuheRatio(m2);
+    EXPECT_NEAR(m2[1], 0.473, 0.001);
+}
+
+TEST(StructResults, MinimumShearCoefficientByIntensity)
+{
+    CGlobalData d;
+    CLoadSeismList& seism = *d.Struct()->m_pLoadSeismList;
+    const struct
+    {
+        int intensity;
+        float cof;
+    } cases[] = {{6, 0.008f}, {7, 0.016f}, {8, 0.032f}, {9, 0.064f}, {0, 0.0f}};
+    for (const auto& c : cases)
+    {
+        seism.m_nIntensity = c.intensity;
+        EXPECT_FLOAT_EQ(d.Struct()->CalShearCof(), c.cof) << c.intensity;
+    }
+}
+
+TEST(StructResults, StoreyShearIsKeptPerCase)
+{
+    CFloor f;
+    CBasicLoadCase wind(2), seism(7);
+    wind.m_nNo = 3;
+    seism.m_nNo = 4;
+    f.SetTotalShear(3, 120.0f, -5.0f);
+    EXPECT_FLOAT_EQ(f.GetTotalShearX(&wind), 120.0f);
+    EXPECT_FLOAT_EQ(f.GetTotalShearY(&wind), -5.0f);
+    EXPECT_FLOAT_EQ(f.GetTotalShearX(&seism), 0.0f) << "a case without results has no shear";
+    EXPECT_FLOAT_EQ(f.GetTotalShearX(nullptr), 0.0f);
+
+    CPNode a(1, CPoint3D(0, 0, 0)), b(2, CPoint3D(1200, 1800, 0));
+    f.m_pNodeList->AddTail(&a);
+    f.m_pNodeList->AddTail(&b);
+    EXPECT_FLOAT_EQ(f.GetWindB(&wind), 1800.0f) << "wind along x meets the y extent";
+    CBasicLoadCase windY(3);
+    EXPECT_FLOAT_EQ(f.GetWindB(&windY), 1200.0f);
+    CMainNode inside(9, CPoint3D(600, 900, 0)), outside(10, CPoint3D(-1, 0, 0));
+    EXPECT_TRUE(f.IsInFloorRect(&inside));
+    EXPECT_FALSE(f.IsInFloorRect(&outside));
+}
