@@ -413,6 +413,78 @@ TEST_F(GridTest, ColumnsExpandToTheWindowWidth)
     EXPECT_EQ(g.GetColumnWidth(0), 500);
 }
 
+TEST_F(GridTest, DrawingShowsHeadingsSelectionAndCellColours)
+{
+    GridHost host;
+    CGridCtrl g;
+    ASSERT_TRUE(g.Create(CRect(0, 0, 300, 200), &host, 100));
+    Fill(g);
+    for (int c = 0; c < 4; ++c) g.SetColumnWidth(c, 60);
+    g.SetListMode(TRUE);
+    g.SelectRow(2);
+    g.SetItemBkColour(3, 1, RGB(255, 0, 255));
+    const auto img = vyr::RenderWindow(g.GetSafeHwnd());
+    ASSERT_TRUE(img);
+    // Sample near the right end of each cell, clear of its text and of the grid lines.
+    auto at = [&](int row, int col) { return img->GetPixel(col * 60 + 55, row * 22 + 4); };
+    EXPECT_EQ(at(0, 1), RGB(240, 240, 240)); // heading
+    EXPECT_EQ(at(1, 1), RGB(255, 255, 255));
+    EXPECT_EQ(at(2, 1), RGB(0, 120, 215)); // selected row
+    EXPECT_EQ(at(2, 3), RGB(0, 120, 215));
+    EXPECT_EQ(at(3, 1), RGB(255, 0, 255)); // the cell's own background
+    EXPECT_EQ(img->GetPixel(59, 30), RGB(192, 192, 192)); // a vertical grid line
+    EXPECT_EQ(img->GetPixel(250, 150), RGB(255, 255, 255)); // below the last row
+}
+
+TEST_F(GridTest, KeysMoveTheFocusAndScrollIntoView)
+{
+    GridHost host;
+    CGridCtrl g;
+    ASSERT_TRUE(g.Create(CRect(0, 0, 300, 110), &host, 100));
+    g.SetListStyle();
+    g.SetRowCount(40);
+    g.SetColumnCount(2);
+    g.SetFixedRowCount(1);
+    g.SelectRow(3);
+    host.codes.clear();
+    g.SendMessage(WM_KEYDOWN, VK_DOWN, 0);
+    EXPECT_TRUE(g.GetFocusCell() == CCellID(4, 0));
+    EXPECT_EQ(g.GetNextRow(-1, GVNI_SELECTED), 4);
+    EXPECT_EQ(host.codes, (std::vector<UINT>{GVN_SELCHANGING, GVN_SELCHANGED}));
+    g.SendMessage(WM_KEYDOWN, VK_UP, 0);
+    g.SendMessage(WM_KEYDOWN, VK_UP, 0);
+    g.SendMessage(WM_KEYDOWN, VK_UP, 0);
+    g.SendMessage(WM_KEYDOWN, VK_UP, 0); // stops below the heading
+    EXPECT_TRUE(g.GetFocusCell() == CCellID(1, 0));
+    EXPECT_TRUE(g.IsVisibleVScroll());
+    EXPECT_FALSE(g.IsVisibleHScroll());
+    EXPECT_EQ(g.GetScrollPos32(SB_VERT), 0);
+    g.SendMessage(WM_KEYDOWN, VK_END, 0);
+    EXPECT_TRUE(g.GetFocusCell() == CCellID(39, 0));
+    EXPECT_TRUE(g.IsCellVisible(39, 0));
+    EXPECT_GT(g.GetScrollPos32(SB_VERT), 0);
+    // A click lands on the row drawn there, below the heading that stays in place.
+    g.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 100));
+    const CCellID hit = g.GetFocusCell();
+    CRect rc;
+    g.GetCellRect(hit.row, hit.col, &rc);
+    EXPECT_TRUE(rc.PtInRect(CPoint(10, 100)));
+    EXPECT_GT(hit.row, 30);
+}
+
+TEST_F(GridTest, TextExtentGrowsWithTheText)
+{
+    CGridCtrl g;
+    g.SetRowCount(1);
+    g.SetColumnCount(1);
+    g.SetItemText(0, 0, "短");
+    const CSize small = g.GetCellTextExtent(0, 0);
+    const CSize large = g.GetTextExtent(0, 0, "一段长得多的文字");
+    EXPECT_GT(small.cx, 2 * g.GetDefCellMargin());
+    EXPECT_GT(large.cx, 4 * small.cx);
+    EXPECT_EQ(large.cy, small.cy);
+}
+
 TEST_F(GridTest, InlineSettersAndDefaultCells)
 {
     CGridCtrl g;
