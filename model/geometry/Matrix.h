@@ -104,3 +104,9 @@ public:
     CMatrix3D m_Matrix3D;
     CString m_Name;
 };
+
+class CMatrixStack : public CObList
+{
+public:
+    CMatrixStack() : CObList(10) {}
+};
