@@ -44,14 +44,20 @@ public:
             m_body.clear();
         }
         // The control may be gone while a writer still holds it: the text is dropped then.
-        auto* pCtrl = dynamic_cast<CRichEditCtrl*>(CWnd::FromHandle(m_hWnd));
-        if (!pCtrl) return;
-        StreamSource src{&fragment, 0};
-        EDITSTREAM es{};
-        es.dwCookie = reinterpret_cast<DWORD_PTR>(&src);
-        es.pfnCallback = &ReadFragment;
-        pCtrl->SetSel(-1, -1);
-        pCtrl->StreamIn(SF_RTF | SFF_SELECTION, es);
+        // A report written on a worker thread reaches the control on the control's thread.
+        if (!::IsWindow(m_hWnd)) return;
+        const HWND hWnd = m_hWnd;
+        vyr::RunOnWindowThread(hWnd, [hWnd, &fragment]() -> LRESULT {
+            auto* pCtrl = dynamic_cast<CRichEditCtrl*>(CWnd::FromHandle(hWnd));
+            if (!pCtrl) return 0;
+            StreamSource src{&fragment, 0};
+            EDITSTREAM es{};
+            es.dwCookie = reinterpret_cast<DWORD_PTR>(&src);
+            es.pfnCallback = &ReadFragment;
+            pCtrl->SetSel(-1, -1);
+            pCtrl->StreamIn(SF_RTF | SFF_SELECTION, es);
+            return 0;
+        });
     }
 
 private:

@@ -1,6 +1,10 @@
 // The report writer's rich-edit device, the control lookups and the warning dialog.
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
+#include <thread>
+
 #include "controls.h"
 #include "model/output/output.h"
 #include "output_test_util.h"
@@ -110,6 +114,33 @@ TEST_F(WindowTest, TwoWritersOnOneControlWriteInCallOrder)
     for (const char* w : {"甲", "乙", "丙", "丁", "戊"}) {
         const int at = plain.Find(w);
         EXPECT_GT(at, last) << w << " in " << plain.GetString();
+        last = at;
+    }
+}
+
+TEST_F(WindowTest, WriterOnAWorkerThreadReachesTheControlInOrder)
+{
+    std::atomic<bool> done{false};
+    std::thread worker([&] {
+        COutput out;
+        out.InitDevice(DEVICE_RICHEDIT, &m_edit);
+        for (int i = 0; i < 20; ++i) out << "行" << i << "；" << endl;
+        out.Close();
+        done = true;
+    });
+    // The user-interface thread keeps pumping, as a report dialog's loop does.
+    while (!done) {
+        vyr::PumpMessages();
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    worker.join();
+    const CString plain = Plain();
+    int last = -1;
+    for (int i = 0; i < 20; ++i) {
+        CString w;
+        w.Format("行%d；", i);
+        const int at = plain.Find(w);
+        EXPECT_GT(at, last) << w.GetString();
         last = at;
     }
 }
