@@ -2,6 +2,7 @@
 // style flags, DLGINIT, string tables, files, errors with their place.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 
@@ -324,7 +325,6 @@ TEST(ResourceScript, LibraryResourcesComeFromTheChosenFolder)
     Write(dir / "dialogs" / "b.rc", "#include \"../resource.h\"\nIDD_TWO DIALOG 0,0,4,4\nBEGIN\nEND\n");
     Write(dir / "dialogs" / "a.rc", "#include \"../resource.h\"\nIDD_ONE DIALOG 0,0,8,8\nBEGIN\nEND\n");
     Write(dir / "dialogs" / "notes.txt", "not a script");
-    CString before = VyrGetResourceDir();
     VyrSetResourceDir(dir.string().c_str());
     EXPECT_EQ(VyrLoadString(61000), "甲");
     CString s;
@@ -339,7 +339,21 @@ TEST(ResourceScript, LibraryResourcesComeFromTheChosenFolder)
     EXPECT_EQ(FindDialogTemplate(61002)->rect, CRect(0, 0, 60, 65));
     EXPECT_FALSE(AddResourceScriptText("IDD_TWO DIALOG 0,0\n", "bad.rc", &err));
     EXPECT_EQ(err.rfind("bad.rc:", 0), 0u) << err;
-    VyrSetResourceDir(before.GetString());
+    VyrSetResourceDir(""); // back to the default
+}
+
+TEST(ResourceScript, DefaultFolderHoldsTheLibraryScripts)
+{
+    if (std::getenv("VYR_RESOURCE_DIR")) GTEST_SKIP() << "VYR_RESOURCE_DIR names another folder";
+    VyrSetResourceDir("");
+    EXPECT_EQ(std::filesystem::path(VyrGetResourceDir().GetString()), std::filesystem::path(VYR_SOURCE_DIR) / "resources");
+    const DialogTemplate* t = FindDialogTemplate(30000);
+    ASSERT_NE(t, nullptr);
+    EXPECT_EQ(t->caption, "平台测试对话框");
+    EXPECT_EQ(VyrLoadString(30200), "平台测试字符串");
+    CString bmp = FindResourceFile(ResourceKind::Bitmap, 30100);
+    EXPECT_TRUE(std::filesystem::exists(bmp.GetString())) << bmp.GetString();
+    EXPECT_EQ(FindComboContents(30000, 30004).size(), 4u);
 }
 
 TEST(ResourceScript, ProjectScriptParses)
