@@ -5,6 +5,7 @@
 #include <string>
 
 #include "vyr_version.h"
+#include "model/struct/struct.h"
 
 extern "C" const char* VyrUIVersion();
 
@@ -18,5 +19,14 @@ int main(int argc, char** argv)
     std::printf("Vyr user-interface library %s\n", VyrUIVersion());
     std::printf("output folder: %s\n", outDir.c_str());
     std::printf("built so far: platform stand-in (strings, collections, runtime classes, files and archives)\n");
+
+    // The model root the host owns: a three-storey frame of two by three bays.
+    CGlobalData model;
+    CSampleModelSpec spec;
+    spec.nStorey = 3;
+    spec.nBayX = 2;
+    spec.nBayY = 3;
+    BuildSampleModel(model, spec);
+    std::printf("sample model:\n%s", SampleModelSummary(model).GetString());
     return 0;
 }
