@@ -1423,3 +1423,54 @@ std::vector<std::pair<Pt, Pt>> CSThinVerticalEdgeZ::GetCentreLines()
         v.push_back({{b, h}, {b, h - c}});
     return v;
 }
+
+// ---------------------------------------------------------------- equality beyond the dimensions
+
+namespace {
+
+bool SameComponent(CSectionBase* a, CSectionBase* b)
+{
+    if (a == nullptr || b == nullptr)
+        return a == b;
+    return a->IsSame(b);
+}
+
+template <size_t N>
+bool SameValues(const float (&a)[N], const float (&b)[N])
+{
+    return std::equal(std::begin(a), std::end(a), std::begin(b));
+}
+
+} // namespace
+
+bool CHybridSecBase::IsSame(CSectionBase* p)
+{
+    auto* o = dynamic_cast<CHybridSecBase*>(p);
+    return o != nullptr && CSectionBase::IsSame(p) && SameComponent(m_pSteel, o->m_pSteel);
+}
+
+bool CCombineSecBase::IsSame(CSectionBase* p)
+{
+    auto* o = dynamic_cast<CCombineSecBase*>(p);
+    return o != nullptr && CSectionBase::IsSame(p) && SameValues(m_fValue, o->m_fValue) &&
+           SameComponent(m_pSec1, o->m_pSec1) && SameComponent(m_pSec2, o->m_pSec2);
+}
+
+bool CSteelFrameSecBase::IsSame(CSectionBase* p)
+{
+    auto* o = dynamic_cast<CSteelFrameSecBase*>(p);
+    return o != nullptr && CSectionBase::IsSame(p) && SameValues(m_fValue, o->m_fValue) && m_nKind == o->m_nKind;
+}
+
+bool CTaperSectionBase::IsSame(CSectionBase* p)
+{
+    auto* o = dynamic_cast<CTaperSectionBase*>(p);
+    return o != nullptr && CSectionBase::IsSame(p) && SameComponent(m_pStartSec, o->m_pStartSec) &&
+           SameComponent(m_pEndSec, o->m_pEndSec);
+}
+
+bool CSThinBase::IsSame(CSectionBase* p)
+{
+    auto* o = dynamic_cast<CSThinBase*>(p);
+    return o != nullptr && CSectionBase::IsSame(p) && m_fAngle == o->m_fAngle && SameValues(m_fData, o->m_fData);
+}

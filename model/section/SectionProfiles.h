@@ -604,6 +604,8 @@ public:
     float GetSteelRatio() override;
     CString GetStrMatType() override;
     bool DimsValid() override;
+    using CSectionBase::IsSame;
+    bool IsSame(CSectionBase* pOther) override;
     void SetSteelSec(CSectionBase* p) { ShareComponent(m_pSteel, p); }
     CSectionBase* GetSteelSec() const { return m_pSteel; }
     CSectionBase* m_pSteel = nullptr;
@@ -716,6 +718,8 @@ public:
     void SetH(float f) override { m_fH = f; }
     void BuildStructure() override;
     bool DimsValid() override;
+    using CSectionBase::IsSame;
+    bool IsSame(CSectionBase* pOther) override;
     void SetSec1(CSectionBase* p) { ShareComponent(m_pSec1, p); }
     void SetSec2(CSectionBase* p) { ShareComponent(m_pSec2, p); }
     float m_fValue[10] = {};
@@ -777,6 +781,8 @@ public:
     float GetB() override { return m_fFB * 0.1f; }
     void SetH(float f) override { m_fFH = f; }
     void SetB(float f) override { m_fFB = f; }
+    using CSectionBase::IsSame;
+    bool IsSame(CSectionBase* pOther) override;
     float m_fValue[8] = {};
     float m_fFH = 0.0f;
     float m_fFB = 0.0f;
@@ -820,6 +826,8 @@ public:
     float GetEndH() override { return 0.0f; }
     void SetEndH(float) override {}
     bool DimsValid() override;
+    using CSectionBase::IsSame;
+    bool IsSame(CSectionBase* pOther) override;
     CSectionBase* GetStartSec() const { return m_pStartSec; }
     CSectionBase* GetEndSec() const { return m_pEndSec; }
     void SetStartSec(CSectionBase* p) { ShareComponent(m_pStartSec, p); }
@@ -878,6 +886,8 @@ public:
     void BuildStructure() override;
     bool DimsValid() override;
     float GetI11() override;
+    using CSectionBase::IsSame;
+    bool IsSame(CSectionBase* pOther) override;
     float m_fSH = 0.0f;
     float m_fSB = 0.0f;
     float m_fST = 0.0f;

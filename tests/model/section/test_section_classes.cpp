@@ -185,6 +185,23 @@ TEST(IsSame, FindsAnEqualSectionAndTellsDifferentOnesApart)
         EXPECT_FALSE(a.IsSame(p));
 }
 
+TEST(IsSame, CombinedSectionsCompareLayoutAndComponents)
+{
+    auto make = [](float gap, float legB) {
+        auto* c = new CSCombineLL;
+        c->SetType(624);
+        c->SetB(300);
+        c->SetH(100);
+        c->m_fValue[0] = gap;
+        c->SetSec1(new CSRolledEAngle(101, legB, 5, 5.5f, 5.5f, 14.2f));
+        return std::unique_ptr<CSCombineLL>(c);
+    };
+    auto a = make(10, 50), b = make(10, 50), gap = make(12, 50), leg = make(10, 56);
+    EXPECT_TRUE(a->IsSame(b.get()));
+    EXPECT_FALSE(a->IsSame(gap.get()));
+    EXPECT_FALSE(a->IsSame(leg.get()));
+}
+
 TEST(IsSame, TaperedSectionsCompareTheirPlates)
 {
     auto make = [](float endH) {
