@@ -1,6 +1,12 @@
 #include "model/struct/Member.h"
 
+#include <algorithm>
 #include <cmath>
+
+#include "model/material/material.h"
+#include "model/section/section.h"
+#include "model/struct/Floor.h"
+#include "model/struct/Plane.h"
 
 
 IMPLEMENT_DYNAMIC(CMemberBase, CObject)
@@ -188,4 +194,68 @@ CBeamGroup* CBeamGroupList::IsOldBeamGroup(CBeamGroup* g, int& flag) const
         }
     }
     return nullptr;
+}
+
+CPlane* CBeamBase::GetSlabPlane() const
+{
+    if (const CSubBeam* sub = dynamic_cast<const CSubBeam*>(this); sub != nullptr)
+        return sub->m_pPlane;
+    if (m_pFloor == nullptr)
+        return nullptr;
+    CPlane* bare = nullptr;
+    for (POSITION pos = m_pFloor->m_pPlaneList->GetHeadPosition(); pos != nullptr;)
+    {
+        CPlane* p = m_pFloor->m_pPlaneList->GetNextT(pos);
+        if (!p->m_pBeamList->Contains(this))
+            continue;
+        if (p->m_pBan != nullptr)
+            return p;
+        bare = bare != nullptr ? bare : p;
+    }
+    return bare;
+}
+
+float CBeamBase::VyrComBeamPinDesign(CLCList*, CPinNailGroup* group, int& code, CMaterialBase* concrete)
+{
+    code = 0;
+    CPlane* plane = GetSlabPlane();
+    if (plane == nullptr || plane->m_pBan == nullptr)
+    {
+        code = 2;
+        return 0.0f;
+    }
+    if (plane->m_pBarGroup[1] == nullptr)
+    {
+        code = 3;
+        return 0.0f;
+    }
+    if (group == nullptr || group->m_nDiameter <= 0 || m_pSection == nullptr || GetLength() <= 0.0)
+        return 0.0f;
+
+    // Strengths in N/mm2; the material keeps them in kN/cm2.
+    const double fc = concrete != nullptr && concrete->Get_fc() > 0.0f ? concrete->Get_fc() * 10.0 : 14.3;
+    const double ec = concrete != nullptr && concrete->GetE() > 0.0f ? concrete->GetE() * 10.0 : 30000.0;
+    const double as = 3.14159265358979323846 * group->m_nDiameter * group->m_nDiameter / 4.0; // mm2
+    double nv = 0.0;                                                                         // kN per stud
+    if (group->m_nCapacityMode == 1)
+        nv = group->m_fCapacity;
+    else
+        nv = std::min(0.43 * as * std::sqrt(ec * fc), 0.7 * as * 1.67 * 215.0) * 1e-3;
+    if (nv <= 0.0)
+        return 0.0f;
+
+    // Longitudinal shear over half the span: the smaller of the steel's and the slab's
+    // capacity (effective width a third of the span).
+    const double length = GetLength();                                       // cm
+    const double steel = m_pSection->GetArea() * 21.5;                       // kN
+    const double slab = (length / 3.0) * (plane->m_pBan->m_fThick * 0.1) * fc * 0.1; // kN
+    const double vs = std::min(steel, slab);
+    const int rows = std::max(group->m_nRows, 1);
+    const double studs = std::ceil(vs / (nv * rows));
+    const float spacing = studs > 0.0 ? (float)(length * 0.5 / studs) : (float)(length * 0.5);
+
+    if (const CBanSteel* deck = dynamic_cast<const CBanSteel*>(plane->m_pBan); deck != nullptr)
+        if (group->m_nHeight < deck->m_nRibH + 30)
+            code = 1;
+    return spacing;
 }

@@ -154,6 +154,14 @@ public:
     void SetSection(CSectionBase* sec, CBeamGroupList* groups = nullptr);
     CBeamBindRelease* GetBeamBindRelease() const { return m_pRelease; }
     void SetBeamBindRelease(CBeamBindRelease* r) { m_pRelease = r; }
+    // Shear-stud design of a composite beam with a stud group: the stud spacing (cm) that
+    // carries the longitudinal shear of half the span. code 0 success, 1 studs shorter than
+    // the sheet's rib height plus 30 mm (no reduction taken), 2 no slab laid, 3 the slab's
+    // negative reinforcement missing; the spacing is 0 for 2 and 3.
+    float VyrComBeamPinDesign(CLCList* combinations, CPinNailGroup* group, int& code, CMaterialBase* slabConcrete);
+    // The room whose slab the member carries (its own room for a secondary beam, a room of
+    // its storey that it bounds for an ordinary member), or null.
+    CPlane* GetSlabPlane() const;
     // Moment releases about axes 2 and 3 at the two ends (0 restrained, 1 released).
     void GetBeamBindRelease(int& s2, int& s3, int& e2, int& e3) const;
 

@@ -95,3 +95,47 @@ TEST(SampleModel, SketchExportAddsMembersAndUndoRemovesThem)
     EXPECT_EQ(s.m_pBeamList->GetCount(), members);
     EXPECT_EQ(s.m_pNodeList->GetCount(), nodes);
 }
+
+TEST(SampleModel, StudDesignStatus)
+{
+    CGlobalData d;
+    BuildSampleModel(d);
+    CStruct& s = *d.Struct();
+    CPinNailGroup studs;
+    studs.m_nDiameter = 19;
+    studs.m_nHeight = 60;
+    studs.m_nRows = 1;
+    CPlane* concreteRoom = s.m_pPlaneList->Get(1); // bay (0, 0): cast-in-place slab
+    CPlane* deckRoom = s.m_pPlaneList->Get(2);     // bay (1, 0): slab on profiled sheet
+    ASSERT_TRUE(concreteRoom->m_pBan->IsConcreteBan());
+    ASSERT_FALSE(deckRoom->m_pBan->IsConcreteBan());
+    CBeamBase* sub = concreteRoom->m_pSubBeamList->Get(1);
+
+    int code = -1;
+    EXPECT_EQ(sub->VyrComBeamPinDesign(d.GetSDispLCList(), &studs, code, nullptr), 0.0f);
+    EXPECT_EQ(code, 3) << "no negative reinforcement yet";
+
+    CPlateSteelBarGroup* bars = new CPlateSteelBarGroup(1, 10, 150);
+    s.m_pPlateSteelBarGroupList->Add(bars);
+    concreteRoom->m_pBarGroup[1] = bars;
+    deckRoom->m_pBarGroup[1] = bars;
+    const float spacing = sub->VyrComBeamPinDesign(d.GetSDispLCList(), &studs, code, nullptr);
+    EXPECT_EQ(code, 0);
+    EXPECT_GT(spacing, 0.0f);
+    EXPECT_LE(spacing, sub->GetLength() / 2);
+    studs.m_nRows = 2;
+    EXPECT_GT(sub->VyrComBeamPinDesign(d.GetSDispLCList(), &studs, code, nullptr), spacing)
+        << "two rows need fewer stations";
+
+    // The deck's ribs are 50 mm: 60 mm studs are too short, and the spacing is still given.
+    CBeamBase* deckSub = deckRoom->m_pSubBeamList->Get(1);
+    EXPECT_GT(deckSub->VyrComBeamPinDesign(d.GetSDispLCList(), &studs, code, nullptr), 0.0f);
+    EXPECT_EQ(code, 1);
+    studs.m_nHeight = 100;
+    deckSub->VyrComBeamPinDesign(d.GetSDispLCList(), &studs, code, nullptr);
+    EXPECT_EQ(code, 0);
+
+    deckRoom->m_pBan = nullptr;
+    EXPECT_EQ(deckSub->VyrComBeamPinDesign(d.GetSDispLCList(), &studs, code, nullptr), 0.0f);
+    EXPECT_EQ(code, 2);
+}
