@@ -335,6 +335,9 @@ TEST(DrawBlock, WritesItsUnitsOnTheirLayersIntoADxf)
         arc->SetArc(CPoint2D(0, 0), 1, 0, kPi / 2);
         arc->SetLayer(&member);
         block.AddDrawUnit(arc);
+        CText::SetTextAlign(TA_RIGHT, TA_BASELINE);
+        block.CreateText(1.5, 2.5, "柱", 0.75f, kPi / 2, &member);
+        CText::SetTextAlign(TA_LEFT, TA_TOP);
         CDXFOutput out;
         ASSERT_EQ(out.IntialDXFFile(CString(std::string(VYR_SOURCE_DIR) + "/resources/Template/VYRPrint.dxf"),
                                     CString(file), true),
@@ -350,6 +353,37 @@ TEST(DrawBlock, WritesItsUnitsOnTheirLayersIntoADxf)
     for (size_t p = text.find("\nLINE\n8\nMEMBER\n"); p != std::string::npos; p = text.find("\nLINE\n8\nMEMBER\n", p + 1))
         ++lines;
     EXPECT_GE(lines, 1u + 18u); // the line and the arc as a chain of short lines
+    // The text in degrees, right-aligned on its baseline, its point kept exactly.
+    EXPECT_NE(text.find("TEXT\n8\nMEMBER\n10\n1.5\n20\n2.5\n30\n0\n40\n0.75\n1\n\xD6\xF9\n50\n90\n72\n2\n"),
+              std::string::npos);
+}
+
+TEST(Arc, DrawnInItsLocalFrameBeforeTheView)
+{
+    // Local axes u = +y, v = -x, origin (10, 0, 0): local (1, 0) is model (10, 1, 0).
+    CMatrix3D frame;
+    frame(0, 0) = 0, frame(0, 1) = 1;
+    frame(1, 0) = -1, frame(1, 1) = 0;
+    frame(3, 0) = 10;
+    CArc arc;
+    arc.SetArc(CPoint2D(0, 0), 1, 0, kPi / 2);
+    CDC dc;
+    dc.Attach(vyr::CreateDisplayDC());
+    dc.ClearRecords();
+    CMatrix3D view;
+    CMatrix2D plane;
+    plane.SetMove(100, 200);
+    arc.Display3D(&dc, frame, view, plane);
+    ASSERT_FALSE(dc.Records().empty());
+    const std::vector<POINT>& p = dc.Records().back().points;
+    ASSERT_GE(p.size(), 3u);
+    // Model (10, 1, 0) -> chgYZ (10, 0, 1) -> pixel (110, 200); the end (9, 0, 0) -> (109, 200).
+    EXPECT_EQ(p.front().x, 110);
+    EXPECT_EQ(p.front().y, 200);
+    EXPECT_EQ(p.back().x, 109);
+    EXPECT_EQ(p.back().y, 200);
+    HDC h = dc.Detach();
+    vyr::DeleteDisplayDC(h);
 }
 
 TEST(ViewPreview, PaintsTheDrawingFittedInItsLayerColours)
