@@ -96,7 +96,8 @@ void DeleteDc(HDC h)
         d = std::move(it->second);
         Dcs().erase(it);
     }
-    if (d->owner) d->owner->m_hDC = nullptr;
+    // The object that held it now holds nothing, as after DeleteDC.
+    if (d->owner) d->owner->m_hDC = d->owner->m_hAttribDC = nullptr;
 }
 
 HDC CreateDisplayDC(Image* target, POINT origin, const RECT* clip)
