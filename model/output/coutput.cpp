@@ -7,7 +7,9 @@
 #include <fstream>
 #include <map>
 
+#include "model/output/commonfuncs.h"
 #include "model/output/output_impl.h"
+#include "winfile.h"
 #include "wnd.h"
 
 using namespace vyr::output;
@@ -53,10 +55,14 @@ FileDocument::~FileDocument()
     if (it != Registry().end() && it->second.expired()) Registry().erase(it);
 }
 
-std::string PathKey(const CString& path)
+// Callers build Windows-style paths (the project folder and a file name); the file is the
+// Linux file they name.
+std::string LinuxPath(const CString& path) { return VyrMapPath(path.GetString()); }
+
+std::string PathKey(const std::string& linuxPath)
 {
     std::error_code ec;
-    std::filesystem::path p = std::filesystem::weakly_canonical(std::filesystem::absolute(path.str(), ec), ec);
+    std::filesystem::path p = std::filesystem::weakly_canonical(std::filesystem::absolute(linuxPath, ec), ec);
     return "file:" + p.string();
 }
 
@@ -64,18 +70,7 @@ Format FormatOf(DEVICE_TYPE type) { return type == DEVICE_TEXT ? Format::Text : 
 
 std::string FormatNumber(double v, int precision)
 {
-    if (precision < 0) precision = 0;
-    if (precision > 15) precision = 15;
-    char buf[512];
-    std::snprintf(buf, sizeof buf, "%.*f", precision, v);
-    // A tiny negative value rounds to "-0.00"; a report shows it as zero.
-    if (buf[0] == '-') {
-        bool zero = true;
-        for (const char* p = buf + 1; *p; ++p)
-            if (*p != '0' && *p != '.') zero = false;
-        if (zero) return std::string(buf + 1);
-    }
-    return buf;
+    return CStringFunc::GetStrFromDouble(v, precision).str();
 }
 
 struct TextStyle
@@ -295,14 +290,15 @@ bool COutput::InitDevice(DEVICE_TYPE type, const CString& path, DWORD /*flags*/)
     m_pImpl->Release();
     if (type != DEVICE_RTF && type != DEVICE_TEXT && type != DEVICE_WORD) return false;
     if (path.IsEmpty()) return false;
-    const std::string key = PathKey(path);
+    const std::string linuxPath = LinuxPath(path);
+    const std::string key = PathKey(linuxPath);
     std::lock_guard<std::mutex> lock(g_registryMutex);
     std::shared_ptr<Document> doc = Registry()[key].lock();
     if (doc) {
         // One document per file: a writer of another format cannot join it.
         if (doc->GetFormat() != FormatOf(type)) return false;
     } else {
-        std::ofstream f(std::filesystem::path(path.str()), std::ios::binary | std::ios::trunc);
+        std::ofstream f(std::filesystem::path(linuxPath), std::ios::binary | std::ios::trunc);
         if (!f) {
             Registry().erase(key);
             return false;

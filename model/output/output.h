@@ -1,7 +1,9 @@
 // The report writer and the small common services: COutput with its manipulators, CReal,
-// CWndData, CDlgWarning, CVersion and CVersionManager, and report printing.
+// CWndData, CDlgWarning, CVersion and CVersionManager, report printing, and the helpers
+// CVyrFunc, CStringFunc and CDocomDo.
 #pragma once
 
+#include "model/output/commonfuncs.h"
 #include "model/output/coutput.h"
 #include "model/output/creal.h"
 #include "model/output/dlgwarning.h"

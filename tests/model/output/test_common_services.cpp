@@ -6,6 +6,7 @@
 
 #include "model/output/output.h"
 #include "vyr_version.h"
+#include "winfile.h"
 
 namespace {
 
@@ -70,6 +71,36 @@ TEST(CVersion, InnerVersionIsTheBuildsVersion)
     CVersion w;
     w = CVersion(1, 2, 3, 0);
     EXPECT_EQ(w.GetVersion(), CString("1.2.3"));
+}
+
+TEST(CStringFunc, NumberTexts)
+{
+    const struct
+    {
+        double v;
+        int decimals;
+        const char* want;
+    } cases[] = {
+        {1.2345, 3, "1.234"},   // the nearest double is just below 1.2345
+        {1.2355, 2, "1.24"},
+        {-0.0004, 3, "0.000"},  // no minus sign on a zero
+        {-0.0005001, 3, "-0.001"},
+        {12345.6, 0, "12346"},
+        {2.5, -1, "2"},         // negative decimals count as none
+        {0.1, 20, "0.100000000000000"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(CStringFunc::GetStrFromDouble(c.v, c.decimals), CString(c.want)) << c.v;
+}
+
+TEST(CVyrFunc, AppPathIsTheWindowsFormOfTheApplicationFolder)
+{
+    const CString path = CVyrFunc::GetAppPath();
+    EXPECT_EQ(path.Left(3), CString("Z:\\"));
+    EXPECT_NE(path.Right(1), CString("\\"));
+    EXPECT_EQ(VyrMapPath(path.GetString()), VyrMapPath(VyrWindowsPath(VyrGetAppFolder().c_str()).c_str()));
+    CDocomDo::Inst().m_bFlag = 1;
+    EXPECT_EQ(CDocomDo::Inst().m_bFlag, 1);
+    EXPECT_EQ(&CDocomDo::Inst(), &CDocomDo::Inst());
 }
 
 } // namespace

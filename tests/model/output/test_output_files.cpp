@@ -7,6 +7,7 @@
 #include "model/output/output.h"
 #include "model/output/output_impl.h"
 #include "output_test_util.h"
+#include "winfile.h"
 
 using outtest::ReadBytes;
 using outtest::ReadGbkLines;
@@ -296,6 +297,22 @@ TEST(OutputWriters, TableEdgeCases)
         "E  F", "------", "longer f", "------",
     };
     EXPECT_EQ(lines, want);
+}
+
+TEST(OutputWriters, WindowsStylePathsNameTheLinuxFile)
+{
+    TempDir dir;
+    const std::string linux = dir.File("报告.txt");
+    const std::string windows = VyrWindowsPath(linux.c_str());
+    ASSERT_EQ(windows.rfind("Z:\\", 0), 0u);
+    {
+        COutput a, b;
+        ASSERT_TRUE(a.InitDevice(DEVICE_TEXT, CString(windows), 3));
+        ASSERT_TRUE(b.InitDevice(DEVICE_TEXT, CString(linux), 3)); // the same document
+        a << "a" << endl;
+        b << "b" << endl;
+    }
+    EXPECT_EQ(ReadGbkLines(linux), (std::vector<std::string>{"a", "b"}));
 }
 
 TEST(OutputWriters, UnwritablePathOrWrongDeviceIsRefused)
