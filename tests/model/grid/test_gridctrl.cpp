@@ -485,6 +485,17 @@ TEST_F(GridTest, TextExtentGrowsWithTheText)
     EXPECT_EQ(large.cy, small.cy);
 }
 
+TEST_F(GridTest, LibraryListControlIsAListControl)
+{
+    GridHost host;
+    CListCtrlEx list;
+    ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SINGLESEL, CRect(0, 0, 200, 100), &host, 1111));
+    EXPECT_TRUE(list.IsKindOf(RUNTIME_CLASS(CListCtrl)));
+    list.InsertColumn(0, "振型号", LVCFMT_LEFT, 52);
+    EXPECT_EQ(list.InsertItem(0, "  振型1"), 0);
+    EXPECT_EQ(list.GetItemText(0, 0), CString("  振型1"));
+}
+
 TEST_F(GridTest, InlineSettersAndDefaultCells)
 {
     CGridCtrl g;

@@ -1,0 +1,3 @@
+#include "model/grid/listctrlex.h"
+
+IMPLEMENT_DYNAMIC(CListCtrlEx, CListCtrl)
