@@ -352,3 +352,56 @@ TEST(GdiState, FontFacesMapToInstalledFamilies)
 }
 
 } // namespace
+
+namespace {
+
+TEST(GdiState, ContextHandlesAttachDetachAndDelete)
+{
+    HDC h = vyr::CreateDisplayDC();
+    // Without an owner, FromHandle gives a stand-in that draws on the same context.
+    CDC* temp = CDC::FromHandle(h);
+    ASSERT_NE(temp, nullptr);
+    EXPECT_EQ(CDC::FromHandle(h), temp);
+    temp->MoveTo(0, 0);
+    temp->LineTo(5, 5);
+    {
+        CDC dc;
+        ASSERT_TRUE(dc.Attach(h));
+        EXPECT_EQ(CDC::FromHandle(h), &dc);
+        EXPECT_EQ(dc.Records().size(), 1u);
+        EXPECT_EQ(dc.Detach(), h); // the context outlives the object
+    }
+    EXPECT_EQ(CDC::FromHandle(h)->Records().size(), 1u);
+
+    // The window layer deleting the context leaves the object that held it empty.
+    CDC owner;
+    owner.Attach(h);
+    vyr::DeleteDisplayDC(h);
+    EXPECT_EQ(owner.GetSafeHdc(), nullptr);
+    EXPECT_EQ(CDC::FromHandle(h), nullptr);
+    EXPECT_FALSE(owner.DeleteDC());
+
+    // A memory context starts with a one-pixel bitmap of its own.
+    CDC mem;
+    ASSERT_TRUE(mem.CreateCompatibleDC(nullptr));
+    BITMAP bm{};
+    mem.GetCurrentBitmap()->GetBitmap(&bm);
+    EXPECT_EQ(bm.bmWidth, 1);
+    EXPECT_TRUE(mem.DeleteDC());
+    EXPECT_EQ(mem.GetSafeHdc(), nullptr);
+}
+
+TEST(GdiState, TextAtTheCurrentPositionMovesIt)
+{
+    Recorder r;
+    r.dc.SetTextAlign(TA_UPDATECP);
+    r.dc.MoveTo(10, 20);
+    r.dc.TextOut(0, 0, "abc");
+    const int w = r.dc.GetTextExtent("abc").cx;
+    EXPECT_EQ(r.dc.GetCurrentPosition(), CPoint(10 + w, 20));
+    ASSERT_EQ(r.dc.Records().size(), 1u);
+    EXPECT_EQ(r.dc.Records()[0].points[0].x, 10); // drawn at the old position, not at (0, 0)
+    EXPECT_EQ(r.dc.GetPixel(0, 0), CLR_INVALID); // a recording context has no pixels
+}
+
+} // namespace
