@@ -1,5 +1,6 @@
 // Profile classes: the factory, the header-inline members, equality and assignment.
 #include <memory>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -262,6 +263,19 @@ TEST(Drawing, OutlineFitsTheRectangleAndDimensionsFollow)
     for (const auto& r : dc.Records())
         sawHeight = sawHeight || r.text == "200";
     EXPECT_TRUE(sawHeight);
+
+    // The axes cross at the centroid of the drawn outline: the middle of a symmetric H.
+    dc.ClearRecords();
+    h.DrawAxial(&dc, rc);
+    std::vector<POINT> ends;
+    for (const auto& r : dc.Records())
+        if (r.kind == vyr::DrawKind::Line)
+            ends.insert(ends.end(), r.points.begin(), r.points.end());
+    ASSERT_EQ(ends.size(), 4u);
+    EXPECT_EQ(ends[0].y, 100);
+    EXPECT_EQ(ends[1].y, 100);
+    EXPECT_EQ(ends[2].x, 150);
+    EXPECT_EQ(ends[3].x, 150);
     dc.SelectObject(old);
 }
 

@@ -499,3 +499,26 @@ TEST(GroupLists, AddNumbersWithThePosition)
 }
 
 } // namespace
+
+namespace {
+
+TEST(MaterialList, IdentifiersArePositions)
+{
+    CMaterialList list;
+    CMaterialBase* a = NewMaterial("Q235");
+    CMaterialBase* b = NewMaterial("Q345");
+    CMaterialBase* c = NewMaterial("Q390");
+    list.AddMaterial(a);
+    list.AddMaterial(b);
+    list.AddMaterial(c);
+    EXPECT_EQ(c->GetID(), 3);
+    EXPECT_EQ(list.Get(2), b);
+    EXPECT_EQ(list.Get(0), nullptr);
+    EXPECT_EQ(list.Get(4), nullptr);
+    list.Delete(1);
+    EXPECT_EQ(list.Get(1), b);
+    EXPECT_EQ(b->GetID(), 1);
+    EXPECT_EQ(c->GetID(), 2);
+}
+
+} // namespace
