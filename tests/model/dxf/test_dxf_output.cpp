@@ -389,3 +389,21 @@ TEST(DXFOutput, CoordinatesComeBackBitForBit)
         EXPECT_EQ(std::strtod(r.lines[i][4].c_str(), nullptr), v / 7) << r.lines[i][4];
     }
 }
+
+TEST(DXFOutput, TemplateIsFoundBelowTheApplicationFolder)
+{
+    // The export names the template as the application folder + "\Template\VYRPrint.dxf".
+    std::string saved = VyrGetAppFolder();
+    VyrSetAppFolder((std::string(VYR_SOURCE_DIR) + "/resources").c_str());
+    std::string tmpl = VyrWindowsPath(VyrGetAppFolder().c_str()) + "\\Template\\VYRPrint.dxf";
+    EXPECT_TRUE(fs::exists(VyrMapPath(tmpl.c_str()))) << tmpl;
+    TempDir dir;
+    std::string out = dir.File("app.dxf");
+    {
+        CDXFOutput w;
+        EXPECT_EQ(w.IntialDXFFile(CString(tmpl), CString(VyrWindowsPath(out.c_str())), true), 1);
+        w.Line(CPoint2D(0, 0), CPoint2D(1, 1));
+    }
+    VyrSetAppFolder(saved.c_str());
+    EXPECT_TRUE(fs::exists(out));
+}
