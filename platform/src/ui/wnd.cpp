@@ -79,9 +79,10 @@ void FlushDead()
 }
 
 // Visible with all its ancestors. Lock held.
+// A popup's parent is its owner: its position and visibility are its own.
 bool VisibleChain(HWND h)
 {
-    for (HWND__* r = Rec(h); r; r = Rec(r->parent))
+    for (HWND__* r = Rec(h); r; r = (r->style & WS_CHILD) ? Rec(r->parent) : nullptr)
         if (!(r->style & WS_VISIBLE))
             return false;
     return Rec(h) != nullptr;
@@ -90,7 +91,7 @@ bool VisibleChain(HWND h)
 POINT ClientOrigin(HWND h)
 {
     POINT p{0, 0};
-    for (HWND__* r = Rec(h); r; r = Rec(r->parent)) {
+    for (HWND__* r = Rec(h); r; r = (r->style & WS_CHILD) ? Rec(r->parent) : nullptr) {
         p.x += r->rect.left;
         p.y += r->rect.top;
     }
@@ -586,7 +587,7 @@ static void RenderInto(HWND h, Image* img, POINT origin)
             return;
         r->renderTarget = nullptr;
         for (HWND k : r->children)
-            if (k->style & WS_VISIBLE)
+            if ((k->style & WS_VISIBLE) && (k->style & WS_CHILD))
                 kids.push_back(k);
     }
     for (HWND k : kids) {
