@@ -35,3 +35,6 @@ char32_t Utf8Next(std::string_view s, size_t& i);
 void Utf8Append(std::string& out, char32_t cp);
 
 } // namespace vyr
+
+// The C run-time's multibyte compare: the order of the texts' GBK bytes (negative, 0, positive).
+int _mbscmp(const unsigned char* a, const unsigned char* b);

@@ -302,6 +302,23 @@ std::string_view CutToPrecision(std::string_view s, int prec)
     return s.substr(0, i);
 }
 
+// snprintf of one converted field; a field longer than the stack buffer is not cut.
+template <class T>
+void AppendField(std::string& out, const std::string& spec, T value)
+{
+    char buf[512];
+    const int n = std::snprintf(buf, sizeof buf, spec.c_str(), value);
+    if (n < 0) return;
+    if (n < (int)sizeof buf) {
+        out.append(buf, (size_t)n);
+        return;
+    }
+    std::string big((size_t)n + 1, '\0');
+    std::snprintf(big.data(), big.size(), spec.c_str(), value);
+    big.resize((size_t)n);
+    out += big;
+}
+
 } // namespace
 
 std::string VyrFormatV(const char* fmt, va_list args)
@@ -372,7 +389,6 @@ std::string VyrFormatV(const char* fmt, va_list args)
         for (const char* f = start + 1; *f && std::strchr("-+ #0", *f); ++f) spec += *f;
         if (width >= 0) spec += std::to_string(width);
         if (prec >= 0) spec += "." + std::to_string(prec);
-        char buf[512];
         switch (conv) {
         case 'd':
         case 'i':
@@ -385,31 +401,29 @@ std::string VyrFormatV(const char* fmt, va_list args)
                 spec += "ll";
                 spec += conv;
                 if (isSigned)
-                    std::snprintf(buf, sizeof buf, spec.c_str(),
-                                  sizeT ? (long long)va_arg(ap, std::intptr_t) : va_arg(ap, long long));
+                    AppendField(out, spec, sizeT ? (long long)va_arg(ap, std::intptr_t) : va_arg(ap, long long));
                 else
-                    std::snprintf(buf, sizeof buf, spec.c_str(),
-                                  sizeT ? (unsigned long long)va_arg(ap, size_t) : va_arg(ap, unsigned long long));
+                    AppendField(out, spec,
+                                sizeT ? (unsigned long long)va_arg(ap, size_t) : va_arg(ap, unsigned long long));
             } else if (longs == 1) {
                 spec += "l";
                 spec += conv;
                 if (isSigned)
-                    std::snprintf(buf, sizeof buf, spec.c_str(), va_arg(ap, long));
+                    AppendField(out, spec, va_arg(ap, long));
                 else
-                    std::snprintf(buf, sizeof buf, spec.c_str(), va_arg(ap, unsigned long));
+                    AppendField(out, spec, va_arg(ap, unsigned long));
             } else {
                 spec += conv;
                 const int v = va_arg(ap, int);
                 if (half) {
                     if (isSigned)
-                        std::snprintf(buf, sizeof buf, spec.c_str(), (int)(short)v);
+                        AppendField(out, spec, (int)(short)v);
                     else
-                        std::snprintf(buf, sizeof buf, spec.c_str(), (unsigned)(unsigned short)v);
+                        AppendField(out, spec, (unsigned)(unsigned short)v);
                 } else {
-                    std::snprintf(buf, sizeof buf, spec.c_str(), v);
+                    AppendField(out, spec, v);
                 }
             }
-            out += buf;
             break;
         }
         case 'f':
@@ -422,15 +436,7 @@ std::string VyrFormatV(const char* fmt, va_list args)
         case 'A': {
             spec += conv;
             const double v = longDouble ? (double)va_arg(ap, long double) : va_arg(ap, double);
-            const int n = std::snprintf(buf, sizeof buf, spec.c_str(), v);
-            if (n >= (int)sizeof buf) {
-                std::string big((size_t)n + 1, '\0');
-                std::snprintf(big.data(), big.size(), spec.c_str(), v);
-                big.resize((size_t)n);
-                out += big;
-            } else {
-                out += buf;
-            }
+            AppendField(out, spec, v);
             break;
         }
         case 'c': {
@@ -446,6 +452,7 @@ std::string VyrFormatV(const char* fmt, va_list args)
             break;
         }
         case 'p': {
+            char buf[64];
             std::snprintf(buf, sizeof buf, "%p", va_arg(ap, void*));
             AppendPadded(out, buf, width, left);
             break;

@@ -173,3 +173,8 @@ int GbkCompare(std::string_view a, std::string_view b)
 }
 
 } // namespace vyr
+
+int _mbscmp(const unsigned char* a, const unsigned char* b)
+{
+    return vyr::GbkCompare(a ? (const char*)a : "", b ? (const char*)b : "");
+}

@@ -67,6 +67,10 @@ TEST(Gbk, OrdersAsTheMultibyteStringsDo)
     EXPECT_EQ(vyr::GbkCompare("钢", "钢"), 0);
     EXPECT_LT(vyr::GbkCompare("钢", "钢a"), 0);
     EXPECT_GT(vyr::GbkCompare("柱", "梁"), 0);
+    auto mb = [](const char* a, const char* b) { return _mbscmp((const unsigned char*)a, (const unsigned char*)b); };
+    EXPECT_LT(mb("阿", "保"), 0); // U+963F after U+4FDD, but first in GBK
+    EXPECT_EQ(mb("View.Axis", "View.Axis"), 0);
+    EXPECT_GT(mb("View.b", "View.a"), 0);
 }
 
 TEST(CStringFormat, FieldsTable)
@@ -95,6 +99,9 @@ TEST(CStringFormat, FieldsTable)
         {VyrFormat("%e", 12345.0), "1.234500e+04"},
     };
     for (const Case& c : cases) EXPECT_EQ(c.got, c.expected);
+    // Wide numeric fields are not cut at any internal buffer size.
+    EXPECT_EQ(VyrFormat("%600d|", 7), std::string(599, ' ') + "7|");
+    EXPECT_EQ(VyrFormat("%.400f", 1.0).size(), 402u);
     CString s("层");
     CString t;
     t.Format("[%-4s][%s]", (LPCTSTR)s, s.GetString());
