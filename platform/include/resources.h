@@ -4,7 +4,8 @@
 //
 // Where the scripts are: the folder given to VyrSetResourceDir, else the environment
 // variable VYR_RESOURCE_DIR, else the folder compiled into the platform, else
-// `<folder of the executable>/resources`. The folder's `vyr.rc` is read first, then every
+// `<folder of the executable>/resources` (or `../share/vyr/resources` from there, where
+// an installation puts them). The folder's `vyr.rc` is read first, then every
 // `dialogs/*.rc` in name order. A script may `#include` other scripts and headers, named
 // relative to itself. Reading happens once, at the first lookup; a script that does not
 // parse stops the program with "file:line: message".

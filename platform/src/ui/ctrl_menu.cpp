@@ -39,6 +39,7 @@ BOOL CImageList::Create(int cx, int cy, UINT nFlags, int, int)
 
 BOOL CImageList::Create(UINT nBitmapID, int cx, int nGrow, COLORREF crMask)
 {
+    vyr::RegisterControlClasses(); // installs the resolver of resource bitmaps
     CBitmap bm;
     if (!bm.LoadBitmap(nBitmapID)) return FALSE;
     BITMAP info{};

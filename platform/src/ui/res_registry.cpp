@@ -34,7 +34,11 @@ std::string ResourceDirLocked()
 #ifdef VYR_DEFAULT_RESOURCE_DIR
     if (std::filesystem::is_directory(VYR_DEFAULT_RESOURCE_DIR)) return VYR_DEFAULT_RESOURCE_DIR;
 #endif
-    return (std::filesystem::path(ExeDir()) / "resources").string();
+    std::filesystem::path exe(ExeDir());
+    // An installed host finds them under share/ beside its bin/ folder.
+    std::filesystem::path installed = exe.parent_path() / "share" / "vyr" / "resources";
+    if (!std::filesystem::is_directory(exe / "resources") && std::filesystem::is_directory(installed)) return installed.string();
+    return (exe / "resources").string();
 }
 
 ResourceSet& LoadedLocked()

@@ -136,6 +136,20 @@ TEST(ImageList, CutsBitmapsIntoImagesWithTheirMask)
     plain.Add(&bm, RGB(0, 0, 0));
     EXPECT_FALSE(plain.IsTransparent(0, 0, 0));
 
+    // From a resource bitmap (16 x 16, red with a blue anti-diagonal), cut in two.
+    vyr::VyrSetResourceDir((std::string(VYR_SOURCE_DIR) + "/resources").c_str());
+    CImageList fromRes;
+    ASSERT_TRUE(fromRes.Create(30100, 8, 0, RGB(0, 0, 255)));
+    EXPECT_EQ(fromRes.GetImageCount(), 2);
+    EXPECT_EQ(fromRes.GetImageSize(), CSize(8, 16));
+    EXPECT_TRUE(fromRes.IsTransparent(0, 0, 15));
+    EXPECT_FALSE(fromRes.IsTransparent(0, 0, 0));
+    EXPECT_EQ(fromRes.GetImage(0)->GetPixel(0, 0), RGB(255, 0, 0));
+    EXPECT_TRUE(fromRes.IsTransparent(1, 7, 0));
+    CImageList missing;
+    EXPECT_FALSE(missing.Create(29999, 8, 0, CLR_NONE));
+    vyr::VyrSetResourceDir("");
+
     // A list view hands the list back by its object.
     Sink parent;
     ASSERT_TRUE(parent.CreateEx(0, nullptr, "p", WS_POPUP, CRect(0, 0, 50, 50), nullptr, 0));
