@@ -644,8 +644,12 @@ void ScriptedUser::DialogIdle(CDialog* dialog, size_t recordIndex)
         return;
     }
     if (pressCancel) {
-        Step st{Kind::PressCancel};
-        Perform(dialog, recordIndex, st);
+        // The user's Cancel: the button when it can be pressed, else Esc.
+        HWND cancel = ::GetDlgItem(dialog->GetSafeHwnd(), IDCANCEL);
+        if (cancel && ::IsWindowVisible(cancel) && ::IsWindowEnabled(cancel))
+            vyr::Click(dialog, recordIndex, IDCANCEL, "Cancel");
+        else
+            dialog->SendMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
         return;
     }
     if (act && step.kind == Kind::WaitUntil) {

@@ -215,18 +215,51 @@ CWinThread* AfxGetThread() { return t_thread ? t_thread : AfxGetApp(); }
 
 DWORD GetCurrentThreadId() { return vyr::ui::CurrentQueue()->id; }
 
+namespace {
+// How long a thread may wait on an object while another thread's SendMessage to it waits
+// unanswered: on Windows that is a hang for good; here it stops the program with a message.
+constexpr auto kSendDeadlock = std::chrono::seconds(2);
+
+bool SendsWaiting(const std::shared_ptr<vyr::ui::ThreadQueue>& q)
+{
+    std::lock_guard<std::mutex> lk(q->m);
+    return !q->sent.empty();
+}
+} // namespace
+
 DWORD WaitForSingleObject(HANDLE hHandle, DWORD dwMilliseconds)
 {
     auto o = Object(hHandle);
     if (!o)
         return WAIT_FAILED;
-    auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(dwMilliseconds);
+    auto me = vyr::ui::CurrentQueue();
+    auto start = std::chrono::steady_clock::now();
+    auto until = start + std::chrono::milliseconds(dwMilliseconds);
+    auto blockedSince = start;
+    bool blocked = false;
     std::unique_lock<std::mutex> lk(o->m);
     auto ready = [&] { return o->signaled; };
-    if (dwMilliseconds == INFINITE) {
-        o->cv.wait(lk, ready);
-    } else if (!o->cv.wait_until(lk, until, ready)) {
-        return WAIT_TIMEOUT;
+    for (;;) {
+        auto now = std::chrono::steady_clock::now();
+        if (ready())
+            break;
+        if (dwMilliseconds != INFINITE && now >= until)
+            return WAIT_TIMEOUT;
+        lk.unlock();
+        bool waiting = SendsWaiting(me);
+        lk.lock();
+        if (!waiting) {
+            blocked = false;
+        } else if (!blocked) {
+            blocked = true;
+            blockedSince = now;
+        } else if (now - blockedSince > kSendDeadlock) {
+            VyrFatal("deadlock: this thread waits on an object while another thread's SendMessage to one of its "
+                     "windows waits for an answer",
+                     __FILE__, __LINE__);
+        }
+        auto slice = now + std::chrono::milliseconds(50);
+        o->cv.wait_until(lk, dwMilliseconds == INFINITE || slice < until ? slice : until, ready);
     }
     if (!o->manualReset)
         o->signaled = false;

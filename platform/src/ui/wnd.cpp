@@ -579,7 +579,7 @@ static void RenderInto(HWND h, Image* img, POINT origin)
         r->dirty = false;
     }
     ui::CallWindow(h, WM_PAINT, 0, 0);
-    std::vector<HWND> kids;
+    std::vector<std::pair<HWND, POINT>> kids;
     {
         std::lock_guard<std::recursive_mutex> lk(ui::Lock());
         HWND__* r = Rec(h);
@@ -588,12 +588,10 @@ static void RenderInto(HWND h, Image* img, POINT origin)
         r->renderTarget = nullptr;
         for (HWND k : r->children)
             if ((k->style & WS_VISIBLE) && (k->style & WS_CHILD))
-                kids.push_back(k);
+                kids.push_back({k, POINT{origin.x + k->rect.left, origin.y + k->rect.top}});
     }
-    for (HWND k : kids) {
-        POINT o{origin.x + k->rect.left, origin.y + k->rect.top};
+    for (auto& [k, o] : kids)
         RenderInto(k, img, o);
-    }
 }
 
 std::shared_ptr<Image> RenderWindow(HWND hWnd)

@@ -294,3 +294,25 @@ TEST(MainWindow, TheHostSetsTheMainWindowThatEveryThreadSees)
 }
 
 } // namespace
+
+namespace {
+
+TEST(MessagesDeathTest, WaitingForAWorkerThatSendsToThisThreadStopsInsteadOfHanging)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_DEATH(
+        {
+            CWnd w;
+            w.CreateEx(0, nullptr, "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr);
+            HWND h = w.GetSafeHwnd();
+            CWinThread* t = AfxBeginThread(
+                [](LPVOID p) -> UINT { return (UINT)::SendMessage((HWND)p, WM_USER, 0, 0); }, h, 0, 0,
+                CREATE_SUSPENDED);
+            t->m_bAutoDelete = FALSE;
+            t->ResumeThread();
+            ::WaitForSingleObject(t->m_hThread, INFINITE);
+        },
+        "deadlock");
+}
+
+} // namespace
