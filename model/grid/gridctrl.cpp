@@ -456,6 +456,10 @@ BOOL CGridCtrl::SetCell(int nRow, int nCol, CGridCellBase* pCell)
     if (nRow >= (int)m_RowData.size() || nCol >= (int)m_RowData[nRow].size()) return FALSE;
     if (!pCell) return FALSE;
     pCell->SetCoords(nRow, nCol);
+    // The cell draws through its grid and takes the look of its row and column kind.
+    pCell->SetGrid(this);
+    const UINT fixedMask = GVIS_FIXED | GVIS_FIXEDROW | GVIS_FIXEDCOL;
+    pCell->SetState((pCell->GetState() & ~fixedMask) | FixedBits(nRow, nCol));
     if (m_RowData[nRow][nCol] != pCell) delete m_RowData[nRow][nCol];
     m_RowData[nRow][nCol] = pCell;
     return TRUE;

@@ -122,6 +122,33 @@ TEST_F(GridTest, StoredCellsKeepTheirItems)
     EXPECT_TRUE(g.SetCell(2, 2, mine));
     EXPECT_EQ(g.GetCell(2, 2), mine);
     EXPECT_EQ(g.GetItemText(2, 2), CString("mine"));
+    auto* heading = new CGridCell;
+    EXPECT_TRUE(g.SetCell(0, 3, heading));
+    EXPECT_TRUE(heading->IsFixedRow());
+    EXPECT_EQ(heading->GetGrid(), &g);
+}
+
+TEST_F(GridTest, CheckCellTogglesWhenItsBoxIsClicked)
+{
+    GridHost host;
+    CGridCtrl g;
+    ASSERT_TRUE(g.Create(CRect(0, 0, 300, 200), &host, 100));
+    Fill(g);
+    for (int c = 0; c < 4; ++c) g.SetColumnWidth(c, 60);
+    ASSERT_TRUE(g.SetCellType(2, 1, RUNTIME_CLASS(CGridCellCheck)));
+    auto* check = dynamic_cast<CGridCellCheck*>(g.GetCell(2, 1));
+    ASSERT_NE(check, nullptr);
+    EXPECT_STREQ(check->GetText(), "2,1"); // the old cell's properties carried over
+    vyr::RenderWindow(g.GetSafeHwnd()); // places the box
+    // The box sits at the cell's left margin, vertically centred: cell (60, 44)-(120, 66).
+    g.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(60 + 3 + 6, 44 + 11));
+    EXPECT_TRUE(check->GetCheck());
+    EXPECT_EQ(g.GetSelectedCount(), 0); // the click went to the box, not the selection
+    g.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(60 + 3 + 6, 44 + 11));
+    EXPECT_FALSE(check->GetCheck());
+    g.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(110, 50)); // beside the box
+    EXPECT_FALSE(check->GetCheck());
+    EXPECT_TRUE(g.IsCellSelected(2, 1));
 }
 
 TEST_F(GridTest, SetCellIsRefusedWhereItCannotStore)
