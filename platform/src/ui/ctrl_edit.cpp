@@ -544,7 +544,8 @@ public:
                 if (e == std::string::npos || e < s) e = p.data.size();
                 body += "{" + p.data.substr(s, e - s) + "}";
             } else {
-                body += "{" + EscapeText(p.data) + "}";
+                // One fallback character per \uN here, whatever the head says.
+                body += "{\\uc1 " + EscapeText(p.data) + "}";
             }
         }
         return head + body + "}";

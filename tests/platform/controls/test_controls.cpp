@@ -583,17 +583,19 @@ TEST_F(ControlTest, RichEditAssemblesOneDocumentFromAppendedFragments)
 {
     CRichEditCtrl re;
     ASSERT_TRUE(re.Create(kChild | ES_MULTILINE | ES_READONLY, R(0, 0, 300, 200), &sink, 90));
-    const std::string head = "{\\rtf1\\ansi\\ansicpg936\\deff0{\\fonttbl{\\f0\\fnil\\fcharset134 \\'cb\\'ce\\'cc\\'e5;}}";
+    // As the report writer writes it: \uN with a two-byte GBK fallback (\uc2).
+    const std::string head = "{\\rtf1\\ansi\\ansicpg936\\deff0\\deflang1033\\deflangfe2052\\uc2\n"
+                             "{\\fonttbl{\\f0\\fnil\\fcharset134 \\'cb\\'ce\\'cc\\'e5;}}";
     // The report writer's way: each fragment a whole document; its colour table grows.
-    AppendRtf(re, head + "{\\colortbl;\\red255\\green0\\blue0;}\\pard\\b \\u35745?\\u31639?\\u20070?\\b0\\par\n}");
+    AppendRtf(re, head + "{\\colortbl;\\red255\\green0\\blue0;}\\pard\\b \\u35745\\'bc\\'c6\\u31639\\'cb\\'e3\\u20070\\'ca\\'e9\\b0\\par\n}");
     AppendRtf(re, head + "{\\colortbl;\\red255\\green0\\blue0;\\red0\\green0\\blue255;}\\pard\\cf2 "
                          "\\'b8\\'d6\\'c1\\'ba\\tab Q235\\par\n\\trowd\\cellx1000\\cellx2000 a\\cell b\\cell\\row\n}");
     re.SetSel(-1, 0);
-    re.ReplaceSel("结束");
+    re.ReplaceSel("结束X");
 
     CString text;
     re.GetWindowText(text);
-    EXPECT_EQ(text, "计算书\r\n钢梁\tQ235\r\na\tb\r\n结束");
+    EXPECT_EQ(text, "计算书\r\n钢梁\tQ235\r\na\tb\r\n结束X");
     EXPECT_EQ(re.GetTextLength(), text.GetLength());
     EXPECT_EQ(re.GetLineCount(), 4);
     EXPECT_EQ(StreamOutAll(re, SF_TEXT), text.str());
