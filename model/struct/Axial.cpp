@@ -234,3 +234,19 @@ void CAxialArc::GetVexNode(CPoint3D*& pts, int& n, bool)
     pts = m_ptModel;
     n = kSamples;
 }
+
+void CMeshLineArray::GetScreenRect(CRect& rc) const
+{
+    if (m_arrLine.empty())
+    {
+        rc = CRect(0, 0, 0, 0);
+        return;
+    }
+    std::vector<CPoint2D> pts;
+    for (const Line& l : m_arrLine)
+    {
+        pts.push_back(l.a.m_ptScreen);
+        pts.push_back(l.b.m_ptScreen);
+    }
+    rc = ToCRect(Bounds(pts.data(), (int)pts.size()));
+}

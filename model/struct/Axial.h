@@ -2,6 +2,8 @@
 // together with its screen point.
 #pragma once
 
+#include <vector>
+
 #include "stdafx.h"
 #include "model/geometry/geometry.h"
 #include "model/struct/ModelList.h"
@@ -148,6 +150,29 @@ public:
     CPoint2D m_ptProject[kSamples];
     CPoint2D m_ptScreen[kSamples];
     CPoint3D m_ptOn;
+};
+
+// Lines of a snapping mesh between mesh nodes.
+class CMeshLineArray
+{
+public:
+    struct Line
+    {
+        CMeshNode a, b;
+    };
+    void Add(const CMeshNode& a, const CMeshNode& b) { m_arrLine.push_back(Line{a, b}); }
+    int GetSize() const { return (int)m_arrLine.size(); }
+    // The pixel rectangle enclosing the lines' screen points; empty without lines.
+    void GetScreenRect(CRect& rc) const;
+
+    std::vector<Line> m_arrLine;
+};
+
+class CSnapMeshPara
+{
+public:
+    void GetScreenRect(CRect& rc) const { m_arrLine.GetScreenRect(rc); }
+    CMeshLineArray m_arrLine;
 };
 
 class CAxialList : public CModelList<CAxial, true>

@@ -1,7 +1,9 @@
 #include "model/struct/Node.h"
 
 #include <algorithm>
+#include <cmath>
 
+#include "gdi.h"
 #include "model/struct/Support.h"
 
 IMPLEMENT_DYNAMIC(CPNodeBase, CObject)
@@ -46,4 +48,25 @@ CRect2D CPNodeList::GetRealRect(int kind) const
         rc.bottom = std::max(rc.bottom, v);
     }
     return rc;
+}
+
+void CPNodeList::OnDraw(CDC* pDC, CRect& clip, float, double size, int, int, int, CMatrix2D& m2, bool bSelectOnly)
+{
+    if (pDC == nullptr)
+        return;
+    CMatrix3D id;
+    const CViewXform v(id, m2);
+    const int half = size > 0.0 ? (int)(size / 2) : 2;
+    for (POSITION pos = GetHeadPosition(); pos != nullptr;)
+    {
+        CPNode* n = GetNextT(pos);
+        if (bSelectOnly && n->GetSelect() == 0)
+            continue;
+        const CPoint2D p = v.PlaneToScreen(n->GetProjectPt());
+        const int x = (int)std::lround(p.x), y = (int)std::lround(p.y);
+        if (!clip.IsRectEmpty() && (x < clip.left - half || x > clip.right + half || y < clip.top - half || y > clip.bottom + half))
+            continue;
+        const int h = n->GetSelect() ? half + 1 : half;
+        pDC->Rectangle(x - h, y - h, x + h + 1, y + h + 1);
+    }
 }

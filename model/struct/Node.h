@@ -11,6 +11,7 @@
 #include "model/struct/ViewXform.h"
 
 class CBeamBase;
+class CDC;
 class CSupportBase;
 class CPNodeChecker;
 class CMainNode;
@@ -47,8 +48,9 @@ public:
     // and per position, so a moved node or a changed view is never served stale.
     const CPoint2D& GetProjectPt(const CViewXform& v) const { Refresh(v); return m_ptProject; }
     const CPoint2D& GetScreenPt(const CViewXform& v) const { Refresh(v); return m_ptScreen; }
-    // The screen point of the last projection (what snapping and drawing read).
+    // The screen point and plane point of the last projection (what snapping and drawing read).
     const CPoint2D& GetScreenPt() const { return m_ptScreen; }
+    const CPoint2D& GetProjectPt() const { return m_ptProject; }
 
     NODETYPE m_nType = NODE_NORMAL;
     int m_nSelect = 0;
@@ -156,6 +158,9 @@ class CPNodeList : public CModelList<CPNode, false>
 {
 public:
     CPNodeList() = default;
+    // Draws each listed node as a small square at its last projection mapped by the plane
+    // transformation; selected nodes larger.
+    virtual void OnDraw(CDC* pDC, CRect& clip, float scale, double size, int, int, int, CMatrix2D& m2, bool bSelectOnly);
     void SetSelect(int s);
     // Extent of the listed nodes in model units: kind 0 the plan (x, y), kind 1 with the
     // heights (x, z). Zeros for an empty list.

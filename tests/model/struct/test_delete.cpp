@@ -240,3 +240,55 @@ TEST_F(DeleteSelected, SecondaryBeamLeavesItsRoomOnly)
     undo.Undo();
     EXPECT_EQ(room->m_pSubBeamList->Get(1), sub);
 }
+
+TEST_F(DeleteSelected, RandomSelectionsStayConsistentAndUndoExactly)
+{
+    CStruct& s = *d.Struct();
+    unsigned seed = 12345;
+    auto next = [&]() {
+        seed = seed * 1103515245u + 12345u;
+        return (seed >> 16) & 0x7fff;
+    };
+    auto pick = [&](CObList* from, CObList& to, unsigned everyN) {
+        for (POSITION pos = from->GetHeadPosition(); pos != nullptr;)
+        {
+            CObject* o = from->GetNext(pos);
+            if (next() % everyN == 0)
+                to.AddTail(o);
+        }
+    };
+    for (int round = 0; round < 20; ++round)
+    {
+        SCOPED_TRACE(round);
+        const int kinds[] = {CGlobalData::KIND_NODE, CGlobalData::KIND_BEAM, CGlobalData::KIND_WALL,
+                             CGlobalData::KIND_PLANE, CGlobalData::KIND_BCINWALL, CGlobalData::KIND_ALL};
+        const int kind = kinds[round % 6];
+        pick(s.m_pNodeList, d.SelectNodeList(), 15);
+        pick(s.m_pBeamList, d.SelectBeamList(), 10);
+        pick(s.m_pBCInWallList1, d.SelectBeamList(), 2);
+        pick(s.m_pWallList, d.SelectWallList(), 2);
+        pick(s.m_pPlaneList, d.SelectPlaneList(), 5);
+        pick(s.m_pPlaneList->Get(1)->m_pSubBeamList, d.SelectBeamList(), 1);
+        const Snapshot before = Take(d);
+        {
+            CEditStackNode undo;
+            d.DeleteSelected(kind, undo);
+            ExpectConsistent(d);
+            undo.Undo();
+            EXPECT_EQ(Take(d), before);
+        }
+        // Keep the model for the next round, with an empty selection.
+        d.SelectNodeList().RemoveAll();
+        d.SelectBeamList().RemoveAll();
+        d.SelectWallList().RemoveAll();
+        d.SelectPlaneList().RemoveAll();
+        if (round % 3 == 2)
+        {
+            // Now and then an edit stands, so later rounds work on a smaller model.
+            pick(s.m_pBeamList, d.SelectBeamList(), 20);
+            CEditStackNode undo;
+            d.DeleteSelected(CGlobalData::KIND_ALL, undo);
+            ExpectConsistent(d);
+        }
+    }
+}
