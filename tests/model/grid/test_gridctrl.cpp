@@ -499,6 +499,32 @@ TEST_F(GridTest, KeysMoveTheFocusAndScrollIntoView)
     EXPECT_GT(hit.row, 30);
 }
 
+TEST_F(GridTest, TitleTipShowsACutTextInFull)
+{
+    GridHost host;
+    CGridCtrl g;
+    ASSERT_TRUE(g.Create(CRect(0, 0, 300, 200), &host, 100));
+    Fill(g);
+    for (int c = 0; c < 4; ++c) g.SetColumnWidth(c, 40);
+    g.SetItemText(2, 1, "一段远比格子宽的说明文字");
+    CWnd* tip = g.GetWindow(GW_CHILD);
+    ASSERT_NE(tip, nullptr);
+    EXPECT_FALSE(tip->IsWindowVisible());
+    g.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(50, 50)); // over cell (2, 1)
+    EXPECT_TRUE(tip->IsWindowVisible());
+    CString text;
+    tip->GetWindowText(text);
+    EXPECT_EQ(text, CString("一段远比格子宽的说明文字"));
+    CRect rc;
+    tip->GetWindowRect(&rc);
+    EXPECT_GT(rc.Width(), 40);
+    g.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(10, 50)); // "2,0" fits its cell
+    EXPECT_FALSE(tip->IsWindowVisible());
+    g.EnableTitleTips(FALSE);
+    g.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(50, 50));
+    EXPECT_FALSE(tip->IsWindowVisible());
+}
+
 TEST_F(GridTest, TextExtentGrowsWithTheText)
 {
     CGridCtrl g;
