@@ -68,8 +68,11 @@ public:
     // Opens or throws CFileException.
     CFile(LPCTSTR lpszFileName, UINT nOpenFlags);
     ~CFile() override;
+    CFile(const CFile&) = delete; // one owner per open file
+    CFile& operator=(const CFile&) = delete;
 
-    // FALSE on failure, with the cause in *pError when given.
+    // FALSE on failure, with the cause in *pError when given. The share flags are accepted
+    // and not enforced: the Linux file system has no such locks.
     virtual BOOL Open(LPCTSTR lpszFileName, UINT nOpenFlags, CFileException* pError = nullptr);
     virtual UINT Read(void* lpBuf, UINT nCount);
     virtual void Write(const void* lpBuf, UINT nCount);
