@@ -42,6 +42,7 @@ std::string RtfToText(const std::string& rtf)
     const size_t n = rtf.size();
     while (i < n) {
         char c = rtf[i];
+        if (c == '{' || c == '}') skipChars = 0; // a group boundary ends a \uN fallback
         if (c == '{') {
             flushGbk();
             stack.push_back(stack.back());

@@ -2,11 +2,15 @@
 // notify and which stay silent, list-view item states, progress ranges, edits.
 #include "control_fixture.h"
 
+#include <atomic>
+
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <unistd.h>
+
+#include "thread.h"
 
 // ---- Combo boxes ----------------------------------------------------------------------
 
@@ -634,4 +638,72 @@ TEST_F(ControlTest, RichEditAssemblesOneDocumentFromAppendedFragments)
     re.SetWindowText("plain {text}");
     EXPECT_EQ(StreamOutAll(re, SF_TEXT), "plain {text}");
     EXPECT_NE(StreamOutAll(re, SF_RTF).find("plain \\{text\\}"), std::string::npos);
+}
+
+// ---- Calls from a worker thread ---------------------------------------------------------
+
+namespace {
+
+struct WorkerControls
+{
+    CProgressCtrl* bar;
+    CRichEditCtrl* rich;
+    CListCtrl* list;
+    CComboBox* combo;
+    std::atomic<bool> done{false};
+};
+
+UINT WorkOnControls(LPVOID p)
+{
+    auto* w = static_cast<WorkerControls*>(p);
+    for (int i = 0; i < 50; ++i) {
+        w->bar->StepIt();
+        w->rich->SetSel(-1, -1);
+        w->rich->ReplaceSel("行\r\n");
+        CString s;
+        s.Format("%02d", i);
+        w->list->InsertItem(w->list->GetItemCount(), s);
+        w->combo->AddString(s);
+    }
+    w->list->SetItemState(10, LVIS_SELECTED, LVIS_SELECTED);
+    w->done = true;
+    return 0;
+}
+
+} // namespace
+
+TEST_F(ControlTest, WorkerCallsAreCarriedOutOnTheWindowsThread)
+{
+    CProgressCtrl bar;
+    CRichEditCtrl rich;
+    CListCtrl list;
+    CComboBox combo;
+    ASSERT_TRUE(bar.Create(kChild, R(0, 0, 100, 10), &sink, 100));
+    ASSERT_TRUE(rich.Create(kChild | ES_MULTILINE, R(0, 10, 100, 100), &sink, 101));
+    ASSERT_TRUE(list.Create(kChild | LVS_REPORT | LVS_SINGLESEL, R(100, 0, 100, 100), &sink, 102));
+    ASSERT_TRUE(combo.Create(kChild | CBS_DROPDOWNLIST | CBS_SORT, R(200, 0, 100, 100), &sink, 103));
+    list.InsertColumn(0, "n", LVCFMT_LEFT, 50);
+    bar.SetRange(0, 100);
+    bar.SetStep(2);
+    sink.Take();
+    DWORD uiThread = ::GetCurrentThreadId();
+    DWORD notifiedOn = 0;
+    sink.during = [&](const Note& n) {
+        if (n.code == (int)LVN_ITEMCHANGED) notifiedOn = ::GetCurrentThreadId();
+    };
+
+    WorkerControls w{&bar, &rich, &list, &combo};
+    ASSERT_NE(AfxBeginThread(&WorkOnControls, &w), nullptr);
+    for (int spins = 0; !w.done && spins < 20000; ++spins) {
+        vyr::PumpMessages();
+        ::Sleep(0);
+    }
+    ASSERT_TRUE(w.done);
+    EXPECT_EQ(bar.GetPos(), 100);
+    EXPECT_EQ(rich.GetLineCount(), 51);
+    EXPECT_EQ(list.GetItemCount(), 50);
+    EXPECT_EQ(list.GetItemText(49, 0), "49");
+    EXPECT_EQ(combo.GetCount(), 50);
+    EXPECT_EQ(list.GetNextItem(-1, LVNI_SELECTED), 10);
+    EXPECT_EQ(notifiedOn, uiThread); // the parent heard on its own thread
 }
