@@ -155,7 +155,7 @@ UINT CFile::Read(void* lpBuf, UINT nCount)
         ssize_t n = ::read((int)m_hFile, (char*)lpBuf + done, nCount - done);
         if (n < 0) {
             if (errno == EINTR) continue;
-            CFileException::ThrowErrno(errno, m_strFileName);
+            CFileException::ThrowErrno(errno == EBADF ? EACCES : errno, m_strFileName); // wrong direction
         }
         if (n == 0) break;
         done += (UINT)n;
@@ -173,7 +173,7 @@ void CFile::Write(const void* lpBuf, UINT nCount)
         ssize_t n = ::write((int)m_hFile, (const char*)lpBuf + done, nCount - done);
         if (n < 0) {
             if (errno == EINTR) continue;
-            CFileException::ThrowErrno(errno, m_strFileName);
+            CFileException::ThrowErrno(errno == EBADF ? EACCES : errno, m_strFileName); // wrong direction
         }
         if (n == 0) AfxThrowFileException(CFileException::diskFull, ENOSPC, m_strFileName);
         done += (UINT)n;

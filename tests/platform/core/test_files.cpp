@@ -99,7 +99,7 @@ TEST(CFile, FailuresReportTheirCause)
         cause = ex->m_cause;
         ex->Delete();
     }
-    EXPECT_EQ(cause, CFileException::invalidFile);
+    EXPECT_EQ(cause, CFileException::accessDenied);
 
     cause = -1;
     try {
