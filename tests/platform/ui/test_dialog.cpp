@@ -480,3 +480,41 @@ TEST_F(DialogTest, AWorkerThatFinishesEndsItsDialog)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(DialogTest, CommonDialogAnswersAreTakenInTheirTurn)
+{
+    LOGFONT lf{};
+    lf.lfHeight = -12;
+    ScriptedUser::AnswerFileDialog("/tmp/模型.dxf");
+    ScriptedUser::AnswerColorDialog(RGB(1, 2, 3));
+    ScriptedUser::CancelCommonDialog();
+    ScriptedUser::AnswerFontDialog(lf, RGB(9, 9, 9));
+    CString path;
+    COLORREF color = 0;
+    EXPECT_TRUE(ScriptedUser::TakeFileDialogAnswer(path));
+    EXPECT_EQ(path, "/tmp/模型.dxf");
+    EXPECT_TRUE(ScriptedUser::TakeColorDialogAnswer(color));
+    EXPECT_EQ(color, RGB(1, 2, 3));
+    EXPECT_FALSE(ScriptedUser::TakePrintDialogAnswer()); // the cancel step
+    LOGFONT got{};
+    EXPECT_TRUE(ScriptedUser::TakeFontDialogAnswer(got, color));
+    EXPECT_EQ(got.lfHeight, -12);
+    EXPECT_FALSE(ScriptedUser::TakeFileDialogAnswer(path)); // nothing left: Cancel
+    auto recs = ScriptedUser::Dialogs();
+    ASSERT_EQ(recs.size(), 5u);
+    EXPECT_EQ(recs[0].name, "CFileDialog");
+    EXPECT_EQ(recs[2].result, IDCANCEL);
+    EXPECT_FALSE(recs[2].unscripted);
+    EXPECT_TRUE(recs[4].unscripted);
+    // A file dialog where a colour was scripted fails.
+    std::vector<std::string> failures;
+    ScriptedUser::SetFailureHandler([&](const std::string& m) { failures.push_back(m); });
+    ScriptedUser::AnswerColorDialog(0);
+    EXPECT_FALSE(ScriptedUser::TakeFileDialogAnswer(path));
+    ASSERT_EQ(failures.size(), 1u);
+    EXPECT_NE(failures[0].find("CFileDialog"), std::string::npos);
+}
+
+} // namespace

@@ -194,3 +194,48 @@ TEST_F(MessageMapTest, WindowTextAndStateDefaults)
 }
 
 } // namespace
+
+namespace {
+
+class CRefusing : public CWnd
+{
+public:
+    int created = 0, destroyed = 0;
+    afx_msg int OnCreate(LPCREATESTRUCT cs)
+    {
+        ++created;
+        return cs->cx > 0 ? 0 : -1;
+    }
+    afx_msg void OnDestroy() { ++destroyed; }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CRefusing, CWnd)
+    ON_WM_CREATE()
+    ON_WM_DESTROY()
+END_MESSAGE_MAP()
+
+TEST(WindowCreation, OnCreateMayRefuseTheWindow)
+{
+    CRefusing refused;
+    EXPECT_FALSE(refused.CreateEx(0, nullptr, "", WS_POPUP, 0, 0, 0, 10, nullptr, nullptr));
+    EXPECT_EQ(refused.GetSafeHwnd(), nullptr);
+    EXPECT_EQ(refused.created, 1);
+    EXPECT_EQ(refused.destroyed, 1); // destroyed like any window, without leaving a handle
+    CRefusing ok;
+    EXPECT_TRUE(ok.CreateEx(0, nullptr, "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
+    HWND h = ok.GetSafeHwnd();
+    EXPECT_TRUE(::IsWindow(h));
+    {
+        // A child goes with its parent; the parent hears of its own end first.
+        CRefusing child;
+        ASSERT_TRUE(child.Create(nullptr, "", WS_CHILD, CRect(0, 0, 5, 5), &ok, 3));
+        ok.DestroyWindow();
+        EXPECT_EQ(child.destroyed, 1);
+        EXPECT_EQ(child.GetSafeHwnd(), nullptr);
+    }
+    EXPECT_EQ(ok.destroyed, 1);
+    EXPECT_FALSE(::IsWindow(h));
+}
+
+} // namespace
