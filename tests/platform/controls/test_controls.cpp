@@ -3,6 +3,8 @@
 #include "control_fixture.h"
 
 #include <atomic>
+#include <chrono>
+#include <thread>
 
 #include <cstdio>
 #include <cstring>
@@ -694,9 +696,10 @@ TEST_F(ControlTest, WorkerCallsAreCarriedOutOnTheWindowsThread)
 
     WorkerControls w{&bar, &rich, &list, &combo};
     ASSERT_NE(AfxBeginThread(&WorkOnControls, &w), nullptr);
-    for (int spins = 0; !w.done && spins < 20000; ++spins) {
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (!w.done && std::chrono::steady_clock::now() < deadline) {
         vyr::PumpMessages();
-        ::Sleep(0);
+        std::this_thread::yield();
     }
     ASSERT_TRUE(w.done);
     EXPECT_EQ(bar.GetPos(), 100);
