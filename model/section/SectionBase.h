@@ -20,7 +20,7 @@ class CStay;
 class CTaperSectionBase;
 struct IStream;
 
-// Stand-ins of the word-processor automation wrappers that FileOutToWord writes into.
+// The word-processor automation wrappers that FileOutToWord writes into.
 class Selection;
 class _Font;
 
