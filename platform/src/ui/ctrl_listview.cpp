@@ -420,7 +420,13 @@ public:
         case LVM_GETEDITCONTROL: return (LRESULT)(editCtrl ? editCtrl->GetSafeHwnd() : nullptr);
         case WM_PAINT: Paint(h); return 0;
         case WM_DESTROY:
-            if (editCtrl) EndEdit(h, nullptr, true);
+            // The list goes: the edit goes with it, without asking the parent.
+            if (editCtrl) {
+                if (editCtrl->GetSafeHwnd()) editCtrl->DestroyWindow();
+                delete editCtrl;
+                editCtrl = nullptr;
+                editing = -1;
+            }
             break;
         }
         return ::DefWindowProc(h, msg, wp, lp);

@@ -710,9 +710,9 @@ private:
         if (first.kind != Tok::Word && first.kind != Tok::Number && first.kind != Tok::String)
             Fail("resource name expected, found '" + first.text + "'", first.line);
         Token kindTok = Next();
-        if (kindTok.kind != Tok::Word && kindTok.kind != Tok::Number)
+        if (kindTok.kind != Tok::Word && kindTok.kind != Tok::Number && kindTok.kind != Tok::String)
             Fail("resource type expected after '" + first.text + "'", kindTok.line);
-        std::string kind = Upper(kindTok.text);
+        std::string kind = kindTok.kind == Tok::String ? std::string() : Upper(kindTok.text);
         ResName name = NameOf(first);
         if (kind == "DIALOG" || kind == "DIALOGEX") { Dialog(name, kind == "DIALOGEX", first.line); return; }
         if (kind == "DLGINIT") { DlgInit(name, first.line); return; }
@@ -858,7 +858,7 @@ private:
                 while (AcceptPunct(",")) IntArg(); // weight, italic, charset
                 d->style |= DS_SETFONT;
             } else if (u == "MENU" || u == "CLASS") Next();
-            else if (u == "LANGUAGE") { IntArg(); ExpectComma("the sublanguage"); IntArg(); }
+            else if (u == "LANGUAGE") { Next(); ExpectComma("the sublanguage"); Next(); } // names of winnt.h
             else if (u == "CHARACTERISTICS" || u == "VERSION") IntArg();
             else Fail("unknown dialog option '" + opt.text + "'", opt.line);
         }

@@ -53,6 +53,7 @@ END
 LANGUAGE 4, 2
 
 IDD_SAMPLE DIALOGEX 0, 0, 200, 120
+LANGUAGE LANG_CHINESE, SUBLANG_CHINESE_SIMPLIFIED
 STYLE DS_SETFONT | DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU
 CAPTION "样例 ""对话框"""
 FONT 9, "宋体", 400, 0, 0x86
@@ -99,6 +100,14 @@ BEGIN
 END
 
 IDB_ARROW               BITMAP                  "res\\arrow.bmp"
+IDR_WAVE                "WAVE"                  "res\\beep.wav"
+IDR_MENU1 MENU
+BEGIN
+    POPUP "文件"
+    BEGIN
+        MENUITEM "打开",                        ID_FILE_OPEN_UNDEFINED
+    END
+END
 200                     CURSOR                  "res/pick.cur"
 
 1 VERSIONINFO
@@ -180,7 +189,7 @@ TEST(ResourceScript, DialogTemplateHoldsEveryControlKind)
     // Pixels: x*6/4 and y*13/8, rounded; the rectangle's right and bottom are x+cx, y+cy.
     EXPECT_EQ(d->controls[3].dluRect, CRect(40, 7, 120, 21));
     EXPECT_EQ(d->controls[3].rect, CRect(60, 11, 180, 34));
-    EXPECT_EQ(d->controls[6].line, 26);
+    EXPECT_EQ(d->controls[6].line, 27);
     EXPECT_EQ(d->FindControl(1013), &d->controls[10]);
     EXPECT_EQ(d->FindControl(4242), nullptr);
 }
