@@ -139,3 +139,72 @@ TEST(SampleModel, StudDesignStatus)
     EXPECT_EQ(deckSub->VyrComBeamPinDesign(d.GetSDispLCList(), &studs, code, nullptr), 0.0f);
     EXPECT_EQ(code, 2);
 }
+
+TEST(Storeys, TreeGroupsLinkedStoreysUnderTheirMainStorey)
+{
+    CFloorList floors;
+    CFloor base(0, 0), f1(1, 1), f2(2, 1), f3(3, 1);
+    f2.m_nOwn = 0;
+    f2.m_pLink = &f1;
+    f3.m_nOwn = 0;
+    f3.m_pLink = &f1;
+    for (CFloor* f : {&base, &f1, &f2, &f3})
+        floors.AddTail(f);
+    std::vector<CFloorTreeItem> tree;
+    floors.TurnToFloorTree(tree);
+    ASSERT_EQ(tree.size(), 2u);
+    EXPECT_EQ(tree[0].pMainFloor, &base);
+    EXPECT_TRUE(tree[0].arrChild.empty());
+    EXPECT_EQ(tree[1].pMainFloor, &f1);
+    EXPECT_EQ(tree[1].arrChild, (std::vector<CFloor*>{&f2, &f3}));
+    floors.RemoveAll();
+}
+
+TEST(Storeys, RealStoreysLeaveTheBaseOut)
+{
+    CGlobalData d;
+    BuildSampleModel(d);
+    CFloorList& floors = *d.Struct()->m_pFloorList;
+    ASSERT_EQ(floors.GetRealFloorNum(), 3);
+    EXPECT_EQ(floors.GetRealFloor(1), floors.Get(2));
+    EXPECT_EQ(floors.GetRealFloorTail(), floors.Get(4));
+    EXPECT_EQ(floors.GetRealFloorByID(2), floors.Get(3));
+    EXPECT_EQ(floors.GetRealFloorByID(0), nullptr);
+    std::vector<int> up, down;
+    for (POSITION pos = floors.GetRealFloorHeadPosition(); pos != nullptr;)
+        up.push_back(floors.GetRealFloorNext(pos)->GetNo());
+    for (POSITION pos = floors.GetRealFloorTailPosition(); pos != nullptr;)
+        down.push_back(floors.GetRealFloorPrev(pos)->GetNo());
+    EXPECT_EQ(up, (std::vector<int>{1, 2, 3}));
+    EXPECT_EQ(down, (std::vector<int>{3, 2, 1}));
+    EXPECT_FLOAT_EQ(floors.Get(2)->GetH(), 360.0f);
+    EXPECT_EQ(floors.Get(2)->GetDownFloor(), floors.Get(1));
+    EXPECT_EQ(floors.Get(4)->GetUpFloor(), nullptr);
+    EXPECT_FLOAT_EQ(floors.Get(2)->GetArea(), 6 * 600.0f * 600.0f);
+}
+
+TEST(Sketch, ImportProjectAndFit)
+{
+    CGlobalData d;
+    BuildSampleModel(d);
+    CStructSketch& sketch = d.StructSketch();
+    sketch.Import(d.Struct()->m_pBeamList, d.Struct()->m_pWallList);
+    EXPECT_FALSE(sketch.IsEmpty());
+    EXPECT_EQ(sketch.GetLines().size(), (size_t)d.Struct()->m_pBeamList->GetCount());
+    sketch.Change3D(d.Matrix3D());
+    const CRect2D plane = sketch.GetProjectRect();
+    EXPECT_DOUBLE_EQ(std::min(plane.left, plane.right), 0.0);
+    EXPECT_DOUBLE_EQ(std::max(plane.left, plane.right), 1200.0);
+    EXPECT_DOUBLE_EQ(std::max(plane.top, plane.bottom), 1800.0);
+    sketch.ZoomAll(CRect(0, 0, 120, 90));
+    for (const CStructSketch::Line& l : sketch.GetLines())
+        for (const CPoint2D& p : {l.sa, l.sb})
+        {
+            EXPECT_GE(p.x, -1e-6);
+            EXPECT_LE(p.x, 120 + 1e-6);
+            EXPECT_GE(p.y, -1e-6);
+            EXPECT_LE(p.y, 90 + 1e-6);
+        }
+    sketch.ClearData();
+    EXPECT_TRUE(sketch.IsEmpty());
+}
