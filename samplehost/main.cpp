@@ -2,10 +2,12 @@
 // writing what the library produces to an output folder.
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <string>
 
 #include "vyr_version.h"
 #include "model/struct/struct.h"
+#include "summary_report.h"
 
 extern "C" const char* VyrUIVersion();
 
@@ -28,5 +30,13 @@ int main(int argc, char** argv)
     spec.nBayY = 3;
     BuildSampleModel(model, spec);
     std::printf("sample model:\n%s", SampleModelSummary(model).GetString());
+
+    // The model summary as a report chapter, saved as RTF and as text.
+    std::filesystem::create_directories(outDir);
+    for (const auto& [device, name] : {std::pair{DEVICE_RTF, "summary.rtf"}, std::pair{DEVICE_TEXT, "summary.txt"}}) {
+        const std::string path = (std::filesystem::path(outDir) / name).string();
+        const bool ok = WriteSummaryReport(model.ProjectName(), SampleModelSummary(model), path, device);
+        std::printf("report %s: %s\n", ok ? "written" : "FAILED", path.c_str());
+    }
     return 0;
 }
