@@ -2,3 +2,4 @@
 #pragma once
 
 #include "model/material/MaterialBase.h"
+#include "model/material/MaterialList.h"

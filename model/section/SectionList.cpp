@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "archive.h"
-#include "model/section/MaterialList.h"
+#include "model/material/MaterialList.h"
 #include "model/section/SectionArchive.h"
 
 // ---------------------------------------------------------------- CSectionList

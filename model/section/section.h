@@ -5,4 +5,4 @@
 #include "model/section/SectionProfiles.h"
 #include "model/section/SectionList.h"
 #include "model/section/Ban.h"
-#include "model/section/MaterialList.h"
+#include "model/material/MaterialList.h"

@@ -1,5 +1,4 @@
-// CMaterialList: the project's steel or concrete material list (owns its materials). Kept
-// with the section library until the material area takes it over.
+// CMaterialList: the project's steel or concrete material list (owns its materials).
 #pragma once
 
 #include "stdafx.h"

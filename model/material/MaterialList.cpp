@@ -1,4 +1,4 @@
-#include "model/section/MaterialList.h"
+#include "model/material/MaterialList.h"
 
 CMaterialList::~CMaterialList()
 {
