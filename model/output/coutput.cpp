@@ -339,6 +339,18 @@ COutput& COutput::operator<<(long value)
     return *this;
 }
 
+COutput& COutput::operator<<(unsigned int value)
+{
+    m_pImpl->AddRun(std::to_string(value));
+    return *this;
+}
+
+COutput& COutput::operator<<(unsigned long value)
+{
+    m_pImpl->AddRun(std::to_string(value));
+    return *this;
+}
+
 COutput& COutput::operator<<(float value)
 {
     m_pImpl->AddRun(FormatNumber(value, m_pImpl->precision));

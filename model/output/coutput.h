@@ -77,6 +77,8 @@ public:
     COutput& operator<<(const char* text);
     COutput& operator<<(int value);
     COutput& operator<<(long value);
+    COutput& operator<<(unsigned int value);
+    COutput& operator<<(unsigned long value);
     COutput& operator<<(float value);
     COutput& operator<<(double value);
     COutput& operator<<(COutput& (*manip)(COutput&));

@@ -186,11 +186,13 @@ TEST(OutputText, FieldWidthsPadTheItemsUntilEnded)
         ASSERT_TRUE(out.InitDevice(DEVICE_TEXT, CString(path), 1));
         out << strwidth(8) << "节点号" << strwidth(10) << "X坐标" << 12 << strwidth(0) << "|" << endl;
         out << "计算软件：" << tab << "VYR" << endl;
+        out << 7 << "|" << 8L << "|" << 9u << "|" << (size_t)10 << "|" << 1.5f << "|" << -2.25 << endl;
     }
     const std::vector<std::string> lines = ReadGbkLines(path);
-    ASSERT_EQ(lines.size(), 2u);
+    ASSERT_EQ(lines.size(), 3u);
     EXPECT_EQ(lines[0], "节点号  X坐标     12        |");
     EXPECT_EQ(lines[1], "计算软件：\tVYR");
+    EXPECT_EQ(lines[2], "7|8|9|10|1.500|-2.250"); // reals with the current precision
 }
 
 TEST(OutputWriters, TwoCopiesWriteIntoOneDeviceInCallOrder)
