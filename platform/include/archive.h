@@ -143,3 +143,11 @@ private:
     };
     std::vector<LoadEntry> m_loadArray;
 };
+
+// Points, sizes and rectangles as their LONG members in order.
+inline CArchive& operator<<(CArchive& ar, const POINT& pt) { return ar << pt.x << pt.y; }
+inline CArchive& operator<<(CArchive& ar, const SIZE& sz) { return ar << sz.cx << sz.cy; }
+inline CArchive& operator<<(CArchive& ar, const RECT& rc) { return ar << rc.left << rc.top << rc.right << rc.bottom; }
+inline CArchive& operator>>(CArchive& ar, POINT& pt) { return ar >> pt.x >> pt.y; }
+inline CArchive& operator>>(CArchive& ar, SIZE& sz) { return ar >> sz.cx >> sz.cy; }
+inline CArchive& operator>>(CArchive& ar, RECT& rc) { return ar >> rc.left >> rc.top >> rc.right >> rc.bottom; }

@@ -242,6 +242,22 @@ TEST(CArchive, StringLengthPrefixes)
     }
 }
 
+TEST(CArchive, PointsSizesAndRectsAreTheirLongs)
+{
+    TempDir dir;
+    Bytes got = Store(dir, [&](CArchive& ar) { ar << CPoint(1, -1) << CSize(2, 3) << CRect(4, 5, 6, 7); });
+    Bytes expected = {1, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF, 2, 0, 0, 0, 3, 0, 0, 0,
+                      4, 0, 0, 0, 5, 0, 0, 0, 6, 0, 0, 0, 7, 0, 0, 0};
+    EXPECT_EQ(got, expected);
+    CPoint p;
+    CSize sz;
+    CRect rc;
+    EXPECT_EQ(Load(dir, got, [&](CArchive& ar) { ar >> p >> sz >> rc; }), -1);
+    EXPECT_EQ(p, CPoint(1, -1));
+    EXPECT_EQ(sz, CSize(2, 3));
+    EXPECT_EQ(rc, CRect(4, 5, 6, 7));
+}
+
 TEST(CArchive, ChineseTextLengthCountsGbkBytes)
 {
     TempDir dir;
