@@ -1,0 +1,54 @@
+#include "operators/OPRegistry.h"
+
+#include "operators/OP.h"
+#include "operators/OPView.h"
+
+namespace {
+
+// The one place that fixes the order of registration. A class that is added to the library
+// fills in its create function here; rows without one are skipped.
+const COPClassEntry g_OPClasses[] = {
+    {"OP", &COP::COPCreate},
+    {"OP.Pt", nullptr},
+    {"OP.Pt2", nullptr},
+    {"OP.Pt2StructSketch", nullptr},
+    {"OP.Pt3", nullptr},
+    {"OP.Select", nullptr},
+    {"OP.SelectBeam", nullptr},
+    {"OP.SelectNode", nullptr},
+    {"OP.SelectPlane", nullptr},
+    {"OP.SelectWall", nullptr},
+    {"OP.SelectBeamAndWall", nullptr},
+    {"OP.SelectAxis", nullptr},
+    {"OP.SelectAxisSeq", nullptr},
+    {"OP.SelectNodeAndAxisPt", nullptr},
+    {"OP.SelectBCInWall", nullptr},
+    {"OP.ViewPan", &COPViewPan::COPViewPanCreate},
+    {"OP.ViewZoom", &COPViewZoom::COPViewZoomCreate},
+    {"OP.ViewFree", &COPViewFree::COPViewFreeCreate},
+    {"OP.ViewWindow", &COPViewWindow::COPViewWindowCreate},
+};
+
+// Registration at library load, before the host calls into the library.
+struct COPClassRegistrar
+{
+    COPClassRegistrar() { RegisterOPClasses(); }
+} g_OPClassRegistrar;
+
+} // namespace
+
+const COPClassEntry* GetOPClassTable(int* count)
+{
+    if (count)
+        *count = (int)(sizeof(g_OPClasses) / sizeof(g_OPClasses[0]));
+    return g_OPClasses;
+}
+
+void RegisterOPClasses()
+{
+    for (const COPClassEntry& row : g_OPClasses)
+        if (row.create) {
+            CObjRuntime reg(CString(row.type), row.create);
+            (void)reg;
+        }
+}

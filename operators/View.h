@@ -1,0 +1,29 @@
+// The drawing view of the host's document/view frame, as far as the operators use it: a
+// window that paints itself through OnDraw.
+#pragma once
+
+#include "stdafx.h"
+
+#ifndef VYR_HAS_CVIEW
+#define VYR_HAS_CVIEW
+class CView : public CWnd
+{
+public:
+    CView() = default;
+    ~CView() override = default;
+
+    // Draws the view's contents; the paint handler calls it with the paint context.
+    virtual void OnDraw(CDC* pDC) = 0;
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_PAINT) {
+            CPaintDC dc(this);
+            OnDraw(&dc);
+            return 0;
+        }
+        return CWnd::WindowProc(message, wParam, lParam);
+    }
+};
+#endif
