@@ -24,7 +24,7 @@ IMPLEMENT_DYNAMIC(CBeamRigid, CObject)
 IMPLEMENT_DYNAMIC(CBeamWebHole, CObject)
 IMPLEMENT_DYNAMIC(CBeamFireGroup, CObject)
 
-CBeamBase::CBeamBase(int no, CPNode* n1, CPNode* n2, int type) : m_nNo(no), m_nType(type), m_pNode1(n1), m_pNode2(n2)
+CBeamBase::CBeamBase(int no, CPNode* n1, CPNode* n2, int type) : m_pNode1(n1), m_pNode2(n2), m_nNo(no), m_nType(type)
 {
     m_nId = no;
 }

@@ -165,6 +165,9 @@ public:
     // Moment releases about axes 2 and 3 at the two ends (0 restrained, 1 released).
     void GetBeamBindRelease(int& s2, int& s3, int& e2, int& e3) const;
 
+    // End nodes first: the hit tests read little else of a member.
+    CPNode* m_pNode1 = nullptr;
+    CPNode* m_pNode2 = nullptr;
     int m_nSubNo = 0;                  // number of a secondary beam
     int m_nId = 0;
     CFloor* m_pFloor = nullptr;
@@ -194,8 +197,6 @@ public:
     CBeamBindRelease* m_pRelease = nullptr;
     CMemberOffset* m_pOffset = nullptr;
     CBeamWebHole* m_pWebHole = nullptr; // owned, null = none
-    CPNode* m_pNode1 = nullptr;
-    CPNode* m_pNode2 = nullptr;
     int m_nSelect = 0;
     float m_fInitStress = 0.0f;
     int m_nTempFlag[4] = {0, 0, 0, 0};

@@ -59,17 +59,20 @@ public:
 private:
     void Refresh(const CViewXform& v) const
     {
-        if (m_nStamp == v.stamp && m_ptCached.x == m_pt.x && m_ptCached.y == m_pt.y && m_ptCached.z == m_pt.z)
+        if (m_nStamp == v.stamp && m_dCached[0] == m_pt.x && m_dCached[1] == m_pt.y && m_dCached[2] == m_pt.z)
             return;
         m_ptProject = v.ToPlane(m_pt);
         m_ptScreen = v.PlaneToScreen(m_ptProject);
-        m_ptCached = m_pt;
+        m_dCached[0] = m_pt.x;
+        m_dCached[1] = m_pt.y;
+        m_dCached[2] = m_pt.z;
         m_nStamp = v.stamp;
     }
-    mutable CPoint2D m_ptProject;
-    mutable CPoint2D m_ptScreen;
-    mutable CPoint3D m_ptCached;
+    // The cache check reads these right after the position, close together.
     mutable long m_nStamp = -1;
+    mutable double m_dCached[3] = {0, 0, 0};
+    mutable CPoint2D m_ptScreen;
+    mutable CPoint2D m_ptProject;
 };
 
 // Displacement of a grid node under one load case (dx, dy, dz, rx, ry, rz).
