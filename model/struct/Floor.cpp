@@ -216,5 +216,5 @@ bool CFloor::IsInFloorRect(CMainNode* node) const
     if (node == nullptr || m_pNodeList->IsEmpty())
         return false;
     const CRect2D rc = m_pNodeList->GetRealRect(0);
-    return node->m_pt.x >= rc.left && node->m_pt.x <= rc.right && node->m_pt.y >= rc.top && node->m_pt.y <= rc.bottom;
+    return node->m_pt.x >= rc.left && node->m_pt.x <= rc.right && node->m_pt.y >= rc.bottom && node->m_pt.y <= rc.top;
 }

@@ -44,8 +44,9 @@ CRect2D CPNodeList::GetRealRect(int kind) const
         }
         rc.left = std::min(rc.left, h);
         rc.right = std::max(rc.right, h);
-        rc.top = std::min(rc.top, v);
-        rc.bottom = std::max(rc.bottom, v);
+        // Model coordinates point up: the top is the largest value.
+        rc.top = std::max(rc.top, v);
+        rc.bottom = std::min(rc.bottom, v);
     }
     return rc;
 }

@@ -166,7 +166,8 @@ public:
     virtual void OnDraw(CDC* pDC, CRect& clip, float scale, double size, int, int, int, CMatrix2D& m2, bool bSelectOnly);
     void SetSelect(int s);
     // Extent of the listed nodes in model units: kind 0 the plan (x, y), kind 1 with the
-    // heights (x, z). Zeros for an empty list.
+    // heights (x, z). Model axes point up, so top is the largest and bottom the smallest
+    // y (or z) and top - bottom is the height. Zeros for an empty list.
     CRect2D GetRealRect(int kind) const;
 
     int m_nExtra = 0;

@@ -233,11 +233,13 @@ TEST(Nodes, RealRectInPlanAndElevation)
     const CRect2D plan = list.GetRealRect(0);
     EXPECT_EQ(plan.left, -1.0);
     EXPECT_EQ(plan.right, 4.0);
-    EXPECT_EQ(plan.top, -2.0);
-    EXPECT_EQ(plan.bottom, 5.0);
+    // Model y points up: the room previews take top - bottom as the height.
+    EXPECT_EQ(plan.top, 5.0);
+    EXPECT_EQ(plan.bottom, -2.0);
+    EXPECT_EQ(plan.Height(), 7.0);
     const CRect2D elev = list.GetRealRect(1);
-    EXPECT_EQ(elev.top, 10.0);
-    EXPECT_EQ(elev.bottom, 30.0);
+    EXPECT_EQ(elev.top, 30.0);
+    EXPECT_EQ(elev.bottom, 10.0);
 }
 
 TEST(Axial, BaseAxisIsNeverHit)
