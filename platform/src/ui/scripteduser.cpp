@@ -112,8 +112,8 @@ struct State
 
 State& S()
 {
-    static State s;
-    return s;
+    static auto* s = new State;
+    return *s;
 }
 
 void Push(Step st)

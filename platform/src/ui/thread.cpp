@@ -28,8 +28,8 @@ struct HandleTable
 
 HandleTable& Handles()
 {
-    static HandleTable t;
-    return t;
+    static auto* t = new HandleTable; // outlives static destructors that close handles
+    return *t;
 }
 
 HANDLE NewHandle(std::shared_ptr<KernelObject> obj)
@@ -98,10 +98,14 @@ namespace {
 // The resume gate of each created thread, by thread handle.
 std::map<HANDLE, std::shared_ptr<KernelObject>>& ResumeGates()
 {
-    static std::map<HANDLE, std::shared_ptr<KernelObject>> g;
-    return g;
+    static auto* g = new std::map<HANDLE, std::shared_ptr<KernelObject>>;
+    return *g;
 }
-std::mutex g_gateLock;
+std::mutex& GateLock()
+{
+    static auto* m = new std::mutex;
+    return *m;
+}
 } // namespace
 
 CWinThread::CWinThread() = default;
@@ -115,7 +119,7 @@ CWinThread::~CWinThread()
 {
     if (m_hThread) {
         {
-            std::lock_guard<std::mutex> lk(g_gateLock);
+            std::lock_guard<std::mutex> lk(GateLock());
             ResumeGates().erase(m_hThread);
         }
         ::CloseHandle(m_hThread);
@@ -131,7 +135,7 @@ BOOL CWinThread::CreateThread(DWORD dwCreateFlags, UINT, LPVOID)
     m_hThread = NewHandle(obj);
     m_nThreadID = q->id;
     {
-        std::lock_guard<std::mutex> lk(g_gateLock);
+        std::lock_guard<std::mutex> lk(GateLock());
         ResumeGates()[m_hThread] = resume;
     }
     VyrThreadAccess::Start(this, q, obj, resume);
@@ -144,7 +148,7 @@ DWORD CWinThread::ResumeThread()
 {
     std::shared_ptr<KernelObject> gate;
     {
-        std::lock_guard<std::mutex> lk(g_gateLock);
+        std::lock_guard<std::mutex> lk(GateLock());
         auto it = ResumeGates().find(m_hThread);
         if (it == ResumeGates().end())
             return (DWORD)-1;

@@ -18,25 +18,27 @@ using vyr::ui::ThreadQueue;
 namespace {
 
 // Records are never freed, so that a stale handle can never name a newer window.
+// The registries live until the process ends (never destroyed, so that objects still
+// attached to windows can be destroyed by static destructors in any order).
 std::vector<std::unique_ptr<HWND__>>& Records()
 {
-    static std::vector<std::unique_ptr<HWND__>> r;
-    return r;
+    static auto* r = new std::vector<std::unique_ptr<HWND__>>;
+    return *r;
 }
 std::set<HWND>& LiveSet()
 {
-    static std::set<HWND> s;
-    return s;
+    static auto* s = new std::set<HWND>;
+    return *s;
 }
 std::map<std::string, vyr::WindowClass>& Classes()
 {
-    static std::map<std::string, vyr::WindowClass> c;
-    return c;
+    static auto* c = new std::map<std::string, vyr::WindowClass>;
+    return *c;
 }
 std::map<DWORD, std::weak_ptr<ThreadQueue>>& Queues()
 {
-    static std::map<DWORD, std::weak_ptr<ThreadQueue>> q;
-    return q;
+    static auto* q = new std::map<DWORD, std::weak_ptr<ThreadQueue>>;
+    return *q;
 }
 
 std::atomic<DWORD> g_nextThreadId{1};
@@ -169,8 +171,8 @@ namespace vyr::ui {
 
 std::recursive_mutex& Lock()
 {
-    static std::recursive_mutex m;
-    return m;
+    static auto* m = new std::recursive_mutex;
+    return *m;
 }
 
 std::shared_ptr<ThreadQueue> NewQueue()
