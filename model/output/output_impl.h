@@ -11,7 +11,7 @@
 
 namespace vyr::output {
 
-// A piece of text with its character look.
+// A run of text with its character look.
 struct Run
 {
     std::string text;
