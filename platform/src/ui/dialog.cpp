@@ -125,9 +125,10 @@ INT_PTR CDialog::RunModal(const vyr::DialogTemplate* t)
     if (owner)
         owner = owner->GetTopLevelParent();
     size_t rec = vyr::ScriptedUser::DialogOpened(t->id, t->name);
-    bool ownerWasEnabled = owner && owner->IsWindowEnabled();
+    HWND hOwner = owner ? owner->GetSafeHwnd() : nullptr;
+    bool ownerWasEnabled = hOwner && ::IsWindowEnabled(hOwner);
     if (ownerWasEnabled)
-        owner->EnableWindow(FALSE);
+        ::EnableWindow(hOwner, FALSE);
     m_nModalResult = -1;
     if (CreateFromTemplate(t, owner, true)) {
         if (!m_bEnded)
@@ -148,7 +149,7 @@ INT_PTR CDialog::RunModal(const vyr::DialogTemplate* t)
         }
     }
     if (ownerWasEnabled)
-        owner->EnableWindow(TRUE);
+        ::EnableWindow(hOwner, TRUE); // by handle: the owner may have gone meanwhile
     if (m_hWnd) {
         ShowWindow(SW_HIDE);
         DestroyWindow();

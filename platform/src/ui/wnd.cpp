@@ -918,10 +918,12 @@ BOOL ShowWindow(HWND hWnd, int nCmdShow)
             if (nCmdShow == SW_RESTORE)
                 r->style &= ~(DWORD)(WS_MINIMIZE | WS_MAXIMIZE);
         }
-        if (show)
-            InvalidateWnd(hWnd, true);
-        else if (HWND p = ::GetParent(hWnd))
-            InvalidateWnd(p, true);
+        if (was != show) {
+            if (show)
+                InvalidateWnd(hWnd, true);
+            else if (HWND p = ::GetParent(hWnd))
+                InvalidateWnd(p, true);
+        }
         return was;
     });
 }

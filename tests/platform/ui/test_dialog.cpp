@@ -518,3 +518,28 @@ TEST_F(DialogTest, CommonDialogAnswersAreTakenInTheirTurn)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(DialogTest, TheOwnerIsDisabledWhileAModalDialogRuns)
+{
+    CWnd frame;
+    ASSERT_TRUE(frame.CreateEx(0, nullptr, "主窗口", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 300, 200, 800, 600, nullptr,
+                               nullptr));
+    vyr::SetMainWnd(&frame);
+    bool ownerEnabled = true;
+    CRect where;
+    ScriptedUser::Run([&](CDialog* d) {
+        ownerEnabled = frame.IsWindowEnabled();
+        d->GetWindowRect(&where);
+    });
+    ScriptedUser::PressCancel();
+    CTestDlg dlg; // no parent given: the main window owns it
+    EXPECT_EQ(dlg.Run(), IDCANCEL);
+    EXPECT_FALSE(ownerEnabled);
+    EXPECT_TRUE(frame.IsWindowEnabled());
+    EXPECT_EQ(where.TopLeft(), CPoint(320, 220)); // the template's place, from the owner's corner
+    vyr::SetMainWnd(nullptr);
+}
+
+} // namespace
