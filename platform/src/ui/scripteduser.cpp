@@ -577,10 +577,21 @@ void ScriptedUser::DialogEnded(size_t index, INT_PTR result)
         return;
     s.dialogs[index].result = result;
     s.dialogs[index].open = false;
-    // A WaitForEnd this dialog was waiting on is done.
-    if (!s.steps.empty() && s.steps.front().kind == Kind::WaitForEnd && index < s.idle.size() &&
-        s.idle[index].waitingSerial == s.steps.front().serial)
+    // A WaitForEnd for this dialog is done: the one it was waiting on, or one that no other
+    // open dialog waits on (the dialog may end before its loop was ever idle).
+    if (s.steps.empty() || s.steps.front().kind != Kind::WaitForEnd)
+        return;
+    const Step& front = s.steps.front();
+    if (index < s.idle.size() && s.idle[index].waitingSerial == front.serial) {
         s.steps.pop_front();
+        return;
+    }
+    if (front.expect && front.expect != s.dialogs[index].templateId)
+        return;
+    for (size_t i = 0; i < s.dialogs.size() && i < s.idle.size(); ++i)
+        if (i != index && s.dialogs[i].open && s.idle[i].waitingSerial == front.serial)
+            return;
+    s.steps.pop_front();
 }
 
 void ScriptedUser::DialogIdle(CDialog* dialog, size_t recordIndex)

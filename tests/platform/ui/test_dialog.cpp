@@ -543,3 +543,28 @@ TEST_F(DialogTest, TheOwnerIsDisabledWhileAModalDialogRuns)
 }
 
 } // namespace
+
+namespace {
+
+class CSelfEnding : public CDialog
+{
+public:
+    CSelfEnding() : CDialog(IDD_TEST) {}
+    BOOL OnInitDialog() override
+    {
+        CDialog::OnInitDialog();
+        EndDialog(IDOK);
+        return TRUE;
+    }
+};
+
+TEST_F(DialogTest, WaitForEndIsDoneEvenWhenTheDialogNeverWaited)
+{
+    ScriptedUser::WaitForEnd(IDD_TEST);
+    CSelfEnding dlg;
+    EXPECT_EQ(dlg.DoModalIndirect(&Template(IDD_TEST)), IDOK);
+    EXPECT_EQ(ScriptedUser::PendingSteps(), 0u);
+    EXPECT_FALSE(ScriptedUser::Dialogs()[0].unscripted);
+}
+
+} // namespace
