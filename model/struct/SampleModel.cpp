@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "model/material/material.h"
 #include "model/section/section.h"
 #include "model/struct/GlobalData.h"
 
@@ -16,6 +17,23 @@ CSectionBase* AddSection(CStruct& s, CSectionBase* sec, const char* name)
         return nullptr;
     }
     return sec;
+}
+
+// Strengths and moduli as the material records keep them (N/mm2 times 0.1).
+CMaterialBase* AddMaterial(CMaterialList* list, int type, const char* name, float f, float fv, float fy, double e,
+                           float density)
+{
+    CMaterialBase* m = new CMaterialBase;
+    m->SetType(type);
+    m->SetName(name);
+    m->Set_f(f);
+    m->Set_fv(fv);
+    m->Set_fy(fy);
+    m->SetE(e);
+    m->SetPoisson(type == 1 ? 0.3f : 0.2f);
+    m->SetDensity(density);
+    list->AddMaterial(m);
+    return m;
 }
 
 CBeamGroup* AddGroup(CStruct& s, const char* name, BEAMTYPE type, CSectionBase* sec)
@@ -62,19 +80,31 @@ void BuildSampleModel(CGlobalData& data, const CSampleModelSpec& spec)
     s.m_nWindCode = 0;
     s.m_nFirstFloorNo = 1;
 
+    // Materials: two steel grades and the concrete of slabs and walls.
+    CMaterialBase* q235 = AddMaterial(s.m_pMaterialSteelList, 1, "Q235B", 21.5f, 12.5f, 23.5f, 20600.0, 78.5f);
+    CMaterialBase* q345 = AddMaterial(s.m_pMaterialSteelList, 1, "Q345B", 31.0f, 18.0f, 34.5f, 20600.0, 78.5f);
+    CMaterialBase* c30 = AddMaterial(s.m_pMaterialConcreteList, 2, "C30", 1.43f, 0.143f, 1.43f, 3000.0, 25.0f);
+    s.m_pDefaultFloorMaterial = c30;
+    s.m_pDefaultWallMaterial = c30;
+
     // Sections, slab types and bar groups of the project libraries.
     CSectionBase* secColumn = AddSection(s, new CSWeldedHtype(111, 400.0f, 400.0f, 16.0f, 12.0f), "HW400x400");
     CSectionBase* secBeam = AddSection(s, new CSWeldedHtype(111, 450.0f, 200.0f, 14.0f, 9.0f), "HN450x200");
     CSectionBase* secSub = AddSection(s, new CSWeldedHtype(111, 300.0f, 150.0f, 10.0f, 6.5f), "HN300x150");
     CSectionBase* secBrace = AddSection(s, new CSPipe(113, 159.0f, 8.0f), "P159x8");
+    for (CSectionBase* sec : {secColumn, secBeam, secSub, secBrace})
+        if (sec != nullptr)
+            sec->m_pMaterial = sec == secColumn ? q345 : q235;
     CBanConcrete* slab = new CBanConcrete;
     slab->m_fThick = 120.0f;
     slab->m_strName = "现浇板120";
+    slab->m_pMaterial = c30;
     s.m_pBanConcreteList->Add(slab);
     CBanSteel* deck = new CBanSteel;
     deck->m_fThick = 80.0f;
     deck->m_nRibH = 50;
     deck->m_strName = "组合楼板";
+    deck->m_pMaterial = c30;
     s.m_pBanSteelList->Add(deck);
 
     CBeamGroup* grpColumn = AddGroup(s, "框架柱", BEAMTYPE_COLUMN, secColumn);
@@ -221,6 +251,7 @@ void BuildSampleModel(CGlobalData& data, const CSampleModelSpec& spec)
         CWall* w = new CWall;
         w->m_nNo = wallNo++;
         w->m_fT = 20.0f;
+        w->m_pMaterial = c30;
         w->m_pFloor = f;
         w->m_pVexNodeList->AddTail(at(i, j, k - 1));
         w->m_pVexNodeList->AddTail(at(i + 1, j, k - 1));
@@ -328,6 +359,9 @@ CString SampleModelSummary(CGlobalData& data)
     out += line;
     line.Format("房间: %d, 墙体: %d (洞口 %d), 连梁: %d, 墙肢: %d\n", (int)s.m_pPlaneList->GetCount(),
                 (int)s.m_pWallList->GetCount(), holes, (int)s.m_pBCInWallList1->GetCount(), (int)s.m_pBCInWallList2->GetCount());
+    out += line;
+    line.Format("材料: 钢材 %d, 混凝土 %d\n", (int)s.m_pMaterialSteelList->GetCount(),
+                (int)s.m_pMaterialConcreteList->GetCount());
     out += line;
     line.Format("截面: %d (使用 %d), 轴线: %d\n", (int)s.m_pSectionList->GetCount(), s.GetUsedSectionNum(true),
                 s.Axises().GetAxisNum());

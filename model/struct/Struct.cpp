@@ -7,7 +7,8 @@
 #include "model/section/section.h"
 
 CStruct::CStruct()
-    : m_pStayList(new CStayList), m_pSectionList(new CSectionList), m_pNodeList(new CPNodeList),
+    : m_pStayList(new CStayList), m_pMaterialSteelList(new CMaterialList), m_pMaterialConcreteList(new CMaterialList),
+      m_pSectionList(new CSectionList), m_pNodeList(new CPNodeList),
       m_pWallList(new CWallList), m_pPlaneList(new CPlaneList), m_pBeamList(new CBeamList),
       m_pBCInWallList1(new CBeamList), m_pBCInWallList2(new CBeamList), m_pFloorList(new CFloorList),
       m_pBeamGroupList(new CBeamGroupList), m_pBanSteelList(new CBanList), m_pBanConcreteList(new CBanList),
@@ -65,6 +66,10 @@ CStruct::~CStruct()
     delete m_pBanConcreteList;
     delete m_pSectionList;
     delete m_pStayList;
+    // The default materials are elements of the concrete list.
+    m_pDefaultFloorMaterial = m_pDefaultWallMaterial = nullptr;
+    delete m_pMaterialSteelList;
+    delete m_pMaterialConcreteList;
 }
 
 void CStruct::GetAllBeams(CBeamList& out) const

@@ -23,6 +23,11 @@ TEST(SampleModel, ThreeStoreyTwoByThreeBayFrame)
     EXPECT_FLOAT_EQ(s.m_pWallList->Get(1)->GetWallH(), 360.0f);
     EXPECT_FLOAT_EQ(s.m_pWallList->Get(1)->GetWallB(), 600.0f);
     EXPECT_EQ(s.m_pSectionList->GetCount(), 4);
+    ASSERT_EQ(s.m_pMaterialConcreteList->GetCount(), 1);
+    EXPECT_EQ(s.m_pDefaultFloorMaterial, s.m_pMaterialConcreteList->Get(1));
+    EXPECT_EQ(s.m_pDefaultWallMaterial, s.m_pMaterialConcreteList->Get(1));
+    for (POSITION pos = s.m_pSectionList->GetHeadPosition(); pos != nullptr;)
+        EXPECT_NE(static_cast<CSectionBase*>(s.m_pSectionList->GetNext(pos))->m_pMaterial, nullptr);
     EXPECT_EQ(s.GetUsedSectionNum(true), 4);
     EXPECT_EQ(s.Axises().GetAxisNum(), 3 + 4);
     EXPECT_GT(s.m_pLCList->GetCount(), 0);
@@ -207,4 +212,28 @@ TEST(Sketch, ImportProjectAndFit)
         }
     sketch.ClearData();
     EXPECT_TRUE(sketch.IsEmpty());
+}
+
+TEST(SampleModel, StoreyCapacityCollectsColumnsAndBraces)
+{
+    CGlobalData d;
+    BuildSampleModel(d);
+    CStruct& s = *d.Struct();
+    s.ComputeCapacity(nullptr);
+    CFloor* first = s.m_pFloorList->GetRealFloor(1);
+    CSectionBase* column = s.m_pBeamList->Get(1)->GetSection();
+    CSectionBase* brace = nullptr;
+    for (POSITION pos = s.m_pBeamList->GetHeadPosition(); pos != nullptr && brace == nullptr;)
+        if (CBeamBase* b = s.m_pBeamList->GetNextT(pos); b->GetType() == 3)
+            brace = b->GetSection();
+    ASSERT_NE(brace, nullptr);
+    float c2 = 0, c3 = 0, b2 = 0, b3 = 0;
+    column->GetSteelSecShearCapacity(0, c2, c3);
+    brace->GetSteelSecShearCapacity(0, b2, b3);
+    ASSERT_GT(c2, 0.0f);
+    EXPECT_FLOAT_EQ(first->m_fX1, 12 * c2); // twelve columns a storey
+    EXPECT_FLOAT_EQ(first->m_fY1, 12 * c3);
+    EXPECT_FLOAT_EQ(first->m_fX2, b2);      // one brace
+    EXPECT_FLOAT_EQ(first->GetCapacityX(), 12 * c2 + b2);
+    EXPECT_EQ(s.m_pFloorList->Get(1)->GetCapacityX(), 0.0f) << "the base level carries no storey shear";
 }
