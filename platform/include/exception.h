@@ -21,6 +21,9 @@ public:
     virtual BOOL GetErrorMessage(LPTSTR lpszError, UINT nMaxError, UINT* pnHelpContext = nullptr) const;
     // The same message as a string.
     CString GetErrorMessage() const;
+    // Shows the message in a message box (the text of nMessageID, or a general text, when
+    // the exception has none) and returns the box's answer.
+    virtual int ReportError(UINT nType = MB_OK, UINT nMessageID = 0) const;
 
     // Set while a CATCH handler owns the exception (see VyrCatchGuard).
     bool m_bInHandler = false;
@@ -39,6 +42,9 @@ public:
 class CUserException : public CException
 {
     DECLARE_DYNAMIC(CUserException)
+public:
+    BOOL GetErrorMessage(LPTSTR lpszError, UINT nMaxError, UINT* pnHelpContext = nullptr) const override;
+    using CException::GetErrorMessage;
 };
 
 class CNotSupportedException : public CException

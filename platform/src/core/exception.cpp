@@ -3,6 +3,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include "msgbox.h"
+
 IMPLEMENT_DYNAMIC(CException, CObject)
 IMPLEMENT_DYNAMIC(CMemoryException, CException)
 IMPLEMENT_DYNAMIC(CUserException, CException)
@@ -49,6 +51,21 @@ CString CException::GetErrorMessage() const
     char buf[1024];
     GetErrorMessage(buf, sizeof buf);
     return CString(buf);
+}
+
+int CException::ReportError(UINT nType, UINT nMessageID) const
+{
+    char buf[1024];
+    if (GetErrorMessage(buf, sizeof buf) && buf[0] != '\0') return AfxMessageBox(buf, nType);
+    if (nMessageID != 0) return AfxMessageBox(nMessageID, nType);
+    return AfxMessageBox("发生未知错误。", nType);
+}
+
+BOOL CUserException::GetErrorMessage(LPTSTR lpszError, UINT nMaxError, UINT* pnHelpContext) const
+{
+    // The user has been told already.
+    CopyMessage("", lpszError, nMaxError, pnHelpContext);
+    return FALSE;
 }
 
 BOOL CMemoryException::GetErrorMessage(LPTSTR lpszError, UINT nMaxError, UINT* pnHelpContext) const

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "scripteduser.h"
 #include "stdafx.h"
 #include "temp_dir.h"
 
@@ -303,4 +304,17 @@ TEST(Exceptions, MessagesAreCutSafely)
     EXPECT_EQ(CFileException::ErrnoToException(ENOENT), CFileException::fileNotFound);
     EXPECT_EQ(CFileException::ErrnoToException(ENOSPC), CFileException::diskFull);
     EXPECT_EQ(CFileException::ErrnoToException(EACCES), CFileException::accessDenied);
+}
+
+TEST(Exceptions, ReportErrorShowsTheMessage)
+{
+    vyr::ScriptedUser::Reset();
+    vyr::ScriptedUser::AnswerMessageBox(IDOK, "找不到文件");
+    CFileException e(CFileException::fileNotFound, 2, "\\DataBase\\压型钢板库.pdb");
+    EXPECT_EQ(e.ReportError(MB_ICONEXCLAMATION), IDOK);
+    auto boxes = vyr::ScriptedUser::MessageBoxes();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_NE(boxes[0].text.Find("压型钢板库.pdb"), -1);
+    EXPECT_EQ(boxes[0].flags & MB_ICONMASK, (UINT)MB_ICONEXCLAMATION);
+    vyr::ScriptedUser::Reset();
 }
