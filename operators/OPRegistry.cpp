@@ -1,6 +1,8 @@
 #include "operators/OPRegistry.h"
 
 #include "operators/OP.h"
+#include "operators/OPPt.h"
+#include "operators/OPPt3.h"
 #include "operators/OPView.h"
 
 namespace {
@@ -9,10 +11,10 @@ namespace {
 // fills in its create function here; rows without one are skipped.
 const COPClassEntry g_OPClasses[] = {
     {"OP", &COP::COPCreate},
-    {"OP.Pt", nullptr},
-    {"OP.Pt2", nullptr},
-    {"OP.Pt2StructSketch", nullptr},
-    {"OP.Pt3", nullptr},
+    {"OP.Pt", &COPPt::COPPtCreate},
+    {"OP.Pt2", &COPPt2::COPPt2Create},
+    {"OP.Pt2StructSketch", &COPPt2StructSketch::COPPt2StructSketchCreate},
+    {"OP.Pt3", &COPPt3::COPPt3Create},
     {"OP.Select", nullptr},
     {"OP.SelectBeam", nullptr},
     {"OP.SelectNode", nullptr},
