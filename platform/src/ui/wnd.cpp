@@ -117,12 +117,22 @@ void InvalidateWnd(HWND h, bool erase)
         q->Wake();
 }
 
-// A timer or paint message for the calling thread, if one is due. Lock taken here.
+// A paint or timer message for the calling thread, if one is due (paints first, as
+// GetMessage orders them). Lock taken here.
 bool SynthesizeMessage(MSG* out, HWND filter, bool remove)
 {
     auto q = vyr::ui::CurrentQueue();
     std::lock_guard<std::recursive_mutex> lk(vyr::ui::Lock());
     DWORD now = g_clock.load();
+    for (auto& up : Records()) {
+        HWND__* r = up.get();
+        if (!r->alive || r->thread != q || (filter && filter != r) || !r->dirty || !VisibleChain(r))
+            continue;
+        *out = MSG{r, WM_PAINT, 0, 0, now, g_cursorPos};
+        if (remove)
+            r->dirty = false;
+        return true;
+    }
     for (auto& up : Records()) {
         HWND__* r = up.get();
         if (!r->alive || r->thread != q || (filter && filter != r))
@@ -135,15 +145,6 @@ bool SynthesizeMessage(MSG* out, HWND filter, bool remove)
                 return true;
             }
         }
-    }
-    for (auto& up : Records()) {
-        HWND__* r = up.get();
-        if (!r->alive || r->thread != q || (filter && filter != r) || !r->dirty || !VisibleChain(r))
-            continue;
-        *out = MSG{r, WM_PAINT, 0, 0, now, g_cursorPos};
-        if (remove)
-            r->dirty = false;
-        return true;
     }
     return false;
 }

@@ -179,15 +179,16 @@ TEST_F(MessagesTest, TimersFireFromTheLoopOnTheVirtualClock)
     vyr::PumpMessages();
     EXPECT_TRUE(wnd.log.empty());
     vyr::AdvanceClock(1);
+    wnd.Invalidate();
     vyr::PumpMessages();
-    EXPECT_EQ(wnd.log, (std::vector<std::string>{"timer 3"}));
+    EXPECT_EQ(wnd.log, (std::vector<std::string>{"paint", "timer 3"})); // paints come first
     vyr::AdvanceClock(350); // periods missed while busy come as one message
     vyr::PumpMessages();
-    EXPECT_EQ(wnd.log.size(), 2u);
+    EXPECT_EQ(wnd.log.size(), 3u);
     EXPECT_TRUE(wnd.KillTimer(3));
     vyr::AdvanceClock(1000);
     vyr::PumpMessages();
-    EXPECT_EQ(wnd.log.size(), 2u);
+    EXPECT_EQ(wnd.log.size(), 3u);
 }
 
 TEST_F(MessagesTest, InvalidationIsAnsweredByOnePaintWhenTheQueueIsEmpty)
