@@ -21,12 +21,13 @@ public:
             RemoveAll();
     }
 
-    // Position 1 is the head, position GetCount() the tail.
+    // Position 1 is the head, position GetCount() the tail; null outside, as the other
+    // model libraries' lists answer (a list control with no row chosen asks for position 0).
     T* Get(int i) const
     {
-        VYR_CHECK(i >= 1 && i <= (int)GetCount(), "model list position out of range");
-        POSITION pos = FindIndex(i - 1);
-        return static_cast<T*>(GetAt(pos));
+        if (i < 1 || i > (int)GetCount())
+            return nullptr;
+        return static_cast<T*>(GetAt(FindIndex(i - 1)));
     }
     T* GetHeadT() const { return IsEmpty() ? nullptr : static_cast<T*>(GetHead()); }
     T* GetNextT(POSITION& pos) const { return static_cast<T*>(GetNext(pos)); }

@@ -34,13 +34,16 @@ TEST(ModelList, GetCountsFromOneHeadToTail)
     EXPECT_EQ(list.Get((int)list.GetCount()), &c);
 }
 
-TEST(ModelListDeathTest, PositionOutsideTheListFailsLoudly)
+TEST(ModelList, PositionOutsideTheListIsNull)
 {
     CPNodeList list;
+    EXPECT_EQ(list.Get(1), nullptr);
     CPNode n;
     list.AddTail(&n);
-    EXPECT_DEATH(list.Get(0), "out of range");
-    EXPECT_DEATH(list.Get(2), "out of range");
+    EXPECT_EQ(list.Get(0), nullptr);
+    EXPECT_EQ(list.Get(-1), nullptr);
+    EXPECT_EQ(list.Get(2), nullptr);
+    EXPECT_EQ(list.Get(1), &n);
 }
 
 TEST(ModelList, OwningListDeletesPointerListForgets)
