@@ -6,6 +6,8 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <algorithm>
+#include <cstdint>
 #include <limits>
 #include <string>
 
@@ -117,13 +119,16 @@ bool ParseReal(const CString& s, double* out)
     return true;
 }
 
+// long is 32 bits on the platform the data was made for: its range is kept.
 template <typename T>
 void TextSigned(CDataExchange* pDX, int nIDC, T& value, const char* fmt)
 {
+    constexpr long long lo = std::max<long long>(std::numeric_limits<T>::min(), INT32_MIN);
+    constexpr long long hi = std::min<long long>(std::numeric_limits<T>::max(), INT32_MAX);
     HWND h = pDX->PrepareEditCtrl(nIDC);
     if (pDX->m_bSaveAndValidate) {
         long long v = 0;
-        if (!ParseInteger(TrimmedText(h), std::numeric_limits<T>::min(), std::numeric_limits<T>::max(), &v)) {
+        if (!ParseInteger(TrimmedText(h), lo, hi, &v)) {
             AfxMessageBox(vyr::kDdxIntegerPrompt, MB_ICONEXCLAMATION);
             pDX->Fail();
         }

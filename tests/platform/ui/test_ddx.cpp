@@ -159,6 +159,7 @@ TEST_F(DdxTest, TypedTextsAreReadOrRefused)
         {"255", nullptr, "255", asByte},
         {"256", "请输入一个介于 0 和 255 之间的整数。", "", asByte},
         {"-12", nullptr, "-12", asLong},
+        {"2147483648", integer, "", asLong}, // long keeps its 32-bit range
         {"1e3", nullptr, "1000", asDouble},
         {" -0.25 ", nullptr, "-0.25", asDouble},
         {"12.", nullptr, "12", asDouble},
