@@ -118,6 +118,11 @@ public:
 
     // The view of the current matrices, with a stamp that changes when they change.
     const CViewXform& GetViewXform();
+    // A model point in client pixels and in the projection plane under the current view.
+    CPoint2D ToScreen(const CPoint3D& p) { return GetViewXform().ToScreen(p); }
+    CPoint2D ToPlane(const CPoint3D& p) { return GetViewXform().ToPlane(p); }
+    // A node's client-pixel point under the current view (also kept as its GetScreenPt()).
+    const CPoint2D& GetNodeScreenPt(const CPNodeBase* n) { return n->GetScreenPt(GetViewXform()); }
 
 private:
     struct Shared;

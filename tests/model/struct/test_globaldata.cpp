@@ -266,3 +266,25 @@ TEST(GlobalData, LoadCombinationReset)
     d.ReSetLoadCombination(false);
     EXPECT_EQ(d.GetCurrentLC(), c1);
 }
+
+TEST(GlobalData, ScreenPointsFollowTheMatrices)
+{
+    PlanModel m;
+    // Plan view, then zoom by 2 about the origin and move 100 pixels right.
+    CMatrix2D zoom;
+    zoom.SetScale(2.0);
+    CMatrix2D move;
+    move.SetMove(100, 0);
+    m.data.Matrix2D() *= zoom;
+    m.data.Matrix2D() *= move;
+    const CPoint2D s = m.data.ToScreen(CPoint3D(10, 20, 99));
+    EXPECT_DOUBLE_EQ(s.x, 120.0);
+    EXPECT_DOUBLE_EQ(s.y, 40.0);
+    const CPoint2D p = m.data.ToPlane(CPoint3D(10, 20, 99));
+    EXPECT_DOUBLE_EQ(p.x, 10.0);
+    EXPECT_DOUBLE_EQ(p.y, 20.0);
+    const CPoint2D& n = m.data.GetNodeScreenPt(m.n[2]); // (50, 50)
+    EXPECT_DOUBLE_EQ(n.x, 200.0);
+    EXPECT_DOUBLE_EQ(n.y, 100.0);
+    EXPECT_DOUBLE_EQ(m.n[2]->GetScreenPt().x, 200.0);
+}
