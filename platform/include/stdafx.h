@@ -21,3 +21,6 @@
 #include "ddx.h"
 #include "msgbox.h"
 #include "scripteduser.h"
+#include "resources.h"
+#include "controls.h"
+#include "commdlg.h"
