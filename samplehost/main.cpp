@@ -24,11 +24,11 @@ int main(int argc, char** argv)
 
     // The model root the host owns: a three-storey frame of two by three bays.
     CGlobalData model;
-    CSampleModelSpec spec;
-    spec.nStorey = 3;
-    spec.nBayX = 2;
-    spec.nBayY = 3;
-    BuildSampleModel(model, spec);
+    CSampleModelSize size;
+    size.nStorey = 3;
+    size.nBayX = 2;
+    size.nBayY = 3;
+    BuildSampleModel(model, size);
     std::printf("sample model:\n%s", SampleModelSummary(model).GetString());
 
     // The model summary as a report chapter, saved as RTF and as text.

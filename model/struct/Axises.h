@@ -32,7 +32,7 @@ public:
     CMatrix2D* m_pMx2D = nullptr;
 };
 
-// A straight piece of an axis between two crossings (an axis is a segment too).
+// A straight stretch of an axis between two crossings (an axis is a segment too).
 class CAxisSeq
 {
 public:

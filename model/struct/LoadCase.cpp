@@ -49,9 +49,9 @@ void CLoadCombination::GetDescription(CString* out) const
     {
         if (t.f == 0.0f)
             continue;
-        CString part;
-        part.Format(first ? "%.2f%s" : "+%.2f%s", t.f, t.name);
-        s += part;
+        CString term;
+        term.Format(first ? "%.2f%s" : "+%.2f%s", t.f, t.name);
+        s += term;
         first = false;
     }
     *out = s;

@@ -1,4 +1,4 @@
-// Nodes of the structure model: the common node part, grid nodes, nodes on members, the
+// Nodes of the structure model: the common node data, grid nodes, nodes on members, the
 // structural nodes of the model lists and the master nodes of towers.
 #pragma once
 

@@ -67,10 +67,10 @@ CLoadCombination* AddCombination(CLCList* list, int no, float dead, float live, 
 }
 } // namespace
 
-void BuildSampleModel(CGlobalData& data, const CSampleModelSpec& spec)
+void BuildSampleModel(CGlobalData& data, const CSampleModelSize& size)
 {
     CStruct& s = *data.Struct();
-    const int nx = spec.nBayX + 1, ny = spec.nBayY + 1, nz = spec.nStorey + 1;
+    const int nx = size.nBayX + 1, ny = size.nBayY + 1, nz = size.nStorey + 1;
 
     data.ProjectName() = "示例工程";
     data.ProjectPath() = "/tmp/vyr-sample";
@@ -130,7 +130,7 @@ void BuildSampleModel(CGlobalData& data, const CSampleModelSpec& spec)
     for (int k = 0; k < nz; ++k)
     {
         CFloor* f = new CFloor(k, k == 0 ? 0 : 1);
-        f->m_dZ = k * spec.dStoreyH;
+        f->m_dZ = k * size.dStoreyH;
         f->m_strDescription.Format(k == 0 ? "基础" : "第%d层", k);
         f->m_nKind = 1;
         s.m_pFloorList->AddTail(f);
@@ -146,7 +146,7 @@ void BuildSampleModel(CGlobalData& data, const CSampleModelSpec& spec)
         for (int j = 0; j < ny; ++j)
             for (int i = 0; i < nx; ++i)
             {
-                CPNode* n = new CPNode(nodeNo++, CPoint3D(i * spec.dBayX, j * spec.dBayY, k * spec.dStoreyH));
+                CPNode* n = new CPNode(nodeNo++, CPoint3D(i * size.dBayX, j * size.dBayY, k * size.dStoreyH));
                 if (k == 0)
                     n->SetSupport(fixed);
                 at(i, j, k) = n;
@@ -169,7 +169,7 @@ void BuildSampleModel(CGlobalData& data, const CSampleModelSpec& spec)
         return beam;
     };
 
-    std::vector<CBeam*> beamX((size_t)(spec.nBayX * ny * nz)), beamY((size_t)(nx * spec.nBayY * nz));
+    std::vector<CBeam*> beamX((size_t)(size.nBayX * ny * nz)), beamY((size_t)(nx * size.nBayY * nz));
     for (int k = 1; k < nz; ++k)
     {
         CFloor* f = floors[(size_t)k];
@@ -177,11 +177,11 @@ void BuildSampleModel(CGlobalData& data, const CSampleModelSpec& spec)
             for (int i = 0; i < nx; ++i)
                 addBeam(at(i, j, k - 1), at(i, j, k), 1, secColumn, grpColumn, f);
         for (int j = 0; j < ny; ++j)
-            for (int i = 0; i < spec.nBayX; ++i)
-                beamX[(size_t)((k * ny + j) * spec.nBayX + i)] = addBeam(at(i, j, k), at(i + 1, j, k), 2, secBeam, grpBeam, f);
-        for (int j = 0; j < spec.nBayY; ++j)
+            for (int i = 0; i < size.nBayX; ++i)
+                beamX[(size_t)((k * ny + j) * size.nBayX + i)] = addBeam(at(i, j, k), at(i + 1, j, k), 2, secBeam, grpBeam, f);
+        for (int j = 0; j < size.nBayY; ++j)
             for (int i = 0; i < nx; ++i)
-                beamY[(size_t)((k * spec.nBayY + j) * nx + i)] = addBeam(at(i, j, k), at(i, j + 1, k), 2, secBeam, grpBeam, f);
+                beamY[(size_t)((k * size.nBayY + j) * nx + i)] = addBeam(at(i, j, k), at(i, j + 1, k), 2, secBeam, grpBeam, f);
         // One braced bay on the y = 0 face.
         CBeam* brace = addBeam(at(0, 0, k - 1), at(1, 0, k), 3, secBrace, grpBrace, f);
         brace->SetBeamBindRelease(release);
@@ -192,8 +192,8 @@ void BuildSampleModel(CGlobalData& data, const CSampleModelSpec& spec)
     for (int k = 1; k < nz; ++k)
     {
         CFloor* f = floors[(size_t)k];
-        for (int j = 0; j < spec.nBayY; ++j)
-            for (int i = 0; i < spec.nBayX; ++i)
+        for (int j = 0; j < size.nBayY; ++j)
+            for (int i = 0; i < size.nBayX; ++i)
             {
                 CPlane* p = new CPlane;
                 p->m_nNo = planeNo++;
@@ -204,8 +204,8 @@ void BuildSampleModel(CGlobalData& data, const CSampleModelSpec& spec)
                 p->m_fDeadLoad = 0.0005f;
                 p->m_fLiveLoad = 0.0002f;
                 CPNode* v[4] = {at(i, j, k), at(i + 1, j, k), at(i + 1, j + 1, k), at(i, j + 1, k)};
-                CBeam* e[4] = {beamX[(size_t)((k * ny + j) * spec.nBayX + i)], beamY[(size_t)((k * spec.nBayY + j) * nx + i + 1)],
-                               beamX[(size_t)((k * ny + j + 1) * spec.nBayX + i)], beamY[(size_t)((k * spec.nBayY + j) * nx + i)]};
+                CBeam* e[4] = {beamX[(size_t)((k * ny + j) * size.nBayX + i)], beamY[(size_t)((k * size.nBayY + j) * nx + i + 1)],
+                               beamX[(size_t)((k * ny + j + 1) * size.nBayX + i)], beamY[(size_t)((k * size.nBayY + j) * nx + i)]};
                 for (int c = 0; c < 4; ++c)
                 {
                     p->m_pVexNodeList->AddTail(v[c]);
@@ -213,8 +213,8 @@ void BuildSampleModel(CGlobalData& data, const CSampleModelSpec& spec)
                     p->m_pBeamList->AddTail(e[c]);
                 }
                 // The secondary beam's ends are nodes of the room's boundary.
-                CPNode* s1 = new CPNode(nodeNo++, CPoint3D(i * spec.dBayX, (j + 0.5) * spec.dBayY, k * spec.dStoreyH));
-                CPNode* s2 = new CPNode(nodeNo++, CPoint3D((i + 1) * spec.dBayX, (j + 0.5) * spec.dBayY, k * spec.dStoreyH));
+                CPNode* s1 = new CPNode(nodeNo++, CPoint3D(i * size.dBayX, (j + 0.5) * size.dBayY, k * size.dStoreyH));
+                CPNode* s2 = new CPNode(nodeNo++, CPoint3D((i + 1) * size.dBayX, (j + 0.5) * size.dBayY, k * size.dStoreyH));
                 s.m_pNodeList->AddTail(s1);
                 s.m_pNodeList->AddTail(s2);
                 f->m_pNodeList->AddTail(s1);
@@ -247,7 +247,7 @@ void BuildSampleModel(CGlobalData& data, const CSampleModelSpec& spec)
     for (int k = 1; k < nz; ++k)
     {
         CFloor* f = floors[(size_t)k];
-        const int i = spec.nBayX - 1, j = ny - 1;
+        const int i = size.nBayX - 1, j = ny - 1;
         CWall* w = new CWall;
         w->m_nNo = wallNo++;
         w->m_fT = 20.0f;
@@ -259,10 +259,10 @@ void BuildSampleModel(CGlobalData& data, const CSampleModelSpec& spec)
         w->m_pVexNodeList->AddTail(at(i, j, k));
         w->UpdateSize();
         CHoleRect* door = new CHoleRect;
-        door->m_dX = 0.25 * spec.dBayX;
+        door->m_dX = 0.25 * size.dBayX;
         door->m_dY = 0.0;
-        door->m_dH = 0.25 * spec.dBayX;
-        door->m_dV = 0.6 * spec.dStoreyH;
+        door->m_dH = 0.25 * size.dBayX;
+        door->m_dV = 0.6 * size.dStoreyH;
         w->m_pHoleList->AddTail(door);
         s.m_pWallList->AddTail(w);
         f->m_pWallList->AddTail(w);
@@ -290,15 +290,15 @@ void BuildSampleModel(CGlobalData& data, const CSampleModelSpec& spec)
     {
         CString label;
         label.Format("%d", i + 1);
-        s.Axises().AddAxis(label, CPoint2D(i * spec.dBayX, -100.0), CPoint2D(i * spec.dBayX, spec.nBayY * spec.dBayY + 100.0));
+        s.Axises().AddAxis(label, CPoint2D(i * size.dBayX, -100.0), CPoint2D(i * size.dBayX, size.nBayY * size.dBayY + 100.0));
     }
     for (int j = 0; j < ny; ++j)
     {
         CString label;
         label.Format("%c", 'A' + j % 26);
-        s.Axises().AddAxis(label, CPoint2D(-100.0, j * spec.dBayY), CPoint2D(spec.nBayX * spec.dBayX + 100.0, j * spec.dBayY));
+        s.Axises().AddAxis(label, CPoint2D(-100.0, j * size.dBayY), CPoint2D(size.nBayX * size.dBayX + 100.0, j * size.dBayY));
     }
-    data.AxisDisplay().SetZ(nz > 1 ? (nz - 1) * spec.dStoreyH : 0.0);
+    data.AxisDisplay().SetZ(nz > 1 ? (nz - 1) * size.dStoreyH : 0.0);
 
     // Load cases and combinations.
     CBasicLoadCase* dead = AddCase(s, 1, 0);
@@ -328,7 +328,7 @@ void BuildSampleModel(CGlobalData& data, const CSampleModelSpec& spec)
     m3(1, 2) = 1.0;
     m3(2, 1) = 1.0;
     m3(2, 2) = 0.0;
-    CRect2D world(-100.0, -100.0, spec.nBayX * spec.dBayX + 100.0, spec.nBayY * spec.dBayY + 100.0);
+    CRect2D world(-100.0, -100.0, size.nBayX * size.dBayX + 100.0, size.nBayY * size.dBayY + 100.0);
     data.Matrix2D().SetZoomMatrix(CRect(0, 0, 1000, 800), world);
 }
 

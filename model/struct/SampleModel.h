@@ -5,7 +5,7 @@
 
 class CGlobalData;
 
-struct CSampleModelSpec
+struct CSampleModelSize
 {
     int nStorey = 3;           // storeys above the base
     int nBayX = 2;             // bays along x
@@ -19,7 +19,7 @@ struct CSampleModelSpec
 // with sections and materials, rooms with slabs and secondary beams, walls with openings,
 // supports, grid axes, member-end definitions, load cases and combinations, and a plan
 // view matrix.
-void BuildSampleModel(CGlobalData& data, const CSampleModelSpec& spec = CSampleModelSpec());
+void BuildSampleModel(CGlobalData& data, const CSampleModelSize& size = CSampleModelSize());
 
 // A few lines that summarise a model (counts per kind, storeys, sections).
 CString SampleModelSummary(CGlobalData& data);
