@@ -16,7 +16,8 @@ CStruct::CStruct()
       m_pReleaseList(new CBeamBindReleaseList), m_pOffsetList(new CMemberOffsetList), m_pRigidList(new CBeamRigidList),
       m_pSupportList(new CSupportList), m_pMainNodeList(new CMainNodeList), m_pBasicLCList(new CBasicLCList),
       m_pLCList(new CLCList), m_pSDispLCList(new CLCList), m_pSDeflateLCList(new CLCList),
-      m_pLoadSeismList(new CLoadSeismList)
+      m_pLoadSeismList(new CLoadSeismList), m_pWaveFunList(new CWaveFunList), m_pTHCaseList(new CTHCaseList),
+      m_pTimeAnalyResultList(new CTimeAnalyResultList), m_pPortalList(new CPortalList)
 {
 }
 
@@ -60,6 +61,10 @@ CStruct::~CStruct()
     delete m_pSDispLCList;
     delete m_pSDeflateLCList;
     delete m_pLoadSeismList;
+    delete m_pTimeAnalyResultList;
+    delete m_pTHCaseList; // the cases refer to the wave records
+    delete m_pWaveFunList;
+    delete m_pPortalList;
     delete m_pPinNailGroupList;
     delete m_pPlateSteelBarGroupList;
     delete m_pBanSteelList;

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "stdafx.h"
+#include "model/record/record.h"
 #include "model/struct/Axises.h"
 #include "model/struct/Floor.h"
 #include "model/struct/LoadCase.h"
@@ -82,7 +83,7 @@ public:
     CPNode* FindNode(int no) const;
     CBeamBase* FindBeam(int no) const;
 
-    // m_SelectSets (the named selection sets) belongs here once its class exists.
+    CIDss m_SelectSets; // the project's named selection sets
     int m_nWindCode = 0;
     CStayList* m_pStayList = nullptr;
     CMaterialBase* m_pDefaultFloorMaterial = nullptr;
@@ -117,6 +118,11 @@ public:
     CLCList* m_pSDispLCList;    // standard combinations
     CLCList* m_pSDeflateLCList; // quasi-permanent combinations
     CLoadSeismList* m_pLoadSeismList;
+    CWaveFunList* m_pWaveFunList;                 // seismic wave records
+    CTHCaseList* m_pTHCaseList;                   // time-history load cases
+    CTimeAnalyResultList* m_pTimeAnalyResultList; // time-history results
+    CPortalList* m_pPortalList;                   // standard portal frames
+    CPortal m_Portal;                             // the structure's own portal record
     int m_nBasementNum = 0;
 
     // Limits of the storey checks.
