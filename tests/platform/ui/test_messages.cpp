@@ -21,6 +21,7 @@ class CRecorder : public CWnd
 public:
     std::vector<std::string> log;
     DWORD setTextThread = 0;
+    std::vector<DWORD> stateThreads;
     int probes = 0;
 
     void OnEdit()
@@ -48,6 +49,8 @@ public:
     {
         if (message == WM_SETTEXT)
             setTextThread = GetCurrentThreadId();
+        if (message == WM_ENABLE || message == WM_SHOWWINDOW)
+            stateThreads.push_back(GetCurrentThreadId());
         return CWnd::WindowProc(message, wParam, lParam);
     }
     DECLARE_MESSAGE_MAP()
@@ -146,6 +149,8 @@ TEST_F(MessagesTest, SendingFromAWorkerRunsOnTheWindowsThread)
         for (int i = 0; i < 20; ++i)
             s->answers.push_back((DWORD)::SendMessage(s->target, WM_PROBE, 0, 0));
         ::SetWindowText(s->target, "from the worker");
+        ::EnableWindow(s->target, FALSE);
+        ::ShowWindow(s->target, SW_HIDE);
         s->done = true;
         return 0;
     };
@@ -164,6 +169,9 @@ TEST_F(MessagesTest, SendingFromAWorkerRunsOnTheWindowsThread)
     for (DWORD a : shared.answers)
         EXPECT_EQ(a, me);
     EXPECT_EQ(wnd.setTextThread, me);
+    EXPECT_EQ(wnd.stateThreads, (std::vector<DWORD>{me, me}));
+    EXPECT_FALSE(wnd.IsWindowEnabled());
+    EXPECT_FALSE(wnd.IsWindowVisible());
     CString s;
     wnd.GetWindowText(s);
     EXPECT_EQ(s, "from the worker");
