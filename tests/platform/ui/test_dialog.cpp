@@ -320,6 +320,22 @@ TEST_F(DialogTest, ADisabledControlCannotBeUsed)
     EXPECT_NE(failures[0].find("disabled"), std::string::npos) << failures[0];
 }
 
+TEST_F(DialogTest, TabMovesTheFocusAlongTheTabStops)
+{
+    std::vector<int> ids;
+    auto record = [&](CDialog*) { ids.push_back(::GetDlgCtrlID(::GetFocus())); };
+    ScriptedUser::Run(record); // the first tab stop has the focus after OnInitDialog
+    ScriptedUser::PressKey(VK_TAB);
+    ScriptedUser::Run(record);
+    ScriptedUser::Run([](CDialog* d) { d->GetDlgItem(IDC_KIND)->EnableWindow(FALSE); });
+    ScriptedUser::PressKey(VK_TAB); // a disabled control is passed over
+    ScriptedUser::Run(record);
+    ScriptedUser::PressCancel();
+    CTestDlg dlg;
+    dlg.Run();
+    EXPECT_EQ(ids, (std::vector<int>{IDC_LEN, IDC_FLAG, IDC_RADIO_A}));
+}
+
 TEST_F(DialogTest, KeysGoThroughTheDialogsKeyboardHandling)
 {
     ScriptedUser::SetText(IDC_LEN, "9");
