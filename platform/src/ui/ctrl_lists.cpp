@@ -245,7 +245,7 @@ public:
             if (Multi(h)) return LB_ERR;
             cur = list.Valid((int)wp) ? (int)wp : -1;
             ::InvalidateRect(h, nullptr, TRUE);
-            return cur == -1 && (int)wp != -1 ? LB_ERR : cur;
+            return cur == -1 ? LB_ERR : cur; // -1 clears and still answers LB_ERR, as documented
         case LB_GETTEXT: {
             int i = (int)wp;
             if (!list.Valid(i)) return LB_ERR;
