@@ -202,9 +202,15 @@ void CDialog::EndDialog(int nResult)
 {
     m_nModalResult = nResult;
     m_bEnded = true;
+    if (!m_hWnd)
+        return;
+    if (!m_bModal) {
+        // A modeless dialog is only hidden; DestroyWindow ends it.
+        ShowWindow(SW_HIDE);
+        return;
+    }
     // Wakes the loop when another thread ends the dialog.
-    if (m_hWnd)
-        ::PostMessage(m_hWnd, WM_NULL, 0, 0);
+    ::PostMessage(m_hWnd, WM_NULL, 0, 0);
 }
 
 DWORD CDialog::GetDefID() const { return MAKELONG((WORD)m_nDefID, DC_HASDEFID); }

@@ -129,6 +129,9 @@ TEST(ScriptDialog, ModelessPanelLivesUntilDestroyed)
     CRect rc;
     panel.GetWindowRect(&rc);
     EXPECT_EQ(rc.TopLeft(), CPoint(100, 50)); // placed against its owner
+    panel.SendMessage(WM_COMMAND, IDOK);       // Enter: OnOK hides a modeless dialog
+    EXPECT_FALSE(panel.IsWindowVisible());
+    EXPECT_TRUE(::IsWindow(panel.GetSafeHwnd()));
     panel.DestroyWindow();
     EXPECT_EQ(panel.GetSafeHwnd(), nullptr);
 }
