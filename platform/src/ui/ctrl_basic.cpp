@@ -96,6 +96,7 @@ public:
         std::string text = TextOf(h);
         if (text.empty()) return;
         dc.SetBkMode(TRANSPARENT);
+        dc.SetTextColor(::IsWindowEnabled(h) ? RGB(0, 0, 0) : RGB(160, 160, 160)); // grey when disabled
         UINT fmt = DT_WORDBREAK | DT_NOPREFIX;
         if (type == SS_CENTER) fmt |= DT_CENTER;
         else if (type == SS_RIGHT) fmt |= DT_RIGHT;
@@ -207,6 +208,7 @@ public:
         DWORD t = Type(h);
         std::string text = TextOf(h);
         dc.SetBkMode(TRANSPARENT);
+        dc.SetTextColor(::IsWindowEnabled(h) ? RGB(0, 0, 0) : RGB(160, 160, 160)); // grey when disabled
         if (t == BS_GROUPBOX) {
             CRect box = rc;
             box.top += 6;

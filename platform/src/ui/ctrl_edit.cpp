@@ -363,6 +363,7 @@ public:
         std::string t = Text(h);
         if (style & ES_PASSWORD) t.assign(t.size(), '*');
         dc.SetBkMode(TRANSPARENT);
+        dc.SetTextColor(::IsWindowEnabled(h) ? RGB(0, 0, 0) : RGB(160, 160, 160)); // grey when disabled
         CRect in = rc;
         in.DeflateRect(3, 2);
         auto starts = LineStarts(t);
@@ -606,6 +607,7 @@ public:
             std::string t = Text(h);
             auto starts = LineStarts(t);
             dc.SetBkMode(TRANSPARENT);
+            dc.SetTextColor(::IsWindowEnabled(h) ? RGB(0, 0, 0) : RGB(160, 160, 160)); // grey when disabled
             int y = rc.top + 2;
             for (size_t i = (size_t)std::min<int>(firstLine, (int)starts.size() - 1); i < starts.size() && y < rc.bottom; ++i) {
                 std::string line = t.substr((size_t)starts[i], (size_t)(LineEnd(t, starts[i]) - starts[i]));
