@@ -51,10 +51,21 @@ public:
     }
     afx_msg BOOL OnMouseWheel(UINT, short delta, CPoint) { calls.push_back("wheel " + std::to_string(delta)); return TRUE; }
     afx_msg void OnKeyDown(UINT ch, UINT, UINT) { calls.push_back("key " + std::to_string(ch)); }
+    afx_msg void OnHScroll(UINT code, UINT pos, CScrollBar* bar)
+    {
+        calls.push_back("hscroll " + std::to_string(code) + " " + std::to_string(pos) + (bar ? " bar" : " none"));
+    }
+    afx_msg HBRUSH OnCtlColor(CDC*, CWnd*, UINT kind)
+    {
+        calls.push_back("ctlcolor " + std::to_string(kind));
+        return (HBRUSH)(UINT_PTR)0x77;
+    }
     DECLARE_MESSAGE_MAP()
 };
 
 BEGIN_MESSAGE_MAP(CDerivedWnd, CBaseWnd)
+    ON_WM_HSCROLL()
+    ON_WM_CTLCOLOR()
     ON_BN_CLICKED(300, &CDerivedWnd::OnShared)
     ON_CONTROL_RANGE(BN_CLICKED, 310, 319, &CDerivedWnd::OnRange)
     ON_EN_CHANGE(320, &CDerivedWnd::OnEditChange)
@@ -125,6 +136,9 @@ TEST_F(MessageMapTest, EachMessageReachesItsHandler)
         {"mouse cracked", WM_LBUTTONDOWN, MK_CONTROL, MAKELPARAM(12, 34), "ldown 8 12,34", 0},
         {"wheel cracked", WM_MOUSEWHEEL, MAKEWPARAM(0, (WORD)(short)-120), 0, "wheel -120", 1},
         {"key", WM_KEYDOWN, VK_ESCAPE, 1, "key 27", 0},
+        {"scroll without a scroll bar", WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 17), 0, "hscroll 4 17 none", 0},
+        {"control colour of a static", WM_CTLCOLORSTATIC, 0, 0, "ctlcolor 6", 0x77},
+        {"control colour of an edit", WM_CTLCOLOREDIT, 0, 0, "ctlcolor 1", 0x77},
         {"unhandled private message answers 0", WM_USER + 99, 5, 5, nullptr, 0},
     };
     for (const Case& c : cases) {
@@ -151,7 +165,10 @@ TEST_F(MessageMapTest, ControlsNotifyTheirParentAsWindowsDoes)
     vyr::NotifyParent(child.GetSafeHwnd(), &hdr, NM_CLICK);
     EXPECT_EQ(hdr.hwndFrom, child.GetSafeHwnd());
     EXPECT_EQ(hdr.idFrom, 400u);
-    EXPECT_EQ(wnd.calls, (std::vector<std::string>{"combo sel", "list click 400"}));
+    CScrollBar bar;
+    ASSERT_TRUE(bar.Create(WS_CHILD, CRect(0, 0, 10, 100), &wnd, 9));
+    wnd.SendMessage(WM_HSCROLL, MAKEWPARAM(SB_LINEDOWN, 0), (LPARAM)bar.GetSafeHwnd());
+    EXPECT_EQ(wnd.calls, (std::vector<std::string>{"combo sel", "list click 400", "hscroll 1 0 bar"}));
 }
 
 TEST_F(MessageMapTest, WindowTextAndStateDefaults)
