@@ -3,6 +3,10 @@
 #include "operators/OP.h"
 #include "operators/OPPt.h"
 #include "operators/OPPt3.h"
+#include "operators/OPSelect.h"
+#include "operators/OPSelectAxis.h"
+#include "operators/OPSelectKinds.h"
+#include "operators/OPSelectTwoKinds.h"
 #include "operators/OPView.h"
 
 namespace {
@@ -15,16 +19,16 @@ const COPClassEntry g_OPClasses[] = {
     {"OP.Pt2", &COPPt2::COPPt2Create},
     {"OP.Pt2StructSketch", &COPPt2StructSketch::COPPt2StructSketchCreate},
     {"OP.Pt3", &COPPt3::COPPt3Create},
-    {"OP.Select", nullptr},
-    {"OP.SelectBeam", nullptr},
-    {"OP.SelectNode", nullptr},
-    {"OP.SelectPlane", nullptr},
-    {"OP.SelectWall", nullptr},
-    {"OP.SelectBeamAndWall", nullptr},
-    {"OP.SelectAxis", nullptr},
-    {"OP.SelectAxisSeq", nullptr},
-    {"OP.SelectNodeAndAxisPt", nullptr},
-    {"OP.SelectBCInWall", nullptr},
+    {"OP.Select", &COPSelect::COPSelectCreate},
+    {"OP.SelectBeam", &COPSelectBeam::COPSelectBeamCreate},
+    {"OP.SelectNode", &COPSelectNode::COPSelectNodeCreate},
+    {"OP.SelectPlane", &COPSelectPlane::COPSelectPlaneCreate},
+    {"OP.SelectWall", &COPSelectWall::COPSelectWallCreate},
+    {"OP.SelectBeamAndWall", &COPSelectBeamAndWall::COPSelectBeamAndWallCreate},
+    {"OP.SelectAxis", &COPSelectAxis::COPSelectAxisCreate},
+    {"OP.SelectAxisSeq", &COPSelectAxisSeq::COPSelectAxisSeqCreate},
+    {"OP.SelectNodeAndAxisPt", &COPSelectNodeAndAxisPt::COPSelectNodeAndAxisPtCreate},
+    {"OP.SelectBCInWall", &COPSelectBCInWall::COPSelectBCInWallCreate},
     {"OP.ViewPan", &COPViewPan::COPViewPanCreate},
     {"OP.ViewZoom", &COPViewZoom::COPViewZoomCreate},
     {"OP.ViewFree", &COPViewFree::COPViewFreeCreate},
