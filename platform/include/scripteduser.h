@@ -21,6 +21,19 @@
 //
 // A dialog that opens with nothing left in the queue is ended with Cancel (pressed once, as
 // a user would); that is recorded in its DialogRecord.
+//
+// A test, for example:
+//     vyr::ScriptedUser::Reset();
+//     vyr::ScriptedUser::SetText(IDC_LENGTH, "abc", IDD_MEMBER);   // typed into the edit
+//     vyr::ScriptedUser::PressOK();                                // refused: a message box
+//     vyr::ScriptedUser::AnswerMessageBox(IDOK, "请输入一个数字。");
+//     vyr::ScriptedUser::SetText(IDC_LENGTH, "6000");
+//     vyr::ScriptedUser::PressOK();
+//     CDlgMember dlg(...);
+//     EXPECT_EQ(dlg.DoModal(), IDOK);
+//     EXPECT_EQ(vyr::ScriptedUser::PendingSteps(), 0u);
+// A dialog whose worker ends it: WaitUntil(...) for a state, Click(...) a stop button, then
+// WaitForEnd(). Tests may also drive their own loop with vyr::PumpMessages().
 #pragma once
 
 #include <functional>
