@@ -702,6 +702,8 @@ public:
     bool LookupSymbol(const char* name, long* value) const;
 
     size_t DialogCount() const { return m_dialogs.size(); }
+    // Shares every template of this set (to keep them alive while they are replaced).
+    std::vector<std::shared_ptr<const DialogTemplate>> Templates() const;
 
 private:
     friend class ScriptParser;

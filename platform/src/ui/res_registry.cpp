@@ -19,6 +19,8 @@ std::string g_dirOverride;
 std::unique_ptr<ResourceSet> g_set;
 // Sets replaced by VyrSetResourceDir stay alive: templates handed out keep pointing into them.
 std::vector<std::unique_ptr<ResourceSet>> g_retired;
+// Templates replaced by AddResourceScriptText: a dialog may be running on one.
+std::vector<std::shared_ptr<const DialogTemplate>> g_replaced;
 
 std::string ExeDir()
 {
@@ -97,6 +99,7 @@ bool AddResourceScriptText(const std::string& text, const std::string& fileName,
     // Symbols already known (resource.h) are available to the added text.
     one.ImportSymbols(set);
     if (!one.ParseText(text, fileName, error)) return false;
+    for (auto& t : set.Templates()) g_replaced.push_back(t);
     return set.Merge(one, true, error);
 }
 

@@ -1066,6 +1066,14 @@ bool ResourceSet::Merge(const ResourceSet& other, bool replace, std::string* err
     return true;
 }
 
+std::vector<std::shared_ptr<const DialogTemplate>> ResourceSet::Templates() const
+{
+    std::vector<std::shared_ptr<const DialogTemplate>> out;
+    for (auto& [k, d] : m_dialogsByName) out.push_back(d);
+    for (auto& [k, d] : m_dialogs) out.push_back(d);
+    return out;
+}
+
 const DialogTemplate* ResourceSet::FindDialog(UINT id) const
 {
     auto it = m_dialogs.find(id);

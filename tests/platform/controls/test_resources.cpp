@@ -344,8 +344,10 @@ TEST(ResourceScript, LibraryResourcesComeFromTheChosenFolder)
     EXPECT_EQ(FindDialogTemplate("IDD_TWO")->rect, CRect(0, 0, 6, 7));
 
     std::string err;
+    const DialogTemplate* before = FindDialogTemplate(61002);
     ASSERT_TRUE(AddResourceScriptText("IDD_TWO DIALOG 0,0,40,40\nBEGIN\nEND\n", "extra.rc", &err)) << err;
     EXPECT_EQ(FindDialogTemplate(61002)->rect, CRect(0, 0, 60, 65));
+    EXPECT_EQ(before->rect, CRect(0, 0, 6, 7)); // a dialog running on the old one keeps it
     EXPECT_FALSE(AddResourceScriptText("IDD_TWO DIALOG 0,0\n", "bad.rc", &err));
     EXPECT_EQ(err.rfind("bad.rc:", 0), 0u) << err;
     VyrSetResourceDir(""); // back to the default
