@@ -92,6 +92,12 @@ public:
     static void DoubleClickRow(int ctrlId, int index, UINT expectDialog = 0);
     // The same as SelectRow, by the row's text (exact match; a missing text fails).
     static void SelectString(int ctrlId, const char* text, UINT expectDialog = 0);
+    // A click on a column heading of a list control (LVN_COLUMNCLICK).
+    static void ClickColumn(int ctrlId, int column, UINT expectDialog = 0);
+    // Ends the label edit of a list control with a text (null: the user cancels it).
+    static void EndLabelEdit(int ctrlId, const char* text, UINT expectDialog = 0);
+    // Presses a spin button's arrow: the position moves by delta (negative: down).
+    static void Spin(int ctrlId, int delta, UINT expectDialog = 0);
     // The control sends a notification to the dialog (WM_COMMAND code, or WM_NOTIFY when
     // notify is true), e.g. NM_DBLCLK of a list control.
     static void Notify(int ctrlId, UINT code, bool notify, UINT expectDialog = 0);

@@ -29,6 +29,9 @@ enum class Kind
     SelectRow,
     SelectString,
     Notify,
+    ClickColumn,
+    EndLabelEdit,
+    Spin,
     PressOK,
     PressCancel,
     Close,
@@ -53,6 +56,9 @@ const char* KindName(Kind k)
     case Kind::SelectRow: return "SelectRow";
     case Kind::SelectString: return "SelectString";
     case Kind::Notify: return "Notify";
+    case Kind::ClickColumn: return "ClickColumn";
+    case Kind::EndLabelEdit: return "EndLabelEdit";
+    case Kind::Spin: return "Spin";
     case Kind::PressOK: return "PressOK";
     case Kind::PressCancel: return "PressCancel";
     case Kind::Close: return "Close";
@@ -299,6 +305,22 @@ void Perform(CDialog* dlg, size_t idx, const Step& st)
         }
         return;
     }
+    case Kind::ClickColumn:
+    case Kind::EndLabelEdit:
+    case Kind::Spin: {
+        const char* what = KindName(st.kind);
+        HWND h = UsableControl(dlg, idx, st.ctrl, what);
+        if (!h)
+            return;
+        bool ok = st.kind == Kind::ClickColumn    ? UserClickListColumn(h, st.index)
+                  : st.kind == Kind::EndLabelEdit ? UserEndLabelEdit(h, st.hasText ? st.text.GetString() : nullptr,
+                                                                     !st.hasText)
+                                                  : UserSpin(h, st.index);
+        if (!ok)
+            Fail(std::string(what) + ": control " + std::to_string(st.ctrl) + " of " + DialogName(dlg, idx) +
+                 " does not take it");
+        return;
+    }
     case Kind::PressOK:
     case Kind::PressCancel: {
         int id = st.kind == Kind::PressOK ? IDOK : IDCANCEL;
@@ -379,6 +401,18 @@ void ScriptedUser::SelectString(int ctrlId, const char* text, UINT expectDialog)
 void ScriptedUser::Notify(int ctrlId, UINT code, bool notify, UINT expectDialog)
 {
     VYR_DIALOG_STEP(Kind::Notify, st.ctrl = ctrlId; st.code = code; st.notify = notify);
+}
+void ScriptedUser::ClickColumn(int ctrlId, int column, UINT expectDialog)
+{
+    VYR_DIALOG_STEP(Kind::ClickColumn, st.ctrl = ctrlId; st.index = column);
+}
+void ScriptedUser::EndLabelEdit(int ctrlId, const char* text, UINT expectDialog)
+{
+    VYR_DIALOG_STEP(Kind::EndLabelEdit, st.ctrl = ctrlId; st.hasText = text != nullptr; st.text = text);
+}
+void ScriptedUser::Spin(int ctrlId, int delta, UINT expectDialog)
+{
+    VYR_DIALOG_STEP(Kind::Spin, st.ctrl = ctrlId; st.index = delta);
 }
 void ScriptedUser::PressOK(UINT expectDialog) { VYR_DIALOG_STEP(Kind::PressOK, (void)0); }
 void ScriptedUser::PressCancel(UINT expectDialog) { VYR_DIALOG_STEP(Kind::PressCancel, (void)0); }

@@ -584,3 +584,70 @@ TEST_F(DialogTest, WaitForEndIsDoneEvenWhenTheDialogNeverWaited)
 }
 
 } // namespace
+
+namespace {
+
+constexpr UINT IDD_LISTS = 9104;
+constexpr int IDC_ROWS = 1201, IDC_COUNT = 1202, IDC_SPIN = 1203;
+
+class CListDlg : public CDialog
+{
+public:
+    CListDlg() : CDialog(IDD_LISTS)
+    {
+        m_tmpl.id = IDD_LISTS;
+        m_tmpl.style = WS_POPUP | WS_CAPTION;
+        m_tmpl.rect = CRect(0, 0, 300, 200);
+        AddControl(m_tmpl, "SysListView32", IDC_ROWS, LVS_REPORT | LVS_EDITLABELS | WS_TABSTOP, "", 10);
+        AddControl(m_tmpl, "Edit", IDC_COUNT, WS_TABSTOP, "", 100);
+        AddControl(m_tmpl, "msctls_updown32", IDC_SPIN, UDS_SETBUDDYINT, "", 130);
+        AddControl(m_tmpl, "Button", IDCANCEL, BS_PUSHBUTTON, "取消", 160);
+    }
+    INT_PTR Run() { return DoModalIndirect(&m_tmpl); }
+    BOOL OnInitDialog() override
+    {
+        CDialog::OnInitDialog();
+        auto* list = static_cast<CListCtrl*>(GetDlgItem(IDC_ROWS));
+        list->InsertColumn(0, "名称", LVCFMT_LEFT, 80);
+        list->InsertColumn(1, "长度", LVCFMT_LEFT, 80);
+        list->InsertItem(0, "梁1");
+        auto* spin = static_cast<CSpinButtonCtrl*>(GetDlgItem(IDC_SPIN));
+        spin->SetBuddy(GetDlgItem(IDC_COUNT));
+        spin->SetRange(0, 10);
+        spin->SetPos(3);
+        return TRUE;
+    }
+    void OnColumn(NMHDR* n, LRESULT*) { columns.push_back(reinterpret_cast<NMLISTVIEW*>(n)->iSubItem); }
+    void OnEndEdit(NMHDR*, LRESULT* r) { *r = TRUE; }
+    afx_msg void OnVScroll(UINT, UINT pos, CScrollBar*) { positions.push_back((int)pos); }
+    std::vector<int> columns, positions;
+    CString label;
+    vyr::DialogTemplate m_tmpl;
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CListDlg, CDialog)
+    ON_NOTIFY(LVN_COLUMNCLICK, IDC_ROWS, &CListDlg::OnColumn)
+    ON_NOTIFY(LVN_ENDLABELEDIT, IDC_ROWS, &CListDlg::OnEndEdit)
+    ON_WM_VSCROLL()
+END_MESSAGE_MAP()
+
+TEST_F(DialogTest, ListHeadingsLabelsAndSpinsAsAUserUsesThem)
+{
+    ScriptedUser::ClickColumn(IDC_ROWS, 1);
+    ScriptedUser::Run([](CDialog* d) { static_cast<CListCtrl*>(d->GetDlgItem(IDC_ROWS))->EditLabel(0); });
+    ScriptedUser::EndLabelEdit(IDC_ROWS, "梁2");
+    ScriptedUser::Spin(IDC_SPIN, 1);
+    ScriptedUser::Run([](CDialog* d) {
+        auto* dlg = static_cast<CListDlg*>(d);
+        dlg->label = static_cast<CListCtrl*>(d->GetDlgItem(IDC_ROWS))->GetItemText(0, 0);
+    });
+    ScriptedUser::PressCancel();
+    CListDlg dlg;
+    EXPECT_EQ(dlg.Run(), IDCANCEL);
+    EXPECT_EQ(dlg.columns, std::vector<int>{1});
+    EXPECT_EQ(dlg.label, "梁2");
+    EXPECT_EQ(dlg.positions, std::vector<int>{4});
+}
+
+} // namespace
