@@ -1,5 +1,7 @@
 #include "operators/SnapManager.h"
 
+#include <algorithm>
+
 #include "host/HostMessages.h"
 #include "model/draw/draw.h"
 #include "operators/DlgSnapOffset.h"
@@ -149,8 +151,6 @@ LRESULT AskHost(UINT message, WPARAM wParam)
     return main ? main->SendMessage(message, wParam, 0) : 0;
 }
 
-CMeshNode MeshNode(const CPoint3D& pt, const CViewXform& xf) { return CMeshNode(pt, xf.ToScreen(pt)); }
-
 // The pixel box of a candidate line; one without area grows by 5 pixels on every side.
 CRect LineBox(const CPoint2D& a, const CPoint2D& b)
 {
@@ -169,6 +169,130 @@ bool Overlaps(const CRect& a, const CRect& b)
 }
 
 } // namespace
+
+// ---------------------------------------------------------------------------------------
+// The candidate index. A mouse move must not walk 100,000 members: the candidates' screen
+// geometry is copied once into flat arrays and a uniform grid of cells over the view, and
+// a move looks only at the cells under its pick box. The index holds values, never
+// pointers into the model, so a list that changed behind it can at worst be out of date,
+// never dangling; it is rebuilt when the view, the host's lists (identity, length, first
+// and last element) or the axes change, and whenever the snap is switched on for a new
+// input.
+
+struct CSnapManager::Index
+{
+    struct Key
+    {
+        long stamp = -1;
+        const void* lists[3] = {nullptr, nullptr, nullptr};
+        const void* ends[3][2] = {{nullptr, nullptr}, {nullptr, nullptr}, {nullptr, nullptr}};
+        size_t counts[3] = {0, 0, 0};
+        size_t edges = 0;
+        size_t axes = 0;
+        const void* axisEnds[2] = {nullptr, nullptr};
+        double axisZ = 0.0;
+        CRect region;
+
+        bool operator==(const Key& o) const
+        {
+            for (int i = 0; i < 3; ++i)
+                if (lists[i] != o.lists[i] || counts[i] != o.counts[i] || ends[i][0] != o.ends[i][0] ||
+                    ends[i][1] != o.ends[i][1])
+                    return false;
+            return stamp == o.stamp && edges == o.edges && axes == o.axes && axisEnds[0] == o.axisEnds[0] &&
+                   axisEnds[1] == o.axisEnds[1] && axisZ == o.axisZ && region == o.region;
+        }
+    };
+    struct Node
+    {
+        CPoint3D pt;
+        CPoint scr;
+    };
+    struct Seg
+    {
+        CPoint3D a, b;
+        CPoint2D sa, sb;
+        CRect box;
+    };
+
+    // Cells of kCell pixels over the region; each lists, in list order, the candidates whose
+    // box touches it. Candidates outside the region are left out: a pick box that is not
+    // wholly inside it makes the caller look at every candidate.
+    class Grid
+    {
+    public:
+        static constexpr int kCell = 32;
+        void Reset(const CRect& region)
+        {
+            m_region = region;
+            m_nx = region.IsRectEmpty() ? 0 : (region.Width() + kCell - 1) / kCell;
+            m_ny = region.IsRectEmpty() ? 0 : (region.Height() + kCell - 1) / kCell;
+            m_cells.assign((size_t)m_nx * (size_t)m_ny, std::vector<int>());
+        }
+        void Insert(const CRect& box, int idx)
+        {
+            int x0, y0, x1, y1;
+            if (Cells(box, x0, y0, x1, y1))
+                for (int y = y0; y <= y1; ++y)
+                    for (int x = x0; x <= x1; ++x)
+                        m_cells[(size_t)y * (size_t)m_nx + (size_t)x].push_back(idx);
+        }
+        // False when rc is not wholly inside the region.
+        bool Query(const CRect& rc, std::vector<int>& out) const
+        {
+            out.clear();
+            if (m_nx == 0 || rc.left < m_region.left || rc.top < m_region.top || rc.right > m_region.right ||
+                rc.bottom > m_region.bottom)
+                return false;
+            int x0, y0, x1, y1;
+            if (!Cells(rc, x0, y0, x1, y1))
+                return true;
+            for (int y = y0; y <= y1; ++y)
+                for (int x = x0; x <= x1; ++x) {
+                    const std::vector<int>& c = m_cells[(size_t)y * (size_t)m_nx + (size_t)x];
+                    out.insert(out.end(), c.begin(), c.end());
+                }
+            std::sort(out.begin(), out.end());
+            out.erase(std::unique(out.begin(), out.end()), out.end());
+            return true;
+        }
+
+    private:
+        // The cells that the closed box [left, right] x [top, bottom] touches.
+        bool Cells(const CRect& box, int& x0, int& y0, int& x1, int& y1) const
+        {
+            if (m_nx == 0 || box.right < m_region.left || box.left >= m_region.right || box.bottom < m_region.top ||
+                box.top >= m_region.bottom)
+                return false;
+            x0 = (std::max(box.left, m_region.left) - m_region.left) / kCell;
+            y0 = (std::max(box.top, m_region.top) - m_region.top) / kCell;
+            x1 = (std::min(box.right, m_region.right - 1) - m_region.left) / kCell;
+            y1 = (std::min(box.bottom, m_region.bottom - 1) - m_region.top) / kCell;
+            return true;
+        }
+        CRect m_region;
+        int m_nx = 0, m_ny = 0;
+        std::vector<std::vector<int>> m_cells;
+    };
+
+    bool valid = false;
+    Key key;
+    std::vector<Node> nodes;
+    std::vector<Seg> axes, members;
+    Grid nodeGrid, axisGrid, memberGrid;
+    std::vector<int> found;
+
+    // The candidates to test for a box, in list order: from the grid, or all of them.
+    const std::vector<int>& Candidates(const Grid& grid, const CRect& rc, size_t count)
+    {
+        if (!grid.Query(rc, found)) {
+            found.resize(count);
+            for (size_t i = 0; i < count; ++i)
+                found[i] = (int)i;
+        }
+        return found;
+    }
+};
 
 CSnapManager::CSnapManager()
     : m_nUseType(0), m_pGlobalData(nullptr), m_bSwitchOn(false), m_pCurTarget(nullptr), m_bSnapFrom(false),
@@ -198,6 +322,8 @@ CSnapTarget* CSnapManager::GetTarget(int kind) const
 
 void CSnapManager::Switch(bool on)
 {
+    if (on && !m_bSwitchOn && m_pIndex)
+        m_pIndex->valid = false; // a new input: the model may have changed meanwhile
     m_bSwitchOn = on;
     if (on)
         return;
@@ -273,19 +399,116 @@ CWnd* CSnapManager::ActiveView()
     return reinterpret_cast<CWnd*>(AskHost(WM_UI_GETACTIVEVIEW, 0));
 }
 
-bool CSnapManager::SearchNodes(const CPoint& cursor, const CViewXform& xf)
+namespace {
+
+template <class LIST>
+void ListKey(const LIST* list, const void*& id, size_t& count, const void* (&ends)[2])
+{
+    id = list;
+    count = list ? (size_t)list->GetCount() : 0;
+    ends[0] = count ? list->GetHead() : nullptr;
+    ends[1] = count ? list->GetTail() : nullptr;
+}
+
+} // namespace
+
+CSnapManager::Index& CSnapManager::UpdateIndex(const CViewXform& xf)
+{
+    if (!m_pIndex)
+        m_pIndex = std::make_unique<Index>();
+    Index& ix = *m_pIndex;
+
+    const CPNodeList* nodes = reinterpret_cast<CPNodeList*>(AskHost(WM_UI_GETSNAPLIST, 0));
+    const CBeamList* beams = reinterpret_cast<CBeamList*>(AskHost(WM_UI_GETSNAPLIST, 1));
+    const CWallList* walls = reinterpret_cast<CWallList*>(AskHost(WM_UI_GETSNAPLIST, 2));
+    std::vector<CAxisSeq*> seqs;
+    if (m_pGlobalData->Struct())
+        m_pGlobalData->Struct()->Axises().GetCurrentAxisSeqLine(seqs);
+
+    Index::Key k;
+    k.stamp = xf.stamp;
+    ListKey(nodes, k.lists[0], k.counts[0], k.ends[0]);
+    ListKey(beams, k.lists[1], k.counts[1], k.ends[1]);
+    ListKey(walls, k.lists[2], k.counts[2], k.ends[2]);
+    if (walls)
+        for (POSITION pos = walls->GetHeadPosition(); pos != nullptr;) {
+            CWall* wall = walls->GetNextT(pos);
+            if (wall && wall->GetEdgeBeamList())
+                k.edges += (size_t)wall->GetEdgeBeamList()->GetCount();
+        }
+    k.axes = seqs.size();
+    k.axisEnds[0] = seqs.empty() ? nullptr : seqs.front();
+    k.axisEnds[1] = seqs.empty() ? nullptr : seqs.back();
+    k.axisZ = m_pGlobalData->AxisDisplay().GetZ();
+    if (CWnd* view = ActiveView(); view && view->m_hWnd) {
+        view->GetClientRect(&k.region);
+        k.region.InflateRect(2 * Index::Grid::kCell, 2 * Index::Grid::kCell);
+    }
+    if (ix.valid && ix.key == k)
+        return ix;
+
+    ix.key = k;
+    ix.valid = true;
+    ix.nodes.clear();
+    ix.axes.clear();
+    ix.members.clear();
+    ix.nodeGrid.Reset(k.region);
+    ix.axisGrid.Reset(k.region);
+    ix.memberGrid.Reset(k.region);
+
+    if (nodes)
+        for (POSITION pos = nodes->GetHeadPosition(); pos != nullptr;) {
+            const CPNode* node = nodes->GetNextT(pos);
+            if (!node)
+                continue;
+            const CPoint scr = node->GetScreenPt(xf);
+            ix.nodeGrid.Insert(CRect(scr.x, scr.y, scr.x, scr.y), (int)ix.nodes.size());
+            ix.nodes.push_back(Index::Node{node->GetPt(), scr});
+        }
+    for (const CAxisSeq* seq : seqs) {
+        const CPoint2D st = seq->GetStPt(), ed = seq->GetEdPt();
+        Index::Seg g{CPoint3D(st.x, st.y, k.axisZ), CPoint3D(ed.x, ed.y, k.axisZ), CPoint2D(), CPoint2D(), CRect()};
+        g.sa = xf.ToScreen(g.a);
+        g.sb = xf.ToScreen(g.b);
+        g.box = LineBox(g.sa, g.sb);
+        ix.axisGrid.Insert(g.box, (int)ix.axes.size());
+        ix.axes.push_back(g);
+    }
+    // The host's members first, then the edge members of its walls, in list order.
+    auto addMember = [&](const CBeamBase* beam) {
+        const CPNode* n1 = beam ? beam->GetNode1() : nullptr;
+        const CPNode* n2 = beam ? beam->GetNode2() : nullptr;
+        if (!n1 || !n2)
+            return;
+        Index::Seg g{n1->GetPt(), n2->GetPt(), n1->GetScreenPt(xf), n2->GetScreenPt(xf), CRect()};
+        g.box = LineBox(g.sa, g.sb);
+        ix.memberGrid.Insert(g.box, (int)ix.members.size());
+        ix.members.push_back(g);
+    };
+    if (beams)
+        for (POSITION pos = beams->GetHeadPosition(); pos != nullptr;)
+            addMember(beams->GetNextT(pos));
+    if (walls)
+        for (POSITION pos = walls->GetHeadPosition(); pos != nullptr;) {
+            CWall* wall = walls->GetNextT(pos);
+            const CBeamList* edges = wall ? wall->GetEdgeBeamList() : nullptr;
+            if (edges)
+                for (POSITION ep = edges->GetHeadPosition(); ep != nullptr;)
+                    addMember(edges->GetNextT(ep));
+        }
+    return ix;
+}
+
+bool CSnapManager::SearchNodes(const CPoint& cursor, Index& ix)
 {
     if (!(m_nUseType == 1 || (m_nUseType == 0 && m_Targets[SNAP_ENDPT]->IsOn())))
         return false;
-    const CPNodeList* nodes = reinterpret_cast<CPNodeList*>(AskHost(WM_UI_GETSNAPLIST, 0));
-    if (!nodes)
-        return false;
     const CRect box(cursor.x - CSnapTarget::kSnapBox, cursor.y - CSnapTarget::kSnapBox,
                     cursor.x + CSnapTarget::kSnapBox, cursor.y + CSnapTarget::kSnapBox);
-    for (POSITION pos = nodes->GetHeadPosition(); pos != nullptr;) {
-        const CPNode* node = nodes->GetNextT(pos);
-        if (node && box.PtInRect((CPoint)node->GetScreenPt(xf))) {
-            m_Targets[SNAP_ENDPT]->m_ptSnap = node->GetPt();
+    for (int i : ix.Candidates(ix.nodeGrid, box, ix.nodes.size())) {
+        const Index::Node& node = ix.nodes[(size_t)i];
+        if (box.PtInRect(node.scr)) {
+            m_Targets[SNAP_ENDPT]->m_ptSnap = node.pt;
             m_pCurTarget = m_Targets[SNAP_ENDPT];
             return true;
         }
@@ -293,20 +516,16 @@ bool CSnapManager::SearchNodes(const CPoint& cursor, const CViewXform& xf)
     return false;
 }
 
-bool CSnapManager::SearchAxes(const CPoint& cursor, const CViewXform& xf)
+bool CSnapManager::SearchAxes(const CPoint& cursor, Index& ix)
 {
-    if (m_nUseType != 0 || !m_pGlobalData->AxisDisplay().GetIsShow() || !m_pGlobalData->Struct())
+    if (m_nUseType != 0 || !m_pGlobalData->AxisDisplay().GetIsShow())
         return false;
-    std::vector<CAxisSeq*> seqs;
-    m_pGlobalData->Struct()->Axises().GetCurrentAxisSeqLine(seqs);
-    const double z = m_pGlobalData->AxisDisplay().GetZ();
     const CRect pick(cursor.x - kPickBox, cursor.y - kPickBox, cursor.x + kPickBox, cursor.y + kPickBox);
-    for (const CAxisSeq* seq : seqs) {
-        const CPoint2D st = seq->GetStPt(), ed = seq->GetEdPt();
-        const CMeshNode a = MeshNode(CPoint3D(st.x, st.y, z), xf);
-        const CMeshNode b = MeshNode(CPoint3D(ed.x, ed.y, z), xf);
-        if (!Overlaps(LineBox(a.GetScreenPt(), b.GetScreenPt()), pick))
+    for (int i : ix.Candidates(ix.axisGrid, pick, ix.axes.size())) {
+        const Index::Seg& g = ix.axes[(size_t)i];
+        if (!Overlaps(g.box, pick))
             continue;
+        const CMeshNode a(g.a, g.sa), b(g.b, g.sb);
         for (CSnapTarget* t : m_Targets)
             if (t->IsOn() && t->Snap(cursor, a, b)) {
                 m_pCurTarget = t;
@@ -316,47 +535,26 @@ bool CSnapManager::SearchAxes(const CPoint& cursor, const CViewXform& xf)
     return false;
 }
 
-bool CSnapManager::SearchMembers(const CPoint& cursor, const CViewXform& xf)
+bool CSnapManager::SearchMembers(const CPoint& cursor, Index& ix)
 {
     if (m_nUseType != 0)
         return false;
+    // Member ends are nodes, found before: only the mid point and the foot are asked here.
     CSnapTarget* targets[2] = {m_Targets[SNAP_MIDPT], m_Targets[SNAP_PERPT]};
     if (!targets[0]->IsOn() && !targets[1]->IsOn())
         return false;
     const CRect pick(cursor.x - kPickBox, cursor.y - kPickBox, cursor.x + kPickBox, cursor.y + kPickBox);
-    // Member ends are nodes, found before: only the mid point and the foot are asked here.
-    auto test = [&](const CBeamBase* beam) {
-        const CPNode* n1 = beam ? beam->GetNode1() : nullptr;
-        const CPNode* n2 = beam ? beam->GetNode2() : nullptr;
-        if (!n1 || !n2)
-            return false;
-        const CPoint2D& s1 = n1->GetScreenPt(xf);
-        const CPoint2D& s2 = n2->GetScreenPt(xf);
-        if (!Overlaps(LineBox(s1, s2), pick))
-            return false;
-        const CMeshNode a(n1->GetPt(), s1), b(n2->GetPt(), s2);
+    for (int i : ix.Candidates(ix.memberGrid, pick, ix.members.size())) {
+        const Index::Seg& g = ix.members[(size_t)i];
+        if (!Overlaps(g.box, pick))
+            continue;
+        const CMeshNode a(g.a, g.sa), b(g.b, g.sb);
         for (CSnapTarget* t : targets)
             if (t->IsOn() && t->Snap(cursor, a, b)) {
                 m_pCurTarget = t;
                 return true;
             }
-        return false;
-    };
-    // The host's members first, then the edge members of its walls, in list order.
-    if (const CBeamList* beams = reinterpret_cast<CBeamList*>(AskHost(WM_UI_GETSNAPLIST, 1)))
-        for (POSITION pos = beams->GetHeadPosition(); pos != nullptr;)
-            if (test(beams->GetNextT(pos)))
-                return true;
-    if (const CWallList* walls = reinterpret_cast<CWallList*>(AskHost(WM_UI_GETSNAPLIST, 2)))
-        for (POSITION pos = walls->GetHeadPosition(); pos != nullptr;) {
-            CWall* wall = walls->GetNextT(pos);
-            const CBeamList* edges = wall ? wall->GetEdgeBeamList() : nullptr;
-            if (!edges)
-                continue;
-            for (POSITION ep = edges->GetHeadPosition(); ep != nullptr;)
-                if (test(edges->GetNextT(ep)))
-                    return true;
-        }
+    }
     return false;
 }
 
@@ -368,9 +566,9 @@ void CSnapManager::MouseMove(const CPoint& cursor)
     const CPoint3D oldPt = m_ptSnap;
     m_pCurTarget = nullptr;
     if (m_pGlobalData) {
-        const CViewXform& xf = m_pGlobalData->GetViewXform();
-        if (!SearchNodes(cursor, xf) && !SearchAxes(cursor, xf))
-            SearchMembers(cursor, xf);
+        Index& ix = UpdateIndex(m_pGlobalData->GetViewXform());
+        if (!SearchNodes(cursor, ix) && !SearchAxes(cursor, ix))
+            SearchMembers(cursor, ix);
     }
     if (m_pCurTarget)
         m_ptSnap = m_pCurTarget->GetSnapPt();

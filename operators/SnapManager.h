@@ -158,9 +158,14 @@ protected:
     void SetHasReferPt(bool b);
 
 private:
-    bool SearchNodes(const CPoint& cursor, const CViewXform& xf);
-    bool SearchAxes(const CPoint& cursor, const CViewXform& xf);
-    bool SearchMembers(const CPoint& cursor, const CViewXform& xf);
+    // The candidates in screen space; see SnapManager.cpp.
+    struct Index;
+    // Brings the index up to date with the host's lists and the view (rebuilt when they
+    // change, and whenever the snap is switched on for a new input).
+    Index& UpdateIndex(const CViewXform& xf);
+    bool SearchNodes(const CPoint& cursor, Index& index);
+    bool SearchAxes(const CPoint& cursor, Index& index);
+    bool SearchMembers(const CPoint& cursor, Index& index);
     // Erases the shown marker and shows the current one, on the active view.
     void UpdateMark(CSnapTarget* oldTarget, const CPoint3D& oldPt);
     static CWnd* ActiveView();
@@ -177,4 +182,5 @@ private:
 
     CSnapTarget* m_pMarkTarget;
     CPoint3D m_ptMark;
+    std::unique_ptr<Index> m_pIndex;
 };

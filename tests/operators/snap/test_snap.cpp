@@ -338,3 +338,68 @@ TEST(SnapManager, MarkerShapesSitAtTheSnappedPoint)
     EXPECT_EQ(rec[5].points[1].x, 44);
     EXPECT_EQ(rec[5].points[1].y, 40);
 }
+
+// The candidates are looked up in a screen index; it must follow every change that a move
+// can see: the view, the lists, a new input, and cursors beyond the view.
+TEST(SnapManager, SearchFollowsTheViewTheListsAndANewInput)
+{
+    SnapWorld w;
+    CPNode* a = w.AddNode(AtPixel(300, 300));
+    w.snap.Switch(true);
+    w.snap.MouseMove(CPoint(300, 300));
+    ASSERT_TRUE(w.snap.HasSnapped());
+
+    // The view pans by 100 pixels: the node is found where it shows now.
+    w.Data().Matrix2D()(2, 0) += 100.0;
+    w.snap.MouseMove(CPoint(300, 300));
+    EXPECT_FALSE(w.snap.HasSnapped());
+    w.snap.MouseMove(CPoint(400, 300));
+    ASSERT_TRUE(w.snap.HasSnapped());
+    w.Data().Matrix2D()(2, 0) -= 100.0;
+
+    // A node added to the list.
+    CPNode* b = w.AddNode(AtPixel(500, 200));
+    w.snap.MouseMove(CPoint(500, 200));
+    ASSERT_TRUE(w.snap.HasSnapped());
+    ExpectPt(w.snap.GetSnapPt(), b->GetPt());
+
+    // The list refilled with other nodes of the same number (another storey shown).
+    w.host.m_shownNodes.RemoveAll();
+    CPNode* c = w.AddNode(AtPixel(200, 100));
+    CPNode* d = w.AddNode(AtPixel(600, 400));
+    w.snap.MouseMove(CPoint(500, 200));
+    EXPECT_FALSE(w.snap.HasSnapped());
+    w.snap.MouseMove(CPoint(600, 400));
+    ASSERT_TRUE(w.snap.HasSnapped());
+    ExpectPt(w.snap.GetSnapPt(), d->GetPt());
+
+    // A node moved while no input ran is found at its new place by the next input.
+    w.snap.Switch(false);
+    c->SetPt(AtPixel(250, 150));
+    w.snap.Switch(true);
+    w.snap.MouseMove(CPoint(250, 150));
+    ASSERT_TRUE(w.snap.HasSnapped());
+    ExpectPt(w.snap.GetSnapPt(), c->GetPt());
+
+    // Far beyond the view's client area.
+    CPNode* far = w.AddNode(AtPixel(-700, 2500));
+    w.snap.MouseMove(CPoint(-700, 2500));
+    ASSERT_TRUE(w.snap.HasSnapped());
+    ExpectPt(w.snap.GetSnapPt(), far->GetPt());
+    (void)a;
+}
+
+// A member longer than the view, crossing it: its mid point lies outside, its foot inside.
+TEST(SnapManager, LongMemberAcrossTheViewOffersItsFoot)
+{
+    SnapWorld w;
+    w.AddBeam(AtPixel(-3000, 300), AtPixel(5000, 300));
+    w.snap.Switch(true);
+    w.snap.SetReferPt(AtPixel(420, 50));
+    w.snap.MouseMove(CPoint(700, 302));
+    ASSERT_EQ(SnappedKind(w.snap), SNAP_PERPT);
+    ExpectPt(w.snap.GetSnapPt(), AtPixel(420, 300));
+    w.snap.MouseMove(CPoint(1000, 300));
+    ASSERT_EQ(SnappedKind(w.snap), SNAP_MIDPT);
+    ExpectPt(w.snap.GetSnapPt(), AtPixel(1000, 300));
+}

@@ -1,0 +1,206 @@
+// One mouse move of the object snap, search and marker drawing, with every target on over
+// a plan view of 50,000 nodes, 100,000 members and a grid of 200 axes. The worst move is
+// the one that snaps nothing: every candidate list is searched to its end.
+#include <benchmark/benchmark.h>
+
+#include <memory>
+#include <vector>
+
+#include "stdafx.h"
+#include "host/HostMessages.h"
+#include "model/struct/struct.h"
+#include "operators/SnapManager.h"
+
+namespace {
+
+constexpr int kCols = 250, kRows = 200; // 50,000 nodes
+constexpr double kSpacing = 1000.0;     // model units between grid nodes
+constexpr double kPixels = 100.0;       // screen pixels between grid nodes
+
+class CBenchView : public CWnd
+{
+};
+
+// The host's main window: hands out the snap lists and the active view.
+class CBenchHost : public CWnd
+{
+public:
+    CPNodeList nodes;
+    CBeamList beams;
+    CWallList walls;
+    CBenchView view;
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_UI_GETSNAPLIST)
+            return wParam == 0 ? (LRESULT)&nodes : wParam == 1 ? (LRESULT)&beams : (LRESULT)&walls;
+        if (message == WM_UI_GETACTIVEVIEW)
+            return (LRESULT)&view;
+        return CWnd::WindowProc(message, wParam, lParam);
+    }
+};
+
+struct World
+{
+    CGlobalData data;
+    std::vector<std::unique_ptr<CPNode>> nodeStore;
+    std::vector<std::unique_ptr<CBeam>> beamStore;
+    CBenchHost host;
+    CSnapManager snap;
+
+    World()
+    {
+        // Plan view: model (x, y) at pixel (x / 10, 1200 - y / 10).
+        CMatrix3D& m3 = data.Matrix3D();
+        m3(1, 1) = 0.0;
+        m3(1, 2) = 1.0;
+        m3(2, 1) = 1.0;
+        m3(2, 2) = 0.0;
+        CMatrix2D& m2 = data.Matrix2D();
+        m2(0, 0) = kPixels / kSpacing;
+        m2(1, 1) = -kPixels / kSpacing;
+        m2(2, 1) = 1200.0;
+
+        for (int r = 0; r < kRows; ++r)
+            for (int c = 0; c < kCols; ++c) {
+                nodeStore.push_back(
+                    std::make_unique<CPNode>((int)nodeStore.size() + 1, CPoint3D(c * kSpacing, r * kSpacing, 0.0)));
+                host.nodes.AddTail(nodeStore.back().get());
+            }
+        auto node = [&](int r, int c) { return nodeStore[(size_t)(r * kCols + c)].get(); };
+        auto beam = [&](CPNode* a, CPNode* b) {
+            beamStore.push_back(std::make_unique<CBeam>((int)beamStore.size() + 1, a, b, 2));
+            host.beams.AddTail(beamStore.back().get());
+        };
+        for (int r = 0; r < kRows; ++r)
+            for (int c = 0; c + 1 < kCols; ++c)
+                beam(node(r, c), node(r, c + 1));
+        for (int r = 0; r + 1 < kRows; ++r)
+            for (int c = 0; c < kCols; ++c)
+                beam(node(r, c), node(r + 1, c));
+        // Diagonal braces up to 100,000 members.
+        for (int r = 0; r + 1 < kRows && beamStore.size() < 100000; ++r)
+            for (int c = 0; c + 1 < kCols && beamStore.size() < 100000; ++c)
+                beam(node(r, c), node(r + 1, c + 1));
+
+        // 100 axes each way, between the node lines.
+        CAxises& axes = data.Struct()->Axises();
+        for (int i = 0; i < 100; ++i) {
+            const double x = (i * 2 + 0.5) * kSpacing, y = (i * 2 + 0.5) * kSpacing;
+            axes.AddAxis("X", CPoint2D(x, -kSpacing), CPoint2D(x, kRows * kSpacing));
+            axes.AddAxis("Y", CPoint2D(-kSpacing, y), CPoint2D(kCols * kSpacing, y));
+        }
+
+        host.CreateEx(0, nullptr, "bench host", WS_OVERLAPPEDWINDOW, 0, 0, 1800, 1300, nullptr, nullptr);
+        vyr::SetMainWnd(&host);
+        host.view.Create(nullptr, "view", WS_CHILD | WS_VISIBLE, CRect(0, 0, 1600, 1200), &host, 1);
+
+        snap.Init(&data);
+        snap.Switch(true);
+        snap.SetReferPt(CPoint3D(-300.0, -700.0, 0.0));
+    }
+    ~World()
+    {
+        vyr::SetMainWnd(nullptr);
+        host.view.DestroyWindow();
+        host.DestroyWindow();
+    }
+};
+
+World& TheWorld()
+{
+    static World* w = new World(); // kept to the end of the process
+    return *w;
+}
+
+// Model point -> pixel of the plan view.
+CPoint Pixel(double x, double y) { return CPoint((int)(x / kSpacing * kPixels), (int)(1200 - y / kSpacing * kPixels)); }
+
+// A cursor in the middle of a grid cell between axes: nothing within reach.
+void BM_SnapMoveNothingNear(benchmark::State& state)
+{
+    World& w = TheWorld();
+    const CPoint a = Pixel(3.25 * kSpacing, 4.7 * kSpacing), b = Pixel(3.3 * kSpacing, 4.75 * kSpacing);
+    bool flip = false;
+    for (auto _ : state) {
+        w.snap.MouseMove(flip ? a : b);
+        flip = !flip;
+        benchmark::DoNotOptimize(w.snap.HasSnapped());
+    }
+    if (w.snap.HasSnapped())
+        state.SkipWithError("something snapped");
+}
+BENCHMARK(BM_SnapMoveNothingNear)->Unit(benchmark::kMillisecond);
+
+// The cursor moves between the mid points of two members: the marker moves with it.
+void BM_SnapMoveBetweenMidPoints(benchmark::State& state)
+{
+    World& w = TheWorld();
+    const CPoint a = Pixel(5.5 * kSpacing, 3 * kSpacing), b = Pixel(9 * kSpacing, 7.5 * kSpacing);
+    bool flip = false;
+    for (auto _ : state) {
+        w.snap.MouseMove(flip ? a : b);
+        flip = !flip;
+        benchmark::DoNotOptimize(w.snap.HasSnapped());
+    }
+    if (!w.snap.HasSnapped() || w.snap.GetCurTarget()->GetKind() != SNAP_MIDPT)
+        state.SkipWithError("no mid point snapped");
+}
+BENCHMARK(BM_SnapMoveBetweenMidPoints)->Unit(benchmark::kMillisecond);
+
+// The cursor moves between two nodes.
+void BM_SnapMoveBetweenNodes(benchmark::State& state)
+{
+    World& w = TheWorld();
+    const CPoint a = Pixel(14 * kSpacing, 11 * kSpacing), b = Pixel(15 * kSpacing, 10 * kSpacing);
+    bool flip = false;
+    for (auto _ : state) {
+        w.snap.MouseMove(flip ? a : b);
+        flip = !flip;
+        benchmark::DoNotOptimize(w.snap.HasSnapped());
+    }
+    if (!w.snap.HasSnapped() || w.snap.GetCurTarget()->GetKind() != SNAP_ENDPT)
+        state.SkipWithError("no node snapped");
+}
+BENCHMARK(BM_SnapMoveBetweenNodes)->Unit(benchmark::kMillisecond);
+
+// The whole model in the view, 6.4 pixels between nodes: every cell is crowded.
+void BM_SnapMoveWholeModelInView(benchmark::State& state)
+{
+    World& w = TheWorld();
+    CMatrix2D& m2 = w.data.Matrix2D();
+    const CMatrix2D keep = m2;
+    m2(0, 0) = 1600.0 / (kCols * kSpacing);
+    m2(1, 1) = -1600.0 / (kCols * kSpacing);
+    const CPoint a(803, 611), b(1201, 305);
+    w.snap.MouseMove(a); // the index follows the new view once
+    bool flip = false;
+    for (auto _ : state) {
+        w.snap.MouseMove(flip ? a : b);
+        flip = !flip;
+        benchmark::DoNotOptimize(w.snap.HasSnapped());
+    }
+    m2 = keep;
+}
+BENCHMARK(BM_SnapMoveWholeModelInView)->Unit(benchmark::kMillisecond);
+
+// The first move after the view changed rebuilds the index.
+void BM_SnapIndexRebuild(benchmark::State& state)
+{
+    World& w = TheWorld();
+    CMatrix2D& m2 = w.data.Matrix2D();
+    const CMatrix2D keep = m2;
+    double shift = 0.0;
+    for (auto _ : state) {
+        shift = shift == 0.0 ? 1.0 : 0.0;
+        m2(2, 0) = keep(2, 0) + shift;
+        w.snap.MouseMove(CPoint(400, 400));
+    }
+    m2 = keep;
+}
+BENCHMARK(BM_SnapIndexRebuild)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();
