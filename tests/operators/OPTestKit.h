@@ -111,4 +111,38 @@ public:
     int m_rightClicks = 0;
 };
 
+// A temporary operator that gives control back from its own handler and then still writes
+// to its own state: the manager must not have deleted it yet.
+class CTempOP : public COP
+{
+public:
+    CTempOP()
+    {
+        ++g_live;
+        m_nOPType = OPTYPE_TEMPORARY;
+    }
+    CTempOP(const CTempOP& o) : COP(o), m_after(o.m_after) { ++g_live; }
+    ~CTempOP() override { --g_live; }
+    CObj* Clone() const override { return new CTempOP(*this); }
+    CString GetType() const override { return "OP.TestTemp"; }
+    bool MouseAction(int code, UINT, CPoint, short) override
+    {
+        if (code != OPMOUSE_RCLICK || !m_pOPManager)
+            return false;
+        m_pOPManager->ResumeTempOP();
+        m_after.push_back(code);
+        SetToolTip("已结束");
+        return true;
+    }
+    bool KeyDown(UINT key, UINT, UINT) override
+    {
+        if (key != VK_ESCAPE || !m_pOPManager)
+            return false;
+        m_pOPManager->ResumeDefaultOP();
+        m_after.push_back((int)key);
+        return true;
+    }
+    std::vector<int> m_after;
+};
+
 } // namespace optest

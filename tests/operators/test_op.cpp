@@ -217,42 +217,51 @@ TEST(OperatorBase, PromptIsAnnouncedToTheHostBeforeSetToolTipReturns)
 
 TEST(OperatorRegistration, NineteenClassesInTheirFixedOrder)
 {
+    struct Row
+    {
+        const char* type;
+        const char* desc;
+        int opType;
+    } expected[] = {
+        {"OP", "一般操作", 1},
+        {"OP.Pt", "选点操作", 3},
+        {"OP.Pt2", "两点操作", 1},
+        {"OP.Pt2StructSketch", "两点操作", 1},
+        {"OP.Pt3", "三点操作", 1},
+        {"OP.Select", "选择", 0},
+        {"OP.SelectBeam", "选择杆件", 0},
+        {"OP.SelectNode", "选择结点", 0},
+        {"OP.SelectPlane", "选择房间", 0},
+        {"OP.SelectWall", "选择墙体", 0},
+        {"OP.SelectBeamAndWall", "选择杆件和墙体", 0},
+        {"OP.SelectAxis", "选择轴线", 0},
+        {"OP.SelectAxisSeq", "选择轴线段", 1},
+        {"OP.SelectNodeAndAxisPt", "选择结点和轴线点", 1},
+        {"OP.SelectBCInWall", "选择墙肢连梁", 0},
+        {"OP.ViewPan", "视图平移", 2},
+        {"OP.ViewZoom", "视图缩放", 2},
+        {"OP.ViewFree", "视图自由变换", 2},
+        {"OP.ViewWindow", "视图窗口放大", 2},
+    };
     int n = 0;
     const COPClassEntry* table = GetOPClassTable(&n);
-    const char* expected[] = {"OP",
-                              "OP.Pt",
-                              "OP.Pt2",
-                              "OP.Pt2StructSketch",
-                              "OP.Pt3",
-                              "OP.Select",
-                              "OP.SelectBeam",
-                              "OP.SelectNode",
-                              "OP.SelectPlane",
-                              "OP.SelectWall",
-                              "OP.SelectBeamAndWall",
-                              "OP.SelectAxis",
-                              "OP.SelectAxisSeq",
-                              "OP.SelectNodeAndAxisPt",
-                              "OP.SelectBCInWall",
-                              "OP.ViewPan",
-                              "OP.ViewZoom",
-                              "OP.ViewFree",
-                              "OP.ViewWindow"};
     ASSERT_EQ(n, 19);
-    for (int i = 0; i < n; ++i)
-        EXPECT_STREQ(table[i].type, expected[i]) << "row " << i + 1;
-    // The view operators and the base are part of the library from the start.
+    // The base and the view operators are part of the library from the start.
     for (int i : {0, 15, 16, 17, 18})
         EXPECT_NE(table[i].create, nullptr) << table[i].type;
-    // Every row with a create function is registered at load under its type string and
-    // creates an operator of that type.
     for (int i = 0; i < n; ++i) {
-        std::unique_ptr<CObj> obj(CObjCreator::Inst().Create(table[i].type));
-        if (!table[i].create) {
-            continue;
-        }
-        ASSERT_NE(obj, nullptr) << table[i].type;
-        EXPECT_EQ(obj->GetType(), CString(table[i].type));
-        EXPECT_NE(dynamic_cast<COP*>(obj.get()), nullptr);
+        const Row& row = expected[i];
+        EXPECT_STREQ(table[i].type, row.type) << "row " << i + 1;
+        if (!table[i].create)
+            continue; // a class not yet in the library
+        // Registered at load under its type string, default-constructed as the table says.
+        std::unique_ptr<CObj> obj(CObjCreator::Inst().Create(row.type));
+        ASSERT_NE(obj, nullptr) << row.type;
+        const COP* op = dynamic_cast<const COP*>(obj.get());
+        ASSERT_NE(op, nullptr) << row.type;
+        EXPECT_EQ(op->GetType(), CString(row.type));
+        EXPECT_EQ(op->GetDesc(), CString(row.desc)) << row.type;
+        EXPECT_EQ(op->GetOPType(), row.opType) << row.type;
+        EXPECT_EQ(op->GetCurStep(), 0) << row.type;
     }
 }

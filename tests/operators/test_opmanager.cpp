@@ -304,3 +304,18 @@ TEST_F(ManagerFixture, TemporaryOperatorEndingInItsOwnHandlerIsDeletedAfterTheEv
         EXPECT_EQ(m.GetCurOP(), cmd);
     }
 }
+
+TEST_F(ManagerFixture, OperatorReplacedFromInsideItsOwnHandlerOutlivesTheEvent)
+{
+    COP* sel = m.GetCurOP();
+    const int live = g_live;
+    // Right button: back to the parked operator; ESC: back to the default.
+    m.SetOP(CTempOP());
+    EXPECT_TRUE(m.MouseAction(OPMOUSE_RCLICK, 0, CPoint(3, 3), 0));
+    EXPECT_EQ(m.GetCurOP(), sel);
+    EXPECT_EQ(g_live, live); // deleted once the event returned
+    m.SetOP(CTempOP());
+    EXPECT_TRUE(m.KeyDown(VK_ESCAPE, 1, 0));
+    EXPECT_TRUE(m.IsDefault());
+    EXPECT_EQ(g_live, live + 1); // the parked selection is now the last operator
+}
