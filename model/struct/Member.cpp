@@ -24,6 +24,20 @@ IMPLEMENT_DYNAMIC(CBeamRigid, CObject)
 IMPLEMENT_DYNAMIC(CBeamWebHole, CObject)
 IMPLEMENT_DYNAMIC(CBeamFireGroup, CObject)
 
+CMemberLoads::CMemberLoads()
+    : m_pDeadLoadList(new CLoadBeamList), m_pLiveLoadList(new CLoadBeamList),
+      m_pWindLoadList{new CLoadBeamList, new CLoadBeamList, new CLoadBeamList, new CLoadBeamList}
+{
+}
+
+CMemberLoads::~CMemberLoads()
+{
+    delete m_pDeadLoadList;
+    delete m_pLiveLoadList;
+    for (CLoadBeamList* l : m_pWindLoadList)
+        delete l;
+}
+
 CBeamBase::CBeamBase(int no, CPNode* n1, CPNode* n2, int type) : m_pNode1(n1), m_pNode2(n2), m_nNo(no), m_nType(type)
 {
     m_nId = no;

@@ -4,6 +4,7 @@
 
 #include "stdafx.h"
 #include "model/geometry/geometry.h"
+#include "model/struct/Load.h"
 #include "model/struct/ModelList.h"
 #include "model/struct/Node.h"
 
@@ -68,6 +69,7 @@ class CSubBeam;
 class CBeamInWall;
 class CColumnInWall;
 class CBeamBindRelease;
+class CLoadTemperature;
 class CMemberOffset;
 class CBeamRigid;
 class CBeamWebHole;
@@ -203,7 +205,20 @@ public:
     COutput* m_pOutput = nullptr;       // report writer, set only while a report is written
 };
 
-class CBeam : public CBeamBase
+// Member loads of ordinary members and secondary beams (never null; the records belong to
+// the structure): dead, live, wind X, Y, -X, -Y.
+struct CMemberLoads
+{
+    CMemberLoads();
+    ~CMemberLoads();
+    CMemberLoads(const CMemberLoads&) = delete;
+    CMemberLoads& operator=(const CMemberLoads&) = delete;
+    CLoadBeamList* m_pDeadLoadList;
+    CLoadBeamList* m_pLiveLoadList;
+    CLoadBeamList* m_pWindLoadList[4];
+};
+
+class CBeam : public CBeamBase, public CMemberLoads
 {
     DECLARE_DYNAMIC(CBeam)
 public:
@@ -219,12 +234,14 @@ public:
     void AdjustCornice(CMatrix2D&) {}
 
     CBeamRigid* m_pRigid = nullptr;
-    float m_fTension = 0.0f;
+    float m_fTension = 0.0f;                   // initial tension
+    CLoadTemperature* m_pTemperature[4] = {};  // temperature loads 1 to 4, null = none
+    CObArray m_arrCraneBeamLoad;               // CLoadCraneBeamList* entries, owned by the structure
     float m_fF[12] = {};
     float m_fF1[12] = {};
 };
 
-class CSubBeam : public CBeamBase
+class CSubBeam : public CBeamBase, public CMemberLoads
 {
     DECLARE_DYNAMIC(CSubBeam)
 public:

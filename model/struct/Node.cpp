@@ -16,9 +16,25 @@ CPNodeBase::CPNodeBase() = default;
 CPNodeBase::CPNodeBase(const CPoint3D& pt) : m_pt(pt) {}
 CPNodeBase::~CPNodeBase() = default;
 
+CPNode::CPNode()
+    : m_pDeadLoadList(new CLoadNodeList), m_pLiveLoadList(new CLoadNodeList),
+      m_pWindLoadList{new CLoadWindList, new CLoadWindList, new CLoadWindList, new CLoadWindList}
+{
+}
+
+CPNode::CPNode(int no, const CPoint3D& pt) : CPNode()
+{
+    m_nNo = no;
+    m_pt = pt;
+}
+
 CPNode::~CPNode()
 {
     delete m_pChecker;
+    delete m_pDeadLoadList;
+    delete m_pLiveLoadList;
+    for (CLoadWindList* l : m_pWindLoadList)
+        delete l;
 }
 
 void CPNodeList::SetSelect(int s)

@@ -7,6 +7,7 @@
 
 #include "stdafx.h"
 #include "model/geometry/geometry.h"
+#include "model/struct/Load.h"
 #include "model/struct/ModelList.h"
 #include "model/struct/ViewXform.h"
 
@@ -114,9 +115,11 @@ class CPNode : public CPNodeBase
 {
     DECLARE_DYNAMIC(CPNode)
 public:
-    CPNode() = default;
-    CPNode(int no, const CPoint3D& pt) : CPNodeBase(pt), m_nNo(no) {}
+    CPNode();
+    CPNode(int no, const CPoint3D& pt);
     ~CPNode() override;
+    CPNode(const CPNode&) = delete;
+    CPNode& operator=(const CPNode&) = delete;
 
     void SetSelect(int s) { m_nSelect = s ? 1 : 0; }
     void SetSelect() { m_nSelect = m_nSelect ? 0 : 1; }
@@ -140,6 +143,12 @@ public:
     float m_fVSeismCoef = 0.0f;          // vertical seismic action coefficient
     float m_fCurDisp[6] = {0, 0, 0, 0, 0, 0};
     COutput* m_pOutput = nullptr;        // report writer, set only while a report is written
+    // Loads on the node (never null; the records belong to the structure): dead, live,
+    // wind X, Y, -X, -Y, and one hoist-load list per hoist load.
+    CLoadNodeList* m_pDeadLoadList;
+    CLoadNodeList* m_pLiveLoadList;
+    CLoadWindList* m_pWindLoadList[4];
+    CObArray m_arrCraneLoad; // CLoadCraneList* entries, owned by the structure
 };
 
 // The master node of a tower (a storey may have one per tower).

@@ -127,6 +127,21 @@ double CPlane::GetArea() const
     return std::fabs(a) * 0.5;
 }
 
+CPoint2D CPlane::GetCenter() const
+{
+    const int n = (int)m_pVexNodeList->GetCount();
+    if (n == 0)
+        return CPoint2D();
+    double x = 0.0, y = 0.0;
+    for (POSITION pos = m_pVexNodeList->GetHeadPosition(); pos != nullptr;)
+    {
+        const CPoint3D& p = m_pVexNodeList->GetNextT(pos)->m_pt;
+        x += p.x;
+        y += p.y;
+    }
+    return CPoint2D(x / n, y / n);
+}
+
 void CPlaneList::SetSelect(bool b)
 {
     for (POSITION pos = GetHeadPosition(); pos != nullptr;)

@@ -105,6 +105,8 @@ public:
     bool ConstructCheck(float&, CMaterialBase* concrete);
     // Plan area of the room (model units squared).
     double GetArea() const;
+    // Plan centre of the room's corners (the origin for a room without corners).
+    CPoint2D GetCenter() const;
 
     int m_nNo = 0;
     int m_nShapeKind = 0;    // 4: the whole room is an opening
@@ -117,8 +119,6 @@ public:
     CSubBeamList* m_pSubBeamList; // owned secondary beams
     CLoadArea* m_pDeadLoad = nullptr;
     CLoadArea* m_pLiveLoad = nullptr;
-    float m_fDeadLoad = 0.0f;    // area loads when no record is given
-    float m_fLiveLoad = 0.0f;
     float m_fCover = 15.0f;      // reinforcement cover, mm
     int m_nTwoWayBound = 0;
     CBan* m_pBan = nullptr;

@@ -187,6 +187,21 @@ void BuildSampleModel(CGlobalData& data, const CSampleModelSize& size)
         brace->SetBeamBindRelease(release);
     }
 
+    // Load records: floor loads of the rooms, a line load on every beam, wind on the top nodes.
+    CLoadArea* areaDead = new CLoadArea(1, 0.0005f); // kN/cm2
+    CLoadArea* areaLive = new CLoadArea(2, 0.0002f);
+    s.m_pLoadAreaDeadList->AddTail(areaDead);
+    s.m_pLoadAreaLiveList->AddTail(areaLive);
+    CLoadBeam* wallLoad = new CLoadBeam(1, 3, 1, -0.05); // kN/cm, downwards
+    s.m_pLoadBeamDeadList->AddTail(wallLoad);
+    for (POSITION pos = s.m_pBeamList->GetHeadPosition(); pos != nullptr;)
+        if (CBeamBase* b = s.m_pBeamList->GetNextT(pos); b->GetType() == 2)
+            b->toBeam()->m_pDeadLoadList->AddTail(wallLoad);
+    CLoadWind* wind = new CLoadWind(1, 5.0f, 0.0f, 0.0f);
+    s.m_pLoadWindNodeList[0]->AddTail(wind);
+    for (int j = 0; j < ny; ++j)
+        at(0, j, nz - 1)->m_pWindLoadList[0]->AddTail(wind);
+
     // Rooms with slabs, each with one secondary beam across its middle.
     int planeNo = 1, subNo = 1;
     for (int k = 1; k < nz; ++k)
@@ -201,8 +216,8 @@ void BuildSampleModel(CGlobalData& data, const CSampleModelSize& size)
                 p->m_nSubBeamDir = 1;
                 p->m_pFloor = f;
                 p->m_pBan = (i + j) % 2 == 0 ? static_cast<CBan*>(slab) : static_cast<CBan*>(deck);
-                p->m_fDeadLoad = 0.0005f;
-                p->m_fLiveLoad = 0.0002f;
+                p->m_pDeadLoad = areaDead;
+                p->m_pLiveLoad = areaLive;
                 CPNode* v[4] = {at(i, j, k), at(i + 1, j, k), at(i + 1, j + 1, k), at(i, j + 1, k)};
                 CBeam* e[4] = {beamX[(size_t)((k * ny + j) * size.nBayX + i)], beamY[(size_t)((k * size.nBayY + j) * nx + i + 1)],
                                beamX[(size_t)((k * ny + j + 1) * size.nBayX + i)], beamY[(size_t)((k * size.nBayY + j) * nx + i)]};

@@ -17,7 +17,13 @@ CStruct::CStruct()
       m_pSupportList(new CSupportList), m_pMainNodeList(new CMainNodeList), m_pBasicLCList(new CBasicLCList),
       m_pLCList(new CLCList), m_pSDispLCList(new CLCList), m_pSDeflateLCList(new CLCList),
       m_pLoadSeismList(new CLoadSeismList), m_pWaveFunList(new CWaveFunList), m_pTHCaseList(new CTHCaseList),
-      m_pTimeAnalyResultList(new CTimeAnalyResultList), m_pPortalList(new CPortalList)
+      m_pTimeAnalyResultList(new CTimeAnalyResultList), m_pPortalList(new CPortalList),
+      m_pLoadNodeDeadList(new CLoadNodeList), m_pLoadNodeLiveList(new CLoadNodeList),
+      m_pLoadBeamDeadList(new CLoadBeamList), m_pLoadBeamLiveList(new CLoadBeamList),
+      m_pLoadAreaDeadList(new CLoadAreaList), m_pLoadAreaLiveList(new CLoadAreaList),
+      m_pLoadWindNodeList{new CLoadWindList, new CLoadWindList, new CLoadWindList, new CLoadWindList},
+      m_pLoadWindBeamList{new CLoadBeamList, new CLoadBeamList, new CLoadBeamList, new CLoadBeamList},
+      m_pTemperature{new CLoadTemperature, new CLoadTemperature, new CLoadTemperature, new CLoadTemperature}
 {
 }
 
@@ -42,6 +48,35 @@ CStruct::~CStruct()
     for (POSITION pos = m_pStayList->GetHeadPosition(); pos != nullptr;)
         delete m_pStayList->GetNext(pos);
     m_pStayList->RemoveAll();
+
+    // Load records, after the objects that referred to them.
+    for (auto* list : std::initializer_list<CObList*>{m_pLoadNodeDeadList, m_pLoadNodeLiveList, m_pLoadBeamDeadList,
+                                                      m_pLoadBeamLiveList, m_pLoadAreaDeadList, m_pLoadAreaLiveList})
+    {
+        for (POSITION pos = list->GetHeadPosition(); pos != nullptr;)
+            delete list->GetNext(pos);
+        delete list;
+    }
+    for (int i = 0; i < 4; ++i)
+    {
+        m_pLoadWindNodeList[i]->DeleteAll();
+        delete m_pLoadWindNodeList[i];
+        m_pLoadWindBeamList[i]->DeleteAll();
+        delete m_pLoadWindBeamList[i];
+        delete m_pTemperature[i];
+    }
+    for (CObArray* arr : {&m_arrCraneNodeLoad, &m_arrCraneBeamLoad})
+    {
+        // A hoist case's list holds its own load records.
+        for (INT_PTR i = 0; i < arr->GetSize(); ++i)
+        {
+            CObList* list = static_cast<CObList*>(arr->GetAt(i));
+            for (POSITION pos = list->GetHeadPosition(); pos != nullptr;)
+                delete list->GetNext(pos);
+            delete list;
+        }
+        arr->RemoveAll();
+    }
 
     delete m_pPlaneList;
     delete m_pBCInWallList1;

@@ -123,6 +123,18 @@ public:
     CTimeAnalyResultList* m_pTimeAnalyResultList; // time-history results
     CPortalList* m_pPortalList;                   // standard portal frames
     CPortal m_Portal;                             // the structure's own portal record
+    // Load definitions; the structure deletes their records.
+    CLoadNodeList* m_pLoadNodeDeadList;
+    CLoadNodeList* m_pLoadNodeLiveList;
+    CLoadBeamList* m_pLoadBeamDeadList;
+    CLoadBeamList* m_pLoadBeamLiveList;
+    CLoadAreaList* m_pLoadAreaDeadList;
+    CLoadAreaList* m_pLoadAreaLiveList;
+    CLoadWindList* m_pLoadWindNodeList[4];  // X, Y, -X, -Y
+    CLoadBeamList* m_pLoadWindBeamList[4];
+    CLoadTemperature* m_pTemperature[4];     // temperature cases 1 to 4
+    CObArray m_arrCraneNodeLoad;             // CLoadCraneList* per hoist load case, owned
+    CObArray m_arrCraneBeamLoad;             // CLoadCraneBeamList* per hoist load case, owned
     int m_nBasementNum = 0;
 
     // Limits of the storey checks.

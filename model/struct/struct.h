@@ -4,6 +4,7 @@
 
 #include "model/struct/ModelList.h"
 #include "model/struct/ViewXform.h"
+#include "model/struct/Load.h"
 #include "model/struct/Node.h"
 #include "model/struct/Member.h"
 #include "model/struct/LoadCase.h"

@@ -237,3 +237,45 @@ TEST(SampleModel, StoreyCapacityCollectsColumnsAndBraces)
     EXPECT_FLOAT_EQ(first->GetCapacityX(), 12 * c2 + b2);
     EXPECT_EQ(s.m_pFloorList->Get(1)->GetCapacityX(), 0.0f) << "the base level carries no storey shear";
 }
+
+TEST(SampleModel, LoadsAreSharedRecordsOfTheStructure)
+{
+    CGlobalData d;
+    BuildSampleModel(d);
+    CStruct& s = *d.Struct();
+    ASSERT_EQ(s.m_pLoadBeamDeadList->GetCount(), 1);
+    CLoadBeam* line = s.m_pLoadBeamDeadList->Get(1);
+    int loaded = 0;
+    for (POSITION pos = s.m_pBeamList->GetHeadPosition(); pos != nullptr;)
+    {
+        CBeam* b = s.m_pBeamList->GetNextT(pos)->toBeam();
+        ASSERT_NE(b, nullptr);
+        ASSERT_NE(b->m_pLiveLoadList, nullptr);
+        for (CLoadBeamList* w : b->m_pWindLoadList)
+            ASSERT_NE(w, nullptr);
+        if (b->GetType() == 2)
+        {
+            EXPECT_EQ(b->m_pDeadLoadList->Get(1), line);
+            ++loaded;
+        }
+    }
+    EXPECT_EQ(loaded, 51);
+    CString text;
+    line->GetDescription(&text);
+    EXPECT_NE(text.Find("-0.05"), -1) << text.GetString();
+    CPlane* room = s.m_pPlaneList->Get(1);
+    EXPECT_EQ(room->m_pDeadLoad, s.m_pLoadAreaDeadList->Get(1));
+    const CPoint2D c = room->GetCenter();
+    EXPECT_DOUBLE_EQ(c.x, 300.0);
+    EXPECT_DOUBLE_EQ(c.y, 300.0);
+
+    // Deleting loaded members leaves the shared records with the structure.
+    d.SelectBeamList().CopyPointer(s.m_pBeamList);
+    {
+        CEditStackNode undo;
+        d.DeleteSelected(CGlobalData::KIND_BEAM, undo);
+    }
+    EXPECT_TRUE(s.m_pBeamList->IsEmpty());
+    EXPECT_EQ(s.m_pLoadBeamDeadList->Get(1), line);
+    EXPECT_TRUE(s.m_pPlaneList->IsEmpty()) << "rooms go with their edge members";
+}
