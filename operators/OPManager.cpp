@@ -193,11 +193,13 @@ bool COPManager::MouseAction(int code, UINT flags, CPoint point, short wheelDelt
             return true;
         }
     } else if (code == OPMOUSE_MUP) {
-        if (curType.Compare("OP.ViewPan") == 0 && static_cast<COPViewPan*>(m_pCurOP)->GetIsTempUse()) {
+        const COPViewPan* pan = dynamic_cast<const COPViewPan*>(m_pCurOP);
+        const COPViewFree* rotate = dynamic_cast<const COPViewFree*>(m_pCurOP);
+        if (curType.Compare("OP.ViewPan") == 0 && pan && pan->GetIsTempUse()) {
             ResumeTempOP();
             return true;
         }
-        if (curType.Compare("OP.ViewFree") == 0 && static_cast<COPViewFree*>(m_pCurOP)->GetIsTempUse()) {
+        if (curType.Compare("OP.ViewFree") == 0 && rotate && rotate->GetIsTempUse()) {
             ResumeTempOP();
             if (m_pCurOP)
                 m_pCurOP->ResetState();
