@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "model/material/material.h"
+#include "model/record/Code.h"
 #include "model/section/section.h"
 #include "model/struct/Floor.h"
 #include "model/struct/Plane.h"
@@ -181,12 +182,47 @@ CString CBeamGroup::GetTypeDescription() const
     }
 }
 
-float CBeamGroup::GetLength(int) const
+float CBeamGroup::GetLength(int selected) const
 {
     double total = 0.0;
     for (POSITION pos = m_pBeamList->GetHeadPosition(); pos != nullptr;)
-        total += m_pBeamList->GetNextT(pos)->GetLength();
+    {
+        CBeamBase* b = m_pBeamList->GetNextT(pos);
+        if (selected == 0 || b->GetSelect() != 0)
+            total += b->GetLength();
+    }
     return (float)total;
+}
+
+float CBeamGroup::GetWeight(int selected) const
+{
+    if (m_pSection == nullptr)
+        return 0.0f;
+    // kg per metre times metres, in tonnes.
+    return m_pSection->GetSteelMass() * GetLength(selected) * 0.01f * 0.001f;
+}
+
+float CBeamGroup::GetConcreteVolume(int selected) const
+{
+    if (m_pSection == nullptr)
+        return 0.0f;
+    // cm2 times cm, in m3.
+    return m_pSection->GetConcreteA() * GetLength(selected) * 1e-6f;
+}
+
+float CBeamGroup::GetUniCost() const
+{
+    return m_pOptDiscrete != nullptr ? m_pOptDiscrete->GetCost() : 0.0f;
+}
+
+float CBeamGroup::GetUniConcreteCost() const
+{
+    return m_pOptDiscrete != nullptr ? m_pOptDiscrete->GetConcreteCost() : 0.0f;
+}
+
+float CBeamGroup::GetCost(int selected) const
+{
+    return GetWeight(selected) * GetUniCost() + GetConcreteVolume(selected) * GetUniConcreteCost();
 }
 
 void CBeamGroupList::Add(CBeamGroup* g)

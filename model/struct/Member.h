@@ -344,8 +344,15 @@ public:
     int GetIsOnFloorBeam() const { return m_nOnFloorBeam; }
     void SetIsOnFloorBeam(int v) { m_nOnFloorBeam = v; }
     CString GetTypeDescription() const;
-    // Total length of the group's members (model units).
-    float GetLength(int) const;
+    // Quantities of the group's members; with 1 only the selected members, with 0 all:
+    // length (cm), steel weight (t), concrete volume (m3) and cost (unit prices of the
+    // group's price entry: rolled steel per t, concrete per m3; none without an entry).
+    float GetLength(int selected) const;
+    float GetWeight(int selected) const;
+    float GetConcreteVolume(int selected) const;
+    float GetCost(int selected) const;
+    float GetUniCost() const;
+    float GetUniConcreteCost() const;
 
     int m_nNo = 0;
     CString m_strName;

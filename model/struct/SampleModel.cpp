@@ -19,7 +19,7 @@ CSectionBase* AddSection(CStruct& s, CSectionBase* sec, const char* name)
     return sec;
 }
 
-// Strengths and moduli as the material records keep them (N/mm2 times 0.1).
+// Strengths and moduli as the material records keep them (N/mm2 times 0.1), densities in kg/cm3.
 CMaterialBase* AddMaterial(CMaterialList* list, int type, const char* name, float f, float fv, float fy, double e,
                            float density)
 {
@@ -81,9 +81,9 @@ void BuildSampleModel(CGlobalData& data, const CSampleModelSize& size)
     s.m_nFirstFloorNo = 1;
 
     // Materials: two steel grades and the concrete of slabs and walls.
-    CMaterialBase* q235 = AddMaterial(s.m_pMaterialSteelList, 1, "Q235B", 21.5f, 12.5f, 23.5f, 20600.0, 78.5f);
-    CMaterialBase* q345 = AddMaterial(s.m_pMaterialSteelList, 1, "Q345B", 31.0f, 18.0f, 34.5f, 20600.0, 78.5f);
-    CMaterialBase* c30 = AddMaterial(s.m_pMaterialConcreteList, 2, "C30", 1.43f, 0.143f, 1.43f, 3000.0, 25.0f);
+    CMaterialBase* q235 = AddMaterial(s.m_pMaterialSteelList, 1, "Q235B", 21.5f, 12.5f, 23.5f, 20600.0, 7850e-6f);
+    CMaterialBase* q345 = AddMaterial(s.m_pMaterialSteelList, 1, "Q345B", 31.0f, 18.0f, 34.5f, 20600.0, 7850e-6f);
+    CMaterialBase* c30 = AddMaterial(s.m_pMaterialConcreteList, 2, "C30", 1.43f, 0.143f, 1.43f, 3000.0, 2500e-6f);
     s.m_pDefaultFloorMaterial = c30;
     s.m_pDefaultWallMaterial = c30;
 

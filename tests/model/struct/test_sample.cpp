@@ -279,3 +279,23 @@ TEST(SampleModel, LoadsAreSharedRecordsOfTheStructure)
     EXPECT_EQ(s.m_pLoadBeamDeadList->Get(1), line);
     EXPECT_TRUE(s.m_pPlaneList->IsEmpty()) << "rooms go with their edge members";
 }
+
+TEST(SampleModel, GroupQuantities)
+{
+    CGlobalData d;
+    BuildSampleModel(d);
+    CBeamGroup* columns = d.Struct()->m_pBeamGroupList->Get(1);
+    ASSERT_EQ(columns->m_pBeamList->GetCount(), 36);
+    EXPECT_FLOAT_EQ(columns->GetLength(0), 36 * 360.0f);
+    EXPECT_EQ(columns->GetLength(1), 0.0f) << "nothing selected";
+    columns->m_pBeamList->Get(1)->SetSelect(1);
+    EXPECT_FLOAT_EQ(columns->GetLength(1), 360.0f);
+    // Steel weight: area (cm2) x length (cm) x 7.85e-3 kg/cm3, in tonnes.
+    const float area = columns->m_pSection->GetSteelA();
+    EXPECT_NEAR(columns->GetWeight(0), area * 36 * 360.0f * 7.85e-3f / 1000.0f, 1e-3);
+    EXPECT_EQ(columns->GetCost(0), 0.0f) << "no price entry, no cost";
+    COptDiscreteSection price(1, 0, 0);
+    columns->SetOptDiscreteSection(&price);
+    EXPECT_NEAR(columns->GetCost(0), columns->GetWeight(0) * COptDiscreteSection::DefaultCost, 1e-2);
+    columns->SetOptDiscreteSection(nullptr);
+}
