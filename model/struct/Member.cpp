@@ -220,6 +220,16 @@ float CBeamGroup::GetUniConcreteCost() const
     return m_pOptDiscrete != nullptr ? m_pOptDiscrete->GetConcreteCost() : 0.0f;
 }
 
+int CBeamGroup::GetSecType() const
+{
+    return m_pSection != nullptr ? m_pSection->GetType() : 0;
+}
+
+int CBeamGroup::GetMType() const
+{
+    return m_pSection != nullptr && m_pSection->m_pMaterial != nullptr ? m_pSection->m_pMaterial->GetType() : 0;
+}
+
 float CBeamGroup::GetCost(int selected) const
 {
     return GetWeight(selected) * GetUniCost() + GetConcreteVolume(selected) * GetUniConcreteCost();

@@ -353,6 +353,12 @@ public:
     float GetCost(int selected) const;
     float GetUniCost() const;
     float GetUniConcreteCost() const;
+    // The section's type code and its material's type (0 without them).
+    int GetSecType() const;
+    int GetMType() const;
+    void SetOptSection(CSectionBase* sec) { m_pOptSection = sec; }
+    // A group starts as the head of its own link chain.
+    void InitLinkGroup() { m_nLinkStartGroupId = m_nNo; }
 
     int m_nNo = 0;
     CString m_strName;
