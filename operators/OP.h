@@ -8,7 +8,6 @@
 #include "stdafx.h"
 #include "model/base/base.h"
 #include "model/geometry/geometry.h"
-#include "operators/View.h"
 
 class CGlobalData;
 class COPManager;

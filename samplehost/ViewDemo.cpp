@@ -11,7 +11,6 @@
 #include "model/struct/struct.h"
 #include "operators/OPManager.h"
 #include "operators/OPView.h"
-#include "operators/View.h"
 
 namespace {
 

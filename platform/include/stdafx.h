@@ -15,6 +15,7 @@
 #include "collections.h"
 #include "winmsg.h"
 #include "wnd.h"
+#include "view.h"
 #include "thread.h"
 #include "app.h"
 #include "dialog.h"

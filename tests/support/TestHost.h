@@ -12,7 +12,6 @@
 #include "stdafx.h"
 #include "model/struct/struct.h"
 #include "operators/OPManager.h"
-#include "operators/View.h"
 
 namespace vyrtest {
 

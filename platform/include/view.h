@@ -1,11 +1,9 @@
-// The drawing view of the host's document/view frame, as far as the operators use it: a
-// window that paints itself through OnDraw.
+// The drawing view of a document/view frame, as far as the library uses it: a window that
+// paints itself through OnDraw.
 #pragma once
 
-#include "stdafx.h"
+#include "wnd.h"
 
-#ifndef VYR_HAS_CVIEW
-#define VYR_HAS_CVIEW
 class CView : public CWnd
 {
 public:
@@ -26,4 +24,3 @@ protected:
         return CWnd::WindowProc(message, wParam, lParam);
     }
 };
-#endif
