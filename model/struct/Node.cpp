@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "gdi.h"
+#include "model/struct/LoadCase.h"
 #include "model/struct/Support.h"
 
 IMPLEMENT_DYNAMIC(CPNodeBase, CObject)
@@ -86,4 +87,26 @@ void CPNodeList::OnDraw(CDC* pDC, CRect& clip, float, double size, int, int, int
         const int h = n->GetSelect() ? half + 1 : half;
         pDC->Rectangle(x - h, y - h, x + h + 1, y + h + 1);
     }
+}
+
+void CPNode::FillCurDisp(CLoadCombination* lc)
+{
+    for (float& d : m_fCurDisp)
+        d = 0.0f;
+    if (lc == nullptr)
+        return;
+    auto add = [&](int type, float factor) {
+        if (factor == 0.0f)
+            return;
+        auto it = m_mapCaseDisp.find(type);
+        if (it == m_mapCaseDisp.end())
+            return;
+        for (int i = 0; i < 6; ++i)
+            m_fCurDisp[i] += factor * it->second[(size_t)i];
+    };
+    add(0, lc->m_fDead);
+    add(1, lc->m_fLive);
+    add(lc->m_nWindCase - 1, lc->m_fWind);
+    add(6, lc->m_fVSeism);
+    add(7 + lc->m_nSeismVariant, lc->m_fHSeism);
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <map>
 #include <vector>
 
 #include "stdafx.h"
@@ -16,6 +17,7 @@ class CDC;
 class CSupportBase;
 class CPNodeChecker;
 class CMainNode;
+class CLoadCombination;
 class COutput;
 struct IStream;
 
@@ -149,6 +151,13 @@ public:
     CLoadNodeList* m_pLiveLoadList;
     CLoadWindList* m_pWindLoadList[4];
     CObArray m_arrCraneLoad; // CLoadCraneList* entries, owned by the structure
+
+    // Displacements (Dx, Dy, Dz, rx, ry, rz) the analysis kept per basic load case type.
+    std::map<int, std::array<float, 6>> m_mapCaseDisp;
+    // Fills m_fCurDisp with the combination's factored sum of the case displacements: dead
+    // (type 0), live (1), its wind case (type = wind case - 1), vertical seismic (6) and
+    // horizontal seismic (7 plus the seismic variant).
+    void FillCurDisp(CLoadCombination* lc);
 };
 
 // The master node of a tower (a storey may have one per tower).

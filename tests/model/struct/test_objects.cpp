@@ -355,3 +355,24 @@ TEST(StructResults, StoreyShearIsKeptPerCase)
     EXPECT_TRUE(f.IsInFloorRect(&inside));
     EXPECT_FALSE(f.IsInFloorRect(&outside));
 }
+
+TEST(NodeResults, CombinationDisplacementIsTheFactoredSumOfItsCases)
+{
+    CPNode n(1, CPoint3D());
+    n.m_mapCaseDisp[0] = {0, 0, -1.0f, 0, 0, 0};   // dead
+    n.m_mapCaseDisp[1] = {0, 0, -0.5f, 0, 0, 0};   // live
+    n.m_mapCaseDisp[2] = {2.0f, 0, 0, 0, 0, 0.1f}; // wind X
+    n.m_mapCaseDisp[3] = {0, 3.0f, 0, 0, 0, 0};    // wind Y, not in the combination
+    CLoadCombination c;
+    c.m_fDead = 1.2f;
+    c.m_fLive = 1.4f;
+    c.m_fWind = 0.84f;
+    c.m_nWindCase = 3; // the case of type 2
+    n.FillCurDisp(&c);
+    EXPECT_FLOAT_EQ(n.m_fCurDisp[0], 0.84f * 2.0f);
+    EXPECT_FLOAT_EQ(n.m_fCurDisp[1], 0.0f);
+    EXPECT_FLOAT_EQ(n.m_fCurDisp[2], -1.2f - 0.7f);
+    EXPECT_FLOAT_EQ(n.m_fCurDisp[5], 0.084f);
+    n.FillCurDisp(nullptr);
+    EXPECT_EQ(n.m_fCurDisp[0], 0.0f);
+}
