@@ -21,6 +21,8 @@ public:
     CFloor() : CFloor(0, 4) {}
     CFloor(int no, int type);
     ~CFloor() override;
+    CFloor(const CFloor&) = delete;
+    CFloor& operator=(const CFloor&) = delete;
 
     // A ratio whose denominator is zero has no meaning; the storey ratios then answer this
     // value (capacities are never negative, so no real ratio equals it).

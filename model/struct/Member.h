@@ -81,6 +81,8 @@ public:
     CBeamBase() = default;
     CBeamBase(int no, CPNode* n1, CPNode* n2, int type);
     ~CBeamBase() override;
+    CBeamBase(const CBeamBase&) = delete;
+    CBeamBase& operator=(const CBeamBase&) = delete;
 
     virtual CString GetDescription() { return "杆件"; }
     virtual CBeam* toBeam() { return nullptr; }
@@ -327,6 +329,8 @@ class CBeamGroup : public CObject
 public:
     CBeamGroup();
     ~CBeamGroup() override;
+    CBeamGroup(const CBeamGroup&) = delete;
+    CBeamGroup& operator=(const CBeamGroup&) = delete;
 
     void GetDescription(CString* out) const { out->Format("%s", m_strName.GetString()); }
     BEAMTYPE GetType() const { return m_nType; }

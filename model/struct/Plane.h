@@ -94,6 +94,8 @@ class CPlane : public CObject
 public:
     CPlane();
     ~CPlane() override;
+    CPlane(const CPlane&) = delete;
+    CPlane& operator=(const CPlane&) = delete;
 
     bool IsAllHole() const { return m_nShapeKind == 4; }
     void SetSelect(bool b) { m_nSelect = b ? 1 : 0; }
@@ -142,6 +144,8 @@ class CWall : public CObject
 public:
     CWall();
     ~CWall() override;
+    CWall(const CWall&) = delete;
+    CWall& operator=(const CWall&) = delete;
 
     void SetSelect(bool b) { m_nSelect = b ? 1 : 0; }
     int GetSelect() const { return m_nSelect; }
