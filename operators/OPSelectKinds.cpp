@@ -1,7 +1,8 @@
 #include "operators/OPSelectKinds.h"
 
 #include <string>
-#include <unordered_set>
+#include <cstdint>
+#include <vector>
 
 #include "host/DlgPropStub.h"
 #include "host/HostMessages.h"
@@ -164,12 +165,68 @@ void OpenProperties(const CSelectKindRow& row, CGlobalData& data, CObject* objec
 
 namespace {
 
-std::unordered_set<CObject*> Members(const CObList& list)
+// A set of object pointers in one flat table (open addressing): a window over a large model
+// asks it as many questions as it has candidates, and a node-based set would spend most of
+// that time allocating.
+class CPtrSet
 {
-    std::unordered_set<CObject*> set;
-    set.reserve((size_t)list.GetCount());
+public:
+    explicit CPtrSet(size_t expected)
+    {
+        size_t cap = 16;
+        while (cap < expected * 2)
+            cap <<= 1;
+        m_slots.assign(cap, nullptr);
+    }
+    // True when p was not in the set.
+    bool Insert(CObject* p)
+    {
+        size_t i = Slot(p);
+        while (m_slots[i] != nullptr) {
+            if (m_slots[i] == p)
+                return false;
+            i = (i + 1) & (m_slots.size() - 1);
+        }
+        m_slots[i] = p;
+        if (++m_count * 2 > m_slots.size())
+            Grow();
+        return true;
+    }
+    bool Contains(CObject* p) const
+    {
+        for (size_t i = Slot(p); m_slots[i] != nullptr; i = (i + 1) & (m_slots.size() - 1))
+            if (m_slots[i] == p)
+                return true;
+        return false;
+    }
+    bool Empty() const { return m_count == 0; }
+
+private:
+    size_t Slot(CObject* p) const
+    {
+        const uint64_t h = (uint64_t)(uintptr_t)p * 0x9E3779B97F4A7C15ull;
+        return (size_t)(h >> 17) & (m_slots.size() - 1);
+    }
+    void Grow()
+    {
+        std::vector<CObject*> old;
+        old.swap(m_slots);
+        m_slots.assign(old.size() * 2, nullptr);
+        m_count = 0;
+        for (CObject* p : old)
+            if (p)
+                Insert(p);
+    }
+
+    std::vector<CObject*> m_slots;
+    size_t m_count = 0;
+};
+
+CPtrSet Members(const CObList& list)
+{
+    CPtrSet set((size_t)list.GetCount());
     for (POSITION pos = list.GetHeadPosition(); pos != nullptr;)
-        set.insert(list.GetNext(pos));
+        set.Insert(list.GetNext(pos));
     return set;
 }
 
@@ -214,34 +271,34 @@ void CListSide::HitRect(CGlobalData& data, const CRect2D& normalised, bool windo
 
 void CListSide::KeepUnselectedCandidates(CGlobalData& data)
 {
-    const std::unordered_set<CObject*> listed = Members(m_row.selection(data));
+    const CPtrSet listed = Members(m_row.selection(data));
     for (POSITION pos = m_hits.GetHeadPosition(); pos != nullptr;) {
         POSITION at = pos;
-        if (listed.count(m_hits.GetNext(pos)))
+        if (listed.Contains(m_hits.GetNext(pos)))
             m_hits.RemoveAt(at);
     }
 }
 
 // A window over a large model hands over many candidates: membership goes through a hash
-// set, so applying them costs in proportion to the lists, not to their product.
+// table, so applying them costs in proportion to the lists, not to their product.
 bool CListSide::Apply(CGlobalData& data, bool exclude)
 {
     if (m_hits.IsEmpty())
         return false;
     m_row.markList(m_hits, !exclude);
     CObList& selection = m_row.selection(data);
-    std::unordered_set<CObject*> listed = Members(selection);
+    CPtrSet listed = Members(selection);
     bool changed = false;
     if (exclude) {
-        std::unordered_set<CObject*> drop;
+        CPtrSet drop((size_t)m_hits.GetCount());
         for (POSITION pos = m_hits.GetHeadPosition(); pos != nullptr;) {
             CObject* o = m_hits.GetNext(pos);
-            if (listed.count(o))
-                drop.insert(o);
+            if (listed.Contains(o))
+                drop.Insert(o);
         }
-        for (POSITION pos = selection.GetHeadPosition(); pos != nullptr && !drop.empty();) {
+        for (POSITION pos = selection.GetHeadPosition(); pos != nullptr && !drop.Empty();) {
             POSITION at = pos;
-            if (drop.count(selection.GetNext(pos))) {
+            if (drop.Contains(selection.GetNext(pos))) {
                 selection.RemoveAt(at);
                 changed = true;
             }
@@ -249,7 +306,7 @@ bool CListSide::Apply(CGlobalData& data, bool exclude)
     } else {
         for (POSITION pos = m_hits.GetHeadPosition(); pos != nullptr;) {
             CObject* o = m_hits.GetNext(pos);
-            if (listed.insert(o).second) {
+            if (listed.Insert(o)) {
                 selection.AddTail(o);
                 changed = true;
             }
