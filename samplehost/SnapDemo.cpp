@@ -14,7 +14,6 @@
 #include "operators/OPManager.h"
 #include "operators/OPPt3.h"
 #include "operators/SnapManager.h"
-#include "operators/View.h"
 
 namespace {
 
