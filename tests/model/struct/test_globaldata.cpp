@@ -288,3 +288,27 @@ TEST(GlobalData, ScreenPointsFollowTheMatrices)
     EXPECT_DOUBLE_EQ(n.y, 100.0);
     EXPECT_DOUBLE_EQ(m.n[2]->GetScreenPt().x, 200.0);
 }
+
+TEST(GlobalData, ProjectionAgreesWithTheGeometryLibrary)
+{
+    CGlobalData d;
+    CMatrix3D& m3 = d.Matrix3D();
+    for (int i = 0; i < 15; ++i)
+        m3[i] = 0.1 * (i + 1) * ((i % 3) ? 1 : -1);
+    m3[15] = 1.0;
+    CMatrix2D& m2 = d.Matrix2D();
+    m2(0, 0) = 2.0;
+    m2(0, 1) = 0.5;
+    m2(1, 0) = -0.25;
+    m2(1, 1) = -3.0;
+    m2(2, 0) = 400.0;
+    m2(2, 1) = 300.0;
+    const CPoint3D p(12.5, -7.0, 3.25);
+    // The chain every operator uses: space matrix, exchange of y and z, plane matrix.
+    CPoint3D q = p * m3;
+    q.chgYZ();
+    const CPoint3D s = q * m2;
+    const CPoint2D mine = d.ToScreen(p);
+    EXPECT_NEAR(mine.x, s.x, 1e-9);
+    EXPECT_NEAR(mine.y, s.y, 1e-9);
+}
