@@ -218,3 +218,14 @@ bool CFloor::IsInFloorRect(CMainNode* node) const
     const CRect2D rc = m_pNodeList->GetRealRect(0);
     return node->m_pt.x >= rc.left && node->m_pt.x <= rc.right && node->m_pt.y >= rc.bottom && node->m_pt.y <= rc.top;
 }
+
+float CFloor::StiffRatio3(bool x) const
+{
+    double sum = 0.0;
+    int n = 0;
+    for (const CFloor* f = m_pUp; f != nullptr && n < 3; f = f->m_pUp, ++n)
+        sum += x ? f->m_fStiffX : f->m_fStiffY;
+    if (n == 0)
+        return RATIO_UNDEFINED;
+    return Ratio(x ? m_fStiffX : m_fStiffY, (float)(sum / n));
+}

@@ -50,6 +50,12 @@ public:
     CBeamList* GetDisplayBeamList() { return m_pDisplayBeamList; }
     CWallList* GetDisplayWallList() { return m_pDisplayWallList; }
     void ReSetDisplayList();
+    // Lateral stiffness against the storey above, and against the mean of the (up to) three
+    // storeys above; RATIO_UNDEFINED at the top or when the storeys above have no stiffness.
+    float GetStiffRatioX() const { return m_pUp != nullptr ? Ratio(m_fStiffX, m_pUp->m_fStiffX) : RATIO_UNDEFINED; }
+    float GetStiffRatioY() const { return m_pUp != nullptr ? Ratio(m_fStiffY, m_pUp->m_fStiffY) : RATIO_UNDEFINED; }
+    float GetStiffRatio3X() const { return StiffRatio3(true); }
+    float GetStiffRatio3Y() const { return StiffRatio3(false); }
     // Storey drift of a displacement pair: relative displacement over the storey height, or
     // RATIO_UNDEFINED for a storey of no height.
     float GetDriftRatio(float relativeDisp) const { return Ratio(relativeDisp, m_fH); }
@@ -127,6 +133,7 @@ public:
     std::map<int, std::pair<float, float>> m_mapFrameShear; // by case number
 
 private:
+    float StiffRatio3(bool x) const;
     static std::pair<float, float> Stored(const std::map<int, std::pair<float, float>>& m, const CBasicLoadCase* lc);
 };
 

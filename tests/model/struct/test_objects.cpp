@@ -376,3 +376,26 @@ TEST(NodeResults, CombinationDisplacementIsTheFactoredSumOfItsCases)
     n.FillCurDisp(nullptr);
     EXPECT_EQ(n.m_fCurDisp[0], 0.0f);
 }
+
+TEST(Floor, StiffnessRatiosToTheStoreysAbove)
+{
+    CFloorList floors;
+    CFloor f[5];
+    const float stiff[5] = {100, 50, 100, 0, 40};
+    for (int i = 0; i < 5; ++i)
+    {
+        f[i].m_fStiffX = stiff[i];
+        f[i].m_fStiffY = 2 * stiff[i];
+        floors.AddTail(&f[i]);
+    }
+    floors.Relink();
+    EXPECT_FLOAT_EQ(f[0].GetStiffRatioX(), 2.0f);
+    EXPECT_FLOAT_EQ(f[0].GetStiffRatioY(), 2.0f);
+    EXPECT_FLOAT_EQ(f[1].GetStiffRatioX(), 0.5f);
+    EXPECT_EQ(f[2].GetStiffRatioX(), CFloor::RATIO_UNDEFINED) << "the storey above has no stiffness";
+    EXPECT_EQ(f[4].GetStiffRatioX(), CFloor::RATIO_UNDEFINED) << "nothing above the top";
+    EXPECT_FLOAT_EQ(f[0].GetStiffRatio3X(), 100.0f / 50.0f);    // (50 + 100 + 0) / 3
+    EXPECT_FLOAT_EQ(f[3].GetStiffRatio3X(), 0.0f);              // one storey above
+    EXPECT_EQ(f[4].GetStiffRatio3Y(), CFloor::RATIO_UNDEFINED);
+    floors.RemoveAll();
+}
