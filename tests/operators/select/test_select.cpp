@@ -692,3 +692,49 @@ TEST_F(SelectWorld, DoubleClickOnEmptySpaceClosesTheRectangleOfItsFirstClick)
 }
 
 } // namespace
+
+namespace {
+
+// A composite whose one step is a member selection, as a command made of steps builds it.
+class CStepsOP : public COP
+{
+public:
+    CStepsOP() { AddOP(COPSelectBeam()); }
+    COPSelectBeam* Select() const { return static_cast<COPSelectBeam*>(GetSubOP(0)); }
+};
+
+TEST_F(SelectWorld, RightButtonOfAStepAdvancesItsParentOnlyWithAMemberSelected)
+{
+    CBeam* b = Member(100, 100, 200, 100);
+    CStepsOP steps;
+    steps.SetParam(&host.View(), &d, &m);
+    ASSERT_EQ(steps.Select()->GetParentOP(), &steps);
+    ASSERT_EQ(steps.GetCurStep(), 0);
+
+    vyr::ScriptedUser::AnswerMessageBox(IDOK, "请选择杆件！");
+    EXPECT_FALSE(steps.MouseAction(OPMOUSE_RCLICK, 0, CPoint(0, 0), 0));
+    EXPECT_EQ(steps.GetCurStep(), 0);
+
+    EXPECT_TRUE(steps.MouseAction(OPMOUSE_LDOWN, MK_LBUTTON, CPoint(150, 100), 0));
+    EXPECT_TRUE(steps.MouseAction(OPMOUSE_RCLICK, 0, CPoint(0, 0), 0));
+    EXPECT_EQ(steps.GetCurStep(), 1);
+    EXPECT_EQ(Items(d.SelectBeamList()), (Objects{b}));
+}
+
+TEST_F(SelectWorld, OperatorDestroyedWithARectangleOpenRepaintsItsFrame)
+{
+    for (bool open : {false, true}) {
+        const int before = Invalidations();
+        {
+            COPSelectWall op;
+            Attach(op);
+            if (open) {
+                Click(op, 600, 500);
+                Move(op, 650, 550);
+            }
+        }
+        EXPECT_EQ(Invalidations(), before + (open ? 1 : 0));
+    }
+}
+
+} // namespace
