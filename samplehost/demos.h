@@ -1,0 +1,9 @@
+// Each demo drives one part of the library as a host would and writes what it produces
+// to outDir; it returns 0 when all went as expected.
+#pragma once
+
+#include <string>
+
+int RunViewDemo(const std::string& outDir);
+int RunSnapDemo(const std::string& outDir);
+int RunSelectDemo(const std::string& outDir);
