@@ -285,7 +285,7 @@ bool CListSide::Apply(CGlobalData& data, bool exclude)
 {
     if (m_hits.IsEmpty())
         return false;
-    m_row.markList(m_hits, !exclude);
+    // Each candidate is marked in the same pass that lists it: one walk over the candidates.
     CObList& selection = m_row.selection(data);
     CPtrSet listed = Members(selection);
     bool changed = false;
@@ -293,6 +293,7 @@ bool CListSide::Apply(CGlobalData& data, bool exclude)
         CPtrSet drop((size_t)m_hits.GetCount());
         for (POSITION pos = m_hits.GetHeadPosition(); pos != nullptr;) {
             CObject* o = m_hits.GetNext(pos);
+            m_row.mark(o, false);
             if (listed.Contains(o))
                 drop.Insert(o);
         }
@@ -306,6 +307,7 @@ bool CListSide::Apply(CGlobalData& data, bool exclude)
     } else {
         for (POSITION pos = m_hits.GetHeadPosition(); pos != nullptr;) {
             CObject* o = m_hits.GetNext(pos);
+            m_row.mark(o, true);
             if (listed.Insert(o)) {
                 selection.AddTail(o);
                 changed = true;
