@@ -101,8 +101,9 @@ public:
     CString m_strDescription;
     CPlaneList* m_pPlaneList;      // rooms of the storey (owned by the structure)
     CObList* m_pRigidList;         // rigidity centres
-    CObject* m_pSlabSetting = nullptr;
-    CObject* m_pWallSetting = nullptr;
+    // Slab and wall concrete of the storey, shown by name; null: the project default ("缺省").
+    CMaterialBase* m_pSlabMaterial = nullptr;
+    CMaterialBase* m_pWallMaterial = nullptr;
     float m_fX1 = 0, m_fY1 = 0, m_fX2 = 0, m_fY2 = 0, m_fX3 = 0, m_fY3 = 0;
     float m_fDX = 0, m_fDY = 0;
 
@@ -115,8 +116,6 @@ public:
     float m_fWeight = 0.0f;
     CFloor* m_pDown = nullptr;
     CFloor* m_pUp = nullptr;
-    CMaterialBase* m_pSlabMaterial = nullptr;
-    CMaterialBase* m_pWallMaterial = nullptr;
     CPNodeList* m_pNodeList;      // nodes of the storey
     CMainNodeList* m_pMainNodeList; // one master node per tower
     CBeamList* m_pBeamList;       // members of the storey
