@@ -187,17 +187,23 @@ void CGlobalData::BeamCrossSelect(CBeamList& cand, const CRect2D& rc, CBeamList&
     const CViewXform& v = GetViewXform();
     Collect(cand, hits, MakeRect(CROSS, rc), [&](CBeamBase* b, const Query& q) { return BeamHit(v, b, q); });
 }
+// The displayed member list holds ordinary members too; only coupling beams and piers count.
+static bool IsInWallMember(CBeamBase* b) { return b->toBeamInWall() != nullptr || b->toColumnInWall() != nullptr; }
+
 void CGlobalData::BCInWallPointSelect(CBeamList& cand, const CPoint2D& pt, CBeamList& hits)
 {
-    BeamPointSelect(cand, pt, hits);
+    const CViewXform& v = GetViewXform();
+    Collect(cand, hits, MakePoint(pt), [&](CBeamBase* b, const Query& q) { return IsInWallMember(b) && BeamHit(v, b, q); });
 }
 void CGlobalData::BCInWallWindowSelect(CBeamList& cand, const CRect2D& rc, CBeamList& hits)
 {
-    BeamWindowSelect(cand, rc, hits);
+    const CViewXform& v = GetViewXform();
+    Collect(cand, hits, MakeRect(WINDOW, rc), [&](CBeamBase* b, const Query& q) { return IsInWallMember(b) && BeamHit(v, b, q); });
 }
 void CGlobalData::BCInWallCrossSelect(CBeamList& cand, const CRect2D& rc, CBeamList& hits)
 {
-    BeamCrossSelect(cand, rc, hits);
+    const CViewXform& v = GetViewXform();
+    Collect(cand, hits, MakeRect(CROSS, rc), [&](CBeamBase* b, const Query& q) { return IsInWallMember(b) && BeamHit(v, b, q); });
 }
 
 void CGlobalData::NodePointSelect(CPNodeList& cand, const CPoint2D& pt, CPNodeList& hits)

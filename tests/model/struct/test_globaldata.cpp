@@ -312,3 +312,21 @@ TEST(GlobalData, ProjectionAgreesWithTheGeometryLibrary)
     EXPECT_NEAR(mine.x, s.x, 1e-9);
     EXPECT_NEAR(mine.y, s.y, 1e-9);
 }
+
+TEST(GlobalData, InWallHitTestsTakeOnlyCouplingBeamsAndPiers)
+{
+    PlanModel m;
+    // A coupling beam lying on the same line as the ordinary member b[0].
+    CBeamInWall link(100, m.n[0], m.n[1]);
+    CBeamList cand, hits;
+    cand.AddTail(m.b[0]);
+    cand.AddTail(&link);
+    m.data.BCInWallPointSelect(cand, CPoint2D(30, 10), hits);
+    EXPECT_EQ(Items(hits), (std::vector<CObject*>{&link}));
+    hits.RemoveAll();
+    m.data.BCInWallWindowSelect(cand, CRect2D(0, 0, 60, 20), hits);
+    EXPECT_EQ(Items(hits), (std::vector<CObject*>{&link}));
+    hits.RemoveAll();
+    m.data.BCInWallCrossSelect(cand, CRect2D(0, 0, 30, 20), hits);
+    EXPECT_EQ(Items(hits), (std::vector<CObject*>{&link}));
+}
