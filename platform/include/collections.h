@@ -4,6 +4,7 @@
 // index out of range, a null or foreign POSITION) stops the program with a message.
 #pragma once
 
+#include <new>
 #include <string>
 #include <type_traits>
 #include <unordered_map>
@@ -62,12 +63,8 @@ protected:
     };
 
 public:
-    explicit CList(INT_PTR nBlockSize = 10) { (void)nBlockSize; }
-    ~CList() override
-    {
-        RemoveAll();
-        FreeSpare();
-    }
+    explicit CList(INT_PTR nBlockSize = 10) : m_nBlockSize(nBlockSize > 0 ? nBlockSize : 10) {}
+    ~CList() override { RemoveAll(); }
     CList(const CList&) = delete;
     CList& operator=(const CList&) = delete;
 
@@ -144,7 +141,7 @@ public:
         m_nCount = 0;
         while (p) {
             CNode* next = p->pNext;
-            delete p;
+            p->~CNode();
             p = next;
         }
         FreeSpare();
@@ -254,15 +251,34 @@ protected:
                 return n;
             }
         }
-        return new CNode{next, prev, this, TYPE(v)};
+        return ::new (RawNode()) CNode{next, prev, this, TYPE(v)};
+    }
+    // Nodes live in blocks, as the class library allocates them; the blocks grow so that a
+    // list of a hundred thousand elements costs a few dozen allocations, not one per element.
+    void* RawNode()
+    {
+        if (m_nRawLeft == 0) {
+            const INT_PTR n = m_nNextBlock > 0 ? m_nNextBlock : m_nBlockSize;
+            m_blocks.emplace_back(::operator new(sizeof(CNode) * (size_t)n, std::align_val_t(alignof(CNode))));
+            m_pRaw = static_cast<CNode*>(m_blocks.back());
+            m_nRawLeft = n;
+            m_nNextBlock = n < 4096 ? n * 2 : n;
+        }
+        --m_nRawLeft;
+        return m_pRaw++;
     }
     void FreeSpare()
     {
         while (m_pSpare) {
             CNode* next = m_pSpare->pNext;
-            delete m_pSpare;
+            m_pSpare->~CNode();
             m_pSpare = next;
         }
+        for (void* b : m_blocks) ::operator delete(b, std::align_val_t(alignof(CNode)));
+        m_blocks.clear();
+        m_pRaw = nullptr;
+        m_nRawLeft = 0;
+        m_nNextBlock = 0;
     }
     CNode* LinkBefore(CNode* next, ARG_TYPE v)
     {
@@ -297,6 +313,11 @@ protected:
     CNode* m_pNodeTail = nullptr;
     INT_PTR m_nCount = 0;
     CNode* m_pSpare = nullptr;
+    INT_PTR m_nBlockSize;
+    std::vector<void*> m_blocks;
+    CNode* m_pRaw = nullptr;
+    INT_PTR m_nRawLeft = 0;
+    INT_PTR m_nNextBlock = 0;
 };
 
 // A list of object pointers; it does not own the objects. Serialize writes the count and
