@@ -204,6 +204,33 @@ public:
     {
         if (used + n > sizeof buf) Flush();
     }
+    // Starts an entity on the current layer and reserves room for its fixed-size groups.
+    // The layer name goes through Put: its length has no bound.
+    void Entity(const char* kind, size_t room)
+    {
+        Put("0\n", 2);
+        Put(kind, std::strlen(kind));
+        Put("\n8\n", 3);
+        Put(curLayer);
+        Reserve(room);
+        Raw("\n", 1);
+    }
+    // The x, y (and z) groups of a point: 1d, 2d (and 3d) for the digit d of the point.
+    void XY(char d, double x, double y)
+    {
+        const char code[] = {'1', d, '\n', '2', d, '\n'};
+        Raw(code, 3);
+        Num(x);
+        Raw(code + 3, 3);
+        Num(y);
+    }
+    void XYZ(char d, double x, double y, double z)
+    {
+        XY(d, x, y);
+        const char code[] = {'3', d, '\n'};
+        Raw(code, 3);
+        Num(z);
+    }
     // Fast appends; the caller reserved the room.
     void Raw(const char* s, size_t n)
     {
@@ -608,21 +635,15 @@ void CDXFOutput::TextOut3D(double x, double y, double z, const char* text)
 {
     if (!m_Impl) return;
     CDXFWriterImpl& w = *m_Impl;
-    const std::string& layerBytes = w.curLayer;
-    std::string value = w.Encode(text);
-    w.Reserve(400 + value.size() + layerBytes.size());
-    w.Raw("0\nTEXT\n8\n", 9);
-    w.Raw(layerBytes.data(), layerBytes.size());
-    w.Raw("\n10\n", 4);
-    w.Num(x);
-    w.Raw("20\n", 3);
-    w.Num(y);
-    w.Raw("30\n", 3);
-    w.Num(z);
+    w.Entity("TEXT", 200);
+    w.XYZ('0', x, y, z);
     w.Raw("40\n", 3);
     w.Num(m_TextHeight);
     w.Raw("1\n", 2);
-    w.Raw(value.data(), value.size());
+    // The value has no bound on its length: it goes through Put, and the groups after it
+    // reserve their own room.
+    w.Put(w.Encode(text));
+    w.Reserve(200);
     w.Raw("\n", 1);
     if (m_TextAngle != 0.0) {
         w.Raw("50\n", 3);
@@ -635,12 +656,7 @@ void CDXFOutput::TextOut3D(double x, double y, double z, const char* text)
     }
     if (hj != 0 || vj != 0) {
         // Any justification but left-baseline places the text by its alignment point.
-        w.Raw("11\n", 3);
-        w.Num(x);
-        w.Raw("21\n", 3);
-        w.Num(y);
-        w.Raw("31\n", 3);
-        w.Num(z);
+        w.XYZ('1', x, y, z);
     }
     if (vj != 0) {
         w.Raw("73\n", 3);
@@ -652,40 +668,18 @@ void CDXFOutput::Line(const CPoint2D& a, const CPoint2D& b)
 {
     if (!m_Impl) return;
     CDXFWriterImpl& w = *m_Impl;
-    const std::string& layer = w.curLayer;
-    w.Reserve(200 + layer.size());
-    w.Raw("0\nLINE\n8\n", 9);
-    w.Raw(layer.data(), layer.size());
-    w.Raw("\n10\n", 4);
-    w.Num(a.x);
-    w.Raw("20\n", 3);
-    w.Num(a.y);
-    w.Raw("11\n", 3);
-    w.Num(b.x);
-    w.Raw("21\n", 3);
-    w.Num(b.y);
+    w.Entity("LINE", 200);
+    w.XY('0', a.x, a.y);
+    w.XY('1', b.x, b.y);
 }
 
 void CDXFOutput::Line3D(CPoint3D a, CPoint3D b)
 {
     if (!m_Impl) return;
     CDXFWriterImpl& w = *m_Impl;
-    const std::string& layerBytes = w.curLayer;
-    w.Reserve(300 + layerBytes.size());
-    w.Raw("0\nLINE\n8\n", 9);
-    w.Raw(layerBytes.data(), layerBytes.size());
-    w.Raw("\n10\n", 4);
-    w.Num(a.x);
-    w.Raw("20\n", 3);
-    w.Num(a.y);
-    w.Raw("30\n", 3);
-    w.Num(a.z);
-    w.Raw("11\n", 3);
-    w.Num(b.x);
-    w.Raw("21\n", 3);
-    w.Num(b.y);
-    w.Raw("31\n", 3);
-    w.Num(b.z);
+    w.Entity("LINE", 300);
+    w.XYZ('0', a.x, a.y, a.z);
+    w.XYZ('1', b.x, b.y, b.z);
 }
 
 void CDXFOutput::MoveTo(long x, long y)

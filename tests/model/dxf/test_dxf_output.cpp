@@ -193,6 +193,25 @@ TEST(DXFOutput, TextsAreEncodedInGbkWithEscapesForTheRest)
     EXPECT_EQ(r.texts[2].text, "two lines ");
 }
 
+TEST(DXFOutput, TextLongerThanTheWriteBufferIsWrittenWhole)
+{
+    TempDir dir;
+    std::string out = dir.File("long.dxf");
+    const std::string text((1u << 20) + 10, 'a'); // more than the writer buffers at a time
+    {
+        CDXFOutput w;
+        ASSERT_EQ(w.IntialDXFFile(CString(TemplatePath()), CString(out), true), 1);
+        w.SetCurrentLayer("TEXT");
+        w.TextOutA(0, 0, text.c_str());
+        w.Line(CPoint2D(1, 2), CPoint2D(3, 4));
+        ASSERT_TRUE(w.IsGood());
+    }
+    std::string bytes = Slurp(out);
+    const size_t at = bytes.find("\n1\n" + text + "\n");
+    ASSERT_NE(at, std::string::npos);
+    EXPECT_NE(bytes.find("0\nLINE\n8\nTEXT\n10\n1\n20\n2\n11\n3\n21\n4\n", at), std::string::npos);
+}
+
 TEST(DXFOutput, LayersMissingFromTheTemplateAreDeclared)
 {
     TempDir dir;
