@@ -346,22 +346,12 @@ namespace vyr {
 
 bool UserChooseTab(HWND h, int index)
 {
-    if (!ctrl::UserCanReach(h)) return false;
-    auto* p = ctrl::ProcOf<ctrl::TabProc>(h);
-    if (!p) return false;
-    bool ok = false;
-    RunOnWindowThread(h, [&]() -> LRESULT { ok = p->UserChoose(h, index); return 0; });
-    return ok;
+    return ctrl::UserAct<ctrl::TabProc>(h, [&](auto& p) { return p.UserChoose(h, index); });
 }
 
 bool UserSpin(HWND h, int delta)
 {
-    if (!ctrl::UserCanReach(h)) return false;
-    auto* p = ctrl::ProcOf<ctrl::SpinProc>(h);
-    if (!p) return false;
-    bool ok = false;
-    RunOnWindowThread(h, [&]() -> LRESULT { ok = p->UserSpin(h, delta); return 0; });
-    return ok;
+    return ctrl::UserAct<ctrl::SpinProc>(h, [&](auto& p) { return p.UserSpin(h, delta); });
 }
 
 } // namespace vyr

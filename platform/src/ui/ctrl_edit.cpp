@@ -380,17 +380,17 @@ public:
     }
 };
 
-// Rich edit: the plain text is the window's text; the rich side is the list of pieces
+// Rich edit: the plain text is the window's text; the rich side is the list of segments
 // the content was made of, each an RTF document or plain text.
 class RichEditProc : public EditProc
 {
 public:
-    struct Piece
+    struct Segment
     {
         bool rtf;
         std::string data;
     };
-    std::vector<Piece> pieces;
+    std::vector<Segment> segments;
     DWORD eventMask = 0;
     CHARFORMAT defaultFormat{};
     CHARFORMAT selectionFormat{};
@@ -405,12 +405,12 @@ public:
 
     LRESULT SetText(HWND h, const char* s) override
     {
-        pieces.clear();
+        segments.clear();
         std::string text = s;
         if (LooksLikeRtf(s)) {
-            pieces.push_back({true, text});
+            segments.push_back({true, text});
             text = RtfToText(text);
-        } else if (!text.empty()) pieces.push_back({false, text});
+        } else if (!text.empty()) segments.push_back({false, text});
         LRESULT r = ::DefWindowProc(h, WM_SETTEXT, 0, (LPARAM)text.c_str());
         selStart = selEnd = 0;
         modified = false;
@@ -429,15 +429,15 @@ public:
         if (!asRtf) add = Fit(t, b - a, add);
         std::string nt = t.substr(0, (size_t)a) + add + t.substr((size_t)b);
         if (atEnd) {
-            if (asRtf) pieces.push_back({true, in});
+            if (asRtf) segments.push_back({true, in});
             else if (!add.empty()) {
-                if (!pieces.empty() && !pieces.back().rtf) pieces.back().data += add;
-                else pieces.push_back({false, add});
+                if (!segments.empty() && !segments.back().rtf) segments.back().data += add;
+                else segments.push_back({false, add});
             }
         } else {
             // An edit inside the text keeps the text; the formatting goes.
-            pieces.clear();
-            if (!nt.empty()) pieces.push_back({false, nt});
+            segments.clear();
+            if (!nt.empty()) segments.push_back({false, nt});
         }
         StoreText(h, nt);
         selStart = selEnd = a + (int)add.size();
@@ -456,7 +456,7 @@ public:
         return true;
     }
 
-    // The document head of an RTF piece: up to the end of its last font, colour or style
+    // The document head of an RTF segment: up to the end of its last font, colour or style
     // table (or of its leading document-level words). Returns the offset where the body
     // starts.
     static size_t HeadEnd(const std::string& d)
@@ -528,18 +528,18 @@ public:
         return out;
     }
 
-    // The content as one RTF document: the head of the last RTF piece (the writer's
-    // tables only grow, so its head covers the earlier pieces), then every body in order.
+    // The content as one RTF document: the head of the last RTF segment (the writer's
+    // tables only grow, so its head covers the earlier segments), then every body in order.
     std::string Rtf() const
     {
-        const Piece* lastRtf = nullptr;
-        for (const Piece& p : pieces)
+        const Segment* lastRtf = nullptr;
+        for (const Segment& p : segments)
             if (p.rtf) lastRtf = &p;
-        if (pieces.size() == 1 && lastRtf) return lastRtf->data;
+        if (segments.size() == 1 && lastRtf) return lastRtf->data;
         std::string head = lastRtf ? lastRtf->data.substr(0, HeadEnd(lastRtf->data))
                                    : std::string("{\\rtf1\\ansi\\ansicpg936\\deff0{\\fonttbl{\\f0\\fnil\\fcharset134 SimSun;}}\n");
         std::string body;
-        for (const Piece& p : pieces) {
+        for (const Segment& p : segments) {
             if (p.rtf) {
                 size_t s = HeadEnd(p.data);
                 size_t e = p.data.rfind('}');
@@ -684,11 +684,7 @@ std::unique_ptr<WindowClassProc> MakeRichEditProc() { return std::make_unique<Ri
 
 bool UserTypeInEdit(HWND h, const char* text)
 {
-    auto* p = ProcOf<EditProc>(h);
-    if (!p) return false;
-    bool ok = false;
-    vyr::RunOnWindowThread(h, [&]() -> LRESULT { ok = p->UserType(h, text ? text : ""); return 0; });
-    return ok;
+    return UserAct<EditProc>(h, [&](EditProc& p) { return p.UserType(h, text ? text : ""); });
 }
 
 } // namespace vyr::ctrl

@@ -59,6 +59,19 @@ inline int CopyOut(const std::string& s, char* buf, int size)
 // Whether a user could act on the control now.
 inline bool UserCanReach(HWND h) { return h && ::IsWindow(h) && ::IsWindowVisible(h) && ::IsWindowEnabled(h); }
 
+// A user's action on a control of procedure class P, run on the window's thread: false when
+// the user cannot reach the control, it is of another class, or the action refuses.
+template <class P, class F>
+bool UserAct(HWND h, F act)
+{
+    if (!UserCanReach(h)) return false;
+    P* p = ProcOf<P>(h);
+    if (!p) return false;
+    bool ok = false;
+    ::vyr::RunOnWindowThread(h, [&]() -> LRESULT { ok = act(*p); return 0; });
+    return ok;
+}
+
 // Case-insensitive for ASCII, otherwise GBK byte order: the sort of CBS_SORT/LBS_SORT.
 int SortCompare(const std::string& a, const std::string& b);
 bool PrefixMatch(const std::string& text, const std::string& prefix);

@@ -352,22 +352,14 @@ namespace vyr {
 bool UserSetText(HWND h, const char* text)
 {
     if (!ctrl::UserCanReach(h)) return false;
-    if (auto* combo = ctrl::ProcOf<ctrl::ComboProc>(h)) {
-        bool ok = false;
-        RunOnWindowThread(h, [&]() -> LRESULT { ok = combo->UserType(h, text ? text : ""); return 0; });
-        return ok;
-    }
+    if (ctrl::ProcOf<ctrl::ComboProc>(h))
+        return ctrl::UserAct<ctrl::ComboProc>(h, [&](auto& p) { return p.UserType(h, text ? text : ""); });
     return ctrl::UserTypeInEdit(h, text);
 }
 
 bool UserChooseComboItem(HWND h, int index)
 {
-    if (!ctrl::UserCanReach(h)) return false;
-    auto* p = ctrl::ProcOf<ctrl::ComboProc>(h);
-    if (!p) return false;
-    bool ok = false;
-    RunOnWindowThread(h, [&]() -> LRESULT { ok = p->UserChoose(h, index); return 0; });
-    return ok;
+    return ctrl::UserAct<ctrl::ComboProc>(h, [&](auto& p) { return p.UserChoose(h, index); });
 }
 
 bool UserChooseComboText(HWND h, const char* text)
@@ -378,12 +370,7 @@ bool UserChooseComboText(HWND h, const char* text)
 
 bool UserClickListBoxItem(HWND h, int index, bool doubleClick, bool ctrlKey)
 {
-    if (!ctrl::UserCanReach(h)) return false;
-    auto* p = ctrl::ProcOf<ctrl::ListBoxProc>(h);
-    if (!p) return false;
-    bool ok = false;
-    RunOnWindowThread(h, [&]() -> LRESULT { ok = p->UserClick(h, index, doubleClick, ctrlKey); return 0; });
-    return ok;
+    return ctrl::UserAct<ctrl::ListBoxProc>(h, [&](auto& p) { return p.UserClick(h, index, doubleClick, ctrlKey); });
 }
 
 } // namespace vyr
@@ -392,6 +379,19 @@ bool UserClickListBoxItem(HWND h, int index, bool doubleClick, bool ctrlKey)
 
 IMPLEMENT_DYNAMIC(CComboBox, CWnd)
 IMPLEMENT_DYNAMIC(CListBox, CWnd)
+
+namespace {
+// An item's text through the class's length and text messages (CB_ERR and LB_ERR are alike).
+CString ItemText(const CWnd& w, UINT lenMsg, UINT textMsg, int i, const char* misuse)
+{
+    int n = (int)w.SendMessage(lenMsg, (WPARAM)i, 0);
+    VYR_CHECK(n != LB_ERR, misuse);
+    std::string s((size_t)n + 1, '\0');
+    w.SendMessage(textMsg, (WPARAM)i, (LPARAM)s.data());
+    s.resize((size_t)n);
+    return CString(s);
+}
+} // namespace
 
 BOOL CComboBox::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
 {
@@ -408,12 +408,7 @@ int CComboBox::SetCurSel(int i) { return (int)SendMessage(CB_SETCURSEL, (WPARAM)
 int CComboBox::GetLBText(int i, LPTSTR s) const { return (int)SendMessage(CB_GETLBTEXT, (WPARAM)i, (LPARAM)s); }
 void CComboBox::GetLBText(int i, CString& r) const
 {
-    int n = GetLBTextLen(i);
-    VYR_CHECK(n != CB_ERR, "GetLBText: index out of range");
-    std::string s((size_t)n + 1, '\0');
-    SendMessage(CB_GETLBTEXT, (WPARAM)i, (LPARAM)s.data());
-    s.resize((size_t)n);
-    r = CString(s);
+    r = ItemText(*this, CB_GETLBTEXTLEN, CB_GETLBTEXT, i, "GetLBText: index out of range");
 }
 int CComboBox::GetLBTextLen(int i) const { return (int)SendMessage(CB_GETLBTEXTLEN, (WPARAM)i, 0); }
 int CComboBox::FindString(int start, LPCTSTR s) const { return (int)SendMessage(CB_FINDSTRING, (WPARAM)start, (LPARAM)s); }
@@ -440,12 +435,7 @@ int CListBox::SetCurSel(int i) { return (int)SendMessage(LB_SETCURSEL, (WPARAM)i
 int CListBox::GetText(int i, LPTSTR s) const { return (int)SendMessage(LB_GETTEXT, (WPARAM)i, (LPARAM)s); }
 void CListBox::GetText(int i, CString& r) const
 {
-    int n = GetTextLen(i);
-    VYR_CHECK(n != LB_ERR, "GetText: index out of range");
-    std::string s((size_t)n + 1, '\0');
-    SendMessage(LB_GETTEXT, (WPARAM)i, (LPARAM)s.data());
-    s.resize((size_t)n);
-    r = CString(s);
+    r = ItemText(*this, LB_GETTEXTLEN, LB_GETTEXT, i, "GetText: index out of range");
 }
 int CListBox::GetTextLen(int i) const { return (int)SendMessage(LB_GETTEXTLEN, (WPARAM)i, 0); }
 int CListBox::FindString(int start, LPCTSTR s) const { return (int)SendMessage(LB_FINDSTRING, (WPARAM)start, (LPARAM)s); }

@@ -576,22 +576,12 @@ namespace vyr {
 
 bool UserClickListItem(HWND h, int item, int subItem, bool doubleClick, bool ctrlKey, bool rightButton)
 {
-    if (!ctrl::UserCanReach(h)) return false;
-    auto* p = ctrl::ProcOf<ctrl::ListViewProc>(h);
-    if (!p) return false;
-    bool ok = false;
-    RunOnWindowThread(h, [&]() -> LRESULT { ok = p->UserClick(h, item, subItem, doubleClick, ctrlKey, rightButton); return 0; });
-    return ok;
+    return ctrl::UserAct<ctrl::ListViewProc>(h, [&](auto& p) { return p.UserClick(h, item, subItem, doubleClick, ctrlKey, rightButton); });
 }
 
 bool UserClickListColumn(HWND h, int column)
 {
-    if (!ctrl::UserCanReach(h)) return false;
-    auto* p = ctrl::ProcOf<ctrl::ListViewProc>(h);
-    if (!p) return false;
-    bool ok = false;
-    RunOnWindowThread(h, [&]() -> LRESULT { ok = p->UserColumn(h, column); return 0; });
-    return ok;
+    return ctrl::UserAct<ctrl::ListViewProc>(h, [&](auto& p) { return p.UserColumn(h, column); });
 }
 
 bool UserEndLabelEdit(HWND h, const char* text, bool cancel)

@@ -372,27 +372,23 @@ BOOL CMenu::ModifyMenu(UINT nPosition, UINT nFlags, UINT_PTR nIDNewItem, LPCTSTR
     return TRUE;
 }
 
-BOOL CMenu::RemoveMenu(UINT nPosition, UINT nFlags)
+namespace {
+// Takes an item out of its menu; with destroySub its popup goes too, else the caller keeps it.
+BOOL TakeItem(HMENU menu, UINT nPosition, UINT nFlags, bool destroySub)
 {
     std::lock_guard<std::mutex> lk(g_menuMutex);
     HMENU owner = nullptr;
-    HMENU__::Item* it = FindItem(m_hMenu, nPosition, nFlags, &owner);
+    HMENU__::Item* it = FindItem(menu, nPosition, nFlags, &owner);
     if (!it) return FALSE;
-    owner->items.erase(owner->items.begin() + (it - owner->items.data()));
-    return TRUE;
-}
-
-BOOL CMenu::DeleteMenu(UINT nPosition, UINT nFlags)
-{
-    std::lock_guard<std::mutex> lk(g_menuMutex);
-    HMENU owner = nullptr;
-    HMENU__::Item* it = FindItem(m_hMenu, nPosition, nFlags, &owner);
-    if (!it) return FALSE;
-    HMENU sub = (it->flags & MF_POPUP) ? it->sub : nullptr;
+    HMENU sub = (destroySub && (it->flags & MF_POPUP)) ? it->sub : nullptr;
     owner->items.erase(owner->items.begin() + (it - owner->items.data()));
     if (sub) DestroyTree(sub);
     return TRUE;
 }
+} // namespace
+
+BOOL CMenu::RemoveMenu(UINT nPosition, UINT nFlags) { return TakeItem(m_hMenu, nPosition, nFlags, false); }
+BOOL CMenu::DeleteMenu(UINT nPosition, UINT nFlags) { return TakeItem(m_hMenu, nPosition, nFlags, true); }
 
 UINT CMenu::CheckMenuItem(UINT nIDCheckItem, UINT nCheck)
 {
