@@ -35,96 +35,11 @@
 
 // Window and control styles used by the scripts and the controls (those that the message
 // header does not already give).
-#ifndef WS_OVERLAPPED
-#define WS_OVERLAPPED 0x00000000u
-#endif
-#ifndef WS_POPUP
-#define WS_POPUP 0x80000000u
-#endif
-#ifndef WS_CHILD
-#define WS_CHILD 0x40000000u
-#endif
-#ifndef WS_MINIMIZE
-#define WS_MINIMIZE 0x20000000u
-#endif
-#ifndef WS_VISIBLE
-#define WS_VISIBLE 0x10000000u
-#endif
-#ifndef WS_DISABLED
-#define WS_DISABLED 0x08000000u
-#endif
-#ifndef WS_CLIPSIBLINGS
-#define WS_CLIPSIBLINGS 0x04000000u
-#endif
-#ifndef WS_CLIPCHILDREN
-#define WS_CLIPCHILDREN 0x02000000u
-#endif
-#ifndef WS_MAXIMIZE
-#define WS_MAXIMIZE 0x01000000u
-#endif
-#ifndef WS_CAPTION
-#define WS_CAPTION 0x00C00000u
-#endif
-#ifndef WS_BORDER
-#define WS_BORDER 0x00800000u
-#endif
-#ifndef WS_DLGFRAME
-#define WS_DLGFRAME 0x00400000u
-#endif
-#ifndef WS_VSCROLL
-#define WS_VSCROLL 0x00200000u
-#endif
-#ifndef WS_HSCROLL
-#define WS_HSCROLL 0x00100000u
-#endif
-#ifndef WS_SYSMENU
-#define WS_SYSMENU 0x00080000u
-#endif
-#ifndef WS_THICKFRAME
-#define WS_THICKFRAME 0x00040000u
-#endif
-#ifndef WS_GROUP
-#define WS_GROUP 0x00020000u
-#endif
-#ifndef WS_TABSTOP
-#define WS_TABSTOP 0x00010000u
-#endif
-#ifndef WS_MINIMIZEBOX
-#define WS_MINIMIZEBOX 0x00020000u
-#endif
-#ifndef WS_MAXIMIZEBOX
-#define WS_MAXIMIZEBOX 0x00010000u
-#endif
-#ifndef WS_OVERLAPPEDWINDOW
-#define WS_OVERLAPPEDWINDOW 0x00CF0000u
-#endif
-#ifndef WS_POPUPWINDOW
-#define WS_POPUPWINDOW 0x80880000u
-#endif
-
-#ifndef WS_EX_DLGMODALFRAME
-#define WS_EX_DLGMODALFRAME 0x00000001u
-#endif
 #ifndef WS_EX_NOPARENTNOTIFY
 #define WS_EX_NOPARENTNOTIFY 0x00000004u
 #endif
-#ifndef WS_EX_TOPMOST
-#define WS_EX_TOPMOST 0x00000008u
-#endif
 #ifndef WS_EX_ACCEPTFILES
 #define WS_EX_ACCEPTFILES 0x00000010u
-#endif
-#ifndef WS_EX_TRANSPARENT
-#define WS_EX_TRANSPARENT 0x00000020u
-#endif
-#ifndef WS_EX_TOOLWINDOW
-#define WS_EX_TOOLWINDOW 0x00000080u
-#endif
-#ifndef WS_EX_WINDOWEDGE
-#define WS_EX_WINDOWEDGE 0x00000100u
-#endif
-#ifndef WS_EX_CLIENTEDGE
-#define WS_EX_CLIENTEDGE 0x00000200u
 #endif
 #ifndef WS_EX_CONTEXTHELP
 #define WS_EX_CONTEXTHELP 0x00000400u
@@ -138,9 +53,6 @@
 #ifndef WS_EX_CONTROLPARENT
 #define WS_EX_CONTROLPARENT 0x00010000u
 #endif
-#ifndef WS_EX_STATICEDGE
-#define WS_EX_STATICEDGE 0x00020000u
-#endif
 #ifndef WS_EX_APPWINDOW
 #define WS_EX_APPWINDOW 0x00040000u
 #endif
@@ -153,12 +65,6 @@
 #endif
 #ifndef DS_LOCALEDIT
 #define DS_LOCALEDIT 0x20u
-#endif
-#ifndef DS_SETFONT
-#define DS_SETFONT 0x40u
-#endif
-#ifndef DS_MODALFRAME
-#define DS_MODALFRAME 0x80u
 #endif
 #ifndef DS_NOIDLEMSG
 #define DS_NOIDLEMSG 0x100u
@@ -178,118 +84,28 @@
 #ifndef DS_CONTROL
 #define DS_CONTROL 0x0400u
 #endif
-#ifndef DS_CENTER
-#define DS_CENTER 0x0800u
-#endif
 #ifndef DS_CENTERMOUSE
 #define DS_CENTERMOUSE 0x1000u
 #endif
 #ifndef DS_CONTEXTHELP
 #define DS_CONTEXTHELP 0x2000u
 #endif
-#ifndef DS_SHELLFONT
-#define DS_SHELLFONT (DS_SETFONT | DS_FIXEDSYS)
-#endif
 
-#ifndef ES_LEFT
-#define ES_LEFT 0x0000u
-#endif
-#ifndef ES_CENTER
-#define ES_CENTER 0x0001u
-#endif
-#ifndef ES_RIGHT
-#define ES_RIGHT 0x0002u
-#endif
-#ifndef ES_MULTILINE
-#define ES_MULTILINE 0x0004u
-#endif
-#ifndef ES_UPPERCASE
-#define ES_UPPERCASE 0x0008u
-#endif
-#ifndef ES_LOWERCASE
-#define ES_LOWERCASE 0x0010u
-#endif
-#ifndef ES_PASSWORD
-#define ES_PASSWORD 0x0020u
-#endif
-#ifndef ES_AUTOVSCROLL
-#define ES_AUTOVSCROLL 0x0040u
-#endif
-#ifndef ES_AUTOHSCROLL
-#define ES_AUTOHSCROLL 0x0080u
-#endif
-#ifndef ES_NOHIDESEL
-#define ES_NOHIDESEL 0x0100u
-#endif
 #ifndef ES_OEMCONVERT
 #define ES_OEMCONVERT 0x0400u
 #endif
-#ifndef ES_READONLY
-#define ES_READONLY 0x0800u
-#endif
-#ifndef ES_WANTRETURN
-#define ES_WANTRETURN 0x1000u
-#endif
-#ifndef ES_NUMBER
-#define ES_NUMBER 0x2000u
-#endif
 
-#ifndef BS_PUSHBUTTON
-#define BS_PUSHBUTTON 0x00000000u
-#endif
-#ifndef BS_DEFPUSHBUTTON
-#define BS_DEFPUSHBUTTON 0x00000001u
-#endif
-#ifndef BS_CHECKBOX
-#define BS_CHECKBOX 0x00000002u
-#endif
-#ifndef BS_AUTOCHECKBOX
-#define BS_AUTOCHECKBOX 0x00000003u
-#endif
-#ifndef BS_RADIOBUTTON
-#define BS_RADIOBUTTON 0x00000004u
-#endif
-#ifndef BS_3STATE
-#define BS_3STATE 0x00000005u
-#endif
-#ifndef BS_AUTO3STATE
-#define BS_AUTO3STATE 0x00000006u
-#endif
-#ifndef BS_GROUPBOX
-#define BS_GROUPBOX 0x00000007u
-#endif
 #ifndef BS_USERBUTTON
 #define BS_USERBUTTON 0x00000008u
 #endif
-#ifndef BS_AUTORADIOBUTTON
-#define BS_AUTORADIOBUTTON 0x00000009u
-#endif
-#ifndef BS_OWNERDRAW
-#define BS_OWNERDRAW 0x0000000Bu
-#endif
-#ifndef BS_TYPEMASK
-#define BS_TYPEMASK 0x0000000Fu
-#endif
-#ifndef BS_LEFTTEXT
-#define BS_LEFTTEXT 0x00000020u
-#endif
 #ifndef BS_TEXT
 #define BS_TEXT 0x00000000u
-#endif
-#ifndef BS_ICON
-#define BS_ICON 0x00000040u
-#endif
-#ifndef BS_BITMAP
-#define BS_BITMAP 0x00000080u
 #endif
 #ifndef BS_LEFT
 #define BS_LEFT 0x00000100u
 #endif
 #ifndef BS_RIGHT
 #define BS_RIGHT 0x00000200u
-#endif
-#ifndef BS_CENTER
-#define BS_CENTER 0x00000300u
 #endif
 #ifndef BS_TOP
 #define BS_TOP 0x00000400u
@@ -300,84 +116,15 @@
 #ifndef BS_VCENTER
 #define BS_VCENTER 0x00000C00u
 #endif
-#ifndef BS_PUSHLIKE
-#define BS_PUSHLIKE 0x00001000u
-#endif
-#ifndef BS_MULTILINE
-#define BS_MULTILINE 0x00002000u
-#endif
-#ifndef BS_NOTIFY
-#define BS_NOTIFY 0x00004000u
-#endif
 #ifndef BS_FLAT
 #define BS_FLAT 0x00008000u
 #endif
 
-#ifndef SS_LEFT
-#define SS_LEFT 0x00000000u
-#endif
-#ifndef SS_CENTER
-#define SS_CENTER 0x00000001u
-#endif
-#ifndef SS_RIGHT
-#define SS_RIGHT 0x00000002u
-#endif
-#ifndef SS_ICON
-#define SS_ICON 0x00000003u
-#endif
-#ifndef SS_BLACKRECT
-#define SS_BLACKRECT 0x00000004u
-#endif
-#ifndef SS_GRAYRECT
-#define SS_GRAYRECT 0x00000005u
-#endif
-#ifndef SS_WHITERECT
-#define SS_WHITERECT 0x00000006u
-#endif
-#ifndef SS_BLACKFRAME
-#define SS_BLACKFRAME 0x00000007u
-#endif
-#ifndef SS_GRAYFRAME
-#define SS_GRAYFRAME 0x00000008u
-#endif
-#ifndef SS_WHITEFRAME
-#define SS_WHITEFRAME 0x00000009u
-#endif
-#ifndef SS_SIMPLE
-#define SS_SIMPLE 0x0000000Bu
-#endif
-#ifndef SS_LEFTNOWORDWRAP
-#define SS_LEFTNOWORDWRAP 0x0000000Cu
-#endif
-#ifndef SS_OWNERDRAW
-#define SS_OWNERDRAW 0x0000000Du
-#endif
-#ifndef SS_BITMAP
-#define SS_BITMAP 0x0000000Eu
-#endif
 #ifndef SS_ENHMETAFILE
 #define SS_ENHMETAFILE 0x0000000Fu
 #endif
-#ifndef SS_ETCHEDHORZ
-#define SS_ETCHEDHORZ 0x00000010u
-#endif
-#ifndef SS_ETCHEDVERT
-#define SS_ETCHEDVERT 0x00000011u
-#endif
-#ifndef SS_ETCHEDFRAME
-#define SS_ETCHEDFRAME 0x00000012u
-#endif
-#ifndef SS_TYPEMASK
-#define SS_TYPEMASK 0x0000001Fu
-#endif
 #ifndef SS_NOPREFIX
 #define SS_NOPREFIX 0x00000080u
-#endif
-#ifndef SS_NOTIFY
-#define SS_NOTIFY 0x00000100u
-#endif
-#ifndef SS_CENTERIMAGE
-#define SS_CENTERIMAGE 0x00000200u
 #endif
 #ifndef SS_RIGHTJUST
 #define SS_RIGHTJUST 0x00000400u
@@ -385,39 +132,12 @@
 #ifndef SS_REALSIZEIMAGE
 #define SS_REALSIZEIMAGE 0x00000800u
 #endif
-#ifndef SS_SUNKEN
-#define SS_SUNKEN 0x00001000u
-#endif
 
-#ifndef CBS_SIMPLE
-#define CBS_SIMPLE 0x0001u
-#endif
-#ifndef CBS_DROPDOWN
-#define CBS_DROPDOWN 0x0002u
-#endif
-#ifndef CBS_DROPDOWNLIST
-#define CBS_DROPDOWNLIST 0x0003u
-#endif
-#ifndef CBS_OWNERDRAWFIXED
-#define CBS_OWNERDRAWFIXED 0x0010u
-#endif
 #ifndef CBS_OWNERDRAWVARIABLE
 #define CBS_OWNERDRAWVARIABLE 0x0020u
 #endif
-#ifndef CBS_AUTOHSCROLL
-#define CBS_AUTOHSCROLL 0x0040u
-#endif
 #ifndef CBS_OEMCONVERT
 #define CBS_OEMCONVERT 0x0080u
-#endif
-#ifndef CBS_SORT
-#define CBS_SORT 0x0100u
-#endif
-#ifndef CBS_HASSTRINGS
-#define CBS_HASSTRINGS 0x0200u
-#endif
-#ifndef CBS_NOINTEGRALHEIGHT
-#define CBS_NOINTEGRALHEIGHT 0x0400u
 #endif
 #ifndef CBS_DISABLENOSCROLL
 #define CBS_DISABLENOSCROLL 0x0800u
@@ -429,41 +149,11 @@
 #define CBS_LOWERCASE 0x4000u
 #endif
 
-#ifndef LBS_NOTIFY
-#define LBS_NOTIFY 0x0001u
-#endif
-#ifndef LBS_SORT
-#define LBS_SORT 0x0002u
-#endif
-#ifndef LBS_NOREDRAW
-#define LBS_NOREDRAW 0x0004u
-#endif
-#ifndef LBS_MULTIPLESEL
-#define LBS_MULTIPLESEL 0x0008u
-#endif
-#ifndef LBS_OWNERDRAWFIXED
-#define LBS_OWNERDRAWFIXED 0x0010u
-#endif
 #ifndef LBS_OWNERDRAWVARIABLE
 #define LBS_OWNERDRAWVARIABLE 0x0020u
 #endif
-#ifndef LBS_HASSTRINGS
-#define LBS_HASSTRINGS 0x0040u
-#endif
-#ifndef LBS_USETABSTOPS
-#define LBS_USETABSTOPS 0x0080u
-#endif
-#ifndef LBS_NOINTEGRALHEIGHT
-#define LBS_NOINTEGRALHEIGHT 0x0100u
-#endif
 #ifndef LBS_MULTICOLUMN
 #define LBS_MULTICOLUMN 0x0200u
-#endif
-#ifndef LBS_WANTKEYBOARDINPUT
-#define LBS_WANTKEYBOARDINPUT 0x0400u
-#endif
-#ifndef LBS_EXTENDEDSEL
-#define LBS_EXTENDEDSEL 0x0800u
 #endif
 #ifndef LBS_DISABLENOSCROLL
 #define LBS_DISABLENOSCROLL 0x1000u
@@ -473,9 +163,6 @@
 #endif
 #ifndef LBS_NOSEL
 #define LBS_NOSEL 0x4000u
-#endif
-#ifndef LBS_STANDARD
-#define LBS_STANDARD 0x00A00003u
 #endif
 
 #ifndef SBS_HORZ
