@@ -1,17 +1,14 @@
 #include "model/material/MaterialList.h"
+#include "model/base/OwnedList.h"
 
 CMaterialList::~CMaterialList()
 {
-    for (POSITION pos = GetHeadPosition(); pos != nullptr;)
-        delete static_cast<CMaterialBase*>(GetNext(pos));
-    RemoveAll();
+    vyr::DeleteListItems(*this);
 }
 
 CMaterialBase* CMaterialList::Get(int nID) const
 {
-    if (nID < 1 || nID > (int)GetCount())
-        return nullptr;
-    return static_cast<CMaterialBase*>(GetAt(FindIndex(nID - 1)));
+    return vyr::ListAt<CMaterialBase>(*this, nID);
 }
 
 void CMaterialList::AddMaterial(CMaterialBase* pMat)

@@ -1,4 +1,5 @@
 #include "model/record/Portal.h"
+#include "model/base/OwnedList.h"
 
 IMPLEMENT_DYNAMIC(CPortal, CObject)
 
@@ -57,9 +58,7 @@ CPortalSpanPtr& CPortal::GetSpan(int i)
 
 CPortalList::~CPortalList()
 {
-    for (POSITION pos = GetHeadPosition(); pos != nullptr;)
-        delete GetNext(pos);
-    RemoveAll();
+    vyr::DeleteListItems(*this);
 }
 
 void CPortalList::Add(CPortal* portal)
@@ -86,7 +85,5 @@ void CPortalList::Delete(int position)
 
 CPortal* CPortalList::Get(int position) const
 {
-    if (position < 1 || position > (int)GetCount())
-        return nullptr;
-    return static_cast<CPortal*>(GetAt(FindIndex(position - 1)));
+    return vyr::ListAt<CPortal>(*this, position);
 }

@@ -8,6 +8,7 @@
 
 #include "gbk.h"
 #include "winfile.h"
+#include "model/base/OwnedList.h"
 
 IMPLEMENT_DYNAMIC(CWaveFun, CObject)
 IMPLEMENT_DYNAMIC(CTHCase, CObject)
@@ -64,9 +65,7 @@ float CWaveFun::GetMaxValue() const
 
 CWaveFun* CWaveFunList::Get(int position) const
 {
-    if (position < 1 || position > (int)GetCount())
-        return nullptr;
-    return static_cast<CWaveFun*>(GetAt(FindIndex(position - 1)));
+    return vyr::ListAt<CWaveFun>(*this, position);
 }
 
 int CWaveFunList::FindId(CWaveFun* wave) const
@@ -90,9 +89,7 @@ void CWaveFunList::DeleteWaveFun(CWaveFun* wave)
 
 void CWaveFunList::DeleteAll()
 {
-    for (POSITION pos = GetHeadPosition(); pos != nullptr;)
-        delete GetNext(pos);
-    RemoveAll();
+    vyr::DeleteListItems(*this);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -112,9 +109,7 @@ CString CTHCase::GetDirStr() const
 
 CTHCase* CTHCaseList::Get(int position) const
 {
-    if (position < 1 || position > (int)GetCount())
-        return nullptr;
-    return static_cast<CTHCase*>(GetAt(FindIndex(position - 1)));
+    return vyr::ListAt<CTHCase>(*this, position);
 }
 
 void CTHCaseList::Add(CTHCase* thCase)
@@ -152,9 +147,7 @@ bool CTHCaseList::IsContain(CWaveFun* wave) const
 
 void CTHCaseList::DeleteAll()
 {
-    for (POSITION pos = GetHeadPosition(); pos != nullptr;)
-        delete GetNext(pos);
-    RemoveAll();
+    vyr::DeleteListItems(*this);
 }
 
 // The case file, basePath + ".thc", is plain text in GBK (the engine's code page), one item
@@ -245,9 +238,7 @@ void CTimeAnalyResult::SetFloorData(int i, double xDisp, double xDeltaDisp, doub
 
 CTimeAnalyResult* CTimeAnalyResultList::Get(int position) const
 {
-    if (position < 1 || position > (int)GetCount())
-        return nullptr;
-    return static_cast<CTimeAnalyResult*>(GetAt(FindIndex(position - 1)));
+    return vyr::ListAt<CTimeAnalyResult>(*this, position);
 }
 
 void CTimeAnalyResultList::Add(CTimeAnalyResult* result)
@@ -258,9 +249,7 @@ void CTimeAnalyResultList::Add(CTimeAnalyResult* result)
 
 void CTimeAnalyResultList::DeleteAll()
 {
-    for (POSITION pos = GetHeadPosition(); pos != nullptr;)
-        delete GetNext(pos);
-    RemoveAll();
+    vyr::DeleteListItems(*this);
 }
 
 int CTimeAnalyResultList::GetFloorNum() const

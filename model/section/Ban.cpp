@@ -2,6 +2,7 @@
 
 #include "archive.h"
 #include "model/section/SectionArchive.h"
+#include "model/base/OwnedList.h"
 
 IMPLEMENT_SERIAL(CBan, CObject, 1)
 IMPLEMENT_SERIAL(CBanSteel, CBan, 1)
@@ -43,16 +44,12 @@ void CBanSteel::Serialize(CArchive& ar)
 
 CBanList::~CBanList()
 {
-    for (POSITION pos = GetHeadPosition(); pos != nullptr;)
-        delete static_cast<CBan*>(GetNext(pos));
-    RemoveAll();
+    vyr::DeleteListItems(*this);
 }
 
 CBan* CBanList::Get(int i) const
 {
-    if (i < 1 || i > (int)GetCount())
-        return nullptr;
-    return static_cast<CBan*>(GetAt(FindIndex(i - 1)));
+    return vyr::ListAt<CBan>(*this, i);
 }
 
 bool CBanList::Add(CBan* pBan)

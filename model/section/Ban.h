@@ -4,6 +4,7 @@
 
 #include "stdafx.h"
 #include "collections.h"
+#include "model/base/OwnedList.h"
 
 class CMaterialBase;
 
@@ -157,9 +158,7 @@ public:
     CVyrGroupList& operator=(const CVyrGroupList&) = delete;
     ~CVyrGroupList() override
     {
-        for (POSITION pos = GetHeadPosition(); pos != nullptr;)
-            delete GetNext(pos);
-        RemoveAll();
+        vyr::DeleteListItems(*this);
     }
     void Add(T* pGroup)
     {
@@ -169,9 +168,7 @@ public:
     // Null outside 1..count.
     T* Get(int i) const
     {
-        if (i < 1 || i > (int)GetCount())
-            return nullptr;
-        return static_cast<T*>(GetAt(FindIndex(i - 1)));
+        return vyr::ListAt<T>(*this, i);
     }
     // Removes and deletes the group at position i; the rest are renumbered.
     void Delete(int i)

@@ -39,23 +39,20 @@ CMaterialBase* LoadMaterial(CArchive& ar)
     return t_pResolver->Find(ref);
 }
 
-float LoadFloat(CArchive& ar)
+namespace {
+template <class T>
+T LoadFinite(CArchive& ar)
 {
-    float f = 0.0f;
-    ar >> f;
-    if (!std::isfinite(f))
+    T v = 0;
+    ar >> v;
+    if (!std::isfinite(v))
         ThrowCorrupt();
-    return f;
+    return v;
 }
+} // namespace
 
-double LoadDouble(CArchive& ar)
-{
-    double d = 0.0;
-    ar >> d;
-    if (!std::isfinite(d))
-        ThrowCorrupt();
-    return d;
-}
+float LoadFloat(CArchive& ar) { return LoadFinite<float>(ar); }
+double LoadDouble(CArchive& ar) { return LoadFinite<double>(ar); }
 
 int LoadInt(CArchive& ar)
 {

@@ -6,6 +6,7 @@
 #include "archive.h"
 #include "model/material/MaterialList.h"
 #include "model/section/SectionArchive.h"
+#include "model/base/OwnedList.h"
 
 // ---------------------------------------------------------------- CSectionList
 
@@ -13,9 +14,7 @@ CSectionList::~CSectionList() { DeleteAll(); }
 
 CSectionBase* CSectionList::Get(int i) const
 {
-    if (i < 1 || i > (int)GetCount())
-        return nullptr;
-    return static_cast<CSectionBase*>(GetAt(FindIndex(i - 1)));
+    return vyr::ListAt<CSectionBase>(*this, i);
 }
 
 CSectionBase* CSectionList::GetByNo(int nNo) const
@@ -57,9 +56,7 @@ void CSectionList::Delete(int i)
 
 void CSectionList::DeleteAll()
 {
-    for (POSITION pos = GetHeadPosition(); pos != nullptr;)
-        delete static_cast<CSectionBase*>(GetNext(pos));
-    RemoveAll();
+    vyr::DeleteListItems(*this);
 }
 
 namespace {
@@ -224,9 +221,7 @@ void CStayList::Add(CStay* pStay)
 
 CStay* CStayList::Get(int i) const
 {
-    if (i < 1 || i > (int)GetCount())
-        return nullptr;
-    return static_cast<CStay*>(GetAt(FindIndex(i - 1)));
+    return vyr::ListAt<CStay>(*this, i);
 }
 
 void CStayList::DeleteStay(CStay* pStay)
