@@ -208,7 +208,7 @@ CArchive& CArchive::operator>>(CString& s)
         else
             len = w;
     }
-    // Read in pieces so that a corrupt length cannot allocate beyond the data.
+    // Read in chunks so that a corrupt length cannot allocate beyond the data.
     std::string bytes;
     unsigned long long total = wide ? 2ull * len : len;
     char chunk[4096];

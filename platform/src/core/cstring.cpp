@@ -304,17 +304,17 @@ std::string_view CutToPrecision(std::string_view s, int prec)
 
 // snprintf of one converted field; a field longer than the stack buffer is not cut.
 template <class T>
-void AppendField(std::string& out, const std::string& spec, T value)
+void AppendField(std::string& out, const std::string& directive, T value)
 {
     char buf[512];
-    const int n = std::snprintf(buf, sizeof buf, spec.c_str(), value);
+    const int n = std::snprintf(buf, sizeof buf, directive.c_str(), value);
     if (n < 0) return;
     if (n < (int)sizeof buf) {
         out.append(buf, (size_t)n);
         return;
     }
     std::string big((size_t)n + 1, '\0');
-    std::snprintf(big.data(), big.size(), spec.c_str(), value);
+    std::snprintf(big.data(), big.size(), directive.c_str(), value);
     big.resize((size_t)n);
     out += big;
 }
@@ -384,11 +384,11 @@ std::string VyrFormatV(const char* fmt, va_list args)
         const char conv = *p;
         if (!conv) break;
         ++p;
-        // The spec without length modifiers, with width and precision given as numbers.
-        std::string spec(start, 1);
-        for (const char* f = start + 1; *f && std::strchr("-+ #0", *f); ++f) spec += *f;
-        if (width >= 0) spec += std::to_string(width);
-        if (prec >= 0) spec += "." + std::to_string(prec);
+        // The directive without length modifiers, with width and precision given as numbers.
+        std::string directive(start, 1);
+        for (const char* f = start + 1; *f && std::strchr("-+ #0", *f); ++f) directive += *f;
+        if (width >= 0) directive += std::to_string(width);
+        if (prec >= 0) directive += "." + std::to_string(prec);
         switch (conv) {
         case 'd':
         case 'i':
@@ -398,30 +398,30 @@ std::string VyrFormatV(const char* fmt, va_list args)
         case 'o': {
             const bool isSigned = conv == 'd' || conv == 'i';
             if (longs >= 2 || i64 || sizeT) {
-                spec += "ll";
-                spec += conv;
+                directive += "ll";
+                directive += conv;
                 if (isSigned)
-                    AppendField(out, spec, sizeT ? (long long)va_arg(ap, std::intptr_t) : va_arg(ap, long long));
+                    AppendField(out, directive, sizeT ? (long long)va_arg(ap, std::intptr_t) : va_arg(ap, long long));
                 else
-                    AppendField(out, spec,
+                    AppendField(out, directive,
                                 sizeT ? (unsigned long long)va_arg(ap, size_t) : va_arg(ap, unsigned long long));
             } else if (longs == 1) {
-                spec += "l";
-                spec += conv;
+                directive += "l";
+                directive += conv;
                 if (isSigned)
-                    AppendField(out, spec, va_arg(ap, long));
+                    AppendField(out, directive, va_arg(ap, long));
                 else
-                    AppendField(out, spec, va_arg(ap, unsigned long));
+                    AppendField(out, directive, va_arg(ap, unsigned long));
             } else {
-                spec += conv;
+                directive += conv;
                 const int v = va_arg(ap, int);
                 if (half) {
                     if (isSigned)
-                        AppendField(out, spec, (int)(short)v);
+                        AppendField(out, directive, (int)(short)v);
                     else
-                        AppendField(out, spec, (unsigned)(unsigned short)v);
+                        AppendField(out, directive, (unsigned)(unsigned short)v);
                 } else {
-                    AppendField(out, spec, v);
+                    AppendField(out, directive, v);
                 }
             }
             break;
@@ -434,9 +434,9 @@ std::string VyrFormatV(const char* fmt, va_list args)
         case 'G':
         case 'a':
         case 'A': {
-            spec += conv;
+            directive += conv;
             const double v = longDouble ? (double)va_arg(ap, long double) : va_arg(ap, double);
-            AppendField(out, spec, v);
+            AppendField(out, directive, v);
             break;
         }
         case 'c': {

@@ -272,25 +272,25 @@ std::vector<std::string> SplitLines(const std::string& s)
 // Chinese text allows anywhere. A word longer than the width stays whole.
 void WrapLine(const FontSpec& f, const std::string& line, int width, std::vector<std::string>& out)
 {
-    struct Piece { std::string text; bool space; };
-    std::vector<Piece> pieces;
+    struct Token { std::string text; bool space; };
+    std::vector<Token> tokens;
     for (size_t i = 0; i < line.size();) {
         size_t st = i;
         char32_t cp = Utf8Next(line, i);
         std::string ch = line.substr(st, i - st);
-        if (cp == ' ') pieces.push_back({ch, true});
-        else if (IsWide(cp) || pieces.empty() || pieces.back().space) pieces.push_back({ch, false});
+        if (cp == ' ') tokens.push_back({ch, true});
+        else if (IsWide(cp) || tokens.empty() || tokens.back().space) tokens.push_back({ch, false});
         else {
             // Latin letters join the previous word unless it ends with a wide character.
             size_t j = 0;
             char32_t last = 0;
-            while (j < pieces.back().text.size()) last = Utf8Next(pieces.back().text, j);
-            if (IsWide(last)) pieces.push_back({ch, false});
-            else pieces.back().text += ch;
+            while (j < tokens.back().text.size()) last = Utf8Next(tokens.back().text, j);
+            if (IsWide(last)) tokens.push_back({ch, false});
+            else tokens.back().text += ch;
         }
     }
     std::string cur;
-    for (const Piece& p : pieces) {
+    for (const Token& p : tokens) {
         if (p.space) {
             cur += p.text;
             continue;

@@ -131,7 +131,7 @@ TEST(CStdioFile, ReadsLinesWithoutTheirEnds)
 
     CStdioFile f(path.c_str(), CFile::modeRead);
     char buf[4];
-    ASSERT_NE(f.ReadString(buf, sizeof buf), nullptr); // a piece of a long line
+    ASSERT_NE(f.ReadString(buf, sizeof buf), nullptr); // the first chunk of a long line
     EXPECT_STREQ(buf, "fir");
     ASSERT_NE(f.ReadString(buf, sizeof buf), nullptr);
     ASSERT_NE(f.ReadString(buf, sizeof buf), nullptr);
