@@ -37,6 +37,24 @@ void IoArray(CArchive& ar, T (&a)[N])
 bool Pos(double v) { return v > 0.0 && std::isfinite(v); }
 bool NonNeg(double v) { return v >= 0.0 && std::isfinite(v); }
 
+// Dimension checks shared by the families below (mm).
+// Two legs or a flange and a stem: T across B, Tf across H, radii optional.
+bool LegsValid(double H, double B, double T, double Tf, double R, double R1)
+{
+    return Pos(H) && Pos(B) && Pos(T) && Pos(Tf) && T < B && Tf < H && NonNeg(R) && NonNeg(R1);
+}
+// Rolled I-beam or channel whose flange faces slope by s over their width.
+bool SlopedFlangesValid(double H, double B, double T, double Tf, double R, double R1, double s)
+{
+    return Pos(H) && Pos(B) && Pos(T) && Pos(Tf) && T < B && 2.0 * (Tf + s) < H && Tf - s > 0.0 && NonNeg(R) &&
+           NonNeg(R1);
+}
+// Web T between flanges B x Tf and B1 x Tf1.
+bool PlatesValid(double H, double B, double T, double Tf, double B1, double Tf1)
+{
+    return Pos(H) && Pos(B) && Pos(T) && Pos(Tf) && Pos(B1) && Pos(Tf1) && T < B && T < B1 && Tf + Tf1 < H;
+}
+
 // Slope of the inner flange faces of the rolled I-beams and channels whose tables give the
 // mean flange thickness (rise over run).
 double IbeamSlope(int nType)
@@ -359,8 +377,7 @@ CSRolledNETAngle::CSRolledNETAngle(float fH, float fB, float fT, float fTf, floa
 
 bool CSRolledNETAngle::DimsValid()
 {
-    return Pos(m_fH) && Pos(m_fB) && Pos(m_fT) && Pos(m_fTf) && m_fT < m_fB && m_fTf < m_fH && NonNeg(m_fR) &&
-           NonNeg(m_fR1);
+    return LegsValid(m_fH, m_fB, m_fT, m_fTf, m_fR, m_fR1);
 }
 
 void CSRolledNETAngle::ChangeSecProperty()
@@ -393,8 +410,7 @@ CSRolledTbeam::CSRolledTbeam(int nType, float fH, float fB, float fT, float fTf,
 
 bool CSRolledTbeam::DimsValid()
 {
-    return Pos(m_fH) && Pos(m_fB) && Pos(m_fT) && Pos(m_fTf) && m_fT < m_fB && m_fTf < m_fH && NonNeg(m_fR) &&
-           NonNeg(m_fR1);
+    return LegsValid(m_fH, m_fB, m_fT, m_fTf, m_fR, m_fR1);
 }
 
 void CSRolledTbeam::ChangeSecProperty()
@@ -428,9 +444,7 @@ CSRolledIbeam::CSRolledIbeam(int nType, float fH, float fB, float fTf, float fT,
 
 bool CSRolledIbeam::DimsValid()
 {
-    const double s = IbeamSlope(m_nType) * (m_fB - m_fT) / 4.0;
-    return Pos(m_fH) && Pos(m_fB) && Pos(m_fT) && Pos(m_fTf) && m_fT < m_fB && 2.0 * (m_fTf + s) < m_fH &&
-           m_fTf - s > 0.0 && NonNeg(m_fR) && NonNeg(m_fR1);
+    return SlopedFlangesValid(m_fH, m_fB, m_fT, m_fTf, m_fR, m_fR1, IbeamSlope(m_nType) * (m_fB - m_fT) / 4.0);
 }
 
 void CSRolledIbeam::ChangeSecProperty()
@@ -475,9 +489,7 @@ CSRolledChannel::CSRolledChannel(int nType, float fB, float fH, float fTf, float
 
 bool CSRolledChannel::DimsValid()
 {
-    const double s = ChannelSlope(m_nType) * (m_fB - m_fT) / 2.0;
-    return Pos(m_fH) && Pos(m_fB) && Pos(m_fT) && Pos(m_fTf) && m_fT < m_fB && 2.0 * (m_fTf + s) < m_fH &&
-           m_fTf - s > 0.0 && NonNeg(m_fR) && NonNeg(m_fR1);
+    return SlopedFlangesValid(m_fH, m_fB, m_fT, m_fTf, m_fR, m_fR1, ChannelSlope(m_nType) * (m_fB - m_fT) / 2.0);
 }
 
 void CSRolledChannel::ChangeSecProperty()
@@ -773,8 +785,7 @@ VYR_IMPLEMENT_SECTION(CSDefineIbeam, CSectionBase, F_DIBEAM)
 
 bool CSDefineIbeam::DimsValid()
 {
-    return Pos(m_dH) && Pos(m_dB) && Pos(m_dT) && Pos(m_dTf) && Pos(m_dB1) && Pos(m_dTf1) && m_dT < m_dB &&
-           m_dT < m_dB1 && m_dTf + m_dTf1 < m_dH;
+    return PlatesValid(m_dH, m_dB, m_dT, m_dTf, m_dB1, m_dTf1);
 }
 void CSDefineIbeam::ChangeSecProperty()
 {
@@ -801,8 +812,7 @@ VYR_IMPLEMENT_SECTION(CSDefineChannel, CSectionBase, F_DCHANNEL)
 
 bool CSDefineChannel::DimsValid()
 {
-    return Pos(m_dH) && Pos(m_dB) && Pos(m_dT) && Pos(m_dTf) && Pos(m_dB1) && Pos(m_dTf1) && m_dT < m_dB &&
-           m_dT < m_dB1 && m_dTf + m_dTf1 < m_dH;
+    return PlatesValid(m_dH, m_dB, m_dT, m_dTf, m_dB1, m_dTf1);
 }
 void CSDefineChannel::ChangeSecProperty()
 {
