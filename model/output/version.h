@@ -16,14 +16,7 @@ public:
     CVersion(const CVersion& v) = default;
     ~CVersion();
 
-    CVersion& operator=(const CVersion& v)
-    {
-        m_dwMajor = v.m_dwMajor;
-        m_dwMinor = v.m_dwMinor;
-        m_dwPatch = v.m_dwPatch;
-        m_dwBuild = v.m_dwBuild;
-        return *this;
-    }
+    CVersion& operator=(const CVersion& v) = default;
 
     // "major.minor.patch", with ".build" when the build number is not 0.
     CString GetVersion() const;
@@ -38,19 +31,8 @@ class CVersionManager
 {
 public:
     CVersionManager();
-    CVersionManager(const CVersionManager& m)
-        : m_verInner(m.m_verInner), m_verProduct(m.m_verProduct), m_mapModule(m.m_mapModule),
-          m_mapFile(m.m_mapFile)
-    {
-    }
-    CVersionManager& operator=(const CVersionManager& m)
-    {
-        m_verInner = m.m_verInner;
-        m_verProduct = m.m_verProduct;
-        m_mapModule = m.m_mapModule;
-        m_mapFile = m.m_mapFile;
-        return *this;
-    }
+    CVersionManager(const CVersionManager& m) = default;
+    CVersionManager& operator=(const CVersionManager& m) = default;
 
     // The one version manager of the process.
     static CVersionManager& Inst();
