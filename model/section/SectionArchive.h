@@ -5,6 +5,7 @@
 #include "archive.h"
 
 class CMaterialBase;
+class CSectionBase;
 
 namespace vyr::sec {
 
@@ -38,5 +39,13 @@ float LoadFloat(CArchive& ar);
 double LoadDouble(CArchive& ar);
 int LoadInt(CArchive& ar);
 [[noreturn]] void ThrowCorrupt();
+
+// One section with its type code and class: the class is stored by name, so a section whose
+// code the factory does not know (codes of the section plug-ins, or none yet) and a component
+// that was never given a code come back as what they were.
+void StoreSection(CArchive& ar, CSectionBase* pSec);
+// The section read, owned by the caller; throws a corrupt-archive exception (and leaks
+// nothing) when the class is unknown or not a section, or the body does not match the code.
+CSectionBase* LoadSection(CArchive& ar);
 
 } // namespace vyr::sec

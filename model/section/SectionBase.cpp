@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 
 #include "archive.h"
 #include "model/geometry/geometry.h"
@@ -59,6 +60,29 @@ int LoadInt(CArchive& ar)
     int n = 0;
     ar >> n;
     return n;
+}
+
+void StoreSection(CArchive& ar, CSectionBase* pSec)
+{
+    ar << pSec->GetType();
+    pSec->GetRuntimeClass()->Store(ar);
+    pSec->Serialize(ar);
+}
+
+CSectionBase* LoadSection(CArchive& ar)
+{
+    const int type = LoadInt(ar);
+    UINT schema = 0;
+    const CRuntimeClass* cls = CRuntimeClass::Load(ar, &schema);
+    // The base class stores nothing of its own: only its kinds are ever written.
+    if (cls == nullptr || cls == RUNTIME_CLASS(CSectionBase) || !cls->IsDerivedFrom(RUNTIME_CLASS(CSectionBase)) ||
+        cls->m_pfnCreateObject == nullptr || schema != cls->m_wSchema)
+        AfxThrowArchiveException(CArchiveException::badClass);
+    std::unique_ptr<CSectionBase> p(static_cast<CSectionBase*>(cls->CreateObject()));
+    p->Serialize(ar);
+    if (p->GetType() != type)
+        AfxThrowArchiveException(CArchiveException::badClass);
+    return p.release();
 }
 
 } // namespace vyr::sec

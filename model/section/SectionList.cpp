@@ -63,7 +63,7 @@ namespace {
 
 // File tag and layout version of a stored section library.
 constexpr DWORD kSecFileTag = 0x43455356; // "VSEC"
-constexpr int kSecFileVersion = 1;
+constexpr int kSecFileVersion = 2;
 // More sections than any project holds: a count beyond it is a corrupt file.
 constexpr int kMaxSections = 1000000;
 
@@ -106,11 +106,8 @@ void CSectionList::FileInOut(CArchive& ar, CMaterialList* pSteel, CMaterialList*
     vyr::sec::ResolverScope scope(&resolver);
     if (ar.IsStoring()) {
         ar << kSecFileTag << kSecFileVersion << (int)GetCount();
-        for (POSITION pos = GetHeadPosition(); pos != nullptr;) {
-            CSectionBase* p = static_cast<CSectionBase*>(GetNext(pos));
-            ar << p->GetType();
-            p->Serialize(ar);
-        }
+        for (POSITION pos = GetHeadPosition(); pos != nullptr;)
+            vyr::sec::StoreSection(ar, static_cast<CSectionBase*>(GetNext(pos)));
         return;
     }
     DWORD tag = 0;
@@ -123,16 +120,8 @@ void CSectionList::FileInOut(CArchive& ar, CMaterialList* pSteel, CMaterialList*
         vyr::sec::ThrowCorrupt();
     // Everything is read before the library changes, so a failure leaves it as it was.
     std::vector<std::unique_ptr<CSectionBase>> read;
-    for (int i = 0; i < count; ++i) {
-        const int type = vyr::sec::LoadInt(ar);
-        std::unique_ptr<CSectionBase> p(CSectionBase::CreateSec(type));
-        if (!p)
-            AfxThrowArchiveException(CArchiveException::badClass);
-        p->Serialize(ar);
-        if (p->GetType() != type)
-            AfxThrowArchiveException(CArchiveException::badClass);
-        read.push_back(std::move(p));
-    }
+    for (int i = 0; i < count; ++i)
+        read.emplace_back(vyr::sec::LoadSection(ar));
     for (auto& p : read) {
         CSectionBase* s = p.release();
         // A stored section whose dimensions no longer make sense is still kept: the file

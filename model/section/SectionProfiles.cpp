@@ -899,30 +899,19 @@ void CSDefinePipe::Dimension(CDC* pDC, long x1, long y1, long x2, long y2, doubl
 
 // ---------------------------------------------------------------- components
 
-// Stores a component section as its type code and its own serialisation (0: none).
+// Stores a component section behind a presence mark (0: none, 1: one follows).
 static void IoComponent(CArchive& ar, CSectionBase*& slot, void (*adopt)(CSectionBase*&, CSectionBase*))
 {
     if (ar.IsStoring()) {
-        const int type = slot != nullptr ? slot->GetType() : 0;
-        ar << type;
+        ar << (slot != nullptr ? 1 : 0);
         if (slot != nullptr)
-            slot->Serialize(ar);
+            StoreSection(ar, slot);
         return;
     }
-    const int type = LoadInt(ar);
-    CSectionBase* p = nullptr;
-    if (type != 0) {
-        p = CSectionBase::CreateSec(type);
-        if (p == nullptr)
-            AfxThrowArchiveException(CArchiveException::badClass);
-        try {
-            p->Serialize(ar);
-        } catch (...) {
-            delete p;
-            throw;
-        }
-    }
-    adopt(slot, p);
+    const int present = LoadInt(ar);
+    if (present != 0 && present != 1)
+        ThrowCorrupt();
+    adopt(slot, present != 0 ? LoadSection(ar) : nullptr);
 }
 
 // ---------------------------------------------------------------- hybrid

@@ -621,6 +621,8 @@ public:
     void BuildStructure() override;
     float GetH() override { return m_pSteel ? m_pSteel->GetH() : 0.0f; }
     float GetB() override { return m_pSteel ? m_pSteel->GetB() : 0.0f; }
+    // The steel part's second flange width: its top width would be wrong for a steel part
+    // with unequal flanges.
     float GetB1() override { return m_pSteel ? m_pSteel->GetB1() : 0.0f; }
     float GetT() override { return m_pSteel ? m_pSteel->GetT() : 0.0f; }
     float GetTf() override { return m_pSteel ? m_pSteel->GetTf() : 0.0f; }

@@ -246,6 +246,49 @@ TEST_F(SectionFile, EveryClassRoundTrips)
     }
 }
 
+// Codes that the factory does not map (those of the section plug-ins, such as a hybrid of
+// code 750 or a combined section of code 850) and a component that was never given a code
+// still come back as what was stored.
+TEST_F(SectionFile, SectionsWithCodesTheFactoryDoesNotKnowRoundTrip)
+{
+    ASSERT_EQ(CSectionBase::CreateSec(750), nullptr);
+    ASSERT_EQ(CSectionBase::CreateSec(850), nullptr);
+    CSectionList own;
+    auto* hybrid = new CHybridRect;
+    hybrid->SetType(750);
+    hybrid->SetSteelSec(new CSRolledHtype(110, 200, 200, 12, 8, 13));
+    hybrid->SetB(500); hybrid->SetH(500);
+    hybrid->ChangeSecProperty();
+    auto* combined = new CSCombineII;
+    combined->SetType(850);
+    auto* uncoded = new CSRolledIbeam;
+    uncoded->SetH(200); uncoded->SetB(100); uncoded->SetTf(11.4f); uncoded->SetT(7);
+    uncoded->ChangeSecProperty();
+    ASSERT_EQ(uncoded->GetType(), 0);
+    combined->SetSec1(uncoded);
+    combined->SetB(300); combined->SetH(200);
+    combined->BuildStructure();
+    ASSERT_TRUE(own.Add(hybrid, true));
+    ASSERT_TRUE(own.Add(combined, true));
+    const std::string p = dir.File("plugin.sec");
+    Store(own, p, &steel, &concrete);
+
+    CSectionList back;
+    ASSERT_TRUE(Load(back, p, &steel, &concrete));
+    ASSERT_EQ(back.GetCount(), 2);
+    auto* h = dynamic_cast<CHybridRect*>(back.Get(1));
+    ASSERT_NE(h, nullptr);
+    EXPECT_EQ(h->GetType(), 750);
+    ASSERT_NE(h->GetSteelSec(), nullptr);
+    EXPECT_FLOAT_EQ(h->GetB(), 20.0f);
+    auto* c = dynamic_cast<CSCombineII*>(back.Get(2));
+    ASSERT_NE(c, nullptr);
+    EXPECT_EQ(c->GetType(), 850);
+    ASSERT_NE(c->m_pSec1, nullptr);
+    EXPECT_TRUE(c->m_pSec1->IsSame(uncoded));
+    EXPECT_EQ(c->m_pSec2, nullptr);
+}
+
 TEST_F(SectionFile, LoadingAppendsWithFreshNumbers)
 {
     const int n = (int)list.GetCount();
