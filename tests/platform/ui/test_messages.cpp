@@ -98,6 +98,9 @@ TEST_F(MessagesTest, PeekMessageTakesOneAndNoRemoveLeavesIt)
     EXPECT_EQ(m.message, (UINT)WM_END_EDIT);
     EXPECT_EQ(m.wParam, 7u);
     EXPECT_FALSE(::PeekMessage(&m, nullptr, 0, 0, PM_REMOVE));
+    ::PostMessage(nullptr, WM_EXPORT_CANCEL, 1, 0);
+    ASSERT_TRUE(::PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)); // the ANSI name a worker calls
+    EXPECT_EQ(m.wParam, 1u);
     EXPECT_TRUE(wnd.log.empty()); // peeked, never dispatched
 }
 
