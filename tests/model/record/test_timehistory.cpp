@@ -1,3 +1,4 @@
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -6,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "gbk.h"
+#include "winfile.h"
 #include "model/record/record.h"
 #include "record_test_util.h"
 
@@ -250,6 +252,21 @@ TEST(THCaseList, FileOutWritesEveryCaseWithAllItsSamples)
         "Z 0 0 0",
     };
     EXPECT_EQ(l, expected);
+}
+
+// The mass-point step passes the project folder followed by "\Cal\VyrTA", Windows fashion.
+TEST(THCaseList, FileOutTakesTheProjectsWindowsStyleBasePath)
+{
+    RecordTempDir dir;
+    std::filesystem::create_directories(dir.Path() / "Cal");
+    CTHCaseList cases;
+    cases.Add(new CTHCase);
+    const std::string base = VyrWindowsPath(dir.Path().string().c_str()) + "\\Cal\\VyrTA";
+    ASSERT_TRUE(cases.FileOut(base.c_str()));
+    const std::vector<std::string> l = Lines((dir.Path() / "Cal" / "VyrTA.thc").string());
+    ASSERT_GE(l.size(), 2u);
+    EXPECT_EQ(l[0], "VYRTA-THC 1");
+    EXPECT_EQ(l[1], "1");
 }
 
 TEST(THCaseList, FileOutReportsAFolderThatCannotBeWritten)
