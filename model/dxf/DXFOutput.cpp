@@ -1,7 +1,9 @@
 #include "model/dxf/DXFOutput.h"
 
+#include <fcntl.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
 #include <charconv>
 #include <cmath>
@@ -59,6 +61,9 @@ std::vector<Pair> BuiltinTemplate()
     add(30, "0.0");
     add(9, "$HANDLING");
     add(70, "0");
+    // No entity carries a handle, so the first one a reader would give out is 1.
+    add(9, "$HANDSEED");
+    add(5, "1");
     add(9, "$CLAYER");
     add(8, "0");
     add(9, "$TEXTSTYLE");
@@ -161,6 +166,20 @@ bool ReadPairs(const std::string& path, std::vector<Pair>& out)
         out.push_back(Pair{code, lines[i + 1]});
     }
     return true;
+}
+
+// Opens a new file next to the output for the drawing until it is complete. It is created
+// as every file the library writes (mode 0666 less the umask): mkstemp's owner-only mode
+// would carry over to the finished drawing. -1 when it cannot be created.
+int CreateTemp(const std::string& out, std::string& name)
+{
+    static std::atomic<unsigned> counter{0};
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        name = out + ".tmp" + std::to_string((long)::getpid()) + "_" + std::to_string(counter++);
+        int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) return fd;
+    }
+    return -1;
 }
 
 // Characters that a layer name of R12 cannot hold.
@@ -419,15 +438,12 @@ bool CDXFWriterImpl::Start(const std::string& tmpl, bool useTemplate, const std:
         Analyse(all);
     }
     outPath = out;
-    std::string pattern = out + ".XXXXXX";
-    std::vector<char> name(pattern.begin(), pattern.end());
-    name.push_back('\0');
-    int fd = mkstemp(name.data());
+    int fd = CreateTemp(out, tempPath);
     if (fd < 0) {
+        tempPath.clear();
         failed = true;
         return false;
     }
-    tempPath = name.data();
     f = fdopen(fd, "wb");
     if (!f) {
         ::close(fd);
@@ -506,10 +522,8 @@ void CDXFWriterImpl::Finish()
     if (!failed && !added.empty()) {
         // The layer table grows: write the file again with the new head and the entities
         // copied over.
-        std::string pattern = outPath + ".XXXXXX";
-        std::vector<char> name(pattern.begin(), pattern.end());
-        name.push_back('\0');
-        int fd = mkstemp(name.data());
+        std::string name;
+        int fd = CreateTemp(outPath, name);
         FILE* in = std::fopen(tempPath.c_str(), "rb");
         FILE* out = fd >= 0 ? fdopen(fd, "wb") : nullptr;
         bool ok = in && out && WriteAll(out, HeadText()) && std::fseek(in, headBytes, SEEK_SET) == 0;
@@ -529,7 +543,7 @@ void CDXFWriterImpl::Finish()
             ::close(fd);
         }
         std::remove(tempPath.c_str());
-        if (fd >= 0) tempPath = name.data();
+        if (fd >= 0) tempPath = name;
         if (!ok) failed = true;
     }
     if (!failed && std::rename(tempPath.c_str(), outPath.c_str()) != 0) failed = true;

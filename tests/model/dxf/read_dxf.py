@@ -1,5 +1,5 @@
 r"""Reads a DXF file with ezdxf, audits it and prints what it holds, one item a line:
-ERRORS n / VERSION v / ENCODING e / LAYER name / LINE layer x1 y1 z1 x2 y2 z2 /
+ERRORS n / VERSION v / ENCODING e / CODEPAGE c / HANDSEED h / LAYER name / LINE layer x1 y1 z1 x2 y2 z2 /
 TEXT layer x y z height rotation halign valign ax ay az|text (\U+XXXX decoded, as CAD
 programs show it)."""
 import sys
@@ -12,6 +12,8 @@ auditor = doc.audit()
 print("ERRORS", len(auditor.errors))
 print("VERSION", doc.dxfversion)
 print("ENCODING", doc.encoding)
+print("CODEPAGE", doc.header.get("$DWGCODEPAGE", ""))
+print("HANDSEED", doc.header.get("$HANDSEED", ""))
 for layer in doc.layers:
     print("LAYER", layer.dxf.name)
 for e in doc.modelspace():

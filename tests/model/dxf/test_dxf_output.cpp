@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -42,7 +43,7 @@ struct TempDir
 struct Read
 {
     int errors = -1;
-    std::string version, encoding;
+    std::string version, encoding, codepage, handseed;
     std::vector<std::string> layers;
     std::vector<std::vector<std::string>> lines; // layer, x1 y1 z1 x2 y2 z2
     struct Text
@@ -77,6 +78,8 @@ Read ReadBack(const std::string& file)
         if (head == "ERRORS") f >> r.errors;
         else if (head == "VERSION") r.version = rest;
         else if (head == "ENCODING") r.encoding = rest;
+        else if (head == "CODEPAGE") r.codepage = rest;
+        else if (head == "HANDSEED") r.handseed = rest;
         else if (head == "LAYER") r.layers.push_back(rest);
         else if (head == "LINE") {
             std::vector<std::string> v;
@@ -133,6 +136,17 @@ TEST(DXFOutput, RoundTripThroughIndependentReader)
     EXPECT_EQ(r.errors, 0);
     EXPECT_EQ(r.version, "AC1009");
     EXPECT_EQ(r.encoding, "gbk");
+    EXPECT_EQ(r.codepage, "ANSI_936");
+    // The seed must lie above every handle in the file: the writer writes none at all.
+    EXPECT_EQ(r.handseed, "1");
+    {
+        std::istringstream raw(Slurp(out));
+        std::string code, value;
+        int handles = 0;
+        while (std::getline(raw, code) && std::getline(raw, value))
+            if (std::stoi(code) == 5 || std::stoi(code) == 105) ++handles;
+        EXPECT_EQ(handles, 1) << "only the seed's own group 5";
+    }
     for (const char* l : {"0", "MEMBER", "TEXT", "DIM", "VM", "Warn", "Cor", "Tail"})
         EXPECT_NE(std::find(r.layers.begin(), r.layers.end(), l), r.layers.end()) << l;
     ASSERT_EQ(r.lines.size(), 4u);
@@ -295,6 +309,28 @@ TEST(DXFOutput, TemplateEntitiesAndSectionsAreKept)
     EXPECT_EQ(r.lines[0][0], "FRAME");
     EXPECT_EQ(r.lines[1][0], "MEMBER");
     EXPECT_NE(std::find(r.layers.begin(), r.layers.end(), "MEMBER"), r.layers.end());
+}
+
+TEST(DXFOutput, FinishedFileIsCreatedWithTheUsualPermissions)
+{
+    // Both ways to completion: straight from the template, and rewritten with a new layer.
+    TempDir dir;
+    mode_t old = ::umask(022);
+    for (const char* layer : {"MEMBER", "新图层"}) {
+        std::string out = dir.File(std::string(layer) + ".dxf");
+        {
+            CDXFOutput w;
+            ASSERT_EQ(w.IntialDXFFile(CString(TemplatePath()), CString(out), true), 1);
+            w.SetCurrentLayer(layer);
+            w.Line(CPoint2D(0, 0), CPoint2D(1, 1));
+        }
+        ASSERT_TRUE(fs::exists(out)) << layer;
+        EXPECT_EQ(fs::status(out).permissions() & fs::perms::all,
+                  fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read | fs::perms::others_read)
+            << layer;
+    }
+    ::umask(old);
+    EXPECT_EQ(dir.Count(), 2u);
 }
 
 TEST(DXFOutput, UnwritablePathReportsFailureAndLeavesNothing)
