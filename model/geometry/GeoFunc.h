@@ -30,7 +30,8 @@ bool ParseTriple(const char* text, double out[3]);
 
 // Fills arr (any array with RemoveAll and Add, such as CArray<int, int>) from the
 // comma-separated text. Nonzero when the text is well formed and every value is at most
-// max; otherwise 0 and the array is left empty. An empty text gives an empty array and 1.
+// max (and fits the element type); otherwise 0 and the array is left empty. An empty text
+// gives an empty array and 1.
 template <class ARRAY>
 int ParseIntString(const CString& text, ARRAY& arr, int max)
 {
@@ -49,8 +50,9 @@ int ParseFloatString(const CString& text, ARRAY& arr, float max)
     std::vector<double> v;
     arr.RemoveAll();
     if (!vyr::ParseNumberList(text.GetString(), v, false)) return 0;
+    // A value beyond the float range would turn into an infinity (or worse) in the array.
     for (double d : v)
-        if ((float)d > max) return 0;
+        if (std::fabs(d) > (double)std::numeric_limits<float>::max() || (float)d > max) return 0;
     for (double d : v) arr.Add((float)d);
     return 1;
 }

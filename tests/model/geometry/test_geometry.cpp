@@ -355,6 +355,11 @@ TEST(Parse, NumberListsFillTheArrayAndCheckTheLimit)
     EXPECT_EQ(ParseFloatString(CString("1.25,10.5"), f, 10.0f), 0);
     EXPECT_EQ(ParseFloatString(CString("10"), f, 10.0f), 1);
     EXPECT_EQ(ParseFloatString(CString("1;2"), f, 10.0f), 0);
+    // Beyond the float range: refused, never stored as an infinity below the limit.
+    for (const char* text : {"-1e39", "1,-3.5e38", "1e39"}) {
+        EXPECT_EQ(ParseFloatString(CString(text), f, 10.0f), 0) << text;
+        EXPECT_EQ(f.GetSize(), 0) << text;
+    }
 }
 
 TEST(GeoFunc, DistancesAndRounding)
