@@ -1,6 +1,7 @@
 #include "model/grid/gridctrl.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <cstring>
 
 #include "model/grid/inplaceedit.h"
@@ -20,6 +21,10 @@ BEGIN_MESSAGE_MAP(CGridCtrl, CWnd)
     ON_WM_CHAR()
     ON_WM_DESTROY()
 END_MESSAGE_MAP()
+
+// The end-of-edit notification is a GV_DISPINFO read by NM_GRIDVIEW handlers too.
+static_assert(offsetof(GV_DISPINFO, item) + offsetof(GV_ITEM, row) == offsetof(NM_GRIDVIEW, iRow));
+static_assert(offsetof(GV_DISPINFO, item) + offsetof(GV_ITEM, col) == offsetof(NM_GRIDVIEW, iColumn));
 
 namespace {
 const COLORREF kFixedBack = RGB(240, 240, 240);
@@ -896,7 +901,15 @@ void CGridCtrl::OnEndInPlaceEdit(int nRow, int nCol, const CString& strText, BOO
     const UINT oldState = StateOf(nRow, nCol);
     SetItemText(nRow, nCol, strText);
     if (!m_bVirtualMode) SetItemState(nRow, nCol, oldState | GVIS_MODIFIED);
-    if ((int)SendMessageToParent(nRow, nCol, (int)GVN_ENDLABELEDIT) < 0) {
+    // The request carries the typed text: a virtual grid keeps no text of its own, and
+    // its parent would otherwise lose what the user typed. Its row and column sit where
+    // NM_GRIDVIEW has them, so handlers written for either read the cell.
+    GV_DISPINFO end{};
+    end.item.row = nRow;
+    end.item.col = nCol;
+    end.item.mask = GVIF_TEXT;
+    end.item.strText = strText;
+    if ((int)vyr::NotifyParent(GetSafeHwnd(), &end.hdr, GVN_ENDLABELEDIT) < 0) {
         m_bLastEditAccepted = FALSE;
         // The parent may have rebuilt the grid; put the text back only where it still applies.
         if (IsValid(nRow, nCol) && GetItemText(nRow, nCol) == strText) {

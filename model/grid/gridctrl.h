@@ -7,8 +7,10 @@
 // Notifications to the parent (WM_NOTIFY with NM_GRIDVIEW): NM_CLICK, NM_DBLCLK, NM_RCLICK;
 // GVN_SELCHANGING before and GVN_SELCHANGED after the user changes the selection;
 // GVN_BEGINLABELEDIT before an edit starts and GVN_ENDLABELEDIT after it ended with a new
-// text (the cell already shows it): a negative answer to either refuses, and a refused end
-// puts the old text back. In virtual mode, GVN_GETDISPINFO with a GV_DISPINFO.
+// text (the cell already shows it; the notification is a GV_DISPINFO whose item holds the
+// row, the column and the typed text, readable as NM_GRIDVIEW too): a negative answer to
+// either refuses, and a refused end puts the old text back. In virtual mode,
+// GVN_GETDISPINFO with a GV_DISPINFO.
 #pragma once
 
 #include <memory>

@@ -15,6 +15,7 @@ class GridHost : public CWnd
 public:
     std::vector<UINT> codes;      // every notification code, in order
     std::vector<CString> endTexts; // the cell text seen at each end of an edit
+    std::vector<CString> typedTexts; // the text the end-of-edit notification carries
     int endEditAnswer = 0;
     int beginEditAnswer = 0;
     int dispRequests = 0;
@@ -42,6 +43,7 @@ protected:
         auto* grid = dynamic_cast<CGridCtrl*>(CWnd::FromHandle(hdr->hwndFrom));
         if (hdr->code == GVN_ENDLABELEDIT) {
             endTexts.push_back(grid ? grid->GetItemText(nm->iRow, nm->iColumn) : CString());
+            typedTexts.push_back(reinterpret_cast<GV_DISPINFO*>(lParam)->item.strText);
             *pResult = endEditAnswer;
         }
         if (hdr->code == GVN_BEGINLABELEDIT) *pResult = beginEditAnswer;
@@ -343,6 +345,28 @@ TEST_F(GridTest, EditRefusedByTheParentKeepsTheOldText)
     Editor(g)->SendMessage(WM_KEYDOWN, VK_ESCAPE, 0);
     EXPECT_EQ(g.GetItemText(3, 2), CString("3,2"));
     EXPECT_EQ(host.endTexts.size(), asked);
+}
+
+TEST_F(GridTest, VirtualGridHandsTheTypedTextToItsParent)
+{
+    // A virtual grid keeps no text: the end of an edit is the parent's only chance to see it.
+    GridHost host;
+    CGridCtrl g;
+    ASSERT_TRUE(g.Create(CRect(0, 0, 400, 200), &host, 100));
+    g.SetVirtualMode(TRUE);
+    g.SetRowCount(4);
+    g.SetColumnCount(3);
+    g.SetFixedRowCount(1);
+    ASSERT_TRUE(g.EditCell(2, 1));
+    CString shown;
+    Editor(g)->GetWindowText(shown);
+    EXPECT_EQ(shown, CString("P2,1")); // the editor starts from the parent's answer
+    Editor(g)->SetWindowText("4.75");
+    Editor(g)->SendMessage(WM_KEYDOWN, VK_RETURN, 0);
+    ASSERT_EQ(host.typedTexts.size(), 1u);
+    EXPECT_EQ(host.typedTexts[0], CString("4.75"));
+    EXPECT_EQ(host.endTexts[0], CString("P2,1")); // row and column read as NM_GRIDVIEW
+    EXPECT_EQ(Editor(g), nullptr);
 }
 
 TEST_F(GridTest, GridDestroyedWhileEditingEndsTheEditQuietly)
