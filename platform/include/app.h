@@ -1,6 +1,8 @@
 // The application object, the host's main window, the wait cursor and the module handles.
 #pragma once
 
+#include <vector>
+
 #include "thread.h"
 
 class CWinApp : public CWinThread
@@ -42,7 +44,46 @@ public:
     void Restore();
 };
 
+// Extension-module support. A library that extends the host's class library keeps one
+// module record, initialises it when the process attaches and links a CDynLinkLibrary on
+// it into the process-wide chain through which the host's resource and class lookups
+// reach the library. Resources here are the scripts every module shares, so the chain is
+// kept for what the host and tests ask of it.
+struct AFX_EXTENSION_MODULE
+{
+    BOOL bInitialized = FALSE;
+    HMODULE hModule = nullptr;
+    HINSTANCE hResource = nullptr;
+};
+
+// Fills the record for the module (idempotent); TRUE when the module may be used.
+BOOL AfxInitExtensionModule(AFX_EXTENSION_MODULE& state, HMODULE hModule);
+// Unlinks and deletes the CDynLinkLibrary objects of the module (of every module when
+// bAll), then marks the record uninitialised.
+void AfxTermExtensionModule(AFX_EXTENSION_MODULE& state, BOOL bAll = FALSE);
+// No ActiveX controls run here; nothing to prepare.
+inline void AfxEnableControlContainer() {}
+
+class CDynLinkLibrary : public CCmdTarget
+{
+    DECLARE_DYNAMIC(CDynLinkLibrary)
+public:
+    // Links itself at the head of the chain (the newest is searched first). The record must
+    // have been initialised.
+    explicit CDynLinkLibrary(AFX_EXTENSION_MODULE& state, BOOL bSystem = FALSE);
+    ~CDynLinkLibrary() override;
+    CDynLinkLibrary(const CDynLinkLibrary&) = delete;
+    CDynLinkLibrary& operator=(const CDynLinkLibrary&) = delete;
+
+    HMODULE m_hModule;
+    HINSTANCE m_hResource;
+    BOOL m_bSystem;
+    CDynLinkLibrary* m_pNextDLL = nullptr;
+};
+
 namespace vyr {
+// The chain of CDynLinkLibrary objects, newest first.
+std::vector<CDynLinkLibrary*> DynLinkLibraries();
 // The test host's main frame.
 void SetMainWnd(CWnd* pWnd);
 // How many times a wait cursor was shown, and whether one shows now.

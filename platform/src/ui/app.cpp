@@ -3,6 +3,7 @@
 
 #include "app.h"
 #include "uiimpl.h"
+#include "vyrdiag.h"
 
 IMPLEMENT_DYNAMIC(CWinApp, CWinThread)
 
@@ -85,7 +86,68 @@ CWaitCursor::CWaitCursor() { AfxGetApp()->BeginWaitCursor(); }
 CWaitCursor::~CWaitCursor() { AfxGetApp()->EndWaitCursor(); }
 void CWaitCursor::Restore() { AfxGetApp()->RestoreWaitCursor(); }
 
+IMPLEMENT_DYNAMIC(CDynLinkLibrary, CCmdTarget)
+
+namespace {
+CDynLinkLibrary* g_firstDLL = nullptr;
+}
+
+BOOL AfxInitExtensionModule(AFX_EXTENSION_MODULE& state, HMODULE hModule)
+{
+    std::lock_guard<std::recursive_mutex> lk(vyr::ui::Lock());
+    if (state.bInitialized)
+        return TRUE;
+    state.hModule = hModule;
+    state.hResource = hModule;
+    state.bInitialized = TRUE;
+    return TRUE;
+}
+
+void AfxTermExtensionModule(AFX_EXTENSION_MODULE& state, BOOL bAll)
+{
+    std::vector<CDynLinkLibrary*> doomed;
+    {
+        std::lock_guard<std::recursive_mutex> lk(vyr::ui::Lock());
+        if (!state.bInitialized)
+            return;
+        for (CDynLinkLibrary* p = g_firstDLL; p; p = p->m_pNextDLL)
+            if (bAll || p->m_hModule == state.hModule)
+                doomed.push_back(p);
+        state.bInitialized = FALSE;
+    }
+    for (CDynLinkLibrary* p : doomed)
+        delete p; // unlinks itself
+}
+
+CDynLinkLibrary::CDynLinkLibrary(AFX_EXTENSION_MODULE& state, BOOL bSystem)
+    : m_hModule(state.hModule), m_hResource(state.hResource), m_bSystem(bSystem)
+{
+    VYR_CHECK(state.bInitialized, "CDynLinkLibrary on an extension module that was not initialised");
+    std::lock_guard<std::recursive_mutex> lk(vyr::ui::Lock());
+    m_pNextDLL = g_firstDLL;
+    g_firstDLL = this;
+}
+
+CDynLinkLibrary::~CDynLinkLibrary()
+{
+    std::lock_guard<std::recursive_mutex> lk(vyr::ui::Lock());
+    for (CDynLinkLibrary** pp = &g_firstDLL; *pp; pp = &(*pp)->m_pNextDLL)
+        if (*pp == this) {
+            *pp = m_pNextDLL;
+            break;
+        }
+}
+
 namespace vyr {
+std::vector<CDynLinkLibrary*> DynLinkLibraries()
+{
+    std::lock_guard<std::recursive_mutex> lk(vyr::ui::Lock());
+    std::vector<CDynLinkLibrary*> v;
+    for (CDynLinkLibrary* p = g_firstDLL; p; p = p->m_pNextDLL)
+        v.push_back(p);
+    return v;
+}
+
 void SetMainWnd(CWnd* pWnd) { AfxGetApp()->m_pMainWnd = pWnd; }
 int WaitCursorCount() { return g_waitCount.load(); }
 bool WaitCursorShown() { return g_waitDepth.load() > 0; }
