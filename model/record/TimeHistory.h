@@ -27,13 +27,14 @@ public:
     void SetDist(float dist) { m_fDist = dist; }
     float* GetValueArray() const { return m_pValue; }
 
-    // Replaces name, step, length and samples. The record keeps its own copy of the first
-    // SampleCount(dist, step) values of the given array.
+    // Replaces name, step, length and samples: the step comes first, then the length. The
+    // record keeps its own copy of the first SampleCount(dist, step) values of the given array.
     void SetValue(CString name, float step, float dist, float* values);
     // Number of samples held. It is fixed by SetValue: a later change of step or length alone
     // re-times the same samples and never reaches past them.
     int GetNum() const { return m_nNum; }
-    // The sample at index i (0 to GetNum() - 1), 0 outside.
+    // The sample at index i (0 to GetNum() - 1), 0 outside. The last sample is a sample
+    // like any other: no caller counts on reading it as 0 (the plots stop short on their own).
     float GetValue(int i) const;
     // Largest magnitude of the samples, 0 for a record without samples.
     float GetMaxValue() const;
