@@ -73,11 +73,13 @@ protected:
 
 typedef void (*OPFUN)(COP*);
 
-// The create function of a registered operator class, named after the class; the factory
-// rows of OPRegistry.cpp register them in one fixed order.
-#define DECLARE_VYROP(cls) \
-public:                    \
-    static CObj* cls##Create();
+// The create function and the registration member of an operator class, both named after
+// the class. The registration members are all defined in OPRegistry.cpp, in the one fixed
+// order of registration.
+#define DECLARE_VYROP(cls)            \
+public:                               \
+    static CObj* cls##Create();       \
+    static const CObjRuntime cls##Runtime;
 
 class COP : public COPBase
 {

@@ -35,13 +35,29 @@ const COPClassEntry g_OPClasses[] = {
     {"OP.ViewWindow", &COPViewWindow::COPViewWindowCreate},
 };
 
-// Registration at library load, before the host calls into the library.
-struct COPClassRegistrar
-{
-    COPClassRegistrar() { RegisterOPClasses(); }
-} g_OPClassRegistrar;
-
 } // namespace
+
+// Registration at library load, before the host calls into the library. Definitions in one
+// translation unit are initialised in the order written, so this is the order of the table.
+const CObjRuntime COP::COPRuntime(CString("OP"), &COP::COPCreate);
+const CObjRuntime COPPt::COPPtRuntime(CString("OP.Pt"), &COPPt::COPPtCreate);
+const CObjRuntime COPPt2::COPPt2Runtime(CString("OP.Pt2"), &COPPt2::COPPt2Create);
+const CObjRuntime COPPt2StructSketch::COPPt2StructSketchRuntime(CString("OP.Pt2StructSketch"), &COPPt2StructSketch::COPPt2StructSketchCreate);
+const CObjRuntime COPPt3::COPPt3Runtime(CString("OP.Pt3"), &COPPt3::COPPt3Create);
+const CObjRuntime COPSelect::COPSelectRuntime(CString("OP.Select"), &COPSelect::COPSelectCreate);
+const CObjRuntime COPSelectBeam::COPSelectBeamRuntime(CString("OP.SelectBeam"), &COPSelectBeam::COPSelectBeamCreate);
+const CObjRuntime COPSelectNode::COPSelectNodeRuntime(CString("OP.SelectNode"), &COPSelectNode::COPSelectNodeCreate);
+const CObjRuntime COPSelectPlane::COPSelectPlaneRuntime(CString("OP.SelectPlane"), &COPSelectPlane::COPSelectPlaneCreate);
+const CObjRuntime COPSelectWall::COPSelectWallRuntime(CString("OP.SelectWall"), &COPSelectWall::COPSelectWallCreate);
+const CObjRuntime COPSelectBeamAndWall::COPSelectBeamAndWallRuntime(CString("OP.SelectBeamAndWall"), &COPSelectBeamAndWall::COPSelectBeamAndWallCreate);
+const CObjRuntime COPSelectAxis::COPSelectAxisRuntime(CString("OP.SelectAxis"), &COPSelectAxis::COPSelectAxisCreate);
+const CObjRuntime COPSelectAxisSeq::COPSelectAxisSeqRuntime(CString("OP.SelectAxisSeq"), &COPSelectAxisSeq::COPSelectAxisSeqCreate);
+const CObjRuntime COPSelectNodeAndAxisPt::COPSelectNodeAndAxisPtRuntime(CString("OP.SelectNodeAndAxisPt"), &COPSelectNodeAndAxisPt::COPSelectNodeAndAxisPtCreate);
+const CObjRuntime COPSelectBCInWall::COPSelectBCInWallRuntime(CString("OP.SelectBCInWall"), &COPSelectBCInWall::COPSelectBCInWallCreate);
+const CObjRuntime COPViewPan::COPViewPanRuntime(CString("OP.ViewPan"), &COPViewPan::COPViewPanCreate);
+const CObjRuntime COPViewZoom::COPViewZoomRuntime(CString("OP.ViewZoom"), &COPViewZoom::COPViewZoomCreate);
+const CObjRuntime COPViewFree::COPViewFreeRuntime(CString("OP.ViewFree"), &COPViewFree::COPViewFreeCreate);
+const CObjRuntime COPViewWindow::COPViewWindowRuntime(CString("OP.ViewWindow"), &COPViewWindow::COPViewWindowCreate);
 
 const COPClassEntry* GetOPClassTable(int* count)
 {
