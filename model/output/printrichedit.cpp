@@ -4,6 +4,7 @@
 
 #include "commdlg.h"
 #include "controls.h"
+#include "gbk.h"
 
 namespace {
 
@@ -22,6 +23,51 @@ std::vector<CString> SplitLines(const CString& text)
     }
     if (!cur.empty()) lines.emplace_back(cur);
     return lines;
+}
+
+// Width of a line as drawn with expanded tabs; a tab counts as a full stop of eight spaces,
+// so a measured piece never comes out wider than it prints.
+int LineWidth(CDC* pDC, const std::string& line)
+{
+    std::string measured;
+    for (char c : line) {
+        if (c == '\t')
+            measured.append(8, ' ');
+        else
+            measured += c;
+    }
+    return pDC->GetTextExtent(measured.c_str(), (int)measured.size()).cx;
+}
+
+// A line wider than the page goes on as further lines instead of being cut at the margin.
+void WrapLine(CDC* pDC, const std::string& line, int width, std::vector<CString>& out)
+{
+    size_t start = 0;
+    while (start < line.size()) {
+        const std::string rest = line.substr(start);
+        if (LineWidth(pDC, rest) <= width) {
+            out.emplace_back(rest);
+            return;
+        }
+        // The character boundaries of the rest; the longest prefix that fits, found by halving.
+        std::vector<size_t> ends;
+        for (size_t i = 0; i < rest.size();) {
+            vyr::Utf8Next(rest, i);
+            ends.push_back(i);
+        }
+        size_t lo = 0, hi = ends.size() - 1; // ends[hi] (the whole rest) does not fit
+        while (lo + 1 < hi) {
+            const size_t mid = (lo + hi) / 2;
+            if (LineWidth(pDC, rest.substr(0, ends[mid])) <= width)
+                lo = mid;
+            else
+                hi = mid;
+        }
+        // ends[lo] fits, or is the first character: at least one per line on any page.
+        const size_t take = ends[lo];
+        out.emplace_back(rest.substr(0, take));
+        start += take;
+    }
 }
 
 } // namespace
@@ -56,7 +102,13 @@ int PrintRichEditCtrl(CRichEditCtrl* pCtrl, RECT& margins, CString title)
 
     CString text;
     pCtrl->GetWindowText(text);
-    const std::vector<CString> lines = SplitLines(text);
+    std::vector<CString> lines;
+    for (const CString& line : SplitLines(text)) {
+        if (line.IsEmpty())
+            lines.push_back(line);
+        else
+            WrapLine(pDC, line.str(), right - left, lines);
+    }
     const int pages = lines.empty() ? 1 : (int)((lines.size() + perPage - 1) / perPage);
     pDC->SetBkMode(TRANSPARENT);
     for (int p = 0; p < pages; ++p) {

@@ -7,7 +7,8 @@
 class CRichEditCtrl;
 
 // Prints the control's text on A4 pages with the given margins in twips (left, top,
-// right, bottom) and the title at the head of each page. The print dialog asks for the
+// right, bottom) and the title at the head of each page. A line wider than the page
+// continues on the next lines. The print dialog asks for the
 // printer first. Pages follow one another down the printer's device context, one page
 // height apart. Returns the number of pages printed: 0 when the user cancelled or there
 // is no control.

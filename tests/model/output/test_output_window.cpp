@@ -239,4 +239,22 @@ TEST_F(WindowTest, PrintingLaysTheTextOnPagesOfThePickedPrinter)
     EXPECT_EQ(PrintRichEditCtrl(nullptr, margins, "计算书"), 0);
 }
 
+TEST_F(WindowTest, PrintingWrapsALineWiderThanThePage)
+{
+    RECT margins{1500, 1500, 1500, 1500};
+    // One line of a few thousand characters is printed whole: it fills more than a page.
+    CString longLine;
+    for (int i = 0; i < 3000; ++i) longLine += "计算";
+    m_edit.SetWindowText(longLine);
+    vyr::ScriptedUser::AnswerPrintDialog(true);
+    const int pages = PrintRichEditCtrl(&m_edit, margins, "计算书");
+    EXPECT_GE(pages, 2);
+    // Twice the text, about twice the pages: nothing is cut off.
+    m_edit.SetWindowText(longLine + longLine);
+    vyr::ScriptedUser::AnswerPrintDialog(true);
+    const int twice = PrintRichEditCtrl(&m_edit, margins, "计算书");
+    EXPECT_GE(twice, 2 * pages - 1);
+    EXPECT_LE(twice, 2 * pages);
+}
+
 } // namespace
