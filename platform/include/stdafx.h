@@ -10,6 +10,7 @@
 #include "exception.h"
 #include "ctime.h"
 #include "winfile.h"
+#include "shell.h"
 #include "file.h"
 #include "archive.h"
 #include "collections.h"
