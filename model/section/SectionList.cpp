@@ -61,7 +61,9 @@ void CSectionList::DeleteAll()
 
 namespace {
 
-// File tag and layout version of a stored section library.
+// File tag and layout version of a stored section library. The tag, the version and the
+// section count lead; each section follows as its type code, its class (name and schema)
+// and its own fields, components nested the same way behind a presence mark.
 constexpr DWORD kSecFileTag = 0x43455356; // "VSEC"
 constexpr int kSecFileVersion = 2;
 // More sections than any project holds: a count beyond it is a corrupt file.
