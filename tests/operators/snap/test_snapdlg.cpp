@@ -177,3 +177,19 @@ TEST_F(DialogFixture, PickedPointAsksForTheOffsetOnce)
     const CPoint3D taken = COPPt::GetOnePt(0, m.GetCurOP()); // the end became the next start
     EXPECT_DOUBLE_EQ(taken.z, second.z + 10.0);
 }
+
+// The first control of each template takes the focus when the dialog opens: the OK button
+// of the setting dialog, the offset box of the offset dialog (typing starts there).
+TEST_F(DialogFixture, FirstControlOfEachTemplateHasTheFocus)
+{
+    ScriptedUser::Run([](CDialog* d) { EXPECT_EQ(CWnd::GetFocus(), d->GetDlgItem(IDOK)); }, IDD_SNAPSETTING);
+    ScriptedUser::PressCancel(IDD_SNAPSETTING);
+    CDlgSnapSetting setting;
+    EXPECT_EQ(setting.DoModal(), IDCANCEL);
+
+    ScriptedUser::Run([](CDialog* d) { EXPECT_EQ(CWnd::GetFocus(), d->GetDlgItem(IDC_SNAP_OFFSET)); },
+                      IDD_SNAPOFFSET);
+    ScriptedUser::PressCancel(IDD_SNAPOFFSET);
+    CDlgSnapOffset offset;
+    EXPECT_EQ(offset.DoModal(), IDCANCEL);
+}
