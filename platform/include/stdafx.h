@@ -11,6 +11,7 @@
 #include "ctime.h"
 #include "winfile.h"
 #include "shell.h"
+#include "com.h"
 #include "file.h"
 #include "archive.h"
 #include "collections.h"
