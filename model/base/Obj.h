@@ -33,7 +33,7 @@ public:
     long GetID() const { return id; }
     void SetID(long v) { id = v; }
 
-    // Same type string (exact, case-sensitive) and CompSameType agrees; ids play no part.
+    // Same type string (exact, case-sensitive) and CompSameType agrees; ids are not compared.
     bool Comp(const CObj& other) const;
 
 protected:

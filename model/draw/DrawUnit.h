@@ -42,7 +42,7 @@ public:
     virtual void SetParent(CDrawBlock* parent) { m_pParent = parent; }
     virtual void SetSelect(int select) { m_nSelect = select; }
     // Takes over the values of a unit of the same kind (a unit of another kind only gives
-    // its common part).
+    // the members every unit has).
     virtual CDrawUnit& Eqaul(const CDrawUnit& u);
     virtual bool IsEqaul(const CDrawUnit& u) const;
     virtual bool Display(CDC* pDC, CRect clip) const;
