@@ -121,6 +121,8 @@ private:
             POSITION cur = pos;
             if (list.GetNext(pos).IsSame(p)) {
                 list.RemoveAt(cur);
+                // The last element gone: give the storage blocks back as well.
+                if (list.IsEmpty()) list.RemoveAll();
                 return;
             }
         }
