@@ -595,13 +595,15 @@ BOOL CGridCtrl::SetItemState(int nRow, int nCol, UINT state)
 {
     if (!IsValid(nRow, nCol)) return FALSE;
     MarkSelected(nRow, nCol, (state & GVIS_SELECTED) != 0);
-    const bool isFocus = CCellID(nRow, nCol) == m_idCurrentCell;
-    if ((state & GVIS_FOCUSED) && !isFocus) SetFocusCell(nRow, nCol);
-    if (!(state & GVIS_FOCUSED) && isFocus) SetFocusCell(-1, -1);
+    // Callers select the cells of a row with state 2 after making it current: the focus
+    // moves when asked for and is never taken away by a state without it.
+    if (state & GVIS_FOCUSED) SetFocusCell(nRow, nCol);
     if (CGridCellBase* p = m_bVirtualMode ? nullptr : StoredCell(nRow, nCol)) {
-        // The fixed bits follow from the position; the others are the caller's.
-        const UINT keep = GVIS_FIXED | GVIS_FIXEDROW | GVIS_FIXEDCOL;
-        p->SetState((state & ~keep) | FixedBits(nRow, nCol));
+        // The fixed bits follow from the position, the focus bit from the focus cell; the
+        // others are the caller's.
+        const UINT keep = GVIS_FIXED | GVIS_FIXEDROW | GVIS_FIXEDCOL | GVIS_FOCUSED;
+        const UINT focus = CCellID(nRow, nCol) == m_idCurrentCell ? GVIS_FOCUSED : 0u;
+        p->SetState((state & ~keep) | FixedBits(nRow, nCol) | focus);
     }
     return TRUE;
 }

@@ -271,6 +271,26 @@ TEST_F(GridTest, ListModeClickSelectsTheWholeRowAndNotifies)
     EXPECT_EQ(g.GetNextRow(-1, GVNI_SELECTED), 1);
 }
 
+TEST_F(GridTest, SelectingTheCellsOfTheCurrentRowKeepsTheFocus)
+{
+    // Panels make a row current and then select its cells with state 2.
+    GridHost host;
+    CGridCtrl g;
+    ASSERT_TRUE(g.Create(CRect(0, 0, 400, 200), &host, 100));
+    Fill(g);
+    g.SetFocusCell(3, 0);
+    for (int c = 0; c < g.GetColumnCount(); ++c) g.SetItemState(3, c, GVIS_SELECTED);
+    EXPECT_EQ(g.GetFocusCell(), CCellID(3, 0));
+    EXPECT_EQ(g.GetItemState(3, 0), GVIS_SELECTED | GVIS_FOCUSED);
+    EXPECT_EQ(g.GetNextRow(-1, GVNI_SELECTED), 3);
+    EXPECT_EQ(g.GetSelectedCount(), 4);
+    // Asking for the focus moves it, and the cells' focus bits follow.
+    g.SetItemState(2, 1, GVIS_FOCUSED);
+    EXPECT_EQ(g.GetFocusCell(), CCellID(2, 1));
+    EXPECT_EQ(g.GetItemState(3, 0), GVIS_SELECTED);
+    EXPECT_EQ(g.GetItemState(2, 1), GVIS_FOCUSED);
+}
+
 TEST_F(GridTest, RowChangesMoveTheSelectionWithTheRows)
 {
     GridHost host;
