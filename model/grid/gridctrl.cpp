@@ -1260,7 +1260,8 @@ void CGridCtrl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
         break;
     case VK_F2:
     case VK_RETURN:
-        EditCell(next.row, next.col, nChar);
+        // No character was typed: the editor keeps the text (VK_F2 shares its code with 'q').
+        EditCell(next.row, next.col, 0);
         return;
     default:
         CWnd::OnKeyDown(nChar, nRepCnt, nFlags);

@@ -1,5 +1,8 @@
 #include "model/grid/inplaceedit.h"
 
+#include <string>
+
+#include "gbk.h"
 #include "model/grid/gridctrl.h"
 
 BEGIN_MESSAGE_MAP(CInPlaceEdit, CWnd)
@@ -11,9 +14,16 @@ CInPlaceEdit::CInPlaceEdit(CGridCtrl* pGrid, CRect& rect, UINT nID, int nRow, in
                            UINT nFirstChar)
     : m_pGrid(pGrid), m_nRow(nRow), m_nColumn(nColumn)
 {
-    // A typed character replaces the text; a click or F2 keeps it.
+    // A typed character (any printable code point, Chinese too) replaces the text; a click
+    // or a key that only starts the edit keeps it.
     CString text = sInitText;
-    if (nFirstChar >= 0x20 && nFirstChar < 0x7F) text = CString((char)nFirstChar);
+    const bool printable = (nFirstChar >= 0x20 && nFirstChar < 0x7F) ||
+                           (nFirstChar >= 0xA0 && nFirstChar <= 0x10FFFF && (nFirstChar < 0xD800 || nFirstChar > 0xDFFF));
+    if (printable) {
+        std::string typed;
+        vyr::Utf8Append(typed, (char32_t)nFirstChar);
+        text = CString(typed);
+    }
     const char* cls = vyr::FindWindowClass("Edit") ? "Edit" : nullptr;
     if (!CreateEx(0, cls, text, WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, rect, pGrid, nID)) return;
     SetFocus();

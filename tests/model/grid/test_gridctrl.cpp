@@ -389,6 +389,38 @@ TEST_F(GridTest, VirtualGridHandsTheTypedTextToItsParent)
     EXPECT_EQ(Editor(g), nullptr);
 }
 
+TEST_F(GridTest, KeysStartingAnEditKeepOrReplaceTheText)
+{
+    GridHost host;
+    CGridCtrl g;
+    ASSERT_TRUE(g.Create(CRect(0, 0, 400, 200), &host, 100));
+    Fill(g);
+    const struct
+    {
+        UINT msg;
+        WPARAM key;
+        const char* shown;
+    } cases[] = {
+        {WM_KEYDOWN, VK_F2, "2,1"}, // F2 has the code of 'q' but types nothing
+        {WM_KEYDOWN, VK_RETURN, "2,1"},
+        {WM_CHAR, 'x', "x"},
+        {WM_CHAR, 0x8BA1, "计"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.shown);
+        g.SetFocusCell(2, 1);
+        g.SendMessage(c.msg, c.key, 0);
+        CWnd* editor = Editor(g);
+        ASSERT_NE(editor, nullptr);
+        CString shown;
+        editor->GetWindowText(shown);
+        EXPECT_EQ(shown, CString(c.shown));
+        editor->SendMessage(WM_KEYDOWN, VK_ESCAPE, 0);
+        vyr::PumpMessages();
+    }
+    EXPECT_EQ(g.GetItemText(2, 1), CString("2,1"));
+}
+
 TEST_F(GridTest, GridDestroyedWhileEditingEndsTheEditQuietly)
 {
     GridHost host;
