@@ -105,7 +105,27 @@ public:
 class CLCList : public CModelList<CLoadCombination, false>
 {
 public:
-    int m_nLock = 0;
+    int m_nLock = 0; // nonzero: the combinations are kept when the model regenerates them
+    // Parameters of the automatic generation (rules: 0 standard, 1 simplified; switches 0/1).
+    int m_nBasicRule = 0;
+    int m_bWindBothDir = 1;
+    int m_bSeismBothDir = 1;
+    int m_bFavourableDead = 1;
+    int m_nStandardRule = 0;
+    float m_fPrestressFactor = 1.2f;
+    float m_fDeadFactor = 1.2f;
+    float m_fLiveFactor = 1.4f;
+    float m_fWindFactor = 1.4f;
+    float m_fCraneFactor = 1.4f;
+    float m_fTemperatureFactor = 1.4f;
+    float m_fLiveCombFactor = 0.7f;
+    float m_fWindCombFactor = 0.6f;
+    float m_fCraneCombFactor = 0.7f;
+    float m_fTemperatureCombFactor = 0.6f;
+    float m_fGravityFactor = 1.2f;
+    float m_fHSeismFactor = 1.3f;
+    float m_fVSeismFactor = 0.5f;
+    int m_bSeismWithWind = 0;
 };
 
 class CLoadSeismList : public CModelList<CLoadSeism, false>

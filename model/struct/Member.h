@@ -398,9 +398,9 @@ class CMemberOffset : public CObject
     DECLARE_DYNAMIC(CMemberOffset)
 public:
     CMemberOffset() = default;
-    CMemberOffset(float s2, float s3, float e2, float e3) : m_fOffset{s2, s3, e2, e3} {}
+    CMemberOffset(double s2, double s3, double e2, double e3) : m_dOffset{s2, s3, e2, e3} {}
     int m_nNo = 0;
-    float m_fOffset[4] = {0, 0, 0, 0};
+    double m_dOffset[4] = {0, 0, 0, 0};
 };
 
 // End releases: type 0 free sliding, 1 free rotation, then the four flags start 2, start 3,
@@ -423,10 +423,10 @@ class CBeamRigid : public CObject
     DECLARE_DYNAMIC(CBeamRigid)
 public:
     CBeamRigid() = default;
-    CBeamRigid(float s, float e) : m_fStart(s), m_fEnd(e) {}
+    CBeamRigid(double s, double e) : m_dStart(s), m_dEnd(e) {}
     int m_nNo = 0;
-    float m_fStart = 0.0f;
-    float m_fEnd = 0.0f;
+    double m_dStart = 0.0;
+    double m_dEnd = 0.0;
 };
 
 // Web opening of an H member: type 1 rectangular, 2 circular; position and size in mm.

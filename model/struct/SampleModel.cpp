@@ -115,10 +115,10 @@ void BuildSampleModel(CGlobalData& data, const CSampleModelSize& size)
     CBeamBindRelease* release = new CBeamBindRelease(1, 0, 1, 0, 1);
     release->m_nNo = 1;
     s.m_pReleaseList->AddTail(release);
-    CMemberOffset* offset = new CMemberOffset(0.0f, 10.0f, 0.0f, 10.0f);
+    CMemberOffset* offset = new CMemberOffset(0.0, 10.0, 0.0, 10.0);
     offset->m_nNo = 1;
     s.m_pOffsetList->AddTail(offset);
-    CBeamRigid* rigid = new CBeamRigid(-20.0f, 20.0f);
+    CBeamRigid* rigid = new CBeamRigid(-20.0, 20.0);
     rigid->m_nNo = 1;
     s.m_pRigidList->AddTail(rigid);
     CSupportBase* fixed = new CSupportFixed;

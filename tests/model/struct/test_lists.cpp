@@ -70,7 +70,7 @@ TEST(ModelList, DefinitionListsOwnTheirEntries)
 {
     // Only the destructor can tell: a pointer list would leak these under the sanitizers.
     CBeamRigidList rigid;
-    rigid.AddTail(new CBeamRigid(-1.0f, 1.0f));
+    rigid.AddTail(new CBeamRigid(-1.0, 1.0));
     CBeamBindReleaseList release;
     release.AddTail(new CBeamBindRelease(0, 1, 1, 0, 0));
     CMemberOffsetList offset;

@@ -299,3 +299,27 @@ TEST(SampleModel, GroupQuantities)
     EXPECT_NEAR(columns->GetCost(0), columns->GetWeight(0) * COptDiscreteSection::DefaultCost, 1e-2);
     columns->SetOptDiscreteSection(nullptr);
 }
+
+TEST(SampleModel, UsedSectionMarksFollowTheMembers)
+{
+    CGlobalData d;
+    BuildSampleModel(d);
+    CStruct& s = *d.Struct();
+    auto section = [&](int i) { return static_cast<CSectionBase*>(s.m_pSectionList->GetAt(s.m_pSectionList->FindIndex(i))); };
+    CSectionBase* column = section(0);
+    CSectionBase* sub = section(2);
+    CSectionBase* brace = section(3);
+    ASSERT_EQ(sub->m_nUsed, 0);
+
+    // The braces take the column section: their old section keeps no stale mark.
+    for (int i = 0; i < 4; ++i)
+        section(i)->m_nUsed = 1;
+    for (POSITION pos = s.m_pBeamList->GetHeadPosition(); pos != nullptr;)
+        if (CBeamBase* b = s.m_pBeamList->GetNextT(pos); b->GetSection() == brace)
+            b->SetSection(column);
+    s.SetUsedSection(true);
+    EXPECT_EQ(brace->m_nUsed, 0);
+    EXPECT_NE(column->m_nUsed, 0);
+    EXPECT_NE(sub->m_nUsed, 0) << "secondary beams use their section too";
+    EXPECT_EQ(s.GetUsedSectionNum(true), 3);
+}
