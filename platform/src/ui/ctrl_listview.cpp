@@ -419,6 +419,13 @@ public:
         case LVM_EDITLABEL: return (LRESULT)BeginEdit(h, (int)wp);
         case LVM_GETEDITCONTROL: return (LRESULT)(editCtrl ? editCtrl->GetSafeHwnd() : nullptr);
         case WM_PAINT: Paint(h); return 0;
+        case WM_SETFOCUS:
+        case WM_KILLFOCUS: {
+            // The parent hears of the focus through WM_NOTIFY, as with every list view.
+            NMHDR nm{};
+            vyr::NotifyParent(h, &nm, msg == WM_SETFOCUS ? NM_SETFOCUS : NM_KILLFOCUS);
+            break;
+        }
         case WM_DESTROY:
             // The list goes: the edit goes with it, without asking the parent.
             if (editCtrl) {

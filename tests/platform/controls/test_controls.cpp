@@ -281,6 +281,23 @@ TEST_F(ListViewTest, SingleSelectionMovesAndUserClickOrder)
     EXPECT_FALSE(vyr::UserClickListItem(list.GetSafeHwnd(), 6));
 }
 
+TEST_F(ListViewTest, FocusIsToldToTheParent)
+{
+    Make(LVS_SINGLESEL);
+    CEdit other;
+    ASSERT_TRUE(other.Create(kChild, R(0, 100, 50, 120), &sink, 31));
+    other.SetFocus();
+    sink.Take();
+    list.SetFocus();
+    EXPECT_EQ(sink.Take(), (std::vector<Note>{Ntf(30, NM_SETFOCUS)}));
+    list.SetFocus(); // already there: nothing new
+    EXPECT_TRUE(sink.Take().empty());
+    other.SetFocus();
+    std::vector<Note> notes = sink.Take();
+    ASSERT_FALSE(notes.empty());
+    EXPECT_EQ(notes[0], Ntf(30, NM_KILLFOCUS));
+}
+
 TEST_F(ListViewTest, RowsKeepInsertionOrderAndTheirTexts)
 {
     Make(0);
