@@ -46,9 +46,9 @@ CHoleRect& CHoleRect::operator=(const CHole& o)
     CHole::operator=(o);
     if (const CHoleRect* r = dynamic_cast<const CHoleRect*>(&o); r != nullptr && r != this)
     {
-        m_arrPt3D = r->m_arrPt3D;
-        m_arrPt2D = r->m_arrPt2D;
-        m_arrCorner = r->m_arrCorner;
+        m_arrPt3D.Copy(r->m_arrPt3D);
+        m_arrPt2D.Copy(r->m_arrPt2D);
+        m_arrCorner.Copy(r->m_arrCorner);
     }
     return *this;
 }

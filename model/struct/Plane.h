@@ -57,14 +57,14 @@ class CHoleRect : public CHole
 {
     DECLARE_DYNAMIC(CHoleRect)
 public:
-    CHoleRect() : CHole(1) { m_arrCorner.resize(4); }
+    CHoleRect() : CHole(1) { m_arrCorner.SetSize(4); }
     double GetAngle() const { return m_dAngle; }
     CHoleRect& operator=(const CHole& o) override;
     double GetArea() override { return m_dV * m_dH; }
 
-    std::vector<CPoint3D> m_arrPt3D;
-    std::vector<CPoint2D> m_arrPt2D;
-    std::vector<CPoint3D> m_arrCorner; // the four corners
+    CArray<CPoint3D> m_arrPt3D;
+    CArray<CPoint2D> m_arrPt2D;
+    CArray<CPoint3D> m_arrCorner; // the four corners
 };
 
 class CHoleCircle : public CHole

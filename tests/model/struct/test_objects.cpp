@@ -175,9 +175,11 @@ TEST(Openings, NewOpeningsReportTheirKind)
 {
     CHoleRect r;
     EXPECT_EQ(r.GetKind(), 1);
-    EXPECT_EQ(r.m_arrCorner.size(), 4u);
-    EXPECT_TRUE(r.m_arrPt3D.empty());
-    EXPECT_TRUE(r.m_arrPt2D.empty());
+    ASSERT_EQ(r.m_arrCorner.GetSize(), 4);
+    for (int i = 0; i < 4; ++i)
+        EXPECT_TRUE(r.m_arrCorner[i].x == 0.0 && r.m_arrCorner[i].y == 0.0 && r.m_arrCorner[i].z == 0.0);
+    EXPECT_TRUE(r.m_arrPt3D.IsEmpty());
+    EXPECT_TRUE(r.m_arrPt2D.IsEmpty());
     CHoleCircle c;
     EXPECT_EQ(c.GetKind(), 2);
     EXPECT_EQ(c.m_ptCenter.x, 0.0);
@@ -198,6 +200,22 @@ TEST(Openings, CircleAssignmentCopiesCentreAndValues)
     EXPECT_EQ(b.m_fR, 7.0f);
     EXPECT_EQ(b.m_dH, 2.0);
     EXPECT_EQ(b.GetKind(), 2);
+}
+
+TEST(Openings, RectangleAssignmentThroughTheBaseCopiesItsCorners)
+{
+    CHoleRect a, b;
+    a.m_dV = 3.0;
+    a.m_arrCorner[2] = CPoint3D(4, 5, 6);
+    a.m_arrPt2D.Add(CPoint2D(1, 1));
+    CHole& target = b;
+    target = a; // the virtual assignment of the opening kind
+    EXPECT_EQ(b.m_dV, 3.0);
+    ASSERT_EQ(b.m_arrCorner.GetSize(), 4);
+    EXPECT_EQ(b.m_arrCorner[2].y, 5.0);
+    EXPECT_EQ(b.m_arrPt2D.GetSize(), 1);
+    a.m_arrCorner[2].y = 9.0;
+    EXPECT_EQ(b.m_arrCorner[2].y, 5.0) << "the copy owns its points";
 }
 
 TEST(Rooms, OnlyShapeKindFourIsAllOpening)
