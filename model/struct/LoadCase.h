@@ -105,7 +105,7 @@ public:
 class CLCList : public CModelList<CLoadCombination, false>
 {
 public:
-    int m_nLock = 0; // nonzero: the combinations are kept when the model regenerates them
+    int m_nLock = 0; // nonzero: the combinations are locked against automatic regeneration
     // Parameters of the automatic generation (rules: 0 standard, 1 simplified; switches 0/1).
     int m_nBasicRule = 0;
     int m_bWindBothDir = 1;
