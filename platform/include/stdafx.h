@@ -18,6 +18,7 @@
 #include "winmsg.h"
 #include "wnd.h"
 #include "view.h"
+#include "frame.h"
 #include "thread.h"
 #include "app.h"
 #include "dialog.h"

@@ -6,9 +6,13 @@
 
 class CView : public CWnd
 {
+    DECLARE_DYNAMIC(CView)
 public:
     CView() = default;
     ~CView() override = default;
+
+    // Called once by the host after the view is created and given its data.
+    virtual void OnInitialUpdate() { Invalidate(); }
 
     // Draws the view's contents; the paint handler calls it with the paint context.
     virtual void OnDraw(CDC* pDC) = 0;

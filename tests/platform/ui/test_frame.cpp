@@ -1,0 +1,81 @@
+#include <gtest/gtest.h>
+
+#include "../../../resources/resource.h"
+#include "stdafx.h"
+
+namespace {
+
+int g_formsAlive = 0;
+
+class CTestForm : public CFormView
+{
+public:
+    CTestForm() : CFormView(IDD_VYR_TESTDIALOG) { ++g_formsAlive; }
+    ~CTestForm() override { --g_formsAlive; }
+    CString m_name = "梁1";
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override { DDX_Text(pDX, IDC_VYR_TEST_EDIT, m_name); }
+};
+
+} // namespace
+
+TEST(FrameAndFormView, FormsComeFromTheirTemplateAndTheActiveOneFillsTheFrame)
+{
+    vyr::VyrSetResourceDir((std::string(VYR_SOURCE_DIR) + "/resources").c_str());
+    const vyr::DialogTemplate* t = vyr::FindDialogTemplate(IDD_VYR_TESTDIALOG);
+    ASSERT_NE(t, nullptr);
+    g_formsAlive = 0;
+
+    CFrameWnd* frame = new CFrameWnd;
+    ASSERT_TRUE(frame->Create(nullptr, "主框架"));
+    CRect fr;
+    frame->GetWindowRect(&fr);
+    EXPECT_EQ(fr.Size(), CSize(1024, 768));
+
+    CCreateContext ctx;
+    ctx.m_pCurrentFrame = frame;
+    CTestForm* a = new CTestForm;
+    CTestForm* b = new CTestForm;
+    ASSERT_TRUE(a->Create(nullptr, nullptr, WS_CHILD, CFrameWnd::rectDefault, frame, 1, &ctx));
+    ASSERT_TRUE(b->Create(nullptr, nullptr, WS_CHILD, CFrameWnd::rectDefault, frame, 2, &ctx));
+    EXPECT_TRUE(a->IsKindOf(RUNTIME_CLASS(CFormView)));
+    EXPECT_TRUE(a->IsKindOf(RUNTIME_CLASS(CView)));
+    EXPECT_FALSE(a->IsWindowVisible());
+    EXPECT_TRUE(a->GetStyle() & WS_CHILD);
+    EXPECT_FALSE(a->GetStyle() & WS_POPUP); // the template's popup style does not apply
+    EXPECT_EQ(a->GetParent(), frame);
+    EXPECT_EQ(a->GetDlgCtrlID(), 1);
+    CRect ar;
+    a->GetWindowRect(&ar);
+    EXPECT_EQ(ar.Size(), t->rect.Size());
+
+    // The template's controls, with their DLGINIT contents; members go in on the initial update.
+    auto* combo = (CComboBox*)a->GetDlgItem(IDC_VYR_TEST_COMBO);
+    ASSERT_NE(combo, nullptr);
+    EXPECT_EQ(combo->GetCount(), 4);
+    a->m_name = "柱2";
+    a->OnInitialUpdate();
+    CString shown;
+    a->GetDlgItemText(IDC_VYR_TEST_EDIT, shown);
+    EXPECT_EQ(shown, "柱2");
+
+    EXPECT_EQ(frame->GetActiveView(), nullptr);
+    frame->SetActiveView(b);
+    EXPECT_EQ(frame->GetActiveView(), b);
+    EXPECT_EQ(CWnd::GetFocus(), b);
+    b->SetDlgCtrlID(AFX_IDW_PANE_FIRST);
+    b->ShowWindow(SW_SHOW);
+    frame->RecalcLayout();
+    CRect client, br;
+    frame->GetClientRect(&client);
+    b->GetClientRect(&br);
+    EXPECT_EQ(br.Size(), client.Size());
+
+    // A view goes with its window; the frame no longer names it.
+    b->DestroyWindow();
+    EXPECT_EQ(g_formsAlive, 1);
+    EXPECT_EQ(frame->GetActiveView(), nullptr);
+    frame->DestroyWindow(); // takes its children and itself
+    EXPECT_EQ(g_formsAlive, 0);
+}
