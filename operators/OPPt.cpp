@@ -65,6 +65,19 @@ CString SubToolTip(const COP* op)
     return sub ? sub->GetToolTip() : CString();
 }
 
+int SubUseType(const COP* op)
+{
+    const COPPt* first = dynamic_cast<const COPPt*>(op->GetSubOP(0));
+    return first ? first->GetUseType() : 0;
+}
+
+void SetSubUseType(COP* op, int type)
+{
+    for (int i = 0; i < op->GetSubOPCount(); ++i)
+        if (COPPt* pt = dynamic_cast<COPPt*>(op->GetSubOP(i)))
+            pt->SetUseType(type);
+}
+
 } // namespace vyr_oppt
 
 // ---------------------------------------------------------------------------------------
@@ -262,18 +275,9 @@ void COPPt2::CopyFrom(const CObj& other)
 
 HCURSOR COPPt2::GetCursor() const { return VyrLoadOPCursor(IDC_OP_POINT); }
 
-int COPPt2::GetUseType() const
-{
-    const COPPt* first = dynamic_cast<const COPPt*>(GetSubOP(0));
-    return first ? first->GetUseType() : 0;
-}
+int COPPt2::GetUseType() const { return vyr_oppt::SubUseType(this); }
 
-void COPPt2::SetUseType(int type)
-{
-    for (COP* sub : m_OPs)
-        if (COPPt* pt = dynamic_cast<COPPt*>(sub))
-            pt->SetUseType(type);
-}
+void COPPt2::SetUseType(int type) { vyr_oppt::SetSubUseType(this, type); }
 
 bool COPPt2::MouseAction(int code, UINT flags, CPoint point, short wheelDelta)
 {

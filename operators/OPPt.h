@@ -94,6 +94,9 @@ private:
 void RepaintView(CView* view);
 // The tool tip of the running point input.
 CString SubToolTip(const COP* op);
+// The use type of a chain of point inputs: that of its first, set on all of them.
+int SubUseType(const COP* op);
+void SetSubUseType(COP* op, int type);
 } // namespace vyr_oppt
 
 class COPPt2 : public COP

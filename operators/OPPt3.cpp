@@ -43,18 +43,9 @@ void COPPt3::CopyFrom(const CObj& other)
 
 HCURSOR COPPt3::GetCursor() const { return VyrLoadOPCursor(IDC_OP_POINT); }
 
-int COPPt3::GetUseType() const
-{
-    const COPPt* first = dynamic_cast<const COPPt*>(GetSubOP(0));
-    return first ? first->GetUseType() : 0;
-}
+int COPPt3::GetUseType() const { return vyr_oppt::SubUseType(this); }
 
-void COPPt3::SetUseType(int type)
-{
-    for (COP* sub : m_OPs)
-        if (COPPt* pt = dynamic_cast<COPPt*>(sub))
-            pt->SetUseType(type);
-}
+void COPPt3::SetUseType(int type) { vyr_oppt::SetSubUseType(this, type); }
 
 bool COPPt3::MouseAction(int code, UINT flags, CPoint point, short wheelDelta)
 {
