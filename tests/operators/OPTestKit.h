@@ -61,7 +61,7 @@ public:
     ~CCompositeOP() override { --g_live; }
     CObj* Clone() const override { return new CCompositeOP(*this); }
     CString GetType() const override { return "OP.TestComposite"; }
-    CPointOP* Part(int i) const { return static_cast<CPointOP*>(GetSubOP(i)); }
+    CPointOP* Sub(int i) const { return static_cast<CPointOP*>(GetSubOP(i)); }
 };
 
 // A stand-in for the selection operators: type 0; counts ResetState calls.

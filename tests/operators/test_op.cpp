@@ -138,8 +138,8 @@ TEST(OperatorBase, StepsRunThroughTheSubOperatorsAndBackToIdle)
     EXPECT_TRUE(op.MouseAction(OPMOUSE_LDOWN, 0, CPoint(1, 1), 0));
     op.MarchOPStep();
     EXPECT_TRUE(op.KeyDown(VK_ESCAPE, 1, 0));
-    EXPECT_EQ(op.Part(0)->m_events, std::vector<int>{OPMOUSE_LDOWN});
-    EXPECT_EQ(op.Part(1)->m_events, std::vector<int>{1000 + VK_ESCAPE});
+    EXPECT_EQ(op.Sub(0)->m_events, std::vector<int>{OPMOUSE_LDOWN});
+    EXPECT_EQ(op.Sub(1)->m_events, std::vector<int>{1000 + VK_ESCAPE});
     EXPECT_EQ(op.GetCursor(), (HCURSOR)MAKEINTRESOURCE(77));
 
     CGlobalData root;
@@ -185,9 +185,9 @@ TEST(OperatorBase, PointsPassThroughTheSubOperatorsInOrder)
     op.GetPts(5, got);
     EXPECT_TRUE(got.empty());
     op.SetFun(7, &Cancel1, &Finish1);
-    EXPECT_EQ(op.Part(0)->GetFinishFun(), nullptr);
+    EXPECT_EQ(op.Sub(0)->GetFinishFun(), nullptr);
     op.SetFun(0, &Cancel1, &Finish1);
-    EXPECT_EQ(op.Part(0)->GetFinishFun(), &Finish1);
+    EXPECT_EQ(op.Sub(0)->GetFinishFun(), &Finish1);
     EXPECT_EQ(op.GetFinishFun(), nullptr);
 }
 
@@ -197,9 +197,9 @@ TEST(OperatorBase, SetParamReachesEverySubOperator)
     CCompositeOP op;
     op.SetParam(&host.View(), &host.GlobalData(), &host.OPManager());
     for (int i = 0; i < 2; ++i) {
-        EXPECT_EQ(op.Part(i)->GetView(), &host.View());
-        EXPECT_EQ(op.Part(i)->GetGlobalData(), &host.GlobalData());
-        EXPECT_EQ(op.Part(i)->GetOPManager(), &host.OPManager());
+        EXPECT_EQ(op.Sub(i)->GetView(), &host.View());
+        EXPECT_EQ(op.Sub(i)->GetGlobalData(), &host.GlobalData());
+        EXPECT_EQ(op.Sub(i)->GetOPManager(), &host.OPManager());
     }
 }
 
