@@ -10,7 +10,11 @@ for p in "${pkgs[@]}"; do
 done
 if [ ${#missing[@]} -gt 0 ]; then
   echo "installing: ${missing[*]}"
-  sudo=""; [ "$(id -u)" = 0 ] || sudo="sudo"
+  sudo=""
+  if [ "$(id -u)" != 0 ]; then
+    command -v sudo >/dev/null || { echo "missing packages; run as root or install sudo: ${missing[*]}" >&2; exit 1; }
+    sudo="sudo"
+  fi
   $sudo apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" >/dev/null
 fi
