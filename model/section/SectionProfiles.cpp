@@ -346,7 +346,7 @@ CSRolledNEAngle::CSRolledNEAngle(int nType, float fH, float fB, float fT, float 
 
 bool CSRolledNEAngle::DimsValid()
 {
-    return Pos(m_fH) && Pos(m_fB) && Pos(m_fT) && m_fT < m_fB && m_fT < m_fH && NonNeg(m_fR) && NonNeg(m_fR1);
+    return LegsValid(m_fH, m_fB, m_fT, m_fT, m_fR, m_fR1);
 }
 
 void CSRolledNEAngle::ChangeSecProperty()
