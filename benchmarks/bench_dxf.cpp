@@ -12,7 +12,7 @@
 #include <sstream>
 #include <string>
 
-#include "model/dxf/dxf.h"
+#include <vyr/model/dxf/dxf.h>
 
 namespace {
 

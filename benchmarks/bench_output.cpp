@@ -4,9 +4,9 @@
 
 #include <filesystem>
 
-#include "model/output/output.h"
+#include <vyr/model/output/output.h>
 #if defined(VYR_BENCH_RICHEDIT)
-#include "controls.h"
+#include <vyr/controls.h>
 #endif
 
 namespace {

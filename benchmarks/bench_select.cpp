@@ -3,10 +3,10 @@
 // model and windows as the model's hit tests, so the two compare directly.
 #include <benchmark/benchmark.h>
 
-#include "host/HostMessages.h"
-#include "model/struct/struct.h"
-#include "operators/OPManager.h"
-#include "operators/OPSelectKinds.h"
+#include <vyr/host/HostMessages.h>
+#include <vyr/model/struct/struct.h>
+#include <vyr/operators/OPManager.h>
+#include <vyr/operators/OPSelectKinds.h>
 
 namespace {
 

@@ -6,10 +6,10 @@
 #include <memory>
 #include <vector>
 
-#include "stdafx.h"
-#include "host/HostMessages.h"
-#include "model/struct/struct.h"
-#include "operators/SnapManager.h"
+#include <vyr/stdafx.h>
+#include <vyr/host/HostMessages.h>
+#include <vyr/model/struct/struct.h>
+#include <vyr/operators/SnapManager.h>
 
 namespace {
 

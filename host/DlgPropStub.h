@@ -3,7 +3,7 @@
 // full dialog with its property grid replaces this declaration.
 #pragma once
 
-#include "stdafx.h"
+#include <vyr/stdafx.h>
 
 class CGlobalData;
 

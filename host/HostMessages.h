@@ -3,7 +3,7 @@
 // its grid. Arguments and answers are described with each code.
 #pragma once
 
-#include "stdafx.h"
+#include <vyr/stdafx.h>
 
 // Properties of model objects changed; the host brings views and panels up to date.
 #define WM_UI_PROPCHANGED (WM_USER + 100)     // 1124

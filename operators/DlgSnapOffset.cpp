@@ -1,7 +1,7 @@
-#include "operators/DlgSnapOffset.h"
+#include <vyr/operators/DlgSnapOffset.h>
 
-#include "model/geometry/geometry.h"
-#include "operators/SnapRes.h"
+#include <vyr/model/geometry/geometry.h>
+#include <vyr/resources/dialogs/SnapRes.h>
 
 CDlgSnapOffset::CDlgSnapOffset(CWnd* pParent) : CDialog(IDD_SNAPOFFSET, pParent), m_strOffset("0, 0, 0") {}
 

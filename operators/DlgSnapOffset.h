@@ -1,7 +1,7 @@
 // The coordinate offset that snap-from adds to a snapped point, typed as "x, y, z".
 #pragma once
 
-#include "stdafx.h"
+#include <vyr/stdafx.h>
 
 class CDlgSnapOffset : public CDialog
 {

@@ -1,8 +1,8 @@
-#include "operators/DlgSnapSetting.h"
+#include <vyr/operators/DlgSnapSetting.h>
 
-#include "operators/OPPt.h"
-#include "operators/SnapManager.h"
-#include "operators/SnapRes.h"
+#include <vyr/operators/OPPt.h>
+#include <vyr/operators/SnapManager.h>
+#include <vyr/resources/dialogs/SnapRes.h>
 
 namespace {
 const int kBoxes[4] = {IDC_SNAP_ENDPT, IDC_SNAP_MIDPT, IDC_SNAP_PERPT, IDC_SNAP_FROM};

@@ -1,7 +1,7 @@
 // Switches the three snap targets and the snap-from option of the host's snap manager.
 #pragma once
 
-#include "stdafx.h"
+#include <vyr/stdafx.h>
 
 class CDlgSnapSetting : public CDialog
 {

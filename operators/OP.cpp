@@ -1,6 +1,6 @@
-#include "operators/OP.h"
+#include <vyr/operators/OP.h>
 
-#include "host/HostMessages.h"
+#include <vyr/host/HostMessages.h>
 
 // ---------------------------------------------------------------------------------------
 // COPBase

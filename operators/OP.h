@@ -5,9 +5,9 @@
 
 #include <vector>
 
-#include "stdafx.h"
-#include "model/base/base.h"
-#include "model/geometry/geometry.h"
+#include <vyr/stdafx.h>
+#include <vyr/model/base/base.h>
+#include <vyr/model/geometry/geometry.h>
 
 class CGlobalData;
 class COPManager;

@@ -1,9 +1,9 @@
-#include "operators/OPManager.h"
+#include <vyr/operators/OPManager.h>
 
 #include <set>
 
-#include "model/struct/struct.h"
-#include "operators/OPView.h"
+#include <vyr/model/struct/struct.h>
+#include <vyr/operators/OPView.h>
 
 COPManager::COPManager()
     : m_pView(nullptr), m_pGlobalData(nullptr), m_pCurOP(nullptr), m_pLastOP(nullptr), m_pDefaultOP(nullptr),

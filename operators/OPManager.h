@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "operators/OP.h"
+#include <vyr/operators/OP.h>
 
 class COPManager
 {

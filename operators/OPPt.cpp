@@ -1,12 +1,12 @@
-#include "operators/OPPt.h"
+#include <vyr/operators/OPPt.h>
 
 #include <cmath>
 
-#include "host/HostMessages.h"
-#include "model/draw/draw.h"
-#include "operators/OPManager.h"
-#include "operators/OPView.h"
-#include "operators/SnapManager.h"
+#include <vyr/host/HostMessages.h>
+#include <vyr/model/draw/draw.h>
+#include <vyr/operators/OPManager.h>
+#include <vyr/operators/OPView.h>
+#include <vyr/operators/SnapManager.h>
 
 // ---------------------------------------------------------------------------------------
 // Helpers shared with the three-point input

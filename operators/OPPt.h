@@ -3,9 +3,9 @@
 // point. Points are only ever taken from the object snap.
 #pragma once
 
-#include "model/struct/struct.h"
-#include "operators/OP.h"
-#include "operators/SnapRes.h"
+#include <vyr/model/struct/struct.h>
+#include <vyr/operators/OP.h>
+#include <vyr/resources/dialogs/SnapRes.h>
 
 class CSnapManager;
 

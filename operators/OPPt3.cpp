@@ -1,10 +1,10 @@
-#include "operators/OPPt3.h"
+#include <vyr/operators/OPPt3.h>
 
 #include <cmath>
 
-#include "model/output/creal.h"
-#include "operators/OPView.h"
-#include "operators/SnapManager.h"
+#include <vyr/model/output/creal.h>
+#include <vyr/operators/OPView.h>
+#include <vyr/operators/SnapManager.h>
 
 namespace {
 constexpr double kPi = 3.1415926;

@@ -4,8 +4,8 @@
 // first of the next input.
 #pragma once
 
-#include "model/draw/draw.h"
-#include "operators/OPPt.h"
+#include <vyr/model/draw/draw.h>
+#include <vyr/operators/OPPt.h>
 
 class COPPt3 : public COP
 {

@@ -1,13 +1,13 @@
-#include "operators/OPRegistry.h"
+#include <vyr/operators/OPRegistry.h>
 
-#include "operators/OP.h"
-#include "operators/OPPt.h"
-#include "operators/OPPt3.h"
-#include "operators/OPSelect.h"
-#include "operators/OPSelectAxis.h"
-#include "operators/OPSelectKinds.h"
-#include "operators/OPSelectTwoKinds.h"
-#include "operators/OPView.h"
+#include <vyr/operators/OP.h>
+#include <vyr/operators/OPPt.h>
+#include <vyr/operators/OPPt3.h>
+#include <vyr/operators/OPSelect.h>
+#include <vyr/operators/OPSelectAxis.h>
+#include <vyr/operators/OPSelectKinds.h>
+#include <vyr/operators/OPSelectTwoKinds.h>
+#include <vyr/operators/OPView.h>
 
 namespace {
 

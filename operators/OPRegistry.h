@@ -2,7 +2,7 @@
 // registration at library load.
 #pragma once
 
-#include "model/base/base.h"
+#include <vyr/model/base/base.h>
 
 struct COPClassEntry
 {

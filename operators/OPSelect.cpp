@@ -1,11 +1,11 @@
-#include "operators/OPSelect.h"
+#include <vyr/operators/OPSelect.h>
 
 #include <string>
 
-#include "host/HostMessages.h"
-#include "model/struct/struct.h"
-#include "operators/OPManager.h"
-#include "operators/OPView.h"
+#include <vyr/host/HostMessages.h>
+#include <vyr/model/struct/struct.h>
+#include <vyr/operators/OPManager.h>
+#include <vyr/operators/OPView.h>
 
 const char* const COPSelect::kTipIdle = "->请点选或者窗选, Shift键排除选择, Ctrl键开启循环选择";
 const char* const COPSelect::kTipRect = "->请选择另一点，右键或者ESC键取消";

@@ -1,4 +1,4 @@
-#include "operators/OPSelectAxis.h"
+#include <vyr/operators/OPSelectAxis.h>
 
 namespace {
 

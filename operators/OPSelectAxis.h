@@ -6,8 +6,8 @@
 #include <list>
 #include <vector>
 
-#include "model/struct/struct.h"
-#include "operators/OPSelect.h"
+#include <vyr/model/struct/struct.h>
+#include <vyr/operators/OPSelect.h>
 
 // A kind of the grid-axis system (axes, segments, crossing points) as one side of a
 // selection operator: selecting sets the object's own flag.

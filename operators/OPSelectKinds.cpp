@@ -1,12 +1,12 @@
-#include "operators/OPSelectKinds.h"
+#include <vyr/operators/OPSelectKinds.h>
 
 #include <string>
 #include <cstdint>
 #include <vector>
 
-#include "host/DlgPropStub.h"
-#include "host/HostMessages.h"
-#include "model/struct/struct.h"
+#include <vyr/host/DlgPropStub.h>
+#include <vyr/host/HostMessages.h>
+#include <vyr/model/struct/struct.h>
 
 namespace {
 

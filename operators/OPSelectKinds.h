@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "operators/OPSelect.h"
+#include <vyr/operators/OPSelect.h>
 
 class CBeamBase;
 class CBeamList;

@@ -1,7 +1,7 @@
-#include "operators/OPSelectTwoKinds.h"
+#include <vyr/operators/OPSelectTwoKinds.h>
 
-#include "operators/OPSelectAxis.h"
-#include "operators/OPSelectKinds.h"
+#include <vyr/operators/OPSelectAxis.h>
+#include <vyr/operators/OPSelectKinds.h>
 
 // ---------------------------------------------------------------------------------------
 // COPSelectBeamAndWall

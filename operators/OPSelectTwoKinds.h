@@ -5,8 +5,8 @@
 
 #include <list>
 
-#include "model/struct/struct.h"
-#include "operators/OPSelect.h"
+#include <vyr/model/struct/struct.h>
+#include <vyr/operators/OPSelect.h>
 
 class COPSelectBeamAndWall : public COPSelect
 {

@@ -1,11 +1,11 @@
-#include "operators/OPView.h"
+#include <vyr/operators/OPView.h>
 
 #include <cmath>
 #include <cstdlib>
 
-#include "host/HostMessages.h"
-#include "model/struct/struct.h"
-#include "operators/OPManager.h"
+#include <vyr/host/HostMessages.h>
+#include <vyr/model/struct/struct.h>
+#include <vyr/operators/OPManager.h>
 
 HCURSOR VyrLoadOPCursor(UINT id) { return ::LoadCursor(AfxGetResourceHandle(), MAKEINTRESOURCE(id)); }
 

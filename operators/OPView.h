@@ -3,7 +3,7 @@
 // touching the model, and give control back to the operator they interrupted.
 #pragma once
 
-#include "operators/OP.h"
+#include <vyr/operators/OP.h>
 
 // Cursor resources of the view operators and the manager's default cursor.
 enum

@@ -1,10 +1,10 @@
-#include "operators/SnapManager.h"
+#include <vyr/operators/SnapManager.h>
 
 #include <algorithm>
 
-#include "host/HostMessages.h"
-#include "model/draw/draw.h"
-#include "operators/DlgSnapOffset.h"
+#include <vyr/host/HostMessages.h>
+#include <vyr/model/draw/draw.h>
+#include <vyr/operators/DlgSnapOffset.h>
 
 // ---------------------------------------------------------------------------------------
 // CSnapTarget

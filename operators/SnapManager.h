@@ -7,9 +7,9 @@
 #include <memory>
 #include <vector>
 
-#include "stdafx.h"
-#include "model/geometry/geometry.h"
-#include "model/struct/struct.h"
+#include <vyr/stdafx.h>
+#include <vyr/model/geometry/geometry.h>
+#include <vyr/model/struct/struct.h>
 
 class CGlobalData;
 

@@ -5,11 +5,11 @@
 #include <cstdio>
 #include <string>
 
-#include "stdafx.h"
-#include "host/HostMessages.h"
-#include "model/struct/struct.h"
-#include "operators/OPManager.h"
-#include "operators/OPSelectKinds.h"
+#include <vyr/stdafx.h>
+#include <vyr/host/HostMessages.h>
+#include <vyr/model/struct/struct.h>
+#include <vyr/operators/OPManager.h>
+#include <vyr/operators/OPSelectKinds.h>
 
 namespace {
 

@@ -7,13 +7,13 @@
 #include <string>
 #include <vector>
 
-#include "stdafx.h"
-#include "host/HostMessages.h"
-#include "model/draw/draw.h"
-#include "model/struct/struct.h"
-#include "operators/OPManager.h"
-#include "operators/OPPt3.h"
-#include "operators/SnapManager.h"
+#include <vyr/stdafx.h>
+#include <vyr/host/HostMessages.h>
+#include <vyr/model/draw/draw.h>
+#include <vyr/model/struct/struct.h>
+#include <vyr/operators/OPManager.h>
+#include <vyr/operators/OPPt3.h>
+#include <vyr/operators/SnapManager.h>
 
 namespace {
 

@@ -6,11 +6,11 @@
 #include <filesystem>
 #include <string>
 
-#include "stdafx.h"
-#include "host/HostMessages.h"
-#include "model/struct/struct.h"
-#include "operators/OPManager.h"
-#include "operators/OPView.h"
+#include <vyr/stdafx.h>
+#include <vyr/host/HostMessages.h>
+#include <vyr/model/struct/struct.h>
+#include <vyr/operators/OPManager.h>
+#include <vyr/operators/OPView.h>
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <string>
 
-#include "vyr_version.h"
-#include "model/struct/struct.h"
+#include <vyr/vyr_version.h>
+#include <vyr/model/struct/struct.h>
 #include "summary_report.h"
 #include "demos.h"
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "model/output/output.h"
+#include <vyr/model/output/output.h>
 
 // Writes the chapter into a file of the given device (DEVICE_RTF, DEVICE_TEXT, ...).
 // summary: lines "item: content", as SampleModelSummary gives them. False when the file

@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh
-build=build; flags=()
+build=build; flags=(-DVYR_WERROR=ON)
 if [ "${VYR_SANITIZE:-0}" = 1 ]; then build=build-asan; flags+=(-DVYR_SANITIZE=ON -DVYR_BUILD_BENCHMARKS=OFF); fi
 if [ "${VYR_TSAN:-0}" = 1 ]; then build=build-tsan; flags+=(-DVYR_TSAN=ON -DVYR_BUILD_BENCHMARKS=OFF); fi
 jobs=$(nproc)

@@ -1,4 +1,4 @@
-#include "model/base/Obj.h"
+#include <vyr/model/base/Obj.h>
 
 CObj::~CObj() = default;
 

@@ -4,7 +4,7 @@
 
 #include <map>
 
-#include "stdafx.h"
+#include <vyr/stdafx.h>
 
 struct IStream;
 

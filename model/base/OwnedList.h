@@ -2,7 +2,7 @@
 // from 1, as the dialogs show them.
 #pragma once
 
-#include "collections.h"
+#include <vyr/collections.h>
 
 namespace vyr {
 

@@ -1,4 +1,4 @@
-#include "model/base/Stream.h"
+#include <vyr/model/base/Stream.h>
 
 CStream::~CStream() = default;
 

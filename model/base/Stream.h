@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "stdafx.h"
+#include <vyr/stdafx.h>
 
 class CStream
 {

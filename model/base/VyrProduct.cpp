@@ -1,4 +1,4 @@
-#include "model/base/VyrProduct.h"
+#include <vyr/model/base/VyrProduct.h>
 
 CVyrProduct::~CVyrProduct() = default;
 

@@ -4,7 +4,7 @@
 // product is reachable and the property query offers every object kind.
 #pragma once
 
-#include "stdafx.h"
+#include <vyr/stdafx.h>
 
 class CVyrProduct
 {

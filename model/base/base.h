@@ -1,6 +1,6 @@
 // Object base, factory and stream of the common library.
 #pragma once
 
-#include "model/base/Obj.h"
-#include "model/base/Stream.h"
-#include "model/base/VyrProduct.h"
+#include <vyr/model/base/Obj.h>
+#include <vyr/model/base/Stream.h>
+#include <vyr/model/base/VyrProduct.h>

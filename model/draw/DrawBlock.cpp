@@ -1,8 +1,8 @@
-#include "model/draw/DrawBlock.h"
+#include <vyr/model/draw/DrawBlock.h>
 
 #include <algorithm>
 
-#include "model/dxf/DXFOutput.h"
+#include <vyr/model/dxf/DXFOutput.h>
 
 namespace {
 

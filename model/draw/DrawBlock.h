@@ -1,7 +1,7 @@
 // Blocks of drawing units and the drawing that holds blocks and layers.
 #pragma once
 
-#include "model/draw/DrawUnit.h"
+#include <vyr/model/draw/DrawUnit.h>
 
 // The units of a block. Destroying the list frees its nodes only; the block deletes the
 // units it owns.

@@ -1,10 +1,10 @@
-#include "model/draw/DrawUnit.h"
+#include <vyr/model/draw/DrawUnit.h>
 
 #include <algorithm>
 #include <cmath>
 #include <typeinfo>
 
-#include "model/dxf/DXFOutput.h"
+#include <vyr/model/dxf/DXFOutput.h>
 
 namespace {
 

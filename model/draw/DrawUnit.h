@@ -9,9 +9,9 @@
 // selected into the device context, so that exclusive-or feedback works.
 #pragma once
 
-#include "stdafx.h"
+#include <vyr/stdafx.h>
 
-#include "model/geometry/geometry.h"
+#include <vyr/model/geometry/geometry.h>
 
 class CDrawBlock;
 class CDXFOutput;

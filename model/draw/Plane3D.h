@@ -2,10 +2,10 @@
 // lists of shared pointers.
 #pragma once
 
-#include "stdafx.h"
+#include <vyr/stdafx.h>
 
-#include "model/draw/SmartPtr.h"
-#include "model/geometry/geometry.h"
+#include <vyr/model/draw/SmartPtr.h>
+#include <vyr/model/geometry/geometry.h>
 
 class CVertex
 {

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <list>
 
-#include "stdafx.h"
+#include <vyr/stdafx.h>
 
 template <class T>
 class CSmartPtr

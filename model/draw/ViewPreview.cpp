@@ -1,4 +1,4 @@
-#include "model/draw/ViewPreview.h"
+#include <vyr/model/draw/ViewPreview.h>
 
 BEGIN_MESSAGE_MAP(CViewPreview, CWnd)
     ON_WM_PAINT()

@@ -2,9 +2,9 @@
 // into its client area on a black background, each unit in the colour of its layer.
 #pragma once
 
-#include "stdafx.h"
+#include <vyr/stdafx.h>
 
-#include "model/draw/DrawBlock.h"
+#include <vyr/model/draw/DrawBlock.h>
 
 class CViewPreview : public CWnd
 {

@@ -2,8 +2,8 @@
 // plane regions.
 #pragma once
 
-#include "model/draw/DrawUnit.h"
-#include "model/draw/DrawBlock.h"
-#include "model/draw/SmartPtr.h"
-#include "model/draw/Plane3D.h"
-#include "model/draw/ViewPreview.h"
+#include <vyr/model/draw/DrawUnit.h>
+#include <vyr/model/draw/DrawBlock.h>
+#include <vyr/model/draw/SmartPtr.h>
+#include <vyr/model/draw/Plane3D.h>
+#include <vyr/model/draw/ViewPreview.h>

@@ -1,4 +1,4 @@
-#include "model/dxf/DXFOutput.h"
+#include <vyr/model/dxf/DXFOutput.h>
 
 #include <fcntl.h>
 #include <unistd.h>

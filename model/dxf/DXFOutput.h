@@ -10,9 +10,9 @@
 
 #include <memory>
 
-#include "stdafx.h"
+#include <vyr/stdafx.h>
 
-#include "model/geometry/geometry.h"
+#include <vyr/model/geometry/geometry.h>
 
 class CDXFWriterImpl;
 

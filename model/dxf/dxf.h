@@ -1,4 +1,4 @@
 // The DXF writer of the graphics library.
 #pragma once
 
-#include "model/dxf/DXFOutput.h"
+#include <vyr/model/dxf/DXFOutput.h>

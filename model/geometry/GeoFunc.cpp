@@ -1,4 +1,4 @@
-#include "model/geometry/GeoFunc.h"
+#include <vyr/model/geometry/GeoFunc.h>
 
 #include <algorithm>
 #include <cmath>

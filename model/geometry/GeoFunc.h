@@ -7,7 +7,7 @@
 #include <limits>
 #include <vector>
 
-#include "model/geometry/GeoPoint.h"
+#include <vyr/model/geometry/GeoPoint.h>
 
 // A real pixel coordinate as the nearest whole number, clamped to the range of LONG (a
 // non-finite value gives 0).

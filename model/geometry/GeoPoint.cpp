@@ -1,9 +1,9 @@
-#include "model/geometry/GeoPoint.h"
+#include <vyr/model/geometry/GeoPoint.h>
 
 #include <cmath>
 
-#include "model/geometry/GeoFunc.h"
-#include "model/geometry/Matrix.h"
+#include <vyr/model/geometry/GeoFunc.h>
+#include <vyr/model/geometry/Matrix.h>
 
 static bool Near(double a, double b) { return std::fabs(a - b) <= VYR_GEO_EPS; }
 

@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "stdafx.h"
+#include <vyr/stdafx.h>
 
 class CMatrix2D;
 class CMatrix3D;

@@ -1,4 +1,4 @@
-#include "model/geometry/Layer.h"
+#include <vyr/model/geometry/Layer.h>
 
 CLayer::CLayer(const CString& name, const int& n, const COLORREF& colour, const CString& text)
     : m_Name(name), m_Int(n), m_Color(colour), m_Text(text)

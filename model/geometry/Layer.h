@@ -1,7 +1,7 @@
 // Drawing layers of the graphics library and the list a drawing finds them in by name.
 #pragma once
 
-#include "stdafx.h"
+#include <vyr/stdafx.h>
 
 struct IStream;
 

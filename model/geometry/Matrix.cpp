@@ -1,10 +1,10 @@
-#include "model/geometry/Matrix.h"
+#include <vyr/model/geometry/Matrix.h>
 
 #include <cmath>
 #include <algorithm>
 #include <utility>
 
-#include "model/geometry/Rect2D.h"
+#include <vyr/model/geometry/Rect2D.h>
 
 namespace {
 

@@ -3,7 +3,7 @@
 // translation is the last row.
 #pragma once
 
-#include "model/geometry/GeoPoint.h"
+#include <vyr/model/geometry/GeoPoint.h>
 
 class CRect2D;
 

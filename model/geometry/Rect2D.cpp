@@ -1,8 +1,8 @@
-#include "model/geometry/Rect2D.h"
+#include <vyr/model/geometry/Rect2D.h>
 
 #include <algorithm>
 
-#include "model/geometry/GeoFunc.h"
+#include <vyr/model/geometry/GeoFunc.h>
 
 void CRect2D::NormalizeRect()
 {

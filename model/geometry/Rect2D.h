@@ -1,7 +1,7 @@
 // An axis-parallel rectangle in real coordinates.
 #pragma once
 
-#include "model/geometry/GeoPoint.h"
+#include <vyr/model/geometry/GeoPoint.h>
 
 // The canonical corner order (NormalizeRect) is left <= right and top <= bottom, the order
 // of a window rectangle; rectangles in y-up coordinates (top above bottom) are kept as they

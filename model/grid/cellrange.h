@@ -1,7 +1,7 @@
 // Cell coordinates of the grid control: one cell, and a rectangular range of cells.
 #pragma once
 
-#include "stdafx.h"
+#include <vyr/stdafx.h>
 
 class CCellID
 {

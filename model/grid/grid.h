@@ -2,8 +2,8 @@
 // and the library's list control CListCtrlEx.
 #pragma once
 
-#include "model/grid/cellrange.h"
-#include "model/grid/gridcell.h"
-#include "model/grid/gridctrl.h"
-#include "model/grid/listctrlex.h"
-#include "model/grid/titletip.h"
+#include <vyr/model/grid/cellrange.h>
+#include <vyr/model/grid/gridcell.h>
+#include <vyr/model/grid/gridctrl.h>
+#include <vyr/model/grid/listctrlex.h>
+#include <vyr/model/grid/titletip.h>

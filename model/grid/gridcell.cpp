@@ -1,9 +1,9 @@
-#include "model/grid/gridcell.h"
+#include <vyr/model/grid/gridcell.h>
 
 #include <cstring>
 
-#include "model/grid/gridctrl.h"
-#include "model/grid/inplaceedit.h"
+#include <vyr/model/grid/gridctrl.h>
+#include <vyr/model/grid/inplaceedit.h>
 
 IMPLEMENT_DYNAMIC(CGridCellBase, CObject)
 IMPLEMENT_DYNCREATE(CGridCell, CGridCellBase)

@@ -1,8 +1,8 @@
 // Cells of the grid control and the records through which callers read and write them.
 #pragma once
 
-#include "stdafx.h"
-#include "wnd.h"
+#include <vyr/stdafx.h>
+#include <vyr/wnd.h>
 
 class CGridCtrl;
 

@@ -1,10 +1,10 @@
-#include "model/grid/gridctrl.h"
+#include <vyr/model/grid/gridctrl.h>
 
 #include <algorithm>
 #include <cstddef>
 #include <cstring>
 
-#include "model/grid/inplaceedit.h"
+#include <vyr/model/grid/inplaceedit.h>
 
 IMPLEMENT_DYNCREATE(CGridCtrl, CWnd)
 

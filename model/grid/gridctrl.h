@@ -18,11 +18,11 @@
 #include <utility>
 #include <vector>
 
-#include "model/grid/cellrange.h"
-#include "model/grid/gridcell.h"
-#include "model/grid/titletip.h"
-#include "stdafx.h"
-#include "wnd.h"
+#include <vyr/model/grid/cellrange.h>
+#include <vyr/model/grid/gridcell.h>
+#include <vyr/model/grid/titletip.h>
+#include <vyr/stdafx.h>
+#include <vyr/wnd.h>
 
 class CImageList;
 

@@ -1,9 +1,9 @@
-#include "model/grid/inplaceedit.h"
+#include <vyr/model/grid/inplaceedit.h>
 
 #include <string>
 
-#include "gbk.h"
-#include "model/grid/gridctrl.h"
+#include <vyr/gbk.h>
+#include <vyr/model/grid/gridctrl.h>
 
 BEGIN_MESSAGE_MAP(CInPlaceEdit, CWnd)
     ON_WM_KEYDOWN()

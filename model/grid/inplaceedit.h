@@ -3,8 +3,8 @@
 // grid and then closes itself (it deletes itself when its window is gone).
 #pragma once
 
-#include "stdafx.h"
-#include "wnd.h"
+#include <vyr/stdafx.h>
+#include <vyr/wnd.h>
 
 class CGridCtrl;
 

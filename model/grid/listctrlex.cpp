@@ -1,3 +1,3 @@
-#include "model/grid/listctrlex.h"
+#include <vyr/model/grid/listctrlex.h>
 
 IMPLEMENT_DYNAMIC(CListCtrlEx, CListCtrl)

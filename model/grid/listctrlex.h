@@ -3,8 +3,8 @@
 // the library's own class name.
 #pragma once
 
-#include "controls.h"
-#include "stdafx.h"
+#include <vyr/controls.h>
+#include <vyr/stdafx.h>
 
 class CListCtrlEx : public CListCtrl
 {

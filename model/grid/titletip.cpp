@@ -1,4 +1,4 @@
-#include "model/grid/titletip.h"
+#include <vyr/model/grid/titletip.h>
 
 IMPLEMENT_DYNAMIC(CTitleTip, CWnd)
 

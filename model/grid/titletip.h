@@ -1,8 +1,8 @@
 // The tip window that shows a cell's text in full when the cell cuts it.
 #pragma once
 
-#include "stdafx.h"
-#include "wnd.h"
+#include <vyr/stdafx.h>
+#include <vyr/wnd.h>
 
 class CTitleTip : public CWnd
 {

@@ -1,4 +1,4 @@
-#include "model/material/MaterialBase.h"
+#include <vyr/model/material/MaterialBase.h>
 
 CMaterialBase::CMaterialBase()
     : m_ID(0), m_Type(0), m_f(0.0f), m_fv(0.0f), m_fy(0.0f), m_E(0.0), m_Poisson(0.0f), m_Expand(0.0f),

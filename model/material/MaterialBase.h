@@ -3,7 +3,7 @@
 // the expansion coefficient in units of 1e-6 per degree.
 #pragma once
 
-#include "stdafx.h"
+#include <vyr/stdafx.h>
 
 class CMaterialBase : public CObject
 {

@@ -1,5 +1,5 @@
-#include "model/material/MaterialList.h"
-#include "model/base/OwnedList.h"
+#include <vyr/model/material/MaterialList.h>
+#include <vyr/model/base/OwnedList.h>
 
 CMaterialList::~CMaterialList()
 {

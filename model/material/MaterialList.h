@@ -1,9 +1,9 @@
 // CMaterialList: the project's steel or concrete material list (owns its materials).
 #pragma once
 
-#include "stdafx.h"
-#include "collections.h"
-#include "model/material/material.h"
+#include <vyr/stdafx.h>
+#include <vyr/collections.h>
+#include <vyr/model/material/material.h>
 
 class CMaterialList : public CObList
 {

@@ -1,5 +1,5 @@
 // Material records of the material library.
 #pragma once
 
-#include "model/material/MaterialBase.h"
-#include "model/material/MaterialList.h"
+#include <vyr/model/material/MaterialBase.h>
+#include <vyr/model/material/MaterialList.h>

@@ -1,8 +1,8 @@
-#include "model/output/commonfuncs.h"
+#include <vyr/model/output/commonfuncs.h>
 
 #include <cstdio>
 
-#include "winfile.h"
+#include <vyr/winfile.h>
 
 CString CVyrFunc::GetAppPath()
 {

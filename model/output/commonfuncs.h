@@ -2,7 +2,7 @@
 // flag that marks a hand-over to the analysis engine.
 #pragma once
 
-#include "stdafx.h"
+#include <vyr/stdafx.h>
 
 class CVyrFunc
 {

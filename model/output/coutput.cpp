@@ -1,4 +1,4 @@
-#include "model/output/coutput.h"
+#include <vyr/model/output/coutput.h>
 
 #include <atomic>
 #include <cmath>
@@ -7,10 +7,10 @@
 #include <fstream>
 #include <map>
 
-#include "model/output/commonfuncs.h"
-#include "model/output/output_impl.h"
-#include "winfile.h"
-#include "wnd.h"
+#include <vyr/model/output/commonfuncs.h>
+#include <vyr/model/output/output_impl.h>
+#include <vyr/winfile.h>
+#include <vyr/wnd.h>
 
 using namespace vyr::output;
 

@@ -18,7 +18,7 @@
 // returned but change nothing in the output.
 #pragma once
 
-#include "stdafx.h"
+#include <vyr/stdafx.h>
 
 class CWnd;
 class COutput;

@@ -1,4 +1,4 @@
-#include "model/output/creal.h"
+#include <vyr/model/output/creal.h>
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
-#include "model/output/dlgwarning.h"
+#include <vyr/model/output/dlgwarning.h>
 
-#include "resources.h"
+#include <vyr/resources.h>
 
 CDlgWarning::CDlgWarning(CWnd* pParent) : CDialog((UINT)0, pParent) {}
 

@@ -2,8 +2,8 @@
 // opens none; hosts may.
 #pragma once
 
-#include "dialog.h"
-#include "stdafx.h"
+#include <vyr/dialog.h>
+#include <vyr/stdafx.h>
 
 class CDlgWarning : public CDialog
 {

@@ -1,7 +1,7 @@
 #include <atomic>
 #include <cstdio>
 
-#include "model/output/output_impl.h"
+#include <vyr/model/output/output_impl.h>
 
 namespace vyr::output {
 

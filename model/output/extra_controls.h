@@ -3,8 +3,8 @@
 // own. No dialog of the library uses them; they give the lookups their types.
 #pragma once
 
-#include "stdafx.h"
-#include "wnd.h"
+#include <vyr/stdafx.h>
+#include <vyr/wnd.h>
 
 class CDateTimeCtrl : public CWnd
 {

@@ -3,10 +3,10 @@
 // CVyrFunc, CStringFunc and CDocomDo.
 #pragma once
 
-#include "model/output/commonfuncs.h"
-#include "model/output/coutput.h"
-#include "model/output/creal.h"
-#include "model/output/dlgwarning.h"
-#include "model/output/printrichedit.h"
-#include "model/output/version.h"
-#include "model/output/wnddata.h"
+#include <vyr/model/output/commonfuncs.h>
+#include <vyr/model/output/coutput.h>
+#include <vyr/model/output/creal.h>
+#include <vyr/model/output/dlgwarning.h>
+#include <vyr/model/output/printrichedit.h>
+#include <vyr/model/output/version.h>
+#include <vyr/model/output/wnddata.h>

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "model/output/coutput.h"
+#include <vyr/model/output/coutput.h>
 
 namespace vyr::output {
 

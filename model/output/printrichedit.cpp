@@ -1,10 +1,10 @@
-#include "model/output/printrichedit.h"
+#include <vyr/model/output/printrichedit.h>
 
 #include <vector>
 
-#include "commdlg.h"
-#include "controls.h"
-#include "gbk.h"
+#include <vyr/commdlg.h>
+#include <vyr/controls.h>
+#include <vyr/gbk.h>
 
 namespace {
 

@@ -2,7 +2,7 @@
 // user picks.
 #pragma once
 
-#include "stdafx.h"
+#include <vyr/stdafx.h>
 
 class CRichEditCtrl;
 

@@ -1,7 +1,7 @@
 #include <cstring>
 
-#include "controls.h"
-#include "model/output/output_impl.h"
+#include <vyr/controls.h>
+#include <vyr/model/output/output_impl.h>
 
 namespace vyr::output {
 

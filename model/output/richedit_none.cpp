@@ -1,5 +1,5 @@
 // Without the platform's window layer there is no rich-edit device.
-#include "model/output/output_impl.h"
+#include <vyr/model/output/output_impl.h>
 
 namespace vyr::output {
 

@@ -1,6 +1,6 @@
-#include "model/output/version.h"
+#include <vyr/model/output/version.h>
 
-#include "vyr_version.h"
+#include <vyr/vyr_version.h>
 
 CVersion::~CVersion() = default;
 

@@ -3,7 +3,7 @@
 
 #include <map>
 
-#include "stdafx.h"
+#include <vyr/stdafx.h>
 
 class CVersion
 {

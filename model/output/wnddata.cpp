@@ -1,6 +1,6 @@
-#include "model/output/wnddata.h"
+#include <vyr/model/output/wnddata.h>
 
-#include "msgbox.h"
+#include <vyr/msgbox.h>
 
 IMPLEMENT_DYNAMIC(CDateTimeCtrl, CWnd)
 IMPLEMENT_DYNAMIC(CTreeCtrl, CWnd)

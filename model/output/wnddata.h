@@ -2,10 +2,10 @@
 // when the caller passed a prompt, shows it in a plain message box.
 #pragma once
 
-#include "controls.h"
-#include "model/output/extra_controls.h"
-#include "stdafx.h"
-#include "wnd.h"
+#include <vyr/controls.h>
+#include <vyr/model/output/extra_controls.h>
+#include <vyr/stdafx.h>
+#include <vyr/wnd.h>
 
 class CWndData
 {

@@ -1,4 +1,4 @@
-#include "model/record/Code.h"
+#include <vyr/model/record/Code.h>
 
 CCode::CCode(const CCode& src)
 {

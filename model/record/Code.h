@@ -3,9 +3,9 @@
 
 #include <vector>
 
-#include "stdafx.h"
-#include "collections.h"
-#include "model/struct/Member.h" // CheckResult
+#include <vyr/stdafx.h>
+#include <vyr/collections.h>
+#include <vyr/model/struct/Member.h> // CheckResult
 
 class CBan;
 class CBeamBase;

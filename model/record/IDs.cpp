@@ -1,4 +1,4 @@
-#include "model/record/IDs.h"
+#include <vyr/model/record/IDs.h>
 
 void CIDs::AddID(int id, int type)
 {

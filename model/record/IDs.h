@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "stdafx.h"
-#include "model/base/Stream.h"
+#include <vyr/stdafx.h>
+#include <vyr/model/base/Stream.h>
 
 // One named set of (id, type) pairs. For members the id is the member's identifier and the
 // type its member type code.

@@ -1,5 +1,5 @@
-#include "model/record/Portal.h"
-#include "model/base/OwnedList.h"
+#include <vyr/model/record/Portal.h>
+#include <vyr/model/base/OwnedList.h>
 
 IMPLEMENT_DYNAMIC(CPortal, CObject)
 

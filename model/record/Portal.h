@@ -2,10 +2,10 @@
 // and previews through CSmartPtr, so a span is deleted once, by whichever pointer lets go last.
 #pragma once
 
-#include "stdafx.h"
-#include "collections.h"
-#include "model/draw/SmartPtr.h"
-#include "model/geometry/geometry.h"
+#include <vyr/stdafx.h>
+#include <vyr/collections.h>
+#include <vyr/model/draw/SmartPtr.h>
+#include <vyr/model/geometry/geometry.h>
 
 class CDraw;
 struct IStream; // COM stream of the span archive; there is none in this build

@@ -1,4 +1,4 @@
-#include "model/record/ShowPara.h"
+#include <vyr/model/record/ShowPara.h>
 
 // The runtime-class chain skips the flag-row helper, which is not a class of its own.
 IMPLEMENT_SERIAL(CShowControlNodePara, CObject, 1)

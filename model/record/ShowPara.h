@@ -3,8 +3,8 @@
 
 #include <vector>
 
-#include "stdafx.h"
-#include "gdi.h"
+#include <vyr/stdafx.h>
+#include <vyr/gdi.h>
 
 // A row of int flags numbered from 1. SetState switches the flags that the "all on / all
 // off" command of a block covers; the others keep their values.

@@ -1,4 +1,4 @@
-#include "model/record/TimeHistory.h"
+#include <vyr/model/record/TimeHistory.h>
 
 #include <algorithm>
 #include <cmath>
@@ -6,9 +6,9 @@
 #include <cstring>
 #include <string>
 
-#include "gbk.h"
-#include "winfile.h"
-#include "model/base/OwnedList.h"
+#include <vyr/gbk.h>
+#include <vyr/winfile.h>
+#include <vyr/model/base/OwnedList.h>
 
 IMPLEMENT_DYNAMIC(CWaveFun, CObject)
 IMPLEMENT_DYNAMIC(CTHCase, CObject)

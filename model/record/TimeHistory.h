@@ -4,8 +4,8 @@
 
 #include <vector>
 
-#include "stdafx.h"
-#include "collections.h"
+#include <vyr/stdafx.h>
+#include <vyr/collections.h>
 
 // One seismic acceleration record: a time step, a length and the samples (cm/s2).
 class CWaveFun : public CObject

@@ -2,8 +2,8 @@
 // records, named id sets and display parameters, seismic waves and time-history data.
 #pragma once
 
-#include "model/record/Portal.h"
-#include "model/record/Code.h"
-#include "model/record/IDs.h"
-#include "model/record/ShowPara.h"
-#include "model/record/TimeHistory.h"
+#include <vyr/model/record/Portal.h>
+#include <vyr/model/record/Code.h>
+#include <vyr/model/record/IDs.h>
+#include <vyr/model/record/ShowPara.h>
+#include <vyr/model/record/TimeHistory.h>

@@ -1,8 +1,8 @@
-#include "model/section/Ban.h"
+#include <vyr/model/section/Ban.h>
 
-#include "archive.h"
-#include "model/section/SectionArchive.h"
-#include "model/base/OwnedList.h"
+#include <vyr/archive.h>
+#include <vyr/model/section/SectionArchive.h>
+#include <vyr/model/base/OwnedList.h>
 
 IMPLEMENT_SERIAL(CBan, CObject, 1)
 IMPLEMENT_SERIAL(CBanSteel, CBan, 1)

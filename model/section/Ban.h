@@ -2,9 +2,9 @@
 // groups, beam bar groups, hoop groups, shear-stud groups).
 #pragma once
 
-#include "stdafx.h"
-#include "collections.h"
-#include "model/base/OwnedList.h"
+#include <vyr/stdafx.h>
+#include <vyr/collections.h>
+#include <vyr/model/base/OwnedList.h>
 
 class CMaterialBase;
 

@@ -1,8 +1,8 @@
 // Archive helpers of the section library (internal).
 #pragma once
 
-#include "stdafx.h"
-#include "archive.h"
+#include <vyr/stdafx.h>
+#include <vyr/archive.h>
 
 class CMaterialBase;
 class CSectionBase;

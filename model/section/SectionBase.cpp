@@ -1,14 +1,14 @@
-#include "model/section/SectionBase.h"
+#include <vyr/model/section/SectionBase.h>
 
 #include <algorithm>
 #include <cmath>
 #include <memory>
 
-#include "archive.h"
-#include "model/geometry/geometry.h"
-#include "model/material/material.h"
-#include "model/section/SectionArchive.h"
-#include "model/section/SectionProfiles.h"
+#include <vyr/archive.h>
+#include <vyr/model/geometry/geometry.h>
+#include <vyr/model/material/material.h>
+#include <vyr/model/section/SectionArchive.h>
+#include <vyr/model/section/SectionProfiles.h>
 
 IMPLEMENT_SERIAL(CSectionBase, CObject, 1)
 

@@ -7,8 +7,8 @@
 #include <utility>
 #include <vector>
 
-#include "stdafx.h"
-#include "model/section/SectionGeom.h"
+#include <vyr/stdafx.h>
+#include <vyr/model/section/SectionGeom.h>
 
 class CArchive;
 class CDC;

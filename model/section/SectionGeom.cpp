@@ -1,4 +1,4 @@
-#include "model/section/SectionGeom.h"
+#include <vyr/model/section/SectionGeom.h>
 
 #include <algorithm>
 #include <cmath>

@@ -1,12 +1,12 @@
-#include "model/section/SectionList.h"
+#include <vyr/model/section/SectionList.h>
 
 #include <algorithm>
 #include <memory>
 
-#include "archive.h"
-#include "model/material/MaterialList.h"
-#include "model/section/SectionArchive.h"
-#include "model/base/OwnedList.h"
+#include <vyr/archive.h>
+#include <vyr/model/material/MaterialList.h>
+#include <vyr/model/section/SectionArchive.h>
+#include <vyr/model/base/OwnedList.h>
 
 // ---------------------------------------------------------------- CSectionList
 

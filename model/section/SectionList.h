@@ -4,9 +4,9 @@
 
 #include <vector>
 
-#include "stdafx.h"
-#include "collections.h"
-#include "model/section/SectionBase.h"
+#include <vyr/stdafx.h>
+#include <vyr/collections.h>
+#include <vyr/model/section/SectionBase.h>
 
 class CMaterialList;
 

@@ -1,12 +1,12 @@
-#include "model/section/SectionProfiles.h"
+#include <vyr/model/section/SectionProfiles.h>
 
 #include <algorithm>
 #include <cmath>
 #include <tuple>
 #include <type_traits>
 
-#include "archive.h"
-#include "model/section/SectionArchive.h"
+#include <vyr/archive.h>
+#include <vyr/model/section/SectionArchive.h>
 
 using namespace vyr::sec;
 using Loops = std::vector<std::vector<Corner>>;

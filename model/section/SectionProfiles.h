@@ -2,7 +2,7 @@
 // Dimension getters answer centimetres (stored millimetres times 0.1).
 #pragma once
 
-#include "model/section/SectionBase.h"
+#include <vyr/model/section/SectionBase.h>
 
 // Declarations every profile class repeats: runtime class, typed assignment (through the
 // virtual one, so the base part and the own fields are copied), serialisation.

@@ -1,8 +1,8 @@
 // Sections, the section library, tie definitions and slab types.
 #pragma once
 
-#include "model/section/SectionBase.h"
-#include "model/section/SectionProfiles.h"
-#include "model/section/SectionList.h"
-#include "model/section/Ban.h"
-#include "model/material/MaterialList.h"
+#include <vyr/model/section/SectionBase.h>
+#include <vyr/model/section/SectionProfiles.h>
+#include <vyr/model/section/SectionList.h>
+#include <vyr/model/section/Ban.h>
+#include <vyr/model/material/MaterialList.h>

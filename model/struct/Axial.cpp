@@ -1,10 +1,10 @@
-#include "model/struct/Axial.h"
+#include <vyr/model/struct/Axial.h>
 
 #include <algorithm>
 #include <cmath>
 
-#include "model/struct/HitGeom.h"
-#include "model/struct/ViewXform.h"
+#include <vyr/model/struct/HitGeom.h>
+#include <vyr/model/struct/ViewXform.h>
 
 IMPLEMENT_DYNAMIC(CMeshNode, CObject)
 IMPLEMENT_DYNAMIC(CAxial, CObject)

@@ -4,9 +4,9 @@
 
 #include <vector>
 
-#include "stdafx.h"
-#include "model/geometry/geometry.h"
-#include "model/struct/ModelList.h"
+#include <vyr/stdafx.h>
+#include <vyr/model/geometry/geometry.h>
+#include <vyr/model/struct/ModelList.h>
 
 class CDC;
 struct IStream;

@@ -1,9 +1,9 @@
-#include "model/struct/Axises.h"
+#include <vyr/model/struct/Axises.h>
 
 #include <algorithm>
 #include <cmath>
 
-#include "model/struct/HitGeom.h"
+#include <vyr/model/struct/HitGeom.h>
 
 CViewXform CAxisDisplay::GetXform() const
 {

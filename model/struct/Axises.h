@@ -6,9 +6,9 @@
 #include <memory>
 #include <vector>
 
-#include "stdafx.h"
-#include "model/geometry/geometry.h"
-#include "model/struct/ViewXform.h"
+#include <vyr/stdafx.h>
+#include <vyr/model/geometry/geometry.h>
+#include <vyr/model/struct/ViewXform.h>
 
 class CAxisDisplay
 {

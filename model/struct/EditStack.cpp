@@ -1,4 +1,4 @@
-#include "model/struct/EditStack.h"
+#include <vyr/model/struct/EditStack.h>
 
 CEditStackNode::~CEditStackNode()
 {

@@ -6,8 +6,8 @@
 #include <utility>
 #include <vector>
 
-#include "stdafx.h"
-#include "model/output/creal.h"
+#include <vyr/stdafx.h>
+#include <vyr/model/output/creal.h>
 
 class CEditStackNode
 {

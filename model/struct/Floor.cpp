@@ -1,8 +1,8 @@
-#include "model/struct/Floor.h"
+#include <vyr/model/struct/Floor.h>
 
 #include <algorithm>
 
-#include "model/struct/LoadCase.h"
+#include <vyr/model/struct/LoadCase.h>
 
 IMPLEMENT_DYNAMIC(CFloor, CObject)
 

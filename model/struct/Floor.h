@@ -5,11 +5,11 @@
 #include <utility>
 #include <vector>
 
-#include "stdafx.h"
-#include "model/struct/ModelList.h"
-#include "model/struct/Member.h"
-#include "model/struct/Node.h"
-#include "model/struct/Plane.h"
+#include <vyr/stdafx.h>
+#include <vyr/model/struct/ModelList.h>
+#include <vyr/model/struct/Member.h>
+#include <vyr/model/struct/Node.h>
+#include <vyr/model/struct/Plane.h>
 
 class CMaterialBase;
 class CBasicLoadCase;

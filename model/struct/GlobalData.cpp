@@ -1,9 +1,9 @@
-#include "model/struct/GlobalData.h"
+#include <vyr/model/struct/GlobalData.h>
 
 #include <algorithm>
 #include <unordered_set>
 
-#include "model/struct/HitGeom.h"
+#include <vyr/model/struct/HitGeom.h>
 
 using vyr_hit::Box;
 

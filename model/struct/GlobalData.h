@@ -5,13 +5,13 @@
 
 #include <memory>
 
-#include "stdafx.h"
-#include "model/geometry/geometry.h"
-#include "model/struct/Axises.h"
-#include "model/struct/EditStack.h"
-#include "model/struct/Struct.h"
-#include "model/struct/StructSketch.h"
-#include "model/struct/ViewXform.h"
+#include <vyr/stdafx.h>
+#include <vyr/model/geometry/geometry.h>
+#include <vyr/model/struct/Axises.h>
+#include <vyr/model/struct/EditStack.h>
+#include <vyr/model/struct/Struct.h>
+#include <vyr/model/struct/StructSketch.h>
+#include <vyr/model/struct/ViewXform.h>
 
 class CGridCtrl;
 

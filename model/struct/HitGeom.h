@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "model/geometry/geometry.h"
+#include <vyr/model/geometry/geometry.h>
 
 namespace vyr_hit
 {

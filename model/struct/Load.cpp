@@ -1,4 +1,4 @@
-#include "model/struct/Load.h"
+#include <vyr/model/struct/Load.h>
 
 IMPLEMENT_DYNAMIC(CLoadNode, CObject)
 IMPLEMENT_DYNAMIC(CLoadBeam, CObject)

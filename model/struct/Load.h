@@ -2,8 +2,8 @@
 // every record in its definition lists; nodes, members and rooms refer to them.
 #pragma once
 
-#include "stdafx.h"
-#include "model/struct/ModelList.h"
+#include <vyr/stdafx.h>
+#include <vyr/model/struct/ModelList.h>
 
 // A concentrated node load: forces in kN, moments in kN.cm.
 class CLoadNode : public CObject

@@ -1,4 +1,4 @@
-#include "model/struct/LoadCase.h"
+#include <vyr/model/struct/LoadCase.h>
 
 IMPLEMENT_DYNAMIC(CBasicLoadCase, CObject)
 IMPLEMENT_DYNAMIC(CLoadCombination, CObject)

@@ -1,8 +1,8 @@
 // Basic load cases, load combinations and the horizontal seismic definitions.
 #pragma once
 
-#include "stdafx.h"
-#include "model/struct/ModelList.h"
+#include <vyr/stdafx.h>
+#include <vyr/model/struct/ModelList.h>
 
 class CLoadSeism;
 

@@ -1,13 +1,13 @@
-#include "model/struct/Member.h"
+#include <vyr/model/struct/Member.h>
 
 #include <algorithm>
 #include <cmath>
 
-#include "model/material/material.h"
-#include "model/record/Code.h"
-#include "model/section/section.h"
-#include "model/struct/Floor.h"
-#include "model/struct/Plane.h"
+#include <vyr/model/material/material.h>
+#include <vyr/model/record/Code.h>
+#include <vyr/model/section/section.h>
+#include <vyr/model/struct/Floor.h>
+#include <vyr/model/struct/Plane.h>
 
 
 IMPLEMENT_DYNAMIC(CMemberBase, CObject)

@@ -2,11 +2,11 @@
 // piers, member groups and the member-end definition libraries.
 #pragma once
 
-#include "stdafx.h"
-#include "model/geometry/geometry.h"
-#include "model/struct/Load.h"
-#include "model/struct/ModelList.h"
-#include "model/struct/Node.h"
+#include <vyr/stdafx.h>
+#include <vyr/model/geometry/geometry.h>
+#include <vyr/model/struct/Load.h>
+#include <vyr/model/struct/ModelList.h>
+#include <vyr/model/struct/Node.h>
 
 class CDC;
 class CDXFOutput;

@@ -3,8 +3,8 @@
 // forget them, so a list built by a caller never takes model objects with it.
 #pragma once
 
-#include "stdafx.h"
-#include "collections.h"
+#include <vyr/stdafx.h>
+#include <vyr/collections.h>
 
 template <class T, bool Owning>
 class CModelList : public CObList

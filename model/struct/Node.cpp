@@ -1,11 +1,11 @@
-#include "model/struct/Node.h"
+#include <vyr/model/struct/Node.h>
 
 #include <algorithm>
 #include <cmath>
 
-#include "gdi.h"
-#include "model/struct/LoadCase.h"
-#include "model/struct/Support.h"
+#include <vyr/gdi.h>
+#include <vyr/model/struct/LoadCase.h>
+#include <vyr/model/struct/Support.h>
 
 IMPLEMENT_DYNAMIC(CPNodeBase, CObject)
 IMPLEMENT_DYNAMIC(CPGridNode, CPNodeBase)

@@ -6,11 +6,11 @@
 #include <map>
 #include <vector>
 
-#include "stdafx.h"
-#include "model/geometry/geometry.h"
-#include "model/struct/Load.h"
-#include "model/struct/ModelList.h"
-#include "model/struct/ViewXform.h"
+#include <vyr/stdafx.h>
+#include <vyr/model/geometry/geometry.h>
+#include <vyr/model/struct/Load.h>
+#include <vyr/model/struct/ModelList.h>
+#include <vyr/model/struct/ViewXform.h>
 
 class CBeamBase;
 class CDC;

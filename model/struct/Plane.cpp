@@ -1,4 +1,4 @@
-#include "model/struct/Plane.h"
+#include <vyr/model/struct/Plane.h>
 
 #include <cmath>
 

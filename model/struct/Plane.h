@@ -3,11 +3,11 @@
 
 #include <vector>
 
-#include "stdafx.h"
-#include "model/geometry/geometry.h"
-#include "model/struct/ModelList.h"
-#include "model/struct/Member.h"
-#include "model/struct/Node.h"
+#include <vyr/stdafx.h>
+#include <vyr/model/geometry/geometry.h>
+#include <vyr/model/struct/ModelList.h>
+#include <vyr/model/struct/Member.h>
+#include <vyr/model/struct/Node.h>
 
 class CBan;
 class CPlateSteelBarGroup;

@@ -1,10 +1,10 @@
-#include "model/struct/SampleModel.h"
+#include <vyr/model/struct/SampleModel.h>
 
 #include <vector>
 
-#include "model/material/material.h"
-#include "model/section/section.h"
-#include "model/struct/GlobalData.h"
+#include <vyr/model/material/material.h>
+#include <vyr/model/section/section.h>
+#include <vyr/model/struct/GlobalData.h>
 
 namespace
 {

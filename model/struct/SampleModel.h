@@ -1,7 +1,7 @@
 // A small but complete model for tests and the sample host.
 #pragma once
 
-#include "stdafx.h"
+#include <vyr/stdafx.h>
 
 class CGlobalData;
 

@@ -1,10 +1,10 @@
-#include "model/struct/Struct.h"
+#include <vyr/model/struct/Struct.h>
 
 #include <algorithm>
 #include <cmath>
 
-#include "model/material/material.h"
-#include "model/section/section.h"
+#include <vyr/model/material/material.h>
+#include <vyr/model/section/section.h>
 
 CStruct::CStruct()
     : m_pStayList(new CStayList), m_pMaterialSteelList(new CMaterialList), m_pMaterialConcreteList(new CMaterialList),

@@ -3,15 +3,15 @@
 
 #include <vector>
 
-#include "stdafx.h"
-#include "model/record/record.h"
-#include "model/struct/Axises.h"
-#include "model/struct/Floor.h"
-#include "model/struct/LoadCase.h"
-#include "model/struct/Member.h"
-#include "model/struct/Node.h"
-#include "model/struct/Plane.h"
-#include "model/struct/Support.h"
+#include <vyr/stdafx.h>
+#include <vyr/model/record/record.h>
+#include <vyr/model/struct/Axises.h>
+#include <vyr/model/struct/Floor.h>
+#include <vyr/model/struct/LoadCase.h>
+#include <vyr/model/struct/Member.h>
+#include <vyr/model/struct/Node.h>
+#include <vyr/model/struct/Plane.h>
+#include <vyr/model/struct/Support.h>
 
 class CStayList;
 class CMaterialBase;

@@ -1,12 +1,12 @@
-#include "model/struct/StructSketch.h"
+#include <vyr/model/struct/StructSketch.h>
 
 #include <algorithm>
 #include <cmath>
 
-#include "gdi.h"
-#include "wnd.h"
-#include "model/struct/GlobalData.h"
-#include "model/struct/ViewXform.h"
+#include <vyr/gdi.h>
+#include <vyr/wnd.h>
+#include <vyr/model/struct/GlobalData.h>
+#include <vyr/model/struct/ViewXform.h>
 
 void CStructSketch::Import(CBeamList* members, CWallList* walls)
 {

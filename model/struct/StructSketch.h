@@ -4,8 +4,8 @@
 
 #include <vector>
 
-#include "stdafx.h"
-#include "model/geometry/geometry.h"
+#include <vyr/stdafx.h>
+#include <vyr/model/geometry/geometry.h>
 
 class CDC;
 class CWnd;

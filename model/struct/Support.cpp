@@ -1,4 +1,4 @@
-#include "model/struct/Support.h"
+#include <vyr/model/struct/Support.h>
 
 IMPLEMENT_DYNAMIC(CSupportBase, CObject)
 IMPLEMENT_DYNAMIC(CSupportFixed, CSupportBase)

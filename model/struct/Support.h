@@ -1,8 +1,8 @@
 // Node supports and the per-node result records.
 #pragma once
 
-#include "stdafx.h"
-#include "model/struct/ModelList.h"
+#include <vyr/stdafx.h>
+#include <vyr/model/struct/ModelList.h>
 
 class CDC;
 class CDXFOutput;

@@ -1,4 +1,4 @@
-#include "model/struct/ViewXform.h"
+#include <vyr/model/struct/ViewXform.h>
 
 #include <atomic>
 #include <cstring>

@@ -2,8 +2,8 @@
 // tests over many objects project points without touching the matrix objects.
 #pragma once
 
-#include "stdafx.h"
-#include "model/geometry/geometry.h"
+#include <vyr/stdafx.h>
+#include <vyr/model/geometry/geometry.h>
 
 class CViewXform
 {

@@ -2,19 +2,19 @@
 // supports, axes, sketch and undo record.
 #pragma once
 
-#include "model/struct/ModelList.h"
-#include "model/struct/ViewXform.h"
-#include "model/struct/Load.h"
-#include "model/struct/Node.h"
-#include "model/struct/Member.h"
-#include "model/struct/LoadCase.h"
-#include "model/struct/Plane.h"
-#include "model/struct/Floor.h"
-#include "model/struct/Support.h"
-#include "model/struct/Axial.h"
-#include "model/struct/Axises.h"
-#include "model/struct/EditStack.h"
-#include "model/struct/StructSketch.h"
-#include "model/struct/Struct.h"
-#include "model/struct/GlobalData.h"
-#include "model/struct/SampleModel.h"
+#include <vyr/model/struct/ModelList.h>
+#include <vyr/model/struct/ViewXform.h>
+#include <vyr/model/struct/Load.h>
+#include <vyr/model/struct/Node.h>
+#include <vyr/model/struct/Member.h>
+#include <vyr/model/struct/LoadCase.h>
+#include <vyr/model/struct/Plane.h>
+#include <vyr/model/struct/Floor.h>
+#include <vyr/model/struct/Support.h>
+#include <vyr/model/struct/Axial.h>
+#include <vyr/model/struct/Axises.h>
+#include <vyr/model/struct/EditStack.h>
+#include <vyr/model/struct/StructSketch.h>
+#include <vyr/model/struct/Struct.h>
+#include <vyr/model/struct/GlobalData.h>
+#include <vyr/model/struct/SampleModel.h>

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "operators/OPManager.h"
+#include <vyr/operators/OPManager.h>
 
 namespace optest {
 

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "OPTestKit.h"
-#include "host/HostMessages.h"
-#include "operators/OPRegistry.h"
-#include "operators/OPView.h"
+#include <vyr/host/HostMessages.h>
+#include <vyr/operators/OPRegistry.h>
+#include <vyr/operators/OPView.h>
 #include "support/TestHost.h"
 
 using namespace optest;

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "OPTestKit.h"
-#include "host/HostMessages.h"
-#include "operators/OPView.h"
+#include <vyr/host/HostMessages.h>
+#include <vyr/operators/OPView.h>
 #include "support/TestHost.h"
 
 using namespace optest;

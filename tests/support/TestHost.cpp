@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "host/HostMessages.h"
+#include <vyr/host/HostMessages.h>
 
 namespace vyrtest {
 

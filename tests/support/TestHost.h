@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "stdafx.h"
-#include "model/struct/struct.h"
-#include "operators/OPManager.h"
+#include <vyr/stdafx.h>
+#include <vyr/model/struct/struct.h>
+#include <vyr/operators/OPManager.h>
 
 namespace vyrtest {
 

@@ -1,8 +1,8 @@
-#include "archive.h"
+#include <vyr/archive.h>
 
 #include <cstring>
 
-#include "gbk.h"
+#include <vyr/gbk.h>
 
 namespace {
 constexpr WORD wNullTag = 0;

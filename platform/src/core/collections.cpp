@@ -1,4 +1,4 @@
-#include "collections.h"
+#include <vyr/collections.h>
 
 IMPLEMENT_SERIAL(CObList, CObject, 0)
 IMPLEMENT_DYNAMIC(CPtrList, CObject)

@@ -1,5 +1,5 @@
 // In-process object creation (see com.h).
-#include "com.h"
+#include <vyr/com.h>
 
 #include <cstring>
 #include <mutex>

@@ -1,12 +1,12 @@
-#include "cstring.h"
+#include <vyr/cstring.h>
 
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <cstring>
 
-#include "gbk.h"
-#include "vyrdiag.h"
+#include <vyr/gbk.h>
+#include <vyr/vyrdiag.h>
 
 char CString::GetAt(int i) const
 {

@@ -1,4 +1,4 @@
-#include "ctime.h"
+#include <vyr/ctime.h>
 
 #include <cstdio>
 #include <string>

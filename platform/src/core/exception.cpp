@@ -1,9 +1,9 @@
-#include "exception.h"
+#include <vyr/exception.h>
 
 #include <cerrno>
 #include <cstring>
 
-#include "msgbox.h"
+#include <vyr/msgbox.h>
 
 IMPLEMENT_DYNAMIC(CException, CObject)
 IMPLEMENT_DYNAMIC(CMemoryException, CException)

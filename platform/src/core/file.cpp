@@ -1,4 +1,4 @@
-#include "file.h"
+#include <vyr/file.h>
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -10,8 +10,8 @@
 #include <cstring>
 #include <string>
 
-#include "gbk.h"
-#include "winfile.h"
+#include <vyr/gbk.h>
+#include <vyr/winfile.h>
 
 IMPLEMENT_DYNAMIC(CFile, CObject)
 IMPLEMENT_DYNAMIC(CStdioFile, CFile)

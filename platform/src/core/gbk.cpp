@@ -1,4 +1,4 @@
-#include "gbk.h"
+#include <vyr/gbk.h>
 
 #include <iconv.h>
 

@@ -1,4 +1,4 @@
-#include "object.h"
+#include <vyr/object.h>
 
 #include <cstring>
 #include <mutex>

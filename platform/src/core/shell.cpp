@@ -1,5 +1,5 @@
 // Program starts, file associations and registered modules (see shell.h).
-#include "shell.h"
+#include <vyr/shell.h>
 
 #include <algorithm>
 #include <cstring>
@@ -7,7 +7,7 @@
 #include <memory>
 #include <mutex>
 
-#include "winfile.h"
+#include <vyr/winfile.h>
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "vyrdiag.h"
+#include <vyr/vyrdiag.h>
 
 #include <cstdio>
 #include <cstdlib>

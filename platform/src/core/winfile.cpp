@@ -1,4 +1,4 @@
-#include "winfile.h"
+#include <vyr/winfile.h>
 
 #include <dirent.h>
 #include <sys/stat.h>

@@ -7,7 +7,7 @@
 #include <utility>
 
 #include "gdi_internal.h"
-#include "vyrdiag.h"
+#include <vyr/vyrdiag.h>
 
 IMPLEMENT_DYNAMIC(CDC, CObject)
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "gdi.h"
+#include <vyr/gdi.h>
 
 namespace vyr {
 

@@ -4,7 +4,7 @@
 #include <unordered_map>
 
 #include "gdi_internal.h"
-#include "vyrdiag.h"
+#include <vyr/vyrdiag.h>
 
 IMPLEMENT_DYNAMIC(CGdiObject, CObject)
 IMPLEMENT_DYNAMIC(CPen, CGdiObject)

@@ -9,7 +9,7 @@
 #include <mutex>
 
 #include "gdi_internal.h"
-#include "raster.h"
+#include <vyr/raster.h>
 
 namespace vyr {
 

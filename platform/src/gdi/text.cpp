@@ -12,7 +12,7 @@
 #include <map>
 #include <mutex>
 
-#include "gbk.h"
+#include <vyr/gbk.h>
 #include "gdi_internal.h"
 
 namespace vyr {

@@ -1,9 +1,9 @@
 // The application object, the main window and the wait cursor.
 #include <atomic>
 
-#include "app.h"
+#include <vyr/app.h>
 #include "uiimpl.h"
-#include "vyrdiag.h"
+#include <vyr/vyrdiag.h>
 
 IMPLEMENT_DYNAMIC(CWinApp, CWinThread)
 

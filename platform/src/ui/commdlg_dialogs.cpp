@@ -1,11 +1,11 @@
 // The common dialogs, answered by the scripted user.
-#include "commdlg.h"
+#include <vyr/commdlg.h>
 
 #include <cstring>
 #include <filesystem>
 
-#include "scripteduser.h"
-#include "vyrdiag.h"
+#include <vyr/scripteduser.h>
+#include <vyr/vyrdiag.h>
 
 IMPLEMENT_DYNAMIC(CCommonDialog, CWnd)
 IMPLEMENT_DYNAMIC(CFileDialog, CCommonDialog)

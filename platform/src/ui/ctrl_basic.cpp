@@ -4,8 +4,8 @@
 #include <mutex>
 
 #include "ctrl_internal.h"
-#include "raster.h"
-#include "vyrdiag.h"
+#include <vyr/raster.h>
+#include <vyr/vyrdiag.h>
 
 namespace vyr::ctrl {
 

@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "ctrl_internal.h"
-#include "gbk.h"
+#include <vyr/gbk.h>
 
 namespace vyr::ctrl {
 

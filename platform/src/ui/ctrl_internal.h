@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "controls.h"
-#include "gbk.h"
-#include "vyrdiag.h"
+#include <vyr/controls.h>
+#include <vyr/gbk.h>
+#include <vyr/vyrdiag.h>
 
 namespace vyr::ctrl {
 

@@ -5,7 +5,7 @@
 #include <mutex>
 
 #include "ctrl_internal.h"
-#include "raster.h"
+#include <vyr/raster.h>
 
 // ---- Image lists ----------------------------------------------------------------------
 

@@ -1,5 +1,5 @@
 // Dialog data exchange and validation.
-#include "ddx.h"
+#include <vyr/ddx.h>
 
 #include <cerrno>
 #include <cfloat>
@@ -11,9 +11,9 @@
 #include <limits>
 #include <string>
 
-#include "gbk.h"
-#include "msgbox.h"
-#include "vyrdiag.h"
+#include <vyr/gbk.h>
+#include <vyr/msgbox.h>
+#include <vyr/vyrdiag.h>
 
 namespace vyr {
 const char* const kDdxIntegerPrompt = "请输入一个整数。";

@@ -1,13 +1,13 @@
 // CDialog: creation from templates, the modal loop, default buttons and keyboard.
-#include "dialog.h"
+#include <vyr/dialog.h>
 
-#include "app.h"
-#include "controls.h"
-#include "ddx.h"
-#include "resources.h"
-#include "scripteduser.h"
+#include <vyr/app.h>
+#include <vyr/controls.h>
+#include <vyr/ddx.h>
+#include <vyr/resources.h>
+#include <vyr/scripteduser.h>
 #include "uiimpl.h"
-#include "vyrdiag.h"
+#include <vyr/vyrdiag.h>
 
 IMPLEMENT_DYNAMIC(CDialog, CWnd)
 

@@ -1,9 +1,9 @@
 // Frame windows and form views (see frame.h).
-#include "frame.h"
+#include <vyr/frame.h>
 
-#include "controls.h"
-#include "resources.h"
-#include "vyrdiag.h"
+#include <vyr/controls.h>
+#include <vyr/resources.h>
+#include <vyr/vyrdiag.h>
 
 IMPLEMENT_DYNAMIC(CView, CWnd)
 IMPLEMENT_DYNAMIC(CFrameWnd, CWnd)

@@ -1,6 +1,6 @@
 // The library's own resources: where the scripts are, reading them once, and the lookups
 // that dialogs, controls and drawing objects use.
-#include "resources.h"
+#include <vyr/resources.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -8,7 +8,7 @@
 #include <mutex>
 #include <unistd.h>
 
-#include "vyrdiag.h"
+#include <vyr/vyrdiag.h>
 
 namespace vyr {
 

@@ -1,6 +1,6 @@
 // Reader of the resource scripts: a small preprocessor (#define, #include, #if family),
 // a tokenizer that keeps line numbers, and the statements the library's scripts use.
-#include "resources.h"
+#include <vyr/resources.h>
 
 #include <algorithm>
 #include <cctype>

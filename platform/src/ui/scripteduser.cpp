@@ -1,5 +1,5 @@
 // The scripted user: one queue of steps, the records, and the message boxes it answers.
-#include "scripteduser.h"
+#include <vyr/scripteduser.h>
 
 #include <chrono>
 #include <cstdio>
@@ -8,13 +8,13 @@
 #include <deque>
 #include <mutex>
 
-#include "app.h"
-#include "controls.h"
-#include "dialog.h"
-#include "msgbox.h"
-#include "resources.h"
+#include <vyr/app.h>
+#include <vyr/controls.h>
+#include <vyr/dialog.h>
+#include <vyr/msgbox.h>
+#include <vyr/resources.h>
 #include "uiimpl.h"
-#include "vyrdiag.h"
+#include <vyr/vyrdiag.h>
 
 namespace vyr {
 

@@ -3,9 +3,9 @@
 #include <map>
 #include <thread>
 
-#include "app.h"
+#include <vyr/app.h>
 #include "uiimpl.h"
-#include "vyrdiag.h"
+#include <vyr/vyrdiag.h>
 
 namespace {
 

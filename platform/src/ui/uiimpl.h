@@ -9,8 +9,8 @@
 #include <mutex>
 #include <vector>
 
-#include "thread.h"
-#include "wnd.h"
+#include <vyr/thread.h>
+#include <vyr/wnd.h>
 
 namespace vyr::ui {
 

@@ -7,11 +7,11 @@
 #include <set>
 #include <string>
 
-#include "app.h"
-#include "controls.h"
-#include "msgbox.h"
+#include <vyr/app.h>
+#include <vyr/controls.h>
+#include <vyr/msgbox.h>
 #include "uiimpl.h"
-#include "vyrdiag.h"
+#include <vyr/vyrdiag.h>
 
 using vyr::ui::ThreadQueue;
 

@@ -2,7 +2,7 @@
 // load time; the stream; the fixed edition.
 #include <gtest/gtest.h>
 
-#include "model/base/base.h"
+#include <vyr/model/base/base.h>
 
 namespace {
 

@@ -10,8 +10,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "model/draw/draw.h"
-#include "model/dxf/dxf.h"
+#include <vyr/model/draw/draw.h>
+#include <vyr/model/dxf/dxf.h>
 
 namespace {
 

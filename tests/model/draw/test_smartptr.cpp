@@ -2,7 +2,7 @@
 // the pointers are copied, assigned and stored; the plane's lists of shared pointers.
 #include <gtest/gtest.h>
 
-#include "model/draw/draw.h"
+#include <vyr/model/draw/draw.h>
 
 namespace {
 

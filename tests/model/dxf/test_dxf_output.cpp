@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "model/dxf/dxf.h"
+#include <vyr/model/dxf/dxf.h>
 
 namespace fs = std::filesystem;
 

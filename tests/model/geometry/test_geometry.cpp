@@ -6,7 +6,7 @@
 #include <cmath>
 #include <limits>
 
-#include "model/geometry/geometry.h"
+#include <vyr/model/geometry/geometry.h>
 
 namespace {
 

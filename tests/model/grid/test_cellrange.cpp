@@ -1,7 +1,7 @@
 // Cell coordinates and ranges of the grid control.
 #include <gtest/gtest.h>
 
-#include "model/grid/cellrange.h"
+#include <vyr/model/grid/cellrange.h>
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "model/grid/grid.h"
-#include "scripteduser.h"
+#include <vyr/model/grid/grid.h>
+#include <vyr/scripteduser.h>
 
 namespace {
 

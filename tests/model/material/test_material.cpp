@@ -6,7 +6,7 @@
 
 #include <filesystem>
 
-#include "model/material/material.h"
+#include <vyr/model/material/material.h>
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "stdafx.h"
+#include <vyr/stdafx.h>
 
 namespace outtest {
 

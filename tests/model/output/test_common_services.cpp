@@ -4,9 +4,9 @@
 #include <cmath>
 #include <limits>
 
-#include "model/output/output.h"
-#include "vyr_version.h"
-#include "winfile.h"
+#include <vyr/model/output/output.h>
+#include <vyr/vyr_version.h>
+#include <vyr/winfile.h>
 
 namespace {
 

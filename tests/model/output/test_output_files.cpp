@@ -4,10 +4,10 @@
 
 #include <algorithm>
 
-#include "model/output/output.h"
-#include "model/output/output_impl.h"
+#include <vyr/model/output/output.h>
+#include <vyr/model/output/output_impl.h>
 #include "output_test_util.h"
-#include "winfile.h"
+#include <vyr/winfile.h>
 
 using outtest::ReadBytes;
 using outtest::ReadGbkLines;

@@ -5,11 +5,11 @@
 #include <chrono>
 #include <thread>
 
-#include "controls.h"
-#include "model/output/output.h"
+#include <vyr/controls.h>
+#include <vyr/model/output/output.h>
 #include "output_test_util.h"
-#include "resources.h"
-#include "scripteduser.h"
+#include <vyr/resources.h>
+#include <vyr/scripteduser.h>
 
 using outtest::TempDir;
 

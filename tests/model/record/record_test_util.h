@@ -10,7 +10,7 @@
 
 #include <gtest/gtest.h>
 
-#include "stdafx.h"
+#include <vyr/stdafx.h>
 
 class RecordTempDir
 {

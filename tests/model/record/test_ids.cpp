@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "model/record/record.h"
+#include <vyr/model/record/record.h>
 
 namespace {
 

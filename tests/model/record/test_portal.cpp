@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "model/record/record.h"
+#include <vyr/model/record/record.h>
 
 namespace {
 

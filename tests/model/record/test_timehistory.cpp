@@ -6,9 +6,9 @@
 
 #include <gtest/gtest.h>
 
-#include "gbk.h"
-#include "winfile.h"
-#include "model/record/record.h"
+#include <vyr/gbk.h>
+#include <vyr/winfile.h>
+#include <vyr/model/record/record.h>
 #include "record_test_util.h"
 
 namespace {

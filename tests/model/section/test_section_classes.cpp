@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "model/section/section.h"
+#include <vyr/model/section/section.h>
 
 namespace {
 

@@ -10,9 +10,9 @@
 
 #include <gtest/gtest.h>
 
-#include "archive.h"
-#include "file.h"
-#include "model/section/section.h"
+#include <vyr/archive.h>
+#include <vyr/file.h>
+#include <vyr/model/section/section.h>
 
 namespace fs = std::filesystem;
 

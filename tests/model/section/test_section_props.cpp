@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "model/section/section.h"
+#include <vyr/model/section/section.h>
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <set>
 #include <vector>
 
-#include "model/struct/struct.h"
+#include <vyr/model/struct/struct.h>
 
 namespace
 {

@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "model/struct/struct.h"
+#include <vyr/model/struct/struct.h>
 
 namespace
 {

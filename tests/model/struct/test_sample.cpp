@@ -3,8 +3,8 @@
 
 #include <list>
 
-#include "model/section/section.h"
-#include "model/struct/struct.h"
+#include <vyr/model/section/section.h>
+#include <vyr/model/struct/struct.h>
 
 TEST(SampleModel, ThreeStoreyTwoByThreeBayFrame)
 {

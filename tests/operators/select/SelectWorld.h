@@ -10,12 +10,12 @@
 
 #include <gtest/gtest.h>
 
-#include "host/DlgPropStub.h"
-#include "host/HostMessages.h"
-#include "operators/OPSelect.h"
-#include "operators/OPSelectAxis.h"
-#include "operators/OPSelectKinds.h"
-#include "operators/OPSelectTwoKinds.h"
+#include <vyr/host/DlgPropStub.h>
+#include <vyr/host/HostMessages.h>
+#include <vyr/operators/OPSelect.h>
+#include <vyr/operators/OPSelectAxis.h>
+#include <vyr/operators/OPSelectKinds.h>
+#include <vyr/operators/OPSelectTwoKinds.h>
 #include "support/TestHost.h"
 
 namespace seltest {

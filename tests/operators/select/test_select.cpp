@@ -1,6 +1,6 @@
 #include "SelectWorld.h"
 
-#include "operators/OPRegistry.h"
+#include <vyr/operators/OPRegistry.h>
 
 using namespace seltest;
 

@@ -5,8 +5,8 @@
 #include <memory>
 #include <vector>
 
-#include "host/HostMessages.h"
-#include "operators/SnapManager.h"
+#include <vyr/host/HostMessages.h>
+#include <vyr/operators/SnapManager.h>
 #include "support/TestHost.h"
 
 namespace snaptest {

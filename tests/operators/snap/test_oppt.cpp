@@ -6,8 +6,8 @@
 #include <utility>
 
 #include "SnapWorld.h"
-#include "operators/OPPt.h"
-#include "operators/OPPt3.h"
+#include <vyr/operators/OPPt.h>
+#include <vyr/operators/OPPt3.h>
 
 using snaptest::AtPixel;
 using snaptest::SnapWorld;

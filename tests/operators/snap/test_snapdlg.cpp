@@ -5,10 +5,10 @@
 #include <string>
 
 #include "SnapWorld.h"
-#include "operators/DlgSnapOffset.h"
-#include "operators/DlgSnapSetting.h"
-#include "operators/OPPt.h"
-#include "operators/SnapRes.h"
+#include <vyr/operators/DlgSnapOffset.h>
+#include <vyr/operators/DlgSnapSetting.h>
+#include <vyr/operators/OPPt.h>
+#include <vyr/resources/dialogs/SnapRes.h>
 
 using snaptest::AtPixel;
 using snaptest::SnapWorld;

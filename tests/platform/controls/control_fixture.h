@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "controls.h"
+#include <vyr/controls.h>
 
 struct Note
 {

@@ -12,7 +12,7 @@
 #include <fstream>
 #include <unistd.h>
 
-#include "thread.h"
+#include <vyr/thread.h>
 
 // ---- Combo boxes ----------------------------------------------------------------------
 

@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "resources.h"
+#include <vyr/resources.h>
 
 using namespace vyr;
 

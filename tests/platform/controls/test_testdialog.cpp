@@ -9,14 +9,14 @@
 #include <string>
 #include <vector>
 
-#include "../../../resources/resource.h"
-#include "controls.h"
-#include "ddx.h"
-#include "dialog.h"
-#include "raster.h"
-#include "resources.h"
-#include "scripteduser.h"
-#include "thread.h"
+#include <vyr/resources/resource.h>
+#include <vyr/controls.h>
+#include <vyr/ddx.h>
+#include <vyr/dialog.h>
+#include <vyr/raster.h>
+#include <vyr/resources.h>
+#include <vyr/scripteduser.h>
+#include <vyr/thread.h>
 
 namespace {
 

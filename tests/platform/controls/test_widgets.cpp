@@ -7,9 +7,9 @@
 #include <fstream>
 #include <unistd.h>
 
-#include "commdlg.h"
-#include "raster.h"
-#include "scripteduser.h"
+#include <vyr/commdlg.h>
+#include <vyr/raster.h>
+#include <vyr/scripteduser.h>
 
 using vyr::ScriptedUser;
 

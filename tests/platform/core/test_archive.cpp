@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "stdafx.h"
+#include <vyr/stdafx.h>
 #include "temp_dir.h"
 
 namespace {

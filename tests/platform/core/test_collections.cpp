@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "stdafx.h"
+#include <vyr/stdafx.h>
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <thread>
 
-#include "stdafx.h"
+#include <vyr/stdafx.h>
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "stdafx.h"
+#include <vyr/stdafx.h>
 
 TEST(CStringFormat, PadsChineseByGbkWidth)
 {

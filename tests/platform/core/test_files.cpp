@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "scripteduser.h"
-#include "stdafx.h"
+#include <vyr/scripteduser.h>
+#include <vyr/stdafx.h>
 #include "temp_dir.h"
 
 namespace fs = std::filesystem;

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "stdafx.h"
+#include <vyr/stdafx.h>
 
 namespace {
 // Formats without the compiler's printf checks, for the Windows-only and null cases.

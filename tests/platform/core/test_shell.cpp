@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <string>
 
-#include "stdafx.h"
+#include <vyr/stdafx.h>
 #include "temp_dir.h"
 
 namespace fs = std::filesystem;

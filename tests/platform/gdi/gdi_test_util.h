@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "stdafx.h"
+#include <vyr/stdafx.h>
 
 struct Canvas
 {

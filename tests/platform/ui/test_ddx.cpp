@@ -6,12 +6,12 @@
 #include <functional>
 #include <string>
 
-#include "controls.h"
-#include "ddx.h"
-#include "dialog.h"
-#include "resources.h"
-#include "scripteduser.h"
-#include "vyrdiag.h"
+#include <vyr/controls.h>
+#include <vyr/ddx.h>
+#include <vyr/dialog.h>
+#include <vyr/resources.h>
+#include <vyr/scripteduser.h>
+#include <vyr/vyrdiag.h>
 
 namespace {
 

@@ -7,14 +7,14 @@
 #include <string>
 #include <vector>
 
-#include "app.h"
-#include "controls.h"
-#include "ddx.h"
-#include "dialog.h"
-#include "msgbox.h"
-#include "resources.h"
-#include "scripteduser.h"
-#include "thread.h"
+#include <vyr/app.h>
+#include <vyr/controls.h>
+#include <vyr/ddx.h>
+#include <vyr/dialog.h>
+#include <vyr/msgbox.h>
+#include <vyr/resources.h>
+#include <vyr/scripteduser.h>
+#include <vyr/thread.h>
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "../../../resources/resource.h"
-#include "stdafx.h"
+#include <vyr/resources/resource.h>
+#include <vyr/stdafx.h>
 
 namespace {
 

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "app.h"
-#include "thread.h"
-#include "wnd.h"
+#include <vyr/app.h>
+#include <vyr/thread.h>
+#include <vyr/wnd.h>
 
 namespace {
 

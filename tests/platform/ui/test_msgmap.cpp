@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "wnd.h"
+#include <vyr/wnd.h>
 
 namespace {
 

@@ -4,13 +4,13 @@
 
 #include <string>
 
-#include "app.h"
-#include "controls.h"
-#include "ddx.h"
-#include "dialog.h"
-#include "msgbox.h"
-#include "resources.h"
-#include "scripteduser.h"
+#include <vyr/app.h>
+#include <vyr/controls.h>
+#include <vyr/ddx.h>
+#include <vyr/dialog.h>
+#include <vyr/msgbox.h>
+#include <vyr/resources.h>
+#include <vyr/scripteduser.h>
 
 namespace {
 

@@ -10,10 +10,10 @@
 #include <unordered_map>
 #include <vector>
 
-#include "cstring.h"
-#include "exception.h"
-#include "file.h"
-#include "object.h"
+#include <vyr/cstring.h>
+#include <vyr/exception.h>
+#include <vyr/file.h>
+#include <vyr/object.h>
 
 // Set in a class's schema to let it read older schemas (ask GetObjectSchema).
 #define VERSIONABLE_SCHEMA (0x80000000)

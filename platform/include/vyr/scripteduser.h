@@ -40,10 +40,10 @@
 #include <string>
 #include <vector>
 
-#include "cstring.h"
-#include "gdi.h"
-#include "winmsg.h"
-#include "wintypes.h"
+#include <vyr/cstring.h>
+#include <vyr/gdi.h>
+#include <vyr/winmsg.h>
+#include <vyr/wintypes.h>
 
 class CDialog;
 

@@ -11,10 +11,10 @@
 #include <utility>
 #include <vector>
 
-#include "archive.h"
-#include "cstring.h"
-#include "object.h"
-#include "vyrdiag.h"
+#include <vyr/archive.h>
+#include <vyr/cstring.h>
+#include <vyr/object.h>
+#include <vyr/vyrdiag.h>
 
 // Element serialisation of the template collections: through the archive's operators when
 // the type has them, otherwise as raw bytes.

@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "thread.h"
+#include <vyr/thread.h>
 
 class CWinApp : public CWinThread
 {

@@ -6,7 +6,7 @@
 // closed handle answers WAIT_FAILED instead of touching freed memory.
 #pragma once
 
-#include "wnd.h"
+#include <vyr/wnd.h>
 
 typedef UINT (*AFX_THREADPROC)(LPVOID);
 

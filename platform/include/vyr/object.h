@@ -2,7 +2,7 @@
 // and the schema number stored by serialisation.
 #pragma once
 
-#include "wintypes.h"
+#include <vyr/wintypes.h>
 
 class CObject;
 class CArchive;

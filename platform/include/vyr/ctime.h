@@ -5,8 +5,8 @@
 
 #include <ctime>
 
-#include "cstring.h"
-#include "wintypes.h"
+#include <vyr/cstring.h>
+#include <vyr/wintypes.h>
 
 class CTimeSpan
 {

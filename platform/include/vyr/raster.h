@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "wintypes.h"
+#include <vyr/wintypes.h>
 
 namespace vyr {
 

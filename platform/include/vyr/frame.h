@@ -2,7 +2,7 @@
 // whose contents come from a dialog template of the resource script.
 #pragma once
 
-#include "view.h"
+#include <vyr/view.h>
 
 #ifndef CW_USEDEFAULT
 #define CW_USEDEFAULT ((int)0x80000000)

@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "cstring.h"
-#include "object.h"
-#include "raster.h"
-#include "wintypes.h"
+#include <vyr/cstring.h>
+#include <vyr/object.h>
+#include <vyr/raster.h>
+#include <vyr/wintypes.h>
 
 struct HPALETTE__;
 typedef HPALETTE__* HPALETTE;

@@ -29,9 +29,9 @@
 #include <string>
 #include <vector>
 
-#include "cstring.h"
-#include "winmsg.h"
-#include "wintypes.h"
+#include <vyr/cstring.h>
+#include <vyr/winmsg.h>
+#include <vyr/wintypes.h>
 
 // Window and control styles used by the scripts and the controls (those that the message
 // header does not already give).

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "wintypes.h"
+#include <vyr/wintypes.h>
 
 class CString
 {

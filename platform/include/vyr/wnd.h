@@ -17,11 +17,11 @@
 #include <functional>
 #include <memory>
 
-#include "cstring.h"
-#include "gdi.h"
-#include "object.h"
-#include "winmsg.h"
-#include "wintypes.h"
+#include <vyr/cstring.h>
+#include <vyr/gdi.h>
+#include <vyr/object.h>
+#include <vyr/winmsg.h>
+#include <vyr/wintypes.h>
 
 class CCmdTarget;
 class CWnd;

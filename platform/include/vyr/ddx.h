@@ -8,8 +8,8 @@
 // on that control with its text selected, and makes UpdateData return FALSE.
 #pragma once
 
-#include "cstring.h"
-#include "wnd.h"
+#include <vyr/cstring.h>
+#include <vyr/wnd.h>
 
 class CDataExchange
 {

@@ -6,10 +6,10 @@
 #include <cstdio>
 #include <vector>
 
-#include "ctime.h"
-#include "cstring.h"
-#include "exception.h"
-#include "object.h"
+#include <vyr/ctime.h>
+#include <vyr/cstring.h>
+#include <vyr/exception.h>
+#include <vyr/object.h>
 
 struct CFileStatus
 {

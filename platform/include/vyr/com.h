@@ -6,7 +6,7 @@
 
 #include <functional>
 
-#include "wintypes.h"
+#include <vyr/wintypes.h>
 
 typedef LONG HRESULT;
 typedef wchar_t OLECHAR;

@@ -2,7 +2,7 @@
 // paints itself through OnDraw.
 #pragma once
 
-#include "wnd.h"
+#include <vyr/wnd.h>
 
 class CView : public CWnd
 {

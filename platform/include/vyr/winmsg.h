@@ -2,7 +2,7 @@
 // the public Win32 documentation so that code comparing or storing them keeps its meaning.
 #pragma once
 
-#include "wintypes.h"
+#include <vyr/wintypes.h>
 
 struct MSG
 {

@@ -18,10 +18,10 @@
 #include <string>
 #include <vector>
 
-#include "gdi.h"
-#include "resources.h"
-#include "winmsg.h"
-#include "wnd.h"
+#include <vyr/gdi.h>
+#include <vyr/resources.h>
+#include <vyr/winmsg.h>
+#include <vyr/wnd.h>
 
 // ---------------------------------------------------------------------------------------
 // Messages, flags and records of the common controls (values of the Win32 documentation).

@@ -18,7 +18,7 @@
 #include <cstdio>
 #include <string>
 
-#include "wintypes.h"
+#include <vyr/wintypes.h>
 
 #ifndef MAX_PATH
 #define MAX_PATH 260

@@ -11,7 +11,7 @@
 
 #include <atomic>
 
-#include "wnd.h"
+#include <vyr/wnd.h>
 
 namespace vyr {
 struct DialogTemplate;

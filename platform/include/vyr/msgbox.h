@@ -2,7 +2,7 @@
 // user (scripteduser.h); a box that nobody scripted fails loudly, naming its text.
 #pragma once
 
-#include "wintypes.h"
+#include <vyr/wintypes.h>
 
 // The caption is the application's name (CWinApp::m_pszAppName).
 int AfxMessageBox(LPCTSTR lpszText, UINT nType = MB_OK, UINT nIDHelp = 0);

@@ -4,9 +4,9 @@
 // styles frees each exception exactly once.
 #pragma once
 
-#include "cstring.h"
-#include "object.h"
-#include "vyrdiag.h"
+#include <vyr/cstring.h>
+#include <vyr/object.h>
+#include <vyr/vyrdiag.h>
 
 class CException : public CObject
 {

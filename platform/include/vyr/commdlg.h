@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "cstring.h"
-#include "gdi.h"
-#include "wnd.h"
-#include "wintypes.h"
+#include <vyr/cstring.h>
+#include <vyr/gdi.h>
+#include <vyr/wnd.h>
+#include <vyr/wintypes.h>
 
 #define OFN_READONLY 0x00000001u
 #define OFN_OVERWRITEPROMPT 0x00000002u

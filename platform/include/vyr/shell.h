@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "wintypes.h"
+#include <vyr/wintypes.h>
 
 #define SE_ERR_FNF 2
 #define SE_ERR_PNF 3

@@ -1,0 +1,30 @@
+// Everything of the platform stand-in, for the library's sources.
+#pragma once
+
+#include <vyr/wintypes.h>
+#include <vyr/vyrdiag.h>
+#include <vyr/gbk.h>
+#include <vyr/cstring.h>
+#include <vyr/object.h>
+#include <vyr/gdi.h>
+#include <vyr/exception.h>
+#include <vyr/ctime.h>
+#include <vyr/winfile.h>
+#include <vyr/shell.h>
+#include <vyr/com.h>
+#include <vyr/file.h>
+#include <vyr/archive.h>
+#include <vyr/collections.h>
+#include <vyr/winmsg.h>
+#include <vyr/wnd.h>
+#include <vyr/view.h>
+#include <vyr/frame.h>
+#include <vyr/thread.h>
+#include <vyr/app.h>
+#include <vyr/dialog.h>
+#include <vyr/ddx.h>
+#include <vyr/msgbox.h>
+#include <vyr/scripteduser.h>
+#include <vyr/resources.h>
+#include <vyr/controls.h>
+#include <vyr/commdlg.h>
