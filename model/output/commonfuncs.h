@@ -1,5 +1,5 @@
-// Small helpers of the common library: the application folder, number texts, and the
-// flag that marks a hand-over to the analysis engine.
+// Small helpers of the common library: the application folder, number texts, the flag
+// that marks a hand-over to the analysis engine, and the program's option record.
 #pragma once
 
 #include <vyr/stdafx.h>
@@ -26,4 +26,15 @@ class CDocomDo
 public:
     static CDocomDo& Inst();
     BYTE m_bFlag = 0;
+};
+
+// The program's options that outlive the options dialog: automatic saving of the project.
+// A fresh record saves every 10 minutes into 3 rotating files, so a project is protected
+// before the user ever opens the options.
+class CVyrOption
+{
+public:
+    int m_nAutoSave = 1; // 0 off, 1 on
+    int m_nMinutes = 10; // interval between two saves
+    int m_nFiles = 3;    // number of rotating save files
 };
