@@ -30,6 +30,8 @@ public:
     int GetCount() const { return (int)m_ids.size(); }
     int& GetID(int index);
     int& GetType(int index);
+    int GetID(int index) const { return const_cast<CIDs*>(this)->GetID(index); }
+    int GetType(int index) const { return const_cast<CIDs*>(this)->GetType(index); }
 
 private:
     std::vector<int> m_ids;
