@@ -277,6 +277,10 @@ CPlane* CBeamBase::GetSlabPlane() const
 
 float CBeamBase::VyrComBeamPinDesign(CLCList*, CPinNailGroup* group, int& code, CMaterialBase* concrete)
 {
+    if (m_bPinDesignGiven) {
+        code = m_nPinDesignCode;
+        return m_fPinDesignSpacing;
+    }
     code = 0;
     CPlane* plane = GetSlabPlane();
     if (plane == nullptr || plane->m_pBan == nullptr)

@@ -163,6 +163,15 @@ public:
     // the sheet's rib height plus 30 mm (no reduction taken), 2 no slab laid, 3 the slab's
     // negative reinforcement missing; the spacing is 0 for 2 and 3.
     float VyrComBeamPinDesign(CLCList* combinations, CPinNailGroup* group, int& code, CMaterialBase* slabConcrete);
+    // Fixes what the stud design answers for this member (spacing in cm, code as above), in
+    // place of the design rule, as an analysis result is stored; ClearPinDesign returns to the rule.
+    void SetPinDesign(float spacing, int code)
+    {
+        m_bPinDesignGiven = true;
+        m_fPinDesignSpacing = spacing;
+        m_nPinDesignCode = code;
+    }
+    void ClearPinDesign() { m_bPinDesignGiven = false; }
     // The room whose slab the member carries (its own room for a secondary beam, a room of
     // its storey that it bounds for an ordinary member), or null.
     CPlane* GetSlabPlane() const;
@@ -205,6 +214,9 @@ public:
     float m_fInitStress = 0.0f;
     int m_nTempFlag[4] = {0, 0, 0, 0};
     COutput* m_pOutput = nullptr;       // report writer, set only while a report is written
+    bool m_bPinDesignGiven = false;     // stud design answer fixed by SetPinDesign
+    float m_fPinDesignSpacing = 0.0f;
+    int m_nPinDesignCode = 0;
 };
 
 // Member loads of ordinary members and secondary beams (never null; the records belong to

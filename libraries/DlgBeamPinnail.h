@@ -1,0 +1,33 @@
+// The project's stud library: lists the stud groups, adds, edits, deletes and counts them,
+// and returns the group the user chose.
+#pragma once
+
+#include <vyr/stdafx.h>
+#include <vyr/controls.h>
+
+class CGlobalData;
+class CPinNailGroup;
+
+class CDlgBeamPinnail : public CDialog
+{
+public:
+    explicit CDlgBeamPinnail(CWnd* pParent = nullptr);
+
+    CGlobalData* m_pData = nullptr;
+    CPinNailGroup* m_pPinNailGroup = nullptr; // the chosen group after IDOK
+
+protected:
+    CListCtrl m_list;
+
+    void DoDataExchange(CDataExchange* pDX) override;
+    BOOL OnInitDialog() override;
+    void OnOK() override;
+    void FillList();
+    // The group of the selected row, or null.
+    CPinNailGroup* SelectedGroup(int* row = nullptr) const;
+    afx_msg void OnAdd();
+    afx_msg void OnEdit();
+    afx_msg void OnDelete();
+    afx_msg void OnCount();
+    DECLARE_MESSAGE_MAP()
+};
