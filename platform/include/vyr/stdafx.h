@@ -28,3 +28,4 @@
 #include <vyr/resources.h>
 #include <vyr/controls.h>
 #include <vyr/commdlg.h>
+#include <vyr/dao.h>
