@@ -10,44 +10,9 @@
 #include <vyr/model/struct/struct.h>
 #include <vyr/operators/OPManager.h>
 #include <vyr/operators/OPSelectKinds.h>
+#include "hostkit/HostKit.h"
 
 namespace {
-
-// The host's main window: hands out the displayed members and counts the selection messages.
-class CSelectDemoFrame : public CWnd
-{
-public:
-    CGlobalData* m_pData = nullptr;
-    int m_nSelChanged = 0;
-    std::string m_strLastPanel;
-
-protected:
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
-    {
-        switch (message) {
-        case WM_UI_GETSHOWNLIST:
-        case WM_UI_GETSNAPLIST:
-            // Every member is shown; the other kinds are not picked in this demo.
-            return (LRESULT)m_pData->Struct()->m_pBeamList;
-        case WM_UI_SELCHANGED:
-            ++m_nSelChanged;
-            return 0;
-        case WM_UI_SHOWPANEL:
-            m_strLastPanel = lParam ? reinterpret_cast<const char*>(lParam) : "";
-            return 0;
-        default:
-            if (message >= WM_UI_PROPCHANGED && message <= WM_UI_GETOPMANAGER)
-                return 0;
-            return CWnd::WindowProc(message, wParam, lParam);
-        }
-    }
-};
-
-class CSelectDemoView : public CView
-{
-public:
-    void OnDraw(CDC*) override {}
-};
 
 void PrintSelection(CGlobalData& data, const char* how)
 {
@@ -79,53 +44,37 @@ void Drag(COPManager& manager, CPoint a, CPoint b)
 int RunSelectDemo(const std::string& outDir)
 {
     (void)outDir; // the demo prints; it writes no file
-    CGlobalData model;
+    vyrhost::CHostKit host(1000, 800);
+    CGlobalData& model = host.GlobalData();
     BuildSampleModel(model);
-
-    CSelectDemoFrame frame;
-    frame.m_pData = &model;
-    if (!frame.CreateEx(0, nullptr, "Vyr sample host", WS_OVERLAPPEDWINDOW, 0, 0, 1200, 900, nullptr, nullptr))
-        return 1;
-    CWnd* previousMain = AfxGetMainWnd();
-    vyr::SetMainWnd(&frame);
-    CSelectDemoView view;
-    if (!view.Create(nullptr, "view", WS_CHILD | WS_VISIBLE, CRect(0, 0, 1000, 800), &frame, 1)) {
-        vyr::SetMainWnd(previousMain);
-        frame.DestroyWindow();
-        return 1;
-    }
+    host.ShowWholeModel(); // every member is shown and pickable
 
     bool ok = true;
-    {
-        COPManager manager;
-        manager.Initial(&view, &model);
-        manager.SetOP(CString("OP.SelectBeam"));
-        if (!manager.GetCurOP()) {
-            std::printf("member selection operator not registered\n");
-            ok = false;
-        } else {
-            // The members' extent on the screen; corners just outside it fall on empty space.
-            const CRect2D ext = model.GetBeamScreenRect(*model.Struct()->m_pBeamList);
-            const int left = (int)std::floor(ext.left) - 20, top = (int)std::floor(ext.top) - 20;
-            const int bottom = (int)std::ceil(ext.bottom) + 20;
-            const int middle = (int)std::lround((ext.left + ext.right) / 2.0);
-            std::printf("members on screen: (%.0f, %.0f) to (%.0f, %.0f)\n", ext.left, ext.top, ext.right, ext.bottom);
-
-            Drag(manager, CPoint(left, top), CPoint(middle, bottom));
-            PrintSelection(model, "window, left to right");
-            const int byWindow = (int)model.SelectBeamList().GetCount();
-
-            manager.KeyDown(VK_ESCAPE, 1, 0); // clears the selection
-            Drag(manager, CPoint(middle, bottom), CPoint(left, top));
-            PrintSelection(model, "crossing, right to left");
-            const int byCrossing = (int)model.SelectBeamList().GetCount();
-            std::printf("selection messages: %d; last panel: %s\n", frame.m_nSelChanged, frame.m_strLastPanel.c_str());
-            // The crossing takes everything the window took and the members its frame cuts.
-            ok = byWindow > 0 && byCrossing > byWindow;
-        }
+    COPManager& manager = host.OPManager();
+    manager.SetOP(CString("OP.SelectBeam"));
+    if (!manager.GetCurOP()) {
+        std::printf("member selection operator not registered\n");
+        return 1;
     }
-    view.DestroyWindow();
-    vyr::SetMainWnd(previousMain);
-    frame.DestroyWindow();
+    // The members' extent on the screen; corners just outside it fall on empty space.
+    const CRect2D ext = model.GetBeamScreenRect(*model.Struct()->m_pBeamList);
+    const int left = (int)std::floor(ext.left) - 20, top = (int)std::floor(ext.top) - 20;
+    const int bottom = (int)std::ceil(ext.bottom) + 20;
+    const int middle = (int)std::lround((ext.left + ext.right) / 2.0);
+    std::printf("members on screen: (%.0f, %.0f) to (%.0f, %.0f)\n", ext.left, ext.top, ext.right, ext.bottom);
+
+    Drag(manager, CPoint(left, top), CPoint(middle, bottom));
+    PrintSelection(model, "window, left to right");
+    const int byWindow = (int)model.SelectBeamList().GetCount();
+
+    manager.KeyDown(VK_ESCAPE, 1, 0); // clears the selection
+    Drag(manager, CPoint(middle, bottom), CPoint(left, top));
+    PrintSelection(model, "crossing, right to left");
+    const int byCrossing = (int)model.SelectBeamList().GetCount();
+    const auto panels = host.Messages(WM_UI_SHOWPANEL);
+    std::printf("selection messages: %d; last panel: %s\n", host.Count(WM_UI_SELCHANGED),
+                panels.empty() ? "" : panels.back().text.c_str());
+    // The crossing takes everything the window took and the members its frame cuts.
+    ok = byWindow > 0 && byCrossing > byWindow;
     return ok ? 0 : 1;
 }
