@@ -175,32 +175,34 @@ bool Overlaps(const CRect& a, const CRect& b)
 // geometry is copied once into flat arrays and a uniform grid of cells over the view, and
 // a move looks only at the cells under its pick box. The index holds values, never
 // pointers into the model, so a list that changed behind it can at worst be out of date,
-// never dangling; it is rebuilt when the view, the host's lists (identity, length, first
-// and last element) or the axes change, and whenever the snap is switched on for a new
-// input.
+// never dangling. The host's lists as they are at each move are the truth: every move
+// compares, in a few reads, what the index was built from with what is there now (each
+// list's identity, length and edit count, the edge lists of the walls, the count of node
+// moves, the axes and the view) and builds the index again when anything differs, and
+// whenever the snap is switched on for a new input.
 
 struct CSnapManager::Index
 {
     struct Key
     {
         long stamp = -1;
+        long nodeMoves = -1;
         const void* lists[3] = {nullptr, nullptr, nullptr};
-        const void* ends[3][2] = {{nullptr, nullptr}, {nullptr, nullptr}, {nullptr, nullptr}};
         size_t counts[3] = {0, 0, 0};
-        size_t edges = 0;
-        size_t axes = 0;
-        const void* axisEnds[2] = {nullptr, nullptr};
+        UINT_PTR edits[3] = {0, 0, 0};
+        size_t edgeHash = 0;
+        const void* axises = nullptr;
+        UINT_PTR axisEdits = 0;
         double axisZ = 0.0;
         CRect region;
 
         bool operator==(const Key& o) const
         {
             for (int i = 0; i < 3; ++i)
-                if (lists[i] != o.lists[i] || counts[i] != o.counts[i] || ends[i][0] != o.ends[i][0] ||
-                    ends[i][1] != o.ends[i][1])
+                if (lists[i] != o.lists[i] || counts[i] != o.counts[i] || edits[i] != o.edits[i])
                     return false;
-            return stamp == o.stamp && edges == o.edges && axes == o.axes && axisEnds[0] == o.axisEnds[0] &&
-                   axisEnds[1] == o.axisEnds[1] && axisZ == o.axisZ && region == o.region;
+            return stamp == o.stamp && nodeMoves == o.nodeMoves && edgeHash == o.edgeHash && axises == o.axises &&
+                   axisEdits == o.axisEdits && axisZ == o.axisZ && region == o.region;
         }
     };
     struct Node
@@ -402,13 +404,15 @@ CWnd* CSnapManager::ActiveView()
 namespace {
 
 template <class LIST>
-void ListKey(const LIST* list, const void*& id, size_t& count, const void* (&ends)[2])
+void ListKey(const LIST* list, const void*& id, size_t& count, UINT_PTR& edits)
 {
     id = list;
     count = list ? (size_t)list->GetCount() : 0;
-    ends[0] = count ? list->GetHead() : nullptr;
-    ends[1] = count ? list->GetTail() : nullptr;
+    edits = list ? list->GetEditCount() : 0;
 }
+
+// Folds one more value into a running hash.
+void Mix(size_t& hash, size_t value) { hash ^= value + 0x9e3779b97f4a7c15ull + (hash << 6) + (hash >> 2); }
 
 } // namespace
 
@@ -421,24 +425,27 @@ CSnapManager::Index& CSnapManager::UpdateIndex(const CViewXform& xf)
     const CPNodeList* nodes = reinterpret_cast<CPNodeList*>(AskHost(WM_UI_GETSNAPLIST, 0));
     const CBeamList* beams = reinterpret_cast<CBeamList*>(AskHost(WM_UI_GETSNAPLIST, 1));
     const CWallList* walls = reinterpret_cast<CWallList*>(AskHost(WM_UI_GETSNAPLIST, 2));
-    std::vector<CAxisSeq*> seqs;
-    if (m_pGlobalData->Struct())
-        m_pGlobalData->Struct()->Axises().GetCurrentAxisSeqLine(seqs);
+    const CAxises* axises = m_pGlobalData->Struct() ? &m_pGlobalData->Struct()->Axises() : nullptr;
 
     Index::Key k;
     k.stamp = xf.stamp;
-    ListKey(nodes, k.lists[0], k.counts[0], k.ends[0]);
-    ListKey(beams, k.lists[1], k.counts[1], k.ends[1]);
-    ListKey(walls, k.lists[2], k.counts[2], k.ends[2]);
+    k.nodeMoves = CPNodeBase::GetMoveCount();
+    ListKey(nodes, k.lists[0], k.counts[0], k.edits[0]);
+    ListKey(beams, k.lists[1], k.counts[1], k.edits[1]);
+    ListKey(walls, k.lists[2], k.counts[2], k.edits[2]);
+    // Walls are few: their edge lists are looked at one by one.
     if (walls)
         for (POSITION pos = walls->GetHeadPosition(); pos != nullptr;) {
             CWall* wall = walls->GetNextT(pos);
-            if (wall && wall->GetEdgeBeamList())
-                k.edges += (size_t)wall->GetEdgeBeamList()->GetCount();
+            const CBeamList* edges = wall ? wall->GetEdgeBeamList() : nullptr;
+            Mix(k.edgeHash, (size_t)edges);
+            if (edges) {
+                Mix(k.edgeHash, (size_t)edges->GetCount());
+                Mix(k.edgeHash, (size_t)edges->GetEditCount());
+            }
         }
-    k.axes = seqs.size();
-    k.axisEnds[0] = seqs.empty() ? nullptr : seqs.front();
-    k.axisEnds[1] = seqs.empty() ? nullptr : seqs.back();
+    k.axises = axises;
+    k.axisEdits = axises ? axises->GetEditCount() : 0;
     k.axisZ = m_pGlobalData->AxisDisplay().GetZ();
     if (CWnd* view = ActiveView(); view && view->m_hWnd) {
         view->GetClientRect(&k.region);
@@ -465,6 +472,9 @@ CSnapManager::Index& CSnapManager::UpdateIndex(const CViewXform& xf)
             ix.nodeGrid.Insert(CRect(scr.x, scr.y, scr.x, scr.y), (int)ix.nodes.size());
             ix.nodes.push_back(Index::Node{node->GetPt(), scr});
         }
+    std::vector<CAxisSeq*> seqs;
+    if (axises)
+        axises->GetCurrentAxisSeqLine(seqs);
     for (const CAxisSeq* seq : seqs) {
         const CPoint2D st = seq->GetStPt(), ed = seq->GetEdPt();
         Index::Seg g{CPoint3D(st.x, st.y, k.axisZ), CPoint3D(ed.x, ed.y, k.axisZ), CPoint2D(), CPoint2D(), CRect()};

@@ -21,6 +21,7 @@ CAxis* CAxises::AddAxis(const CString& label, const CPoint2D& st, const CPoint2D
 
 void CAxises::Clear()
 {
+    ++m_nEdits;
     m_pts.clear();
     m_seqs.clear();
     m_axes.clear();
@@ -28,6 +29,7 @@ void CAxises::Clear()
 
 void CAxises::Rebuild()
 {
+    ++m_nEdits;
     m_pts.clear();
     m_seqs.clear();
     std::vector<std::vector<double>> cuts(m_axes.size());

@@ -108,6 +108,9 @@ public:
     void GetSelectedAxisPt(std::vector<CAxisPt*>& out) const;
     // The segments that object snapping offers.
     void GetCurrentAxisSeqLine(std::vector<CAxisSeq*>& out) const;
+    // Changes whenever the axes and so their segments change, so that a reader that keeps
+    // the segments' geometry knows cheaply that it must look again.
+    UINT_PTR GetEditCount() const { return m_nEdits; }
 
     // Pick tolerance in pixels.
     static constexpr double kTolerance = 5.0;
@@ -117,4 +120,5 @@ private:
     std::vector<std::unique_ptr<CAxis>> m_axes;
     std::vector<std::unique_ptr<CAxisSeq>> m_seqs;
     std::vector<std::unique_ptr<CAxisPt>> m_pts;
+    UINT_PTR m_nEdits = 0;
 };

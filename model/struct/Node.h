@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <atomic>
 #include <map>
 #include <vector>
 
@@ -45,7 +46,15 @@ public:
     void SetType(NODETYPE t) { m_nType = t; }
     int GetSelect() const { return m_nSelect; }
     const CPoint3D& GetPt() const { return m_pt; }
-    void SetPt(const CPoint3D& p) { m_pt = p; }
+    void SetPt(const CPoint3D& p)
+    {
+        m_pt = p;
+        s_nMoves.fetch_add(1, std::memory_order_relaxed);
+    }
+    // Changes whenever any node is moved through SetPt, so that a reader that keeps node
+    // positions (the object snap) knows at a glance that it must look again. A position
+    // written straight into m_pt is not counted.
+    static long GetMoveCount() { return s_nMoves.load(std::memory_order_relaxed); }
 
     // The node in the projection plane and in client pixels under a view; cached per view
     // and per position, so a moved node or a changed view is never served stale.
@@ -76,6 +85,7 @@ private:
     mutable double m_dCached[3] = {0, 0, 0};
     mutable CPoint2D m_ptScreen;
     mutable CPoint2D m_ptProject;
+    inline static std::atomic<long> s_nMoves{0};
 };
 
 // Displacement of a grid node under one load case (dx, dy, dz, rx, ry, rz).

@@ -71,6 +71,10 @@ public:
     INT_PTR GetCount() const { return m_nCount; }
     INT_PTR GetSize() const { return m_nCount; }
     BOOL IsEmpty() const { return m_nCount == 0; }
+    // Changes with every insertion, removal and SetAt, so that a reader can tell cheaply that
+    // the list is not as it last saw it (an element written through a reference that
+    // GetAt or GetNext returned is not counted).
+    UINT_PTR GetEditCount() const { return m_nEdits; }
 
     TYPE& GetHead()
     {
@@ -136,6 +140,7 @@ public:
 
     void RemoveAll()
     {
+        ++m_nEdits;
         CNode* p = m_pNodeHead;
         m_pNodeHead = m_pNodeTail = nullptr;
         m_nCount = 0;
@@ -176,7 +181,11 @@ public:
     }
     TYPE& GetAt(POSITION position) { return Node(position)->data; }
     const TYPE& GetAt(POSITION position) const { return Node(position)->data; }
-    void SetAt(POSITION pos, ARG_TYPE newElement) { Node(pos)->data = newElement; }
+    void SetAt(POSITION pos, ARG_TYPE newElement)
+    {
+        Node(pos)->data = newElement;
+        ++m_nEdits;
+    }
     void RemoveAt(POSITION position) { Unlink(Node(position)); }
 
     // A null position inserts at the head (InsertBefore) or the tail (InsertAfter).
@@ -286,6 +295,7 @@ protected:
         if (n->pPrev) n->pPrev->pNext = n; else m_pNodeHead = n;
         if (next) next->pPrev = n; else m_pNodeTail = n;
         m_nCount++;
+        ++m_nEdits;
         return n;
     }
     CNode* LinkAfter(CNode* prev, ARG_TYPE v)
@@ -294,6 +304,7 @@ protected:
         if (n->pNext) n->pNext->pPrev = n; else m_pNodeTail = n;
         if (prev) prev->pNext = n; else m_pNodeHead = n;
         m_nCount++;
+        ++m_nEdits;
         return n;
     }
     void Unlink(CNode* p)
@@ -301,6 +312,7 @@ protected:
         if (p->pPrev) p->pPrev->pNext = p->pNext; else m_pNodeHead = p->pNext;
         if (p->pNext) p->pNext->pPrev = p->pPrev; else m_pNodeTail = p->pPrev;
         m_nCount--;
+        ++m_nEdits;
         p->pOwner = nullptr;
         p->pPrev = nullptr;
         if constexpr (std::is_default_constructible_v<TYPE> && std::is_move_assignable_v<TYPE>)
@@ -318,6 +330,7 @@ protected:
     CNode* m_pRaw = nullptr;
     INT_PTR m_nRawLeft = 0;
     INT_PTR m_nNextBlock = 0;
+    UINT_PTR m_nEdits = 0;
 };
 
 // A list of object pointers; it does not own the objects. Serialize writes the count and

@@ -463,17 +463,38 @@ TEST_F(CycleWorld, ManagerKeepsACopyThatDoesNotCycle)
     ASSERT_NE(held, nullptr);
     m.MouseAction(OPMOUSE_LDOWN, MK_LBUTTON | MK_CONTROL, CPoint(150, 150), 0);
     ASSERT_TRUE(held->IsCycling());
-    m.SetOP(CString("OP.ViewPan")); // a temporary operator parks the selection
-    m.KeyDown(VK_ESCAPE, 1, 0);     // and gives control back
+
+    // A temporary operator parks the very object and gives it back, still cycling.
+    m.SetOP(CString("OP.ViewPan"));
+    EXPECT_EQ(m.GetTempOP(), held);
+    m.KeyDown(VK_ESCAPE, 1, 0);
+    ASSERT_EQ(m.GetCurOP(), held);
+    EXPECT_TRUE(held->IsCycling());
+
+    // A command replaces it: the manager remembers a copy as the last operator, and that
+    // copy, which holds no candidates, does not cycle.
+    m.SetOP(CString("OP.SelectAxisSeq"));
+    COPSelectBeam* last = dynamic_cast<COPSelectBeam*>(m.GetLastOP());
+    ASSERT_NE(last, nullptr);
+    EXPECT_NE(last, held);
+    EXPECT_FALSE(last->IsCycling());
+    EXPECT_EQ(last->GetHitCount(), 0);
+
+    // Resumed, a copy of it acts as an idle selection: a click on empty space opens a
+    // rectangle, the right button cancels it, ESC clears the member selection.
+    m.ResumeLastOP();
     COPSelectBeam* back = dynamic_cast<COPSelectBeam*>(m.GetCurOP());
     ASSERT_NE(back, nullptr);
-    if (back != held) {
-        EXPECT_FALSE(back->IsCycling());
-    }
-    // Whatever the manager kept, clicks never reach for a candidate it does not hold.
-    m.MouseAction(OPMOUSE_LDOWN, MK_LBUTTON, CPoint(700, 10), 0);
-    m.MouseAction(OPMOUSE_RCLICK, 0, CPoint(700, 10), 0);
-    m.KeyDown(VK_ESCAPE, 1, 0);
+    EXPECT_NE(back, held);
+    EXPECT_FALSE(back->IsCycling());
+    EXPECT_FALSE(m.MouseAction(OPMOUSE_LDOWN, MK_LBUTTON, CPoint(700, 10), 0));
+    EXPECT_EQ(back->GetCurStep(), 1);
+    EXPECT_TRUE(m.MouseAction(OPMOUSE_RCLICK, 0, CPoint(700, 10), 0));
+    EXPECT_EQ(back->GetCurStep(), 0);
+    EXPECT_EQ(Items(d.SelectBeamList()), (Objects{b[0]}));
+    EXPECT_TRUE(m.KeyDown(VK_ESCAPE, 1, 0));
+    EXPECT_TRUE(d.SelectBeamList().IsEmpty());
+    EXPECT_EQ(Marked(), 0);
 }
 
 // ---------------------------------------------------------------------------------------

@@ -232,6 +232,41 @@ TEST_F(PointFixture, TwoPointChainCallsBackPerSegment)
     ExpectPt(COPPt::GetOnePt(0, m.GetCurOP()), p3);
 }
 
+// A move or copy command moves what it picked from its finish callback while the chain
+// goes on: the next segment snaps the node where it is now, never where it was.
+CPNode* g_movedNode = nullptr;
+void MoveNodeOnFirstFinish(COP* op)
+{
+    OnFinish(op);
+    if (g_calls.finished.size() == 1)
+        g_movedNode->SetPt(AtPixel(500, 300));
+}
+
+TEST_F(PointFixture, ChainSnapsANodeThatTheFirstCallbackMovedAtItsNewPlace)
+{
+    const CPoint3D p1 = w.AddNode(AtPixel(100, 100))->GetPt();
+    g_movedNode = w.AddNode(AtPixel(300, 100));
+    const CPoint3D p2 = g_movedNode->GetPt();
+    w.AddNode(AtPixel(300, 400));
+    COPPt2 two;
+    two.SetFun(nullptr, MoveNodeOnFirstFinish);
+    m.SetOP(two);
+    EXPECT_TRUE(Pick(100, 100));
+    EXPECT_TRUE(Pick(300, 100));
+    ASSERT_EQ(g_calls.finished.size(), 1u);
+
+    Move(300, 100);
+    EXPECT_FALSE(w.snap.HasSnapped()) << "the node has left this place";
+    EXPECT_FALSE(Click(300, 100));
+    EXPECT_TRUE(Pick(500, 300));
+    ASSERT_EQ(g_calls.finished.size(), 2u);
+    ExpectPt(g_calls.finished[0][0], p1);
+    ExpectPt(g_calls.finished[0][1], p2);
+    ExpectPt(g_calls.finished[1][0], p2);
+    ExpectPt(g_calls.finished[1][1], AtPixel(500, 300));
+    g_movedNode = nullptr;
+}
+
 TEST_F(PointFixture, RubberFigureStartsAtTheFirstPoint)
 {
     w.AddNode(AtPixel(100, 100));

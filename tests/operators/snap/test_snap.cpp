@@ -403,3 +403,125 @@ TEST(SnapManager, LongMemberAcrossTheViewOffersItsFoot)
     ASSERT_EQ(SnappedKind(w.snap), SNAP_MIDPT);
     ExpectPt(w.snap.GetSnapPt(), AtPixel(1000, 300));
 }
+
+// The host's lists as they are at each move are the truth: whatever the host did to them
+// between two moves, a node snaps where it is now and a node no longer listed never does.
+TEST(SnapManager, EditsBetweenTwoMovesAreSeenByTheNextMove)
+{
+    struct Case
+    {
+        const char* name;
+        // Changes the host's list [a, b, c]; d is an unlisted node at (500, 300). Answers
+        // the node that must now snap at (500, 300), or null when none may.
+        CPNode* (*edit)(SnapWorld& w, CPNode* b, CPNode* d);
+    };
+    const Case cases[] = {
+        {"the middle node swapped for another",
+         [](SnapWorld& w, CPNode* b, CPNode* d) -> CPNode* {
+             w.host.m_shownNodes.SetAt(w.host.m_shownNodes.Find(b), d);
+             return d;
+         }},
+        {"the middle node removed and another inserted in its place",
+         [](SnapWorld& w, CPNode* b, CPNode* d) -> CPNode* {
+             POSITION pos = w.host.m_shownNodes.Find(b);
+             w.host.m_shownNodes.InsertBefore(pos, d);
+             w.host.m_shownNodes.RemoveAt(pos);
+             return d;
+         }},
+        {"the middle node moved in place",
+         [](SnapWorld&, CPNode* b, CPNode*) -> CPNode* {
+             b->SetPt(AtPixel(500, 300));
+             return b;
+         }},
+        {"the middle node removed, then moved",
+         [](SnapWorld& w, CPNode* b, CPNode*) -> CPNode* {
+             w.host.m_shownNodes.RemoveAt(w.host.m_shownNodes.Find(b));
+             b->SetPt(AtPixel(500, 300));
+             return nullptr;
+         }},
+    };
+    for (const Case& c : cases) {
+        SnapWorld w;
+        w.AddNode(AtPixel(100, 100));
+        CPNode* b = w.AddNode(AtPixel(300, 100));
+        w.AddNode(AtPixel(300, 400));
+        CPNode* d = w.AddNode(AtPixel(500, 300), false);
+        w.snap.Switch(true);
+        w.snap.MouseMove(CPoint(300, 100));
+        ASSERT_TRUE(w.snap.HasSnapped()) << c.name;
+        w.snap.MouseMove(CPoint(500, 300));
+        ASSERT_FALSE(w.snap.HasSnapped()) << c.name;
+
+        CPNode* now = c.edit(w, b, d);
+        w.snap.MouseMove(CPoint(300, 100));
+        EXPECT_FALSE(w.snap.HasSnapped()) << c.name << ": nothing is left at the old place";
+        w.snap.MouseMove(CPoint(500, 300));
+        EXPECT_EQ(w.snap.HasSnapped(), now != nullptr) << c.name;
+        if (now) {
+            ExpectPt(w.snap.GetSnapPt(), now->GetPt());
+        }
+    }
+}
+
+// A member follows its moved end node: its mid point snaps at the new mid point.
+TEST(SnapManager, MemberMidPointFollowsAMovedEndNode)
+{
+    SnapWorld w;
+    CBeam* beam = w.AddBeam(AtPixel(200, 200), AtPixel(400, 200));
+    w.snap.Switch(true);
+    w.snap.MouseMove(CPoint(300, 200));
+    ASSERT_EQ(SnappedKind(w.snap), SNAP_MIDPT);
+    beam->GetNode2()->SetPt(AtPixel(400, 400));
+    w.snap.MouseMove(CPoint(300, 200));
+    EXPECT_FALSE(w.snap.HasSnapped());
+    w.snap.MouseMove(CPoint(300, 300));
+    ASSERT_EQ(SnappedKind(w.snap), SNAP_MIDPT);
+    ExpectPt(w.snap.GetSnapPt(), AtPixel(300, 300));
+}
+
+// An edge member swapped into a wall's edge list between two moves.
+TEST(SnapManager, WallEdgeListEditsAreSeenByTheNextMove)
+{
+    SnapWorld w;
+    CBeam* first = w.AddBeam(AtPixel(200, 200), AtPixel(400, 200), false);
+    CBeam* other = w.AddBeam(AtPixel(200, 400), AtPixel(400, 400), false);
+    w.walls.push_back(std::make_unique<CWall>());
+    CBeamList* edges = w.walls.back()->GetEdgeBeamList();
+    edges->AddTail(first);
+    w.host.m_shownWalls.AddTail(w.walls.back().get());
+    w.snap.Switch(true);
+    w.snap.MouseMove(CPoint(300, 200));
+    ASSERT_EQ(SnappedKind(w.snap), SNAP_MIDPT);
+    edges->SetAt(edges->GetHeadPosition(), other);
+    w.snap.MouseMove(CPoint(300, 200));
+    EXPECT_FALSE(w.snap.HasSnapped());
+    w.snap.MouseMove(CPoint(300, 400));
+    ASSERT_EQ(SnappedKind(w.snap), SNAP_MIDPT);
+    ExpectPt(w.snap.GetSnapPt(), AtPixel(300, 400));
+}
+
+// Axes added or cleared between two moves: the segments are those of the axes now.
+TEST(SnapManager, AxisEditsBetweenTwoMovesAreSeenByTheNextMove)
+{
+    SnapWorld w;
+    CAxises& axises = w.Data().Struct()->Axises();
+    axises.AddAxis("1", AtPixel(200, 300).GetXY(), AtPixel(400, 300).GetXY());
+    w.snap.Switch(true);
+    w.snap.MouseMove(CPoint(300, 300));
+    ASSERT_EQ(SnappedKind(w.snap), SNAP_MIDPT);
+    w.snap.MouseMove(CPoint(300, 200));
+    EXPECT_FALSE(w.snap.HasSnapped());
+
+    // A crossing axis cuts the first one at (300, 300): that is now the end of two segments.
+    axises.AddAxis("A", AtPixel(300, 100).GetXY(), AtPixel(300, 500).GetXY());
+    w.snap.MouseMove(CPoint(300, 200));
+    ASSERT_EQ(SnappedKind(w.snap), SNAP_MIDPT);
+    ExpectPt(w.snap.GetSnapPt(), AtPixel(300, 200));
+    w.snap.MouseMove(CPoint(302, 302));
+    ASSERT_EQ(SnappedKind(w.snap), SNAP_ENDPT);
+    ExpectPt(w.snap.GetSnapPt(), AtPixel(300, 300));
+
+    axises.Clear();
+    w.snap.MouseMove(CPoint(300, 200));
+    EXPECT_FALSE(w.snap.HasSnapped());
+}

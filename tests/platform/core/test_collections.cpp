@@ -165,6 +165,48 @@ TEST(CList, ReusesRemovedNodesConsistently)
     EXPECT_EQ(back, std::vector<std::string>(model.rbegin(), model.rend()));
 }
 
+// Every change of the contents moves the edit count; reading does not.
+TEST(CList, EveryEditMovesTheEditCountAndReadingDoesNot)
+{
+    CList<int, int> other;
+    other.AddTail(7);
+    struct Edit
+    {
+        const char* name;
+        void (*apply)(CList<int, int>&, const CList<int, int>&);
+    };
+    const Edit edits[] = {
+        {"AddHead", [](CList<int, int>& l, const CList<int, int>&) { l.AddHead(1); }},
+        {"AddTail", [](CList<int, int>& l, const CList<int, int>&) { l.AddTail(2); }},
+        {"AddTail(list)", [](CList<int, int>& l, const CList<int, int>& o) { l.AddTail(&o); }},
+        {"InsertBefore", [](CList<int, int>& l, const CList<int, int>&) { l.InsertBefore(l.FindIndex(1), 3); }},
+        {"InsertAfter", [](CList<int, int>& l, const CList<int, int>&) { l.InsertAfter(l.GetHeadPosition(), 4); }},
+        {"SetAt the same value", [](CList<int, int>& l, const CList<int, int>&) {
+             POSITION pos = l.FindIndex(1);
+             l.SetAt(pos, l.GetAt(pos));
+         }},
+        {"RemoveAt", [](CList<int, int>& l, const CList<int, int>&) { l.RemoveAt(l.FindIndex(1)); }},
+        {"RemoveHead", [](CList<int, int>& l, const CList<int, int>&) { l.RemoveHead(); }},
+        {"RemoveTail", [](CList<int, int>& l, const CList<int, int>&) { l.RemoveTail(); }},
+        {"RemoveAll", [](CList<int, int>& l, const CList<int, int>&) { l.RemoveAll(); }},
+    };
+    CList<int, int> l;
+    for (int v : {10, 20, 30, 40})
+        l.AddTail(v);
+    for (const Edit& e : edits) {
+        const UINT_PTR before = l.GetEditCount();
+        int sum = 0;
+        for (POSITION pos = l.GetHeadPosition(); pos;)
+            sum += l.GetNext(pos);
+        (void)l.Find(20);
+        (void)sum;
+        EXPECT_EQ(l.GetEditCount(), before) << e.name << ": reading";
+        e.apply(l, other);
+        EXPECT_NE(l.GetEditCount(), before) << e.name;
+    }
+    EXPECT_EQ(other.GetEditCount(), 1u) << "a list appended elsewhere is only read";
+}
+
 TEST(CTypedPtrList, ModelStyleListKeepsPointersAndOwnsNone)
 {
     CItem a(1), b(2), c(3);
