@@ -37,7 +37,7 @@ int main(int argc, char** argv)
     int failures = 0;
     for (const auto& [device, name] : {std::pair{DEVICE_RTF, "summary.rtf"}, std::pair{DEVICE_TEXT, "summary.txt"}}) {
         const std::string path = (std::filesystem::path(outDir) / name).string();
-        const bool ok = WriteSummaryReport(model.ProjectName(), SampleModelSummary(model), path, device);
+        const bool ok = WriteSummaryReport(model.ProjectName(), SampleModelSummary(model), path, device, model.Struct());
         std::printf("report %s: %s\n", ok ? "written" : "FAILED", path.c_str());
         failures += ok ? 0 : 1;
     }

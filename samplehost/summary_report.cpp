@@ -2,8 +2,10 @@
 
 #include <ctime>
 
+#include <vyr/model/struct/struct.h>
+
 bool WriteSummaryReport(const CString& projectName, const CString& summary, const std::string& path,
-                        DEVICE_TYPE device)
+                        DEVICE_TYPE device, CStruct* pStruct)
 {
     COutput out;
     if (!out.InitDevice(device, CString(path), 1)) return false;
@@ -36,6 +38,30 @@ bool WriteSummaryReport(const CString& projectName, const CString& summary, cons
     }
     out.EndTable();
     out << endl;
+
+    if (pStruct != nullptr && pStruct->m_pSectionList->GetCount() > 0) {
+        out.SetFlagAdd(0x10000);
+        out << "表" << title(3) << title << "截面" << endl << title(0);
+        out.SetFlagSub(0x10000);
+        out.CreateTableHead("截面", 6, 0);
+        out.CreateTableHead("名称", 16, 0);
+        out.CreateTableHead("面积(cm2)", 10, 0);
+        out.CreateTableHead("重量(kg/m)", 10, 0);
+        const int old = out.SetPrecision(2);
+        for (int i = 1; i <= (int)pStruct->m_pSectionList->GetCount(); ++i) {
+            CSectionBase* sec = pStruct->m_pSectionList->Get(i);
+            CString no;
+            no.Format("R%d", sec->m_nNo);
+            out.SetTableContent(no);
+            out.SetTableContent(sec->GetSimpleSecName());
+            out.SetTableContent((double)sec->GetA1());
+            // The section answers kg per cm.
+            out.SetTableContent((double)sec->GetMass() * 100.0);
+        }
+        out.EndTable();
+        out.SetPrecision(old);
+        out << endl;
+    }
     out.Close();
     return true;
 }

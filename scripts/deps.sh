@@ -3,7 +3,7 @@
 set -euo pipefail
 pkgs=(cmake g++ ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev
       libcairo2-dev libsqlite3-dev fonts-wqy-microhei fonts-dejavu-core
-      python3-ezdxf unrtf)
+      python3-ezdxf unrtf libreoffice-writer-nogui poppler-utils)
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -491,7 +491,11 @@ std::string CDXFWriterImpl::Encode(const char* utf8)
             std::string u;
             vyr::Utf8Append(u, cp);
             std::string g = vyr::Utf8ToGbk(u);
-            if (g == "?" || cp == 0xFFFD) {
+            if (cp > 0xFFFF) {
+                // The escape holds four hex digits; readers take a surrogate pair of two
+                // escapes as two lone surrogates, not as the character, so it is lost.
+                g = "?";
+            } else if (g == "?" || cp == 0xFFFD) {
                 char esc[16];
                 std::snprintf(esc, sizeof esc, "\\U+%04X", (unsigned)cp);
                 g = esc;

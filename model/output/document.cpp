@@ -42,6 +42,12 @@ void AppendUnicodeUnit(std::string& out, unsigned unit)
     out += std::to_string(unit > 32767 ? (int)unit - 65536 : (int)unit);
 }
 
+// A4 portrait with 2 cm margins, in twips.
+constexpr int kPaperWidth = 11906;
+constexpr int kPaperHeight = 16838;
+constexpr int kMargin = 1134;
+constexpr int kTextWidth = kPaperWidth - 2 * kMargin;
+
 int HalfPoints(float size) { return (int)(size * 2.0f + 0.5f); }
 
 const char* AlignWord(int align)
@@ -152,6 +158,9 @@ std::string Document::RtfHead() const
          "{\\s2\\outlinelevel1\\b\\f0\\fs28\\sbasedon0\\snext0 heading 2;}"
          "{\\s3\\outlinelevel2\\b\\f0\\fs24\\sbasedon0\\snext0 heading 3;}"
          "{\\s4\\outlinelevel3\\b\\f0\\fs21\\sbasedon0\\snext0 heading 4;}}\n";
+    h += "\\paperw" + std::to_string(kPaperWidth) + "\\paperh" + std::to_string(kPaperHeight) + "\\margl" +
+         std::to_string(kMargin) + "\\margr" + std::to_string(kMargin) + "\\margt" + std::to_string(kMargin) +
+         "\\margb" + std::to_string(kMargin) + "\n";
     return h;
 }
 
@@ -215,16 +224,22 @@ void Document::AddRow(const std::vector<Column>& cols, const std::vector<Cell>& 
         return;
     }
     // Each row repeats its whole definition; right edges in twips, half an em per column.
+    // A table wider than the text is narrowed to it, every column in proportion.
     m_body += "\\trowd\\trgaph60\\trleft0";
     if (heading) m_body += "\\trhdr";
-    int edge = 0;
+    m_edges.resize(cols.size());
+    double edge = 0.0;
     for (size_t i = 0; i < cols.size(); ++i) {
         const float size = i < cells.size() ? cells[i].size : 10.5f;
         const int w = cols[i].width < 1 ? 1 : cols[i].width;
-        edge += (int)(w * size * 10.0f) + 120;
+        edge += (double)(int)(w * size * 10.0f) + 120.0;
+        m_edges[i] = edge;
+    }
+    const double scale = edge > kTextWidth ? kTextWidth / edge : 1.0;
+    for (size_t i = 0; i < cols.size(); ++i) {
         m_body += "\\clbrdrt\\brdrs\\brdrw10\\clbrdrl\\brdrs\\brdrw10\\clbrdrb\\brdrs\\brdrw10"
                   "\\clbrdrr\\brdrs\\brdrw10\\cellx";
-        m_body += std::to_string(edge);
+        m_body += std::to_string((long)(m_edges[i] * scale));
     }
     m_body += '\n';
     for (size_t i = 0; i < cols.size(); ++i) {

@@ -86,6 +86,7 @@ protected:
 private:
     void RtfRuns(const std::vector<Run>& runs);
     std::vector<COLORREF> m_colours; // colour table entries 1..n
+    std::vector<double> m_edges;     // right cell edges of the row being written, twips
     std::mutex m_mutex;
 };
 

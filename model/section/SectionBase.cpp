@@ -309,15 +309,15 @@ float CSectionBase::GetPoisson() { return m_pMaterial != nullptr && m_pMaterial-
 
 float CSectionBase::GetSteelMass()
 {
-    float rho = (m_pMaterial != nullptr && m_pMaterial->GetDensity() > 0) ? m_pMaterial->GetDensity() : kSteelDensity;
-    // kg per metre: A cm2 x 100 cm x kg/cm3
-    return GetSteelA() * 100.0f * rho;
+    const float rho = (m_pMaterial != nullptr && m_pMaterial->GetDensity() > 0) ? m_pMaterial->GetDensity() : kSteelDensity;
+    // A cm2 x kg/cm3 = kg per cm of length.
+    return GetSteelA() * rho;
 }
 
 float CSectionBase::GetMass()
 {
     // Concrete of hybrid sections at 2500 kg/m3.
-    return GetSteelMass() + GetConcreteA() * 100.0f * 2500e-6f;
+    return GetSteelMass() + GetConcreteA() * 2500e-6f;
 }
 
 float CSectionBase::GetSteelRatio()
@@ -333,8 +333,6 @@ float CSectionBase::GetHybridMatStrength(float& fSteel, float& fConcrete)
     return fSteel;
 }
 
-float CSectionBase::GetFirePara(bool) { return 0.0f; }
-
 float CSectionBase::GetD() { return 0.0f; }
 
 float CSectionBase::GetH() { return m_fH * 0.1f; }
@@ -349,14 +347,14 @@ void CSectionBase::GetSteelSecShearCapacity(int nDir, float& fV2, float& fV3)
     // Shear strength as the material stores it (kN/cm2) times the shear area (cm2).
     const float fv = m_pMaterial != nullptr ? m_pMaterial->Get_fv() : 0.0f;
     (void)nDir;
-    fV2 = (float)m_dA2 * fv;
-    fV3 = (float)m_dA3 * fv;
+    fV2 = GetA2() * fv;
+    fV3 = GetA3() * fv;
 }
 
 void CSectionBase::GetSteelFrameShearArea(float& fA2, float& fA3)
 {
-    fA2 = (float)m_dA2;
-    fA3 = (float)m_dA3;
+    fA2 = GetA2();
+    fA3 = GetA3();
 }
 
 float CSectionBase::GetGama_s(int nDir)
@@ -373,12 +371,16 @@ float CSectionBase::GetGama_s(int nDir)
 
 float CSectionBase::GetWebHeight()
 {
+    if (!IsDataValid())
+        return 0.0f;
     const float h = GetH() - GetTf() - GetTf1();
     return h > 0.0f ? h : 0.0f;
 }
 
 float CSectionBase::GetFlangetoWebAreaRatio()
 {
+    if (!IsDataValid())
+        return 0.0f;
     const float web = GetWebHeight() * GetT();
     if (!(web > 0.0f))
         return 0.0f;
@@ -386,10 +388,6 @@ float CSectionBase::GetFlangetoWebAreaRatio()
     const float tf1 = GetTf1() > 0.0f ? GetTf1() : GetTf();
     return (GetB() * GetTf() + b1 * tf1) / web;
 }
-
-float CSectionBase::ComputeTaperRatio() { return 0.0f; }
-
-float CSectionBase::GetAx(CTaperSectionBase*, float, float) { return GetA1(); }
 
 float CSectionBase::GetMpx(bool bPlastic, float fFy)
 {
@@ -796,11 +794,25 @@ bool CSectionBase::ApplyCircle(double D, double d)
     return true;
 }
 
+void CSectionBase::ChangeSecProperty()
+{
+    if (!DimsValid()) {
+        SetProps(false, 0, 0, 0, 0, 0, 0, 0, 0);
+        return;
+    }
+    // A shape that still cannot be built (a fillet that does not fit) invalidates it again.
+    m_bValid = true;
+    ComputeProperties();
+}
+
 void CSectionBase::RebuildOutline()
 {
     const double keep[] = {m_dA2, m_dA3, m_dI33, m_dWx, m_dix, m_dI22, m_dWy, m_diy, m_dA1, m_dimin};
     const float xc = m_fXc, yc = m_fYc;
     ChangeSecProperty();
+    // Impossible dimensions keep nothing of what was stored.
+    if (!m_bValid)
+        return;
     m_dA2 = keep[0];
     m_dA3 = keep[1];
     m_dI33 = keep[2];

@@ -1,6 +1,10 @@
 // CSectionBase: one cross-section of the project section library.
 // Plate dimensions are kept in millimetres, section properties in centimetre units
 // (A cm2, I cm4, W cm3, i cm); the centroid Xc/Yc is kept in millimetres.
+//
+// A section whose dimensions are impossible has every property 0. The base alone decides
+// that: the property getters and ChangeSecProperty are final here and ask the class's
+// Calc... and ComputeProperties hooks only when the dimensions are possible.
 #pragma once
 
 #include <cstdio>
@@ -46,34 +50,41 @@ public:
     virtual CSectionBase& operator=(CSectionBase& other);
     virtual bool operator==(CSectionBase& other);
     virtual void BuildComPointsStructure() {}
-    virtual float GetArea() { return (float)m_dA1; }
-    virtual float GetSteelA() { return (float)m_dA1; }
-    virtual float GetConcreteA() { return 0.0f; }
+    virtual float GetArea() final { return GetA1(); }
+    virtual float GetSteelA() final { return IsDataValid() ? CalcSteelA() : 0.0f; }
+    virtual float GetConcreteA() final { return IsDataValid() ? CalcConcreteA() : 0.0f; }
     virtual void Serialize(CArchive&, CMaterialList*) {}
     virtual CString GetDescTextBlock(int) { return CString(); }
     virtual CString GetStrMatType();
     virtual void BuildStructure() {}
     virtual void BuildPointStructure() {}
-    // Recomputes the section properties from the dimensions.
-    virtual void ChangeSecProperty() {}
+    // Recomputes the section properties from the dimensions; all 0 when they are impossible.
+    virtual void ChangeSecProperty() final;
     virtual void Draw(CDC*, CRect) {}
     virtual void Dim(CDC*) {}
     virtual void Dimension(CDC* pDC, long x1, long y1, long x2, long y2, double dValue, int nSide, int nOffset);
     virtual void GetSteelSecShearCapacity(int nDir, float& fV2, float& fV3);
     virtual void GetSteelFrameShearArea(float& fA2, float& fA3);
     virtual float GetGama_s(int nDir);
-    virtual float GetFlangetoWebAreaRatio();
-    virtual float GetWebHeight();
-    virtual float ComputeTaperRatio();
-    virtual float GetIx33(float, float) { return GetI33(); }
-    virtual float GetIx33(CTaperSectionBase*, float, float) { return 0.0f; }
-    virtual float GetAx(float, float) { return GetA1(); }
-    virtual float GetAx(CTaperSectionBase* pTaper, float fX, float fL);
-    virtual float GetSteelMass();
+    virtual float GetFlangetoWebAreaRatio() final;
+    virtual float GetWebHeight() final;
+    virtual float ComputeTaperRatio() final { return IsDataValid() ? CalcTaperRatio() : 0.0f; }
+    virtual float GetIx33(float, float) final { return GetI33(); }
+    virtual float GetIx33(CTaperSectionBase* pTaper, float fX, float fL) final
+    {
+        return IsDataValid() ? CalcIx33(pTaper, fX, fL) : 0.0f;
+    }
+    virtual float GetAx(float, float) final { return GetA1(); }
+    virtual float GetAx(CTaperSectionBase* pTaper, float fX, float fL) final
+    {
+        return IsDataValid() ? CalcAx(pTaper, fX, fL) : 0.0f;
+    }
+    // Kilograms per centimetre of length.
+    virtual float GetSteelMass() final;
     virtual float GetG();
     virtual float GetPoisson();
     virtual float GetHybridMatStrength(float& fSteel, float& fConcrete);
-    virtual float GetFirePara(bool bExposed);
+    virtual float GetFirePara(bool bExposed) final { return IsDataValid() ? CalcFirePara(bExposed) : 0.0f; }
     virtual void SetMaterial() {}
     virtual void CopySec(CSectionBase* pSource, bool bWithTexts);
     virtual float GetD();
@@ -90,9 +101,9 @@ public:
     virtual float GetB1();
     virtual float GetTf1();
     virtual float GetMaxT() { return 0.0f; }
-    virtual float GetSz() { return 0.0f; }
+    virtual float GetSz() final { return IsDataValid() ? CalcSz() : 0.0f; }
     virtual float GetE();
-    virtual float GetSteelRatio();
+    virtual float GetSteelRatio() final;
     virtual void SetH(float) {}
     virtual void SetB(float) {}
     virtual void SetT(float) {}
@@ -101,29 +112,31 @@ public:
     virtual void SetTf1(float) {}
     virtual void SetR(float) {}
     virtual void SetR1(float) {}
-    virtual float GetMass();
-    virtual float GetYc() { return m_fYc * 0.1f; }
-    virtual float GetXc() { return m_fXc * 0.1f; }
-    virtual float Getix() { return (float)m_dix; }
-    virtual float Getiy() { return (float)m_diy; }
-    virtual float GetWx() { return (float)m_dWx; }
-    virtual float GetWy() { return (float)m_dWy; }
-    virtual float GetI33() { return (float)m_dI33; }
-    virtual float GetI22() { return (float)m_dI22; }
-    virtual float GetI11() { return (float)(m_dI22 + m_dI33); }
-    virtual float GetA3() { return (float)m_dA3; }
-    virtual float GetA2() { return (float)m_dA2; }
-    virtual float GetA1() { return (float)m_dA1; }
-    virtual float Getimin() { return (float)m_dimin; }
-    virtual float GetEndA1() { return 0.0f; }
+    // Kilograms per centimetre of length (steel and the concrete of hybrid sections):
+    // 50 cm2 of steel weigh 0.3925 kg/cm; times 100 gives kg/m.
+    virtual float GetMass() final;
+    virtual float GetYc() final { return Prop(m_fYc * 0.1f); }
+    virtual float GetXc() final { return Prop(m_fXc * 0.1f); }
+    virtual float Getix() final { return Prop(m_dix); }
+    virtual float Getiy() final { return Prop(m_diy); }
+    virtual float GetWx() final { return Prop(m_dWx); }
+    virtual float GetWy() final { return Prop(m_dWy); }
+    virtual float GetI33() final { return Prop(m_dI33); }
+    virtual float GetI22() final { return Prop(m_dI22); }
+    virtual float GetI11() final { return IsDataValid() ? CalcI11() : 0.0f; }
+    virtual float GetA3() final { return Prop(m_dA3); }
+    virtual float GetA2() final { return Prop(m_dA2); }
+    virtual float GetA1() final { return Prop(m_dA1); }
+    virtual float Getimin() final { return IsDataValid() ? Calcimin() : 0.0f; }
+    virtual float GetEndA1() final { return IsDataValid() ? CalcEndA1() : 0.0f; }
     virtual float GetEndH() { return 0.0f; }
     virtual void SetEndH(float) {}
-    virtual float GetMpx(bool bPlastic, float fFy);
-    virtual float GetMpy(bool bPlastic, float fFy);
-    virtual float GetWpx() { return 0.0f; }
-    virtual float GetWpy() { return 0.0f; }
-    virtual float GetWx1() { return (float)m_dWx; }
-    virtual float GetWx2() { return (float)m_dWx; }
+    virtual float GetMpx(bool bPlastic, float fFy) final;
+    virtual float GetMpy(bool bPlastic, float fFy) final;
+    virtual float GetWpx() final { return IsDataValid() ? CalcWpx() : 0.0f; }
+    virtual float GetWpy() final { return IsDataValid() ? CalcWpy() : 0.0f; }
+    virtual float GetWx1() final { return Prop(m_dWx); }
+    virtual float GetWx2() final { return Prop(m_dWx); }
 
     // Non-virtual services.
     // A new, empty section of the class that the type code stands for; null for an
@@ -195,6 +208,24 @@ public:
     // Assignment of a holder: the copy becomes one more holder of the same component.
     static void AssignShared(CSectionBase*& slot, CSectionBase* p);
 protected:
+    // The class's computations, asked only while its dimensions are possible. The base
+    // ones answer from the stored fields.
+    virtual void ComputeProperties() {}
+    virtual float CalcSteelA() { return (float)m_dA1; }
+    virtual float CalcConcreteA() { return 0.0f; }
+    virtual float CalcI11() { return (float)(m_dI22 + m_dI33); }
+    virtual float Calcimin() { return (float)m_dimin; }
+    virtual float CalcEndA1() { return 0.0f; }
+    virtual float CalcWpx() { return 0.0f; }
+    virtual float CalcWpy() { return 0.0f; }
+    virtual float CalcSz() { return 0.0f; }
+    virtual float CalcFirePara(bool) { return 0.0f; }
+    virtual float CalcTaperRatio() { return 0.0f; }
+    virtual float CalcIx33(CTaperSectionBase*, float, float) { return 0.0f; }
+    virtual float CalcAx(CTaperSectionBase*, float, float) { return (float)m_dA1; }
+    // A stored property as the getters answer it.
+    float Prop(double v) { return IsDataValid() ? (float)v : 0.0f; }
+
     // Serialisation helpers shared by every class: the base fields, then the class's own.
     void SerializeBase(CArchive& ar);
     // Stores an outline (mm); loops after the first are holes, separated in m_nLoopStart.

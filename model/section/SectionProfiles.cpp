@@ -36,6 +36,7 @@ void IoArray(CArchive& ar, T (&a)[N])
 
 bool Pos(double v) { return v > 0.0 && std::isfinite(v); }
 bool NonNeg(double v) { return v >= 0.0 && std::isfinite(v); }
+bool Finite(float v) { return std::isfinite(v); }
 
 // Dimension checks shared by the families below (mm).
 // Two legs or a flange and a stem: T across B, Tf across H, radii optional.
@@ -317,16 +318,16 @@ bool CSRolledEAngle::DimsValid()
     return Pos(m_fB) && Pos(m_fT) && m_fT < m_fB && NonNeg(m_fR) && NonNeg(m_fR1);
 }
 
-void CSRolledEAngle::ChangeSecProperty()
+void CSRolledEAngle::ComputeProperties()
 {
     m_fH = m_fB;
-    if (!DimsValid() || !ApplyShape({LOutline(m_fB, m_fB, m_fT, m_fT, m_fR, m_fR1)}))
+    if (!ApplyShape({LOutline(m_fB, m_fB, m_fT, m_fT, m_fR, m_fR1)}))
         VYR_INVALID();
     SetShearArea(9, m_fB, m_fB, m_fT, m_fT, 1, 1);
 }
 
 void CSRolledEAngle::BuildStructure() { RebuildOutline(); }
-float CSRolledEAngle::GetI11() { return (float)OpenTorsion({{m_fB, m_fT}, {m_fB - m_fT, m_fT}}); }
+float CSRolledEAngle::CalcI11() { return (float)OpenTorsion({{m_fB, m_fT}, {m_fB - m_fT, m_fT}}); }
 
 #define F_NEANGLE(x) x.m_fT, x.m_fR, x.m_fR1
 VYR_IMPLEMENT_SECTION(CSRolledNEAngle, CSectionBase, F_NEANGLE)
@@ -349,15 +350,15 @@ bool CSRolledNEAngle::DimsValid()
     return LegsValid(m_fH, m_fB, m_fT, m_fT, m_fR, m_fR1);
 }
 
-void CSRolledNEAngle::ChangeSecProperty()
+void CSRolledNEAngle::ComputeProperties()
 {
-    if (!DimsValid() || !ApplyShape({LOutline(m_fH, m_fB, m_fT, m_fT, m_fR, m_fR1)}))
+    if (!ApplyShape({LOutline(m_fH, m_fB, m_fT, m_fT, m_fR, m_fR1)}))
         VYR_INVALID();
     SetShearArea(9, m_fH, m_fB, m_fT, m_fT, 1, 1);
 }
 
 void CSRolledNEAngle::BuildStructure() { RebuildOutline(); }
-float CSRolledNEAngle::GetI11() { return (float)OpenTorsion({{m_fH, m_fT}, {m_fB - m_fT, m_fT}}); }
+float CSRolledNEAngle::CalcI11() { return (float)OpenTorsion({{m_fH, m_fT}, {m_fB - m_fT, m_fT}}); }
 
 #define F_NETANGLE(x) x.m_fT, x.m_fTf, x.m_fR, x.m_fR1
 VYR_IMPLEMENT_SECTION(CSRolledNETAngle, CSectionBase, F_NETANGLE)
@@ -380,15 +381,15 @@ bool CSRolledNETAngle::DimsValid()
     return LegsValid(m_fH, m_fB, m_fT, m_fTf, m_fR, m_fR1);
 }
 
-void CSRolledNETAngle::ChangeSecProperty()
+void CSRolledNETAngle::ComputeProperties()
 {
-    if (!DimsValid() || !ApplyShape({LOutline(m_fH, m_fB, m_fT, m_fTf, m_fR, m_fR1)}))
+    if (!ApplyShape({LOutline(m_fH, m_fB, m_fT, m_fTf, m_fR, m_fR1)}))
         VYR_INVALID();
     SetShearArea(9, m_fH, m_fB, m_fT, m_fTf, 1, 1);
 }
 
 void CSRolledNETAngle::BuildStructure() { RebuildOutline(); }
-float CSRolledNETAngle::GetI11() { return (float)OpenTorsion({{m_fH, m_fT}, {m_fB - m_fT, m_fTf}}); }
+float CSRolledNETAngle::CalcI11() { return (float)OpenTorsion({{m_fH, m_fT}, {m_fB - m_fT, m_fTf}}); }
 
 // ---------------------------------------------------------------- T section
 
@@ -413,9 +414,9 @@ bool CSRolledTbeam::DimsValid()
     return LegsValid(m_fH, m_fB, m_fT, m_fTf, m_fR, m_fR1);
 }
 
-void CSRolledTbeam::ChangeSecProperty()
+void CSRolledTbeam::ComputeProperties()
 {
-    if (!DimsValid() || !ApplyShape({TOutline(m_fH, m_fB, m_fT, m_fTf, m_fR, m_fR1)}))
+    if (!ApplyShape({TOutline(m_fH, m_fB, m_fT, m_fTf, m_fR, m_fR1)}))
         VYR_INVALID();
     // Centroid measured from the outside of the flange.
     m_fYc = m_fH - m_fYc;
@@ -423,7 +424,7 @@ void CSRolledTbeam::ChangeSecProperty()
 }
 
 void CSRolledTbeam::BuildStructure() { RebuildOutline(); }
-float CSRolledTbeam::GetI11() { return (float)OpenTorsion({{m_fB, m_fTf}, {m_fH - m_fTf, m_fT}}); }
+float CSRolledTbeam::CalcI11() { return (float)OpenTorsion({{m_fB, m_fTf}, {m_fH - m_fTf, m_fT}}); }
 
 // ---------------------------------------------------------------- rolled I, channel, H
 
@@ -447,29 +448,27 @@ bool CSRolledIbeam::DimsValid()
     return SlopedFlangesValid(m_fH, m_fB, m_fT, m_fTf, m_fR, m_fR1, IbeamSlope(m_nType) * (m_fB - m_fT) / 4.0);
 }
 
-void CSRolledIbeam::ChangeSecProperty()
+void CSRolledIbeam::ComputeProperties()
 {
     const double slope = IbeamSlope(m_nType);
     // Parallel flanges have no toe rounding (some tables repeat the root radius there).
     const double r1 = slope > 0.0 ? m_fR1 : 0.0;
-    if (!DimsValid() || !ApplyShape({IOutline(m_fH, m_fB, m_fT, m_fTf, m_fB, m_fTf, m_fR, r1, slope)}))
+    if (!ApplyShape({IOutline(m_fH, m_fB, m_fT, m_fTf, m_fB, m_fTf, m_fR, r1, slope)}))
         VYR_INVALID();
     SetShearArea(4, m_fH, m_fB, m_fT, m_fTf, m_fB, m_fTf);
 }
 
 void CSRolledIbeam::BuildStructure() { RebuildOutline(); }
-float CSRolledIbeam::GetI11() { return (float)OpenTorsion({{m_fB, m_fTf}, {m_fB, m_fTf}, {m_fH - 2 * m_fTf, m_fT}}); }
-float CSRolledIbeam::GetFirePara(bool bExposed)
+float CSRolledIbeam::CalcI11() { return (float)OpenTorsion({{m_fB, m_fTf}, {m_fB, m_fTf}, {m_fH - 2 * m_fTf, m_fT}}); }
+float CSRolledIbeam::CalcFirePara(bool bExposed)
 {
     return SectionFactor(2.0 * m_fH + 4.0 * m_fB - 2.0 * m_fT - (bExposed ? 0.0 : m_fB), m_dA1);
 }
 CString CSRolledIbeam::GetDescTextBlock(int nLine) { return DescLine(nLine, m_fH, m_fB, m_fT, m_fTf); }
 float CSRolledIbeam::GetMaxT() { return std::max(m_fT, m_fTf) * 0.1f; }
-float CSRolledIbeam::GetSz() { return GetWpx() / 2.0f; }
-float CSRolledIbeam::GetWpx() { return (float)(PlasticX(IPlates(m_fH, m_fB, m_fT, m_fTf, m_fB, m_fTf)) / 1e3); }
-float CSRolledIbeam::GetWpy() { return (float)(PlasticY(IPlates(m_fH, m_fB, m_fT, m_fTf, m_fB, m_fTf)) / 1e3); }
-float CSRolledIbeam::GetMpx(bool bPlastic, float fFy) { return CSectionBase::GetMpx(bPlastic, fFy); }
-float CSRolledIbeam::GetMpy(bool bPlastic, float fFy) { return CSectionBase::GetMpy(bPlastic, fFy); }
+float CSRolledIbeam::CalcSz() { return GetWpx() / 2.0f; }
+float CSRolledIbeam::CalcWpx() { return (float)(PlasticX(IPlates(m_fH, m_fB, m_fT, m_fTf, m_fB, m_fTf)) / 1e3); }
+float CSRolledIbeam::CalcWpy() { return (float)(PlasticY(IPlates(m_fH, m_fB, m_fT, m_fTf, m_fB, m_fTf)) / 1e3); }
 
 #define F_RCHANNEL(x) x.m_fTf, x.m_fT, x.m_fR, x.m_fR1
 VYR_IMPLEMENT_SECTION(CSRolledChannel, CSectionBase, F_RCHANNEL)
@@ -492,17 +491,16 @@ bool CSRolledChannel::DimsValid()
     return SlopedFlangesValid(m_fH, m_fB, m_fT, m_fTf, m_fR, m_fR1, ChannelSlope(m_nType) * (m_fB - m_fT) / 2.0);
 }
 
-void CSRolledChannel::ChangeSecProperty()
+void CSRolledChannel::ComputeProperties()
 {
-    if (!DimsValid() ||
-        !ApplyShape({COutline(m_fH, m_fB, m_fT, m_fTf, m_fB, m_fTf, m_fR, m_fR1, ChannelSlope(m_nType))}))
+    if (!ApplyShape({COutline(m_fH, m_fB, m_fT, m_fTf, m_fB, m_fTf, m_fR, m_fR1, ChannelSlope(m_nType))}))
         VYR_INVALID();
     SetShearArea(7, m_fH, m_fB, m_fT, m_fTf, m_fB, m_fTf);
 }
 
 void CSRolledChannel::BuildStructure() { RebuildOutline(); }
-float CSRolledChannel::GetI11() { return (float)OpenTorsion({{m_fB, m_fTf}, {m_fB, m_fTf}, {m_fH - 2 * m_fTf, m_fT}}); }
-float CSRolledChannel::GetFirePara(bool bExposed)
+float CSRolledChannel::CalcI11() { return (float)OpenTorsion({{m_fB, m_fTf}, {m_fB, m_fTf}, {m_fH - 2 * m_fTf, m_fT}}); }
+float CSRolledChannel::CalcFirePara(bool bExposed)
 {
     return SectionFactor(2.0 * m_fH + 4.0 * m_fB - 2.0 * m_fT - (bExposed ? 0.0 : m_fB), m_dA1);
 }
@@ -526,25 +524,23 @@ bool CSRolledHtype::DimsValid()
     return Pos(m_fH) && Pos(m_fB) && Pos(m_fT) && Pos(m_fTf) && m_fT < m_fB && 2.0 * m_fTf < m_fH && NonNeg(m_fR);
 }
 
-void CSRolledHtype::ChangeSecProperty()
+void CSRolledHtype::ComputeProperties()
 {
-    if (!DimsValid() || !ApplyShape({IOutline(m_fH, m_fB, m_fT, m_fTf, m_fB, m_fTf, m_fR, 0.0, 0.0)}))
+    if (!ApplyShape({IOutline(m_fH, m_fB, m_fT, m_fTf, m_fB, m_fTf, m_fR, 0.0, 0.0)}))
         VYR_INVALID();
     SetShearArea(5, m_fH, m_fB, m_fT, m_fTf, m_fB, m_fTf);
 }
 
 void CSRolledHtype::BuildStructure() { RebuildOutline(); }
-float CSRolledHtype::GetI11() { return (float)OpenTorsion({{m_fB, m_fTf}, {m_fB, m_fTf}, {m_fH - 2 * m_fTf, m_fT}}); }
-float CSRolledHtype::GetFirePara(bool bExposed)
+float CSRolledHtype::CalcI11() { return (float)OpenTorsion({{m_fB, m_fTf}, {m_fB, m_fTf}, {m_fH - 2 * m_fTf, m_fT}}); }
+float CSRolledHtype::CalcFirePara(bool bExposed)
 {
     return SectionFactor(2.0 * m_fH + 4.0 * m_fB - 2.0 * m_fT - (bExposed ? 0.0 : m_fB), m_dA1);
 }
 CString CSRolledHtype::GetDescTextBlock(int nLine) { return DescLine(nLine, m_fH, m_fB, m_fT, m_fTf); }
 float CSRolledHtype::GetMaxT() { return std::max(m_fT, m_fTf) * 0.1f; }
-float CSRolledHtype::GetWpx() { return (float)(PlasticX(IPlates(m_fH, m_fB, m_fT, m_fTf, m_fB, m_fTf)) / 1e3); }
-float CSRolledHtype::GetWpy() { return (float)(PlasticY(IPlates(m_fH, m_fB, m_fT, m_fTf, m_fB, m_fTf)) / 1e3); }
-float CSRolledHtype::GetMpx(bool bPlastic, float fFy) { return CSectionBase::GetMpx(bPlastic, fFy); }
-float CSRolledHtype::GetMpy(bool bPlastic, float fFy) { return CSectionBase::GetMpy(bPlastic, fFy); }
+float CSRolledHtype::CalcWpx() { return (float)(PlasticX(IPlates(m_fH, m_fB, m_fT, m_fTf, m_fB, m_fTf)) / 1e3); }
+float CSRolledHtype::CalcWpy() { return (float)(PlasticY(IPlates(m_fH, m_fB, m_fT, m_fTf, m_fB, m_fTf)) / 1e3); }
 
 // ---------------------------------------------------------------- welded
 
@@ -568,21 +564,21 @@ CSWeldedIbeam::CSWeldedIbeam(int nType, float fH, float fB, float fTf, float fT)
     ChangeSecProperty();
 }
 bool CSWeldedIbeam::DimsValid() { return WeldedValid(m_fH, m_fB, m_fT, m_fTf); }
-void CSWeldedIbeam::ChangeSecProperty()
+void CSWeldedIbeam::ComputeProperties()
 {
-    if (!DimsValid() || !ApplyShape({IOutline(m_fH, m_fB, m_fT, m_fTf, m_fB, m_fTf, 0, 0, 0)}))
+    if (!ApplyShape({IOutline(m_fH, m_fB, m_fT, m_fTf, m_fB, m_fTf, 0, 0, 0)}))
         VYR_INVALID();
     SetShearArea(4, m_fH, m_fB, m_fT, m_fTf, m_fB, m_fTf);
 }
 void CSWeldedIbeam::BuildStructure() { RebuildOutline(); }
-float CSWeldedIbeam::GetI11() { return (float)OpenTorsion({{m_fB, m_fTf}, {m_fB, m_fTf}, {m_fH - 2 * m_fTf, m_fT}}); }
-float CSWeldedIbeam::GetFirePara(bool bExposed)
+float CSWeldedIbeam::CalcI11() { return (float)OpenTorsion({{m_fB, m_fTf}, {m_fB, m_fTf}, {m_fH - 2 * m_fTf, m_fT}}); }
+float CSWeldedIbeam::CalcFirePara(bool bExposed)
 {
     return SectionFactor(2.0 * m_fH + 4.0 * m_fB - 2.0 * m_fT - (bExposed ? 0.0 : m_fB), m_dA1);
 }
 CString CSWeldedIbeam::GetDescTextBlock(int nLine) { return DescLine(nLine, m_fH, m_fB, m_fT, m_fTf); }
 float CSWeldedIbeam::GetMaxT() { return std::max(m_fT, m_fTf) * 0.1f; }
-float CSWeldedIbeam::GetSz() { return (float)(PlasticX(IPlates(m_fH, m_fB, m_fT, m_fTf, m_fB, m_fTf)) / 2e3); }
+float CSWeldedIbeam::CalcSz() { return (float)(PlasticX(IPlates(m_fH, m_fB, m_fT, m_fTf, m_fB, m_fTf)) / 2e3); }
 
 CSWeldedChannel::CSWeldedChannel(int nType, float fH, float fB, float fTf, float fT, float fXc)
 {
@@ -595,15 +591,15 @@ CSWeldedChannel::CSWeldedChannel(int nType, float fH, float fB, float fTf, float
     m_fXc = fXc;
 }
 bool CSWeldedChannel::DimsValid() { return WeldedValid(m_fH, m_fB, m_fT, m_fTf); }
-void CSWeldedChannel::ChangeSecProperty()
+void CSWeldedChannel::ComputeProperties()
 {
-    if (!DimsValid() || !ApplyShape({COutline(m_fH, m_fB, m_fT, m_fTf, m_fB, m_fTf, 0, 0, 0)}))
+    if (!ApplyShape({COutline(m_fH, m_fB, m_fT, m_fTf, m_fB, m_fTf, 0, 0, 0)}))
         VYR_INVALID();
     SetShearArea(7, m_fH, m_fB, m_fT, m_fTf, m_fB, m_fTf);
 }
 void CSWeldedChannel::BuildStructure() { RebuildOutline(); }
-float CSWeldedChannel::GetI11() { return (float)OpenTorsion({{m_fB, m_fTf}, {m_fB, m_fTf}, {m_fH - 2 * m_fTf, m_fT}}); }
-float CSWeldedChannel::GetFirePara(bool bExposed)
+float CSWeldedChannel::CalcI11() { return (float)OpenTorsion({{m_fB, m_fTf}, {m_fB, m_fTf}, {m_fH - 2 * m_fTf, m_fT}}); }
+float CSWeldedChannel::CalcFirePara(bool bExposed)
 {
     return SectionFactor(2.0 * m_fH + 4.0 * m_fB - 2.0 * m_fT - (bExposed ? 0.0 : m_fB), m_dA1);
 }
@@ -618,24 +614,22 @@ CSWeldedHtype::CSWeldedHtype(int nType, float fH, float fB, float fTf, float fT)
     ChangeSecProperty();
 }
 bool CSWeldedHtype::DimsValid() { return WeldedValid(m_fH, m_fB, m_fT, m_fTf); }
-void CSWeldedHtype::ChangeSecProperty()
+void CSWeldedHtype::ComputeProperties()
 {
-    if (!DimsValid() || !ApplyShape({IOutline(m_fH, m_fB, m_fT, m_fTf, m_fB, m_fTf, 0, 0, 0)}))
+    if (!ApplyShape({IOutline(m_fH, m_fB, m_fT, m_fTf, m_fB, m_fTf, 0, 0, 0)}))
         VYR_INVALID();
     SetShearArea(5, m_fH, m_fB, m_fT, m_fTf, m_fB, m_fTf);
 }
 void CSWeldedHtype::BuildStructure() { RebuildOutline(); }
-float CSWeldedHtype::GetI11() { return (float)OpenTorsion({{m_fB, m_fTf}, {m_fB, m_fTf}, {m_fH - 2 * m_fTf, m_fT}}); }
-float CSWeldedHtype::GetFirePara(bool bExposed)
+float CSWeldedHtype::CalcI11() { return (float)OpenTorsion({{m_fB, m_fTf}, {m_fB, m_fTf}, {m_fH - 2 * m_fTf, m_fT}}); }
+float CSWeldedHtype::CalcFirePara(bool bExposed)
 {
     return SectionFactor(2.0 * m_fH + 4.0 * m_fB - 2.0 * m_fT - (bExposed ? 0.0 : m_fB), m_dA1);
 }
 CString CSWeldedHtype::GetDescTextBlock(int nLine) { return DescLine(nLine, m_fH, m_fB, m_fT, m_fTf); }
 float CSWeldedHtype::GetMaxT() { return std::max(m_fT, m_fTf) * 0.1f; }
-float CSWeldedHtype::GetWpx() { return (float)(PlasticX(IPlates(m_fH, m_fB, m_fT, m_fTf, m_fB, m_fTf)) / 1e3); }
-float CSWeldedHtype::GetWpy() { return (float)(PlasticY(IPlates(m_fH, m_fB, m_fT, m_fTf, m_fB, m_fTf)) / 1e3); }
-float CSWeldedHtype::GetMpx(bool bPlastic, float fFy) { return CSectionBase::GetMpx(bPlastic, fFy); }
-float CSWeldedHtype::GetMpy(bool bPlastic, float fFy) { return CSectionBase::GetMpy(bPlastic, fFy); }
+float CSWeldedHtype::CalcWpx() { return (float)(PlasticX(IPlates(m_fH, m_fB, m_fT, m_fTf, m_fB, m_fTf)) / 1e3); }
+float CSWeldedHtype::CalcWpy() { return (float)(PlasticY(IPlates(m_fH, m_fB, m_fT, m_fTf, m_fB, m_fTf)) / 1e3); }
 
 // ---------------------------------------------------------------- tubes and bars
 
@@ -660,30 +654,28 @@ bool CSSquarePipe::DimsValid()
            2.0 * m_dR <= std::min(m_dH, m_dB);
 }
 
-void CSSquarePipe::ChangeSecProperty()
+void CSSquarePipe::ComputeProperties()
 {
     const double ri = std::max(0.0, m_dR - m_dT);
-    if (!DimsValid() || !ApplyShape({RectOutline(0, 0, m_dB, m_dH, m_dR),
+    if (!ApplyShape({RectOutline(0, 0, m_dB, m_dH, m_dR),
                                        RectOutline(m_dT, m_dT, m_dB - m_dT, m_dH - m_dT, ri)}))
         VYR_INVALID();
     SetShearArea(6, m_dH, m_dB, m_dT, m_dT, m_dB, m_dT);
 }
 
 void CSSquarePipe::BuildStructure() { RebuildOutline(); }
-float CSSquarePipe::GetI11() { return (float)BoxTorsion(m_dH, m_dB, m_dT, m_dT); }
-float CSSquarePipe::GetFirePara(bool) { return SectionFactor(2.0 * (m_dH + m_dB), m_dA1); }
-float CSSquarePipe::GetWpx()
+float CSSquarePipe::CalcI11() { return (float)BoxTorsion(m_dH, m_dB, m_dT, m_dT); }
+float CSSquarePipe::CalcFirePara(bool) { return SectionFactor(2.0 * (m_dH + m_dB), m_dA1); }
+float CSSquarePipe::CalcWpx()
 {
     const double h = m_dH, b = m_dB, t = m_dT;
     return (float)((b * h * h - (b - 2 * t) * (h - 2 * t) * (h - 2 * t)) / 4.0 / 1e3);
 }
-float CSSquarePipe::GetWpy()
+float CSSquarePipe::CalcWpy()
 {
     const double h = m_dH, b = m_dB, t = m_dT;
     return (float)((h * b * b - (h - 2 * t) * (b - 2 * t) * (b - 2 * t)) / 4.0 / 1e3);
 }
-float CSSquarePipe::GetMpx(bool bPlastic, float fFy) { return CSectionBase::GetMpx(bPlastic, fFy); }
-float CSSquarePipe::GetMpy(bool bPlastic, float fFy) { return CSectionBase::GetMpy(bPlastic, fFy); }
 
 #define F_PIPE(x) x.m_fT
 VYR_IMPLEMENT_SECTION(CSPipe, CSectionBase, F_PIPE)
@@ -698,21 +690,21 @@ CSPipe::CSPipe(int nType, float fD, float fT)
 
 bool CSPipe::DimsValid() { return Pos(m_fB) && Pos(m_fT) && 2.0 * m_fT < m_fB; }
 
-void CSPipe::ChangeSecProperty()
+void CSPipe::ComputeProperties()
 {
     m_fH = m_fB;
-    if (!DimsValid() || !ApplyCircle(m_fB, m_fB - 2.0 * m_fT))
+    if (!ApplyCircle(m_fB, m_fB - 2.0 * m_fT))
         VYR_INVALID();
     SetShearArea(3, m_fB, 1, m_fT, 1, 1, 1);
 }
 
 void CSPipe::BuildStructure() { RebuildOutline(); }
-float CSPipe::GetI11()
+float CSPipe::CalcI11()
 {
     const double D = m_fB, d = m_fB - 2.0 * m_fT;
     return d > 0.0 ? (float)(M_PI * (D * D * D * D - d * d * d * d) / 32.0 / 1e4) : 0.0f;
 }
-float CSPipe::GetFirePara(bool) { return SectionFactor(M_PI * m_fB, m_dA1); }
+float CSPipe::CalcFirePara(bool) { return SectionFactor(M_PI * m_fB, m_dA1); }
 void CSPipe::Dimension(CDC* pDC, long x1, long y1, long x2, long y2, float fValue, int nSide, int nOffset)
 {
     CSectionBase::Dimension(pDC, x1, y1, x2, y2, fValue, nSide, nOffset);
@@ -727,10 +719,10 @@ CSRound::CSRound(int nType, float fD)
     ChangeSecProperty();
 }
 bool CSRound::DimsValid() { return Pos(m_fB); }
-void CSRound::ChangeSecProperty()
+void CSRound::ComputeProperties()
 {
     m_fH = m_fB;
-    if (!DimsValid() || !ApplyCircle(m_fB, 0.0))
+    if (!ApplyCircle(m_fB, 0.0))
         VYR_INVALID();
     SetShearArea(2, m_fB, 1, 1, 1, 1, 1);
 }
@@ -749,16 +741,16 @@ CSSquare::CSSquare(int nType, float fB)
     ChangeSecProperty();
 }
 bool CSSquare::DimsValid() { return Pos(m_fB); }
-void CSSquare::ChangeSecProperty()
+void CSSquare::ComputeProperties()
 {
     m_fH = m_fB;
-    if (!DimsValid() || !ApplyShape({RectOutline(0, 0, m_fB, m_fB, 0)}))
+    if (!ApplyShape({RectOutline(0, 0, m_fB, m_fB, 0)}))
         VYR_INVALID();
     SetShearArea(2, m_fB, 1, 1, 1, 1, 1);
 }
 void CSSquare::BuildStructure() { RebuildOutline(); }
 // Saint-Venant constant of a square bar, 0.1406 a^4.
-float CSSquare::GetI11() { return (float)(0.1406 * std::pow((double)m_fB, 4) / 1e4); }
+float CSSquare::CalcI11() { return (float)(0.1406 * std::pow((double)m_fB, 4) / 1e4); }
 
 // ---------------------------------------------------------------- user-defined
 
@@ -769,16 +761,16 @@ bool CSDefineAngle::DimsValid()
 {
     return Pos(m_fLH) && Pos(m_fLB) && Pos(m_fLT) && Pos(m_fLTf) && m_fLT < m_fLB && m_fLTf < m_fLH;
 }
-void CSDefineAngle::ChangeSecProperty()
+void CSDefineAngle::ComputeProperties()
 {
     m_fH = m_fLH;
     m_fB = m_fLB;
-    if (!DimsValid() || !ApplyShape({LOutline(m_fLH, m_fLB, m_fLT, m_fLTf, 0, 0)}))
+    if (!ApplyShape({LOutline(m_fLH, m_fLB, m_fLT, m_fLTf, 0, 0)}))
         VYR_INVALID();
     SetShearArea(9, m_fLH, m_fLB, m_fLT, m_fLTf, 1, 1);
 }
 void CSDefineAngle::BuildStructure() { RebuildOutline(); }
-float CSDefineAngle::GetI11() { return (float)OpenTorsion({{m_fLH, m_fLT}, {m_fLB - m_fLT, m_fLTf}}); }
+float CSDefineAngle::CalcI11() { return (float)OpenTorsion({{m_fLH, m_fLT}, {m_fLB - m_fLT, m_fLTf}}); }
 
 #define F_DIBEAM(x) x.m_dH, x.m_dB, x.m_dT, x.m_dTf, x.m_dB1, x.m_dTf1
 VYR_IMPLEMENT_SECTION(CSDefineIbeam, CSectionBase, F_DIBEAM)
@@ -787,25 +779,23 @@ bool CSDefineIbeam::DimsValid()
 {
     return PlatesValid(m_dH, m_dB, m_dT, m_dTf, m_dB1, m_dTf1);
 }
-void CSDefineIbeam::ChangeSecProperty()
+void CSDefineIbeam::ComputeProperties()
 {
     m_fH = (float)m_dH;
     m_fB = (float)std::max(m_dB, m_dB1);
-    if (!DimsValid() || !ApplyShape({IOutline(m_dH, m_dB, m_dT, m_dTf, m_dB1, m_dTf1, 0, 0, 0)}))
+    if (!ApplyShape({IOutline(m_dH, m_dB, m_dT, m_dTf, m_dB1, m_dTf1, 0, 0, 0)}))
         VYR_INVALID();
     SetShearArea(4, m_dH, m_dB, m_dT, m_dTf, m_dB1, m_dTf1);
 }
 void CSDefineIbeam::BuildStructure() { RebuildOutline(); }
-float CSDefineIbeam::GetI11()
+float CSDefineIbeam::CalcI11()
 {
     return (float)OpenTorsion({{m_dB, m_dTf}, {m_dB1, m_dTf1}, {m_dH - m_dTf - m_dTf1, m_dT}});
 }
 // The section is symmetric about its vertical axis, so the least radius is the smaller one.
-float CSDefineIbeam::Getimin() { return std::min(Getix(), Getiy()); }
-float CSDefineIbeam::GetWpx() { return (float)(PlasticX(IPlates(m_dH, m_dB, m_dT, m_dTf, m_dB1, m_dTf1)) / 1e3); }
-float CSDefineIbeam::GetWpy() { return (float)(PlasticY(IPlates(m_dH, m_dB, m_dT, m_dTf, m_dB1, m_dTf1)) / 1e3); }
-float CSDefineIbeam::GetMpx(bool bPlastic, float fFy) { return CSectionBase::GetMpx(bPlastic, fFy); }
-float CSDefineIbeam::GetMpy(bool bPlastic, float fFy) { return CSectionBase::GetMpy(bPlastic, fFy); }
+float CSDefineIbeam::Calcimin() { return std::min(Getix(), Getiy()); }
+float CSDefineIbeam::CalcWpx() { return (float)(PlasticX(IPlates(m_dH, m_dB, m_dT, m_dTf, m_dB1, m_dTf1)) / 1e3); }
+float CSDefineIbeam::CalcWpy() { return (float)(PlasticY(IPlates(m_dH, m_dB, m_dT, m_dTf, m_dB1, m_dTf1)) / 1e3); }
 
 #define F_DCHANNEL(x) x.m_dH, x.m_dB, x.m_dT, x.m_dTf, x.m_dB1, x.m_dTf1
 VYR_IMPLEMENT_SECTION(CSDefineChannel, CSectionBase, F_DCHANNEL)
@@ -814,16 +804,16 @@ bool CSDefineChannel::DimsValid()
 {
     return PlatesValid(m_dH, m_dB, m_dT, m_dTf, m_dB1, m_dTf1);
 }
-void CSDefineChannel::ChangeSecProperty()
+void CSDefineChannel::ComputeProperties()
 {
     m_fH = (float)m_dH;
     m_fB = (float)std::max(m_dB, m_dB1);
-    if (!DimsValid() || !ApplyShape({COutline(m_dH, m_dB, m_dT, m_dTf, m_dB1, m_dTf1, 0, 0, 0)}))
+    if (!ApplyShape({COutline(m_dH, m_dB, m_dT, m_dTf, m_dB1, m_dTf1, 0, 0, 0)}))
         VYR_INVALID();
     SetShearArea(7, m_dH, m_dB, m_dT, m_dTf, m_dB1, m_dTf1);
 }
 void CSDefineChannel::BuildStructure() { RebuildOutline(); }
-float CSDefineChannel::GetI11()
+float CSDefineChannel::CalcI11()
 {
     return (float)OpenTorsion({{m_dB, m_dTf}, {m_dB1, m_dTf1}, {m_dH - m_dTf - m_dTf1, m_dT}});
 }
@@ -835,17 +825,17 @@ bool CSDefineTbeam::DimsValid()
 {
     return Pos(m_dH) && Pos(m_dB) && Pos(m_dT) && Pos(m_dTf) && m_dT < m_dB && m_dTf < m_dH;
 }
-void CSDefineTbeam::ChangeSecProperty()
+void CSDefineTbeam::ComputeProperties()
 {
     m_fH = (float)m_dH;
     m_fB = (float)m_dB;
-    if (!DimsValid() || !ApplyShape({TOutline(m_dH, m_dB, m_dT, m_dTf, 0, 0)}))
+    if (!ApplyShape({TOutline(m_dH, m_dB, m_dT, m_dTf, 0, 0)}))
         VYR_INVALID();
     m_fYc = (float)(m_dH - m_fYc);
     SetShearArea(7, m_dH, m_dB, m_dT, m_dTf, m_dB, m_dTf);
 }
 void CSDefineTbeam::BuildStructure() { RebuildOutline(); }
-float CSDefineTbeam::GetI11() { return (float)OpenTorsion({{m_dB, m_dTf}, {m_dH - m_dTf, m_dT}}); }
+float CSDefineTbeam::CalcI11() { return (float)OpenTorsion({{m_dB, m_dTf}, {m_dH - m_dTf, m_dT}}); }
 
 #define F_DBOX(x) x.m_dH, x.m_dB, x.m_dT, x.m_dTf, x.m_dTf1
 VYR_IMPLEMENT_SECTION(CSDefineBox, CSectionBase, F_DBOX)
@@ -855,39 +845,37 @@ bool CSDefineBox::DimsValid()
     return Pos(m_dH) && Pos(m_dB) && Pos(m_dT) && Pos(m_dTf) && Pos(m_dTf1) && 2.0 * m_dT < m_dB &&
            m_dTf + m_dTf1 < m_dH;
 }
-void CSDefineBox::ChangeSecProperty()
+void CSDefineBox::ComputeProperties()
 {
     m_fH = (float)m_dH;
     m_fB = (float)m_dB;
-    if (!DimsValid() || !ApplyShape({RectOutline(0, 0, m_dB, m_dH, 0),
+    if (!ApplyShape({RectOutline(0, 0, m_dB, m_dH, 0),
                                        RectOutline(m_dT, m_dTf1, m_dB - m_dT, m_dH - m_dTf, 0)}))
         VYR_INVALID();
     SetShearArea(6, m_dH, m_dB, m_dT, (m_dTf + m_dTf1) / 2.0, m_dB, m_dTf1);
 }
 void CSDefineBox::BuildStructure() { RebuildOutline(); }
-float CSDefineBox::GetI11() { return (float)BoxTorsion(m_dH, m_dB, m_dT, (m_dTf + m_dTf1) / 2.0); }
+float CSDefineBox::CalcI11() { return (float)BoxTorsion(m_dH, m_dB, m_dT, (m_dTf + m_dTf1) / 2.0); }
 static std::vector<Rect> BoxPlates(double H, double B, double T, double Tf, double Tf1)
 {
     return {{0, 0, B, Tf1}, {0, Tf1, T, H - Tf}, {B - T, Tf1, B, H - Tf}, {0, H - Tf, B, H}};
 }
-float CSDefineBox::GetWpx() { return (float)(PlasticX(BoxPlates(m_dH, m_dB, m_dT, m_dTf, m_dTf1)) / 1e3); }
-float CSDefineBox::GetWpy() { return (float)(PlasticY(BoxPlates(m_dH, m_dB, m_dT, m_dTf, m_dTf1)) / 1e3); }
-float CSDefineBox::GetMpx(bool bPlastic, float fFy) { return CSectionBase::GetMpx(bPlastic, fFy); }
-float CSDefineBox::GetMpy(bool bPlastic, float fFy) { return CSectionBase::GetMpy(bPlastic, fFy); }
+float CSDefineBox::CalcWpx() { return (float)(PlasticX(BoxPlates(m_dH, m_dB, m_dT, m_dTf, m_dTf1)) / 1e3); }
+float CSDefineBox::CalcWpy() { return (float)(PlasticY(BoxPlates(m_dH, m_dB, m_dT, m_dTf, m_dTf1)) / 1e3); }
 
 #define F_DPIPE(x) x.m_dD, x.m_dT
 VYR_IMPLEMENT_SECTION(CSDefinePipe, CSectionBase, F_DPIPE)
 
 bool CSDefinePipe::DimsValid() { return Pos(m_dD) && Pos(m_dT) && 2.0 * m_dT < m_dD; }
-void CSDefinePipe::ChangeSecProperty()
+void CSDefinePipe::ComputeProperties()
 {
     m_fH = m_fB = (float)m_dD;
-    if (!DimsValid() || !ApplyCircle(m_dD, m_dD - 2.0 * m_dT))
+    if (!ApplyCircle(m_dD, m_dD - 2.0 * m_dT))
         VYR_INVALID();
     SetShearArea(3, m_dD, 1, m_dT, 1, 1, 1);
 }
 void CSDefinePipe::BuildStructure() { RebuildOutline(); }
-float CSDefinePipe::GetI11()
+float CSDefinePipe::CalcI11()
 {
     const double D = m_dD, d = m_dD - 2.0 * m_dT;
     return d > 0.0 ? (float)(M_PI * (D * D * D * D - d * d * d * d) / 32.0 / 1e4) : 0.0f;
@@ -941,13 +929,8 @@ bool CHybridSecBase::DimsValid()
     return Pos(m_fB) && Pos(m_fH) && (m_pSteel == nullptr || m_pSteel->IsDataValid());
 }
 
-float CHybridSecBase::GetConcreteA() { return 0.0f; }
+float CHybridSecBase::CalcConcreteA() { return 0.0f; }
 
-float CHybridSecBase::GetSteelRatio()
-{
-    const float s = GetSteelA(), c = GetConcreteA();
-    return (s + c) > 0.0f ? s / (s + c) : 0.0f;
-}
 
 CString CHybridSecBase::GetStrMatType()
 {
@@ -957,14 +940,14 @@ CString CHybridSecBase::GetStrMatType()
 #define F_HRECT(x) x.m_fCoverX, x.m_fCoverY
 VYR_IMPLEMENT_SECTION(CHybridRect, CHybridSecBase, F_HRECT)
 
-void CHybridRect::ChangeSecProperty()
+void CHybridRect::ComputeProperties()
 {
-    if (!DimsValid() || !ApplyShape({RectOutline(0, 0, m_fB, m_fH, 0)}))
+    if (!ApplyShape({RectOutline(0, 0, m_fB, m_fH, 0)}))
         VYR_INVALID();
     SetShearArea(6, m_fH, m_fB, m_fB / 2.0, m_fH / 2.0, m_fB, m_fH / 2.0);
 }
 void CHybridRect::BuildStructure() { RebuildOutline(); }
-float CHybridRect::GetConcreteA() { return std::max(0.0f, m_fB * m_fH / 100.0f - GetSteelA()); }
+float CHybridRect::CalcConcreteA() { return std::max(0.0f, m_fB * m_fH / 100.0f - GetSteelA()); }
 
 IMPLEMENT_SERIAL(CHybridCircle, CHybridSecBase, 1)
 
@@ -996,37 +979,38 @@ void CHybridCircle::Serialize(CArchive& ar)
         BuildStructure();
 }
 
-void CHybridCircle::ChangeSecProperty()
+void CHybridCircle::ComputeProperties()
 {
     m_fB = m_fH = m_fD;
-    if (!Pos(m_fD) || (m_pSteel != nullptr && !m_pSteel->IsDataValid()) || !ApplyCircle(m_fD, 0.0))
+    if (!ApplyCircle(m_fD, 0.0))
         VYR_INVALID();
     SetShearArea(2, m_fD, 1, 1, 1, 1, 1);
 }
 void CHybridCircle::BuildStructure() { RebuildOutline(); }
-float CHybridCircle::GetConcreteA() { return std::max(0.0f, (float)(M_PI * m_fD * m_fD / 400.0) - GetSteelA()); }
+bool CHybridCircle::DimsValid() { return Pos(m_fD) && (m_pSteel == nullptr || m_pSteel->IsDataValid()); }
+float CHybridCircle::CalcConcreteA() { return std::max(0.0f, (float)(M_PI * m_fD * m_fD / 400.0) - GetSteelA()); }
 
 #define F_DHCIRCLE(x) x.m_fD, x.m_fTube
 VYR_IMPLEMENT_SECTION(CSDefineHybCircle, CSectionBase, F_DHCIRCLE)
 
 bool CSDefineHybCircle::DimsValid() { return Pos(m_fD) && Pos(m_fTube) && 2.0 * m_fTube < m_fD; }
-void CSDefineHybCircle::ChangeSecProperty()
+void CSDefineHybCircle::ComputeProperties()
 {
     m_fB = m_fH = m_fD;
-    if (!DimsValid() || !ApplyCircle(m_fD, 0.0))
+    if (!ApplyCircle(m_fD, 0.0))
         VYR_INVALID();
     SetShearArea(3, m_fD, 1, m_fTube, 1, 1, 1);
 }
 void CSDefineHybCircle::BuildStructure() { RebuildOutline(); }
-float CSDefineHybCircle::GetSteelA()
+float CSDefineHybCircle::CalcSteelA()
 {
     const double d = m_fD - 2.0 * m_fTube;
-    return DimsValid() ? (float)(M_PI * (m_fD * m_fD - d * d) / 400.0) : 0.0f;
+    return (float)(M_PI * (m_fD * m_fD - d * d) / 400.0);
 }
-float CSDefineHybCircle::GetConcreteA()
+float CSDefineHybCircle::CalcConcreteA()
 {
     const double d = m_fD - 2.0 * m_fTube;
-    return DimsValid() ? (float)(M_PI * d * d / 400.0) : 0.0f;
+    return (float)(M_PI * d * d / 400.0);
 }
 
 #define F_DHJU(x) x.m_fJH, x.m_fJB, x.m_fTube
@@ -1036,25 +1020,21 @@ bool CSDefineHybJu::DimsValid()
 {
     return Pos(m_fJH) && Pos(m_fJB) && Pos(m_fTube) && 2.0 * m_fTube < std::min(m_fJH, m_fJB);
 }
-void CSDefineHybJu::ChangeSecProperty()
+void CSDefineHybJu::ComputeProperties()
 {
     m_fH = m_fJH;
     m_fB = m_fJB;
-    if (!DimsValid() || !ApplyShape({RectOutline(0, 0, m_fJB, m_fJH, 0)}))
+    if (!ApplyShape({RectOutline(0, 0, m_fJB, m_fJH, 0)}))
         VYR_INVALID();
     SetShearArea(6, m_fJH, m_fJB, m_fTube, m_fTube, m_fJB, m_fTube);
 }
 void CSDefineHybJu::BuildStructure() { RebuildOutline(); }
-float CSDefineHybJu::GetSteelA()
+float CSDefineHybJu::CalcSteelA()
 {
-    if (!DimsValid())
-        return 0.0f;
     return (float)((m_fJH * m_fJB - (m_fJH - 2.0 * m_fTube) * (m_fJB - 2.0 * m_fTube)) / 100.0);
 }
-float CSDefineHybJu::GetConcreteA()
+float CSDefineHybJu::CalcConcreteA()
 {
-    if (!DimsValid())
-        return 0.0f;
     return (float)((m_fJH - 2.0 * m_fTube) * (m_fJB - 2.0 * m_fTube) / 100.0);
 }
 
@@ -1091,8 +1071,8 @@ void CCombineSecBase::Serialize(CArchive& ar)
 
 bool CCombineSecBase::DimsValid()
 {
-    return NonNeg(m_fB) && NonNeg(m_fH) && (m_pSec1 == nullptr || m_pSec1->IsDataValid()) &&
-           (m_pSec2 == nullptr || m_pSec2->IsDataValid());
+    return NonNeg(m_fB) && NonNeg(m_fH) && std::all_of(std::begin(m_fValue), std::end(m_fValue), Finite) &&
+           (m_pSec1 == nullptr || m_pSec1->IsDataValid()) && (m_pSec2 == nullptr || m_pSec2->IsDataValid());
 }
 
 // The limbs' layout is the defining dialog's; the outline is the enclosing rectangle.
@@ -1166,6 +1146,12 @@ void CSteelFrameSecBase::Serialize(CArchive& ar)
     Io(ar, m_fFH, m_fFB, m_nKind);
 }
 
+// The frame's own values are the defining dialog's layout; only its extent can be impossible.
+bool CSteelFrameSecBase::DimsValid()
+{
+    return NonNeg(m_fFH) && NonNeg(m_fFB) && std::all_of(std::begin(m_fValue), std::end(m_fValue), Finite);
+}
+
 #define VYR_IMPLEMENT_STEELFRAME(cls) VYR_IMPLEMENT_SECTION_NOFIELDS(cls, CSteelFrameSecBase)
 VYR_IMPLEMENT_STEELFRAME(CSFISec)
 VYR_IMPLEMENT_STEELFRAME(CSFBoxSec)
@@ -1231,39 +1217,31 @@ static void TaperPlates(const CTaperSectionBase& s, double h, double& A, double&
     I /= 1e4;
 }
 
-float CTaperVaryWeb::GetEndA1()
+float CTaperVaryWeb::CalcEndA1()
 {
-    if (!DimsValid())
-        return 0.0f;
     double A = 0, I = 0;
     TaperPlates(*this, m_fEndH, A, I);
     return (float)A;
 }
 
-float CTaperVaryWeb::GetAx(CTaperSectionBase*, float fX, float fL)
+float CTaperVaryWeb::CalcAx(CTaperSectionBase*, float fX, float fL)
 {
-    if (!DimsValid())
-        return 0.0f;
     const double r = fL > 0.0f ? std::clamp((double)fX / fL, 0.0, 1.0) : 0.0;
     double A = 0, I = 0;
     TaperPlates(*this, m_fTH + (m_fEndH - m_fTH) * r, A, I);
     return (float)A;
 }
 
-float CTaperVaryWeb::GetIx33(CTaperSectionBase*, float fX, float fL)
+float CTaperVaryWeb::CalcIx33(CTaperSectionBase*, float fX, float fL)
 {
-    if (!DimsValid())
-        return 0.0f;
     const double r = fL > 0.0f ? std::clamp((double)fX / fL, 0.0, 1.0) : 0.0;
     double A = 0, I = 0;
     TaperPlates(*this, m_fTH + (m_fEndH - m_fTH) * r, A, I);
     return (float)I;
 }
 
-float CTaperVaryWeb::ComputeTaperRatio()
+float CTaperVaryWeb::CalcTaperRatio()
 {
-    if (!DimsValid())
-        return 0.0f;
     return std::max(m_fTH, m_fEndH) / std::min(m_fTH, m_fEndH);
 }
 
@@ -1353,21 +1331,19 @@ std::vector<std::pair<Pt, Pt>> CSThinBase::GetCentreLines()
     return {{{b, 0}, {0, 0}}, {{0, 0}, {0, h}}, {{0, h}, {b, h}}};
 }
 
-void CSThinBase::ChangeSecProperty()
+void CSThinBase::ComputeProperties()
 {
     m_fH = m_fSH;
     m_fB = m_fSB;
-    if (!DimsValid() || !ApplyLines(GetCentreLines(), m_fST))
+    if (!ApplyLines(GetCentreLines(), m_fST))
         VYR_INVALID();
     SetShearArea(7, m_fSH, m_fSB, m_fST, m_fST, m_fSB, m_fST);
 }
 
 void CSThinBase::BuildStructure() { RebuildOutline(); }
 
-float CSThinBase::GetI11()
+float CSThinBase::CalcI11()
 {
-    if (!DimsValid())
-        return 0.0f;
     double j = 0.0;
     for (const auto& l : GetCentreLines())
         j += std::hypot(l.second.x - l.first.x, l.second.y - l.first.y) * std::pow((double)m_fST, 3) / 3.0;

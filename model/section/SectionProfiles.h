@@ -27,10 +27,8 @@ class CSRolledEAngle : public CSectionBase
 public:
     CSRolledEAngle() = default;
     CSRolledEAngle(int nType, float fB, float fT, float fR, float fR1, float fXc);
-    void ChangeSecProperty() override;
     void BuildStructure() override;
     bool DimsValid() override;
-    float GetI11() override;
     float GetR() override { return m_fR * 0.1f; }
     float GetR1() override { return m_fR1 * 0.1f; }
     float GetH() override { return m_fB * 0.1f; }
@@ -46,6 +44,10 @@ public:
     float m_fT = 0.0f;
     float m_fR = 0.0f;
     float m_fR1 = 0.0f;
+
+protected:
+    void ComputeProperties() override;
+    float CalcI11() override;
 };
 
 class CSRolledNEAngle : public CSectionBase
@@ -54,10 +56,8 @@ class CSRolledNEAngle : public CSectionBase
 public:
     CSRolledNEAngle() = default;
     CSRolledNEAngle(int nType, float fH, float fB, float fT, float fR, float fR1, float fXc, float fYc);
-    void ChangeSecProperty() override;
     void BuildStructure() override;
     bool DimsValid() override;
-    float GetI11() override;
     float GetR() override { return m_fR * 0.1f; }
     float GetR1() override { return m_fR1 * 0.1f; }
     float GetH() override { return m_fH * 0.1f; }
@@ -74,6 +74,10 @@ public:
     float m_fT = 0.0f;
     float m_fR = 0.0f;
     float m_fR1 = 0.0f;
+
+protected:
+    void ComputeProperties() override;
+    float CalcI11() override;
 };
 
 // Unequal-leg angle whose legs differ in thickness too: T for the long leg, Tf for the short.
@@ -83,10 +87,8 @@ class CSRolledNETAngle : public CSectionBase
 public:
     CSRolledNETAngle() = default;
     CSRolledNETAngle(float fH, float fB, float fT, float fTf, float fR, float fR1, float fXc, float fYc);
-    void ChangeSecProperty() override;
     void BuildStructure() override;
     bool DimsValid() override;
-    float GetI11() override;
     float GetR() override { return m_fR * 0.1f; }
     float GetR1() override { return m_fR1 * 0.1f; }
     float GetH() override { return m_fH * 0.1f; }
@@ -105,6 +107,10 @@ public:
     float m_fTf = 0.0f;
     float m_fR = 0.0f;
     float m_fR1 = 0.0f;
+
+protected:
+    void ComputeProperties() override;
+    float CalcI11() override;
 };
 
 // T section: flange B x Tf at the top, stem thickness T, overall height H.
@@ -114,10 +120,8 @@ class CSRolledTbeam : public CSectionBase
 public:
     CSRolledTbeam() = default;
     CSRolledTbeam(int nType, float fH, float fB, float fT, float fTf, float fR, float fR1, float fYc);
-    void ChangeSecProperty() override;
     void BuildStructure() override;
     bool DimsValid() override;
-    float GetI11() override;
     float GetH() override { return m_fH * 0.1f; }
     float GetB() override { return m_fB * 0.1f; }
     float GetT() override { return m_fT * 0.1f; }
@@ -134,6 +138,10 @@ public:
     float m_fTf = 0.0f;
     float m_fR = 0.0f;
     float m_fR1 = 0.0f;
+
+protected:
+    void ComputeProperties() override;
+    float CalcI11() override;
 };
 
 // I-beam, possibly with sloped inner flange faces (Tf is then the mean flange thickness);
@@ -144,11 +152,8 @@ class CSRolledIbeam : public CSectionBase
 public:
     CSRolledIbeam() = default;
     CSRolledIbeam(int nType, float fH, float fB, float fTf, float fT, float fR, float fR1);
-    void ChangeSecProperty() override;
     void BuildStructure() override;
     bool DimsValid() override;
-    float GetI11() override;
-    float GetFirePara(bool bExposed) override;
     CString GetDescTextBlock(int nLine) override;
     float GetR() override { return m_fR * 0.1f; }
     float GetR1() override { return m_fR1 * 0.1f; }
@@ -159,11 +164,6 @@ public:
     float GetB1() override { return m_fB * 0.1f; }
     float GetTf1() override { return m_fTf * 0.1f; }
     float GetMaxT() override;
-    float GetSz() override;
-    float GetMpx(bool bPlastic, float fFy) override;
-    float GetMpy(bool bPlastic, float fFy) override;
-    float GetWpx() override;
-    float GetWpy() override;
     void SetH(float f) override { m_fH = f; }
     void SetB(float f) override { m_fB = f; }
     void SetT(float f) override { m_fT = f; }
@@ -174,6 +174,14 @@ public:
     float m_fT = 0.0f;
     float m_fR = 0.0f;
     float m_fR1 = 0.0f;
+
+protected:
+    void ComputeProperties() override;
+    float CalcI11() override;
+    float CalcFirePara(bool bExposed) override;
+    float CalcSz() override;
+    float CalcWpx() override;
+    float CalcWpy() override;
 };
 
 // Channel, web at the left, flanges pointing right; sloped flanges like the I-beam.
@@ -183,11 +191,8 @@ class CSRolledChannel : public CSectionBase
 public:
     CSRolledChannel() = default;
     CSRolledChannel(int nType, float fB, float fH, float fTf, float fT, float fR, float fR1, float fXc);
-    void ChangeSecProperty() override;
     void BuildStructure() override;
     bool DimsValid() override;
-    float GetI11() override;
-    float GetFirePara(bool bExposed) override;
     float GetR() override { return m_fR * 0.1f; }
     float GetR1() override { return m_fR1 * 0.1f; }
     float GetH() override { return m_fH * 0.1f; }
@@ -206,6 +211,11 @@ public:
     float m_fT = 0.0f;
     float m_fR = 0.0f;
     float m_fR1 = 0.0f;
+
+protected:
+    void ComputeProperties() override;
+    float CalcI11() override;
+    float CalcFirePara(bool bExposed) override;
 };
 
 // Parallel-flange H section with root radius R.
@@ -215,11 +225,8 @@ class CSRolledHtype : public CSectionBase
 public:
     CSRolledHtype() = default;
     CSRolledHtype(int nType, float fB, float fH, float fTf, float fT, float fR);
-    void ChangeSecProperty() override;
     void BuildStructure() override;
     bool DimsValid() override;
-    float GetI11() override;
-    float GetFirePara(bool bExposed) override;
     CString GetDescTextBlock(int nLine) override;
     float GetR() override { return m_fR * 0.1f; }
     float GetH() override { return m_fH * 0.1f; }
@@ -229,10 +236,6 @@ public:
     float GetB1() override { return m_fB * 0.1f; }
     float GetTf1() override { return m_fTf * 0.1f; }
     float GetMaxT() override;
-    float GetMpx(bool bPlastic, float fFy) override;
-    float GetMpy(bool bPlastic, float fFy) override;
-    float GetWpx() override;
-    float GetWpy() override;
     void SetH(float f) override { m_fH = f; }
     void SetB(float f) override { m_fB = f; }
     void SetT(float f) override { m_fT = f; }
@@ -241,6 +244,13 @@ public:
     float m_fTf = 0.0f;
     float m_fT = 0.0f;
     float m_fR = 0.0f;
+
+protected:
+    void ComputeProperties() override;
+    float CalcI11() override;
+    float CalcFirePara(bool bExposed) override;
+    float CalcWpx() override;
+    float CalcWpy() override;
 };
 
 // Welded profiles: plates without fillets; H0 is the web height of the table.
@@ -251,11 +261,8 @@ public:
     CSWeldedIbeam() = default;
     CSWeldedIbeam(int nType, float fH, float fB, float fTf, float fT);
     virtual void SetH0(float f) { m_fH0 = f; }
-    void ChangeSecProperty() override;
     void BuildStructure() override;
     bool DimsValid() override;
-    float GetI11() override;
-    float GetFirePara(bool bExposed) override;
     CString GetDescTextBlock(int nLine) override;
     float GetH() override { return m_fH * 0.1f; }
     float GetB() override { return m_fB * 0.1f; }
@@ -264,7 +271,6 @@ public:
     float GetB1() override { return m_fB * 0.1f; }
     float GetTf1() override { return m_fTf * 0.1f; }
     float GetMaxT() override;
-    float GetSz() override;
     void SetH(float f) override { m_fH = f; }
     void SetB(float f) override { m_fB = f; }
     void SetT(float f) override { m_fT = f; }
@@ -272,6 +278,12 @@ public:
     float m_fTf = 0.0f;
     float m_fT = 0.0f;
     float m_fH0 = 0.0f;
+
+protected:
+    void ComputeProperties() override;
+    float CalcI11() override;
+    float CalcFirePara(bool bExposed) override;
+    float CalcSz() override;
 };
 
 class CSWeldedChannel : public CSectionBase
@@ -281,11 +293,8 @@ public:
     CSWeldedChannel() = default;
     CSWeldedChannel(int nType, float fH, float fB, float fTf, float fT, float fXc);
     virtual void SetH0(float f) { m_fH0 = f; }
-    void ChangeSecProperty() override;
     void BuildStructure() override;
     bool DimsValid() override;
-    float GetI11() override;
-    float GetFirePara(bool bExposed) override;
     float GetH() override { return m_fH * 0.1f; }
     float GetB() override { return m_fB * 0.1f; }
     float GetT() override { return m_fT * 0.1f; }
@@ -299,6 +308,11 @@ public:
     float m_fTf = 0.0f;
     float m_fT = 0.0f;
     float m_fH0 = 0.0f;
+
+protected:
+    void ComputeProperties() override;
+    float CalcI11() override;
+    float CalcFirePara(bool bExposed) override;
 };
 
 class CSWeldedHtype : public CSectionBase
@@ -308,11 +322,8 @@ public:
     CSWeldedHtype() = default;
     CSWeldedHtype(int nType, float fH, float fB, float fTf, float fT);
     virtual void SetH0(float f) { m_fH0 = f; }
-    void ChangeSecProperty() override;
     void BuildStructure() override;
     bool DimsValid() override;
-    float GetI11() override;
-    float GetFirePara(bool bExposed) override;
     CString GetDescTextBlock(int nLine) override;
     float GetH() override { return m_fH * 0.1f; }
     float GetB() override { return m_fB * 0.1f; }
@@ -321,10 +332,6 @@ public:
     float GetB1() override { return m_fB * 0.1f; }
     float GetTf1() override { return m_fTf * 0.1f; }
     float GetMaxT() override;
-    float GetMpx(bool bPlastic, float fFy) override;
-    float GetMpy(bool bPlastic, float fFy) override;
-    float GetWpx() override;
-    float GetWpy() override;
     void SetH(float f) override { m_fH = f; }
     void SetB(float f) override { m_fB = f; }
     void SetT(float f) override { m_fT = f; }
@@ -332,6 +339,13 @@ public:
     float m_fTf = 0.0f;
     float m_fT = 0.0f;
     float m_fH0 = 0.0f;
+
+protected:
+    void ComputeProperties() override;
+    float CalcI11() override;
+    float CalcFirePara(bool bExposed) override;
+    float CalcWpx() override;
+    float CalcWpy() override;
 };
 
 // Rectangular tube; R is the outer corner radius.
@@ -341,11 +355,8 @@ class CSSquarePipe : public CSectionBase
 public:
     CSSquarePipe() = default;
     CSSquarePipe(int nType, float fH, float fB, float fT, float fR);
-    void ChangeSecProperty() override;
     void BuildStructure() override;
     bool DimsValid() override;
-    float GetI11() override;
-    float GetFirePara(bool bExposed) override;
     float GetR() override { return (float)(m_dR * 0.1); }
     float GetH() override { return (float)(m_dH * 0.1); }
     float GetB() override { return (float)(m_dB * 0.1); }
@@ -353,10 +364,6 @@ public:
     float GetTf() override { return (float)(m_dT * 0.1); }
     float GetB1() override { return (float)(m_dB * 0.1); }
     float GetTf1() override { return (float)(m_dT * 0.1); }
-    float GetMpx(bool bPlastic, float fFy) override;
-    float GetMpy(bool bPlastic, float fFy) override;
-    float GetWpx() override;
-    float GetWpy() override;
     void SetH(float f) override { m_dH = f; }
     void SetB(float f) override { m_dB = f; }
     void SetT(float f) override { m_dT = f; }
@@ -365,6 +372,13 @@ public:
     double m_dB = 0.0;
     double m_dT = 0.0;
     double m_dR = 0.0;
+
+protected:
+    void ComputeProperties() override;
+    float CalcI11() override;
+    float CalcFirePara(bool bExposed) override;
+    float CalcWpx() override;
+    float CalcWpy() override;
 };
 
 class CSPipe : public CSectionBase
@@ -374,11 +388,8 @@ public:
     CSPipe() = default;
     CSPipe(int nType, float fD, float fT);
     virtual void Dimension(CDC* pDC, long x1, long y1, long x2, long y2, float fValue, int nSide, int nOffset);
-    void ChangeSecProperty() override;
     void BuildStructure() override;
     bool DimsValid() override;
-    float GetI11() override;
-    float GetFirePara(bool bExposed) override;
     float GetD() override { return m_fB * 0.1f; }
     float GetH() override { return m_fB * 0.1f; }
     float GetB() override { return m_fB * 0.1f; }
@@ -386,6 +397,11 @@ public:
     void SetB(float f) override { m_fB = f; }
     void SetT(float f) override { m_fT = f; }
     float m_fT = 0.0f;
+
+protected:
+    void ComputeProperties() override;
+    float CalcI11() override;
+    float CalcFirePara(bool bExposed) override;
 };
 
 class CSRound : public CSectionBase
@@ -395,7 +411,6 @@ public:
     CSRound() = default;
     CSRound(int nType, float fD);
     virtual void Dimension(CDC* pDC, long x1, long y1, long x2, long y2, float fValue, int nSide, int nOffset);
-    void ChangeSecProperty() override;
     void BuildStructure() override;
     bool DimsValid() override;
     float GetD() override { return m_fB * 0.1f; }
@@ -403,6 +418,9 @@ public:
     float GetB() override { return m_fB * 0.1f; }
     float GetT() override { return m_fB * 0.05f; }
     void SetB(float f) override { m_fB = f; }
+
+protected:
+    void ComputeProperties() override;
 };
 
 class CSSquare : public CSectionBase
@@ -411,14 +429,16 @@ class CSSquare : public CSectionBase
 public:
     CSSquare() = default;
     CSSquare(int nType, float fB);
-    void ChangeSecProperty() override;
     void BuildStructure() override;
     bool DimsValid() override;
-    float GetI11() override;
     float GetD() override { return m_fB * 0.1f; }
     float GetH() override { return m_fB * 0.1f; }
     float GetB() override { return m_fB * 0.1f; }
     void SetB(float f) override { m_fB = f; }
+
+protected:
+    void ComputeProperties() override;
+    float CalcI11() override;
 };
 
 // ---------------------------------------------------------------- user-defined
@@ -429,10 +449,8 @@ class CSDefineAngle : public CSectionBase
     VYR_SECTION_CLASS(CSDefineAngle)
 public:
     CSDefineAngle() = default;
-    void ChangeSecProperty() override;
     void BuildStructure() override;
     bool DimsValid() override;
-    float GetI11() override;
     float GetH() override { return m_fLH * 0.1f; }
     float GetB() override { return m_fLB * 0.1f; }
     float GetT() override { return m_fLT * 0.1f; }
@@ -445,6 +463,10 @@ public:
     float m_fLB = 0.0f;
     float m_fLT = 0.0f;
     float m_fLTf = 0.0f;
+
+protected:
+    void ComputeProperties() override;
+    float CalcI11() override;
 };
 
 // Welded I of plates: top flange B x Tf, bottom flange B1 x Tf1, web T, height H (mm).
@@ -453,21 +475,14 @@ class CSDefineIbeam : public CSectionBase
     VYR_SECTION_CLASS(CSDefineIbeam)
 public:
     CSDefineIbeam() { m_nType = 501; }
-    void ChangeSecProperty() override;
     void BuildStructure() override;
     bool DimsValid() override;
-    float GetI11() override;
-    float Getimin() override;
     float GetH() override { return (float)(m_dH * 0.1); }
     float GetB() override { return (float)(m_dB * 0.1); }
     float GetT() override { return (float)(m_dT * 0.1); }
     float GetTf() override { return (float)(m_dTf * 0.1); }
     float GetB1() override { return (float)(m_dB1 * 0.1); }
     float GetTf1() override { return (float)(m_dTf1 * 0.1); }
-    float GetMpx(bool bPlastic, float fFy) override;
-    float GetMpy(bool bPlastic, float fFy) override;
-    float GetWpx() override;
-    float GetWpy() override;
     void SetH(float f) override { m_dH = f; }
     void SetB(float f) override { m_dB = f; }
     void SetT(float f) override { m_dT = f; }
@@ -480,6 +495,13 @@ public:
     double m_dTf = 0.0;
     double m_dB1 = 0.0;
     double m_dTf1 = 0.0;
+
+protected:
+    void ComputeProperties() override;
+    float CalcI11() override;
+    float Calcimin() override;
+    float CalcWpx() override;
+    float CalcWpy() override;
 };
 
 // Channel of plates: web T at the left, top flange B x Tf, bottom flange B1 x Tf1.
@@ -488,10 +510,8 @@ class CSDefineChannel : public CSectionBase
     VYR_SECTION_CLASS(CSDefineChannel)
 public:
     CSDefineChannel() = default;
-    void ChangeSecProperty() override;
     void BuildStructure() override;
     bool DimsValid() override;
-    float GetI11() override;
     float GetH() override { return (float)(m_dH * 0.1); }
     float GetB() override { return (float)(m_dB * 0.1); }
     float GetT() override { return (float)(m_dT * 0.1); }
@@ -510,6 +530,10 @@ public:
     double m_dTf = 0.0;
     double m_dB1 = 0.0;
     double m_dTf1 = 0.0;
+
+protected:
+    void ComputeProperties() override;
+    float CalcI11() override;
 };
 
 class CSDefineTbeam : public CSectionBase
@@ -517,10 +541,8 @@ class CSDefineTbeam : public CSectionBase
     VYR_SECTION_CLASS(CSDefineTbeam)
 public:
     CSDefineTbeam() = default;
-    void ChangeSecProperty() override;
     void BuildStructure() override;
     bool DimsValid() override;
-    float GetI11() override;
     float GetH() override { return (float)(m_dH * 0.1); }
     float GetB() override { return (float)(m_dB * 0.1); }
     float GetT() override { return (float)(m_dT * 0.1); }
@@ -533,6 +555,10 @@ public:
     double m_dB = 0.0;
     double m_dT = 0.0;
     double m_dTf = 0.0;
+
+protected:
+    void ComputeProperties() override;
+    float CalcI11() override;
 };
 
 // Welded box: webs T, top plate Tf, bottom plate Tf1, overall H x B.
@@ -541,19 +567,13 @@ class CSDefineBox : public CSectionBase
     VYR_SECTION_CLASS(CSDefineBox)
 public:
     CSDefineBox() = default;
-    void ChangeSecProperty() override;
     void BuildStructure() override;
     bool DimsValid() override;
-    float GetI11() override;
     float GetH() override { return (float)(m_dH * 0.1); }
     float GetB() override { return (float)(m_dB * 0.1); }
     float GetT() override { return (float)(m_dT * 0.1); }
     float GetTf() override { return (float)(m_dTf * 0.1); }
     float GetTf1() override { return (float)(m_dTf1 * 0.1); }
-    float GetMpx(bool bPlastic, float fFy) override;
-    float GetMpy(bool bPlastic, float fFy) override;
-    float GetWpx() override;
-    float GetWpy() override;
     void SetH(float f) override { m_dH = f; }
     void SetB(float f) override { m_dB = f; }
     void SetT(float f) override { m_dT = f; }
@@ -564,6 +584,12 @@ public:
     double m_dT = 0.0;
     double m_dTf = 0.0;
     double m_dTf1 = 0.0;
+
+protected:
+    void ComputeProperties() override;
+    float CalcI11() override;
+    float CalcWpx() override;
+    float CalcWpy() override;
 };
 
 class CSDefinePipe : public CSectionBase
@@ -572,10 +598,8 @@ class CSDefinePipe : public CSectionBase
 public:
     CSDefinePipe() = default;
     void Dimension(CDC* pDC, long x1, long y1, long x2, long y2, double dValue, int nSide, int nOffset) override;
-    void ChangeSecProperty() override;
     void BuildStructure() override;
     bool DimsValid() override;
-    float GetI11() override;
     float GetD() override { return (float)(m_dD * 0.1); }
     float GetH() override { return (float)(m_dD * 0.1); }
     float GetB() override { return (float)(m_dD * 0.1); }
@@ -585,6 +609,10 @@ public:
     void SetT(float f) override { m_dT = f; }
     double m_dD = 0.0;
     double m_dT = 0.0;
+
+protected:
+    void ComputeProperties() override;
+    float CalcI11() override;
 };
 
 // ---------------------------------------------------------------- steel-concrete hybrid
@@ -599,9 +627,6 @@ public:
     float GetT() override { return m_pSteel ? m_pSteel->GetT() : 0.0f; }
     void SetB(float f) override { m_fB = f; }
     void SetH(float f) override { m_fH = f; }
-    float GetSteelA() override { return m_pSteel ? m_pSteel->GetA1() : 0.0f; }
-    float GetConcreteA() override;
-    float GetSteelRatio() override;
     CString GetStrMatType() override;
     bool DimsValid() override;
     using CSectionBase::IsSame;
@@ -609,6 +634,10 @@ public:
     void SetSteelSec(CSectionBase* p) { ShareComponent(m_pSteel, p); }
     CSectionBase* GetSteelSec() const { return m_pSteel; }
     CSectionBase* m_pSteel = nullptr;
+
+protected:
+    float CalcSteelA() override { return m_pSteel ? m_pSteel->GetA1() : 0.0f; }
+    float CalcConcreteA() override;
 };
 
 // Steel section encased in a concrete rectangle H x B (base fields); C is the cover.
@@ -617,7 +646,6 @@ class CHybridRect : public CHybridSecBase
     VYR_SECTION_CLASS(CHybridRect)
 public:
     CHybridRect() = default;
-    void ChangeSecProperty() override;
     void BuildStructure() override;
     float GetH() override { return m_pSteel ? m_pSteel->GetH() : 0.0f; }
     float GetB() override { return m_pSteel ? m_pSteel->GetB() : 0.0f; }
@@ -627,9 +655,12 @@ public:
     float GetT() override { return m_pSteel ? m_pSteel->GetT() : 0.0f; }
     float GetTf() override { return m_pSteel ? m_pSteel->GetTf() : 0.0f; }
     float GetTf1() override { return m_pSteel ? m_pSteel->GetTf1() : 0.0f; }
-    float GetConcreteA() override;
     float m_fCoverX = 0.0f;
     float m_fCoverY = 0.0f;
+
+protected:
+    void ComputeProperties() override;
+    float CalcConcreteA() override;
 };
 
 // Bar record of a circular hybrid section: position x, y (mm) and bar area (mm2).
@@ -646,17 +677,20 @@ class CHybridCircle : public CHybridSecBase
     VYR_SECTION_CLASS(CHybridCircle)
 public:
     CHybridCircle() = default;
-    void ChangeSecProperty() override;
     void BuildStructure() override;
     float GetB() override { return m_fD * 0.1f; }
     float GetH() override { return m_fD * 0.1f; }
     void SetB(float f) override { m_fD = f; }
-    float GetConcreteA() override;
+    bool DimsValid() override;
     float m_fD = 0.0f;
     float m_fCover = 0.0f;
     CHybridBarRecord m_Rec1[68];
     CHybridBarRecord m_Rec2[45];
     CHybridBarRecord m_Rec3[68];
+
+protected:
+    void ComputeProperties() override;
+    float CalcConcreteA() override;
 };
 
 // Concrete-filled circular tube: diameter D, wall T.
@@ -665,7 +699,6 @@ class CSDefineHybCircle : public CSectionBase
     VYR_SECTION_CLASS(CSDefineHybCircle)
 public:
     CSDefineHybCircle() = default;
-    void ChangeSecProperty() override;
     void BuildStructure() override;
     bool DimsValid() override;
     float GetH() override { return m_fD * 0.1f; }
@@ -673,10 +706,13 @@ public:
     float GetT() override { return m_fTube * 0.1f; }
     void SetB(float f) override { m_fD = f; }
     void SetT(float f) override { m_fTube = f; }
-    float GetSteelA() override;
-    float GetConcreteA() override;
     float m_fD = 0.0f;
     float m_fTube = 0.0f;
+
+protected:
+    void ComputeProperties() override;
+    float CalcSteelA() override;
+    float CalcConcreteA() override;
 };
 
 // Concrete-filled rectangular tube: H x B, wall T.
@@ -685,7 +721,6 @@ class CSDefineHybJu : public CSectionBase
     VYR_SECTION_CLASS(CSDefineHybJu)
 public:
     CSDefineHybJu() = default;
-    void ChangeSecProperty() override;
     void BuildStructure() override;
     bool DimsValid() override;
     float GetH() override { return m_fJH * 0.1f; }
@@ -694,11 +729,14 @@ public:
     void SetH(float f) override { m_fJH = f; }
     void SetB(float f) override { m_fJB = f; }
     void SetT(float f) override { m_fTube = f; }
-    float GetSteelA() override;
-    float GetConcreteA() override;
     float m_fJH = 0.0f;
     float m_fJB = 0.0f;
     float m_fTube = 0.0f;
+
+protected:
+    void ComputeProperties() override;
+    float CalcSteelA() override;
+    float CalcConcreteA() override;
 };
 
 // ---------------------------------------------------------------- combined (built-up)
@@ -783,6 +821,7 @@ public:
     float GetB() override { return m_fFB * 0.1f; }
     void SetH(float f) override { m_fFH = f; }
     void SetB(float f) override { m_fFB = f; }
+    bool DimsValid() override;
     using CSectionBase::IsSame;
     bool IsSame(CSectionBase* pOther) override;
     float m_fValue[8] = {};
@@ -852,10 +891,6 @@ public:
     CTaperVaryWeb() = default;
     float GetEndH() override { return m_fEndH * 0.1f; }
     void SetEndH(float f) override { m_fEndH = f; }
-    float GetEndA1() override;
-    float GetIx33(CTaperSectionBase* pTaper, float fX, float fL) override;
-    float GetAx(CTaperSectionBase* pTaper, float fX, float fL) override;
-    float ComputeTaperRatio() override;
     bool DimsValid() override;
     void BuildStructure() override;
     // Takes the section properties of the start plate set.
@@ -864,6 +899,12 @@ public:
     void FillSecName();
     float m_fEndH = 0.0f;
     int m_nSetting = 0;
+
+protected:
+    float CalcEndA1() override;
+    float CalcIx33(CTaperSectionBase* pTaper, float fX, float fL) override;
+    float CalcAx(CTaperSectionBase* pTaper, float fX, float fL) override;
+    float CalcTaperRatio() override;
 };
 
 // ---------------------------------------------------------------- thin-walled (cold-formed)
@@ -884,10 +925,8 @@ public:
     void SetB(float f) override { m_fSB = f; }
     void SetT(float f) override { m_fST = f; }
     void SetB1(float f) override { m_fSB1 = f; }
-    void ChangeSecProperty() override;
     void BuildStructure() override;
     bool DimsValid() override;
-    float GetI11() override;
     using CSectionBase::IsSame;
     bool IsSame(CSectionBase* pOther) override;
     float m_fSH = 0.0f;
@@ -900,6 +939,10 @@ public:
 protected:
     // Centre lines of the plates (mm), as one chain; the base is a plain channel.
     virtual std::vector<std::pair<vyr::sec::Pt, vyr::sec::Pt>> GetCentreLines();
+
+protected:
+    void ComputeProperties() override;
+    float CalcI11() override;
 };
 
 #define VYR_THIN_CLASS(cls)                                                      \

@@ -198,8 +198,10 @@ float CBeamGroup::GetWeight(int selected) const
 {
     if (m_pSection == nullptr)
         return 0.0f;
-    // kg per metre times metres, in tonnes.
-    return m_pSection->GetSteelMass() * GetLength(selected) * 0.01f * 0.001f;
+    // The section answers kg per cm: times 100 gives kg/m, times the length in metres
+    // gives kg, in tonnes.
+    const float kgPerMetre = m_pSection->GetSteelMass() * 100.0f;
+    return kgPerMetre * (GetLength(selected) * 0.01f) * 0.001f;
 }
 
 float CBeamGroup::GetConcreteVolume(int selected) const

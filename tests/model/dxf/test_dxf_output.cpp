@@ -207,6 +207,28 @@ TEST(DXFOutput, TextsAreEncodedInGbkWithEscapesForTheRest)
     EXPECT_EQ(r.texts[2].text, "two lines ");
 }
 
+TEST(DXFOutput, CharactersBeyondSixteenBitsBecomeAQuestionMark)
+{
+    TempDir dir;
+    std::string out = dir.File("astral.dxf");
+    {
+        CDXFOutput w;
+        ASSERT_EQ(w.IntialDXFFile(CString(TemplatePath()), CString(out), true), 1);
+        w.SetCurrentLayer("TEXT");
+        w.TextOutA(0, 0, "梁\xF0\x9F\x98\x80" "0"); // U+1F600, then a digit an escape could swallow
+        w.TextOutA(0, 0, "\xF0\xA0\x80\x80한");     // U+20000, then Hangul (a 16-bit escape)
+    }
+    std::string bytes = Slurp(out);
+    EXPECT_EQ(bytes.find("\\U+1F60"), std::string::npos);
+    EXPECT_EQ(bytes.find("\\U+2000"), std::string::npos);
+    EXPECT_NE(bytes.find("?\\U+D55C\n"), std::string::npos);
+    Read r = ReadBack(out);
+    EXPECT_EQ(r.errors, 0);
+    ASSERT_EQ(r.texts.size(), 2u);
+    EXPECT_EQ(r.texts[0].text, "梁?0");
+    EXPECT_EQ(r.texts[1].text, "?한");
+}
+
 TEST(DXFOutput, TextLongerThanTheWriteBufferIsWrittenWhole)
 {
     TempDir dir;

@@ -44,8 +44,8 @@ TEST_P(PublishedTable, PropertiesMatchWithinHalfAPercent)
     ExpectWithin(s->GetI22(), p.I22, "I22", p.name);
     ExpectWithin(s->GetWy(), p.Wy, "Wy", p.name);
     ExpectWithin(s->Getiy(), p.iy, "iy", p.name);
-    // Mass per metre of steel: 0.785 kg/m per cm2.
-    EXPECT_NEAR(s->GetMass(), s->GetA1() * 0.785, 1e-3) << p.name;
+    // Mass per centimetre of steel: 0.00785 kg/cm per cm2.
+    EXPECT_NEAR(s->GetMass(), s->GetA1() * 0.00785, 1e-5) << p.name;
 }
 
 // Arguments as the standard-section builder passes them from a table row.
