@@ -2,7 +2,11 @@
 // device and the rich-edit device. The cost should grow linearly with the rows.
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
 
 #include <vyr/model/output/output.h>
 #if defined(VYR_BENCH_RICHEDIT)
@@ -52,7 +56,38 @@ void BM_ReportToRtfFile(benchmark::State& state)
     state.counters["bytes"] = (double)std::filesystem::file_size(path);
     std::filesystem::remove(path);
 }
-BENCHMARK(BM_ReportToRtfFile)->Arg(2500)->Arg(5000)->Arg(10000)->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);
+BENCHMARK(BM_ReportToRtfFile)->Arg(250)->Arg(2500)->Arg(5000)->Arg(10000)->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);
+
+// The floor the RTF device is measured against: fwrite of the bytes it wrote for the same
+// rows, into a file of the same folder.
+void BM_FwriteOfTheSameBytes(benchmark::State& state)
+{
+    const auto dir = std::filesystem::temp_directory_path();
+    const auto source = dir / "vyr_bench_report_src.rtf";
+    const auto path = dir / "vyr_bench_report_copy.rtf";
+    const int rows = (int)state.range(0);
+    {
+        COutput out;
+        out.InitDevice(DEVICE_RTF, CString(source.string()), 1);
+        WriteReport(out, rows);
+        out.Close();
+    }
+    std::string bytes;
+    {
+        std::ifstream in(source, std::ios::binary);
+        bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+    std::filesystem::remove(source);
+    for (auto _ : state) {
+        FILE* f = std::fopen(path.string().c_str(), "wb");
+        std::fwrite(bytes.data(), 1, bytes.size(), f);
+        std::fclose(f);
+    }
+    state.SetComplexityN(rows);
+    state.counters["bytes"] = (double)bytes.size();
+    std::filesystem::remove(path);
+}
+BENCHMARK(BM_FwriteOfTheSameBytes)->Arg(2500)->Arg(5000)->Arg(10000)->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);
 
 #if defined(VYR_BENCH_RICHEDIT)
 void BM_ReportToRichEdit(benchmark::State& state)

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <map>
 
 #include <vyr/model/output/commonfuncs.h>
@@ -16,21 +17,54 @@ using namespace vyr::output;
 
 namespace {
 
-// A file document: the whole text is kept until the last writer lets it go, because the
-// RTF head lists the colours that the body uses.
+// A file document. A small one is written when the last writer lets it go; a large one
+// goes out in pieces as it grows. The RTF head lists the colours the body uses, so the
+// head of a document written in pieces is written first with room to spare (line breaks,
+// which RTF readers skip) and written again, complete, at the end.
 class FileDocument : public Document
 {
 public:
-    FileDocument(Format format, std::ofstream&& file, std::string key)
-        : Document(format), m_file(std::move(file)), m_key(std::move(key))
+    FileDocument(Format format, std::ofstream&& file, std::string path, std::string key)
+        : Document(format), m_file(std::move(file)), m_path(std::move(path)), m_key(std::move(key))
     {
+        // Room for a whole piece, so the body never grows by copying.
+        m_body.reserve(kPieceSize + kPieceSize / 4);
     }
     ~FileDocument() override;
 
 private:
+    void WritePiece() override;
+    void WriteBody();
+    // Room kept for the head: enough for some hundred colours.
+    static constexpr size_t kHeadRoom = 8192;
+
     std::ofstream m_file;
+    std::string m_path;
     std::string m_key;
+    size_t m_headSize = 0; // bytes kept for the head; 0 while nothing is written
 };
+
+void FileDocument::WriteBody()
+{
+    if (m_format == Format::Rtf)
+        m_file.write(m_body.data(), (std::streamsize)m_body.size());
+    else
+        // Text reports are files of the GBK application: written in its code page. A piece
+        // ends between paragraphs or rows, never inside a character.
+        m_file << vyr::Utf8ToGbk(m_body);
+    m_body.clear();
+}
+
+void FileDocument::WritePiece()
+{
+    if (m_format == Format::Rtf && m_headSize == 0) {
+        std::string head = RtfHead();
+        m_headSize = head.size() + kHeadRoom;
+        head.resize(m_headSize, '\n');
+        m_file.write(head.data(), (std::streamsize)head.size());
+    }
+    WriteBody();
+}
 
 std::mutex g_registryMutex;
 std::map<std::string, std::weak_ptr<Document>>& Registry()
@@ -41,13 +75,30 @@ std::map<std::string, std::weak_ptr<Document>>& Registry()
 
 FileDocument::~FileDocument()
 {
-    if (m_format == Format::Rtf) {
+    if (m_format == Format::Rtf && m_headSize == 0) {
         m_file << RtfHead();
-        m_file << m_body;
+        WriteBody();
         m_file << "}\n";
+    } else if (m_format == Format::Rtf) {
+        WriteBody();
+        m_file << "}\n";
+        std::string head = RtfHead();
+        if (head.size() <= m_headSize) {
+            head.resize(m_headSize, '\n');
+            m_file.seekp(0);
+            m_file.write(head.data(), (std::streamsize)head.size());
+        } else {
+            // More colours than the room kept: the body moves behind the longer head.
+            m_file.close();
+            std::ifstream in(std::filesystem::path(m_path), std::ios::binary);
+            in.seekg((std::streamoff)m_headSize);
+            std::string body((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+            in.close();
+            m_file.open(std::filesystem::path(m_path), std::ios::binary | std::ios::trunc);
+            m_file << head << body;
+        }
     } else {
-        // Text reports are files of the GBK application: written in its code page.
-        m_file << vyr::Utf8ToGbk(m_body);
+        WriteBody();
     }
     m_file.close();
     std::lock_guard<std::mutex> lock(g_registryMutex);
@@ -303,7 +354,7 @@ bool COutput::InitDevice(DEVICE_TYPE type, const CString& path, DWORD /*flags*/)
             Registry().erase(key);
             return false;
         }
-        doc = std::make_shared<FileDocument>(FormatOf(type), std::move(f), key);
+        doc = std::make_shared<FileDocument>(FormatOf(type), std::move(f), linuxPath, key);
         Registry()[key] = doc;
     }
     m_pImpl->doc = doc;

@@ -90,6 +90,18 @@ void AppendRtfText(std::string& out, std::string_view utf8)
 {
     size_t i = 0;
     while (i < utf8.size()) {
+        // Plain ASCII goes over as one span.
+        size_t j = i;
+        while (j < utf8.size()) {
+            const unsigned char b = (unsigned char)utf8[j];
+            if (b < 0x20 || b >= 0x80 || b == '\\' || b == '{' || b == '}') break;
+            ++j;
+        }
+        if (j > i) {
+            out.append(utf8.data() + i, j - i);
+            i = j;
+            continue;
+        }
         const unsigned char c = (unsigned char)utf8[i];
         if (c < 0x80) {
             ++i;
@@ -164,24 +176,74 @@ std::string Document::RtfHead() const
     return h;
 }
 
+void Document::RtfRun(const std::string& text, float size, COLORREF colour, bool bold, bool italic, int script)
+{
+    if (text.empty()) return;
+    const int half = HalfPoints(size);
+    if (half != m_runHalfPoints) {
+        m_runHalfPoints = half;
+        m_runHead = "{\\f0\\fs" + std::to_string(half);
+    }
+    m_body += m_runHead;
+    if (bold) m_body += "\\b";
+    if (italic) m_body += "\\i";
+    if (colour != 0) {
+        m_body += "\\cf";
+        m_body += std::to_string(ColourIndex(colour));
+    }
+    if (script == 1) m_body += "\\super";
+    if (script == 2) m_body += "\\sub";
+    m_body += ' ';
+    AppendRtfText(m_body, text);
+    m_body += '}';
+}
+
 void Document::RtfRuns(const std::vector<Run>& runs)
 {
-    for (const Run& r : runs) {
-        if (r.text.empty()) continue;
-        m_body += "{\\f0\\fs";
-        m_body += std::to_string(HalfPoints(r.size));
-        if (r.bold) m_body += "\\b";
-        if (r.italic) m_body += "\\i";
-        if (r.colour != 0) {
-            m_body += "\\cf";
-            m_body += std::to_string(ColourIndex(r.colour));
-        }
-        if (r.script == 1) m_body += "\\super";
-        if (r.script == 2) m_body += "\\sub";
-        m_body += ' ';
-        AppendRtfText(m_body, r.text);
-        m_body += '}';
+    for (const Run& r : runs) RtfRun(r.text, r.size, r.colour, r.bold, r.italic, r.script);
+}
+
+void Document::Appended()
+{
+    // A large report goes out in pieces while it is written: the text is still in the cache
+    // and the body's storage is used again.
+    if (m_body.size() >= kPieceSize) WritePiece();
+}
+
+const std::string& Document::RowDefinition(const std::vector<Column>& cols, const std::vector<Cell>& cells,
+                                           bool heading)
+{
+    // Rows of one table repeat the same definition: it is built again only when a column
+    // width or a cell's font size differs from the row before.
+    bool same = m_rowDefHeading == heading && m_rowDefKey.size() == cols.size();
+    for (size_t i = 0; same && i < cols.size(); ++i) {
+        const float size = i < cells.size() ? cells[i].size : 10.5f;
+        same = m_rowDefKey[i].first == cols[i].width && m_rowDefKey[i].second == size;
     }
+    if (same) return m_rowDef;
+    m_rowDefHeading = heading;
+    m_rowDefKey.resize(cols.size());
+    // Right edges in twips, half an em per column. A table wider than the text is narrowed
+    // to it, every column in proportion.
+    std::vector<double> edges(cols.size());
+    double edge = 0.0;
+    for (size_t i = 0; i < cols.size(); ++i) {
+        const float size = i < cells.size() ? cells[i].size : 10.5f;
+        m_rowDefKey[i] = {cols[i].width, size};
+        const int w = cols[i].width < 1 ? 1 : cols[i].width;
+        edge += (double)(int)(w * size * 10.0f) + 120.0;
+        edges[i] = edge;
+    }
+    const double scale = edge > kTextWidth ? kTextWidth / edge : 1.0;
+    m_rowDef = "\\trowd\\trgaph60\\trleft0";
+    if (heading) m_rowDef += "\\trhdr";
+    for (size_t i = 0; i < cols.size(); ++i) {
+        m_rowDef += "\\clbrdrt\\brdrs\\brdrw10\\clbrdrl\\brdrs\\brdrw10\\clbrdrb\\brdrs\\brdrw10"
+                    "\\clbrdrr\\brdrs\\brdrw10\\cellx";
+        m_rowDef += std::to_string((long)(edges[i] * scale));
+    }
+    m_rowDef += '\n';
+    return m_rowDef;
 }
 
 void Document::AddParagraph(const Paragraph& p)
@@ -201,6 +263,7 @@ void Document::AddParagraph(const Paragraph& p)
     m_body += ' ';
     RtfRuns(p.runs);
     m_body += "\\par\n";
+    Appended();
 }
 
 void Document::AddRow(const std::vector<Column>& cols, const std::vector<Cell>& cells, bool heading)
@@ -223,42 +286,17 @@ void Document::AddRow(const std::vector<Column>& cols, const std::vector<Cell>& 
         }
         return;
     }
-    // Each row repeats its whole definition; right edges in twips, half an em per column.
-    // A table wider than the text is narrowed to it, every column in proportion.
-    m_body += "\\trowd\\trgaph60\\trleft0";
-    if (heading) m_body += "\\trhdr";
-    m_edges.resize(cols.size());
-    double edge = 0.0;
+    // Each row repeats its whole definition.
+    m_body += RowDefinition(cols, cells, heading);
+    static const Cell empty;
     for (size_t i = 0; i < cols.size(); ++i) {
-        const float size = i < cells.size() ? cells[i].size : 10.5f;
-        const int w = cols[i].width < 1 ? 1 : cols[i].width;
-        edge += (double)(int)(w * size * 10.0f) + 120.0;
-        m_edges[i] = edge;
-    }
-    const double scale = edge > kTextWidth ? kTextWidth / edge : 1.0;
-    for (size_t i = 0; i < cols.size(); ++i) {
-        m_body += "\\clbrdrt\\brdrs\\brdrw10\\clbrdrl\\brdrs\\brdrw10\\clbrdrb\\brdrs\\brdrw10"
-                  "\\clbrdrr\\brdrs\\brdrw10\\cellx";
-        m_body += std::to_string((long)(m_edges[i] * scale));
-    }
-    m_body += '\n';
-    for (size_t i = 0; i < cols.size(); ++i) {
-        m_body += "\\pard\\plain\\intbl";
-        const Cell empty;
         const Cell& c = i < cells.size() ? cells[i] : empty;
-        m_body += heading ? "\\qc" : (c.rightAlign ? "\\qr" : "\\ql");
-        m_body += ' ';
-        if (!c.text.empty()) {
-            Run r;
-            r.text = c.text;
-            r.size = c.size;
-            r.colour = c.colour;
-            r.bold = c.bold || heading;
-            RtfRuns({r});
-        }
+        m_body += heading ? "\\pard\\plain\\intbl\\qc " : (c.rightAlign ? "\\pard\\plain\\intbl\\qr " : "\\pard\\plain\\intbl\\ql ");
+        RtfRun(c.text, c.size, c.colour, c.bold || heading, false, 0);
         m_body += "\\cell";
     }
     m_body += "\\row\n";
+    Appended();
 }
 
 void Document::EndTable(const std::vector<Column>& cols)

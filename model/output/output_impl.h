@@ -79,14 +79,28 @@ protected:
     std::string RtfHead() const;
     int ColourIndex(COLORREF c);
 
+    // Body size from which a document hands its text to the device while it is written.
+    static constexpr size_t kPieceSize = 1u << 20;
+    // After each paragraph or row: a large body goes to the device (WritePiece).
+    void Appended();
+    // Takes the body written so far (whole paragraphs and rows) and clears it; devices
+    // that show text only at the end do nothing.
+    virtual void WritePiece() {}
+
     Format m_format;
     std::string m_body;      // formatted text not yet handed to the device
     bool m_tableOpen = false;
 
 private:
+    void RtfRun(const std::string& text, float size, COLORREF colour, bool bold, bool italic, int script);
     void RtfRuns(const std::vector<Run>& runs);
+    const std::string& RowDefinition(const std::vector<Column>& cols, const std::vector<Cell>& cells, bool heading);
     std::vector<COLORREF> m_colours; // colour table entries 1..n
-    std::vector<double> m_edges;     // right cell edges of the row being written, twips
+    std::string m_rowDef; // the last row definition and what it was built from
+    std::vector<std::pair<int, float>> m_rowDefKey;
+    bool m_rowDefHeading = false;
+    std::string m_runHead; // "{\\f0\\fsN" of the last run's size
+    int m_runHalfPoints = -1;
     std::mutex m_mutex;
 };
 

@@ -2,7 +2,9 @@
 // converting with LibreOffice and reading the PDF's text with pdftotext.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cctype>
+#include <cstdio>
 #include <cstdlib>
 #include <map>
 #include <regex>
@@ -130,3 +132,100 @@ TEST(OutputPage, LibreOfficeShowsEveryColumnOfAWideTable)
 }
 
 } // namespace
+
+namespace {
+
+// A report of more than one piece (the device writes a large report while it grows):
+// 800 rows of about 1.5 kB. From row `firstColoured` on, row r is written in its own
+// colour RGB(r % 256, r / 256, 7) when `distinct`, else all in blue.
+void WriteLargeReport(const std::string& path, DEVICE_TYPE device, int firstColoured, bool distinct)
+{
+    COutput out;
+    ASSERT_TRUE(out.InitDevice(device, CString(path), 1));
+    out.SetFontSize(9);
+    for (int c = 0; c < 12; ++c) out.CreateTableHead(kHeads[c], 10, 0);
+    for (int r = 0; r < 800; ++r) {
+        if (r >= firstColoured) out.SetFontColor(distinct ? RGB(r % 256, r / 256, 7) : RGB(0, 0, 255));
+        for (int c = 0; c < 12; ++c) {
+            CString v;
+            v.Format("r%dc%d", r, c);
+            out.SetTableContent(v);
+        }
+    }
+    out.EndTable();
+    out << "报告结束" << endl;
+}
+
+std::string Hex(COLORREF c)
+{
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "#%02x%02x%02x", GetRValue(c), GetGValue(c), GetBValue(c));
+    return buf;
+}
+
+} // namespace
+
+TEST(OutputPieces, ColoursFirstUsedLateReachTheHead)
+{
+    TempDir dir;
+    const std::string path = dir.File("late.rtf");
+    WriteLargeReport(path, DEVICE_RTF, 790, false);
+    const std::string rtf = ReadBytes(path);
+    ASSERT_GT(rtf.size(), (size_t)(1u << 20)) << "the report is larger than one piece";
+    EXPECT_EQ(rtf.rfind("{\\rtf1", 0), 0u);
+    EXPECT_NE(rtf.find("{\\colortbl;\\red0\\green0\\blue255;}"), std::string::npos);
+    const outtest::RtfReading r = outtest::ReadRtf(path);
+    ASSERT_TRUE(r.ok);
+    ASSERT_EQ(r.rows.size(), 801u);
+    EXPECT_EQ(r.rows[1][0], "r0c0");
+    EXPECT_EQ(r.rows[800][11], "r799c11");
+    EXPECT_NE(std::find(r.lines.begin(), r.lines.end(), "报告结束"), r.lines.end());
+    const std::string html = RunCommand("unrtf --html '" + path + "' 2>/dev/null");
+    EXPECT_NE(html.find("<font color=\"#0000ff\">r799c11"), std::string::npos);
+    EXPECT_EQ(html.find("<font color=\"#0000ff\">r789c0"), std::string::npos);
+}
+
+TEST(OutputPieces, MoreColoursThanTheHeadHadRoomFor)
+{
+    // 500 colours of about 25 bytes each in the table: more than the room kept for the head.
+    TempDir dir;
+    const std::string path = dir.File("colours.rtf");
+    WriteLargeReport(path, DEVICE_RTF, 300, true);
+    const std::string rtf = ReadBytes(path);
+    EXPECT_EQ(rtf.rfind("{\\rtf1", 0), 0u);
+    const size_t table = rtf.find("{\\colortbl;");
+    ASSERT_NE(table, std::string::npos);
+    const std::string colours = rtf.substr(table, rtf.find('}', table) - table);
+    EXPECT_EQ(std::count(colours.begin(), colours.end(), ';'), 501);
+    const outtest::RtfReading r = outtest::ReadRtf(path);
+    ASSERT_TRUE(r.ok);
+    ASSERT_EQ(r.rows.size(), 801u);
+    EXPECT_EQ(r.rows[800][11], "r799c11");
+    const std::string html = RunCommand("unrtf --html '" + path + "' 2>/dev/null");
+    for (int row : {300, 555, 799})
+        EXPECT_NE(html.find("<font color=\"" + Hex(RGB(row % 256, row / 256, 7)) + "\">r" + std::to_string(row) + "c0"),
+                  std::string::npos)
+            << row;
+}
+
+TEST(OutputPieces, LargeTextReportKeepsEveryLine)
+{
+    TempDir dir;
+    const std::string path = dir.File("large.txt");
+    {
+        COutput out;
+        ASSERT_TRUE(out.InitDevice(DEVICE_TEXT, CString(path), 1));
+        out.CreateTableHead("说明", 40, 0);
+        // 20,000 rows of about 60 bytes: more than one piece.
+        for (int r = 0; r < 20000; ++r) {
+            CString v;
+            v.Format("第%d行 满足要求 满足要求 满足要求 满足要求", r);
+            out.SetTableContent(v);
+        }
+        out.EndTable();
+    }
+    const std::vector<std::string> lines = outtest::ReadGbkLines(path);
+    ASSERT_EQ(lines.size(), 20003u); // heading, rule, rows, closing rule
+    EXPECT_EQ(lines[2], "第0行 满足要求 满足要求 满足要求 满足要求");
+    EXPECT_EQ(lines[20001], "第19999行 满足要求 满足要求 满足要求 满足要求");
+}
