@@ -2,6 +2,7 @@
 
 #include <ctime>
 
+#include <vyr/model/section/section.h>
 #include <vyr/model/struct/struct.h>
 
 bool WriteSummaryReport(const CString& projectName, const CString& summary, const std::string& path,

@@ -5,7 +5,8 @@
 #include <vyr/model/base/OwnedList.h>
 
 IMPLEMENT_SERIAL(CBan, CObject, 1)
-IMPLEMENT_SERIAL(CBanSteel, CBan, 1)
+// Schema 2 adds the sheet's database data; files of schema 1 stay readable.
+IMPLEMENT_SERIAL(CBanSteel, CBan, 2 | VERSIONABLE_SCHEMA)
 IMPLEMENT_SERIAL(CBanConcrete, CBan, 1)
 
 void CBan::Serialize(CArchive& ar)
@@ -32,14 +33,30 @@ void CBan::Serialize(CArchive& ar)
 
 void CBanSteel::Serialize(CArchive& ar)
 {
+    // Asked before the base reads anything: (UINT)-1 when the object is not read through
+    // the archive's object reading (then it is of the present schema).
+    const UINT schema = ar.IsLoading() ? ar.GetObjectSchema() : 2;
     CBan::Serialize(ar);
-    if (ar.IsStoring())
+    if (ar.IsStoring()) {
         ar << m_nRibH << m_strSheet << m_fSheetT;
-    else {
-        m_nRibH = vyr::sec::LoadInt(ar);
-        ar >> m_strSheet;
-        m_fSheetT = vyr::sec::LoadFloat(ar);
+        ar << m_nDBPos << m_fS << m_nBe << m_nB << m_fIef << m_fWef << m_nb1 << m_nb2;
+        vyr::sec::StoreMaterial(ar, m_pSheetMaterial);
+        return;
     }
+    m_nRibH = vyr::sec::LoadInt(ar);
+    ar >> m_strSheet;
+    m_fSheetT = vyr::sec::LoadFloat(ar);
+    if (schema == 1)
+        return;
+    m_nDBPos = vyr::sec::LoadInt(ar);
+    m_fS = vyr::sec::LoadFloat(ar);
+    m_nBe = vyr::sec::LoadInt(ar);
+    m_nB = vyr::sec::LoadInt(ar);
+    m_fIef = vyr::sec::LoadFloat(ar);
+    m_fWef = vyr::sec::LoadFloat(ar);
+    m_nb1 = vyr::sec::LoadInt(ar);
+    m_nb2 = vyr::sec::LoadInt(ar);
+    m_pSheetMaterial = vyr::sec::LoadMaterial(ar);
 }
 
 CBanList::~CBanList()

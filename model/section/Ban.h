@@ -36,7 +36,8 @@ public:
     CString m_strName;
 };
 
-// Composite slab on profiled steel sheet.
+// Composite slab on profiled steel sheet: the concrete depth Hc above the ribs is the
+// thickness; the sheet's data are copied from its record of the profiled-sheet database.
 class CBanSteel : public CBan
 {
     DECLARE_SERIAL(CBanSteel)
@@ -44,9 +45,18 @@ public:
     CBanSteel() { m_nType = -1; }
     float GetH() override { return (float)(m_nRibH + m_fThick) * 0.1f; }
     void Serialize(CArchive& ar) override;
-    int m_nRibH = 0; // mm
-    CString m_strSheet; // sheet model of the profiled-sheet database
-    float m_fSheetT = 0.0f; // sheet thickness, mm
+    int m_nDBPos = 0;                         // position of the sheet's database record
+    CMaterialBase* m_pSheetMaterial = nullptr; // of the steel material list
+    CString m_strSheet;                       // sheet model
+    int m_nRibH = 0;                          // H, rib height, mm
+    float m_fS = 0.0f;                        // S, rib spacing, mm
+    int m_nBe = 0;                            // Be, mm
+    int m_nB = 0;                             // B, mm
+    float m_fSheetT = 0.0f;                   // t, sheet thickness, mm
+    float m_fIef = 0.0f;                      // effective moment of inertia, cm4 per metre width
+    float m_fWef = 0.0f;                      // effective section modulus, cm3 per metre width
+    int m_nb1 = 0;                            // b1, mm
+    int m_nb2 = 0;                            // b2, mm
 };
 
 // Cast-in-place concrete slab.

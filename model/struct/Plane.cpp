@@ -1,5 +1,10 @@
 #include <vyr/model/struct/Plane.h>
 
+#include <vyr/model/material/MaterialBase.h>
+#include <vyr/model/section/Ban.h>
+#include <vyr/model/struct/Load.h>
+
+#include <algorithm>
 #include <cmath>
 
 IMPLEMENT_DYNAMIC(CHole, CObject)
@@ -89,7 +94,69 @@ CPlane::~CPlane()
     delete m_pHole;
 }
 
-bool CPlane::Check(float& a, float& b, float& c, float& d, float& e, CMaterialBase*)
+namespace {
+
+// Loads in kN/m2, lengths in mm unless named, strengths in N/mm2.
+constexpr double kDeadFactor = 1.3;
+constexpr double kLiveFactor = 1.5;
+constexpr double kConstructionLoad = 1.5; // workers and equipment on the bare sheet
+constexpr double kSteelUnitWeight = 78.5; // kN/m3
+
+// Unit weight of the concrete (kN/m3) from its stored density (kg/cm3 x 1e-6 as stored, i.e.
+// kg/cm3); 25 without a material.
+double ConcreteUnitWeight(CMaterialBase* concrete)
+{
+    const double rho = concrete != nullptr ? concrete->GetDensity() : 0.0; // kg/cm3
+    return rho > 0.0 ? rho * 1e6 * 0.01 : 25.0;
+}
+
+double ConcreteStrength(CMaterialBase* concrete)
+{
+    return concrete != nullptr && concrete->Get_fc() > 0.0f ? concrete->Get_fc() * 10.0 : 14.3;
+}
+
+// The slab's design span (m): its longest span, 3 m for a slab type without spans (the
+// diagram editor's default).
+double DesignSpan(CBan* ban)
+{
+    double l = 0.0;
+    for (INT_PTR i = 0; i < ban->m_SpanArray.GetSize(); ++i)
+        l = std::max(l, ban->m_SpanArray[i]);
+    return l > 0.0 ? l * 0.01 : 3.0;
+}
+
+// Yield strength of the slab bar grades 0 to 2 ("一级钢", "二级钢", "三级钢").
+double BarYield(int grade)
+{
+    switch (grade) {
+    case 1: return 300.0;
+    case 2: return 360.0;
+    default: return 270.0;
+    }
+}
+
+// Moment resistance (kN.m per metre width) of a bar group in a slab of depth h with the
+// given cover: rectangular stress block, As fy = fc b x.
+double BarMoment(const CPlateSteelBarGroup& g, double h, double cover, double fc)
+{
+    if (g.m_nDiameter <= 0 || g.m_nSpace <= 0)
+        return 0.0;
+    const double fy = BarYield(g.m_nGrade);
+    const double as = M_PI * g.m_nDiameter * g.m_nDiameter / 4.0 * 1000.0 / g.m_nSpace;
+    const double h0 = h - cover - g.m_nDiameter / 2.0;
+    const double x = fy * as / (fc * 1000.0);
+    if (h0 <= 0.0 || x >= h0)
+        return 0.0;
+    return fy * as * (h0 - x / 2.0) * 1e-6;
+}
+
+} // namespace
+
+// One metre wide strip over the longest span, simply supported: M = q L^2 / 8 with
+// q = 1.3 (slab weight + dead load) + 1.5 live load. a = M, b and c = the resistance of the
+// positive (slot 1) and negative (slot 2) bars, d = M / b, e = M / c. A two-way slab is
+// checked as its strip too, with its first two groups.
+bool CPlane::Check(float& a, float& b, float& c, float& d, float& e, CMaterialBase* concrete)
 {
     a = b = c = d = e = 0.0f;
     if (m_pBan == nullptr || IsAllHole())
@@ -99,13 +166,48 @@ bool CPlane::Check(float& a, float& b, float& c, float& d, float& e, CMaterialBa
     for (int i = 0; i < need; ++i)
         if (m_pBarGroup[i] == nullptr)
             return false;
-    return true;
+    const double h = m_pBan->m_fThick;
+    const double dead = ConcreteUnitWeight(concrete) * h * 1e-3 + (m_pDeadLoad != nullptr ? m_pDeadLoad->m_fValue : 0.0);
+    const double live = m_pLiveLoad != nullptr ? m_pLiveLoad->m_fValue : 0.0;
+    const double l = DesignSpan(m_pBan);
+    const double m = (kDeadFactor * dead + kLiveFactor * live) * l * l / 8.0;
+    const double fc = ConcreteStrength(concrete);
+    const double mPos = BarMoment(*m_pBarGroup[0], h, m_fCover, fc);
+    const double mNeg = BarMoment(*m_pBarGroup[1], h, m_fCover, fc);
+    a = (float)m;
+    b = (float)mPos;
+    c = (float)mNeg;
+    if (mPos <= 0.0 || mNeg <= 0.0)
+        return false;
+    d = (float)(m / mPos);
+    e = (float)(m / mNeg);
+    return m <= mPos && m <= mNeg;
 }
 
-bool CPlane::ConstructCheck(float& ratio, CMaterialBase*)
+// The bare sheet over the longest span carries the wet concrete (Hc plus the rib height),
+// its own weight and the construction load: ratio = (q L^2 / 8) / (f Wef), with f of the
+// sheet's steel (Q235's 215 N/mm2 without one). A slab without a sheet has nothing to check.
+bool CPlane::ConstructCheck(float& ratio, CMaterialBase* concrete)
 {
     ratio = 0.0f;
-    return m_pBan != nullptr;
+    if (m_pBan == nullptr)
+        return false;
+    CBanSteel* deck = dynamic_cast<CBanSteel*>(m_pBan);
+    if (deck == nullptr)
+        return true;
+    if (!(deck->m_fWef > 0.0f))
+        return false;
+    const double wet = ConcreteUnitWeight(concrete) * (deck->m_fThick + deck->m_nRibH) * 1e-3;
+    const double sheet = kSteelUnitWeight * deck->m_fSheetT * 1e-3;
+    const double q = kDeadFactor * (wet + sheet) + kLiveFactor * kConstructionLoad;
+    const double l = DesignSpan(deck);
+    const double m = q * l * l / 8.0; // kN.m per metre
+    const double f = deck->m_pSheetMaterial != nullptr && deck->m_pSheetMaterial->Get_f() > 0.0f
+                         ? deck->m_pSheetMaterial->Get_f() * 10.0
+                         : 215.0;
+    const double resist = f * deck->m_fWef * 1e-3; // N/mm2 x cm3 = 1e-3 kN.m
+    ratio = (float)(m / resist);
+    return m <= resist;
 }
 
 double CPlane::GetArea() const

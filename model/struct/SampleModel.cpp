@@ -105,6 +105,14 @@ void BuildSampleModel(CGlobalData& data, const CSampleModelSize& size)
     deck->m_nRibH = 50;
     deck->m_strName = "组合楼板";
     deck->m_pMaterial = c30;
+    // An invented sheet, strong enough for the construction stage over 3 m.
+    deck->m_strSheet = "YX50-250-750";
+    deck->m_pSheetMaterial = q235;
+    deck->m_fSheetT = 1.0f;
+    deck->m_fS = 250.0f;
+    deck->m_nB = 750;
+    deck->m_fIef = 120.0f;
+    deck->m_fWef = 40.0f;
     s.m_pBanSteelList->Add(deck);
 
     CBeamGroup* grpColumn = AddGroup(s, "框架柱", BEAMTYPE_COLUMN, secColumn);

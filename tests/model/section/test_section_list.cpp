@@ -565,3 +565,74 @@ TEST(MaterialList, IdentifiersArePositions)
 }
 
 } // namespace
+
+namespace {
+
+TEST(SlabTypes, CompositeSlabKeepsItsSheetDataAndReadsTheOlderForm)
+{
+    TempDir dir;
+    const std::string now = dir.File("now.bin"), old = dir.File("old.bin");
+    CBanSteel deck;
+    deck.m_fThick = 80;
+    deck.m_strSheet = "YX51-250-750";
+    deck.m_nRibH = 51;
+    deck.m_fSheetT = 1.2f;
+    deck.m_nDBPos = 7;
+    deck.m_fS = 250.5f;
+    deck.m_nBe = 60;
+    deck.m_nB = 750;
+    deck.m_fIef = 104.6f;
+    deck.m_fWef = 32.1f;
+    deck.m_nb1 = 98;
+    deck.m_nb2 = 36;
+    {
+        CFile f(now.c_str(), CFile::modeCreate | CFile::modeWrite);
+        CArchive ar(&f, CArchive::store);
+        ar.WriteObject(&deck);
+        ar.Close();
+    }
+    {
+        CFile f(now.c_str(), CFile::modeRead);
+        CArchive ar(&f, CArchive::load);
+        std::unique_ptr<CObject> o(ar.ReadObject(RUNTIME_CLASS(CBanSteel)));
+        auto* back = dynamic_cast<CBanSteel*>(o.get());
+        ASSERT_NE(back, nullptr);
+        EXPECT_EQ(back->m_strSheet, CString("YX51-250-750"));
+        EXPECT_EQ(back->m_nRibH, 51);
+        EXPECT_FLOAT_EQ(back->m_fSheetT, 1.2f);
+        EXPECT_EQ(back->m_nDBPos, 7);
+        EXPECT_FLOAT_EQ(back->m_fS, 250.5f);
+        EXPECT_EQ(back->m_nBe, 60);
+        EXPECT_EQ(back->m_nB, 750);
+        EXPECT_FLOAT_EQ(back->m_fIef, 104.6f);
+        EXPECT_FLOAT_EQ(back->m_fWef, 32.1f);
+        EXPECT_EQ(back->m_nb1, 98);
+        EXPECT_EQ(back->m_nb2, 36);
+        EXPECT_TRUE(ar.IsBufferEmpty());
+    }
+    // The older form ends after the sheet thickness; what follows it belongs to the next
+    // object.
+    {
+        CFile f(old.c_str(), CFile::modeCreate | CFile::modeWrite);
+        CArchive ar(&f, CArchive::store);
+        CBan base;
+        base.m_fThick = 80;
+        base.SetType(-1);
+        base.Serialize(ar);
+        ar << 51 << CString("YX51-250-750") << 1.2f << 12345;
+        ar.Close();
+    }
+    CFile f(old.c_str(), CFile::modeRead);
+    CArchive ar(&f, CArchive::load);
+    ar.SetObjectSchema(1);
+    CBanSteel back;
+    back.Serialize(ar);
+    EXPECT_EQ(back.m_nRibH, 51);
+    EXPECT_EQ(back.m_strSheet, CString("YX51-250-750"));
+    EXPECT_FLOAT_EQ(back.m_fWef, 0.0f);
+    int next = 0;
+    ar >> next;
+    EXPECT_EQ(next, 12345);
+}
+
+} // namespace

@@ -101,6 +101,10 @@ TEST(SampleModel, SketchExportAddsMembersAndUndoRemovesThem)
     EXPECT_EQ(s.m_pNodeList->GetCount(), nodes);
 }
 
+// Stud design of the sample's 600 cm secondary beams (welded H 300x150x6.5x10: 48.2 cm2)
+// without a slab material, so C30's values: stud d19 As = 283.53 mm2, capacity
+// min(0.43 As sqrt(30000 x 14.3), 0.7 As 1.67 x 215) = min(79.85, 71.261) = 71.261 kN;
+// longitudinal shear min(48.2 x 21.5, 600/3 x slab depth x 1.43) kN over half the span.
 TEST(SampleModel, StudDesignStatus)
 {
     CGlobalData d;
@@ -128,13 +132,31 @@ TEST(SampleModel, StudDesignStatus)
     EXPECT_EQ(code, 0);
     EXPECT_GT(spacing, 0.0f);
     EXPECT_LE(spacing, sub->GetLength() / 2);
+    // Steel governs (1036.3 kN < 200 x 12 x 1.43 = 3432 kN): ceil(1036.3 / 71.261) = 15
+    // stations over 300 cm.
+    EXPECT_NEAR(spacing, 20.0f, 1e-4);
     studs.m_nRows = 2;
     EXPECT_GT(sub->VyrComBeamPinDesign(d.GetSDispLCList(), &studs, code, nullptr), spacing)
         << "two rows need fewer stations";
+    // ceil(1036.3 / 142.52) = 8 stations.
+    EXPECT_NEAR(sub->VyrComBeamPinDesign(d.GetSDispLCList(), &studs, code, nullptr), 37.5f, 1e-4);
+    studs.m_nRows = 1;
+    // A given capacity of 50 kN: ceil(1036.3 / 50) = 21 stations.
+    studs.m_nCapacityMode = 1;
+    studs.m_fCapacity = 50.0f;
+    EXPECT_NEAR(sub->VyrComBeamPinDesign(d.GetSDispLCList(), &studs, code, nullptr), 300.0f / 21.0f, 1e-4);
+    studs.m_nCapacityMode = 0;
+    // A 30 mm slab governs: 200 x 3 x 1.43 = 858 kN, ceil(858 / 71.261) = 13 stations.
+    const float thick = concreteRoom->m_pBan->m_fThick;
+    concreteRoom->m_pBan->m_fThick = 30.0f;
+    EXPECT_NEAR(sub->VyrComBeamPinDesign(d.GetSDispLCList(), &studs, code, nullptr), 300.0f / 13.0f, 1e-4);
+    concreteRoom->m_pBan->m_fThick = thick;
+    studs.m_nRows = 2;
 
     // The deck's ribs are 50 mm: 60 mm studs are too short, and the spacing is still given.
     CBeamBase* deckSub = deckRoom->m_pSubBeamList->Get(1);
-    EXPECT_GT(deckSub->VyrComBeamPinDesign(d.GetSDispLCList(), &studs, code, nullptr), 0.0f);
+    // 200 x 8 x 1.43 = 2288 kN: steel governs again; two rows, 8 stations.
+    EXPECT_NEAR(deckSub->VyrComBeamPinDesign(d.GetSDispLCList(), &studs, code, nullptr), 37.5f, 1e-4);
     EXPECT_EQ(code, 1);
     studs.m_nHeight = 100;
     deckSub->VyrComBeamPinDesign(d.GetSDispLCList(), &studs, code, nullptr);
