@@ -8,3 +8,4 @@ int RunViewDemo(const std::string& outDir);
 int RunSnapDemo(const std::string& outDir);
 int RunSelectDemo(const std::string& outDir);
 int RunStudsSlabsDemo(const std::string& outDir);
+int RunSelSetsDemo(const std::string& outDir);

@@ -48,6 +48,7 @@ int main(int argc, char** argv)
     failures += RunSnapDemo(outDir) != 0;
     failures += RunSelectDemo(outDir) != 0;
     failures += RunStudsSlabsDemo(outDir) != 0;
+    failures += RunSelSetsDemo(outDir) != 0;
     std::printf("%s\n", failures ? "sample host: some steps FAILED" : "sample host: all steps done");
     return failures ? 1 : 0;
 }
