@@ -23,33 +23,6 @@ void CancelOP(COP* op)
         manager->ResumeDefaultOP();
 }
 
-CRubberDC::CRubberDC(CView* view) : m_pWnd(view), m_pDC(nullptr)
-{
-    if (!view || !view->m_hWnd)
-        return;
-    m_pDC = view->GetDC();
-    if (!m_pDC)
-        return;
-    m_pOldBrush = m_pDC->SelectStockObject(NULL_BRUSH);
-    m_pOldPen = m_pDC->SelectStockObject(NULL_PEN);
-    m_nOldBk = m_pDC->SetBkMode(TRANSPARENT);
-    m_nOldRop = m_pDC->SetROP2(R2_XORPEN);
-    m_pen.CreatePen(PS_SOLID, 1, RGB(255, 255, 255));
-    m_pDC->SelectObject(&m_pen);
-}
-
-CRubberDC::~CRubberDC()
-{
-    if (!m_pDC)
-        return;
-    m_pDC->SelectObject(m_pOldPen);
-    m_pDC->SelectObject(m_pOldBrush);
-    m_pDC->SetBkMode(m_nOldBk);
-    m_pDC->SetROP2(m_nOldRop);
-    m_pWnd->ReleaseDC(m_pDC);
-    m_pen.DeleteObject();
-}
-
 void RepaintView(CView* view)
 {
     if (!view || !view->m_hWnd)
@@ -63,19 +36,6 @@ CString SubToolTip(const COP* op)
     const int step = op->GetCurStep();
     const COP* sub = op->GetSubOP(step);
     return sub ? sub->GetToolTip() : CString();
-}
-
-int SubUseType(const COP* op)
-{
-    const COPPt* first = dynamic_cast<const COPPt*>(op->GetSubOP(0));
-    return first ? first->GetUseType() : 0;
-}
-
-void SetSubUseType(COP* op, int type)
-{
-    for (int i = 0; i < op->GetSubOPCount(); ++i)
-        if (COPPt* pt = dynamic_cast<COPPt*>(op->GetSubOP(i)))
-            pt->SetUseType(type);
 }
 
 } // namespace vyr_oppt
@@ -245,24 +205,125 @@ bool COPPt::KeyDown(UINT key, UINT, UINT)
 }
 
 // ---------------------------------------------------------------------------------------
+// COPPtChain
+
+COPPtChain::COPPtChain(int count)
+{
+    m_nOPType = OPTYPE_COMMAND;
+    for (int i = 0; i < count; ++i)
+        AddOP(COPPt());
+}
+
+COPPtChain& COPPtChain::operator=(const COPPtChain& o)
+{
+    if (this != &o) {
+        COP::operator=(o);
+        m_ptMouse = o.m_ptMouse;
+    }
+    return *this;
+}
+
+HCURSOR COPPtChain::GetCursor() const { return VyrLoadOPCursor(IDC_OP_POINT); }
+
+int COPPtChain::GetUseType() const
+{
+    const COPPt* first = dynamic_cast<const COPPt*>(GetSubOP(0));
+    return first ? first->GetUseType() : 0;
+}
+
+void COPPtChain::SetUseType(int type)
+{
+    for (int i = 0; i < GetSubOPCount(); ++i)
+        if (COPPt* pt = dynamic_cast<COPPt*>(GetSubOP(i)))
+            pt->SetUseType(type);
+}
+
+bool COPPtChain::TakePoint(int code, UINT flags, CPoint point, short wheelDelta)
+{
+    COP* sub = CurSubOP();
+    if (!sub || !sub->MouseAction(code, flags, point, wheelDelta))
+        return false;
+    const int last = GetSubOPCount() - 1;
+    if (m_nStep + 1 == last && !AcceptLastPoint())
+        return false;
+    ++m_nStep;
+    CSnapManager* snap = COPPt::GetSnapManager();
+    if (m_nStep < last) {
+        const CPoint3D pt = COPPt::GetOnePt(m_nStep, this);
+        COPPt::SetOnePt(m_nStep + 1, pt, this);
+        if (snap)
+            snap->SetReferPt(pt);
+    } else {
+        if (m_pFinishFun)
+            m_pFinishFun(this);
+        // The last point starts the next input.
+        COPPt::SetOnePt(0, COPPt::GetOnePt(last, this), this);
+        m_nStep = 0;
+        if (snap)
+            snap->SetReferPt(COPPt::GetOnePt(0, this));
+    }
+    ResetState();
+    vyr_oppt::RepaintView(m_pView);
+    DrawWhenMove();
+    return true;
+}
+
+bool COPPtChain::MouseAction(int code, UINT flags, CPoint point, short wheelDelta)
+{
+    switch (code) {
+    case OPMOUSE_LDOWN:
+        return TakePoint(code, flags, point, wheelDelta);
+    case OPMOUSE_RCLICK:
+        if (flags & MK_SHIFT)
+            break;
+        Cancel(1);
+        return true;
+    case OPMOUSE_MOVE:
+        if (m_nStep != -1) {
+            DrawWhenMove();
+            m_ptMouse = CPoint2D(point);
+            OnCursorMoved();
+            DrawWhenMove();
+        }
+        SetToolTip(GetToolTipWhenMove());
+        break;
+    default:
+        break;
+    }
+    COP* sub = CurSubOP();
+    return sub ? sub->MouseAction(code, flags, point, wheelDelta) : false;
+}
+
+bool COPPtChain::KeyDown(UINT key, UINT, UINT)
+{
+    if (key == VK_ESCAPE)
+        Cancel(0);
+    return false;
+}
+
+void COPPtChain::Cancel(int) { vyr_oppt::CancelOP(this); }
+
+void COPPtChain::ResetState()
+{
+    if (!m_pGlobalData)
+        return;
+    CPoint3D view;
+    COPPt::Cal3D(COPPt::GetOnePt(0, this), view, m_ptMouse, m_pGlobalData->Matrix3D(), m_pGlobalData->Matrix2D());
+}
+
+// ---------------------------------------------------------------------------------------
 // COPPt2
 
 CObj* COPPt2::COPPt2Create() { return new COPPt2(); }
 
-COPPt2::COPPt2() : m_nPt2Type(0), m_nKey(0)
-{
-    m_nOPType = OPTYPE_COMMAND;
-    AddOP(COPPt());
-    AddOP(COPPt());
-}
+COPPt2::COPPt2() : COPPtChain(2), m_nPt2Type(0), m_nKey(0) {}
 
 COPPt2& COPPt2::operator=(const COPPt2& o)
 {
-    if (this == &o)
-        return *this;
-    COP::operator=(o);
-    m_ptMouse = o.m_ptMouse;
-    m_nPt2Type = o.m_nPt2Type;
+    if (this != &o) {
+        COPPtChain::operator=(o);
+        m_nPt2Type = o.m_nPt2Type;
+    }
     return *this;
 }
 
@@ -273,77 +334,11 @@ void COPPt2::CopyFrom(const CObj& other)
     *this = *o;
 }
 
-HCURSOR COPPt2::GetCursor() const { return VyrLoadOPCursor(IDC_OP_POINT); }
-
-int COPPt2::GetUseType() const { return vyr_oppt::SubUseType(this); }
-
-void COPPt2::SetUseType(int type) { vyr_oppt::SetSubUseType(this, type); }
-
-bool COPPt2::MouseAction(int code, UINT flags, CPoint point, short wheelDelta)
+void COPPt2::Cancel(int key)
 {
-    COP* sub = CurSubOP();
-    switch (code) {
-    case OPMOUSE_LDOWN: {
-        if (!sub || !sub->MouseAction(code, flags, point, wheelDelta))
-            return false;
-        ++m_nStep;
-        CSnapManager* snap = COPPt::GetSnapManager();
-        if (m_nStep == 0) {
-            const CPoint3D p0 = COPPt::GetOnePt(0, this);
-            COPPt::SetOnePt(1, p0, this);
-            if (snap)
-                snap->SetReferPt(p0);
-        } else {
-            if (m_pFinishFun)
-                m_pFinishFun(this);
-            // The end of this segment starts the next one.
-            COPPt::SetOnePt(0, COPPt::GetOnePt(1, this), this);
-            m_nStep = 0;
-            if (snap)
-                snap->SetReferPt(COPPt::GetOnePt(0, this));
-        }
-        ResetState();
-        vyr_oppt::RepaintView(m_pView);
-        DrawWhenMove();
-        return true;
-    }
-    case OPMOUSE_RCLICK:
-        if (flags & MK_SHIFT)
-            break;
-        if (m_pCancelFun)
-            m_nKey = 1;
-        vyr_oppt::CancelOP(this);
-        return true;
-    case OPMOUSE_MOVE:
-        if (m_nStep == 0) {
-            DrawWhenMove();
-            m_ptMouse = CPoint2D(point);
-            DrawWhenMove();
-        }
-        SetToolTip(GetToolTipWhenMove());
-        break;
-    default:
-        break;
-    }
-    return sub ? sub->MouseAction(code, flags, point, wheelDelta) : false;
-}
-
-bool COPPt2::KeyDown(UINT key, UINT, UINT)
-{
-    if (key != VK_ESCAPE)
-        return false;
     if (m_pCancelFun)
-        m_nKey = 0;
-    vyr_oppt::CancelOP(this);
-    return false;
-}
-
-void COPPt2::ResetState()
-{
-    if (!m_pGlobalData)
-        return;
-    CPoint3D view;
-    COPPt::Cal3D(COPPt::GetOnePt(0, this), view, m_ptMouse, m_pGlobalData->Matrix3D(), m_pGlobalData->Matrix2D());
+        m_nKey = key;
+    COPPtChain::Cancel(key);
 }
 
 CString COPPt2::GetToolTipWhenMove() const

@@ -5,6 +5,7 @@
 
 #include <vyr/model/struct/struct.h>
 #include <vyr/operators/OP.h>
+#include <vyr/operators/XorFeedback.h>
 #include <vyr/resources/dialogs/SnapRes.h>
 
 class CSnapManager;
@@ -70,36 +71,64 @@ namespace vyr_oppt {
 // Ends the snap's temporary use, then calls the cancel callback or returns the manager to
 // its default operator.
 void CancelOP(COP* op);
-// A device context of the operator's view set up for rubber drawing (null pen and brush,
-// transparent, R2_XORPEN, white pen of width 1); restores and releases it when destroyed.
-class CRubberDC
+// A device context of the operator's view set up for rubber drawing in a white pen of
+// width 1; restored and released when destroyed.
+class CRubberDC : public CXorDC
 {
 public:
-    explicit CRubberDC(CView* view);
-    ~CRubberDC();
-    CRubberDC(const CRubberDC&) = delete;
-    CRubberDC& operator=(const CRubberDC&) = delete;
-    CDC* DC() const { return m_pDC; }
-
-private:
-    CWnd* m_pWnd;
-    CDC* m_pDC;
-    CPen m_pen;
-    CGdiObject* m_pOldBrush = nullptr;
-    CGdiObject* m_pOldPen = nullptr;
-    int m_nOldBk = 0;
-    int m_nOldRop = 0;
+    explicit CRubberDC(CView* view) : CXorDC(view, PS_SOLID, 1, RGB(255, 255, 255)) {}
 };
 // After a point was taken: repaint the view at once so the next rubber figure starts clean.
 void RepaintView(CView* view);
 // The tool tip of the running point input.
 CString SubToolTip(const COP* op);
-// The use type of a chain of point inputs: that of its first, set on all of them.
-int SubUseType(const COP* op);
-void SetSubUseType(COP* op, int type);
 } // namespace vyr_oppt
 
-class COPPt2 : public COP
+// What the two- and three-point inputs share: a chain of one-point inputs. Each click takes
+// the snapped point of the running one; the point is handed on as the start of the next
+// and as the snap's refer point; after the last, the finish callback reads the points and
+// the last point becomes the first of the next input. While a point is known a rubber
+// figure follows the cursor. The right button (without Shift) or ESC cancels.
+class COPPtChain : public COP
+{
+public:
+    bool MouseAction(int code, UINT flags, CPoint point, short wheelDelta) override;
+    bool KeyDown(UINT key, UINT repeat, UINT flags) override;
+    bool KeyUp(UINT, UINT, UINT) override { return false; }
+    void OnDraw(CDC*) override {}
+    HCURSOR GetCursor() const override;
+    // The rubber figure starts with zero size: the mouse point is where point 0 shows.
+    void ResetState() override;
+
+    virtual void DrawWhenMove() = 0;
+    virtual CString GetToolTipWhenMove() const = 0;
+
+    // The use type of the first one-point input; set on all of them.
+    int GetUseType() const;
+    void SetUseType(int type);
+    const CPoint2D& GetMousePt() const { return m_ptMouse; }
+
+protected:
+    // A chain of count one-point inputs.
+    explicit COPPtChain(int count);
+    COPPtChain& operator=(const COPPtChain& o);
+
+    // Whether the point just taken by the last input may end the input; false keeps the
+    // chain waiting for another one.
+    virtual bool AcceptLastPoint() { return true; }
+    // A move while a point is known, after the old rubber figure is erased and before the
+    // new one is drawn.
+    virtual void OnCursorMoved() {}
+    // key: 0 ESC, 1 right button.
+    virtual void Cancel(int key);
+
+    CPoint2D m_ptMouse;
+
+private:
+    bool TakePoint(int code, UINT flags, CPoint point, short wheelDelta);
+};
+
+class COPPt2 : public COPPtChain
 {
     DECLARE_VYROP(COPPt2)
 public:
@@ -112,26 +141,17 @@ public:
     CString GetType() const override { return "OP.Pt2"; }
     CString GetDesc() const override { return "两点操作"; }
 
-    bool MouseAction(int code, UINT flags, CPoint point, short wheelDelta) override;
-    bool KeyDown(UINT key, UINT repeat, UINT flags) override;
-    bool KeyUp(UINT, UINT, UINT) override { return false; }
-    void OnDraw(CDC*) override {}
-    HCURSOR GetCursor() const override;
-    void ResetState() override;
-
-    virtual void DrawWhenMove();
-    virtual CString GetToolTipWhenMove() const;
+    void DrawWhenMove() override;
+    CString GetToolTipWhenMove() const override;
 
     int GetPt2Type() const { return m_nPt2Type; }
     void SetPt2Type(int type) { m_nPt2Type = type; }
     // How the user cancelled: 0 ESC, 1 right button.
     int GetKey() const { return m_nKey; }
-    int GetUseType() const;
-    void SetUseType(int type);
-    const CPoint2D& GetMousePt() const { return m_ptMouse; }
 
 protected:
-    CPoint2D m_ptMouse;
+    void Cancel(int key) override;
+
     int m_nPt2Type;
     int m_nKey;
 };

@@ -13,19 +13,13 @@ constexpr double kTwoPi = 6.2831852;
 
 CObj* COPPt3::COPPt3Create() { return new COPPt3(); }
 
-COPPt3::COPPt3() : m_nPt3Type(0), m_bUsePri(false), m_bMoveSnap(false)
-{
-    m_nOPType = OPTYPE_COMMAND;
-    for (int i = 0; i < 3; ++i)
-        AddOP(COPPt());
-}
+COPPt3::COPPt3() : COPPtChain(3), m_nPt3Type(0), m_bUsePri(false), m_bMoveSnap(false) {}
 
 COPPt3& COPPt3::operator=(const COPPt3& o)
 {
     if (this == &o)
         return *this;
-    COP::operator=(o);
-    m_ptMouse = o.m_ptMouse;
+    COPPtChain::operator=(o);
     m_nPt3Type = o.m_nPt3Type;
     m_vecPri = o.m_vecPri;
     m_bUsePri = o.m_bUsePri;
@@ -41,87 +35,29 @@ void COPPt3::CopyFrom(const CObj& other)
     *this = *o;
 }
 
-HCURSOR COPPt3::GetCursor() const { return VyrLoadOPCursor(IDC_OP_POINT); }
-
-int COPPt3::GetUseType() const { return vyr_oppt::SubUseType(this); }
-
-void COPPt3::SetUseType(int type) { vyr_oppt::SetSubUseType(this, type); }
-
-bool COPPt3::MouseAction(int code, UINT flags, CPoint point, short wheelDelta)
+bool COPPt3::AcceptLastPoint()
 {
-    COP* sub = CurSubOP();
-    switch (code) {
-    case OPMOUSE_LDOWN: {
-        if (!sub || !sub->MouseAction(code, flags, point, wheelDelta))
-            return false;
-        const int step = m_nStep + 1;
-        if (step == 2 && IsSpatialType()) {
-            // Three points on one line span no plane: the third point is refused.
-            bool ok = false;
-            GetMatrix3D(COPPt::GetOnePt(0, this), COPPt::GetOnePt(1, this), COPPt::GetOnePt(2, this), ok);
-            if (!ok)
-                return false;
-        }
-        m_nStep = step;
-        CSnapManager* snap = COPPt::GetSnapManager();
-        if (m_nStep < 2) {
-            const CPoint3D pt = COPPt::GetOnePt(m_nStep, this);
-            COPPt::SetOnePt(m_nStep + 1, pt, this);
-            if (snap)
-                snap->SetReferPt(pt);
-        } else {
-            if (m_pFinishFun)
-                m_pFinishFun(this);
-            COPPt::SetOnePt(0, COPPt::GetOnePt(2, this), this);
-            m_nStep = 0;
-            if (snap)
-                snap->SetReferPt(COPPt::GetOnePt(0, this));
-        }
-        ResetState();
-        vyr_oppt::RepaintView(m_pView);
-        DrawWhenMove();
+    if (!IsSpatialType())
         return true;
-    }
-    case OPMOUSE_RCLICK:
-        if (flags & MK_SHIFT)
-            break;
-        vyr_oppt::CancelOP(this);
-        return true;
-    case OPMOUSE_MOVE:
-        if (m_nStep != -1) {
-            DrawWhenMove();
-            m_ptMouse = CPoint2D(point);
-            // The point shown by the last move, read without asking for a snap-from offset:
-            // the offset belongs to a click, not to a preview.
-            CSnapManager* snap = COPPt::GetSnapManager();
-            m_bMoveSnap = snap && snap->HasSnapped();
-            if (m_bMoveSnap)
-                m_ptMoveSnap = snap->GetSnapPt();
-            DrawWhenMove();
-        }
-        SetToolTip(GetOPDesc() + (m_nStep == -1 ? "->选择第一点" : "->选择下一点") +
-                   ((m_pCancelFun || m_pFinishFun) ? "，右键或ESC键可进行详细设置->" : "->") +
-                   vyr_oppt::SubToolTip(this));
-        break;
-    default:
-        break;
-    }
-    return sub ? sub->MouseAction(code, flags, point, wheelDelta) : false;
+    bool ok = false;
+    GetMatrix3D(COPPt::GetOnePt(0, this), COPPt::GetOnePt(1, this), COPPt::GetOnePt(2, this), ok);
+    return ok;
 }
 
-bool COPPt3::KeyDown(UINT key, UINT, UINT)
+void COPPt3::OnCursorMoved()
 {
-    if (key == VK_ESCAPE)
-        vyr_oppt::CancelOP(this);
-    return false;
+    // The point shown by the last move, read without asking for a snap-from offset: the
+    // offset belongs to a click, not to a preview.
+    CSnapManager* snap = COPPt::GetSnapManager();
+    m_bMoveSnap = snap && snap->HasSnapped();
+    if (m_bMoveSnap)
+        m_ptMoveSnap = snap->GetSnapPt();
 }
 
-void COPPt3::ResetState()
+CString COPPt3::GetToolTipWhenMove() const
 {
-    if (!m_pGlobalData)
-        return;
-    CPoint3D view;
-    COPPt::Cal3D(COPPt::GetOnePt(0, this), view, m_ptMouse, m_pGlobalData->Matrix3D(), m_pGlobalData->Matrix2D());
+    return GetOPDesc() + (m_nStep == -1 ? "->选择第一点" : "->选择下一点") +
+           ((m_pCancelFun || m_pFinishFun) ? "，右键或ESC键可进行详细设置->" : "->") + vyr_oppt::SubToolTip(this);
 }
 
 double COPPt3::NormalizeAngle(double a)

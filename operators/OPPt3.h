@@ -7,7 +7,7 @@
 #include <vyr/model/draw/draw.h>
 #include <vyr/operators/OPPt.h>
 
-class COPPt3 : public COP
+class COPPt3 : public COPPtChain
 {
     DECLARE_VYROP(COPPt3)
 public:
@@ -20,14 +20,8 @@ public:
     CString GetType() const override { return "OP.Pt3"; }
     CString GetDesc() const override { return "三点操作"; }
 
-    bool MouseAction(int code, UINT flags, CPoint point, short wheelDelta) override;
-    bool KeyDown(UINT key, UINT repeat, UINT flags) override;
-    bool KeyUp(UINT, UINT, UINT) override { return false; }
-    void OnDraw(CDC*) override {}
-    HCURSOR GetCursor() const override;
-    void ResetState() override;
-
-    virtual void DrawWhenMove();
+    void DrawWhenMove() override;
+    CString GetToolTipWhenMove() const override;
 
     // Preview types: 0, 1 centre p0 from p1 to the cursor; 2 through three points; 3 chord
     // and height; 4 centre p1 from p0; 5 centre p1 to p0; 6 tangent to p0-p1; 7 to 10 as
@@ -41,8 +35,6 @@ public:
         m_bUsePri = use;
     }
     bool GetUsePriVector3D() const { return m_bUsePri; }
-    int GetUseType() const;
-    void SetUseType(int type);
 
     // The local frame (rows x axis, y axis, normal, origin p0) of an arc in the plane of the
     // three points; ok is false when no plane can be built (collinear points without a
@@ -54,17 +46,19 @@ public:
     // Brings an angle into (-pi, pi], tolerantly.
     static double NormalizeAngle(double a);
 
-    const CPoint2D& GetMousePt() const { return m_ptMouse; }
     bool IsMoveSnapValid() const { return m_bMoveSnap; }
     const CPoint3D& GetMoveSnapPt() const { return m_ptMoveSnap; }
 
 protected:
+    // Three points on one line span no plane: a spatial arc refuses such a third point.
+    bool AcceptLastPoint() override;
+    // Reads the point that the snap showed at the last move.
+    void OnCursorMoved() override;
     // The cursor on the plane through p0 with the preset normal or (0, 0, 1); false when
     // the line of sight runs along that plane or meets it at p0.
     bool CursorOnPlane(const CPoint3D& p0, CPoint3D& out) const;
     bool IsSpatialType() const { return m_nPt3Type >= 7 && m_nPt3Type <= 10; }
 
-    CPoint2D m_ptMouse;
     int m_nPt3Type;
     CVector3D m_vecPri;
     bool m_bUsePri;

@@ -6,6 +6,7 @@
 #include <vyr/model/struct/struct.h>
 #include <vyr/operators/OPManager.h>
 #include <vyr/operators/OPView.h>
+#include <vyr/operators/XorFeedback.h>
 
 const char* const COPSelect::kTipIdle = "->请点选或者窗选, Shift键排除选择, Ctrl键开启循环选择";
 const char* const COPSelect::kTipRect = "->请选择另一点，右键或者ESC键取消";
@@ -247,34 +248,13 @@ bool COPSelect::DealSelect(UINT)
 // ---------------------------------------------------------------------------------------
 // Rubber rectangle
 
-void COPSelect::DrawFrame(CDC* pDC, const CRect& corners, bool solid)
-{
-    CBrush* oldBrush = static_cast<CBrush*>(pDC->SelectStockObject(NULL_BRUSH));
-    CGdiObject* oldPen = pDC->SelectStockObject(NULL_PEN);
-    const int oldBk = pDC->SetBkMode(TRANSPARENT);
-    const int oldRop = pDC->SetROP2(R2_XORPEN);
-    CPen pen(solid ? PS_SOLID : PS_DOT, 1, RGB(255, 255, 128));
-    pDC->SelectObject(&pen);
-    pDC->Rectangle(corners.left, corners.top, corners.right, corners.bottom);
-    pDC->SelectObject(oldPen);
-    pDC->SetBkMode(oldBk);
-    pDC->SetROP2(oldRop);
-    if (oldBrush)
-        pDC->SelectObject(oldBrush);
-}
+void COPSelect::DrawFrame(CDC* pDC, const CRect& corners, bool solid) { VyrDrawXorFrame(pDC, corners, solid); }
 
-void COPSelect::DrawFrameOnView(bool solid)
+void COPSelect::DrawWhenMove()
 {
-    if (m_nStep != 0 || !m_pView || !::IsWindow(m_pView->m_hWnd))
-        return;
-    CDC* pDC = m_pView->GetDC();
-    if (!pDC)
-        return;
-    DrawFrame(pDC, m_rcSelect, solid);
-    m_pView->ReleaseDC(pDC);
+    if (m_nStep == 0)
+        VyrDrawXorFrame(m_pView, m_rcSelect, IsFrameSolid());
 }
-
-void COPSelect::DrawWhenMove() { DrawFrameOnView(IsFrameSolid()); }
 
 // ---------------------------------------------------------------------------------------
 // Clearing everything

@@ -140,5 +140,4 @@ private:
     void CancelRect();
     bool ClosingRule();
     void CopyFields(const COPSelect& o);
-    void DrawFrameOnView(bool solid);
 };

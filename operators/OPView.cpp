@@ -6,6 +6,7 @@
 #include <vyr/host/HostMessages.h>
 #include <vyr/model/struct/struct.h>
 #include <vyr/operators/OPManager.h>
+#include <vyr/operators/XorFeedback.h>
 
 HCURSOR VyrLoadOPCursor(UINT id) { return ::LoadCursor(AfxGetResourceHandle(), MAKEINTRESOURCE(id)); }
 
@@ -49,50 +50,31 @@ bool DragButtonHeld(UINT flags, bool tempUse)
 } // namespace
 
 // ---------------------------------------------------------------------------------------
-// COPViewPan
+// COPViewDrag
 
-CObj* COPViewPan::COPViewPanCreate() { return new COPViewPan(); }
-
-COPViewPan::COPViewPan() : m_bTempUse(false), m_bDragging(false) { m_nOPType = OPTYPE_TEMPORARY; }
-
-void COPViewPan::CopyFields(const COPViewPan& o)
+COPViewDrag::COPViewDrag(UINT cursor, const char* tempButtons, const char* action)
+    : m_bTempUse(false), m_bDragging(false), m_nCursor(cursor), m_pszTempButtons(tempButtons), m_pszAction(action)
 {
-    m_ptStart = o.m_ptStart;
-    m_bTempUse = o.m_bTempUse;
-    m_bDragging = o.m_bDragging;
+    m_nOPType = OPTYPE_TEMPORARY;
 }
 
-COPViewPan& COPViewPan::operator=(const COPViewPan& o)
-{
-    COP::operator=(o);
-    CopyFields(o);
-    return *this;
-}
-
-void COPViewPan::CopyFrom(const CObj& other)
-{
-    const COPViewPan* o = dynamic_cast<const COPViewPan*>(&other);
-    VYR_CHECK(o != nullptr, "COPViewPan::CopyFrom: the source is not a pan operator");
-    *this = *o;
-}
-
-void COPViewPan::SetPt(CPoint point)
+void COPViewDrag::SetPt(CPoint point)
 {
     m_ptStart = point;
     m_bTempUse = true;
-    ::SetCursor(VyrLoadOPCursor(IDC_OPVIEW_PAN));
+    ::SetCursor(VyrLoadOPCursor(m_nCursor));
 }
 
-HCURSOR COPViewPan::GetCursor() const
+HCURSOR COPViewDrag::GetCursor() const
 {
     if (m_bTempUse && !m_bDragging)
         return nullptr;
-    return VyrLoadOPCursor(IDC_OPVIEW_PAN);
+    return VyrLoadOPCursor(m_nCursor);
 }
 
-bool COPViewPan::MouseAction(int code, UINT flags, CPoint point, short)
+bool COPViewDrag::MouseAction(int code, UINT flags, CPoint point, short)
 {
-    SetToolTip(DragTip(GetDesc(), m_bTempUse, "中键", "拖动进行视图平移"));
+    SetToolTip(DragTip(GetDesc(), m_bTempUse, m_pszTempButtons, m_pszAction));
     switch (code) {
     case OPMOUSE_LDOWN:
         m_ptStart = point;
@@ -104,17 +86,9 @@ bool COPViewPan::MouseAction(int code, UINT flags, CPoint point, short)
         m_bDragging = false;
         return true;
     case OPMOUSE_MOVE:
-        if (!DragButtonHeld(flags, m_bTempUse) || !m_pGlobalData)
+        if (!DragButtonHeld(flags, m_bTempUse) || !DragTo(point))
             return false;
-        m_bDragging = true;
-        {
-            CMatrix2D move;
-            move.Identity();
-            move.SetMove(point.x - m_ptStart.x, point.y - m_ptStart.y);
-            m_pGlobalData->Matrix2D() *= move;
-        }
         m_ptStart = point;
-        VyrAnnounceViewChanged();
         return true;
     case OPMOUSE_RCLICK:
         m_bDragging = false;
@@ -125,12 +99,39 @@ bool COPViewPan::MouseAction(int code, UINT flags, CPoint point, short)
     }
 }
 
-bool COPViewPan::KeyDown(UINT key, UINT, UINT)
+bool COPViewDrag::KeyDown(UINT key, UINT, UINT)
 {
     if (key != VK_ESCAPE)
         return false;
     m_bDragging = false;
     ResumeTemp(m_pOPManager);
+    return true;
+}
+
+// ---------------------------------------------------------------------------------------
+// COPViewPan
+
+CObj* COPViewPan::COPViewPanCreate() { return new COPViewPan(); }
+
+COPViewPan::COPViewPan() : COPViewDrag(IDC_OPVIEW_PAN, "中键", "拖动进行视图平移") {}
+
+void COPViewPan::CopyFrom(const CObj& other)
+{
+    const COPViewPan* o = dynamic_cast<const COPViewPan*>(&other);
+    VYR_CHECK(o != nullptr, "COPViewPan::CopyFrom: the source is not a pan operator");
+    *this = *o;
+}
+
+bool COPViewPan::DragTo(CPoint point)
+{
+    if (!m_pGlobalData)
+        return false;
+    m_bDragging = true;
+    CMatrix2D move;
+    move.Identity();
+    move.SetMove(point.x - m_ptStart.x, point.y - m_ptStart.y);
+    m_pGlobalData->Matrix2D() *= move;
+    VyrAnnounceViewChanged();
     return true;
 }
 
@@ -230,21 +231,7 @@ bool COPViewZoom::KeyDown(UINT key, UINT, UINT)
 
 CObj* COPViewFree::COPViewFreeCreate() { return new COPViewFree(); }
 
-COPViewFree::COPViewFree() : m_bTempUse(false), m_bDragging(false) { m_nOPType = OPTYPE_TEMPORARY; }
-
-void COPViewFree::CopyFields(const COPViewFree& o)
-{
-    m_ptStart = o.m_ptStart;
-    m_bTempUse = o.m_bTempUse;
-    m_bDragging = o.m_bDragging;
-}
-
-COPViewFree& COPViewFree::operator=(const COPViewFree& o)
-{
-    COP::operator=(o);
-    CopyFields(o);
-    return *this;
-}
+COPViewFree::COPViewFree() : COPViewDrag(IDC_OPVIEW_FREE, "中键和Ctrl键", "拖动进行视图自由变换") {}
 
 void COPViewFree::CopyFrom(const CObj& other)
 {
@@ -253,58 +240,13 @@ void COPViewFree::CopyFrom(const CObj& other)
     *this = *o;
 }
 
-void COPViewFree::SetPt(CPoint point)
+bool COPViewFree::DragTo(CPoint point)
 {
-    m_ptStart = point;
-    m_bTempUse = true;
-    ::SetCursor(VyrLoadOPCursor(IDC_OPVIEW_FREE));
-}
-
-HCURSOR COPViewFree::GetCursor() const
-{
-    if (m_bTempUse && !m_bDragging)
-        return nullptr;
-    return VyrLoadOPCursor(IDC_OPVIEW_FREE);
-}
-
-bool COPViewFree::MouseAction(int code, UINT flags, CPoint point, short)
-{
-    SetToolTip(DragTip(GetDesc(), m_bTempUse, "中键和Ctrl键", "拖动进行视图自由变换"));
-    switch (code) {
-    case OPMOUSE_LDOWN:
-        m_ptStart = point;
-        return true;
-    case OPMOUSE_LUP:
-    case OPMOUSE_MUP:
-        if (!m_bDragging)
-            return false;
-        m_bDragging = false;
-        return true;
-    case OPMOUSE_MOVE:
-        if (!DragButtonHeld(flags, m_bTempUse))
-            return false;
-        m_bDragging = true;
-        if (std::abs(point.x - m_ptStart.x) < kRotateThreshold && std::abs(point.y - m_ptStart.y) < kRotateThreshold)
-            return false;
-        if (CWnd* main = AfxGetMainWnd())
-            main->SendMessage(WM_UI_ROTATEVIEW, (WPARAM)&m_ptStart, (LPARAM)&point);
-        m_ptStart = point;
-        return true;
-    case OPMOUSE_RCLICK:
-        m_bDragging = false;
-        ResumeTemp(m_pOPManager);
-        return true;
-    default:
+    m_bDragging = true;
+    if (std::abs(point.x - m_ptStart.x) < kRotateThreshold && std::abs(point.y - m_ptStart.y) < kRotateThreshold)
         return false;
-    }
-}
-
-bool COPViewFree::KeyDown(UINT key, UINT, UINT)
-{
-    if (key != VK_ESCAPE)
-        return false;
-    m_bDragging = false;
-    ResumeTemp(m_pOPManager);
+    if (CWnd* main = AfxGetMainWnd())
+        main->SendMessage(WM_UI_ROTATEVIEW, (WPARAM)&m_ptStart, (LPARAM)&point);
     return true;
 }
 
@@ -354,31 +296,12 @@ CRect COPViewWindow::FrameRect() const
     return rc;
 }
 
-void COPViewWindow::DrawFrame(CDC* pDC, CPoint a, CPoint b)
-{
-    CBrush* oldBrush = static_cast<CBrush*>(pDC->SelectStockObject(NULL_BRUSH));
-    CGdiObject* oldPen = pDC->SelectStockObject(NULL_PEN);
-    const int oldBk = pDC->SetBkMode(TRANSPARENT);
-    const int oldRop = pDC->SetROP2(R2_XORPEN);
-    CPen pen(PS_SOLID, 1, RGB(255, 255, 128));
-    pDC->SelectObject(&pen);
-    pDC->Rectangle(a.x, a.y, b.x, b.y);
-    pDC->SelectObject(oldPen);
-    pDC->SetBkMode(oldBk);
-    pDC->SetROP2(oldRop);
-    if (oldBrush)
-        pDC->SelectObject(oldBrush);
-}
+void COPViewWindow::DrawFrame(CDC* pDC, CPoint a, CPoint b) { VyrDrawXorFrame(pDC, CRect(a, b), true); }
 
 void COPViewWindow::DrawWhenMove()
 {
-    if (m_nStep != 0 || !m_pView || !::IsWindow(m_pView->m_hWnd))
-        return;
-    CDC* pDC = m_pView->GetDC();
-    if (!pDC)
-        return;
-    DrawFrame(pDC, m_pt1, m_pt2);
-    m_pView->ReleaseDC(pDC);
+    if (m_nStep == 0)
+        VyrDrawXorFrame(m_pView, CRect(m_pt1, m_pt2), true);
 }
 
 bool COPViewWindow::MouseAction(int code, UINT, CPoint point, short)

@@ -19,22 +19,16 @@ HCURSOR VyrLoadOPCursor(UINT id);
 // Tells the host that the 2-D view matrix changed.
 void VyrAnnounceViewChanged();
 
-class COPViewPan : public COP
+// What pan and free rotation share: a drag of the view with the left button, or with the
+// middle button in a temporary use that the manager started (SetPt); the right button or
+// ESC gives control back to the interrupted operator.
+class COPViewDrag : public COP
 {
-    DECLARE_VYROP(COPViewPan)
 public:
-    COPViewPan();
-    COPViewPan(const COPViewPan& o) : COP(o) { CopyFields(o); }
-    COPViewPan& operator=(const COPViewPan& o);
-
-    CObj* Clone() const override { return new COPViewPan(*this); }
-    void CopyFrom(const CObj& other) override;
-    CString GetType() const override { return "OP.ViewPan"; }
-    CString GetDesc() const override { return "视图平移"; }
-
     bool MouseAction(int code, UINT flags, CPoint point, short wheelDelta) override;
     bool KeyDown(UINT key, UINT repeat, UINT flags) override;
     bool KeyUp(UINT, UINT, UINT) override { return false; }
+    // The operator's cursor; none while a temporary use waits for its first drag.
     HCURSOR GetCursor() const override;
     void OnDraw(CDC*) override {}
     void SetPts(int, const std::vector<CPoint3D>&) override {}
@@ -46,15 +40,44 @@ public:
     bool IsDragging() const { return m_bDragging; }
 
 protected:
+    // cursor: the resource id; tempButtons and action: the parts of the tool tip.
+    COPViewDrag(UINT cursor, const char* tempButtons, const char* action);
+    COPViewDrag(const COPViewDrag&) = default;
+    COPViewDrag& operator=(const COPViewDrag&) = default;
+
+    // A move with the drag button held; true when it changed the view. The start point
+    // moves on to the point only then.
+    virtual bool DragTo(CPoint point) = 0;
+
     void GetPts_Inn(std::vector<CPoint3D>&) override {}
     void SetPts_Inn(int&, const std::vector<CPoint3D>&) override {}
-
-private:
-    void CopyFields(const COPViewPan& o);
 
     CPoint m_ptStart;
     bool m_bTempUse;
     bool m_bDragging;
+
+private:
+    UINT m_nCursor;
+    const char* m_pszTempButtons;
+    const char* m_pszAction;
+};
+
+class COPViewPan : public COPViewDrag
+{
+    DECLARE_VYROP(COPViewPan)
+public:
+    COPViewPan();
+    COPViewPan(const COPViewPan& o) = default;
+    COPViewPan& operator=(const COPViewPan& o) = default;
+
+    CObj* Clone() const override { return new COPViewPan(*this); }
+    void CopyFrom(const CObj& other) override;
+    CString GetType() const override { return "OP.ViewPan"; }
+    CString GetDesc() const override { return "视图平移"; }
+
+protected:
+    // Moves the view by the mouse movement.
+    bool DragTo(CPoint point) override;
 };
 
 class COPViewZoom : public COP
@@ -97,44 +120,25 @@ private:
     CMatrix2D m_mxPress;
 };
 
-class COPViewFree : public COP
+class COPViewFree : public COPViewDrag
 {
     DECLARE_VYROP(COPViewFree)
 public:
     COPViewFree();
-    COPViewFree(const COPViewFree& o) : COP(o) { CopyFields(o); }
-    COPViewFree& operator=(const COPViewFree& o);
+    COPViewFree(const COPViewFree& o) = default;
+    COPViewFree& operator=(const COPViewFree& o) = default;
 
     CObj* Clone() const override { return new COPViewFree(*this); }
     void CopyFrom(const CObj& other) override;
     CString GetType() const override { return "OP.ViewFree"; }
     CString GetDesc() const override { return "视图自由变换"; }
 
-    bool MouseAction(int code, UINT flags, CPoint point, short wheelDelta) override;
-    bool KeyDown(UINT key, UINT repeat, UINT flags) override;
-    bool KeyUp(UINT, UINT, UINT) override { return false; }
-    HCURSOR GetCursor() const override;
-    void OnDraw(CDC*) override {}
-    void SetPts(int, const std::vector<CPoint3D>&) override {}
-    void GetPts(int, std::vector<CPoint3D>&) override {}
-
-    void SetPt(CPoint point);
-    bool GetIsTempUse() const { return m_bTempUse; }
-    bool IsDragging() const { return m_bDragging; }
-
     // Smallest mouse movement, in pixels along either axis, that rotates the view.
     static constexpr int kRotateThreshold = 5;
 
 protected:
-    void GetPts_Inn(std::vector<CPoint3D>&) override {}
-    void SetPts_Inn(int&, const std::vector<CPoint3D>&) override {}
-
-private:
-    void CopyFields(const COPViewFree& o);
-
-    CPoint m_ptStart;
-    bool m_bTempUse;
-    bool m_bDragging;
+    // Asks the host to rotate its 3-D view by the mouse movement.
+    bool DragTo(CPoint point) override;
 };
 
 class COPViewWindow : public COP

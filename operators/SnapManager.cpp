@@ -5,6 +5,7 @@
 #include <vyr/host/HostMessages.h>
 #include <vyr/model/draw/draw.h>
 #include <vyr/operators/DlgSnapOffset.h>
+#include <vyr/operators/XorFeedback.h>
 
 // ---------------------------------------------------------------------------------------
 // CSnapTarget
@@ -44,15 +45,8 @@ void CSnapTarget::Draw(CDC* pDC)
 {
     if (!pDC || !m_pGlobalData)
         return;
-    const int oldRop = pDC->SetROP2(R2_XORPEN);
-    CPen pen(PS_SOLID, 2, RGB(255, 255, 0));
-    CPen* oldPen = pDC->SelectObject(&pen);
-    CGdiObject* oldBrush = pDC->SelectStockObject(NULL_BRUSH);
+    CXorDC marker(pDC, PS_SOLID, 2, RGB(255, 255, 0));
     DrawMark(pDC);
-    pDC->SelectObject(oldBrush);
-    pDC->SelectObject(oldPen);
-    pen.DeleteObject();
-    pDC->SetROP2(oldRop);
 }
 
 void CSnapTarget::DrawAt(CDC* pDC, const CPoint3D& at)
