@@ -65,7 +65,7 @@ QuerportStandIn& QuerportStandIn::Inst()
     return inst;
 }
 
-void QuerportStandIn::Register(const char* without)
+std::map<std::string, FARPROC> QuerportStandIn::Exports(const char* without)
 {
     std::map<std::string, FARPROC> exports = {
         {"SetBeamList", Export(&SaSetBeamList)},
@@ -82,10 +82,8 @@ void QuerportStandIn::Register(const char* without)
         {"OnEditsec", Export(&SaEditSection)},
     };
     if (without != nullptr) exports.erase(without);
-    vyr::RegisterModule("Querport.dll", exports);
+    return exports;
 }
-
-void QuerportStandIn::Unregister() { vyr::UnregisterModule("Querport.dll"); }
 
 void QuerportStandIn::Reset()
 {

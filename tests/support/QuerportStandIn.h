@@ -1,5 +1,5 @@
-// A stand-in for the section-library plug-in: registered as "Querport.dll" with the
-// twelve functions the library calls, it records each call with its arguments, the lists
+// A stand-in for the section-library plug-in: registered by the host kit as
+// "Querport.dll" with the twelve functions the library calls, it records each call with its arguments, the lists
 // and folder it was handed and the resource handle in force, and does what the test tells
 // each editor to do (add a section, change one in place, answer a value).
 #pragma once
@@ -36,9 +36,9 @@ public:
 
     static QuerportStandIn& Inst();
 
-    // Registers the module with every function, or without the one named.
-    void Register(const char* without = nullptr);
-    void Unregister();
+    // The twelve functions by their export names, or all but the one named: what a host
+    // registers as the plug-in module (CHostKit::RegisterSectionPlugin).
+    static std::map<std::string, FARPROC> Exports(const char* without = nullptr);
     // Forgets calls, lists, folder and actions; editors then answer 0 and change nothing.
     void Reset();
 

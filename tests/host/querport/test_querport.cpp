@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "hostkit/HostKit.h"
 #include "support/QuerportStandIn.h"
 #include <vyr/host/Querport.h>
 #include <vyr/model/output/commonfuncs.h>
@@ -26,7 +27,8 @@ HINSTANCE FakeHandle(int n) { return reinterpret_cast<HINSTANCE>((INT_PTR)(0x500
 
 struct Bridge : ::testing::Test
 {
-    CGlobalData data;
+    vyrhost::CHostKit host;
+    CGlobalData& data = host.GlobalData();
     QuerportStandIn& plugin = QuerportStandIn::Inst();
     HINSTANCE savedHandle = nullptr;
 
@@ -34,13 +36,12 @@ struct Bridge : ::testing::Test
     {
         ScriptedUser::Reset();
         plugin.Reset();
-        plugin.Register();
+        host.RegisterSectionPlugin(QuerportStandIn::Exports());
         savedHandle = AfxGetResourceHandle();
     }
     void TearDown() override
     {
         AfxSetResourceHandle(savedHandle);
-        plugin.Unregister();
         plugin.Reset();
         EXPECT_EQ(ScriptedUser::PendingSteps(), 0u);
         ScriptedUser::Reset();
@@ -160,9 +161,11 @@ TEST_F(Bridge, AMissingPluginOrFunctionCallsNothingAndSaysWhatIsMissing)
     };
     for (const Missing& m : cases) {
         SCOPED_TRACE(m.without ? m.without : "no plug-in");
-        plugin.Unregister();
+        vyr::UnregisterModule("Querport.dll");
         plugin.Reset();
-        if (m.without != nullptr) plugin.Register(m.without);
+        // A host of its own, with the plug-in lacking one function or not registered at all.
+        vyrhost::CHostKit other;
+        if (m.without != nullptr) other.RegisterSectionPlugin(QuerportStandIn::Exports(m.without));
         for (const EditorCase& c : kEditors)
             plugin.SetEditor(c.editor, QuerportStandIn::Answer(1));
         plugin.SetResourceSwitch(FakeHandle(9));
@@ -170,7 +173,7 @@ TEST_F(Bridge, AMissingPluginOrFunctionCallsNothingAndSaysWhatIsMissing)
         ScriptedUser::Reset();
         ScriptedUser::AnswerMessageBox(IDOK, m.message);
 
-        EXPECT_EQ(m.bridge.call(&data), 0);
+        EXPECT_EQ(m.bridge.call(&other.GlobalData()), 0);
         EXPECT_TRUE(plugin.m_calls.empty()) << "nothing of the plug-in runs";
         EXPECT_EQ(ScriptedUser::MessageBoxes().size(), 1u);
         EXPECT_EQ(AfxGetResourceHandle(), FakeHandle(3));
@@ -180,8 +183,7 @@ TEST_F(Bridge, AMissingPluginOrFunctionCallsNothingAndSaysWhatIsMissing)
 
 TEST_F(Bridge, SettingTheListsAloneRefusesAModuleWithoutOneSetter)
 {
-    plugin.Unregister();
-    plugin.Register("SetCurrentPath");
+    host.RegisterSectionPlugin(QuerportStandIn::Exports("SetCurrentPath"));
     HMODULE h = ::LoadLibrary("Querport.dll");
     ASSERT_NE(h, nullptr);
     ScriptedUser::AnswerMessageBox(IDOK, "SetCurrentPath");
@@ -189,7 +191,7 @@ TEST_F(Bridge, SettingTheListsAloneRefusesAModuleWithoutOneSetter)
     EXPECT_TRUE(plugin.m_calls.empty());
     ::FreeLibrary(h);
 
-    plugin.Register();
+    host.RegisterSectionPlugin(QuerportStandIn::Exports());
     h = ::LoadLibrary("Querport.dll");
     EXPECT_TRUE(QuerportSetModelLists(&data, h));
     EXPECT_EQ(plugin.Names(), kSetters);
