@@ -148,10 +148,12 @@ TEST_F(SecDialogs, HybridSectionJoinsItsSteelPartsMaterialAndWritesE)
 {
     CHybridRect h;
     h.SetType(701);
+    h.m_fB = 400; // a 400 x 400 mm concrete block around 50 cm2 of steel
+    h.m_fH = 400;
     Fill(h, {"SRC400", "混合", 160, 21333.33, 1066.67, 11.55, 21333.33, 1066.67, 11.55, "C30"});
     auto* steel = new CSectionBase;
     steel->m_strMat = "Q235";
-    steel->m_dA1 = 50; // only the steel part weighs as steel
+    steel->m_dA1 = 50;
     h.SetSteelSec(steel);
     EXPECT_EQ(std::string(CDlgSecProperty::PropertyText(&h)),
               std::string("SRC400              \n"
@@ -163,7 +165,8 @@ TEST_F(SecDialogs, HybridSectionJoinsItsSteelPartsMaterialAndWritesE)
                           "W2(cm3)=1066.67     \n"
                           "i2(cm)=11.55       "
                           "\nE(kN/cm2)=20600.00    \n"
-                          "\n\n截面材料:Q235+C30\n截面重量:39.25kg/m"));
+                          // 50 x 0.00785 + (1600 - 50) x 0.0025 = 4.2675 kg/cm
+                          "\n\n截面材料:Q235+C30\n截面重量:426.75kg/m"));
 
     h.SetType(801); // outside 700 to 799: its own material text alone
     EXPECT_NE(std::string(CDlgSecProperty::PropertyText(&h)).find("截面材料:C30\n"), std::string::npos);
