@@ -1,20 +1,11 @@
 #include <vyr/host/DlgOption.h>
 
+#include <vyr/host/DlgRecordPos.h>
 #include <vyr/resources/dialogs/OptionRes.h>
 
 BEGIN_MESSAGE_MAP(CDlgOption, CDialog)
     ON_BN_CLICKED(IDC_OPTION_AUTOSAVE, &CDlgOption::OnCheckAutosave)
 END_MESSAGE_MAP()
-
-namespace {
-// Points at a refused number: its whole text selected, in view, with the focus.
-void SelEdit(CDialog* dlg, int id)
-{
-    dlg->SendDlgItemMessage(id, EM_SETSEL, 0, -1);
-    dlg->SendDlgItemMessage(id, EM_SCROLLCARET, 0, 0);
-    dlg->GetDlgItem(id)->SetFocus();
-}
-} // namespace
 
 CDlgOption::CDlgOption(CWnd* pParent) : CDialog(IDD_OPTION, pParent) {}
 
@@ -53,12 +44,12 @@ void CDlgOption::OnOK()
     if (m_bAutoSave) {
         if (m_nMinutes <= 0) {
             AfxMessageBox("自动存盘时间间隔必须大于0！");
-            SelEdit(this, IDC_OPTION_MINUTES);
+            VyrSelEdit(this, IDC_OPTION_MINUTES);
             return;
         }
         if (m_nFiles <= 0) {
             AfxMessageBox("自动存盘的存盘文件个数必须大于0！");
-            SelEdit(this, IDC_OPTION_FILES);
+            VyrSelEdit(this, IDC_OPTION_FILES);
             return;
         }
     }

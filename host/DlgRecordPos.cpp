@@ -48,9 +48,11 @@ void CDlgRecordPos::OnCancel()
     CDialog::OnCancel();
 }
 
-void CDlgRecordPos::SelEdit(UINT nID)
+void CDlgRecordPos::SelEdit(UINT nID) { VyrSelEdit(this, nID); }
+
+void VyrSelEdit(CWnd* dlg, UINT nID)
 {
-    CWnd* edit = GetDlgItem((int)nID);
+    CWnd* edit = dlg->GetDlgItem((int)nID);
     if (!edit)
         return;
     edit->SendMessage(EM_SETSEL, 0, -1);

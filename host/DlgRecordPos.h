@@ -31,3 +31,7 @@ public:
 private:
     void RecordPlace();
 };
+
+// Points at a refused input of any dialog: selects all of the edit control's text, scrolls
+// its caret into view and gives it the focus.
+void VyrSelEdit(CWnd* dlg, UINT nID);

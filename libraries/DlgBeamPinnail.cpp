@@ -80,13 +80,9 @@ void CDlgBeamPinnail::OnAdd()
     if (dlg.DoModal() != IDOK)
         return;
     CPinNailGroup* group = new CPinNailGroup;
-    group->m_nDiameter = CDlgPinnailGroup::DiameterOfIndex(dlg.m_nDiameter, 16);
-    group->m_nHeight = dlg.m_nHeight;
-    group->m_nRows = dlg.m_nRows;
+    group->m_nDiameter = 16; // kept should no diameter be chosen
+    dlg.ToGroup(*group);
     group->m_nSpace = dlg.m_nSpace;
-    group->m_nMaterial = dlg.m_nMaterial + 1;
-    group->m_nCapacityMode = dlg.m_nCapacityMode;
-    group->m_fCapacity = dlg.m_fCapacity;
     CPinNailGroupList* groups = m_pData->Struct()->m_pPinNailGroupList;
     if (groups->IsOldGroup(group) != nullptr)
         delete group;
@@ -103,22 +99,12 @@ void CDlgBeamPinnail::OnEdit()
         return;
     }
     CDlgPinnailGroup dlg;
-    dlg.m_nDiameter = CDlgPinnailGroup::IndexOfDiameter(group->m_nDiameter);
-    dlg.m_nHeight = group->m_nHeight;
+    dlg.FromGroup(*group);
     dlg.m_nSpace = group->m_nSpace;
-    dlg.m_nRows = group->m_nRows;
-    dlg.m_nMaterial = group->m_nMaterial - 1;
-    dlg.m_nCapacityMode = group->m_nCapacityMode;
-    dlg.m_fCapacity = group->m_fCapacity;
     if (dlg.DoModal() != IDOK)
         return;
-    group->m_nDiameter = CDlgPinnailGroup::DiameterOfIndex(dlg.m_nDiameter, group->m_nDiameter);
-    group->m_nHeight = dlg.m_nHeight;
+    dlg.ToGroup(*group);
     group->m_nSpace = dlg.m_nSpace;
-    group->m_nRows = dlg.m_nRows;
-    group->m_nMaterial = dlg.m_nMaterial + 1;
-    group->m_nCapacityMode = dlg.m_nCapacityMode;
-    group->m_fCapacity = dlg.m_fCapacity;
     FillList();
 }
 

@@ -2,18 +2,11 @@
 
 #include <cstdlib>
 
-#include <vyr/libraries/DlgPinnailGroup.h>
+#include <vyr/host/DlgRecordPos.h>
 #include <vyr/model/struct/struct.h>
 #include <vyr/resources/dialogs/StudRes.h>
 
 namespace {
-
-void SelEdit(CDialog* dlg, int id)
-{
-    dlg->SendDlgItemMessage(id, EM_SETSEL, 0, -1);
-    dlg->SendDlgItemMessage(id, EM_SCROLLCARET, 0, 0);
-    dlg->GetDlgItem(id)->SetFocus();
-}
 
 // A text that is a whole number above zero, blanks around it allowed.
 bool IsPositiveWhole(const CString& text)
@@ -30,30 +23,22 @@ bool IsPositiveWhole(const CString& text)
 
 } // namespace
 
-BEGIN_MESSAGE_MAP(CDlgBeamPinnailDesign, CDialog)
+BEGIN_MESSAGE_MAP(CDlgBeamPinnailDesign, CDlgPinnailBase)
     ON_BN_CLICKED(IDC_PIN_RECALC, &CDlgBeamPinnailDesign::OnRecalc)
-    ON_BN_CLICKED(IDC_PIN_AUTO, &CDlgBeamPinnailDesign::OnCapacityMode)
-    ON_BN_CLICKED(IDC_PIN_USER, &CDlgBeamPinnailDesign::OnCapacityMode)
 END_MESSAGE_MAP()
 
-CDlgBeamPinnailDesign::CDlgBeamPinnailDesign(CWnd* pParent) : CDialog(IDD_BEAMPINNAILDESIGN, pParent) {}
+CDlgBeamPinnailDesign::CDlgBeamPinnailDesign(CWnd* pParent) : CDlgPinnailBase(IDD_BEAMPINNAILDESIGN, pParent, 2, 90) {}
 
 void CDlgBeamPinnailDesign::DoDataExchange(CDataExchange* pDX)
 {
-    CDialog::DoDataExchange(pDX);
+    CDlgPinnailBase::DoDataExchange(pDX);
     DDX_Control(pDX, IDC_PIN_DESIGNLIST, m_list);
-    DDX_CBIndex(pDX, IDC_PIN_DIAMETER, m_nDiameter);
-    DDX_Text(pDX, IDC_PIN_HEIGHT, m_nHeight);
-    DDX_Text(pDX, IDC_PIN_ROWS, m_nRows);
     DDX_Text(pDX, IDC_PIN_SPACE, m_strSpace);
-    DDX_CBIndex(pDX, IDC_PIN_MATERIAL, m_nMaterial);
-    DDX_Radio(pDX, IDC_PIN_AUTO, m_nCapacityMode);
-    DDX_Text(pDX, IDC_PIN_CAPACITY, m_fCapacity);
 }
 
 BOOL CDlgBeamPinnailDesign::OnInitDialog()
 {
-    CDialog::OnInitDialog();
+    CDlgPinnailBase::OnInitDialog();
     m_list.SetExtendedStyle(m_list.GetExtendedStyle() | LVS_EX_FULLROWSELECT);
     m_list.InsertColumn(0, "编号", LVCFMT_LEFT, 60);
     m_list.InsertColumn(1, "栓钉设计间距（mm）", LVCFMT_LEFT, 200);
@@ -67,13 +52,8 @@ void CDlgBeamPinnailDesign::Compute()
         return;
     m_list.DeleteAllItems();
 
-    m_group.m_nDiameter = CDlgPinnailGroup::DiameterOfIndex(m_nDiameter, m_group.m_nDiameter);
+    ToGroup(m_group);
     m_group.m_nSpace = std::atoi(m_strSpace);
-    m_group.m_nHeight = m_nHeight;
-    m_group.m_nRows = m_nRows;
-    m_group.m_nMaterial = m_nMaterial + 1;
-    m_group.m_nCapacityMode = m_nCapacityMode;
-    m_group.m_fCapacity = m_fCapacity;
 
     // One running text: the smallest spacing so far, or the message of the last member
     // that could not be designed; it ends as the proposal.
@@ -116,18 +96,10 @@ void CDlgBeamPinnailDesign::Compute()
         ++row;
     }
     UpdateData(FALSE);
-    GetDlgItem(IDC_PIN_CAPACITY)->EnableWindow(m_nCapacityMode == 1);
+    EnableCapacity();
 }
 
 void CDlgBeamPinnailDesign::OnRecalc() { Compute(); }
-
-void CDlgBeamPinnailDesign::OnCapacityMode()
-{
-    if (!UpdateData(TRUE))
-        return;
-    GetDlgItem(IDC_PIN_CAPACITY)->EnableWindow(m_nCapacityMode == 1);
-    UpdateData(FALSE);
-}
 
 void CDlgBeamPinnailDesign::OnOK()
 {
@@ -137,7 +109,7 @@ void CDlgBeamPinnailDesign::OnOK()
     // become a spacing of 0.
     if (!IsPositiveWhole(m_strSpace)) {
         AfxMessageBox("栓钉间距建议值必须是大于0的整数！");
-        SelEdit(this, IDC_PIN_SPACE);
+        VyrSelEdit(this, IDC_PIN_SPACE);
         return;
     }
     EndDialog(IDOK);

@@ -6,12 +6,13 @@
 
 #include <vyr/stdafx.h>
 #include <vyr/controls.h>
+#include <vyr/libraries/DlgPinnailBase.h>
 #include <vyr/model/section/Ban.h>
 
 class CGlobalData;
 class CBeamList;
 
-class CDlgBeamPinnailDesign : public CDialog
+class CDlgBeamPinnailDesign : public CDlgPinnailBase
 {
 public:
     explicit CDlgBeamPinnailDesign(CWnd* pParent = nullptr);
@@ -20,13 +21,7 @@ public:
     CBeamList* m_pBeamList = nullptr; // the selected members
     CPinNailGroup m_group;            // the trial group of the last computation
 
-    int m_nDiameter = 2;        // index: 0 13 mm, 1 16, 2 19, 3 22, 4 25
-    int m_nHeight = 90;         // mm
-    int m_nRows = 2;
     CString m_strSpace = "200"; // the proposed spacing (mm), or why there is none
-    int m_nMaterial = 0;        // index: 0 "Q235", 1 "16Mn"
-    int m_nCapacityMode = 0;    // 0 computed, 1 given by the user
-    float m_fCapacity = 60.0f;  // kN
 
 protected:
     CListCtrl m_list;
@@ -37,6 +32,5 @@ protected:
     // Designs every composite member with the group of the controls and proposes a spacing.
     void Compute();
     afx_msg void OnRecalc();
-    afx_msg void OnCapacityMode();
     DECLARE_MESSAGE_MAP()
 };
