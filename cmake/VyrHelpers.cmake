@@ -14,14 +14,26 @@ function(vyr_system_part name)
   add_library(${name} OBJECT ${A_SOURCES})
   target_include_directories(${name} PUBLIC ${VYR_INCLUDE_ROOT})
   target_link_libraries(${name} PUBLIC vyrplatform ${A_LIBS})
+  # The library's own classes belong to its module (found through the host's chain); the
+  # model areas stand for the model libraries, which the host links itself.
+  if(NOT name MATCHES "^vyr_model_")
+    target_compile_definitions(${name} PRIVATE VYR_EXTENSION_MODULE=1)
+  endif()
   set_property(GLOBAL APPEND PROPERTY VYR_SYSTEM_PARTS ${name})
 endfunction()
 
-# vyr_add_test(name SOURCES ... LIBS ...): a GoogleTest executable registered with CTest.
+# vyr_add_test(name [BARE] SOURCES ... LIBS ...): a GoogleTest executable registered with
+# CTest. Its main links the library into the resource chain first (InitVyrUI), as a host
+# does after loading it; BARE takes GoogleTest's plain main instead.
 function(vyr_add_test name)
-  cmake_parse_arguments(A "" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(A "BARE" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${A_SOURCES})
-  target_link_libraries(${name} PRIVATE ${A_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
+  if(A_BARE)
+    set(_main GTest::gtest_main)
+  else()
+    set(_main vyr_test_main)
+  endif()
+  target_link_libraries(${name} PRIVATE ${A_LIBS} GTest::gtest GTest::gmock ${_main})
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
   target_compile_definitions(${name} PRIVATE
     VYR_SOURCE_DIR="${PROJECT_SOURCE_DIR}" VYR_BINARY_DIR="${PROJECT_BINARY_DIR}")

@@ -1,5 +1,6 @@
 #include <vyr/operators/OP.h>
 
+#include <vyr/host/HostProtocol.h>
 #include <vyr/host/HostMessages.h>
 
 // ---------------------------------------------------------------------------------------
@@ -220,6 +221,5 @@ void COP::SetCurStep(int step, CGlobalData* modelRoot)
 void COP::SetToolTip(const CString& tip)
 {
     m_strToolTip = tip;
-    if (CWnd* main = AfxGetMainWnd())
-        main->SendMessage(WM_UI_TOOLTIPCHANGED, 0, 0);
+    VyrSendToHost(WM_UI_TOOLTIPCHANGED);
 }

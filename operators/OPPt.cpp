@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include <vyr/host/HostProtocol.h>
 #include <vyr/host/HostMessages.h>
 #include <vyr/model/draw/draw.h>
 #include <vyr/operators/OPManager.h>
@@ -84,8 +85,7 @@ HCURSOR COPPt::GetCursor() const { return VyrLoadOPCursor(IDC_OP_POINT); }
 
 CSnapManager* COPPt::GetSnapManager()
 {
-    CWnd* main = AfxGetMainWnd();
-    return main ? reinterpret_cast<CSnapManager*>(main->SendMessage(WM_UI_GETSNAPMANAGER, 0, 0)) : nullptr;
+    return reinterpret_cast<CSnapManager*>(VyrSendToHost(WM_UI_GETSNAPMANAGER));
 }
 
 CPoint3D COPPt::GetOnePt(int index, COP* op)

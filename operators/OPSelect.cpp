@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include <vyr/host/HostProtocol.h>
 #include <vyr/host/HostMessages.h>
 #include <vyr/model/struct/struct.h>
 #include <vyr/operators/OPManager.h>
@@ -64,9 +65,8 @@ void COPSelect::CopyFrom(const CObj& other)
 
 LRESULT COPSelect::SendHost(UINT message, WPARAM wParam, LPARAM lParam) const
 {
-    CWnd* main = AfxGetMainWnd();
-    VYR_CHECK(main != nullptr, "selection operator: no main window to tell");
-    return main->SendMessage(message, wParam, lParam);
+    VYR_CHECK(VyrHostWnd() != nullptr, "selection operator: no main window to tell");
+    return VyrSendToHost(message, wParam, lParam);
 }
 
 void COPSelect::ShowPanel(const char* name) const

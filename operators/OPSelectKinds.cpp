@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <vector>
 
+#include <vyr/host/HostProtocol.h>
 #include <vyr/host/DlgPropStub.h>
 #include <vyr/host/HostMessages.h>
 #include <vyr/model/struct/struct.h>
@@ -131,9 +132,8 @@ const CSelectKindRow kBCInWallRow = {WM_UI_GETSHOWNLIST,
 
 CObList& HostList(const CSelectKindRow& row)
 {
-    CWnd* main = AfxGetMainWnd();
-    VYR_CHECK(main != nullptr, "selection operator: no main window to ask for its list");
-    CObList* list = reinterpret_cast<CObList*>(main->SendMessage(row.hostMessage, row.hostKind, 0));
+    VYR_CHECK(VyrHostWnd() != nullptr, "selection operator: no main window to ask for its list");
+    CObList* list = reinterpret_cast<CObList*>(VyrSendToHost(row.hostMessage, row.hostKind));
     VYR_CHECK(list != nullptr, "selection operator: the host gave no list of the kind");
     return *list;
 }
@@ -148,14 +148,13 @@ CObject* FirstUnder(const CSelectKindRow& row, CGlobalData& data, const CPoint2D
 
 void OpenProperties(const CSelectKindRow& row, CGlobalData& data, CObject* object)
 {
-    CWnd* main = AfxGetMainWnd();
-    VYR_CHECK(main != nullptr, "selection operator: no main window to ask for its dialog");
-    CDlgProp* dlg = reinterpret_cast<CDlgProp*>(main->SendMessage(WM_UI_GETPROPDLG, 0, 0));
+    VYR_CHECK(VyrHostWnd() != nullptr, "selection operator: no main window to ask for its dialog");
+    CDlgProp* dlg = reinterpret_cast<CDlgProp*>(VyrSendToHost(WM_UI_GETPROPDLG));
     VYR_CHECK(dlg != nullptr, "selection operator: the host gave no property dialog");
     dlg->SetParam(&data, object, row.dlgKind);
     dlg->DoModal();
     const std::string panel(row.panel);
-    main->SendMessage(WM_UI_SHOWPANEL, 0, (LPARAM)panel.c_str());
+    VyrSendToHost(WM_UI_SHOWPANEL, 0, (LPARAM)panel.c_str());
 }
 
 } // namespace vyrselect

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include <vyr/host/HostProtocol.h>
 #include <vyr/host/HostMessages.h>
 #include <vyr/model/struct/struct.h>
 #include <vyr/operators/OPManager.h>
@@ -12,8 +13,7 @@ HCURSOR VyrLoadOPCursor(UINT id) { return ::LoadCursor(AfxGetResourceHandle(), M
 
 void VyrAnnounceViewChanged()
 {
-    if (CWnd* main = AfxGetMainWnd())
-        main->SendMessage(WM_UI_VIEWCHANGED, 0, 0);
+    VyrSendToHost(WM_UI_VIEWCHANGED);
 }
 
 namespace {
@@ -245,8 +245,7 @@ bool COPViewFree::DragTo(CPoint point)
     m_bDragging = true;
     if (std::abs(point.x - m_ptStart.x) < kRotateThreshold && std::abs(point.y - m_ptStart.y) < kRotateThreshold)
         return false;
-    if (CWnd* main = AfxGetMainWnd())
-        main->SendMessage(WM_UI_ROTATEVIEW, (WPARAM)&m_ptStart, (LPARAM)&point);
+    VyrSendToHost(WM_UI_ROTATEVIEW, (WPARAM)&m_ptStart, (LPARAM)&point);
     return true;
 }
 

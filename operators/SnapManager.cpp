@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <vyr/host/HostProtocol.h>
 #include <vyr/host/HostMessages.h>
 #include <vyr/model/draw/draw.h>
 #include <vyr/operators/DlgSnapOffset.h>
@@ -141,8 +142,7 @@ namespace {
 
 LRESULT AskHost(UINT message, WPARAM wParam)
 {
-    CWnd* main = AfxGetMainWnd();
-    return main ? main->SendMessage(message, wParam, 0) : 0;
+    return VyrSendToHost(message, wParam);
 }
 
 // The pixel box of a candidate line; one without area grows by 5 pixels on every side.

@@ -6,6 +6,7 @@
 #include <string>
 
 #include <vyr/vyr_version.h>
+#include <vyr/host/VyrEntry.h>
 #include <vyr/model/struct/struct.h>
 #include "summary_report.h"
 #include "demos.h"
@@ -20,8 +21,10 @@ int main(int argc, char** argv)
             outDir = argv[++i];
 
     std::printf("Vyr user-interface library %s\n", VyrUIVersion());
+    // Loaded with the program; linked into the host's resource chain now.
+    InitVyrUI();
     std::printf("output folder: %s\n", outDir.c_str());
-    std::printf("built so far: platform stand-in, model library, operators (view, point input with snap, selection)\n");
+    std::printf("built so far: platform stand-in, model library, operators (view, point input with snap, selection), library entry and host protocol\n");
 
     // The model root the host owns: a three-storey frame of two by three bays.
     CGlobalData model;
@@ -49,6 +52,7 @@ int main(int argc, char** argv)
     failures += RunSelectDemo(outDir) != 0;
     failures += RunStudsSlabsDemo(outDir) != 0;
     failures += RunSelSetsDemo(outDir) != 0;
+    failures += RunHostDemo(outDir) != 0;
     std::printf("%s\n", failures ? "sample host: some steps FAILED" : "sample host: all steps done");
     return failures ? 1 : 0;
 }

@@ -47,8 +47,8 @@ public:
 // Extension-module support. A library that extends the host's class library keeps one
 // module record, initialises it when the process attaches and links a CDynLinkLibrary on
 // it into the process-wide chain through which the host's resource and class lookups
-// reach the library. Resources here are the scripts every module shares, so the chain is
-// kept for what the host and tests ask of it.
+// reach the library. The host's own resources (scripts added with AddResourceScriptText)
+// are searched first, then the modules of the chain.
 struct AFX_EXTENSION_MODULE
 {
     BOOL bInitialized = FALSE;
@@ -84,6 +84,13 @@ public:
 namespace vyr {
 // The chain of CDynLinkLibrary objects, newest first.
 std::vector<CDynLinkLibrary*> DynLinkLibraries();
+// The module handle of the library: its entry hands it to AfxInitExtensionModule. The
+// resource scripts of the resource folder and the classes compiled into the library belong
+// to it, so they are found only while a CDynLinkLibrary of it is in the chain, or while it
+// is the current resource handle (AfxSetResourceHandle).
+HINSTANCE LibraryModuleHandle();
+// Whether a lookup now reaches the library's resources.
+bool LibraryResourcesReachable();
 // The test host's main frame.
 void SetMainWnd(CWnd* pWnd);
 // How many times a wait cursor was shown, and whether one shows now.

@@ -77,3 +77,11 @@ private:
     struct tm Local() const;
     std::time_t m_time = 0;
 };
+
+namespace vyr {
+// A fixed clock for tests: CTime::GetCurrentTime answers t until the clock is released,
+// and counts its readings from the moment it was fixed.
+void FixCurrentTime(std::time_t t);
+void ReleaseCurrentTime();
+int CurrentTimeReads();
+} // namespace vyr

@@ -20,18 +20,33 @@ struct CRuntimeClass
     CObject* CreateObject() const;
     BOOL IsDerivedFrom(const CRuntimeClass* base) const;
 
-    // The registered class of that name, or null.
+    // The registered class of that name: the program's own first, then the library's while
+    // its module is linked; null when neither has it.
     static CRuntimeClass* FromName(const char* name);
     // Writes the class name and schema to an archive; reads them back (null when unknown).
     void Store(CArchive& ar) const;
     static CRuntimeClass* Load(CArchive& ar, UINT* pwSchemaNum);
 };
 
-// Adds a class to the registry that FromName searches; run by the IMPLEMENT_ macros.
+// Which module a class belongs to: code compiled as part of the library (the build defines
+// VYR_EXTENSION_MODULE=1 for its areas) registers its classes with the library's module,
+// everything else (the platform, the model libraries, the host) with the program itself.
+#ifndef VYR_EXTENSION_MODULE
+#define VYR_EXTENSION_MODULE 0
+#endif
+
+// Adds a class to the registry that FromName searches; run by the IMPLEMENT_ macros. The
+// classes of the library's module are searched only while that module is linked into the
+// host's chain (InitVyrUI).
 struct AFX_CLASSINIT
 {
-    explicit AFX_CLASSINIT(CRuntimeClass* cls);
+    explicit AFX_CLASSINIT(CRuntimeClass* cls, int extensionModule = 0);
 };
+
+namespace vyr {
+// Counts the links of the library's module in the chain (kept by CDynLinkLibrary).
+void LinkLibraryClasses(int delta);
+} // namespace vyr
 
 class CObject
 {
@@ -70,7 +85,7 @@ public:                                                \
 #define VYR_IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, wSchema, pfnNew)                        \
     CRuntimeClass class_name::class##class_name = {#class_name, (int)sizeof(class class_name), wSchema, \
                                                    pfnNew, RUNTIME_CLASS(base_class_name), nullptr};    \
-    static AFX_CLASSINIT _init_##class_name(RUNTIME_CLASS(class_name));                                \
+    static AFX_CLASSINIT _init_##class_name(RUNTIME_CLASS(class_name), VYR_EXTENSION_MODULE);          \
     CRuntimeClass* class_name::GetRuntimeClass() const { return RUNTIME_CLASS(class_name); }
 
 #define IMPLEMENT_DYNAMIC(class_name, base_class_name) \

@@ -1,7 +1,25 @@
 #include <vyr/ctime.h>
 
+#include <atomic>
 #include <cstdio>
 #include <string>
+
+namespace {
+std::atomic<bool> g_fixed{false};
+std::atomic<std::time_t> g_fixedTime{0};
+std::atomic<int> g_reads{0};
+} // namespace
+
+namespace vyr {
+void FixCurrentTime(std::time_t t)
+{
+    g_fixedTime = t;
+    g_reads = 0;
+    g_fixed = true;
+}
+void ReleaseCurrentTime() { g_fixed = false; }
+int CurrentTimeReads() { return g_reads.load(); }
+} // namespace vyr
 
 CTime::CTime(int nYear, int nMonth, int nDay, int nHour, int nMin, int nSec, int nDST)
 {
@@ -16,7 +34,14 @@ CTime::CTime(int nYear, int nMonth, int nDay, int nHour, int nMin, int nSec, int
     m_time = std::mktime(&t);
 }
 
-CTime CTime::GetCurrentTime() { return CTime(std::time(nullptr)); }
+CTime CTime::GetCurrentTime()
+{
+    if (g_fixed) {
+        ++g_reads;
+        return CTime(g_fixedTime.load());
+    }
+    return CTime(std::time(nullptr));
+}
 
 struct tm CTime::Local() const
 {

@@ -5,18 +5,36 @@
 
 namespace {
 CRuntimeClass* g_firstClass = nullptr;
+CRuntimeClass* g_firstLibraryClass = nullptr;
+int g_libraryLinks = 0;
 std::mutex g_classMutex;
+
+CRuntimeClass* FindIn(CRuntimeClass* first, const char* name)
+{
+    for (CRuntimeClass* c = first; c; c = c->m_pNextClass)
+        if (std::strcmp(c->m_lpszClassName, name) == 0) return c;
+    return nullptr;
+}
 } // namespace
 
 CRuntimeClass CObject::classCObject = {"CObject", (int)sizeof(CObject), 0xFFFF, nullptr, nullptr, nullptr};
 static AFX_CLASSINIT _init_CObject(&CObject::classCObject);
 
-AFX_CLASSINIT::AFX_CLASSINIT(CRuntimeClass* cls)
+AFX_CLASSINIT::AFX_CLASSINIT(CRuntimeClass* cls, int extensionModule)
 {
     std::lock_guard<std::mutex> lock(g_classMutex);
-    cls->m_pNextClass = g_firstClass;
-    g_firstClass = cls;
+    CRuntimeClass*& first = extensionModule ? g_firstLibraryClass : g_firstClass;
+    cls->m_pNextClass = first;
+    first = cls;
 }
+
+namespace vyr {
+void LinkLibraryClasses(int delta)
+{
+    std::lock_guard<std::mutex> lock(g_classMutex);
+    g_libraryLinks += delta;
+}
+} // namespace vyr
 
 CRuntimeClass* CObject::GetRuntimeClass() const { return &CObject::classCObject; }
 
@@ -37,7 +55,6 @@ CRuntimeClass* CRuntimeClass::FromName(const char* name)
 {
     if (!name) return nullptr;
     std::lock_guard<std::mutex> lock(g_classMutex);
-    for (CRuntimeClass* c = g_firstClass; c; c = c->m_pNextClass)
-        if (std::strcmp(c->m_lpszClassName, name) == 0) return c;
-    return nullptr;
+    if (CRuntimeClass* c = FindIn(g_firstClass, name)) return c;
+    return g_libraryLinks > 0 ? FindIn(g_firstLibraryClass, name) : nullptr;
 }

@@ -90,6 +90,7 @@ IMPLEMENT_DYNAMIC(CDynLinkLibrary, CCmdTarget)
 
 namespace {
 CDynLinkLibrary* g_firstDLL = nullptr;
+char g_libraryModule; // its address is the library's module handle
 }
 
 BOOL AfxInitExtensionModule(AFX_EXTENSION_MODULE& state, HMODULE hModule)
@@ -126,6 +127,8 @@ CDynLinkLibrary::CDynLinkLibrary(AFX_EXTENSION_MODULE& state, BOOL bSystem)
     std::lock_guard<std::recursive_mutex> lk(vyr::ui::Lock());
     m_pNextDLL = g_firstDLL;
     g_firstDLL = this;
+    if (m_hModule == vyr::LibraryModuleHandle())
+        vyr::LinkLibraryClasses(1);
 }
 
 CDynLinkLibrary::~CDynLinkLibrary()
@@ -134,6 +137,8 @@ CDynLinkLibrary::~CDynLinkLibrary()
     for (CDynLinkLibrary** pp = &g_firstDLL; *pp; pp = &(*pp)->m_pNextDLL)
         if (*pp == this) {
             *pp = m_pNextDLL;
+            if (m_hModule == vyr::LibraryModuleHandle())
+                vyr::LinkLibraryClasses(-1);
             break;
         }
 }
@@ -146,6 +151,19 @@ std::vector<CDynLinkLibrary*> DynLinkLibraries()
     for (CDynLinkLibrary* p = g_firstDLL; p; p = p->m_pNextDLL)
         v.push_back(p);
     return v;
+}
+
+HINSTANCE LibraryModuleHandle() { return reinterpret_cast<HINSTANCE>(&g_libraryModule); }
+
+bool LibraryResourcesReachable()
+{
+    std::lock_guard<std::recursive_mutex> lk(vyr::ui::Lock());
+    if (g_resource == LibraryModuleHandle())
+        return true;
+    for (CDynLinkLibrary* p = g_firstDLL; p; p = p->m_pNextDLL)
+        if (p->m_hResource == LibraryModuleHandle())
+            return true;
+    return false;
 }
 
 void SetMainWnd(CWnd* pWnd) { AfxGetApp()->m_pMainWnd = pWnd; }

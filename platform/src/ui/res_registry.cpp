@@ -8,6 +8,7 @@
 #include <mutex>
 #include <unistd.h>
 
+#include <vyr/app.h>
 #include <vyr/vyrdiag.h>
 
 namespace vyr {
@@ -17,6 +18,8 @@ namespace {
 std::mutex g_mutex;
 std::string g_dirOverride;
 std::unique_ptr<ResourceSet> g_set;
+// The host's own resources: scripts added as text. They are searched before the library's.
+ResourceSet g_hostSet;
 // Sets replaced by VyrSetResourceDir stay alive: templates handed out keep pointing into them.
 std::vector<std::unique_ptr<ResourceSet>> g_retired;
 // Templates replaced by AddResourceScriptText: a dialog may be running on one.
@@ -94,32 +97,88 @@ const ResourceSet& GetResources()
 bool AddResourceScriptText(const std::string& text, const std::string& fileName, std::string* error)
 {
     std::lock_guard<std::mutex> lock(g_mutex);
-    ResourceSet& set = LoadedLocked();
     ResourceSet one;
-    // Symbols already known (resource.h) are available to the added text.
-    one.ImportSymbols(set);
+    // Symbols already known (resource.h, earlier texts) are available to the added text.
+    one.ImportSymbols(LoadedLocked());
+    one.ImportSymbols(g_hostSet);
     if (!one.ParseText(text, fileName, error)) return false;
-    for (auto& t : set.Templates()) g_replaced.push_back(t);
-    return set.Merge(one, true, error);
+    for (auto& t : g_hostSet.Templates()) g_replaced.push_back(t);
+    return g_hostSet.Merge(one, true, error);
 }
 
-const DialogTemplate* FindDialogTemplate(UINT id) { return GetResources().FindDialog(id); }
-const DialogTemplate* FindDialogTemplate(const char* name) { return GetResources().FindDialog(name); }
-std::vector<CString> FindComboContents(UINT dialogId, int controlId) { return GetResources().FindComboContents(dialogId, controlId); }
-const std::vector<DialogInitEntry>* FindDialogInit(UINT dialogId) { return GetResources().FindDialogInit(dialogId); }
-CString FindResourceFile(ResourceKind kind, UINT id) { return GetResources().FindFile(kind, id); }
-CString FindResourceFile(ResourceKind kind, const char* name) { return GetResources().FindFile(kind, name); }
+namespace {
+
+// A lookup through the host's resource chain: the current resource handle's module when
+// it is the library's, then the host's own resources, then the library's while its module
+// is linked. The first that has the resource answers.
+template <typename Found, typename Lookup>
+Found LookUp(Lookup lookup, Found none)
+{
+    const bool library = LibraryResourcesReachable();
+    const bool libraryFirst = library && AfxGetResourceHandle() == LibraryModuleHandle();
+    std::lock_guard<std::mutex> lock(g_mutex);
+    if (libraryFirst)
+        if (Found f = lookup(LoadedLocked())) return f;
+    if (Found f = lookup(g_hostSet)) return f;
+    if (library && !libraryFirst)
+        if (Found f = lookup(LoadedLocked())) return f;
+    return none;
+}
+
+} // namespace
+
+const DialogTemplate* FindDialogTemplate(UINT id)
+{
+    return LookUp([&](const ResourceSet& s) { return s.FindDialog(id); }, (const DialogTemplate*)nullptr);
+}
+
+const DialogTemplate* FindDialogTemplate(const char* name)
+{
+    return LookUp([&](const ResourceSet& s) { return s.FindDialog(name); }, (const DialogTemplate*)nullptr);
+}
+
+const std::vector<DialogInitEntry>* FindDialogInit(UINT dialogId)
+{
+    return LookUp([&](const ResourceSet& s) { return s.FindDialogInit(dialogId); },
+                  (const std::vector<DialogInitEntry>*)nullptr);
+}
+
+std::vector<CString> FindComboContents(UINT dialogId, int controlId)
+{
+    std::vector<CString> out;
+    if (const auto* entries = FindDialogInit(dialogId))
+        for (const auto& e : *entries)
+            if (e.controlId == controlId) out.push_back(e.text);
+    return out;
+}
+
+CString FindResourceFile(ResourceKind kind, UINT id)
+{
+    CString path;
+    LookUp([&](const ResourceSet& s) { return !(path = s.FindFile(kind, id)).IsEmpty(); }, false);
+    return path;
+}
+
+CString FindResourceFile(ResourceKind kind, const char* name)
+{
+    CString path;
+    LookUp([&](const ResourceSet& s) { return !(path = s.FindFile(kind, name)).IsEmpty(); }, false);
+    return path;
+}
 
 } // namespace vyr
+
+BOOL AfxLoadString(UINT id, CString& out)
+{
+    CString found;
+    if (!vyr::LookUp([&](const vyr::ResourceSet& s) { return s.FindString(id, found); }, false)) return FALSE;
+    out = found;
+    return TRUE;
+}
 
 CString VyrLoadString(UINT id)
 {
     CString s;
-    vyr::GetResources().FindString(id, s);
+    AfxLoadString(id, s);
     return s;
-}
-
-BOOL AfxLoadString(UINT id, CString& out)
-{
-    return vyr::GetResources().FindString(id, out) ? TRUE : FALSE;
 }
