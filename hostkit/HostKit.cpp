@@ -42,6 +42,15 @@ std::string HostMessageName(UINT message)
     return it != names.end() ? it->second : std::to_string(message);
 }
 
+LRESULT CHostView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_SETCURSOR && LOWORD(lParam) == HTCLIENT && m_pOPManager) {
+        ::SetCursor(m_pOPManager->GetCursor());
+        return TRUE;
+    }
+    return CView::WindowProc(message, wParam, lParam);
+}
+
 void CHostView::OnDraw(CDC* pDC)
 {
     CRect rc;

@@ -53,6 +53,11 @@ public:
     // Draws the snap marker when set (the kit leaves it unset).
     CSnapManager* m_pSnapManager = nullptr;
     std::function<void(CDC*)> m_onDraw;
+
+protected:
+    // Over its client area the view shows the cursor that its manager answers for the
+    // current operator.
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 };
 
 // The side area: a frame inside the main frame whose first pane fills it, as the panel

@@ -8,6 +8,7 @@
 #include <vyr/stdafx.h>
 #include <vyr/model/base/base.h>
 #include <vyr/model/geometry/geometry.h>
+#include <vyr/resources/resource.h>
 
 class CGlobalData;
 class COPManager;

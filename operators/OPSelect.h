@@ -10,12 +10,6 @@
 
 class CGlobalData;
 
-// Cursor of an open selection rectangle.
-enum
-{
-    IDC_OPSELECT_RECT = 2005
-};
-
 // One kind of object as a selection operator picks it: its candidates of the latest hit
 // test and how a candidate is selected. Candidates are addressed by their position in the
 // candidate list, from 0; the cycle ring of an operator is its kinds' candidates in order.

@@ -5,15 +5,6 @@
 
 #include <vyr/operators/OP.h>
 
-// Cursor resources of the view operators and the manager's default cursor.
-enum
-{
-    IDC_OPVIEW_PAN = 135,
-    IDC_OPVIEW_FREE = 1037,
-    IDC_OPVIEW_ZOOM = 2008,
-    IDC_OP_DEFAULT = 2004
-};
-
 // Loads a cursor of the library through the resource chain.
 HCURSOR VyrLoadOPCursor(UINT id);
 // Tells the host that the 2-D view matrix changed.

@@ -25,3 +25,12 @@
 #define IDB_VYR_TEST                    30100
 #define IDC_VYR_TESTCURSOR              30101
 #define IDS_VYR_TESTSTRING              30200
+
+// Cursors of the operators (drawn by scripts/make-cursors.py).
+#define IDC_OPVIEW_PAN                  135
+#define IDC_OPVIEW_FREE                 1037
+#define IDC_OP_DEFAULT                  2004
+#define IDC_OPSELECT_RECT               2005
+#define IDC_OP_POINT                    2006
+#define IDC_OP_NODE                     2007
+#define IDC_OPVIEW_ZOOM                 2008

@@ -1,5 +1,5 @@
-// Resource ids of the object snap: the snap setting and coordinate offset dialogs, the
-// commands of the snap menu and the point cursor. Read by the resource script as well.
+// Resource ids of the object snap: the snap setting and coordinate offset dialogs and the
+// commands of the snap menu. Read by the resource script as well.
 #pragma once
 
 #define IDD_SNAPSETTING 9850
@@ -22,6 +22,3 @@
 #define ID_SNAP_MIDPT 922
 #define ID_SNAP_ENDPT 923
 #define ID_SNAP_SETTING 924
-
-// Cursor of the point-input operators.
-#define IDC_OP_POINT 2006

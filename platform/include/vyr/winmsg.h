@@ -667,6 +667,10 @@ typedef NMHDR* LPNMHDR;
 #define STILL_ACTIVE 0x00000103u
 #define CREATE_SUSPENDED 0x00000004u
 
+// Hit-test codes of WM_SETCURSOR (low word of lParam).
+#define HTNOWHERE 0
+#define HTCLIENT 1
+
 // Cursors (ids of the system cursors; LoadStandardCursor/LoadCursor(NULL, ...)).
 #define IDC_ARROW ((LPCTSTR)32512)
 #define IDC_IBEAM ((LPCTSTR)32513)

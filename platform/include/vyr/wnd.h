@@ -166,6 +166,10 @@ protected:
 #define ON_WM_MBUTTONDOWN() VYR_ON_MOUSE(WM_MBUTTONDOWN, OnMButtonDown)
 #define ON_WM_MBUTTONUP() VYR_ON_MOUSE(WM_MBUTTONUP, OnMButtonUp)
 #define ON_WM_MOUSEMOVE() VYR_ON_MOUSE(WM_MOUSEMOVE, OnMouseMove)
+#define ON_WM_SETCURSOR()                                                                       \
+    {WM_SETCURSOR, 0, 0, 0, nullptr,                                                            \
+     VYR_THUNK(*pResult = (LRESULT)pThis->OnSetCursor(CWnd::FromHandle(reinterpret_cast<HWND>(wParam)), \
+                                                     (UINT)LOWORD(lParam), (UINT)HIWORD(lParam));)},
 #define ON_WM_MOUSEWHEEL()                                                                      \
     {WM_MOUSEWHEEL, 0, 0, 0, nullptr,                                                           \
      VYR_THUNK(*pResult = (LRESULT)pThis->OnMouseWheel((UINT)LOWORD(wParam), (short)HIWORD(wParam), CPoint(lParam));)},
@@ -417,6 +421,7 @@ protected:
     afx_msg void OnMButtonDown(UINT, CPoint) { Default(); }
     afx_msg void OnMButtonUp(UINT, CPoint) { Default(); }
     afx_msg void OnMouseMove(UINT, CPoint) { Default(); }
+    afx_msg BOOL OnSetCursor(CWnd*, UINT, UINT) { return (BOOL)Default(); }
     afx_msg BOOL OnMouseWheel(UINT, short, CPoint) { return (BOOL)Default(); }
     afx_msg void OnKeyDown(UINT, UINT, UINT) { Default(); }
     afx_msg void OnKeyUp(UINT, UINT, UINT) { Default(); }
@@ -526,7 +531,27 @@ BOOL EndPaint(HWND hWnd, const PAINTSTRUCT* lpPaint);
 BOOL MessageBeep(UINT uType);
 HCURSOR SetCursor(HCURSOR hCursor);
 HCURSOR GetCursor();
+// A cursor of the resource scripts, or with a null hInstance and a standard id (IDC_ARROW,
+// ...) the system's standard cursor; null when there is no such cursor. The process has one
+// set of resources, whatever module hInstance names. Each cursor is read once and shared:
+// the same handle for the same cursor.
 HCURSOR LoadCursor(HINSTANCE hInstance, LPCTSTR lpCursorName);
+// A cursor file (.cur, 1 to 32 bits per pixel), shared like the cursors of LoadCursor.
+HCURSOR LoadCursorFromFile(LPCTSTR lpFileName);
+// Shared cursors live as long as the process: nothing to free.
+BOOL DestroyCursor(HCURSOR hCursor);
+typedef struct _ICONINFO
+{
+    BOOL fIcon;
+    DWORD xHotspot;
+    DWORD yHotspot;
+    HBITMAP hbmMask;
+    HBITMAP hbmColor;
+} ICONINFO, *PICONINFO;
+// The hot spot and new bitmaps of a cursor (the caller deletes them): a monochrome cursor
+// has no colour bitmap and a mask of twice its height (the AND mask above the XOR image).
+// FALSE for a standard cursor of the system, whose pictures are the system's own.
+BOOL GetIconInfo(HICON hIcon, PICONINFO piconinfo);
 BOOL GetCursorPos(LPPOINT lpPoint);
 BOOL SetCursorPos(int x, int y);
 // The virtual clock that timers run on, in milliseconds.
@@ -603,6 +628,10 @@ struct WindowCounters
 WindowCounters GetWindowCounters(HWND hWnd);
 // The cursor handle last set by ::SetCursor (recorded).
 HCURSOR CurrentCursor();
+// The pointer moves to a client point of a window, as the system reports it: the cursor
+// position is set, the window is sent WM_SETCURSOR (hit test HTCLIENT, WM_MOUSEMOVE), then
+// WM_MOUSEMOVE with the key flags.
+void UserMoveMouse(HWND hWnd, POINT client, UINT keyFlags = 0);
 
 // Paints the window and its visible children into an image of the window's size (children
 // over their parent), then returns it; the pixels come from the window's own WM_PAINT

@@ -564,6 +564,20 @@ WindowCounters GetWindowCounters(HWND hWnd)
     return r ? r->counters : WindowCounters{};
 }
 
+void UserMoveMouse(HWND hWnd, POINT client, UINT keyFlags)
+{
+    POINT screen = client;
+    {
+        std::lock_guard<std::recursive_mutex> lk(ui::Lock());
+        const POINT o = ClientOrigin(hWnd);
+        screen.x += o.x;
+        screen.y += o.y;
+    }
+    ::SetCursorPos(screen.x, screen.y);
+    ::SendMessage(hWnd, WM_SETCURSOR, (WPARAM)hWnd, MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    ::SendMessage(hWnd, WM_MOUSEMOVE, keyFlags, MAKELPARAM(client.x, client.y));
+}
+
 HCURSOR CurrentCursor()
 {
     std::lock_guard<std::recursive_mutex> lk(ui::Lock());
@@ -796,6 +810,15 @@ LRESULT DefWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
         // The generic answer to a click; button classes change their state first.
         vyr::NotifyParent(hWnd, BN_CLICKED);
         return 0;
+    case WM_SETCURSOR: {
+        // The parent decides first; otherwise the client area shows the arrow.
+        HWND parent = ::GetParent(hWnd);
+        if (parent && (::GetWindowLong(hWnd, GWL_STYLE) & WS_CHILD) && ::SendMessage(parent, message, wParam, lParam))
+            return TRUE;
+        if (LOWORD(lParam) == HTCLIENT)
+            ::SetCursor(::LoadCursor(nullptr, IDC_ARROW));
+        return FALSE;
+    }
     case WM_MOUSEWHEEL:
     case WM_CONTEXTMENU: {
         HWND parent = ::GetParent(hWnd);
@@ -1147,16 +1170,6 @@ HCURSOR GetCursor()
 {
     std::lock_guard<std::recursive_mutex> lk(vyr::ui::Lock());
     return g_cursor;
-}
-
-HCURSOR LoadCursor(HINSTANCE, LPCTSTR lpCursorName)
-{
-    if (IS_INTRESOURCE(lpCursorName))
-        return (HCURSOR)lpCursorName;
-    // Named cursors get a stable handle per name.
-    static std::set<std::string> names;
-    std::lock_guard<std::recursive_mutex> lk(vyr::ui::Lock());
-    return (HCURSOR)names.insert(lpCursorName).first->c_str();
 }
 
 BOOL GetCursorPos(LPPOINT lpPoint)
