@@ -96,6 +96,8 @@ CHostKit::CHostKit(int viewWidth, int viewHeight, int sideWidth)
                             this),
               "host side area not created");
     SetActiveView(&m_view, FALSE);
+    // Shown, as a host shows its frame: what a user reaches in it must be visible.
+    ShowWindow(SW_SHOW);
     m_pOPManager = std::make_unique<COPManager>();
     m_pOPManager->Initial(&m_view, &m_data);
     m_pSnapManager = std::make_unique<CSnapManager>();
@@ -199,7 +201,7 @@ int CHostKit::PumpPosted()
         t_pumpingPosted = msg.hwnd == m_hWnd;
         ::DispatchMessage(&msg);
         t_pumpingPosted = saved;
-        ++n;
+        n += msg.hwnd == m_hWnd && msg.message >= WM_USER + 100 && msg.message <= WM_USER + 201;
     }
     return n;
 }

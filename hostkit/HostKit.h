@@ -133,7 +133,7 @@ public:
     int Count(UINT message) const;
     void ClearMessages() { m_messages.clear(); }
     // Runs the posted messages waiting in the calling thread's queue (as the host's message
-    // loop would) and returns how many ran.
+    // loop would) and returns how many of them were the library's messages to the main frame.
     int PumpPosted();
 
 protected:

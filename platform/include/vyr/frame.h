@@ -61,12 +61,17 @@ public:
                 CWnd* pParentWnd, UINT nID, void* pContext = nullptr) override;
     // Fills the controls from the members (UpdateData(FALSE)).
     void OnInitialUpdate() override;
+    // The point of the form at the client area's top left: (0, 0) until scrolled.
+    CPoint GetScrollPosition() const { return m_ptScroll; }
+    // Scrolls the form so that pt comes to the top left: the controls move by the change.
+    void ScrollToPosition(POINT pt);
     void OnDraw(CDC*) override {}
 
     UINT m_nIDTemplate = 0;
     CString m_strTemplateName;
 
 protected:
+    CPoint m_ptScroll;
     // A view lives on the heap and goes with its window.
     void PostNcDestroy() override { delete this; }
 };

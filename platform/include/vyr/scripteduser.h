@@ -46,6 +46,7 @@
 #include <vyr/wintypes.h>
 
 class CDialog;
+class CWnd;
 
 namespace vyr {
 
@@ -150,6 +151,23 @@ public:
     // The dialog's loop is idle: take one step (or wait a little). The loop calls it again
     // until the dialog ends.
     static void DialogIdle(CDialog* dialog, size_t recordIndex);
+};
+
+// Acting on the controls of a window that is not modal (a side panel, a modeless dialog) as
+// a user does, at once. The control must exist, show and be enabled, and take the action;
+// otherwise the scripted user's failure handler is called and the answer is false.
+class WindowUser
+{
+public:
+    // Types a text into an edit or an editable combo box (it takes the focus first).
+    static bool Type(CWnd* window, int ctrlId, const char* text);
+    // Clicks a button or a check box.
+    static bool Click(CWnd* window, int ctrlId);
+    // Chooses a row of a combo box, list box, list control or tab control; a double click
+    // of a list box or list control row with doubleClick.
+    static bool SelectRow(CWnd* window, int ctrlId, int index, bool doubleClick = false);
+    // The same, by the row's exact text in a combo box or list box.
+    static bool SelectString(CWnd* window, int ctrlId, const char* text);
 };
 
 } // namespace vyr

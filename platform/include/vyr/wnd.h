@@ -70,7 +70,7 @@ protected:
     const AFX_MSGMAP* theClass::GetMessageMap() const { return GetThisMessageMap(); } \
     const AFX_MSGMAP* theClass::GetThisMessageMap()                                 \
     {                                                                               \
-        typedef theClass ThisClass;                                                 \
+        [[maybe_unused]] typedef theClass ThisClass;                                \
         typedef baseClass TheBaseClass;                                             \
         static const AFX_MSGMAP_ENTRY _messageEntries[] = {
 
@@ -237,6 +237,16 @@ struct PAINTSTRUCT
 };
 typedef PAINTSTRUCT* LPPAINTSTRUCT;
 
+class CCmdTarget;
+
+// Filled by OnCmdMsg when asked only whether a command has a handler: the object whose map
+// has it and the entry. The handler is not called then.
+struct AFX_CMDHANDLERINFO
+{
+    CCmdTarget* pTarget = nullptr;
+    const AFX_MSGMAP_ENTRY* pEntry = nullptr;
+};
+
 class CCmdTarget : public CObject
 {
     DECLARE_DYNAMIC(CCmdTarget)
@@ -245,8 +255,8 @@ public:
     ~CCmdTarget() override = default;
 
     // Finds the handler of a command (nCode 0 or a control notification) in the message
-    // map and calls it; TRUE when one was found.
-    virtual BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, void* pHandlerInfo);
+    // map and calls it; TRUE when one was found. With pHandlerInfo it only fills that in.
+    virtual BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo);
 
     // Scans a map chain, derived first; the first entry that matches handles the message.
     static const AFX_MSGMAP_ENTRY* FindMessageEntry(const AFX_MSGMAP* map, UINT nMessage, UINT nCode, UINT nID);

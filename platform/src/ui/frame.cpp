@@ -78,6 +78,22 @@ BOOL CFormView::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwSt
     return TRUE;
 }
 
+void CFormView::ScrollToPosition(POINT pt)
+{
+    const int dx = m_ptScroll.x - pt.x, dy = m_ptScroll.y - pt.y;
+    m_ptScroll = CPoint(pt.x, pt.y);
+    if (!m_hWnd || (dx == 0 && dy == 0))
+        return;
+    for (CWnd* child = GetWindow(GW_CHILD); child; child = child->GetWindow(GW_HWNDNEXT)) {
+        CRect rc;
+        child->GetWindowRect(&rc);
+        ScreenToClient(&rc);
+        rc.OffsetRect(dx, dy);
+        child->MoveWindow(&rc, FALSE);
+    }
+    Invalidate();
+}
+
 void CFormView::OnInitialUpdate()
 {
     UpdateData(FALSE);

@@ -733,6 +733,89 @@ void ScriptedUser::DialogIdle(CDialog* dialog, size_t recordIndex)
 
 // ---------------------------------------------------------------------------------------
 
+namespace vyr {
+
+namespace {
+
+HWND ReachableControl(CWnd* window, int ctrl, const char* what)
+{
+    HWND h = window ? ::GetDlgItem(window->GetSafeHwnd(), ctrl) : nullptr;
+    std::string name = std::string(what) + ": control " + std::to_string(ctrl);
+    if (!h) {
+        Fail(name + " does not exist");
+        return nullptr;
+    }
+    if (!::IsWindowVisible(h) || !::IsWindowEnabled(h)) {
+        Fail(name + (::IsWindowVisible(h) ? " is disabled" : " is hidden") + "; a user cannot reach it");
+        return nullptr;
+    }
+    return h;
+}
+
+bool Done(bool ok, const char* what, int ctrl)
+{
+    if (!ok)
+        Fail(std::string(what) + ": control " + std::to_string(ctrl) + " does not take it");
+    return ok;
+}
+
+} // namespace
+
+bool WindowUser::Type(CWnd* window, int ctrlId, const char* text)
+{
+    HWND h = ReachableControl(window, ctrlId, "Type");
+    if (!h)
+        return false;
+    ::SetFocus(h);
+    return Done(UserSetText(h, text), "Type", ctrlId);
+}
+
+bool WindowUser::Click(CWnd* window, int ctrlId)
+{
+    HWND h = ReachableControl(window, ctrlId, "Click");
+    if (!h)
+        return false;
+    ::SetFocus(h);
+    return Done(UserClickButton(h), "Click", ctrlId);
+}
+
+bool WindowUser::SelectRow(CWnd* window, int ctrlId, int index, bool doubleClick)
+{
+    HWND h = ReachableControl(window, ctrlId, "SelectRow");
+    if (!h)
+        return false;
+    ::SetFocus(h);
+    const CString cls = GetWindowClassName(h);
+    bool ok = false;
+    if (cls.CompareNoCase("ComboBox") == 0)
+        ok = UserChooseComboItem(h, index);
+    else if (cls.CompareNoCase("ListBox") == 0)
+        ok = UserClickListBoxItem(h, index, doubleClick);
+    else if (cls.CompareNoCase("SysListView32") == 0)
+        ok = UserClickListItem(h, index, 0, doubleClick);
+    else if (cls.CompareNoCase("SysTabControl32") == 0)
+        ok = UserChooseTab(h, index);
+    return Done(ok, "SelectRow", ctrlId);
+}
+
+bool WindowUser::SelectString(CWnd* window, int ctrlId, const char* text)
+{
+    HWND h = ReachableControl(window, ctrlId, "SelectString");
+    if (!h)
+        return false;
+    const CString cls = GetWindowClassName(h);
+    LRESULT i = -1;
+    if (cls.CompareNoCase("ComboBox") == 0)
+        i = ::SendMessage(h, CB_FINDSTRINGEXACT, (WPARAM)-1, (LPARAM)text);
+    else if (cls.CompareNoCase("ListBox") == 0)
+        i = ::SendMessage(h, LB_FINDSTRINGEXACT, (WPARAM)-1, (LPARAM)text);
+    if (i < 0)
+        return Done(false, "SelectString", ctrlId);
+    return SelectRow(window, ctrlId, (int)i);
+}
+
+} // namespace vyr
+
 int AfxMessageBox(LPCTSTR lpszText, UINT nType, UINT)
 {
     CWinApp* app = AfxGetApp();

@@ -1245,11 +1245,16 @@ const AFX_MSGMAP_ENTRY* CCmdTarget::FindMessageEntry(const AFX_MSGMAP* map, UINT
     return nullptr;
 }
 
-BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, void*, void*)
+BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, void*, AFX_CMDHANDLERINFO* pHandlerInfo)
 {
     const AFX_MSGMAP_ENTRY* e = FindMessageEntry(GetMessageMap(), WM_COMMAND, (UINT)(WORD)nCode, nID);
     if (!e)
         return FALSE;
+    if (pHandlerInfo) {
+        pHandlerInfo->pTarget = this;
+        pHandlerInfo->pEntry = e;
+        return TRUE;
+    }
     LRESULT r = 0;
     return e->pfn(this, nID, 0, 0, &r);
 }

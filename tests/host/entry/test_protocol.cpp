@@ -37,6 +37,8 @@ const HelperCase kHelperCases[] = {
     {"SendPropChanged", false, WM_UI_PROPCHANGED, 0, 0},
 };
 
+void PrintTo(const HelperCase& c, std::ostream* os) { *os << c.name; }
+
 class HelperTable : public ::testing::TestWithParam<HelperCase>
 {
 };

@@ -78,6 +78,8 @@ struct PlaceCase
     CPoint expectOpen;
 };
 
+void PrintTo(const PlaceCase& c, std::ostream* os) { *os << c.name; }
+
 class RecordPosTest : public ::testing::TestWithParam<PlaceCase>
 {
 protected:
