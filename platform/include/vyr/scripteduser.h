@@ -111,6 +111,14 @@ public:
     // A key pressed in the control that has the focus (WM_KEYDOWN through the loop's
     // PreTranslateMessage, as a real key is).
     static void PressKey(UINT vk, UINT expectDialog = 0);
+    // Property lists (a CBCGPPropList control; rows named by caption, see vyr/proplist.h):
+    // a double click on a row's name; a value typed into a row, then Enter; one of a row's
+    // options chosen; a group opened or closed; the list scrolled to a pixel offset.
+    static void PropDblClickName(int ctrlId, const char* caption, UINT expectDialog = 0);
+    static void PropSetValue(int ctrlId, const char* caption, const char* text, UINT expectDialog = 0);
+    static void PropChooseOption(int ctrlId, const char* caption, const char* option, UINT expectDialog = 0);
+    static void PropExpand(int ctrlId, const char* caption, bool expand, UINT expectDialog = 0);
+    static void PropScroll(int ctrlId, int offset, UINT expectDialog = 0);
     // Runs a callback with the dialog object.
     static void Run(std::function<void(CDialog*)> fn, UINT expectDialog = 0);
     // Keeps the dialog's loop running until the condition holds.

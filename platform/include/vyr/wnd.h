@@ -574,6 +574,29 @@ HWND CreateWindowEx(DWORD dwExStyle, LPCTSTR lpClassName, LPCTSTR lpWindowName, 
 int GetSystemMetrics(int nIndex);
 #define SM_CXSCREEN 0
 #define SM_CYSCREEN 1
+// System parameters: only SPI_GETNONCLIENTMETRICS is answered, with fixed metrics (a menu
+// font "微软雅黑" 12 pixels high, normal weight, upright); FALSE for anything else.
+struct NONCLIENTMETRICS
+{
+    UINT cbSize;
+    int iBorderWidth;
+    int iScrollWidth;
+    int iScrollHeight;
+    int iCaptionWidth;
+    int iCaptionHeight;
+    LOGFONT lfCaptionFont;
+    int iSmCaptionWidth;
+    int iSmCaptionHeight;
+    LOGFONT lfSmCaptionFont;
+    int iMenuWidth;
+    int iMenuHeight;
+    LOGFONT lfMenuFont;
+    LOGFONT lfStatusFont;
+    LOGFONT lfMessageFont;
+};
+typedef NONCLIENTMETRICS NONCLIENTMETRICSA;
+#define SPI_GETNONCLIENTMETRICS 0x0029
+BOOL SystemParametersInfo(UINT uiAction, UINT uiParam, LPVOID pvParam, UINT fWinIni);
 // Answered by the scripted user.
 int MessageBox(HWND hWnd, LPCTSTR lpText, LPCTSTR lpCaption, UINT uType);
 

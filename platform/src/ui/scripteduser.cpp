@@ -12,6 +12,7 @@
 #include <vyr/controls.h>
 #include <vyr/dialog.h>
 #include <vyr/msgbox.h>
+#include <vyr/proplist.h>
 #include <vyr/resources.h>
 #include "uiimpl.h"
 #include <vyr/vyrdiag.h>
@@ -36,6 +37,11 @@ enum class Kind
     PressCancel,
     Close,
     PressKey,
+    PropDblClickName,
+    PropSetValue,
+    PropChooseOption,
+    PropExpand,
+    PropScroll,
     Run,
     WaitUntil,
     WaitForEnd,
@@ -63,6 +69,11 @@ const char* KindName(Kind k)
     case Kind::PressCancel: return "PressCancel";
     case Kind::Close: return "Close";
     case Kind::PressKey: return "PressKey";
+    case Kind::PropDblClickName: return "PropDblClickName";
+    case Kind::PropSetValue: return "PropSetValue";
+    case Kind::PropChooseOption: return "PropChooseOption";
+    case Kind::PropExpand: return "PropExpand";
+    case Kind::PropScroll: return "PropScroll";
     case Kind::Run: return "Run";
     case Kind::WaitUntil: return "WaitUntil";
     case Kind::WaitForEnd: return "WaitForEnd";
@@ -84,6 +95,7 @@ struct Step
     unsigned serial = 0;
     int answer = 0;
     CString text;
+    CString text2;
     bool hasText = false;
     int ctrl = 0;
     int index = 0;
@@ -339,6 +351,29 @@ void Perform(CDialog* dlg, size_t idx, const Step& st)
         ::PostMessage(target, WM_KEYDOWN, st.code, 1);
         return;
     }
+    case Kind::PropDblClickName:
+    case Kind::PropSetValue:
+    case Kind::PropChooseOption:
+    case Kind::PropExpand:
+    case Kind::PropScroll: {
+        const char* what = KindName(st.kind);
+        HWND h = UsableControl(dlg, idx, st.ctrl, what);
+        if (!h)
+            return;
+        bool ok = false;
+        switch (st.kind) {
+        case Kind::PropDblClickName: ok = UserPropDblClickName(h, st.text); break;
+        case Kind::PropSetValue: ok = UserPropSetValue(h, st.text, st.text2); break;
+        case Kind::PropChooseOption: ok = UserPropChooseOption(h, st.text, st.text2); break;
+        case Kind::PropExpand: ok = UserPropExpand(h, st.text, st.notify); break;
+        default: ok = UserPropScroll(h, st.index); break;
+        }
+        if (!ok)
+            Fail(std::string(what) + ": property list " + std::to_string(st.ctrl) + " of " + DialogName(dlg, idx) +
+                 (st.kind == Kind::PropScroll ? std::string(" cannot be scrolled")
+                                              : " has no row \"" + st.text.str() + "\" a user can do that to"));
+        return;
+    }
     case Kind::Run:
         if (st.fn)
             st.fn(dlg);
@@ -418,6 +453,26 @@ void ScriptedUser::PressOK(UINT expectDialog) { VYR_DIALOG_STEP(Kind::PressOK, (
 void ScriptedUser::PressCancel(UINT expectDialog) { VYR_DIALOG_STEP(Kind::PressCancel, (void)0); }
 void ScriptedUser::Close(UINT expectDialog) { VYR_DIALOG_STEP(Kind::Close, (void)0); }
 void ScriptedUser::PressKey(UINT vk, UINT expectDialog) { VYR_DIALOG_STEP(Kind::PressKey, st.code = vk); }
+void ScriptedUser::PropDblClickName(int ctrlId, const char* caption, UINT expectDialog)
+{
+    VYR_DIALOG_STEP(Kind::PropDblClickName, st.ctrl = ctrlId; st.text = caption);
+}
+void ScriptedUser::PropSetValue(int ctrlId, const char* caption, const char* text, UINT expectDialog)
+{
+    VYR_DIALOG_STEP(Kind::PropSetValue, st.ctrl = ctrlId; st.text = caption; st.text2 = text);
+}
+void ScriptedUser::PropChooseOption(int ctrlId, const char* caption, const char* option, UINT expectDialog)
+{
+    VYR_DIALOG_STEP(Kind::PropChooseOption, st.ctrl = ctrlId; st.text = caption; st.text2 = option);
+}
+void ScriptedUser::PropExpand(int ctrlId, const char* caption, bool expand, UINT expectDialog)
+{
+    VYR_DIALOG_STEP(Kind::PropExpand, st.ctrl = ctrlId; st.text = caption; st.notify = expand);
+}
+void ScriptedUser::PropScroll(int ctrlId, int offset, UINT expectDialog)
+{
+    VYR_DIALOG_STEP(Kind::PropScroll, st.ctrl = ctrlId; st.index = offset);
+}
 void ScriptedUser::Run(std::function<void(CDialog*)> fn, UINT expectDialog)
 {
     VYR_DIALOG_STEP(Kind::Run, st.fn = std::move(fn));
