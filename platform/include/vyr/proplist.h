@@ -237,14 +237,18 @@ public:
     // Column titles (kept for a header; empty when none was given).
     CString m_strLeftColumn, m_strRightColumn;
 
-protected:
-    // A handler of a row's event keeps the list's rows alive while it runs.
+    // While one lives, rows that the list removes stay allocated (detached from the list)
+    // until the last scope ends: a row's handler that refills its own list holds one.
     struct BusyScope
     {
         explicit BusyScope(CBCGPPropList* list);
         ~BusyScope();
+        BusyScope(const BusyScope&) = delete;
+        BusyScope& operator=(const BusyScope&) = delete;
         CBCGPPropList* m_pList;
     };
+
+protected:
 
     afx_msg void OnPaint();
     afx_msg BOOL OnEraseBkgnd(CDC* pDC);
