@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include <vyr/host/HostMessages.h>
+#include <vyr/host/HostProtocol.h>
 #include <vyr/model/prop/Prop.h>
 
 IMPLEMENT_DYNAMIC(CBCGPVyrProp, CBCGPProp)
@@ -71,8 +71,7 @@ BOOL CBCGPVyrProp::OnUpdateValue()
         const std::vector<CReal>& heights = pt ? pt->GetHeights() : none;
         auto* vyrList = dynamic_cast<CBCGPVyrPropList*>(list);
         std::vector<CReal>* posted = vyrList ? vyrList->KeepPostedHeights(heights) : const_cast<std::vector<CReal>*>(&heights);
-        if (CWnd* main = AfxGetMainWnd())
-            main->PostMessage(WM_UI_MODELEDITED, (WPARAM)posted, 0);
+        VyrPostToHost(WM_UI_MODELEDITED, (WPARAM)posted, 0);
         return FALSE;
     }
 

@@ -2,16 +2,10 @@
 
 #include <algorithm>
 
-#include <vyr/host/HostMessages.h>
+#include <vyr/host/HostProtocol.h>
 #include <vyr/model/struct/GlobalData.h>
 
 namespace {
-
-void SendToHost(UINT message)
-{
-    if (CWnd* main = AfxGetMainWnd())
-        main->SendMessage(message, 0, 0);
-}
 
 CProp* DescriptorOf(const CBCGPProp* row) { return row ? reinterpret_cast<CProp*>(row->GetData()) : nullptr; }
 
@@ -241,7 +235,7 @@ LRESULT CPropsUI::OnOtherProp(WPARAM, LPARAM lParam)
     if (d)
         d->RefreshValue();
     FillItem();
-    SendToHost(WM_UI_PROPCHANGED);
+    VyrSendToHost(WM_UI_PROPCHANGED);
     return r ? 1 : 0;
 }
 
@@ -251,7 +245,7 @@ LRESULT CPropsUI::OnEndEditProp(WPARAM, LPARAM lParam)
     // Posted: the list may have been refilled since, taking the row with it.
     if (row != nullptr && m_wndPropList.HasProperty(row)) {
         UpdateFromOneProp(row);
-        SendToHost(WM_UI_PROPCHANGED);
+        VyrSendToHost(WM_UI_PROPCHANGED);
     }
     return 0;
 }

@@ -12,3 +12,4 @@ int RunSelSetsDemo(const std::string& outDir);
 // The library's entry and host protocol: a member picked, a dialog that remembers its
 // place, the calculation-report head (report-head.rtf, report-head.txt).
 int RunHostDemo(const std::string& outDir);
+int RunPropGridDemo(const std::string& outDir);

@@ -53,6 +53,7 @@ int main(int argc, char** argv)
     failures += RunStudsSlabsDemo(outDir) != 0;
     failures += RunSelSetsDemo(outDir) != 0;
     failures += RunHostDemo(outDir) != 0;
+    failures += RunPropGridDemo(outDir) != 0;
     std::printf("%s\n", failures ? "sample host: some steps FAILED" : "sample host: all steps done");
     return failures ? 1 : 0;
 }
