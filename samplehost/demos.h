@@ -8,6 +8,7 @@ int RunViewDemo(const std::string& outDir);
 int RunSnapDemo(const std::string& outDir);
 int RunSelectDemo(const std::string& outDir);
 int RunStudsSlabsDemo(const std::string& outDir);
+int RunSlabDemo(const std::string& outDir);
 int RunSelSetsDemo(const std::string& outDir);
 // The library's entry and host protocol: a member picked, a dialog that remembers its
 // place, the calculation-report head (report-head.rtf, report-head.txt).

@@ -51,6 +51,7 @@ int main(int argc, char** argv)
     failures += RunSnapDemo(outDir) != 0;
     failures += RunSelectDemo(outDir) != 0;
     failures += RunStudsSlabsDemo(outDir) != 0;
+    failures += RunSlabDemo(outDir) != 0;
     failures += RunSelSetsDemo(outDir) != 0;
     failures += RunHostDemo(outDir) != 0;
     failures += RunPropGridDemo(outDir) != 0;
