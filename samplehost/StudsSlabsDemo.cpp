@@ -1,7 +1,8 @@
 // Shear studs of the sample model's composite beams, driven through the stud dialogs by a
 // scripted user as a person would: a stud group defined in the project's stud library and
 // chosen for three composite beams, its studs counted, and the stud design of the three
-// beams. What the dialogs showed goes to studs-slabs.txt.
+// beams; then a one-way slab type added in the project's slab library and chosen there.
+// What the dialogs showed goes to studs-slabs.txt.
 #include <cstdio>
 #include <fstream>
 #include <string>
@@ -9,8 +10,11 @@
 #include <vyr/stdafx.h>
 #include <vyr/libraries/DlgBeamPinnail.h>
 #include <vyr/libraries/DlgBeamPinnailDesign.h>
+#include <vyr/libraries/DlgBanLib.h>
 #include <vyr/model/section/Ban.h>
 #include <vyr/model/struct/struct.h>
+#include <vyr/resources/dialogs/BanDlgRes.h>
+#include <vyr/resources/dialogs/BanLibRes.h>
 #include <vyr/resources/dialogs/StudRes.h>
 #include <vyr/scripteduser.h>
 
@@ -116,9 +120,30 @@ int RunStudsSlabsDemo(const std::string& outDir)
     report += "Stud design (栓钉设计), spacing in mm:\n" + rows + "Proposed spacing: " + proposal + "\n";
     std::printf("stud design: %d beams, proposed spacing %s mm\n", (int)composite.GetCount(), proposal.c_str());
 
+    // The slab library: on the one-way tab a 180 mm slab type is added and chosen.
+    std::string slabRows;
+    ScriptedUser::SelectRow(IDC_BANLIB_TAB, 1, IDD_BANLIB);
+    ScriptedUser::Click(IDC_BANLIB_ADD, IDD_BANLIB);
+    ScriptedUser::SetText(IDC_BAN_DEPTH, "180", IDD_BANCONCRETEADD);
+    ScriptedUser::PressOK(IDD_BANCONCRETEADD);
+    ScriptedUser::Run([&slabRows](CDialog* dlg) { slabRows = ListRows(dlg, IDC_BANLIB_LIST); }, IDD_BANLIB);
+    const int added = (int)model.Struct()->m_pBanConcreteList->GetCount() + 1;
+    ScriptedUser::SelectRow(IDC_BANLIB_LIST, added - 1, IDD_BANLIB);
+    ScriptedUser::PressOK(IDD_BANLIB);
+    CDlgBanLib slabLib;
+    slabLib.m_pData = &model;
+    CBan* slab = slabLib.DoModal() == IDOK ? slabLib.m_pBan : nullptr;
+    report += "Slab library (工程楼板库), one-way slabs:\n" + slabRows;
+    CString chosen = "none";
+    if (slab != nullptr)
+        chosen.Format("CP%d, h = %.0f mm", slab->m_nNo, slab->m_fThick);
+    report += "Chosen slab type: " + chosen.str() + "\n";
+    std::printf("slab library: chosen %s\n", chosen.GetString());
+
     const std::string path = outDir + "/studs-slabs.txt";
     std::ofstream(path) << report;
     std::printf("studs and slabs: %s\n", path.c_str());
     ScriptedUser::Reset();
-    return failures == 0 && !count.empty() && !proposal.empty() ? 0 : 1;
+    const bool slabOk = slab != nullptr && slab->m_nNo == added && slab->m_fThick == 180.0f;
+    return failures == 0 && !count.empty() && !proposal.empty() && slabOk ? 0 : 1;
 }
