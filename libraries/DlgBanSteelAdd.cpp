@@ -18,8 +18,8 @@ const char* TensionText(int type)
 
 BEGIN_MESSAGE_MAP(CDlgBanSteelAdd, CDialog)
     ON_WM_PAINT()
-    ON_NOTIFY(NM_CLICK, IDC_BAN_SHEETS, &CDlgBanSteelAdd::OnClickSheets)
-    ON_NOTIFY(NM_CLICK, IDC_BAN_TYPES, &CDlgBanSteelAdd::OnClickTypes)
+    ON_NOTIFY(LVN_ITEMCHANGED, IDC_BAN_SHEETS, &CDlgBanSteelAdd::OnSheetChanged)
+    ON_NOTIFY(LVN_ITEMCHANGED, IDC_BAN_TYPES, &CDlgBanSteelAdd::OnTypeChanged)
     ON_BN_CLICKED(IDC_BAN_ADD, &CDlgBanSteelAdd::OnAdd)
     ON_BN_CLICKED(IDC_BAN_DELETE, &CDlgBanSteelAdd::OnDelete)
     ON_BN_CLICKED(IDC_BAN_EDITDIAGRAM, &CDlgBanSteelAdd::OnEditDiagram)
@@ -156,20 +156,33 @@ void CDlgBanSteelAdd::OnPaint()
     Redraw();
 }
 
-void CDlgBanSteelAdd::OnClickSheets(NMHDR*, LRESULT* pResult)
+namespace {
+
+// A row that has just become selected, by mouse or keys; -1 for any other change.
+int NewlySelected(const NMHDR* pNMHDR)
+{
+    const auto* nm = reinterpret_cast<const NMLISTVIEW*>(pNMHDR);
+    const bool selected = (nm->uNewState & LVIS_SELECTED) != 0 && (nm->uOldState & LVIS_SELECTED) == 0;
+    return selected ? nm->iItem : -1;
+}
+
+} // namespace
+
+void CDlgBanSteelAdd::OnSheetChanged(NMHDR* pNMHDR, LRESULT* pResult)
 {
     *pResult = 0;
-    const int row = m_listSheets.GetNextItem(-1, LVNI_SELECTED);
+    const int row = NewlySelected(pNMHDR);
     if (row >= 0 && m_sheets.MoveTo(row))
         SetDlgItemText(IDC_BAN_DETAILS, m_sheets.Details());
 }
 
-void CDlgBanSteelAdd::OnClickTypes(NMHDR*, LRESULT* pResult)
+void CDlgBanSteelAdd::OnTypeChanged(NMHDR* pNMHDR, LRESULT* pResult)
 {
     *pResult = 0;
-    CBanSteel* type = SelectedType();
-    if (type == nullptr)
+    const int row = NewlySelected(pNMHDR);
+    if (row < 0 || row >= (int)m_rows.size())
         return;
+    CBanSteel* type = m_rows[(size_t)row];
     ShowRecord(type->m_nDBPos);
     Invalidate();
     UpdateWindow();

@@ -41,8 +41,8 @@ protected:
     void OnOK() override;
     void OnCancel() override;
     afx_msg void OnPaint();
-    afx_msg void OnClickSheets(NMHDR* pNMHDR, LRESULT* pResult);
-    afx_msg void OnClickTypes(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg void OnSheetChanged(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg void OnTypeChanged(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnAdd();
     afx_msg void OnDelete();
     afx_msg void OnEditDiagram();

@@ -261,6 +261,26 @@ TEST_F(CompositeDialog, AUsedTypeIsNotDeleted)
     (void)unused;
 }
 
+TEST_F(CompositeDialog, TheTableLeavesOutOtherCodesAndDeletesTheTypeItShows)
+{
+    // A two-way design type kept in the composite library is not a composite row.
+    CBanSteel* twoWay = Composite(100, 60.0f, "YX51-250-750");
+    Composite(-1, 50.0f, "AB38-150-750");
+    std::vector<std::string> before, after;
+    ScriptedUser::Run([&](CDialog* w) { before = Rows(w, IDC_BAN_TYPES, 1); }, IDD_BANSTEELADD);
+    ScriptedUser::SelectRow(IDC_BAN_TYPES, 0);
+    ScriptedUser::Click(IDC_BAN_DELETE);
+    ScriptedUser::Run([&](CDialog* w) { after = Rows(w, IDC_BAN_TYPES, 1); });
+    ScriptedUser::PressCancel();
+    CDlgBanSteelAdd dlg;
+    dlg.m_pData = &d;
+    dlg.DoModal(1, nullptr);
+    EXPECT_EQ(before, (std::vector<std::string>{"AB38-150-750"}));
+    EXPECT_TRUE(after.empty());
+    ASSERT_EQ(st->m_pBanSteelList->GetCount(), 1);
+    EXPECT_EQ(st->m_pBanSteelList->Get(1), twoWay);
+}
+
 TEST_F(CompositeDialog, TheDiagramEditsTheSelectedTypeOnlyOnOk)
 {
     Composite(-1, 50.0f, "YX51-250-750");
