@@ -1,6 +1,7 @@
 #include <vyr/libraries/DlgStay.h>
 
 #include <vyr/libraries/DlgMaterial.h>
+#include <vyr/libraries/DlgStdSectionLib.h>
 #include <vyr/model/material/material.h>
 #include <vyr/model/section/section.h>
 #include <vyr/model/struct/struct.h>
@@ -166,6 +167,10 @@ void CDlgStayBar::ShowAngle()
 
 void CDlgStayBar::OnChooseAngle()
 {
+    CDlgStdSectionLib browser;
+    browser.m_pData = m_pData;
+    if (browser.DoModal(true, nullptr) != IDOK) return;
+    SetPickedAngle(browser.m_pResult);
 }
 
 void CDlgStayBar::OnOK()

@@ -14,3 +14,10 @@ int RunSelSetsDemo(const std::string& outDir);
 // place, the calculation-report head (report-head.rtf, report-head.txt).
 int RunHostDemo(const std::string& outDir);
 int RunPropGridDemo(const std::string& outDir);
+// The standard section databases and the browser (section-databases.txt, sections-built.txt).
+int RunSectionDemo(const std::string& outDir);
+// The material library and the batten and lacing library (libraries.txt).
+int RunLibrariesDemo(const std::string& outDir);
+// The plug-in bridge with a demo plug-in, the section property and buckling class dialogs
+// (secproperty.png).
+int RunSecPropertyDemo(const std::string& outDir);

@@ -55,6 +55,9 @@ int main(int argc, char** argv)
     failures += RunSelSetsDemo(outDir) != 0;
     failures += RunHostDemo(outDir) != 0;
     failures += RunPropGridDemo(outDir) != 0;
+    failures += RunSectionDemo(outDir) != 0;
+    failures += RunLibrariesDemo(outDir) != 0;
+    failures += RunSecPropertyDemo(outDir) != 0;
     std::printf("%s\n", failures ? "sample host: some steps FAILED" : "sample host: all steps done");
     return failures ? 1 : 0;
 }

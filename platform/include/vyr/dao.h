@@ -17,6 +17,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <vyr/cstring.h>
@@ -56,6 +57,9 @@ public:
     COleVariant() { ClearValue(); }
     COleVariant(const COleVariant& o) { *this = o; }
     COleVariant& operator=(const COleVariant& o);
+    // Moved when a recordset's rows grow, so a large table is not copied cell by cell.
+    COleVariant(COleVariant&& o) noexcept { *this = std::move(o); }
+    COleVariant& operator=(COleVariant&& o) noexcept;
     COleVariant(short v, VARTYPE vtSrc = VT_I2);
     COleVariant(long v, VARTYPE vtSrc = VT_I4);
     COleVariant(int v) : COleVariant((long)v, VT_I4) {}

@@ -46,6 +46,24 @@ COleVariant& COleVariant::operator=(const COleVariant& o)
     return *this;
 }
 
+COleVariant& COleVariant::operator=(COleVariant&& o) noexcept
+{
+    if (this == &o) return *this;
+    vt = o.vt;
+    iVal = o.iVal;
+    lVal = o.lVal;
+    fltVal = o.fltVal;
+    dblVal = o.dblVal;
+    boolVal = o.boolVal;
+    cyVal = o.cyVal;
+    date = o.date;
+    const bool text = o.bstrVal != nullptr;
+    m_str = std::move(o.m_str);
+    bstrVal = text ? m_str.c_str() : nullptr;
+    o.ClearValue();
+    return *this;
+}
+
 COleVariant::COleVariant(short v, VARTYPE vtSrc)
 {
     ClearValue();

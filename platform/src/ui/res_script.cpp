@@ -987,7 +987,14 @@ private:
             ExpectComma("x");
             rectArgs(false);
             c.className = CString(s->cls);
-            tail(base | s->defaults);
+            if (k == "COMBOBOX") {
+                // The simple type is the default only when the script names no type: a
+                // drop-down combo box stays one, as the resource compiler has it.
+                tail(base | (s->defaults & ~(DWORD)0x3));
+                if ((c.style & 0x3) == 0) c.style |= CBS_SIMPLE;
+            } else {
+                tail(base | s->defaults);
+            }
         }
         if (c.dluRect.Width() < 0 || c.dluRect.Height() < 0) Fail("negative control size", kw.line);
         c.rect = DialogUnitsToPixels(c.dluRect);

@@ -315,6 +315,27 @@ TEST(ResourceScript, MergeRefusesOrReplacesDuplicates)
     EXPECT_EQ(a.FindDialog(7)->caption, "new");
 }
 
+TEST(ResourceScript, ComboBoxTypeFromTheScriptElseSimple)
+{
+    // The simple type is only the default: a drop-down combo box named as such stays one.
+    const char* text = "7 DIALOG 0,0,100,60\nBEGIN\n"
+                       "COMBOBOX 1,0,0,50,40,CBS_DROPDOWN | CBS_SORT\n"
+                       "COMBOBOX 2,0,0,50,40,CBS_DROPDOWNLIST\n"
+                       "COMBOBOX 3,0,0,50,40\n"
+                       "END\n";
+    ResourceSet set;
+    std::string err;
+    ASSERT_TRUE(set.ParseText(text, "c.rc", &err)) << err;
+    const auto* d = set.FindDialog(7);
+    ASSERT_NE(d, nullptr);
+    ASSERT_EQ(d->controls.size(), 3u);
+    EXPECT_EQ(d->controls[0].style & 0x3u, (DWORD)CBS_DROPDOWN);
+    EXPECT_NE(d->controls[0].style & CBS_SORT, 0u);
+    EXPECT_EQ(d->controls[1].style & 0x3u, (DWORD)CBS_DROPDOWNLIST);
+    EXPECT_EQ(d->controls[2].style & 0x3u, (DWORD)CBS_SIMPLE);
+    EXPECT_NE(d->controls[2].style & WS_TABSTOP, 0u);
+}
+
 TEST(ResourceScript, DialogUnitConversion)
 {
     const struct { int dlu; int x; int y; } table[] = {

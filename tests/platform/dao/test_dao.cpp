@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -220,3 +222,20 @@ TEST(OleValues, VariantCopiesOwnTheirText)
 }
 
 } // namespace
+
+TEST(OleValues, MovedVariantsKeepTheirTextAndLeaveTheSourceEmpty)
+{
+    // Short texts live inside the string object itself, so the text pointer must follow.
+    std::vector<COleVariant> cells;
+    for (int i = 0; i < 100; ++i) cells.push_back(COleVariant(i % 2 ? "L50x5" : "一个相当长的型号文字，超过短字符串的长度"));
+    cells.push_back(COleVariant(2.5));
+    EXPECT_STREQ(cells[1].bstrVal, "L50x5");
+    EXPECT_STREQ(cells[98].bstrVal, "一个相当长的型号文字，超过短字符串的长度");
+    EXPECT_EQ(cells[100].bstrVal, nullptr);
+    EXPECT_EQ(cells[100].vt, VT_R8);
+    COleVariant moved(std::move(cells[1]));
+    EXPECT_STREQ(moved.bstrVal, "L50x5");
+    EXPECT_EQ(moved.vt, VT_BSTR);
+    EXPECT_EQ(cells[1].vt, VT_EMPTY);
+    EXPECT_EQ(cells[1].bstrVal, nullptr);
+}
