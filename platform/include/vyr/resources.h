@@ -2,10 +2,12 @@
 // files of bitmaps, cursors and icons, read at run time from Windows resource scripts
 // (UTF-8, `#pragma code_page(65001)`) with their `resource.h` of `#define` ids.
 //
-// Where the scripts are: the folder given to VyrSetResourceDir, else the environment
-// variable VYR_RESOURCE_DIR, else the folder compiled into the platform, else
-// `<folder of the executable>/resources` (or `../share/vyr/resources` from there, where
-// an installation puts them). The folder's `vyr.rc` is read first, then every
+// Where the scripts are: the folder given to VyrSetResourceDir, else the first folder
+// holding a `vyr.rc` of: `../share/vyr/resources` from the folder of the library's file
+// (where an installation puts them), `resources` beside that file, the environment
+// variable VYR_RESOURCE_DIR, and the source tree's `resources` only while the library
+// runs from the build tree it was built in. When none holds one, the places looked at are
+// written to stderr once and every lookup finds nothing. The folder's `vyr.rc` is read first, then every
 // `dialogs/*.rc` in name order. A script may `#include` other scripts and headers, named
 // relative to itself. Reading happens once, at the first lookup; a script that does not
 // parse stops the program with "file:line: message".
@@ -412,6 +414,16 @@ private:
 // The folder the library's scripts are read from (see the top of this file).
 void VyrSetResourceDir(const char* path);
 CString VyrGetResourceDir();
+
+// The search behind the default folder, for a library whose file is `modulePath`, built
+// in `buildDir` from the scripts of `sourceDir`: `dir` is empty when no place holds them.
+struct ResourceDirSearch
+{
+    std::string dir;
+    std::vector<std::string> looked;
+};
+ResourceDirSearch SearchResourceDir(const std::string& modulePath, const char* envDir, const std::string& buildDir,
+                                    const std::string& sourceDir);
 
 // The library's resources, read at the first call (thread-safe).
 const ResourceSet& GetResources();

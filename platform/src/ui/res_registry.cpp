@@ -6,12 +6,49 @@
 #include <cstdlib>
 #include <filesystem>
 #include <mutex>
+#include <cstdio>
+#include <dlfcn.h>
+#include <link.h>
 #include <unistd.h>
 
 #include <vyr/app.h>
 #include <vyr/vyrdiag.h>
 
+#ifndef VYR_INSTALLED_RESOURCES_FROM_LIB
+#define VYR_INSTALLED_RESOURCES_FROM_LIB "../share/vyr/resources"
+#endif
+
 namespace vyr {
+
+ResourceDirSearch SearchResourceDir(const std::string& modulePath, const char* envDir, const std::string& buildDir,
+                                    const std::string& sourceDir)
+{
+    namespace fs = std::filesystem;
+    ResourceDirSearch out;
+    std::error_code ec;
+    auto consider = [&](const fs::path& dir) {
+        if (dir.empty()) return false;
+        out.looked.push_back(dir.lexically_normal().string());
+        if (!fs::is_regular_file(fs::path(out.looked.back()) / "vyr.rc", ec)) return false;
+        out.dir = out.looked.back();
+        return true;
+    };
+    const fs::path module = modulePath.empty() ? fs::path() : fs::weakly_canonical(modulePath, ec);
+    if (!module.empty()) {
+        // Where an installation puts them, relative to the library's folder; then a folder
+        // beside it, as a host that ships the library with its program may arrange.
+        if (consider(module.parent_path() / VYR_INSTALLED_RESOURCES_FROM_LIB)) return out;
+        if (consider(module.parent_path() / "resources")) return out;
+    }
+    if (envDir && *envDir && consider(envDir)) return out;
+    // The source tree only serves a library that still lies in the build tree it was built in.
+    if (!buildDir.empty() && !sourceDir.empty() && !module.empty()) {
+        const fs::path build = fs::weakly_canonical(buildDir, ec);
+        auto rel = module.lexically_relative(build);
+        if (!build.empty() && !rel.empty() && *rel.begin() != ".." && consider(sourceDir)) return out;
+    }
+    return out;
+}
 
 namespace {
 
@@ -25,25 +62,42 @@ std::vector<std::unique_ptr<ResourceSet>> g_retired;
 // Templates replaced by AddResourceScriptText: a dialog may be running on one.
 std::vector<std::shared_ptr<const DialogTemplate>> g_replaced;
 
-std::string ExeDir()
+// The file that holds this code: the shared library a host loads, or the program itself
+// when the platform is linked in statically.
+std::string ModulePath()
 {
+    Dl_info info{};
+    link_map* map = nullptr;
+    if (dladdr1(reinterpret_cast<void*>(&ModulePath), &info, reinterpret_cast<void**>(&map), RTLD_DL_LINKMAP) && map &&
+        map->l_name && map->l_name[0])
+        return map->l_name;
+    // The main program's entry has no name of its own.
     std::error_code ec;
     std::filesystem::path p = std::filesystem::read_symlink("/proc/self/exe", ec);
-    return ec ? std::string() : p.parent_path().string();
+    return ec ? std::string() : p.string();
 }
+
+bool g_toldMissing = false;
 
 std::string ResourceDirLocked()
 {
     if (!g_dirOverride.empty()) return g_dirOverride;
-    if (const char* env = std::getenv("VYR_RESOURCE_DIR"); env && *env) return env;
-#ifdef VYR_DEFAULT_RESOURCE_DIR
-    if (std::filesystem::is_directory(VYR_DEFAULT_RESOURCE_DIR)) return VYR_DEFAULT_RESOURCE_DIR;
+    std::string build, source;
+#if defined(VYR_BUILD_DIR) && defined(VYR_DEFAULT_RESOURCE_DIR)
+    build = VYR_BUILD_DIR;
+    source = VYR_DEFAULT_RESOURCE_DIR;
 #endif
-    std::filesystem::path exe(ExeDir());
-    // An installed host finds them under share/ beside its bin/ folder.
-    std::filesystem::path installed = exe.parent_path() / "share" / "vyr" / "resources";
-    if (!std::filesystem::is_directory(exe / "resources") && std::filesystem::is_directory(installed)) return installed.string();
-    return (exe / "resources").string();
+    ResourceDirSearch found = SearchResourceDir(ModulePath(), std::getenv("VYR_RESOURCE_DIR"), build, source);
+    if (found.dir.empty()) {
+        if (!g_toldMissing) {
+            g_toldMissing = true;
+            std::string msg = "vyr: no resource folder (vyr.rc) found; looked in:";
+            for (const auto& p : found.looked) msg += "\n  " + p;
+            std::fprintf(stderr, "%s\n", msg.c_str());
+        }
+        return found.looked.empty() ? std::string() : found.looked.front();
+    }
+    return found.dir;
 }
 
 ResourceSet& LoadedLocked()

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <vector>
 
 #include <vyr/resources.h>
 
@@ -12,11 +13,25 @@ using namespace vyr;
 
 namespace {
 
+// Folders made by the tests, removed when the program ends (templates handed out point
+// into resource sets read from them until then).
+struct MadeDirs
+{
+    std::vector<std::filesystem::path> dirs;
+    ~MadeDirs()
+    {
+        std::error_code ec;
+        for (const auto& d : dirs) std::filesystem::remove_all(d, ec);
+    }
+};
+
 std::filesystem::path FreshDir(const char* name)
 {
+    static MadeDirs made;
     auto d = std::filesystem::temp_directory_path() / (std::string("vyr_res_") + name + "_" + std::to_string(::getpid()));
     std::filesystem::remove_all(d);
     std::filesystem::create_directories(d);
+    made.dirs.push_back(d);
     return d;
 }
 
@@ -386,6 +401,52 @@ TEST(ResourceScript, DefaultFolderHoldsTheLibraryScripts)
     CString bmp = FindResourceFile(ResourceKind::Bitmap, 30100);
     EXPECT_TRUE(std::filesystem::exists(bmp.GetString())) << bmp.GetString();
     EXPECT_EQ(FindComboContents(30000, 30004).size(), 4u);
+}
+
+TEST(ResourceScript, FolderSearchPrefersTheInstalledCopyAndKeepsTheSourceTreeToTheBuildTree)
+{
+    namespace fs = std::filesystem;
+    const fs::path root = FreshDir("search");
+    const fs::path installed = root / "prefix" / "share" / "vyr" / "resources";
+    const fs::path env = root / "env";
+    const fs::path source = root / "src" / "resources";
+    const fs::path beside = root / "app" / "resources";
+    for (const auto& d : {installed, env, source, beside}) Write(d / "vyr.rc", "");
+    fs::create_directories(root / "empty" / "share" / "vyr" / "resources"); // a folder without the script
+    const std::string build = (root / "build").string();
+    const std::string envText = env.string();
+    struct Case
+    {
+        const char* what;
+        fs::path module;
+        const char* env;
+        fs::path expected;
+    } cases[] = {
+        {"installed, the variable set", root / "prefix" / "lib" / "libvyrui.so", envText.c_str(), installed},
+        {"installed, the variable unset", root / "prefix" / "lib" / "libvyrui.so", nullptr, installed},
+        {"shipped beside the host", root / "app" / "libvyrui.so", envText.c_str(), beside},
+        {"installed copy without scripts", root / "empty" / "lib" / "libvyrui.so", envText.c_str(), env},
+        {"build tree", root / "build" / "tests" / "test_x", nullptr, source},
+        {"build tree, the variable set", root / "build" / "libvyrui.so", envText.c_str(), env},
+        {"a folder named like the build tree", root / "build2" / "libvyrui.so", nullptr, fs::path()},
+        {"nothing anywhere", root / "empty" / "lib" / "libvyrui.so", nullptr, fs::path()},
+    };
+    for (const auto& c : cases) {
+        ResourceDirSearch r = SearchResourceDir(c.module.string(), c.env, build, source.string());
+        EXPECT_EQ(fs::path(r.dir), c.expected) << c.what;
+        ASSERT_FALSE(r.looked.empty()) << c.what;
+        if (!c.expected.empty()) {
+            EXPECT_EQ(fs::path(r.looked.back()), c.expected) << c.what;
+        }
+    }
+    // With nothing found, the places looked at are named, and the source tree is not among
+    // them for a library outside its build tree.
+    ResourceDirSearch none = SearchResourceDir((root / "empty" / "lib" / "libvyrui.so").string(), "/nonexistent/vyr", build,
+                                               source.string());
+    EXPECT_TRUE(none.dir.empty());
+    const std::vector<std::string> looked = {(root / "empty" / "share" / "vyr" / "resources").string(),
+                                             (root / "empty" / "lib" / "resources").string(), "/nonexistent/vyr"};
+    EXPECT_EQ(none.looked, looked);
 }
 
 TEST(ResourceScript, ProjectScriptParses)
