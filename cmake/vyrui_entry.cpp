@@ -1,4 +1,3 @@
-#include <vyr/vyr_version.h>
+#include <vyr/vyrui.h>
 
-// Lets a host check which build of the library it loaded.
-extern "C" const char* VyrUIVersion() { return VYR_VERSION_STRING; }
+const char* VyrUIVersion() { return VYR_VERSION_STRING; }

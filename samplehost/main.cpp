@@ -6,12 +6,11 @@
 #include <string>
 
 #include <vyr/vyr_version.h>
+#include <vyr/vyrui.h>
 #include <vyr/host/VyrEntry.h>
 #include <vyr/model/struct/struct.h>
 #include "summary_report.h"
 #include "demos.h"
-
-extern "C" const char* VyrUIVersion();
 
 int main(int argc, char** argv)
 {
