@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build and the tests need, only those missing.
+# Installs the Debian packages the build needs, only those missing. With --tests, also the
+# programs the tests read the library's files with (DXF, RTF and PDF readers).
 set -euo pipefail
 pkgs=(cmake g++ ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev
-      libcairo2-dev libsqlite3-dev fonts-wqy-microhei fonts-dejavu-core
-      python3-ezdxf unrtf libreoffice-writer-nogui poppler-utils)
+      libcairo2-dev libsqlite3-dev fonts-wqy-microhei fonts-dejavu-core)
+if [ "${1:-}" = "--tests" ]; then
+  pkgs+=(python3-ezdxf unrtf libreoffice-writer-nogui poppler-utils)
+fi
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

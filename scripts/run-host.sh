@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Builds the library and runs the sample host; what it produces goes to samplehost-out/.
+# Builds the library and the sample host, only what the host runs, and runs it; what it
+# produces goes to samplehost-out/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh
 cmake -S . -B build -G Ninja >/dev/null
-cmake --build build -j "$(nproc)"
+cmake --build build -j "$(nproc)" --target vyrui vyrsamplehost vyr_section_databases
 ./build/samplehost/vyrsamplehost --out "$PWD/samplehost-out" "$@"

@@ -3,7 +3,7 @@
 # Set VYR_SANITIZE=1 (address+undefined) or VYR_TSAN=1 for a sanitizer build in its own folder.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/deps.sh
+bash scripts/deps.sh --tests
 build=build; flags=(-DVYR_WERROR=ON)
 if [ "${VYR_SANITIZE:-0}" = 1 ]; then build=build-asan; flags+=(-DVYR_SANITIZE=ON -DVYR_BUILD_BENCHMARKS=OFF); fi
 if [ "${VYR_TSAN:-0}" = 1 ]; then build=build-tsan; flags+=(-DVYR_TSAN=ON -DVYR_BUILD_BENCHMARKS=OFF); fi

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <ostream>
 #include <vector>
 
 #include "struct_test_util.h"
@@ -48,6 +49,8 @@ struct RectCase
     bool window;
     bool crossing;
 };
+// Test names and messages show the case's name, never the bytes of its pointer.
+void PrintTo(const RectCase& c, std::ostream* os) { *os << c.name; }
 
 class MemberRectSelect : public ::testing::TestWithParam<RectCase>
 {

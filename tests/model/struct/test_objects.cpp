@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <ostream>
+#include <string>
 
 #include <vyr/model/struct/struct.h>
 
@@ -9,9 +11,12 @@ namespace
 {
 struct RatioCase
 {
+    const char* name;
     float x1, x2, x3, dx;
     float capacity, ksi, frameRs, structureRs;
 };
+// Test names and messages show the case's name, never the bytes of its pointer.
+void PrintTo(const RatioCase& c, std::ostream* os) { *os << c.name; }
 
 class FloorRatios : public ::testing::TestWithParam<RatioCase>
 {
@@ -45,11 +50,12 @@ TEST_P(FloorRatios, XAndYGiveTheSameRatios)
 constexpr float U = CFloor::RATIO_UNDEFINED;
 INSTANTIATE_TEST_SUITE_P(
     Storey, FloorRatios,
-    ::testing::Values(RatioCase{10, 20, 30, 120, 60, 0.5f, 1.5f, 5.0f},  // the reference numbers
-                      RatioCase{10, 20, 30, 0, 60, U, 1.5f, 5.0f},       // no reference value
-                      RatioCase{0, 0, 0, 0, 0, U, U, U},                 // a storey without capacity
-                      RatioCase{0, 20, 30, 100, 50, 0.5f, 1.5f, U},      // no first part
-                      RatioCase{10, 0, 30, 40, 40, 1.0f, U, 3.0f}));     // no second part
+    ::testing::Values(RatioCase{"ReferenceNumbers", 10, 20, 30, 120, 60, 0.5f, 1.5f, 5.0f},
+                      RatioCase{"NoReferenceValue", 10, 20, 30, 0, 60, U, 1.5f, 5.0f},
+                      RatioCase{"NoCapacity", 0, 0, 0, 0, 0, U, U, U},
+                      RatioCase{"NoFirstPart", 0, 20, 30, 100, 50, 0.5f, 1.5f, U},
+                      RatioCase{"NoSecondPart", 10, 0, 30, 40, 40, 1.0f, U, 3.0f}),
+    [](const ::testing::TestParamInfo<RatioCase>& info) { return std::string(info.param.name); });
 
 TEST(Floor, DriftOfAStoreyWithoutHeightIsUndefined)
 {
