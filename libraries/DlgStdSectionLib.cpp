@@ -6,6 +6,7 @@
 #include <string>
 
 #include <vyr/gbk.h>
+#include <vyr/libraries/DaoText.h>
 #include <vyr/model/material/material.h>
 #include <vyr/model/output/commonfuncs.h>
 #include <vyr/model/section/section.h>
@@ -557,20 +558,7 @@ void CDlgStdSectionLib::CloseTable()
 
 void CDlgStdSectionLib::FieldToText(const COleVariant& value, CString& text) const
 {
-    switch (value.vt) {
-    case VT_NULL: text = "----"; break;
-    case VT_I2: text.Format("%d", (int)value.iVal); break;
-    case VT_I4: text.Format("%d", (int)value.lVal); break;
-    case VT_R4: text.Format("%10.2f", (double)value.fltVal); break;
-    case VT_R8: text.Format("%10.2f", value.dblVal); break;
-    case VT_CY: text = COleCurrency(value.cyVal).Format(); break;
-    case VT_DATE: text = COleDateTime(value.date).Format(); break;
-    case VT_BSTR: text = value.bstrVal != nullptr ? value.bstrVal : ""; break;
-    case VT_BOOL: text = value.boolVal != 0 ? "TRUE" : "FALSE"; break;
-    default: text.Format("Unk type %d\n", (int)value.vt); break;
-    }
-    text.TrimLeft();
-    text.TrimRight();
+    VyrFieldToText(value, text);
 }
 
 void CDlgStdSectionLib::ReadRowValues(int n)
