@@ -3,7 +3,8 @@
 // whose events go to an operator manager and a side area (a frame of its own) in which the
 // panel container shows the side panels. It answers the library's GET messages with
 // objects it owns, records every message it receives in order with its arguments, keeps
-// the settings blocks 0 to 11, and has a slot for the section-library plug-in module.
+// the settings blocks 0 to 11, and has a slot for the section-library plug-in module. On
+// request it registers the library's side panels in the side area.
 //
 // Any answer can be replaced (SetAnswer), in particular by 0, to play a host that has no
 // such object. The kit compiles against the library's headers only: a test links the areas
@@ -21,6 +22,9 @@
 #include <vyr/model/struct/struct.h>
 #include <vyr/operators/OPManager.h>
 #include <vyr/operators/SnapManager.h>
+
+class CFrameViews;
+class CMenuViewBase;
 
 namespace vyrhost {
 
@@ -127,6 +131,19 @@ public:
     void RegisterSectionPlugin(const std::map<std::string, FARPROC>& exports,
                                const char* fileName = "Querport.dll");
 
+    // The side panels, registered as the host does once at start: the panels of the
+    // classes named (by default the library's) go into a panel container whose frame is
+    // the side area; their windows are created hidden, they get the model root and run
+    // their initial update. A name of no panel class is skipped. Only a program that calls
+    // these links the container, which is the library's. Later calls return it unchanged.
+    static const std::vector<const char*>& LibraryPanels();
+    CFrameViews& CreatePanels(const std::vector<const char*>& classNames = LibraryPanels());
+    // The container; null before CreatePanels.
+    CFrameViews* Panels() { return m_pPanels.get(); }
+    // Makes the panel of that type name ("View.Floor", ...) the shown one and returns it;
+    // null when there is no such panel.
+    CMenuViewBase* ShowPanel(const char* type);
+
     const std::vector<HostMessage>& Messages() const { return m_messages; }
     // The messages of one code, in order.
     std::vector<HostMessage> Messages(UINT message) const;
@@ -152,6 +169,8 @@ private:
     std::vector<HostMessage> m_messages;
     std::map<UINT, LRESULT> m_answers;
     std::vector<std::string> m_plugins;
+    // Type-erased, so that the kit's own code never needs the container's.
+    std::shared_ptr<CFrameViews> m_pPanels;
     CWnd* m_pPreviousMain = nullptr;
 };
 

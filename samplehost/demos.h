@@ -21,3 +21,5 @@ int RunLibrariesDemo(const std::string& outDir);
 // The plug-in bridge with a demo plug-in, the section property and buckling class dialogs
 // (secproperty.png).
 int RunSecPropertyDemo(const std::string& outDir);
+// The storey panel and the vibration-mode panel (panel-floor.png, panel-mode.png).
+int RunPanelsDemo(const std::string& outDir);

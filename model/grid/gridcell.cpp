@@ -1,5 +1,6 @@
 #include <vyr/model/grid/gridcell.h>
 
+#include <algorithm>
 #include <cstring>
 
 #include <vyr/model/grid/gridctrl.h>
@@ -81,6 +82,15 @@ BOOL CGridCellBase::Draw(CDC* pDC, int nRow, int nCol, CRect rect, BOOL bEraseBk
     pDC->SetTextColor(text);
     CRect textRect = rect;
     GetTextRect(&textRect);
+    // The cell's image from the grid's list sits at the left, centred vertically; the text
+    // follows it.
+    CImageList* pImages = pGrid->GetImageList();
+    if (pImages && GetImage() >= 0 && GetImage() < pImages->GetImageCount()) {
+        const CSize size = pImages->GetImageSize();
+        const int x = rect.left + (int)GetMargin();
+        pImages->Draw(pDC, GetImage(), CPoint(x, rect.top + (rect.Height() - size.cy) / 2), ILD_TRANSPARENT);
+        textRect.left = std::max(textRect.left, x + size.cx + (int)GetMargin());
+    }
     CString str = GetText();
     if (!str.IsEmpty()) pDC->DrawText(str, &textRect, GetFormat() | DT_NOPREFIX);
     if (pOldFont) pDC->SelectObject(pOldFont);

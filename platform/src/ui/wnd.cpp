@@ -9,6 +9,7 @@
 
 #include <vyr/app.h>
 #include <vyr/controls.h>
+#include <vyr/dcobserver.h>
 #include <vyr/msgbox.h>
 #include "uiimpl.h"
 #include <vyr/vyrdiag.h>
@@ -1122,10 +1123,27 @@ HDC GetDC(HWND hWnd)
     return vyr::CreateDisplayDC(r->renderTarget, r->renderOrigin, r->renderTarget ? &clip : nullptr);
 }
 
-int ReleaseDC(HWND, HDC hDC)
+namespace {
+std::function<void(HWND, const std::vector<vyr::DrawRecord>&)>& ReleaseDCObserver()
 {
-    if (hDC)
+    static std::function<void(HWND, const std::vector<vyr::DrawRecord>&)> observer;
+    return observer;
+}
+} // namespace
+
+void vyr::SetReleaseDCObserver(std::function<void(HWND, const std::vector<DrawRecord>&)> observer)
+{
+    ReleaseDCObserver() = std::move(observer);
+}
+
+int ReleaseDC(HWND hWnd, HDC hDC)
+{
+    if (hDC) {
+        if (ReleaseDCObserver())
+            if (CDC* dc = CDC::FromHandle(hDC))
+                ReleaseDCObserver()(hWnd, dc->Records());
         vyr::DeleteDisplayDC(hDC);
+    }
     return 1;
 }
 

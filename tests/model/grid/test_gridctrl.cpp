@@ -4,7 +4,9 @@
 #include <string>
 #include <vector>
 
+#include <vyr/controls.h>
 #include <vyr/model/grid/grid.h>
+#include <vyr/raster.h>
 #include <vyr/scripteduser.h>
 
 namespace {
@@ -537,6 +539,41 @@ TEST_F(GridTest, DrawingShowsHeadingsSelectionAndCellColours)
     EXPECT_EQ(at(3, 1), RGB(255, 0, 255)); // the cell's own background
     EXPECT_EQ(img->GetPixel(59, 30), RGB(192, 192, 192)); // a vertical grid line
     EXPECT_EQ(img->GetPixel(250, 150), RGB(255, 255, 255)); // below the last row
+}
+
+// A cell's image from the grid's image list is drawn at its left, its mask colour
+// letting the cell's background through, and the text starts after it.
+TEST_F(GridTest, ACellsImageIsDrawnFromTheGridsImageList)
+{
+    GridHost host;
+    CGridCtrl g;
+    ASSERT_TRUE(g.Create(CRect(0, 0, 300, 200), &host, 100));
+    Fill(g);
+    for (int c = 0; c < 4; ++c) g.SetColumnWidth(c, 60);
+    vyr::Image pic(8, 8, RGB(0, 0, 0));
+    for (int y = 2; y < 6; ++y)
+        for (int x = 2; x < 6; ++x) pic.SetPixel(x, y, RGB(255, 0, 0));
+    CBitmap bm;
+    ASSERT_TRUE(bm.CreateFromImage(pic));
+    CImageList images;
+    ASSERT_TRUE(images.Create(8, 8, ILC_COLOR24 | ILC_MASK, 0, 0));
+    ASSERT_EQ(images.Add(&bm, RGB(0, 0, 0)), 0);
+    g.SetImageList(&images);
+    g.SetItemImage(2, 1, 0);
+    g.SetItemBkColour(2, 1, RGB(0, 255, 0));
+    g.SetItemText(2, 1, "");
+    const auto img = vyr::RenderWindow(g.GetSafeHwnd());
+    ASSERT_TRUE(img);
+    CRect rc;
+    ASSERT_TRUE(g.GetCellRect(2, 1, &rc));
+    const int x0 = rc.left + (int)g.GetCell(2, 1)->GetMargin();
+    const int y0 = rc.top + (rc.Height() - 8) / 2;
+    EXPECT_EQ(img->GetPixel(x0 + 3, y0 + 3), RGB(255, 0, 0));
+    EXPECT_EQ(img->GetPixel(x0, y0), RGB(0, 255, 0)); // masked: the background shows
+    // A cell without an image shows none.
+    ASSERT_TRUE(g.GetCellRect(3, 1, &rc));
+    EXPECT_NE(img->GetPixel(rc.left + (int)g.GetCell(3, 1)->GetMargin() + 3, rc.top + (rc.Height() - 8) / 2 + 3),
+              RGB(255, 0, 0));
 }
 
 TEST_F(GridTest, KeysMoveTheFocusAndScrollIntoView)

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <vyr/dcobserver.h>
 #include <vyr/resources/resource.h>
 #include <vyr/stdafx.h>
 
@@ -78,4 +79,33 @@ TEST(FrameAndFormView, FormsComeFromTheirTemplateAndTheActiveOneFillsTheFrame)
     EXPECT_EQ(frame->GetActiveView(), nullptr);
     frame->DestroyWindow(); // takes its children and itself
     EXPECT_EQ(g_formsAlive, 0);
+}
+
+// Drawing through GetDC outside a paint is seen by the observer at ReleaseDC, once, with
+// the window it was drawn in; without an observer nothing is reported.
+TEST(FrameAndFormView, ReleasedWindowContextsShowWhatWasDrawnThroughThem)
+{
+    CWnd wnd;
+    ASSERT_TRUE(wnd.CreateEx(0, nullptr, "w", WS_POPUP, 0, 0, 40, 30, nullptr, nullptr));
+    std::vector<std::pair<HWND, std::vector<vyr::DrawRecord>>> seen;
+    vyr::SetReleaseDCObserver(
+        [&](HWND h, const std::vector<vyr::DrawRecord>& records) { seen.emplace_back(h, records); });
+    CDC* dc = wnd.GetDC();
+    CBrush brush(RGB(10, 20, 30));
+    CBrush* old = dc->SelectObject(&brush);
+    dc->Rectangle(2, 3, 12, 13);
+    dc->SelectObject(old);
+    wnd.ReleaseDC(dc);
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].first, wnd.GetSafeHwnd());
+    ASSERT_EQ(seen[0].second.size(), 1u);
+    EXPECT_EQ(seen[0].second[0].kind, vyr::DrawKind::Rectangle);
+    EXPECT_EQ(seen[0].second[0].state.brush.lbColor, RGB(10, 20, 30));
+
+    vyr::SetReleaseDCObserver(nullptr);
+    dc = wnd.GetDC();
+    dc->Rectangle(0, 0, 5, 5);
+    wnd.ReleaseDC(dc);
+    EXPECT_EQ(seen.size(), 1u);
+    wnd.DestroyWindow();
 }
