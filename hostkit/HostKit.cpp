@@ -108,6 +108,7 @@ CHostKit::CHostKit(int viewWidth, int viewHeight, int sideWidth)
 
 CHostKit::~CHostKit()
 {
+    m_undoRecords.clear();
     // Operators and the snap marker may still refer to the view; they go first.
     m_view.m_pOPManager = nullptr;
     m_view.m_pSnapManager = nullptr;
@@ -228,6 +229,8 @@ LRESULT CHostKit::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     m_messages.push_back(rec);
     if (m_onMessage)
         m_onMessage(rec);
+    if (message == WM_UI_MODELEDITED && lParam && !rec.posted)
+        m_undoRecords.emplace_back(reinterpret_cast<CEditStackNode*>(lParam));
 
     auto answer = m_answers.find(message);
     if (answer != m_answers.end())

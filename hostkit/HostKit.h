@@ -102,6 +102,9 @@ public:
     CWnd* m_pPropDlg = nullptr;
     // The answer of WM_UI_GETDISPLAYMODE.
     int m_nDisplayMode = 1;
+    // Undo records handed over by a sent WM_UI_MODELEDITED (its lParam), oldest first:
+    // the kit owns them, as a host's undo stack does.
+    std::vector<std::unique_ptr<CEditStackNode>> m_undoRecords;
     // Called with each message as it arrives, while a sender waits.
     std::function<void(const HostMessage&)> m_onMessage;
 

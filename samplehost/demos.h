@@ -23,3 +23,5 @@ int RunLibrariesDemo(const std::string& outDir);
 int RunSecPropertyDemo(const std::string& outDir);
 // The storey panel and the vibration-mode panel (panel-floor.png, panel-mode.png).
 int RunPanelsDemo(const std::string& outDir);
+// The project panel after a zoom (panel-project.png) and a model generator of the host.
+int RunProjectDemo(const std::string& outDir);

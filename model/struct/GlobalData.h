@@ -19,6 +19,13 @@ class CGridCtrl;
 class CVyrProjectInfo
 {
 public:
+    // Writes the information into a two-column grid below its header row (row 0, kept):
+    // one row per item, the item's name in column 0 and its text in column 1, in this
+    // order: "工程名称" (the record's project name, else the name given), "工程路径" (the
+    // path given), "设计人", "校对人", "日期", "备注". Rows below them are removed. The
+    // grid belongs to the common library (model/grid), where this is defined.
+    void Output(CGridCtrl* pGrid, const CString& strPath, const CString& strName) const;
+
     CString m_strProject;  // "工程名称"
     CString m_strDesigner; // "设计人"
     CString m_strChecker;  // "校对人"
