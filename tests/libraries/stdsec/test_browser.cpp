@@ -369,3 +369,77 @@ TEST_F(Project, EditModeOnANonStandardSectionOpensNothing)
     CDlgStdSectionLib dlg2;
     EXPECT_EQ(dlg2.DoModal(false, nullptr), IDCANCEL);
 }
+
+TEST_F(Project, CodesGiveTheirTabsPositionAndDisplayName)
+{
+    struct Case
+    {
+        int code;
+        int country, family, subType;
+        const char* countryCaption;
+        const char* familyCaption;
+        const char* subTypeCaption;
+        const char* displayName;
+    };
+    const Case cases[] = {
+        {204, 1, 1, 2, "美国", "工字钢", "S 型", "美国 热轧S型工字钢"},
+        {205, 1, 1, 3, "美国", "工字钢", "HP 型", "美国 热轧HP型工字钢"},
+        {212, 1, 4, 1, "美国", "钢管", "矩形钢管", "美国 矩形钢管"},
+        {213, 1, 4, 2, "美国", "钢管", "方形钢管", "美国 方形钢管"},
+        {115, 0, 5, 0, "中国", "圆钢", "圆钢", "中国 圆钢"},
+        {109, 0, 3, 0, "中国", "H型钢", "热轧窄翼缘", "中国 热轧窄翼缘H形钢"},
+        {403, 3, 0, 2, "日本", "角钢", "不等边不等厚", "日本 热轧不等边不等厚角钢"},
+    };
+    CSRolledIbeam s(204, 254, 100, 10, 7, 12.7f, 0);
+    ScriptedUser::Run(
+        [&](CDialog* d) {
+            CDlgStdSectionLib* b = Browser(d);
+            EXPECT_NE(std::string(b->m_strQuery).find("S型工字钢U"), std::string::npos);
+            for (const Case& c : cases) {
+                SCOPED_TRACE(c.code);
+                b->SetTabsFromCode(c.code);
+                EXPECT_EQ(b->m_nEditCountry, c.country);
+                EXPECT_EQ(b->m_nEditFamily, c.family);
+                EXPECT_EQ(b->m_nEditSubType, c.subType);
+                EXPECT_EQ(TabText(d, IDC_STDSEC_COUNTRY, 0), c.countryCaption);
+                EXPECT_EQ(TabText(d, IDC_STDSEC_FAMILY, 0), c.familyCaption);
+                EXPECT_EQ(TabText(d, IDC_STDSEC_SUBTYPE, 0), c.subTypeCaption);
+                b->MakeDisplayName();
+                EXPECT_EQ(b->m_strDisplayName, CString(c.displayName));
+            }
+            // 501: database index 4, no database and no tab; the whole hundreds are no code.
+            for (int code : {501, 100, 900}) {
+                b->SetTabsFromCode(code);
+                EXPECT_EQ(Tab(d, IDC_STDSEC_FAMILY)->GetItemCount(), 0) << code;
+                b->MakeDisplayName();
+                EXPECT_EQ(b->m_strDisplayName, CString()) << code;
+            }
+            EXPECT_EQ(b->m_nEditCountry, 8);
+            b->SetTabsFromCode(501);
+            EXPECT_EQ(b->m_nEditCountry, 4);
+            EXPECT_EQ(Tab(d, IDC_STDSEC_COUNTRY)->GetItemCount(), 0);
+        },
+        IDD_STDSECTIONLIB);
+    ScriptedUser::PressCancel(IDD_STDSECTIONLIB);
+    CDlgStdSectionLib dlg;
+    dlg.m_pData = &data;
+    EXPECT_EQ(dlg.DoModal(false, &s), IDCANCEL);
+}
+
+TEST_F(Project, ListFocusRepaintsTheChosenRow)
+{
+    ScriptChoose("L50x5");
+    ScriptedUser::Notify(IDC_STDSEC_LIST, NM_SETFOCUS, true, IDD_STDSECTIONLIB);
+    ScriptedUser::Run(
+        [](CDialog* d) {
+            CRect expected;
+            const int row = RowOf(d, "L50x5");
+            List(d)->GetItemRect(row, &expected, LVIR_BOUNDS);
+            EXPECT_EQ(Browser(d)->m_rcRow, expected);
+        },
+        IDD_STDSECTIONLIB);
+    ScriptedUser::PressCancel(IDD_STDSECTIONLIB);
+    CDlgStdSectionLib dlg;
+    dlg.m_pData = &data;
+    dlg.DoModal(true, nullptr);
+}
