@@ -8,6 +8,7 @@
 #include <vector>
 
 #include <vyr/host/DlgSelects.h>
+#include <vyr/host/VyrEntry.h>
 #include <vyr/host/HostMessages.h>
 #include <vyr/model/grid/gridctrl.h>
 #include <vyr/model/struct/struct.h>
@@ -162,6 +163,8 @@ BENCHMARK(BM_A_equals_B_minus_A)->Unit(benchmark::kMillisecond);
 int main(int argc, char** argv)
 {
     vyr::VyrSetResourceDir(VYR_SOURCE_DIR "/resources");
+    // The dialog templates are the library's: found once it is linked into the chain.
+    InitVyrUI();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
