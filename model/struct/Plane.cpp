@@ -58,6 +58,16 @@ CHoleRect& CHoleRect::operator=(const CHole& o)
     return *this;
 }
 
+CPoint3D CHoleRect::GetVexPt(int i) const
+{
+    bool placed = false;
+    for (int k = 0; k < (int)m_arrCorner.GetSize(); ++k)
+        placed = placed || m_arrCorner[k].x != 0.0 || m_arrCorner[k].y != 0.0 || m_arrCorner[k].z != 0.0;
+    if (!placed || i < 1 || i > (int)m_arrCorner.GetSize())
+        return CHole::GetVexPt(i);
+    return m_arrCorner[i - 1];
+}
+
 CHoleCircle& CHoleCircle::operator=(const CHole& o)
 {
     CHole::operator=(o);

@@ -61,6 +61,9 @@ public:
     double GetAngle() const { return m_dAngle; }
     CHoleRect& operator=(const CHole& o) override;
     double GetArea() override { return m_dV * m_dH; }
+    // Corner i (from 1) in model coordinates once the opening is placed (its four corners
+    // set); until then the corner in its plane's coordinates.
+    CPoint3D GetVexPt(int i) const override;
 
     CArray<CPoint3D> m_arrPt3D;
     CArray<CPoint2D> m_arrPt2D;

@@ -13,10 +13,18 @@
 #include <vyr/msgbox.h>
 #include "uiimpl.h"
 #include <vyr/vyrdiag.h>
+#include <vyr/windc.h>
 
 using vyr::ui::ThreadQueue;
 
 namespace {
+
+// Height in pixels of a drop-down combo box's selection field, as its paint draws it.
+constexpr int kComboFieldHeight = 20;
+
+// Window device contexts handed out and not released; who watches releases.
+int g_openWindowDCs = 0;
+std::function<void(HWND, CDC&)> g_releaseObserver;
 
 // Records are never freed, so that a stale handle can never name a newer window.
 // The registries live until the process ends (never destroyed, so that objects still
@@ -612,6 +620,18 @@ static void RenderInto(HWND h, Image* img, POINT origin)
         RenderInto(k, img, o);
 }
 
+void WatchReleasedDCs(std::function<void(HWND, CDC&)> observer)
+{
+    std::lock_guard<std::recursive_mutex> lk(ui::Lock());
+    g_releaseObserver = std::move(observer);
+}
+
+int OpenWindowDCCount()
+{
+    std::lock_guard<std::recursive_mutex> lk(ui::Lock());
+    return g_openWindowDCs;
+}
+
 std::shared_ptr<Image> RenderWindow(HWND hWnd)
 {
     CRect rc;
@@ -1045,7 +1065,13 @@ BOOL GetClientRect(HWND hWnd, LPRECT lpRect)
     HWND__* r = Rec(hWnd);
     if (!r)
         return FALSE;
-    *lpRect = RECT{0, 0, r->rect.Width(), r->rect.Height()};
+    int height = r->rect.Height();
+    // A drop-down combo box's client area is its selection field; the height it was given
+    // is what its list drops to.
+    const DWORD comboType = r->style & 0x3;
+    if ((comboType == CBS_DROPDOWN || comboType == CBS_DROPDOWNLIST) && r->className.CompareNoCase("ComboBox") == 0)
+        height = std::min(height, kComboFieldHeight);
+    *lpRect = RECT{0, 0, r->rect.Width(), height};
     return TRUE;
 }
 
@@ -1116,11 +1142,28 @@ DWORD GetWindowThreadProcessId(HWND hWnd, LPDWORD lpdwProcessId)
 HDC GetDC(HWND hWnd)
 {
     std::lock_guard<std::recursive_mutex> lk(vyr::ui::Lock());
+    ++g_openWindowDCs;
     HWND__* r = Rec(hWnd);
     if (!r)
         return vyr::CreateDisplayDC(nullptr);
     RECT clip{0, 0, r->rect.Width(), r->rect.Height()};
-    return vyr::CreateDisplayDC(r->renderTarget, r->renderOrigin, r->renderTarget ? &clip : nullptr);
+    vyr::Image* target = r->renderTarget;
+    POINT origin = r->renderOrigin;
+    // Not being painted itself, a window draws where it shows: into the image of the
+    // ancestor being painted, at its place there.
+    if (!target && (r->style & WS_CHILD)) {
+        POINT offset{r->rect.left, r->rect.top};
+        for (HWND__* a = Rec(r->parent); a; a = (a->style & WS_CHILD) ? Rec(a->parent) : nullptr) {
+            if (a->renderTarget) {
+                target = a->renderTarget;
+                origin = POINT{a->renderOrigin.x + offset.x, a->renderOrigin.y + offset.y};
+                break;
+            }
+            offset.x += a->rect.left;
+            offset.y += a->rect.top;
+        }
+    }
+    return vyr::CreateDisplayDC(target, origin, target ? &clip : nullptr);
 }
 
 namespace {
@@ -1138,12 +1181,24 @@ void vyr::SetReleaseDCObserver(std::function<void(HWND, const std::vector<DrawRe
 
 int ReleaseDC(HWND hWnd, HDC hDC)
 {
-    if (hDC) {
-        if (ReleaseDCObserver())
-            if (CDC* dc = CDC::FromHandle(hDC))
-                ReleaseDCObserver()(hWnd, dc->Records());
-        vyr::DeleteDisplayDC(hDC);
+    if (!hDC)
+        return 1;
+    std::function<void(HWND, CDC&)> watcher;
+    {
+        std::lock_guard<std::recursive_mutex> lk(vyr::ui::Lock());
+        --g_openWindowDCs;
+        watcher = g_releaseObserver;
     }
+    if (ReleaseDCObserver())
+        if (CDC* dc = CDC::FromHandle(hDC))
+            ReleaseDCObserver()(hWnd, dc->Records());
+    if (watcher) {
+        CDC dc;
+        dc.Attach(hDC);
+        watcher(hWnd, dc);
+        dc.Detach();
+    }
+    vyr::DeleteDisplayDC(hDC);
     return 1;
 }
 

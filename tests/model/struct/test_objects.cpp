@@ -224,6 +224,24 @@ TEST(Openings, RectangleAssignmentThroughTheBaseCopiesItsCorners)
     EXPECT_EQ(b.m_arrCorner[2].y, 5.0) << "the copy owns its points";
 }
 
+TEST(Openings, APlacedRectangleGivesItsCornersInModelCoordinates)
+{
+    CHoleRect r;
+    r.m_dX = 100.0;
+    r.m_dY = 20.0;
+    r.m_dH = 80.0;
+    r.m_dV = 200.0;
+    // Not placed yet: the corners in the opening's plane.
+    EXPECT_EQ(r.GetVexPt(1).x, 100.0);
+    EXPECT_EQ(r.GetVexPt(3).y, 220.0);
+    r.m_arrCorner[0] = CPoint3D(600, 1800, 380);
+    r.m_arrCorner[2] = CPoint3D(680, 1800, 580);
+    EXPECT_EQ(r.GetVexPt(1).x, 600.0);
+    EXPECT_EQ(r.GetVexPt(1).y, 1800.0);
+    EXPECT_EQ(r.GetVexPt(1).z, 380.0);
+    EXPECT_EQ(r.GetVexPt(3).z, 580.0);
+}
+
 TEST(Rooms, OnlyShapeKindFourIsAllOpening)
 {
     CPlane p;
