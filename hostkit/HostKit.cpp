@@ -241,6 +241,10 @@ LRESULT CHostKit::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 LRESULT CHostKit::DefaultAnswer(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
+    case WM_UI_SHOWPANEL:
+        if (m_showPanel)
+            m_showPanel(lParam ? reinterpret_cast<const char*>(lParam) : nullptr);
+        return 0;
     case WM_UI_GETHOSTWND:
         return (LRESULT)this;
     case WM_UI_GETACTIVEVIEW:

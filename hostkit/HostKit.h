@@ -146,6 +146,15 @@ public:
     // Makes the panel of that type name ("View.Floor", ...) the shown one and returns it;
     // null when there is no such panel.
     CMenuViewBase* ShowPanel(const char* type);
+    // The selection-property panels' current-object slots, handed to the panels as they
+    // are created: the object chosen in a panel's drop-down list, null for all of them.
+    // Once the panels exist, WM_UI_SHOWPANEL makes the named panel the shown one and
+    // refills it from the selection (lParam 0: refills the shown one).
+    CPNode* m_pCurrentNode = nullptr;
+    CBeamBase* m_pCurrentBeam = nullptr;
+    CWall* m_pCurrentWall = nullptr;
+    CPlane* m_pCurrentPlane = nullptr;
+    CBeamBase* m_pCurrentBCInWall = nullptr;
 
     const std::vector<HostMessage>& Messages() const { return m_messages; }
     // The messages of one code, in order.
@@ -175,6 +184,8 @@ private:
     // Type-erased, so that the kit's own code never needs the container's.
     std::shared_ptr<CFrameViews> m_pPanels;
     CWnd* m_pPreviousMain = nullptr;
+    // Set with the panels: the answer to WM_UI_SHOWPANEL (the name, or null).
+    std::function<void(const char*)> m_showPanel;
 };
 
 } // namespace vyrhost

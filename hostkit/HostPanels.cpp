@@ -3,12 +3,15 @@
 #include "hostkit/HostKit.h"
 
 #include <vyr/host/MenuViewBase.h>
+#include <vyr/host/ViewPropPanels.h>
 
 namespace vyrhost {
 
 const std::vector<const char*>& CHostKit::LibraryPanels()
 {
-    static const std::vector<const char*> names = {"CViewFloor", "CViewFrequent", "CViewProject"};
+    static const std::vector<const char*> names = {"CViewFloor",     "CViewFrequent",  "CViewProject",
+                                                   "CViewPropNode",  "CViewPropBeam",  "CViewPropWall",
+                                                   "CViewPropPlane", "CViewPropBCInWall"};
     return names;
 }
 
@@ -25,9 +28,30 @@ CFrameViews& CHostKit::CreatePanels(const std::vector<const char*>& classNames)
                 added.push_back(panel);
     m_pPanels->SetParam(&m_data);
     m_pPanels->Create(nullptr);
+    // The selection-property panels get their slots before their initial update.
+    for (CMenuViewBase* panel : added) {
+        if (auto* p = dynamic_cast<CViewPropNode*>(panel))
+            p->SetParam(&m_pCurrentNode);
+        else if (auto* p = dynamic_cast<CViewPropBeam*>(panel))
+            p->SetParam(&m_pCurrentBeam);
+        else if (auto* p = dynamic_cast<CViewPropWall*>(panel))
+            p->SetParam(&m_pCurrentWall);
+        else if (auto* p = dynamic_cast<CViewPropPlane*>(panel))
+            p->SetParam(&m_pCurrentPlane);
+        else if (auto* p = dynamic_cast<CViewPropBCInWall*>(panel))
+            p->SetParam(&m_pCurrentBCInWall);
+    }
     for (CMenuViewBase* panel : added)
         if (panel->GetSafeHwnd())
             panel->OnInitialUpdate();
+    m_showPanel = [this](const char* name) {
+        if (name) {
+            ShowPanel(name);
+            m_pPanels->Update(name);
+        } else if (!m_pPanels->GetCurrentType().IsEmpty()) {
+            m_pPanels->Update(m_pPanels->GetCurrentType());
+        }
+    };
     return *m_pPanels;
 }
 

@@ -25,3 +25,6 @@ int RunSecPropertyDemo(const std::string& outDir);
 int RunPanelsDemo(const std::string& outDir);
 // The project panel after a zoom (panel-project.png) and a model generator of the host.
 int RunProjectDemo(const std::string& outDir);
+// The selection-property panels: members by window, one edited; a room and a wall with
+// their sketches (panel-beam.png, panel-room.png, panel-wall.png).
+int RunSelPanelsDemo(const std::string& outDir);

@@ -58,10 +58,11 @@ protected:
     }
     void TearDown() override
     {
-        vyr::PumpMessages();
+        // The panels go first: their slots may be the test's own variables.
         for (CViewProp* p : m_panels)
             if (::IsWindow(p->GetSafeHwnd()))
                 p->DestroyWindow();
+        vyr::PumpMessages();
     }
 
     // A panel as the host sets it up: created hidden in the side area, given the model root
@@ -404,6 +405,28 @@ TEST_F(PanelTest, LayoutFollowsTheClientSizeAndTheScrollPosition)
             EXPECT_EQ(ChildRect(panel, panel->GetDlgItem(1127)->GetSafeHwnd()), c.frame);
         }
     }
+}
+
+// ---- the host kit
+
+TEST_F(MixedSelectionTest, TheKitRegistersThePanelsAndShowsTheOneASelectionNames)
+{
+    CFrameViews& views = m_host.CreatePanels();
+    for (const ButtonCase& c : kButtons)
+        EXPECT_NE(dynamic_cast<CViewProp*>(views.GetDlg(c.type)), nullptr) << c.type;
+    auto* beams = dynamic_cast<CViewPropBeam*>(views.GetDlg("View.PropBeam"));
+    ASSERT_NE(beams, nullptr);
+    EXPECT_EQ(beams->m_ppCurrentBeam, &m_host.m_pCurrentBeam);
+    m_host.SendMessage(WM_UI_SHOWPANEL, 0, (LPARAM) "View.PropBeam");
+    EXPECT_EQ(views.GetCurrentType(), CString("View.PropBeam"));
+    EXPECT_EQ(beams->m_wndCombo.GetCount(), 4);
+    ASSERT_TRUE(vyr::WindowUser::SelectRow(beams, kCombo, 1));
+    EXPECT_EQ(m_host.m_pCurrentBeam, m_members[0]);
+    // A new selection: the shown panel refills and lets go of its choice.
+    m_host.GlobalData().SelectBeamList().RemoveHead();
+    m_host.SendMessage(WM_UI_SHOWPANEL, 0, 0);
+    EXPECT_EQ(beams->m_wndCombo.GetCount(), 3);
+    EXPECT_EQ(m_host.m_pCurrentBeam, nullptr);
 }
 
 } // namespace

@@ -53,10 +53,11 @@ protected:
     void TearDown() override
     {
         vyr::WatchReleasedDCs(nullptr);
-        vyr::PumpMessages();
+        // The panels go first: their slots may be the test's own variables.
         for (CViewProp* p : m_panels)
             if (::IsWindow(p->GetSafeHwnd()))
                 p->DestroyWindow();
+        vyr::PumpMessages();
     }
 
     template <class Panel, class T>

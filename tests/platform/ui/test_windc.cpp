@@ -35,7 +35,7 @@ TEST(WindowDC, ReleasesAreWatchedWithWhatWasDrawn)
     ASSERT_TRUE(top.CreateEx(0, nullptr, "", WS_POPUP | WS_VISIBLE, 0, 0, 40, 40, nullptr, nullptr));
     std::vector<HWND> released;
     size_t records = 0;
-    vyr::SetReleaseDCObserver([&](HWND h, CDC& dc) {
+    vyr::WatchReleasedDCs([&](HWND h, CDC& dc) {
         released.push_back(h);
         records = dc.Records().size();
     });
@@ -45,7 +45,7 @@ TEST(WindowDC, ReleasesAreWatchedWithWhatWasDrawn)
     dc->Rectangle(0, 0, 5, 5);
     dc->LineTo(3, 3);
     top.ReleaseDC(dc);
-    vyr::SetReleaseDCObserver(nullptr);
+    vyr::WatchReleasedDCs(nullptr);
     EXPECT_EQ(vyr::OpenWindowDCCount(), open);
     ASSERT_EQ(released.size(), 1u);
     EXPECT_EQ(released[0], top.GetSafeHwnd());
