@@ -9,7 +9,6 @@
 
 #include <vyr/app.h>
 #include <vyr/controls.h>
-#include <vyr/dcobserver.h>
 #include <vyr/msgbox.h>
 #include "uiimpl.h"
 #include <vyr/vyrdiag.h>
@@ -1166,19 +1165,6 @@ HDC GetDC(HWND hWnd)
     return vyr::CreateDisplayDC(target, origin, target ? &clip : nullptr);
 }
 
-namespace {
-std::function<void(HWND, const std::vector<vyr::DrawRecord>&)>& ReleaseDCObserver()
-{
-    static std::function<void(HWND, const std::vector<vyr::DrawRecord>&)> observer;
-    return observer;
-}
-} // namespace
-
-void vyr::SetReleaseDCObserver(std::function<void(HWND, const std::vector<DrawRecord>&)> observer)
-{
-    ReleaseDCObserver() = std::move(observer);
-}
-
 int ReleaseDC(HWND hWnd, HDC hDC)
 {
     if (!hDC)
@@ -1189,9 +1175,6 @@ int ReleaseDC(HWND hWnd, HDC hDC)
         --g_openWindowDCs;
         watcher = g_releaseObserver;
     }
-    if (ReleaseDCObserver())
-        if (CDC* dc = CDC::FromHandle(hDC))
-            ReleaseDCObserver()(hWnd, dc->Records());
     if (watcher) {
         CDC dc;
         dc.Attach(hDC);

@@ -7,7 +7,7 @@
 
 #include "hostkit/HostKit.h"
 #include <vyr/host/HostMessages.h>
-#include <vyr/dcobserver.h>
+#include <vyr/windc.h>
 #include <vyr/host/ViewFrequent.h>
 #include <vyr/model/struct/struct.h>
 #include <vyr/raster.h>
@@ -30,7 +30,7 @@ protected:
     }
     void TearDown() override
     {
-        vyr::SetReleaseDCObserver(nullptr);
+        vyr::WatchReleasedDCs(nullptr);
         ScriptedUser::Reset();
         EXPECT_TRUE(m_failures.empty()) << m_failures.front();
     }
@@ -213,7 +213,8 @@ TEST_F(ViewFrequentTest, TheColourIsTakenOnlyFromAnAcceptedDialogAndTheSwatchIsR
     CViewFrequent* p = Panel();
     const HWND swatch = p->GetDlgItem(IDC_FREQ_SWATCH)->GetSafeHwnd();
     std::vector<COLORREF> painted;
-    vyr::SetReleaseDCObserver([&](HWND h, const std::vector<vyr::DrawRecord>& records) {
+    vyr::WatchReleasedDCs([&](HWND h, CDC& dc) {
+        const std::vector<vyr::DrawRecord>& records = dc.Records();
         if (h != swatch)
             return;
         for (const vyr::DrawRecord& r : records)

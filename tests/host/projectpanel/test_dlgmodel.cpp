@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "hostkit/HostKit.h"
-#include <vyr/dcobserver.h>
+#include <vyr/windc.h>
 #include <vyr/host/DlgModel.h>
 #include <vyr/host/HostMessages.h>
 #include <vyr/model/struct/SampleModel.h>
@@ -76,7 +76,7 @@ protected:
     }
     void TearDown() override
     {
-        vyr::SetReleaseDCObserver(nullptr);
+        vyr::WatchReleasedDCs(nullptr);
         ScriptedUser::Reset();
         EXPECT_TRUE(m_failures.empty()) << m_failures.front();
     }
@@ -137,7 +137,8 @@ TEST_F(DlgModelTest, TicksAlternateTheUseTypesAlsoAcrossTheWrap)
     std::vector<int> types;
     std::vector<COLORREF> pens;
     const HWND view = m_host.View().GetSafeHwnd();
-    vyr::SetReleaseDCObserver([&](HWND h, const std::vector<vyr::DrawRecord>& records) {
+    vyr::WatchReleasedDCs([&](HWND h, CDC& dc) {
+        const std::vector<vyr::DrawRecord>& records = dc.Records();
         // The sketch's drawing, not the view's own paints (which fill the field first).
         if (h == view && !records.empty() && records.front().kind == vyr::DrawKind::Line)
             pens.push_back(records.front().state.pen.lopnColor);

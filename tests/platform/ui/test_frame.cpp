@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <vyr/dcobserver.h>
+#include <vyr/windc.h>
 #include <vyr/resources/resource.h>
 #include <vyr/stdafx.h>
 
@@ -88,8 +88,7 @@ TEST(FrameAndFormView, ReleasedWindowContextsShowWhatWasDrawnThroughThem)
     CWnd wnd;
     ASSERT_TRUE(wnd.CreateEx(0, nullptr, "w", WS_POPUP, 0, 0, 40, 30, nullptr, nullptr));
     std::vector<std::pair<HWND, std::vector<vyr::DrawRecord>>> seen;
-    vyr::SetReleaseDCObserver(
-        [&](HWND h, const std::vector<vyr::DrawRecord>& records) { seen.emplace_back(h, records); });
+    vyr::WatchReleasedDCs([&](HWND h, CDC& released) { seen.emplace_back(h, released.Records()); });
     CDC* dc = wnd.GetDC();
     CBrush brush(RGB(10, 20, 30));
     CBrush* old = dc->SelectObject(&brush);
@@ -102,7 +101,7 @@ TEST(FrameAndFormView, ReleasedWindowContextsShowWhatWasDrawnThroughThem)
     EXPECT_EQ(seen[0].second[0].kind, vyr::DrawKind::Rectangle);
     EXPECT_EQ(seen[0].second[0].state.brush.lbColor, RGB(10, 20, 30));
 
-    vyr::SetReleaseDCObserver(nullptr);
+    vyr::WatchReleasedDCs(nullptr);
     dc = wnd.GetDC();
     dc->Rectangle(0, 0, 5, 5);
     wnd.ReleaseDC(dc);
