@@ -11,7 +11,7 @@ const std::vector<const char*>& CHostKit::LibraryPanels()
 {
     static const std::vector<const char*> names = {"CViewFloor",     "CViewFrequent",  "CViewProject",
                                                    "CViewPropNode",  "CViewPropBeam",  "CViewPropWall",
-                                                   "CViewPropPlane", "CViewPropBCInWall"};
+                                                   "CViewPropPlane", "CViewPropBCInWall", "CViewSection"};
     return names;
 }
 
