@@ -28,3 +28,5 @@ int RunProjectDemo(const std::string& outDir);
 // The selection-property panels: members by window, one edited; a room and a wall with
 // their sketches (panel-beam.png, panel-room.png, panel-wall.png).
 int RunSelPanelsDemo(const std::string& outDir);
+int RunSectionPanelDemo(const std::string& outDir);
+int RunTaperDemo(const std::string& outDir);
