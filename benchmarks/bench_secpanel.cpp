@@ -10,11 +10,13 @@
 
 #include "hostkit/HostKit.h"
 #include <vyr/host/ViewSection.h>
+#include <vyr/host/VyrEntry.h>
 #include <vyr/model/material/material.h>
 #include <vyr/model/section/section.h>
 #include <vyr/model/struct/struct.h>
 #include <vyr/operators/OPSelectKinds.h>
 #include <vyr/resources/dialogs/SectionRes.h>
+#include <vyr/resources.h>
 #include <vyr/scripteduser.h>
 
 namespace {
@@ -72,12 +74,17 @@ struct PanelScene
         taper->FillSecName();
         taper->FillSecFactors(a);
         s.m_pSectionList->Add(taper, true);
-        // Chains of 10 along x, one per line y; chain k's members are k + 1 cm longer.
+        // Chains of 10 along x, one per line y; in chain c member k is 100 + k (c + 1) cm
+        // long, so that no two chains share their proportions.
+        double x = 0.0;
         for (int i = 0; i < nMembers; ++i) {
             const int chain = i / 10, k = i % 10;
-            const double len = 100.0 + chain;
-            auto* n1 = new CPNode(2 * i + 1, CPoint3D(k * len, chain * 100.0, 0));
-            auto* n2 = new CPNode(2 * i + 2, CPoint3D((k + 1) * len, chain * 100.0, 0));
+            if (k == 0)
+                x = 0.0;
+            const double len = 100.0 + k * (chain + 1.0);
+            auto* n1 = new CPNode(2 * i + 1, CPoint3D(x, chain * 100.0, 0));
+            auto* n2 = new CPNode(2 * i + 2, CPoint3D(x + len, chain * 100.0, 0));
+            x += len;
             s.m_pNodeList->AddTail(n1);
             s.m_pNodeList->AddTail(n2);
             auto* m = new CBeam(i + 1, n1, n2, 2);
@@ -190,3 +197,13 @@ BENCHMARK(BM_SortByMaterial)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DeleteCheck)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AssignSection)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AssignSectionTaper)->Unit(benchmark::kMillisecond)->Iterations(3);
+int main(int argc, char** argv)
+{
+    vyr::VyrSetResourceDir(VYR_SOURCE_DIR "/resources");
+    // The library's classes, the panel among them, are found once it is in the host's chain.
+    InitVyrUI();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

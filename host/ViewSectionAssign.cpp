@@ -24,11 +24,23 @@ namespace {
 class CTaperReuse
 {
 public:
-    explicit CTaperReuse(CSectionList* lib) : m_pLib(lib)
+    explicit CTaperReuse(CSectionList* lib)
     {
         if (lib != nullptr)
-            for (POSITION pos = lib->GetHeadPosition(); pos != nullptr;)
-                Added(static_cast<CSectionBase*>(lib->GetNext(pos)));
+            for (POSITION pos = lib->GetHeadPosition(); pos != nullptr;) {
+                auto* s = static_cast<CSectionBase*>(lib->GetNext(pos));
+                m_maxNo = std::max(m_maxNo, s->m_nNo);
+                Added(s);
+            }
+    }
+
+    // Appends a new section of possible dimensions with the next free number, as the
+    // library's Add does, without Add's walks through the whole library for every section.
+    void Adopt(CSectionList* lib, CSectionBase* s)
+    {
+        s->m_nNo = ++m_maxNo;
+        lib->AddTail(s);
+        Added(s);
     }
 
     CSectionBase* FindSame(CSectionBase* web)
@@ -93,8 +105,8 @@ private:
         return ((std::uint64_t)a << 32) ^ (std::uint64_t)(b & 0xFFFFFFFFll);
     }
 
-    CSectionList* m_pLib;
     size_t m_count = 0;
+    int m_maxNo = 0;
     std::unordered_map<std::uint64_t, std::vector<Entry>> m_buckets;
     std::vector<Entry> m_outsiders; // heights beyond the buckets' range
 };
@@ -191,14 +203,15 @@ int SetTaperChain(CBeamList& chain, CSectionBase* pSec, CGlobalData* pData, bool
             used = reuse.FindSame(web);
             if (used != nullptr) {
                 delete web;
-            } else if (lib != nullptr && lib->Add(web, false)) {
-                reuse.Added(web);
+            } else if (lib != nullptr) {
+                reuse.Adopt(lib, web);
                 used = web;
             } else {
                 delete web;
             }
         } else {
-            // The library refuses impossible dimensions: the member keeps what it had.
+            // The library takes no section of impossible dimensions: the member keeps what
+            // it had.
             delete web;
         }
         if (used != nullptr) {

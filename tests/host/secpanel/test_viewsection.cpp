@@ -8,6 +8,7 @@
 
 #include "host/secpanel/SecTestModel.h"
 #include "hostkit/HostKit.h"
+#include "support/QuerportStandIn.h"
 #include <vyr/controls.h>
 #include <vyr/host/HostMessages.h>
 #include <vyr/host/ViewSection.h>
@@ -402,6 +403,54 @@ TEST_F(ViewSectionTest, BattenRecordKeepsTheSectionsRowSelectedInAnyOrder)
     ClickRow(0);
     ScriptedUser::AnswerMessageBox(IDOK, "请选择截面");
     ASSERT_TRUE(WindowUser::Click(Panel(), IDC_SEC_STAY));
+}
+
+TEST_F(ViewSectionTest, PluginEditorsRefillAndAnEditDropsTheResultsOfTheSectionsMembers)
+{
+    using vyrtest::QuerportStandIn;
+    QuerportStandIn& plugin = QuerportStandIn::Inst();
+    plugin.Reset();
+    m_host.RegisterSectionPlugin(QuerportStandIn::Exports());
+    CSectionBase* a = AddSection(Model(), 501);
+    CSectionBase* b = AddSection(Model(), 101);
+    CBeam* onA = AddBeam(Model(), 1, CPoint3D(0, 0, 0), CPoint3D(100, 0, 0), a);
+    CBeam* onB = AddBeam(Model(), 2, CPoint3D(0, 0, 0), CPoint3D(100, 0, 0), b);
+    onA->m_pCheckResult = new CheckResult;
+    onB->m_pCheckResult = new CheckResult;
+    ChooseTab(2); // user-defined only: section a in row 1
+
+    // The standard library added a section: the "全部" tab shows it.
+    plugin.SetEditor("DlgSectionLibDoModal", QuerportStandIn::AddSection([] {
+        auto* s = new CSRound(115, 20);
+        s->m_strKind = "D20";
+        return s;
+    }));
+    ASSERT_TRUE(WindowUser::Click(Panel(), IDC_SEC_STDLIB));
+    EXPECT_EQ(Panel()->m_tab.GetCurSel(), 1);
+    EXPECT_EQ(Column(1).back(), "D20");
+    // A tapered editor that changed nothing leaves the tab.
+    plugin.SetEditor("DlgTaperSectionDoModal0", QuerportStandIn::Answer(0));
+    ASSERT_TRUE(WindowUser::Click(Panel(), IDC_SEC_TAPER));
+    EXPECT_EQ(Panel()->m_tab.GetCurSel(), 1);
+
+    // Editing section a in the type order: the plug-in gets its place in the library, the
+    // row showing it is selected again, and its members' results are gone.
+    ClickColumn(1);
+    const int row = Panel()->m_rows.FindRow(a);
+    ASSERT_NE(row, (int)a->m_nNo);
+    ClickRow(row);
+    plugin.SetEditor("OnEditsec", QuerportStandIn::ChangeSection([](CSectionBase* s) { s->m_strKind = "changed"; }));
+    m_host.ClearMessages();
+    ASSERT_TRUE(WindowUser::Click(Panel(), IDC_SEC_EDIT));
+    ASSERT_FALSE(plugin.m_calls.empty());
+    EXPECT_EQ(plugin.m_calls.back().name, "OnEditsec");
+    EXPECT_EQ(plugin.m_calls.back().args, std::vector<int>({1}));
+    EXPECT_EQ(a->m_strKind, CString("changed"));
+    EXPECT_EQ(Panel()->m_rows.RowSection(Panel()->m_rows.SelectedRow()), a);
+    EXPECT_EQ(onA->m_pCheckResult, nullptr);
+    EXPECT_NE(onB->m_pCheckResult, nullptr);
+    EXPECT_EQ(m_host.Count(WM_UI_MODELCHANGED), 1);
+    plugin.Reset();
 }
 
 TEST_F(ViewSectionTest, HidingAndShowingTellTheHost)
