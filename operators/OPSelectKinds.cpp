@@ -5,7 +5,7 @@
 #include <vector>
 
 #include <vyr/host/HostProtocol.h>
-#include <vyr/host/DlgPropStub.h>
+#include <vyr/host/DlgProp.h>
 #include <vyr/host/HostMessages.h>
 #include <vyr/model/struct/struct.h>
 

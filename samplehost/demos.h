@@ -30,3 +30,4 @@ int RunProjectDemo(const std::string& outDir);
 int RunSelPanelsDemo(const std::string& outDir);
 int RunSectionPanelDemo(const std::string& outDir);
 int RunTaperDemo(const std::string& outDir);
+int RunPropDlgDemo(const std::string& outDir);

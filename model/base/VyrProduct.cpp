@@ -7,3 +7,10 @@ CVyrProduct& CVyrProduct::Inst()
     static CVyrProduct inst(3, UlBRX);
     return inst;
 }
+
+void CVyrProduct::SetEdition(int dim, bool ulBRX)
+{
+    CVyrProduct& p = Inst();
+    p.m_dim = dim == 2 ? 2 : 3;
+    p.m_variant = ulBRX ? UlBRX : General;
+}

@@ -21,6 +21,11 @@ public:
     int IsKel3D() const { return m_variant == Kel3D; }
     int IsUl_BRX() const { return m_variant == UlBRX; }
 
+    // Plays another edition, for tests and the sample host: dim 2 or 3, with or without the
+    // customer extension (without it, the general templates). SetEdition(3, true) is this
+    // build's own.
+    static void SetEdition(int dim, bool ulBRX);
+
 private:
     enum { General = 0, Dov2D = 1, Kel3D = 2, UlBRX = 3 };
     CVyrProduct(int dim, int variant) : m_dim(dim), m_variant(variant) {}

@@ -10,7 +10,7 @@
 
 #include <gtest/gtest.h>
 
-#include <vyr/host/DlgPropStub.h>
+#include <vyr/host/DlgProp.h>
 #include <vyr/host/HostMessages.h>
 #include <vyr/operators/OPSelect.h>
 #include <vyr/operators/OPSelectAxis.h>
