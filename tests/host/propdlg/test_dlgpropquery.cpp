@@ -267,6 +267,26 @@ TEST_F(QueryTest, ResetAnsweredNoKeepsTheConditionsAndYesEmptiesThem)
     EXPECT_EQ(ScriptedUser::MessageBoxes()[0].flags & 0xF, (UINT)MB_YESNO);
 }
 
+TEST_F(QueryTest, ReopenedTheGridsKeepTheGroupsAsLeftAndTheResultIsGone)
+{
+    Limit({1}, 333);
+    ScriptQueryByLimit("333"); // opens the design group of the members
+    Open(1);
+    bool open = false;
+    std::vector<std::string> result;
+    ScriptedUser::Run(
+        [&](CDialog* dd) {
+            CBCGPProp* g = FindRow(Q(dd)->m_PropsUIBeam.GetPropList(), "设计参数");
+            open = g && g->IsExpanded();
+            result = CountRows(Q(dd)->m_gridResult);
+        },
+        IDD_DLGPROPQUERY);
+    Open(1);
+    EXPECT_TRUE(open);
+    ASSERT_GE(result.size(), 2u);
+    EXPECT_EQ(result[1], "杆件 0") << "a reopened dialog starts with no result";
+}
+
 // ---- ranges
 
 TEST_F(QueryTest, SwitchingTheRangeRefillsEveryOfferedGridWithTheObjectsOfTheRange)
