@@ -22,12 +22,32 @@ function(vyr_system_part name)
   set_property(GLOBAL APPEND PROPERTY VYR_SYSTEM_PARTS ${name})
 endfunction()
 
+# vyr_host_dialog_parts(out): the areas whose dialogs the host's property keys open. A
+# program that links the host area links them too (vyr_add_test adds them itself).
+function(vyr_host_dialog_parts out)
+  set(_parts "")
+  foreach(p vyr_libraries vyr_input vyr_drawing vyr_reports)
+    if(TARGET ${p})
+      list(APPEND _parts ${p})
+    endif()
+  endforeach()
+  set(${out} ${_parts} PARENT_SCOPE)
+endfunction()
+
 # vyr_add_test(name [BARE] SOURCES ... LIBS ...): a GoogleTest executable registered with
 # CTest. Its main links the library into the resource chain first (InitVyrUI), as a host
 # does after loading it; BARE takes GoogleTest's plain main instead.
 function(vyr_add_test name)
   cmake_parse_arguments(A "BARE" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${A_SOURCES})
+  if(A_LIBS MATCHES "vyr_host")
+    vyr_host_dialog_parts(_dialog_parts)
+    foreach(p IN LISTS _dialog_parts)
+      if(NOT A_LIBS MATCHES "${p}")
+        list(APPEND A_LIBS ${p})
+      endif()
+    endforeach()
+  endif()
   if(A_BARE)
     set(_main GTest::gtest_main)
   else()

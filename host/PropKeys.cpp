@@ -1,33 +1,684 @@
-// The dialog callbacks of the property keys. Until their dialogs exist each answers 0:
-// nothing changed.
+// The dialog callbacks of the property keys. Each opens its dialog on the row's objects
+// (a list of the row's kind, walked head to tail), writes the dialog's answer into them and
+// answers 1 when the model changed. The model's input keys run in program type 0, the
+// result, report, stud and slab keys in type 1; a closed gate answers 0 and says nothing.
+// Every refusal shows its message and leaves the model as it was.
 #include <vyr/host/PropsUI.h>
 
-#define VYR_PROPKEY_UNCHANGED(name) \
-    int CPropsUI::name(void*, CGlobalData*) { return 0; }
+#include <cmath>
+#include <cstdlib>
 
-VYR_PROPKEY_UNCHANGED(SupportDlg)
-VYR_PROPKEY_UNCHANGED(BeamSecDlg)
-VYR_PROPKEY_UNCHANGED(BeamReleaseDlg)
-VYR_PROPKEY_UNCHANGED(BeamOffsetDlg)
-VYR_PROPKEY_UNCHANGED(BeamRigidDlg)
-VYR_PROPKEY_UNCHANGED(BeamWebHoleDefineDlg)
-VYR_PROPKEY_UNCHANGED(WallOffsetDlg)
-VYR_PROPKEY_UNCHANGED(WallHoleDefineDlg)
-VYR_PROPKEY_UNCHANGED(WallHoleAdjustDlg)
-VYR_PROPKEY_UNCHANGED(PlaneHoleDefineDlg)
-VYR_PROPKEY_UNCHANGED(PlaneSubBeamDefineDlg)
-VYR_PROPKEY_UNCHANGED(NodeCheckOutputDlg)
-VYR_PROPKEY_UNCHANGED(NodeOutputDispDlg)
-VYR_PROPKEY_UNCHANGED(NodeOutputForceDlg)
-VYR_PROPKEY_UNCHANGED(NodeOutputCheckDlg)
-VYR_PROPKEY_UNCHANGED(BeamCheckOutputDlg)
-VYR_PROPKEY_UNCHANGED(BeamQueryForceDlg)
-VYR_PROPKEY_UNCHANGED(BeamOutputForceDlg)
-VYR_PROPKEY_UNCHANGED(BeamOutputCheckDlg)
-VYR_PROPKEY_UNCHANGED(BeamOutputStatisticDlg)
-VYR_PROPKEY_UNCHANGED(BeamPinnailDlg)
-VYR_PROPKEY_UNCHANGED(BeamPinnailDesignDlg)
-VYR_PROPKEY_UNCHANGED(PlaneBanLibDlg)
-VYR_PROPKEY_UNCHANGED(PlaneBanDesignDlg)
-VYR_PROPKEY_UNCHANGED(PlaneBanCheckDlg)
-VYR_PROPKEY_UNCHANGED(BCInWallCheckOutputDlg)
+#include <vyr/drawing/DlgBeamQueryForce.h>
+#include <vyr/host/HostProtocol.h>
+#include <vyr/input/DlgBanDesign.h>
+#include <vyr/input/DlgBanDesignDeck.h>
+#include <vyr/input/DlgBanDesignTwoWay.h>
+#include <vyr/input/DlgBeamOffset.h>
+#include <vyr/input/DlgBeamRelease.h>
+#include <vyr/input/DlgBeamRigid.h>
+#include <vyr/input/DlgBeamWebHole.h>
+#include <vyr/input/DlgNodeSupport.h>
+#include <vyr/input/DlgPlaneHoleDefine.h>
+#include <vyr/input/DlgPlaneSubBeamDefine.h>
+#include <vyr/input/DlgPlaneSubBeamDefineTri.h>
+#include <vyr/input/DlgWallHoleAdjust.h>
+#include <vyr/input/DlgWallHoleDefine.h>
+#include <vyr/libraries/DlgBeamPinnail.h>
+#include <vyr/libraries/DlgBeamPinnailDesign.h>
+#include <vyr/model/section/Ban.h>
+#include <vyr/model/section/SectionBase.h>
+#include <vyr/model/struct/struct.h>
+#include <vyr/reports/DlgBeamCheckOutput.h>
+#include <vyr/reports/DlgNodeCheckOutput.h>
+#include <vyr/reports/DlgOutputBeamForce.h>
+#include <vyr/reports/DlgOutputCheck.h>
+#include <vyr/reports/DlgOutputNodeCheck.h>
+#include <vyr/reports/DlgOutputNodeDisp.h>
+#include <vyr/reports/DlgOutputNodeForce.h>
+#include <vyr/reports/DlgStatistic.h>
+
+namespace {
+
+bool GateOpen(CGlobalData* data, int type) { return data != nullptr && data->ProgramType() == type; }
+
+template <class L>
+int CountOf(const L* list)
+{
+    return list != nullptr ? (int)list->GetCount() : 0;
+}
+
+template <class L, class F>
+void ForEach(L* list, F f)
+{
+    if (list == nullptr)
+        return;
+    for (POSITION pos = list->GetHeadPosition(); pos != nullptr;)
+        f(list->GetNextT(pos));
+}
+
+template <class L>
+auto* Last(L* list)
+{
+    return list != nullptr && !list->IsEmpty() ? list->Get((int)list->GetCount()) : nullptr;
+}
+
+// An ordinary or secondary member, of the kind the member report and stud keys act on.
+bool IsMember(CBeamBase* b) { return b->toBeam() != nullptr || b->toSubBeam() != nullptr; }
+
+bool IsInWall(CBeamBase* b) { return b->toBeamInWall() != nullptr || b->toColumnInWall() != nullptr; }
+
+// A composite beam: an ordinary or secondary member of member type 2 or 5, designed as
+// composite (design type 2).
+bool IsComposite(CBeamBase* b)
+{
+    return IsMember(b) && (b->GetType() == 2 || b->GetType() == 5) && b->GetBeamDesignType() == 2;
+}
+
+template <class Pred>
+int CountIf(CBeamList* beams, Pred pred)
+{
+    int n = 0;
+    ForEach(beams, [&](CBeamBase* b) { n += pred(b) ? 1 : 0; });
+    return n;
+}
+
+// The one-member report: the dialog on the list's last object, then the host told that a
+// one-member result dialog closed, with the list's first object.
+void RunMemberReport(CBeamList* beams)
+{
+    CDlgBeamCheckOutput dlg(nullptr);
+    dlg.DoModal(Last(beams));
+    VyrSendToHost(WM_UI_RESULTDLGCLOSED, 0, (LPARAM)beams->GetHeadT());
+}
+
+// Stores a group like every numbered library group: an equal group of the list is used
+// and the new one deleted; otherwise the new one is appended and numbered by the count.
+template <class G, class List>
+G* StoreGroup(List* list, G* group)
+{
+    if (G* old = list->IsOldGroup(group)) {
+        delete group;
+        return old;
+    }
+    list->Add(group);
+    return group;
+}
+
+float AreaLoad(const CLoadArea* load) { return load != nullptr ? load->m_fValue : 0.0f; }
+
+// Whether every room agrees with the first in its two area loads and slab depth (within
+// 0.1) and in its slab's type code.
+bool SlabsUniform(CPlaneList& rooms)
+{
+    CPlane* first = rooms.GetHeadT();
+    bool uniform = true;
+    ForEach(&rooms, [&](CPlane* p) {
+        if (p == first)
+            return;
+        if (std::fabs(AreaLoad(p->m_pDeadLoad) - AreaLoad(first->m_pDeadLoad)) > 0.1f ||
+            std::fabs(AreaLoad(p->m_pLiveLoad) - AreaLoad(first->m_pLiveLoad)) > 0.1f ||
+            std::fabs(p->m_pBan->GetH() - first->m_pBan->GetH()) > 0.1f || p->m_pBan->GetType() != first->m_pBan->GetType())
+            uniform = false;
+    });
+    return uniform;
+}
+
+// The bars a slab design dialog returned, by bar-group slot (0 to 3; a diameter of 0: the
+// slot is not written).
+struct SlabBars
+{
+    int grade = 0;
+    int cover = 0;
+    int diameter[4] = {0, 0, 0, 0};
+    int space[4] = {0, 0, 0, 0};
+    void Set(int slot, int d, int s)
+    {
+        diameter[slot] = d;
+        space[slot] = s;
+    }
+};
+
+// Stores the bars into every room's slots, sets the cover, checks every room and marks the
+// slab design applied in the host's display settings.
+void ApplySlabBars(CGlobalData* data, CPlaneList& rooms, const SlabBars& bars, int* display)
+{
+    CStruct* st = data->Struct();
+    for (int slot = 0; slot < 4; ++slot) {
+        if (bars.diameter[slot] == 0)
+            continue;
+        CPlateSteelBarGroup* g = StoreGroup(st->m_pPlateSteelBarGroupList,
+                                            new CPlateSteelBarGroup(bars.grade, bars.diameter[slot], bars.space[slot]));
+        ForEach(&rooms, [&](CPlane* p) { p->m_pBarGroup[slot] = g; });
+    }
+    ForEach(&rooms, [&](CPlane* p) {
+        p->m_fCover = (float)bars.cover;
+        float a, b, c, d, e;
+        p->Check(a, b, c, d, e, st->m_pDefaultFloorMaterial);
+    });
+    if (display != nullptr)
+        display[10] = 1;
+}
+
+// The construction-stage check of a deck slab's first room, with its refusal.
+bool ConstructionPasses(CGlobalData* data, CPlane* first)
+{
+    float ratio = 0.0f;
+    if (first->ConstructCheck(ratio, data->Struct()->m_pDefaultFloorMaterial))
+        return true;
+    AfxMessageBox("施工阶段验算不满足，请选择强度更高的压型钢板！");
+    return false;
+}
+
+// The slab design dialog of one-way, concrete and deck slabs; with askFlags the bars are
+// taken only from a design that ran and succeeded.
+void RunBanDesign(CGlobalData* data, CPlaneList& rooms, bool askFlags, int* display)
+{
+    CDlgBanDesign dlg(nullptr);
+    dlg.m_pData = data;
+    dlg.m_pPlaneList = &rooms;
+    if (dlg.DoModal() != IDOK || (askFlags && !(dlg.m_bDesigned && dlg.m_bDesignValid)))
+        return;
+    SlabBars bars;
+    bars.grade = dlg.m_nGrade;
+    bars.cover = dlg.m_nCover;
+    bars.Set(0, dlg.m_nPosDiameter, dlg.m_nPosSpace);
+    bars.Set(1, dlg.m_nNegDiameter, dlg.m_nNegSpace);
+    ApplySlabBars(data, rooms, bars, display);
+}
+
+// Rooms of the list that have a slab type.
+void CollectSlabRooms(CPlaneList* rooms, CPlaneList& out)
+{
+    ForEach(rooms, [&](CPlane* p) {
+        if (p->m_pBan != nullptr)
+            out.AddTail(p);
+    });
+}
+
+int* DisplaySettings() { return reinterpret_cast<int*>(VyrSendToHost(WM_UI_GETSETTINGS, 0, 4)); }
+
+} // namespace
+
+// ---- library definitions: the chosen (shared) definition, or none, into every object
+
+int CPropsUI::SupportDlg(void* objects, CGlobalData* data)
+{
+    if (!GateOpen(data, 0))
+        return 0;
+    auto* nodes = static_cast<CPNodeList*>(objects);
+    CDlgNodeSupport dlg(nullptr, nodes);
+    dlg.m_pData = data;
+    dlg.m_pSupport = CountOf(nodes) > 0 ? nodes->GetHeadT()->GetSupport() : nullptr;
+    if (dlg.DoModal() != IDOK)
+        return 0;
+    ForEach(nodes, [&](CPNode* n) { n->SetSupport(dlg.m_pSupport); });
+    return 1;
+}
+
+int CPropsUI::BeamSecDlg(void*, CGlobalData*) { return 0; }
+
+int CPropsUI::BeamReleaseDlg(void* objects, CGlobalData* data)
+{
+    if (!GateOpen(data, 0))
+        return 0;
+    auto* beams = static_cast<CBeamList*>(objects);
+    CDlgBeamRelease dlg(nullptr, beams);
+    dlg.m_pData = data;
+    dlg.m_pRelease = CountOf(beams) > 0 ? beams->GetHeadT()->GetBeamBindRelease() : nullptr;
+    if (dlg.DoModal() != IDOK)
+        return 0;
+    ForEach(beams, [&](CBeamBase* b) { b->SetBeamBindRelease(dlg.m_pRelease); });
+    return 1;
+}
+
+int CPropsUI::BeamOffsetDlg(void* objects, CGlobalData* data)
+{
+    if (!GateOpen(data, 0))
+        return 0;
+    auto* beams = static_cast<CBeamList*>(objects);
+    CDlgBeamOffset dlg(nullptr, beams, nullptr);
+    dlg.m_pData = data;
+    dlg.m_pOffset = CountOf(beams) > 0 ? beams->GetHeadT()->m_pOffset : nullptr;
+    if (dlg.DoModal() != IDOK)
+        return 0;
+    ForEach(beams, [&](CBeamBase* b) { b->m_pOffset = dlg.m_pOffset; });
+    return 1;
+}
+
+int CPropsUI::BeamRigidDlg(void* objects, CGlobalData* data)
+{
+    if (!GateOpen(data, 0))
+        return 0;
+    auto* beams = static_cast<CBeamList*>(objects);
+    CDlgBeamRigid dlg(nullptr, beams);
+    dlg.m_pData = data;
+    // Only ordinary members carry a rigid arm: the current one is the last of theirs.
+    ForEach(beams, [&](CBeamBase* b) {
+        if (CBeam* beam = b->toBeam())
+            dlg.m_pRigid = beam->m_pRigid;
+    });
+    if (dlg.DoModal() != IDOK)
+        return 0;
+    ForEach(beams, [&](CBeamBase* b) {
+        if (CBeam* beam = b->toBeam())
+            beam->m_pRigid = dlg.m_pRigid;
+    });
+    return 1;
+}
+
+int CPropsUI::WallOffsetDlg(void* objects, CGlobalData* data)
+{
+    if (!GateOpen(data, 0))
+        return 0;
+    auto* walls = static_cast<CWallList*>(objects);
+    CDlgBeamOffset dlg(nullptr, nullptr, walls);
+    dlg.m_pData = data;
+    dlg.m_pOffset = CountOf(walls) > 0 ? walls->GetHeadT()->m_pOffset : nullptr;
+    if (dlg.DoModal() != IDOK)
+        return 0;
+    ForEach(walls, [&](CWall* w) { w->m_pOffset = dlg.m_pOffset; });
+    return 1;
+}
+
+// ---- openings and secondary beams
+
+int CPropsUI::BeamWebHoleDefineDlg(void* objects, CGlobalData* data)
+{
+    if (!GateOpen(data, 1))
+        return 0;
+    auto* beams = static_cast<CBeamList*>(objects);
+    if (CountOf(beams) == 0) {
+        AfxMessageBox("请选择要定义洞口的杆件！");
+        return 0;
+    }
+    CDlgBeamWebHole dlg(nullptr);
+    // The first ordinary I-section member fixes the section and the length; the others join
+    // with the same section object and a length within 0.001 of it.
+    CSectionBase* sec = nullptr;
+    double length = 0.0;
+    ForEach(beams, [&](CBeamBase* b) {
+        if (b->toBeam() == nullptr || b->GetSection() == nullptr || !IsSecI(b->GetSection()))
+            return;
+        if (sec == nullptr) {
+            sec = b->GetSection();
+            length = b->GetLength();
+        } else if (b->GetSection() != sec || std::fabs(b->GetLength() - length) >= 0.001) {
+            return;
+        }
+        dlg.m_BeamList.AddTail(b);
+    });
+    if (dlg.m_BeamList.IsEmpty()) {
+        AfxMessageBox("请选择要定义洞口的H型截面杆件！");
+        return 0;
+    }
+    if (dlg.DoModal() != IDOK)
+        return 0;
+    AfxMessageBox(VyrFormat("%d根截面为%s,长度为%.0fmm杆件布置成功！", (int)dlg.m_BeamList.GetCount(),
+                            sec->GetSimpleSecName().GetString(), length * 10.0)
+                      .c_str());
+    return 1;
+}
+
+int CPropsUI::WallHoleDefineDlg(void* objects, CGlobalData* data)
+{
+    if (!GateOpen(data, 0))
+        return 0;
+    auto* walls = static_cast<CWallList*>(objects);
+    if (CountOf(walls) == 0) {
+        AfxMessageBox("请选择要定义洞口的墙体！");
+        return 0;
+    }
+    CWall* first = walls->GetHeadT();
+    bool same = true;
+    ForEach(walls, [&](CWall* w) { same = same && w->GetWallH() == first->GetWallH() && w->GetWallB() == first->GetWallB(); });
+    if (!same) {
+        AfxMessageBox("墙体大小不统一,请通过洞口快速调整功能进行设置!", MB_OK | MB_ICONEXCLAMATION);
+        return 0;
+    }
+    CDlgWallHoleDefine dlg(walls, nullptr);
+    dlg.m_pData = data;
+    if (dlg.DoModal() != IDOK)
+        return 0;
+    ForEach(walls, [&](CWall* w) {
+        w->Change3D(data->Matrix3D());
+        w->Change2DtoDP(data->Matrix2D());
+    });
+    return 1;
+}
+
+int CPropsUI::WallHoleAdjustDlg(void* objects, CGlobalData* data)
+{
+    if (!GateOpen(data, 0))
+        return 0;
+    auto* walls = static_cast<CWallList*>(objects);
+    if (CountOf(walls) == 0) {
+        AfxMessageBox("请选择要调整洞口的墙体!");
+        return 0;
+    }
+    bool several = false;
+    ForEach(walls, [&](CWall* w) { several = several || w->m_pHoleList->GetCount() > 1; });
+    if (several) {
+        AfxMessageBox("单个墙体上出现有多个洞口,不能使用快速调整!");
+        return 0;
+    }
+    CDlgWallHoleAdjust dlg(walls, nullptr);
+    dlg.m_pData = data;
+    return dlg.DoModal() == IDOK ? 1 : 0;
+}
+
+int CPropsUI::PlaneHoleDefineDlg(void* objects, CGlobalData* data)
+{
+    if (!GateOpen(data, 0))
+        return 0;
+    auto* rooms = static_cast<CPlaneList*>(objects);
+    if (CountOf(rooms) == 0) {
+        AfxMessageBox("请选择要定义洞口的房间！");
+        return 0;
+    }
+    CDlgPlaneHoleDefine dlg(nullptr);
+    ForEach(rooms, [&](CPlane* p) { dlg.m_PlaneList.AddTail(p); });
+    dlg.m_pData = data;
+    return dlg.DoModal() == IDOK ? 1 : 0;
+}
+
+namespace {
+
+template <class Dlg>
+int RunSubBeamDialog(CPlaneList* rooms, CGlobalData* data)
+{
+    Dlg dlg(nullptr);
+    dlg.m_pData = data;
+    ForEach(rooms, [&](CPlane* p) {
+        if (p != nullptr)
+            dlg.m_PlaneList.AddTail(p);
+    });
+    return dlg.DoModal() == IDOK ? 1 : 0;
+}
+
+} // namespace
+
+int CPropsUI::PlaneSubBeamDefineDlg(void* objects, CGlobalData* data)
+{
+    if (!GateOpen(data, 0))
+        return 0;
+    auto* rooms = static_cast<CPlaneList*>(objects);
+    if (CountOf(rooms) == 0) {
+        AfxMessageBox("请选择要布置次梁的房间！");
+        return 0;
+    }
+    switch (rooms->GetEdgeNum()) {
+    case 0:
+        AfxMessageBox("请选择相同形状的房间，都为三角形或者四边形！");
+        return 0;
+    case 3:
+        return RunSubBeamDialog<CDlgPlaneSubBeamDefineTri>(rooms, data);
+    case 4:
+        return RunSubBeamDialog<CDlgPlaneSubBeamDefine>(rooms, data);
+    default:
+        AfxMessageBox("只能在三边或四边型房间中布置次梁！");
+        return 0;
+    }
+}
+
+// ---- results and reports: they change nothing and answer 0
+
+int CPropsUI::NodeCheckOutputDlg(void* objects, CGlobalData* data)
+{
+    auto* nodes = static_cast<CPNodeList*>(objects);
+    if (!GateOpen(data, 1) || CountOf(nodes) != 1)
+        return 0;
+    CDlgNodeCheckOutput dlg(nullptr);
+    dlg.DoModal(nodes->GetHeadT());
+    return 0;
+}
+
+int CPropsUI::NodeOutputDispDlg(void* objects, CGlobalData* data)
+{
+    if (!GateOpen(data, 1))
+        return 0;
+    CDlgOutputNodeDisp dlg(nullptr);
+    dlg.m_pNodeList = static_cast<CPNodeList*>(objects);
+    dlg.m_pData = data;
+    dlg.DoModal();
+    return 0;
+}
+
+int CPropsUI::NodeOutputForceDlg(void* objects, CGlobalData* data)
+{
+    if (!GateOpen(data, 1))
+        return 0;
+    CDlgOutputNodeForce dlg(nullptr);
+    dlg.m_pNodeList = static_cast<CPNodeList*>(objects);
+    dlg.m_pData = data;
+    dlg.DoModal();
+    return 0;
+}
+
+int CPropsUI::NodeOutputCheckDlg(void* objects, CGlobalData* data)
+{
+    if (!GateOpen(data, 1))
+        return 0;
+    CDlgOutputNodeCheck dlg(nullptr);
+    dlg.m_pNodeList = static_cast<CPNodeList*>(objects);
+    dlg.DoModal();
+    return 0;
+}
+
+int CPropsUI::BeamCheckOutputDlg(void* objects, CGlobalData* data)
+{
+    auto* beams = static_cast<CBeamList*>(objects);
+    if (!GateOpen(data, 1) || CountIf(beams, IsMember) != 1)
+        return 0;
+    RunMemberReport(beams);
+    return 0;
+}
+
+int CPropsUI::BCInWallCheckOutputDlg(void* objects, CGlobalData* data)
+{
+    auto* beams = static_cast<CBeamList*>(objects);
+    if (!GateOpen(data, 1) || CountIf(beams, IsInWall) != 1)
+        return 0;
+    RunMemberReport(beams);
+    return 0;
+}
+
+int CPropsUI::BeamQueryForceDlg(void* objects, CGlobalData* data)
+{
+    if (!GateOpen(data, 1))
+        return 0;
+    auto* beams = static_cast<CBeamList*>(objects);
+    if (CountOf(beams) == 0 || CountIf(beams, IsMember) != 1) {
+        AfxMessageBox("请选择单根杆件进行查看！");
+        return 0;
+    }
+    CBeamBase* beam = Last(beams);
+    CDlgBeamQueryForce dlg(nullptr);
+    dlg.m_pData = data;
+    dlg.DoModal(beam);
+    VyrSendToHost(WM_UI_RESULTDLGCLOSED, 0, (LPARAM)beam);
+    return 0;
+}
+
+int CPropsUI::BeamOutputForceDlg(void* objects, CGlobalData* data)
+{
+    if (!GateOpen(data, 1))
+        return 0;
+    CDlgOutputBeamForce dlg(nullptr);
+    dlg.m_pBeamList = static_cast<CBeamList*>(objects);
+    dlg.m_pData = data;
+    dlg.DoModal();
+    return 0;
+}
+
+int CPropsUI::BeamOutputCheckDlg(void* objects, CGlobalData* data)
+{
+    if (!GateOpen(data, 1))
+        return 0;
+    CDlgOutputCheck dlg(nullptr);
+    dlg.m_pBeamList = static_cast<CBeamList*>(objects);
+    dlg.m_pData = data;
+    dlg.DoModal();
+    return 0;
+}
+
+int CPropsUI::BeamOutputStatisticDlg(void* objects, CGlobalData* data)
+{
+    if (!GateOpen(data, 1))
+        return 0;
+    CDlgStatistic dlg(nullptr);
+    dlg.m_pBeamList = static_cast<CBeamList*>(objects);
+    dlg.m_pData = data;
+    dlg.DoModal();
+    return 0;
+}
+
+// ---- shear studs of composite beams
+
+int CPropsUI::BeamPinnailDlg(void* objects, CGlobalData* data)
+{
+    if (!GateOpen(data, 1))
+        return 0;
+    CDlgBeamPinnail dlg(nullptr);
+    dlg.m_pData = data;
+    if (dlg.DoModal() != IDOK)
+        return 0;
+    ForEach(static_cast<CBeamList*>(objects), [&](CBeamBase* b) {
+        if (IsComposite(b))
+            b->m_pPinNailGroup = dlg.m_pPinNailGroup;
+    });
+    return 1;
+}
+
+int CPropsUI::BeamPinnailDesignDlg(void* objects, CGlobalData* data)
+{
+    if (!GateOpen(data, 1))
+        return 0;
+    auto* beams = static_cast<CBeamList*>(objects);
+    CDlgBeamPinnailDesign dlg(nullptr);
+    dlg.m_pData = data;
+    dlg.m_pBeamList = beams;
+    if (dlg.DoModal() != IDOK)
+        return 0;
+    // The proposal may be a message ("<请先布置楼板>") or empty, which reads as no spacing:
+    // a group without a spacing is never built.
+    const int space = std::atoi(dlg.m_strSpace);
+    if (space <= 0) {
+        AfxMessageBox("栓钉间距必须大于0，未布置栓钉！");
+        return 0;
+    }
+    auto* group = new CPinNailGroup;
+    dlg.ToGroup(*group);
+    group->m_nSpace = space;
+    group = StoreGroup(data->Struct()->m_pPinNailGroupList, group);
+    ForEach(beams, [&](CBeamBase* b) {
+        if (IsComposite(b))
+            b->m_pPinNailGroup = group;
+    });
+    return 1;
+}
+
+// ---- slabs
+
+int CPropsUI::PlaneBanLibDlg(void*, CGlobalData*) { return 0; }
+
+int CPropsUI::PlaneBanDesignDlg(void* objects, CGlobalData* data)
+{
+    if (!GateOpen(data, 1))
+        return 0;
+    CPlaneList rooms;
+    CollectSlabRooms(static_cast<CPlaneList*>(objects), rooms);
+    if (rooms.IsEmpty()) {
+        AfxMessageBox("请选择要设计的已布置楼板的房间！");
+        return 0;
+    }
+    int* display = DisplaySettings();
+    const bool uniform = SlabsUniform(rooms);
+
+    // A first room without secondary beams is a two-way slab: only quadrilaterals that are
+    // not entirely open, and every room alike.
+    CPlane* first = rooms.GetHeadT();
+    int design = first->m_pBan->GetType();
+    if (first->m_nSubBeamDir == 0) {
+        if (first->m_nShapeCode != 2 || first->IsAllHole()) {
+            AfxMessageBox(VyrFormat("房间%d非四边形房间，双向板只支持四边形且非全开洞房间!", first->GetNo()).c_str());
+            return 0;
+        }
+        design = 100;
+    }
+    if (design == 100) {
+        for (POSITION pos = rooms.GetHeadPosition(); pos != nullptr;) {
+            CPlane* p = rooms.GetNextT(pos);
+            if (p->m_nSubBeamDir != 0) {
+                AfxMessageBox("楼板类型不一致，请选择类型一致楼板!");
+                return 0;
+            }
+            if (p->m_nShapeCode != 2) {
+                AfxMessageBox(VyrFormat("房间%d非四边形房间，双向板只支持四边形房间!", p->GetNo()).c_str());
+                return 0;
+            }
+        }
+    }
+    if (!uniform && AfxMessageBox("所选板的类型或设计参数不相同，是否全按第一块板设计？", MB_YESNO) != IDYES)
+        return 0;
+
+    if (design == 100) {
+        CDlgBanDesignTwoWay dlg(nullptr);
+        dlg.m_pData = data;
+        dlg.m_pPlaneList = &rooms;
+        if (dlg.DoModal() == IDOK && dlg.m_bDesigned && dlg.m_bDesignValid) {
+            SlabBars bars;
+            bars.grade = dlg.m_nGrade;
+            bars.cover = dlg.m_nCover;
+            bars.Set(0, dlg.m_nXPosDiameter, dlg.m_nXPosSpace);
+            bars.Set(1, dlg.m_nXNegDiameter, dlg.m_nXNegSpace);
+            bars.Set(2, dlg.m_nYPosDiameter, dlg.m_nYPosSpace);
+            bars.Set(3, dlg.m_nYNegDiameter, dlg.m_nYNegSpace);
+            ApplySlabBars(data, rooms, bars, display);
+        }
+    } else if (first->m_pBan->IsConcreteBan()) {
+        RunBanDesign(data, rooms, true, display);
+    } else if (design == -1 || design == 2) {
+        if (!ConstructionPasses(data, first))
+            return 0;
+        // Type 2 (tension by the bars) takes the dialog's bars on OK without asking its flags.
+        RunBanDesign(data, rooms, design == -1, display);
+    } else if (design == 1) {
+        if (!ConstructionPasses(data, first))
+            return 0;
+        CDlgBanDesignDeck dlg(nullptr);
+        dlg.m_pData = data;
+        dlg.m_pPlaneList = &rooms;
+        if (dlg.DoModal() == IDOK && dlg.m_bDesigned && dlg.m_bDesignValid) {
+            SlabBars bars;
+            bars.grade = dlg.m_nGrade;
+            bars.cover = dlg.m_nCover;
+            bars.Set(1, dlg.m_nNegDiameter, dlg.m_nNegSpace);
+            ApplySlabBars(data, rooms, bars, display);
+        }
+    }
+    // A design dialog may have written the rooms' cover even when cancelled.
+    return 1;
+}
+
+int CPropsUI::PlaneBanCheckDlg(void* objects, CGlobalData* data)
+{
+    if (!GateOpen(data, 1))
+        return 0;
+    CPlaneList rooms;
+    CollectSlabRooms(static_cast<CPlaneList*>(objects), rooms);
+    if (rooms.IsEmpty()) {
+        AfxMessageBox("请选择要验算的已布置楼板的房间！");
+        return 0;
+    }
+    if (int* display = DisplaySettings())
+        display[10] = 1;
+    for (POSITION pos = rooms.GetHeadPosition(); pos != nullptr;) {
+        float a, b, c, d, e;
+        if (!rooms.GetNextT(pos)->Check(a, b, c, d, e, data->Struct()->m_pDefaultFloorMaterial)) {
+            AfxMessageBox("存在未配置钢筋房间，请检查!");
+            return 1;
+        }
+    }
+    AfxMessageBox("验算完毕！");
+    return 1;
+}

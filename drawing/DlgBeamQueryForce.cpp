@@ -1,0 +1,3 @@
+#include <vyr/drawing/DlgBeamQueryForce.h>
+
+CDlgBeamQueryForce::CDlgBeamQueryForce(CWnd* pParent) : CDlgWithObject("杆件内力查询", pParent) {}

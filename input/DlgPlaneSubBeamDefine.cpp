@@ -1,0 +1,3 @@
+#include <vyr/input/DlgPlaneSubBeamDefine.h>
+
+CDlgPlaneSubBeamDefine::CDlgPlaneSubBeamDefine(CWnd* pParent) : CDlgStandIn("次梁布置", pParent) {}

@@ -1,0 +1,3 @@
+#include <vyr/reports/DlgNodeCheckOutput.h>
+
+CDlgNodeCheckOutput::CDlgNodeCheckOutput(CWnd* pParent) : CDlgWithObject("计算书输出", pParent) {}

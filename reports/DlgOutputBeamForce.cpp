@@ -1,0 +1,3 @@
+#include <vyr/reports/DlgOutputBeamForce.h>
+
+CDlgOutputBeamForce::CDlgOutputBeamForce(CWnd* pParent) : CDlgStandIn("构件内力结果", pParent) {}

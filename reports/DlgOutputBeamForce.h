@@ -1,0 +1,17 @@
+// Member internal-force report (stand-in until its dialog is written): reports on the
+// objects of its list; nothing in the model changes.
+#pragma once
+
+#include <vyr/host/DlgStandIn.h>
+
+class CGlobalData;
+class CBeamList;
+
+class CDlgOutputBeamForce : public CDlgStandIn
+{
+public:
+    explicit CDlgOutputBeamForce(CWnd* pParent = nullptr);
+
+    CBeamList* m_pBeamList = nullptr; // the objects to report, not owned
+    CGlobalData* m_pData = nullptr;
+};
