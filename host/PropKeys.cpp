@@ -23,6 +23,7 @@
 #include <vyr/input/DlgPlaneSubBeamDefineTri.h>
 #include <vyr/input/DlgWallHoleAdjust.h>
 #include <vyr/input/DlgWallHoleDefine.h>
+#include <vyr/libraries/DlgBanLib.h>
 #include <vyr/libraries/DlgBeamPinnail.h>
 #include <vyr/libraries/DlgBeamPinnailDesign.h>
 #include <vyr/model/section/Ban.h>
@@ -579,7 +580,38 @@ int CPropsUI::BeamPinnailDesignDlg(void* objects, CGlobalData* data)
 
 // ---- slabs
 
-int CPropsUI::PlaneBanLibDlg(void*, CGlobalData*) { return 0; }
+namespace {
+
+// A room that lays a slab: one with secondary beams (a two-way slab has none) that is not
+// entirely an opening.
+bool IsSlabRoom(const CPlane* p) { return p->m_nSubBeamDir != 0 && !p->IsAllHole(); }
+
+} // namespace
+
+int CPropsUI::PlaneBanLibDlg(void* objects, CGlobalData* data)
+{
+    if (!GateOpen(data, 1))
+        return 0;
+    auto* rooms = static_cast<CPlaneList*>(objects);
+    CDlgBanLib dlg(nullptr);
+    dlg.m_pData = data;
+    // Preset from the first slab room, or from the last room when none lays a slab.
+    CPlane* preset = nullptr;
+    for (POSITION pos = rooms != nullptr ? rooms->GetHeadPosition() : nullptr; pos != nullptr;) {
+        preset = rooms->GetNextT(pos);
+        if (IsSlabRoom(preset))
+            break;
+    }
+    dlg.m_pBan = preset != nullptr ? preset->m_pBan : nullptr;
+    if (dlg.DoModal() == IDOK) {
+        ForEach(rooms, [&](CPlane* p) {
+            if (IsSlabRoom(p))
+                p->m_pBan = dlg.m_pBan;
+        });
+    }
+    // The library dialog may have added, edited or deleted slab types even when cancelled.
+    return 1;
+}
 
 int CPropsUI::PlaneBanDesignDlg(void* objects, CGlobalData* data)
 {

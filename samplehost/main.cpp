@@ -63,6 +63,7 @@ int main(int argc, char** argv)
     failures += RunSectionPanelDemo(outDir) != 0;
     failures += RunTaperDemo(outDir) != 0;
     failures += RunPropDlgDemo(outDir) != 0;
+    failures += RunPropKeysDemo(outDir) != 0;
     std::printf("%s\n", failures ? "sample host: some steps FAILED" : "sample host: all steps done");
     return failures ? 1 : 0;
 }

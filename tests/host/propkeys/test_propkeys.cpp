@@ -11,6 +11,7 @@
 #include <vyr/drawing/DlgBeamQueryForce.h>
 #include <vyr/host/HostMessages.h>
 #include <vyr/host/PropsUI.h>
+#include <vyr/host/ViewProp.h>
 #include <vyr/input/DlgBanDesign.h>
 #include <vyr/input/DlgBanDesignDeck.h>
 #include <vyr/input/DlgBanDesignTwoWay.h>
@@ -24,6 +25,7 @@
 #include <vyr/input/DlgPlaneSubBeamDefineTri.h>
 #include <vyr/input/DlgWallHoleAdjust.h>
 #include <vyr/input/DlgWallHoleDefine.h>
+#include <vyr/libraries/DlgBanLib.h>
 #include <vyr/libraries/DlgBeamPinnailDesign.h>
 #include <vyr/model/section/section.h>
 #include <vyr/model/struct/struct.h>
@@ -32,8 +34,11 @@
 #include <vyr/reports/DlgOutputNodeCheck.h>
 #include <vyr/reports/DlgOutputNodeDisp.h>
 #include <vyr/reports/DlgStatistic.h>
+#include <vyr/resources/dialogs/BanLibRes.h>
 #include <vyr/resources/dialogs/StandInRes.h>
 #include <vyr/resources/dialogs/StudRes.h>
+#include <vyr/proplist.h>
+#include <vyr/resources.h>
 #include <vyr/scripteduser.h>
 
 using vyr::ScriptedUser;
@@ -247,6 +252,7 @@ TEST_F(PropKeysTest, EachKeyRunsInItsProgramTypeAndAnswersZeroSilentlyInTheOther
         {"Prop.BeamOutputStatistic", &beams, 1, 0},
         {"Prop.BeamPinnail", &beams, 1, 0},
         {"Prop.BeamPinnailDesign", &beams, 1, 0},
+        {"Prop.PlaneBan", &rooms, 1, 1}, // even when the library is cancelled
         {"Prop.PlaneBanDesign", &rooms, 1, 1},
         {"Prop.PlaneBanCheck", &rooms, 1, 1}, // the room has no bars: a message, no dialog
         {"Prop.BCInWallCheckOutput", &inWall, 1, 0},
@@ -1106,4 +1112,147 @@ TEST_F(SlabKeysTest, SlabCheckStopsAtTheFirstRoomThatFails)
     ScriptedUser::AnswerMessageBox(IDOK, "验算完毕！");
     EXPECT_EQ(Key("Prop.PlaneBanCheck", &rooms), 1);
     EXPECT_EQ(DisplayFlag(), 1);
+}
+
+TEST_F(PropKeysTest, SlabTypeKeyPresetsTheFirstSlabRoomAndGivesTheChosenTypeToSlabRoomsOnly)
+{
+    d.ProgramType() = 1;
+    CBan* first = Deck(-1, true);  // composite tab, row 0
+    CBan* second = Deck(1, true);  // row 1
+    CBan* oneWay = Concrete(100);
+    CPlane* twoWay = Room(4, oneWay, 0);
+    CPlane* open = Room(4, oneWay);
+    open->m_nShapeKind = 4;
+    CPlane* slabRoom = Room(4, first);
+    CPlane* bareRoom = Room(3);
+    CPlaneList rooms;
+    Fill(rooms, {twoWay, open, slabRoom, bareRoom});
+
+    CBan* preset = nullptr;
+    ScriptedUser::Run([&](CDialog* dlg) { preset = dynamic_cast<CDlgBanLib&>(*dlg).m_pBan; }, IDD_BANLIB);
+    ScriptedUser::SelectRow(IDC_BANLIB_LIST, 1, IDD_BANLIB);
+    ScriptedUser::PressOK(IDD_BANLIB);
+    EXPECT_EQ(Key("Prop.PlaneBan", &rooms), 1);
+    EXPECT_EQ(preset, first) << "the first room that lays a slab";
+    EXPECT_EQ(slabRoom->m_pBan, second);
+    EXPECT_EQ(bareRoom->m_pBan, second);
+    EXPECT_EQ(twoWay->m_pBan, oneWay) << "a two-way room is left alone";
+    EXPECT_EQ(open->m_pBan, oneWay) << "a room that is all opening is left alone";
+
+    // Cancelled: nothing written, and still 1.
+    ScriptedUser::SelectRow(IDC_BANLIB_LIST, 0, IDD_BANLIB);
+    ScriptedUser::PressCancel(IDD_BANLIB);
+    EXPECT_EQ(Key("Prop.PlaneBan", &rooms), 1);
+    EXPECT_EQ(slabRoom->m_pBan, second);
+
+    // No slab room: the last room presets.
+    Fill(rooms, {open, twoWay});
+    preset = nullptr;
+    ScriptedUser::Run([&](CDialog* dlg) { preset = dynamic_cast<CDlgBanLib&>(*dlg).m_pBan; }, IDD_BANLIB);
+    ScriptedUser::PressCancel(IDD_BANLIB);
+    EXPECT_EQ(Key("Prop.PlaneBan", &rooms), 1);
+    EXPECT_EQ(preset, oneWay);
+}
+
+// ---- driven from a selection-property panel
+
+namespace {
+
+constexpr UINT kMemberPanelTemplate = 30641;
+
+// A member panel: its grid over the selected members, refilled for the same members after
+// a row's dialog ran.
+class CMemberPanel : public CViewProp
+{
+public:
+    CMemberPanel() : CViewProp(kMemberPanelTemplate) {}
+    CString GetType() const override { return "View.TestMembers"; }
+    int GetObjType() override { return 1; }
+    void ChangeAfterOtherProp() override
+    {
+        ++m_nRefills;
+        m_PropsUI.RecordExpand(nullptr, nullptr, true);
+        m_PropsUI.FillItem();
+    }
+    int m_nRefills = 0;
+};
+
+CString RowText(CPropsUI& ui, const char* caption)
+{
+    std::function<CBCGPProp*(CBCGPProp*)> find = [&](CBCGPProp* p) -> CBCGPProp* {
+        if (p->GetName() == caption)
+            return p;
+        for (int i = 0; i < p->GetSubItemsCount(); ++i)
+            if (CBCGPProp* r = find(p->GetSubItem(i)))
+                return r;
+        return nullptr;
+    };
+    for (int i = 0; i < ui.GetPropList().GetPropertyCount(); ++i)
+        if (CBCGPProp* r = find(ui.GetPropList().GetProperty(i)))
+            return r->GetValue().ToText();
+    return "<no row>";
+}
+
+} // namespace
+
+TEST_F(PropKeysTest, APanelRowsDoubleClickRunsItsKeyAndThePanelRefillsForTheSameMembers)
+{
+    static bool added = false;
+    if (!added) {
+        std::string error;
+        ASSERT_TRUE(vyr::AddResourceScriptText(R"(
+30641 DIALOGEX 0, 0, 160, 300
+STYLE DS_CONTROL | WS_CHILD
+FONT 9, "宋体"
+BEGIN
+    PUSHBUTTON "查询...", 2002, 4, 4, 40, 14
+END
+)",
+                                               "propkeys-panel.rc", &error))
+            << error;
+        added = true;
+    }
+    auto* g1 = new CBeamRigid(-10, 10);
+    auto* g2 = new CBeamRigid(5, 5);
+    g1->m_nNo = 1;
+    g2->m_nNo = 2;
+    st->m_pRigidList->AddTail(g1);
+    st->m_pRigidList->AddTail(g2);
+    CBeam* a = Beam(600);
+    CBeam* b = Beam(600);
+    a->m_pRigid = g1;
+    CBeamList selected;
+    Fill(selected, {a, b});
+
+    auto* panel = new CMemberPanel; // goes with its window
+    ASSERT_TRUE(panel->Create(&host.SideFrame(), 1, nullptr));
+    panel->SetParam(&d);
+    panel->ShowWindow(SW_SHOW);
+    panel->MoveWindow(0, 0, 300, 600);
+    ASSERT_TRUE(panel->m_PropsUI.Create(panel, 8000, WS_CHILD | WS_VISIBLE));
+    panel->m_PropsUI.Move(0, 30, 300, 570);
+    panel->m_PropsUI.SetParam(2, &selected, 1, &d);
+    panel->m_PropsUI.FillItem();
+    const HWND list = panel->m_PropsUI.GetPropListHWND();
+    ASSERT_TRUE(vyr::UserPropExpand(list, "端部条件", true));
+
+    Confirm<CDlgBeamRigid>([&](CDlgBeamRigid& dlg) {
+        EXPECT_EQ(dlg.m_pBeamList, &selected) << "the panel's own members";
+        EXPECT_EQ(dlg.m_pRigid, nullptr) << "the last member has none";
+        dlg.m_pRigid = g2;
+    });
+    ASSERT_TRUE(vyr::UserPropDblClickName(list, "刚域"));
+    EXPECT_EQ(a->m_pRigid, g2);
+    EXPECT_EQ(b->m_pRigid, g2);
+    EXPECT_EQ(panel->m_nRefills, 1);
+    EXPECT_EQ(RowText(panel->m_PropsUI, "刚域"), CString("G2")) << "refilled, the group still open";
+
+    // A closed gate: the key does nothing, the panel still refills for the same members.
+    d.ProgramType() = 1;
+    ASSERT_TRUE(vyr::UserPropDblClickName(list, "刚域"));
+    EXPECT_TRUE(ScriptedUser::Dialogs().size() == 1u);
+    EXPECT_EQ(panel->m_nRefills, 2);
+    EXPECT_EQ(RowText(panel->m_PropsUI, "刚域"), CString("G2"));
+    vyr::PumpMessages();
+    panel->DestroyWindow();
 }
