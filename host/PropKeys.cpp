@@ -26,6 +26,7 @@
 #include <vyr/libraries/DlgBanLib.h>
 #include <vyr/libraries/DlgBeamPinnail.h>
 #include <vyr/libraries/DlgBeamPinnailDesign.h>
+#include <vyr/libraries/DlgSection.h>
 #include <vyr/model/section/Ban.h>
 #include <vyr/model/section/SectionBase.h>
 #include <vyr/model/struct/struct.h>
@@ -216,7 +217,28 @@ int CPropsUI::SupportDlg(void* objects, CGlobalData* data)
     return 1;
 }
 
-int CPropsUI::BeamSecDlg(void*, CGlobalData*) { return 0; }
+// The section of every member, in every program type; results of the old section go.
+int CPropsUI::BeamSecDlg(void* objects, CGlobalData* data)
+{
+    auto* beams = static_cast<CBeamList*>(objects);
+    CDlgSection dlg(nullptr);
+    dlg.m_pGlobalData = data;
+    CBeamBase* last = Last(beams);
+    dlg.m_pCurSection = last != nullptr ? last->GetSection() : nullptr;
+    if (dlg.DoModal() != IDOK)
+        return 0;
+    ForEach(beams, [&](CBeamBase* b) {
+        b->SetSection(dlg.m_pCurSection);
+        // Also when the section stays the same: the results are recomputed for it.
+        delete b->m_pCheck;
+        b->m_pCheck = nullptr;
+        delete b->m_pCheckResult;
+        b->m_pCheckResult = nullptr;
+    });
+    VyrPostToHost(WM_UI_SHOWPANEL, 0, 0);
+    VyrPostToHost(WM_UI_REDRAW, 0, 0);
+    return 1;
+}
 
 int CPropsUI::BeamReleaseDlg(void* objects, CGlobalData* data)
 {

@@ -2,4 +2,4 @@
 // written run.
 #pragma once
 
-#define IDD_STANDIN 9848
+#define IDD_STANDIN 9990

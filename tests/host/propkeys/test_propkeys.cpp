@@ -27,6 +27,7 @@
 #include <vyr/input/DlgWallHoleDefine.h>
 #include <vyr/libraries/DlgBanLib.h>
 #include <vyr/libraries/DlgBeamPinnailDesign.h>
+#include <vyr/libraries/DlgSection.h>
 #include <vyr/model/section/section.h>
 #include <vyr/model/struct/struct.h>
 #include <vyr/reports/DlgBeamCheckOutput.h>
@@ -35,6 +36,7 @@
 #include <vyr/reports/DlgOutputNodeDisp.h>
 #include <vyr/reports/DlgStatistic.h>
 #include <vyr/resources/dialogs/BanLibRes.h>
+#include <vyr/resources/dialogs/SectionRes.h>
 #include <vyr/resources/dialogs/StandInRes.h>
 #include <vyr/resources/dialogs/StudRes.h>
 #include <vyr/proplist.h>
@@ -227,10 +229,12 @@ TEST_F(PropKeysTest, EachKeyRunsInItsProgramTypeAndAnswersZeroSilentlyInTheOther
     {
         const char* key;
         void* objects;
-        int gate;   // the program type it runs in
+        int gate;   // the program type it runs in, -1 any
         int answer; // its answer when it runs and every dialog is cancelled
     };
     const Case cases[] = {
+        {"Prop.BeamSec", &beams, -1, 0},
+        {"Prop.BeamSec", &inWall, -1, 0},
         {"Prop.NodeSupport", &nodes, 0, 0},
         {"Prop.BeamRelease", &beams, 0, 0},
         {"Prop.BeamOffset", &beams, 0, 0},
@@ -264,7 +268,7 @@ TEST_F(PropKeysTest, EachKeyRunsInItsProgramTypeAndAnswersZeroSilentlyInTheOther
             ScriptedUser::Reset();
             // Whatever it shows is answered with Cancel; here only whether it shows counts.
             ScriptedUser::SetFailureHandler([](const std::string&) {});
-            const bool runs = c.gate == type;
+            const bool runs = c.gate == type || c.gate < 0;
             EXPECT_EQ(Key(c.key, c.objects), runs ? c.answer : 0);
             const bool shown = !ScriptedUser::Dialogs().empty() || !ScriptedUser::MessageBoxes().empty();
             EXPECT_EQ(shown, runs);
@@ -1255,4 +1259,55 @@ END
     EXPECT_EQ(RowText(panel->m_PropsUI, "刚域"), CString("G2"));
     vyr::PumpMessages();
     panel->DestroyWindow();
+}
+
+TEST_F(PropKeysTest, SectionKeyGivesEveryMemberTheChosenSectionAndPostsTheRefresh)
+{
+    d.ProgramType() = 2; // any program type
+    CBeam* a = Beam(600, &h400);
+    CSubBeam* s = Sub(300, &plain);
+    for (CBeamBase* m : {(CBeamBase*)a, (CBeamBase*)s}) {
+        m->m_pCheck = new CLoadArea;
+        m->m_pCheckResult = new CheckResult;
+    }
+    CBeamList beams;
+    Fill(beams, {a, s});
+
+    ScriptedUser::Run(
+        [&](CDialog* dlg) {
+            auto& sec = dynamic_cast<CDlgSection&>(*dlg);
+            EXPECT_EQ(sec.m_pCurSection, &plain) << "the last member's section";
+            EXPECT_EQ(sec.m_pGlobalData, &d);
+        },
+        IDD_SECTION_LIBRARY);
+    ScriptedUser::PressCancel(IDD_SECTION_LIBRARY);
+    EXPECT_EQ(Key("Prop.BeamSec", &beams), 0);
+    EXPECT_NE(a->m_pCheckResult, nullptr);
+    EXPECT_EQ(host.PumpPosted(), 0);
+
+    // The dialog's answer: the first member's own section.
+    ScriptedUser::Run(
+        [&](CDialog* dlg) {
+            dynamic_cast<CDlgSection&>(*dlg).m_pCurSection = &h400;
+            dlg->EndDialog(IDOK);
+        },
+        IDD_SECTION_LIBRARY);
+    host.ClearMessages();
+    EXPECT_EQ(Key("Prop.BeamSec", &beams), 1);
+    for (CBeamBase* m : {(CBeamBase*)a, (CBeamBase*)s}) {
+        EXPECT_EQ(m->GetSection(), &h400);
+        EXPECT_EQ(m->m_pCheck, nullptr) << "freed even where the section stayed";
+        EXPECT_EQ(m->m_pCheckResult, nullptr);
+    }
+    EXPECT_EQ(host.Count(WM_UI_SHOWPANEL) + host.Count(WM_UI_REDRAW), 0) << "posted, not sent";
+    EXPECT_EQ(host.PumpPosted(), 2);
+    const auto& got = host.Messages();
+    ASSERT_EQ(got.size(), 2u);
+    EXPECT_EQ(got[0].message, (UINT)WM_UI_SHOWPANEL);
+    EXPECT_EQ(got[1].message, (UINT)WM_UI_REDRAW);
+    for (const auto& m : got) {
+        EXPECT_TRUE(m.posted);
+        EXPECT_EQ(m.wParam, 0u);
+        EXPECT_EQ(m.lParam, 0);
+    }
 }
