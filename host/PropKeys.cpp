@@ -522,37 +522,34 @@ int CPropsUI::BeamQueryForceDlg(void* objects, CGlobalData* data)
     return 0;
 }
 
-int CPropsUI::BeamOutputForceDlg(void* objects, CGlobalData* data)
+namespace {
+// The three member report dialogs of the design program: all take the whole list.
+template <class TDlg>
+int RunMemberReport(void* objects, CGlobalData* data)
 {
     if (!GateOpen(data, 1))
         return 0;
-    CDlgOutputBeamForce dlg(nullptr);
+    TDlg dlg(nullptr);
     dlg.m_pBeamList = static_cast<CBeamList*>(objects);
     dlg.m_pData = data;
     dlg.DoModal();
     return 0;
+}
+} // namespace
+
+int CPropsUI::BeamOutputForceDlg(void* objects, CGlobalData* data)
+{
+    return RunMemberReport<CDlgOutputBeamForce>(objects, data);
 }
 
 int CPropsUI::BeamOutputCheckDlg(void* objects, CGlobalData* data)
 {
-    if (!GateOpen(data, 1))
-        return 0;
-    CDlgOutputCheck dlg(nullptr);
-    dlg.m_pBeamList = static_cast<CBeamList*>(objects);
-    dlg.m_pData = data;
-    dlg.DoModal();
-    return 0;
+    return RunMemberReport<CDlgOutputCheck>(objects, data);
 }
 
 int CPropsUI::BeamOutputStatisticDlg(void* objects, CGlobalData* data)
 {
-    if (!GateOpen(data, 1))
-        return 0;
-    CDlgStatistic dlg(nullptr);
-    dlg.m_pBeamList = static_cast<CBeamList*>(objects);
-    dlg.m_pData = data;
-    dlg.DoModal();
-    return 0;
+    return RunMemberReport<CDlgStatistic>(objects, data);
 }
 
 // ---- shear studs of composite beams
