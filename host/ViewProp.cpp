@@ -3,11 +3,7 @@
 #include <vyr/host/HostProtocol.h>
 #include <vyr/model/prop/Prop.h>
 #include <vyr/model/struct/GlobalData.h>
-
-#if __has_include(<vyr/host/DlgPropQuery.h>)
 #include <vyr/host/DlgPropQuery.h>
-#define VYR_VIEWPROP_QUERY 1
-#endif
 
 IMPLEMENT_DYNAMIC(CViewProp, CMenuViewBase)
 
@@ -39,12 +35,10 @@ void CViewProp::OnClickQuery()
     auto* dlg = reinterpret_cast<CWnd*>(VyrSendToHost(WM_UI_GETQUERYDLG));
     if (dlg == nullptr)
         return;
-#ifdef VYR_VIEWPROP_QUERY
     auto* query = static_cast<CDlgPropQuery*>(dlg);
     query->SetParam(m_pGlobalData, GetObjType());
     query->DoModal();
     VyrSendToHost(WM_UI_MODELCHANGED);
-#endif
 }
 
 void CViewProp::OnPosition(int kind)
