@@ -120,6 +120,8 @@ int RunTaperDemo(const std::string& outDir)
     std::printf("section assignment: member %d has %s\n", single->GetNo(),
                 single->GetSection() ? single->GetSection()->GetSimpleSecName().GetString() : "no section");
 
+    // The finished assignment asked the host for the member panel; the user goes back.
+    host.ShowPanel("View.Section");
     // The tapered section along the chain, small end first.
     ok = vyr::WindowUser::SelectRow(panel, IDC_SEC_LIST, panel->m_rows.FindRow(taper)) && ok;
     ScriptedUser::AnswerMessageBox(IDOK, "开始布置多段楔形截面！");
