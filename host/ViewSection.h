@@ -80,6 +80,9 @@ private:
         return m_rows;
     }
     void StartPicking(const char* message, void (*finish)(COP*));
+    // What a finished pick assigns: the operator's panel and its chosen row (row 0: none);
+    // false, after the refusal's message, when there is nothing to assign.
+    static bool PickedAssignment(COP* pOP, const char* noRowMessage, CViewSection*& panel, CSectionBase*& s);
     // Host settings block 6, element 11: whether the panel is shown.
     void SetShownFlag(int shown);
 

@@ -412,24 +412,33 @@ void CViewSection::ComputeIbeamFactors(float H, float T, float B, float Tf, floa
     pPlates->BuildStructure();
 }
 
-void CViewSection::AssignSection(COP* pOP)
+bool CViewSection::PickedAssignment(COP* pOP, const char* noRowMessage, CViewSection*& panel, CSectionBase*& s)
 {
-    CViewSection* panel = pOP != nullptr ? FromOPParam(pOP->GetParam()) : nullptr;
+    panel = pOP != nullptr ? FromOPParam(pOP->GetParam()) : nullptr;
     if (panel == nullptr || panel->m_pGlobalData == nullptr)
-        return;
-    CGlobalData* data = panel->m_pGlobalData;
-    CBeamList& sel = data->SelectBeamList();
-    if (sel.IsEmpty()) {
+        return false;
+    if (panel->m_pGlobalData->SelectBeamList().IsEmpty()) {
         AfxMessageBox("请选择要布置截面的杆件！");
-        return;
+        return false;
     }
     CSectionRows& rows = panel->Rows();
     const int r = rows.SelectedRow();
     if (r < 0) {
-        AfxMessageBox("请在截面右侧对话框的列表中选择要布置的截面！");
-        return;
+        AfxMessageBox(noRowMessage);
+        return false;
     }
-    CSectionBase* s = r == 0 ? nullptr : rows.RowSection(r);
+    s = r == 0 ? nullptr : rows.RowSection(r);
+    return true;
+}
+
+void CViewSection::AssignSection(COP* pOP)
+{
+    CViewSection* panel = nullptr;
+    CSectionBase* s = nullptr;
+    if (!PickedAssignment(pOP, "请在截面右侧对话框的列表中选择要布置的截面！", panel, s))
+        return;
+    CGlobalData* data = panel->m_pGlobalData;
+    CBeamList& sel = data->SelectBeamList();
     for (POSITION pos = sel.GetHeadPosition(); pos != nullptr;)
         SetSection(sel.GetNextT(pos), s, data);
     FinishAssignment(data, (int)sel.GetCount(), 1);
@@ -437,28 +446,18 @@ void CViewSection::AssignSection(COP* pOP)
 
 void CViewSection::AssignSectionTaper(COP* pOP)
 {
-    CViewSection* panel = pOP != nullptr ? FromOPParam(pOP->GetParam()) : nullptr;
-    if (panel == nullptr || panel->m_pGlobalData == nullptr)
+    CViewSection* panel = nullptr;
+    CSectionBase* s = nullptr;
+    if (!PickedAssignment(pOP, "请在截面右侧对话框的列表中选择要布置的楔形截面！", panel, s))
         return;
     CGlobalData* data = panel->m_pGlobalData;
     CBeamList& sel = data->SelectBeamList();
-    if (sel.IsEmpty()) {
-        AfxMessageBox("请选择要布置截面的杆件！");
-        return;
-    }
-    CSectionRows& rows = panel->Rows();
-    const int r = rows.SelectedRow();
-    if (r < 0) {
-        AfxMessageBox("请在截面右侧对话框的列表中选择要布置的楔形截面！");
-        return;
-    }
-    CSectionBase* s = r == 0 ? nullptr : rows.RowSection(r);
     const int picked = (int)sel.GetCount();
     if (s == nullptr) {
         for (POSITION pos = sel.GetHeadPosition(); pos != nullptr;)
             SetSection(sel.GetNextT(pos), nullptr, data);
         FinishAssignment(data, picked, 2);
-        rows.Refill();
+        panel->Rows().Refill();
         return;
     }
     auto* taper = dynamic_cast<CTaperSectionBase*>(s);
@@ -530,5 +529,5 @@ void CViewSection::AssignSectionTaper(COP* pOP)
     }
     // Members whose tapered section the library refused keep theirs and are not counted.
     FinishAssignment(data, assigned + others, 2);
-    rows.Refill();
+    panel->Rows().Refill();
 }
