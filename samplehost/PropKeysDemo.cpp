@@ -1,83 +1,35 @@
-// Property keys as a host's selection-property grids run them: the member grid's stud row
-// opens the project's stud library, where a scripted user defines a group and chooses it
-// for two composite beams; the room grid's slab type row opens the slab library, where a
-// one-way slab type is chosen for two rooms. The changed members and rooms go to
-// propkeys.txt.
+// Property keys as a user runs them from the host's selection-property panels: two
+// beams picked, the member panel shown; the section row's double click opens the project
+// section library, where a section is chosen for both; the beams are made composite in
+// the grid and the stud row opens the stud library, where a group is defined and chosen;
+// then two rooms picked, the room panel shown, and the slab type row gives both a one-way
+// slab type. The changed members and rooms go to propkeys.txt.
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <string>
-#include <tuple>
 
 #include <vyr/stdafx.h>
+#include <vyr/controls.h>
 #include <vyr/proplist.h>
+#include <vyr/scripteduser.h>
 #include <vyr/host/HostMessages.h>
-#include <vyr/host/PropsUI.h>
+#include <vyr/host/MenuViewBase.h>
+#include <vyr/host/ViewPropPanels.h>
 #include <vyr/model/section/Ban.h>
 #include <vyr/model/section/SectionBase.h>
+#include <vyr/model/section/SectionList.h>
 #include <vyr/model/struct/struct.h>
 #include <vyr/resources/dialogs/BanLibRes.h>
+#include <vyr/resources/dialogs/SectionRes.h>
 #include <vyr/resources/dialogs/StudRes.h>
-#include <vyr/scripteduser.h>
+#include "hostkit/HostKit.h"
 
 #include "demos.h"
 
 using vyr::ScriptedUser;
 
 namespace {
-
-// A window holding one grid and forwarding its two messages, as a property panel does.
-class CKeysGrid : public CWnd
-{
-public:
-    CPropsUI ui;
-    int refills = 0;
-    LRESULT OnEndEdit(WPARAM w, LPARAM l) { return ui.OnEndEditProp(w, l); }
-    LRESULT OnOther(WPARAM w, LPARAM l)
-    {
-        const LRESULT r = ui.OnOtherProp(w, l);
-        ++refills;
-        return r;
-    }
-    DECLARE_MESSAGE_MAP()
-};
-
-BEGIN_MESSAGE_MAP(CKeysGrid, CWnd)
-    ON_MESSAGE(WM_PROP_ENDEDIT, &CKeysGrid::OnEndEdit)
-    ON_MESSAGE(WM_PROP_OTHER, &CKeysGrid::OnOther)
-END_MESSAGE_MAP()
-
-// The host's main window; it takes the library's messages and answers none.
-class CKeysFrame : public CWnd
-{
-public:
-    int m_nPropChanged = 0;
-
-protected:
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
-    {
-        if (message == WM_UI_PROPCHANGED)
-            ++m_nPropChanged;
-        if (message >= WM_UI_PROPCHANGED && message <= WM_PROP_OTHER)
-            return 0;
-        return CWnd::WindowProc(message, wParam, lParam);
-    }
-};
-
-// The row of a caption inside the group of another caption (the stud group and its row
-// share the caption "栓钉").
-CBCGPProp* RowIn(CPropsUI& ui, const char* group, const char* caption)
-{
-    for (int i = 0; i < ui.GetPropList().GetPropertyCount(); ++i) {
-        CBCGPProp* g = ui.GetPropList().GetProperty(i);
-        if (g->GetName() != group)
-            continue;
-        for (int k = 0; k < g->GetSubItemsCount(); ++k)
-            if (g->GetSubItem(k)->GetName() == caption)
-                return g->GetSubItem(k);
-    }
-    return nullptr;
-}
 
 std::string MemberLine(CBeamBase* b)
 {
@@ -98,6 +50,27 @@ std::string RoomLine(CPlane* p)
                        : "none");
 }
 
+template <class List, class Line>
+std::string Lines(List& list, Line line)
+{
+    std::string text;
+    for (POSITION pos = list.GetHeadPosition(); pos != nullptr;)
+        text += line(list.GetNextT(pos));
+    return text;
+}
+
+// Selects the objects as a pick in the view does and has the host show the panel.
+template <class List, class Object>
+void Pick(vyrhost::CHostKit& host, List& selection, std::initializer_list<Object*> objects, const char* panel)
+{
+    for (Object* o : objects) {
+        selection.AddTail(o);
+        o->SetSelect(true);
+    }
+    host.SendMessage(WM_UI_SELCHANGED);
+    host.SendMessage(WM_UI_SHOWPANEL, 0, (LPARAM)panel);
+}
+
 } // namespace
 
 int RunPropKeysDemo(const std::string& outDir)
@@ -109,7 +82,8 @@ int RunPropKeysDemo(const std::string& outDir)
         ++failures;
     });
 
-    CGlobalData data;
+    vyrhost::CHostKit host(900, 700, 260);
+    CGlobalData& data = host.GlobalData();
     CSampleModelSize size;
     size.nStorey = 1;
     size.nBayX = 2;
@@ -117,44 +91,71 @@ int RunPropKeysDemo(const std::string& outDir)
     BuildSampleModel(data, size);
     data.ProgramType() = 1; // studs and slab types are keys of the design program
     CStruct* st = data.Struct();
+    CFrameViews& panels = host.CreatePanels();
 
-    // The selection: two beams made composite, and two rooms.
-    CBeamList beams;
-    for (POSITION pos = st->m_pBeamList->GetHeadPosition(); pos != nullptr && beams.GetCount() < 2;) {
-        CBeamBase* b = st->m_pBeamList->GetNextT(pos);
-        if (b->GetType() == 2) {
-            b->SetBeamDesignType(2);
-            beams.AddTail(b);
-        }
+    // Two main beams, and the project's lighter beam section to give them.
+    CBeamBase* picked[2] = {};
+    int n = 0;
+    for (POSITION pos = st->m_pBeamList->GetHeadPosition(); pos != nullptr && n < 2;)
+        if (CBeamBase* b = st->m_pBeamList->GetNextT(pos); b->GetType() == 2)
+            picked[n++] = b;
+    CSectionBase* lighter = nullptr;
+    for (POSITION pos = st->m_pSectionList->GetHeadPosition(); pos != nullptr;)
+        if (auto* s = static_cast<CSectionBase*>(st->m_pSectionList->GetNext(pos)); s->GetSimpleSecName() == "HN300x150")
+            lighter = s;
+    CPlane* rooms[2] = {st->m_pPlaneList->Get(1), st->m_pPlaneList->Get(2)};
+    if (n < 2 || !lighter || !rooms[0] || !rooms[1]) {
+        std::printf("property keys: the sample model lacks two main beams, HN300x150 or two rooms\n");
+        return 1;
     }
-    CPlaneList rooms;
-    rooms.CopyPointer(st->m_pPlaneList);
     auto* oneWay = new CBanConcrete;
     oneWay->m_fThick = 110;
     st->m_pBanConcreteList->Add(oneWay);
 
-    CKeysFrame frame;
-    frame.CreateEx(0, nullptr, "属性", WS_POPUP | WS_VISIBLE, CRect(0, 0, 560, 520), nullptr, 0);
-    CWnd* oldMain = AfxGetMainWnd();
-    vyr::SetMainWnd(&frame);
-    CKeysGrid beamGrid, roomGrid;
-    beamGrid.CreateEx(0, nullptr, "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 280, 520), &frame, 1);
-    roomGrid.CreateEx(0, nullptr, "", WS_CHILD | WS_VISIBLE, CRect(280, 0, 560, 520), &frame, 2);
-    for (auto [grid, list, kind] : {std::tuple{&beamGrid, (void*)&beams, 1}, std::tuple{&roomGrid, (void*)&rooms, 3}}) {
-        grid->ui.Create(grid, 8000, WS_CHILD | WS_VISIBLE);
-        grid->ui.Move(0, 0, 280, 520);
-        grid->ui.SetParam(2, list, kind, &data);
-        grid->ui.FillItem();
+    CBeamList beams;
+    beams.AddTail(picked[0]);
+    beams.AddTail(picked[1]);
+    CPlaneList roomList;
+    roomList.AddTail(rooms[0]);
+    roomList.AddTail(rooms[1]);
+    const std::string before = Lines(beams, MemberLine) + Lines(roomList, RoomLine);
+
+    Pick(host, data.SelectBeamList(), {picked[0], picked[1]}, "View.PropBeam");
+    auto* beamPanel = dynamic_cast<CViewPropBeam*>(panels.GetDlg("View.PropBeam"));
+    if (!beamPanel || panels.GetCurrentType() != CString("View.PropBeam")) {
+        std::printf("property keys: the host did not show the member panel\n");
+        return 1;
     }
+    HWND list = beamPanel->m_PropsUI.GetPropListHWND();
 
-    std::string before;
-    for (POSITION pos = beams.GetHeadPosition(); pos != nullptr;)
-        before += MemberLine(beams.GetNextT(pos));
-    for (POSITION pos = rooms.GetHeadPosition(); pos != nullptr;)
-        before += RoomLine(rooms.GetNextT(pos));
+    // The section row: the user finds HN300x150 in the library by its name and takes it.
+    ScriptedUser::Run(
+        [&](CDialog* dlg) {
+            auto* rowsOf = static_cast<CListCtrl*>(dlg->GetDlgItem(IDC_SEC_LIST));
+            for (int i = 0; rowsOf && i < rowsOf->GetItemCount(); ++i)
+                if (rowsOf->GetItemText(i, 1) == lighter->GetSimpleSecName()) {
+                    vyr::WindowUser::SelectRow(dlg, IDC_SEC_LIST, i);
+                    return;
+                }
+            std::printf("property keys: HN300x150 is not listed\n");
+            ++failures;
+        },
+        IDD_SECTION_LIBRARY);
+    ScriptedUser::PressOK(IDD_SECTION_LIBRARY);
+    host.ClearMessages();
+    bool ok = vyr::UserPropExpand(list, "基本信息", true);
+    ok = vyr::UserPropDblClickName(list, "截面") && ok;
+    const int postedBefore = host.Count(WM_UI_SHOWPANEL) + host.Count(WM_UI_REDRAW);
+    vyr::PumpMessages(); // the library's posted refresh reaches the host after the key
+    const int refreshes = host.Count(WM_UI_SHOWPANEL) + host.Count(WM_UI_REDRAW) - postedBefore;
+    const std::string afterSection = Lines(beams, MemberLine);
 
-    // The stud row: a group of 19 mm studs every 150 mm defined in the library and chosen.
-    bool ok = vyr::UserPropExpand(beamGrid.ui.GetPropListHWND(), "栓钉", true);
+    // Composite in the grid; then the stud group's row: a group of 19 mm studs every
+    // 150 mm defined in the library and chosen.
+    ok = vyr::UserPropExpand(list, "设计参数", true) && ok;
+    ok = vyr::UserPropChooseOption(list, "梁设计类型", "组合梁") && ok;
+    vyr::PumpMessages();
+    ok = vyr::UserPropExpand(list, "栓钉", true) && ok;
     ScriptedUser::Click(IDC_PIN_ADD, IDD_BEAMPINNAIL);
     ScriptedUser::SelectRow(IDC_PIN_DIAMETER, 2, IDD_PINNAILGROUP);
     ScriptedUser::SetText(IDC_PIN_HEIGHT, "100", IDD_PINNAILGROUP);
@@ -162,47 +163,51 @@ int RunPropKeysDemo(const std::string& outDir)
     ScriptedUser::PressOK(IDD_PINNAILGROUP);
     ScriptedUser::SelectRow(IDC_PIN_LIST, 0, IDD_BEAMPINNAIL);
     ScriptedUser::PressOK(IDD_BEAMPINNAIL);
-    CBCGPProp* studRow = RowIn(beamGrid.ui, "栓钉", "栓钉");
-    ok = studRow != nullptr && ok;
-    if (studRow != nullptr)
-        beamGrid.SendMessage(WM_PROP_OTHER, 0, (LPARAM)studRow); // as the row's double click sends it
+    ok = vyr::UserPropDblClickName(list, "栓钉", "栓钉") && ok;
+    vyr::PumpMessages();
 
-    // The slab type row: the one-way slab type chosen for both rooms.
-    ok = vyr::UserPropExpand(roomGrid.ui.GetPropListHWND(), "楼板", true) && ok;
+    // The rooms: the one-way slab type chosen for both from the room panel's slab row.
+    Pick(host, data.SelectPlaneList(), {rooms[0], rooms[1]}, "View.PropPlane");
+    auto* roomPanel = dynamic_cast<CViewPropPlane*>(panels.GetDlg("View.PropPlane"));
+    if (!roomPanel || panels.GetCurrentType() != CString("View.PropPlane")) {
+        std::printf("property keys: the host did not show the room panel\n");
+        return 1;
+    }
+    list = roomPanel->m_PropsUI.GetPropListHWND();
+    ok = vyr::UserPropExpand(list, "楼板", true) && ok;
     ScriptedUser::SelectRow(IDC_BANLIB_TAB, 1, IDD_BANLIB);
     ScriptedUser::SelectRow(IDC_BANLIB_LIST, 1, IDD_BANLIB); // CP2, after the model's own
     ScriptedUser::PressOK(IDD_BANLIB);
-    ok = vyr::UserPropDblClickName(roomGrid.ui.GetPropListHWND(), "楼板类型") && ok;
+    ok = vyr::UserPropDblClickName(list, "楼板类型") && ok;
     vyr::PumpMessages();
 
-    std::string after;
-    bool studsSet = true, slabsSet = true;
-    for (POSITION pos = beams.GetHeadPosition(); pos != nullptr;) {
-        CBeamBase* b = beams.GetNextT(pos);
-        studsSet = studsSet && b->m_pPinNailGroup != nullptr && b->m_pPinNailGroup->m_nSpace == 150;
-        after += MemberLine(b);
+    bool sectionsSet = true, studsSet = true, slabsSet = true;
+    for (CBeamBase* b : picked) {
+        sectionsSet = sectionsSet && b->GetSection() == lighter;
+        studsSet = studsSet && b->GetBeamDesignType() == 2 && b->m_pPinNailGroup != nullptr &&
+                   b->m_pPinNailGroup->m_nSpace == 150;
     }
-    for (POSITION pos = rooms.GetHeadPosition(); pos != nullptr;) {
-        CPlane* p = rooms.GetNextT(pos);
+    for (CPlane* p : rooms)
         slabsSet = slabsSet && p->m_pBan == oneWay;
-        after += RoomLine(p);
-    }
-    ok = ok && studsSet && slabsSet && ScriptedUser::PendingSteps() == 0 && failures == 0 && beamGrid.refills == 1 &&
-         roomGrid.refills == 1;
+    ok = ok && sectionsSet && studsSet && slabsSet && refreshes == 2 && ScriptedUser::PendingSteps() == 0 &&
+         failures == 0;
 
     const std::string path = (std::filesystem::path(outDir) / "propkeys.txt").string();
     std::ofstream out(path);
-    out << "Before:\n" << before << "\nAfter the stud and slab type rows:\n" << after;
-    out << VyrFormat("\nproperty changes told to the host: %d\n", frame.m_nPropChanged);
+    out << "Before:\n" << before;
+    out << "\nAfter the member panel's section row (HN300x150 chosen; refresh messages posted to the host: "
+        << refreshes << "):\n"
+        << afterSection;
+    out << "\nAfter the design type set to composite and the stud row:\n" << Lines(beams, MemberLine);
+    out << "\nAfter the room panel's slab type row:\n" << Lines(roomList, RoomLine);
+    out << VyrFormat("\nproperty changes told to the host: %d\n", host.Count(WM_UI_PROPCHANGED));
     out.close();
-    std::printf("property keys: studs %s on %d members, slab type %s on %d rooms; written: %s\n",
-                studsSet ? "set" : "NOT set", (int)beams.GetCount(), slabsSet ? "set" : "NOT set", (int)rooms.GetCount(),
-                path.c_str());
+    std::printf("property keys: section %s, studs %s on %d members; slab type %s on %d rooms; written: %s\n",
+                sectionsSet ? "set" : "NOT set", studsSet ? "set" : "NOT set", (int)beams.GetCount(),
+                slabsSet ? "set" : "NOT set", (int)roomList.GetCount(), path.c_str());
 
     beams.RemoveAll();
-    rooms.RemoveAll();
-    vyr::SetMainWnd(oldMain);
-    frame.DestroyWindow();
+    roomList.RemoveAll();
     ScriptedUser::Reset();
     return ok && out.good() ? 0 : 1;
 }

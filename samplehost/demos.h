@@ -31,5 +31,5 @@ int RunSelPanelsDemo(const std::string& outDir);
 int RunSectionPanelDemo(const std::string& outDir);
 int RunTaperDemo(const std::string& outDir);
 int RunPropDlgDemo(const std::string& outDir);
-// Property keys run from the member and room grids: studs and slab types (propkeys.txt).
+// Property keys run from the member and room panels: section, studs, slab type (propkeys.txt).
 int RunPropKeysDemo(const std::string& outDir);

@@ -298,8 +298,9 @@ namespace vyr {
 // see (its groups expanded). Each returns false, changing nothing, when the user could not
 // do it (no such row shown, a disabled row, a group where a value is wanted ...).
 
-// A double click on the row's name.
-bool UserPropDblClickName(HWND hList, const char* caption);
+// A double click on the row's name; with a group caption, the row of that caption inside
+// the group (a row may share its group's caption).
+bool UserPropDblClickName(HWND hList, const char* caption, const char* inGroup = nullptr);
 // A click on the row's value, the text typed into its edit window, then Enter; true when
 // the edit could be started and the text typed (the edit may stay open: see the row).
 bool UserPropSetValue(HWND hList, const char* caption, const char* text);

@@ -913,11 +913,19 @@ CBCGPPropList* ListOf(HWND h)
     return dynamic_cast<CBCGPPropList*>(CWnd::FromHandle(h));
 }
 
-CBCGPProp* ShownRow(CBCGPPropList* list, const char* caption)
+CBCGPProp* ShownRow(CBCGPPropList* list, const char* caption, const char* inGroup = nullptr)
 {
     std::vector<CBCGPProp*> rows;
     for (int i = 0; i < list->GetPropertyCount(); ++i)
         rows.push_back(list->GetProperty(i));
+    if (inGroup != nullptr) {
+        CBCGPProp* group = ShownRow(list, inGroup);
+        if (!group)
+            return nullptr;
+        rows.clear();
+        for (int i = 0; i < group->GetSubItemsCount(); ++i)
+            rows.push_back(group->GetSubItem(i));
+    }
     CBCGPProp* p = FindDepthFirst(rows, [&](CBCGPProp* r) { return r->GetName() == caption && r->IsVisible(); }, true);
     return p;
 }
@@ -952,12 +960,12 @@ bool ClickValue(CBCGPPropList* list, CBCGPProp* p)
 
 } // namespace
 
-bool UserPropDblClickName(HWND hList, const char* caption)
+bool UserPropDblClickName(HWND hList, const char* caption, const char* inGroup)
 {
     CBCGPPropList* list = ListOf(hList);
     if (!list || !list->IsWindowVisible() || !list->IsWindowEnabled())
         return false;
-    CBCGPProp* p = ShownRow(list, caption);
+    CBCGPProp* p = ShownRow(list, caption, inGroup);
     if (!p || !BringIntoView(list, p))
         return false;
     const CRect& r = p->GetRect();

@@ -156,6 +156,35 @@ TEST_F(PropListTest, ScrollBarShowsOnlyWhenRowsOverflowAndOffsetIsClamped)
     EXPECT_EQ(host.list.GetVertScrollOffset(), 0);
 }
 
+// A row counting the double clicks on its name.
+class CountingRow : public CBCGPProp
+{
+public:
+    using CBCGPProp::CBCGPProp;
+    void OnDblClickName(CPoint) override { ++calls; }
+    int calls = 0;
+};
+
+TEST_F(PropListTest, ARowSharingItsGroupsCaptionIsReachedThroughTheGroup)
+{
+    Host host;
+    auto* g = new CBCGPProp("栓钉");
+    auto* row = new CountingRow("栓钉", _variant_t("无"));
+    g->AddSubItem(row);
+    host.list.AddProperty(g);
+    ASSERT_TRUE(vyr::UserPropDblClickName(host.list.GetSafeHwnd(), "栓钉", "栓钉"));
+    EXPECT_EQ(row->calls, 1);
+    EXPECT_TRUE(g->IsExpanded());
+    // By caption alone the group comes first: the double click closes it instead.
+    ASSERT_TRUE(vyr::UserPropDblClickName(host.list.GetSafeHwnd(), "栓钉"));
+    EXPECT_EQ(row->calls, 1);
+    EXPECT_FALSE(g->IsExpanded());
+    // Inside a closed group, or a group that is not there, there is nothing to reach.
+    EXPECT_FALSE(vyr::UserPropDblClickName(host.list.GetSafeHwnd(), "栓钉", "栓钉"));
+    EXPECT_FALSE(vyr::UserPropDblClickName(host.list.GetSafeHwnd(), "栓钉", "截面"));
+    EXPECT_EQ(row->calls, 1);
+}
+
 // A row whose double click empties its own list.
 class SelfRemovingRow : public CBCGPProp
 {
