@@ -7,9 +7,9 @@
 // (where an installation puts them), `resources` beside that file, the environment
 // variable VYR_RESOURCE_DIR, and the source tree's `resources` only while the library
 // runs from the build tree it was built in. When none holds one, the places looked at are
-// written to stderr once and every lookup finds nothing. The folder's `vyr.rc` is read first, then every
-// `dialogs/*.rc` in name order. A script may `#include` other scripts and headers, named
-// relative to itself. Reading happens once, at the first lookup; a script that does not
+// written to stderr once and every lookup finds nothing. The folder's `vyr.rc` is read
+// first, then every `dialogs/*.rc` in name order. A script may `#include` other scripts and
+// headers, named relative to itself. Reading happens once, at the first lookup; a script that does not
 // parse stops the program with "file:line: message".
 //
 // Statements understood: DIALOG / DIALOGEX (STYLE, EXSTYLE, CAPTION, FONT, and the
