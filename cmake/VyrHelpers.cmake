@@ -22,6 +22,14 @@ function(vyr_system_part name)
   set_property(GLOBAL APPEND PROPERTY VYR_SYSTEM_PARTS ${name})
 endfunction()
 
+# vyr_model_parts(out): every area of the model library. The areas depend on each other and
+# their list grows, so a program that uses the model links them all.
+function(vyr_model_parts out)
+  get_property(_parts GLOBAL PROPERTY VYR_SYSTEM_PARTS)
+  list(FILTER _parts INCLUDE REGEX "^vyr_model_")
+  set(${out} ${_parts} PARENT_SCOPE)
+endfunction()
+
 # vyr_host_dialog_parts(out): the areas whose dialogs the host's property keys open. A
 # program that links the host area links them too (vyr_add_test adds them itself).
 function(vyr_host_dialog_parts out)
