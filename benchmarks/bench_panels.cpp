@@ -8,9 +8,7 @@
 #include "hostkit/HostKit.h"
 #include <vyr/host/DlgModel.h>
 #include <vyr/host/ViewProject.h>
-#include <vyr/host/VyrEntry.h>
 #include <vyr/model/struct/struct.h>
-#include <vyr/resources.h>
 
 namespace {
 
@@ -89,12 +87,3 @@ void BM_BlinkTick(benchmark::State& state)
 BENCHMARK(BM_BlinkTick)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    InitVyrUI();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

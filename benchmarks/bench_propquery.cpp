@@ -8,7 +8,6 @@
 
 #include <vyr/host/DlgPropQuery.h>
 #include <vyr/host/HostMessages.h>
-#include <vyr/host/VyrEntry.h>
 #include <vyr/model/prop/Prop.h>
 #include <vyr/model/struct/struct.h>
 #include <vyr/resources/dialogs/PropRes.h>
@@ -138,14 +137,3 @@ BENCHMARK(BM_B_equals_A_minus_B)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_B_equals_B_minus_A)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    vyr::VyrSetResourceDir(VYR_SOURCE_DIR "/resources");
-    // As a host does after loading the library: its templates join the resource chain.
-    InitVyrUI();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

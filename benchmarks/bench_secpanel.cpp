@@ -10,13 +10,11 @@
 
 #include "hostkit/HostKit.h"
 #include <vyr/host/ViewSection.h>
-#include <vyr/host/VyrEntry.h>
 #include <vyr/model/material/material.h>
 #include <vyr/model/section/section.h>
 #include <vyr/model/struct/struct.h>
 #include <vyr/operators/OPSelectKinds.h>
 #include <vyr/resources/dialogs/SectionRes.h>
-#include <vyr/resources.h>
 #include <vyr/scripteduser.h>
 
 namespace {
@@ -197,13 +195,3 @@ BENCHMARK(BM_SortByMaterial)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DeleteCheck)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AssignSection)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AssignSectionTaper)->Unit(benchmark::kMillisecond)->Iterations(3);
-int main(int argc, char** argv)
-{
-    vyr::VyrSetResourceDir(VYR_SOURCE_DIR "/resources");
-    // The library's classes, the panel among them, are found once it is in the host's chain.
-    InitVyrUI();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -15,9 +15,7 @@
 #include <random>
 #include <string>
 
-#include <vyr/host/VyrEntry.h>
 #include <vyr/libraries/DlgStdSectionLib.h>
-#include <vyr/resources.h>
 #include <vyr/winfile.h>
 
 namespace fs = std::filesystem;
@@ -127,13 +125,3 @@ BENCHMARK(BM_ReadLargestShippedTable)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadFixture10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RefillUSWTable)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RefillFixture10000)->Unit(benchmark::kMillisecond);
-int main(int argc, char** argv)
-{
-    // As a host: the library's templates reach the resource chain through its entry.
-    vyr::VyrSetResourceDir(VYR_SOURCE_DIR "/resources");
-    InitVyrUI();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

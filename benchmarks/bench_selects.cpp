@@ -8,7 +8,6 @@
 #include <vector>
 
 #include <vyr/host/DlgSelects.h>
-#include <vyr/host/VyrEntry.h>
 #include <vyr/host/HostMessages.h>
 #include <vyr/model/grid/gridctrl.h>
 #include <vyr/model/struct/struct.h>
@@ -139,14 +138,3 @@ BENCHMARK(BM_A_equals_A_minus_B)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_A_equals_B_minus_A)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    vyr::VyrSetResourceDir(VYR_SOURCE_DIR "/resources");
-    // The dialog templates are the library's: found once it is linked into the chain.
-    InitVyrUI();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

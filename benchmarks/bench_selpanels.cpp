@@ -8,8 +8,6 @@
 #include "hostkit/HostKit.h"
 #include <vyr/host/ViewPropPanels.h>
 #include <vyr/model/struct/struct.h>
-#include <vyr/resources.h>
-#include <vyr/host/VyrEntry.h>
 
 namespace {
 
@@ -59,13 +57,3 @@ void BM_MemberPanelUpdate(benchmark::State& state)
 BENCHMARK(BM_MemberPanelUpdate)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    vyr::VyrSetResourceDir(VYR_SOURCE_DIR "/resources");
-    InitVyrUI();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
