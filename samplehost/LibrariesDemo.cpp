@@ -15,9 +15,9 @@
 #include <vyr/model/struct/struct.h>
 #include <vyr/resources/dialogs/MaterialRes.h>
 #include <vyr/resources/dialogs/StayRes.h>
-#include <vyr/resources/dialogs/StdSectionRes.h>
 #include <vyr/scripteduser.h>
 
+#include "DemoSupport.h"
 #include "demos.h"
 
 using vyr::ScriptedUser;
@@ -42,11 +42,7 @@ void WriteMaterials(std::ofstream& out, const char* title, CMaterialList* list)
 int RunLibrariesDemo(const std::string& outDir)
 {
     int failures = 0;
-    ScriptedUser::Reset();
-    ScriptedUser::SetFailureHandler([&failures](const std::string& what) {
-        std::printf("scripted user: %s\n", what.c_str());
-        ++failures;
-    });
+    ResetScriptedUser(failures);
 
     CGlobalData model;
     CStruct* st = model.Struct();
@@ -90,14 +86,7 @@ int RunLibrariesDemo(const std::string& outDir)
     ScriptedUser::PressOK(IDD_STAYPLATE);
     ScriptedUser::Click(IDC_STAY_ADDBAR, IDD_STAYBASE);
     ScriptedUser::Click(IDC_STAYBAR_CHOOSEANGLE, IDD_STAYBAR);
-    ScriptedUser::Run(
-        [](CDialog* d) {
-            CListCtrl* list = static_cast<CListCtrl*>(d->GetDlgItem(IDC_STDSEC_LIST));
-            for (int i = 0; i < list->GetItemCount(); ++i)
-                if (list->GetItemText(i, 0) == "L50x5") list->SetItemState(i, LVIS_SELECTED, LVIS_SELECTED);
-        },
-        IDD_STDSECTIONLIB);
-    ScriptedUser::PressOK(IDD_STDSECTIONLIB);
+    ScriptStdSectionPick("L50x5");
     std::string barAngle;
     ScriptedUser::Run(
         [&barAngle](CDialog* d) {

@@ -25,6 +25,7 @@
 #include <vyr/resources/dialogs/StudRes.h>
 #include "hostkit/HostKit.h"
 
+#include "DemoSupport.h"
 #include "demos.h"
 
 using vyr::ScriptedUser;
@@ -76,11 +77,7 @@ void Pick(vyrhost::CHostKit& host, List& selection, std::initializer_list<Object
 int RunPropKeysDemo(const std::string& outDir)
 {
     int failures = 0;
-    ScriptedUser::Reset();
-    ScriptedUser::SetFailureHandler([&failures](const std::string& what) {
-        std::printf("scripted user: %s\n", what.c_str());
-        ++failures;
-    });
+    ResetScriptedUser(failures);
 
     vyrhost::CHostKit host(900, 700, 260);
     CGlobalData& data = host.GlobalData();

@@ -20,10 +20,10 @@
 #include <vyr/model/struct/struct.h>
 #include <vyr/raster.h>
 #include <vyr/resources/dialogs/SecPropertyRes.h>
-#include <vyr/resources/dialogs/StdSectionRes.h>
 #include <vyr/scripteduser.h>
 #include <vyr/shell.h>
 
+#include "DemoSupport.h"
 #include "demos.h"
 
 using vyr::ScriptedUser;
@@ -125,11 +125,7 @@ std::map<std::string, FARPROC> DemoExports()
 int RunSecPropertyDemo(const std::string& outDir)
 {
     int failures = 0;
-    ScriptedUser::Reset();
-    ScriptedUser::SetFailureHandler([&failures](const std::string& what) {
-        std::printf("scripted user: %s\n", what.c_str());
-        ++failures;
-    });
+    ResetScriptedUser(failures);
 
     CGlobalData model;
     CStruct* st = model.Struct();
@@ -156,14 +152,7 @@ int RunSecPropertyDemo(const std::string& outDir)
 
     // A Chinese I20a built by the browser in edit mode on a section of its code.
     auto* beam = new CSRolledIbeam(103, 200, 100, 11.4f, 7, 9, 4.5f);
-    ScriptedUser::Run(
-        [](CDialog* d) {
-            CListCtrl* list = static_cast<CListCtrl*>(d->GetDlgItem(IDC_STDSEC_LIST));
-            for (int i = 0; i < list->GetItemCount(); ++i)
-                if (list->GetItemText(i, 0) == "I20a") list->SetItemState(i, LVIS_SELECTED, LVIS_SELECTED);
-        },
-        IDD_STDSECTIONLIB);
-    ScriptedUser::PressOK(IDD_STDSECTIONLIB);
+    ScriptStdSectionPick("I20a");
     {
         CDlgStdSectionLib browser;
         browser.m_pData = &model;

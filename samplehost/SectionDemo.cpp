@@ -17,6 +17,7 @@
 #include <vyr/resources/dialogs/StdSectionRes.h>
 #include <vyr/scripteduser.h>
 
+#include "DemoSupport.h"
 #include "demos.h"
 
 using vyr::ScriptedUser;
@@ -82,11 +83,7 @@ int WriteDatabases(const std::string& path, int counts[])
 int RunSectionDemo(const std::string& outDir)
 {
     int failures = 0;
-    ScriptedUser::Reset();
-    ScriptedUser::SetFailureHandler([&failures](const std::string& what) {
-        std::printf("scripted user: %s\n", what.c_str());
-        ++failures;
-    });
+    ResetScriptedUser(failures);
 
     int counts[sec::kCatalogSize] = {};
     failures += WriteDatabases(outDir + "/section-databases.txt", counts);
@@ -101,14 +98,7 @@ int RunSectionDemo(const std::string& outDir)
 
     std::ofstream out(outDir + "/sections-built.txt");
     out << "Picked in browse mode:\n";
-    ScriptedUser::Run(
-        [](CDialog* d) {
-            CListCtrl* list = static_cast<CListCtrl*>(d->GetDlgItem(IDC_STDSEC_LIST));
-            for (int i = 0; i < list->GetItemCount(); ++i)
-                if (list->GetItemText(i, 0) == "L50x5") list->SetItemState(i, LVIS_SELECTED, LVIS_SELECTED);
-        },
-        IDD_STDSECTIONLIB);
-    ScriptedUser::PressOK(IDD_STDSECTIONLIB);
+    ScriptStdSectionPick("L50x5");
     {
         CDlgStdSectionLib browser;
         browser.m_pData = &model;

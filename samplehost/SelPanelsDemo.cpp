@@ -17,6 +17,7 @@
 #include <vyr/operators/OPManager.h>
 #include "hostkit/HostKit.h"
 
+#include "DemoSupport.h"
 #include "demos.h"
 
 namespace {
@@ -46,11 +47,7 @@ int RunSelPanelsDemo(const std::string& outDir)
     const CRect2D ext = model.GetBeamScreenRect(*model.Struct()->m_pBeamList);
     const CPoint a((int)std::floor(ext.left) - 20, (int)std::floor(ext.top) - 20);
     const CPoint b((int)std::lround((ext.left + ext.right) / 2.0), (int)std::ceil(ext.bottom) + 20);
-    manager.MouseAction(OPMOUSE_LDOWN, MK_LBUTTON, a, 0);
-    manager.MouseAction(OPMOUSE_LUP, 0, a, 0);
-    manager.MouseAction(OPMOUSE_MOVE, 0, b, 0);
-    manager.MouseAction(OPMOUSE_LDOWN, MK_LBUTTON, b, 0);
-    manager.MouseAction(OPMOUSE_LUP, 0, b, 0);
+    Drag(manager, a, b);
     vyr::PumpMessages();
 
     auto* beams = dynamic_cast<CViewPropBeam*>(panels.GetDlg(""));

@@ -23,6 +23,7 @@
 #include <vyr/scripteduser.h>
 #include "hostkit/HostKit.h"
 
+#include "DemoSupport.h"
 #include "demos.h"
 
 using vyr::ScriptedUser;
@@ -59,11 +60,7 @@ void ClickSetRow(int row)
 int RunSelSetsDemo(const std::string& outDir)
 {
     int failures = 0;
-    ScriptedUser::Reset();
-    ScriptedUser::SetFailureHandler([&failures](const std::string& what) {
-        std::printf("scripted user: %s\n", what.c_str());
-        ++failures;
-    });
+    ResetScriptedUser(failures);
     vyrhost::CHostKit host(1000, 800);
     CGlobalData& model = host.GlobalData();
     BuildSampleModel(model);
@@ -76,11 +73,7 @@ int RunSelSetsDemo(const std::string& outDir)
     const CRect2D ext = model.GetBeamScreenRect(*model.Struct()->m_pBeamList);
     const CPoint a((int)std::floor(ext.left) - 20, (int)std::floor(ext.top) - 20);
     const CPoint b((int)std::lround((ext.left + ext.right) / 2.0), (int)std::ceil(ext.bottom) + 20);
-    manager.MouseAction(OPMOUSE_LDOWN, MK_LBUTTON, a, 0);
-    manager.MouseAction(OPMOUSE_LUP, 0, a, 0);
-    manager.MouseAction(OPMOUSE_MOVE, 0, b, 0);
-    manager.MouseAction(OPMOUSE_LDOWN, MK_LBUTTON, b, 0);
-    manager.MouseAction(OPMOUSE_LUP, 0, b, 0);
+    Drag(manager, a, b);
     const std::string window = Members(model.SelectBeamList());
     report += "Window selection (B): " + window;
 

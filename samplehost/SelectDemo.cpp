@@ -12,6 +12,8 @@
 #include <vyr/operators/OPSelectKinds.h>
 #include "hostkit/HostKit.h"
 
+#include "DemoSupport.h"
+
 namespace {
 
 void PrintSelection(CGlobalData& data, const char* how)
@@ -27,16 +29,6 @@ void PrintSelection(CGlobalData& data, const char* how)
     }
     if (column % 8 != 0)
         std::printf("\n");
-}
-
-// A click, a move and a second click, as the view hands them to its manager.
-void Drag(COPManager& manager, CPoint a, CPoint b)
-{
-    manager.MouseAction(OPMOUSE_LDOWN, MK_LBUTTON, a, 0);
-    manager.MouseAction(OPMOUSE_LUP, 0, a, 0);
-    manager.MouseAction(OPMOUSE_MOVE, 0, b, 0);
-    manager.MouseAction(OPMOUSE_LDOWN, MK_LBUTTON, b, 0);
-    manager.MouseAction(OPMOUSE_LUP, 0, b, 0);
 }
 
 } // namespace

@@ -18,6 +18,7 @@
 #include <vyr/scripteduser.h>
 #include <vyr/winfile.h>
 
+#include "DemoSupport.h"
 #include "demos.h"
 
 using vyr::ScriptedUser;
@@ -48,11 +49,7 @@ int RunSlabDemo(const std::string& outDir)
     }
     VyrSetAppFolder(demoApp.c_str());
     int failures = 0;
-    ScriptedUser::Reset();
-    ScriptedUser::SetFailureHandler([&failures](const std::string& what) {
-        std::printf("scripted user: %s\n", what.c_str());
-        ++failures;
-    });
+    ResetScriptedUser(failures);
     CGlobalData model;
     BuildSampleModel(model);
     CStruct* st = model.Struct();

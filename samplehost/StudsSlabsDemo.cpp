@@ -18,6 +18,7 @@
 #include <vyr/resources/dialogs/StudRes.h>
 #include <vyr/scripteduser.h>
 
+#include "DemoSupport.h"
 #include "demos.h"
 
 using vyr::ScriptedUser;
@@ -56,11 +57,7 @@ std::string ListRows(CDialog* dlg, int id)
 int RunStudsSlabsDemo(const std::string& outDir)
 {
     int failures = 0;
-    ScriptedUser::Reset();
-    ScriptedUser::SetFailureHandler([&failures](const std::string& what) {
-        std::printf("scripted user: %s\n", what.c_str());
-        ++failures;
-    });
+    ResetScriptedUser(failures);
     CGlobalData model;
     BuildSampleModel(model);
     CBeamList composite;

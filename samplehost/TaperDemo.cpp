@@ -18,6 +18,7 @@
 #include <vyr/scripteduser.h>
 #include "hostkit/HostKit.h"
 
+#include "DemoSupport.h"
 #include "demos.h"
 
 using vyr::ScriptedUser;
@@ -50,11 +51,7 @@ CBeam* Member(CStruct& s, int no, double x1, double y1, double x2, double y2)
 // A window from one corner to the other, then the right button.
 void PickByWindow(COPManager& mgr, CPoint from, CPoint to)
 {
-    mgr.MouseAction(OPMOUSE_LDOWN, MK_LBUTTON, from, 0);
-    mgr.MouseAction(OPMOUSE_LUP, 0, from, 0);
-    mgr.MouseAction(OPMOUSE_MOVE, 0, to, 0);
-    mgr.MouseAction(OPMOUSE_LDOWN, MK_LBUTTON, to, 0);
-    mgr.MouseAction(OPMOUSE_LUP, 0, to, 0);
+    Drag(mgr, from, to);
     mgr.MouseAction(OPMOUSE_RCLICK, 0, to, 0);
 }
 

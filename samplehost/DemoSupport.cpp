@@ -1,0 +1,41 @@
+#include "DemoSupport.h"
+
+#include <cstdio>
+#include <string>
+
+#include <vyr/operators/OPManager.h>
+#include <vyr/resources/dialogs/StdSectionRes.h>
+#include <vyr/scripteduser.h>
+
+using vyr::ScriptedUser;
+
+void ResetScriptedUser(int& failures)
+{
+    ScriptedUser::Reset();
+    ScriptedUser::SetFailureHandler([&failures](const std::string& what) {
+        std::printf("scripted user: %s\n", what.c_str());
+        ++failures;
+    });
+}
+
+void Drag(COPManager& manager, CPoint a, CPoint b)
+{
+    manager.MouseAction(OPMOUSE_LDOWN, MK_LBUTTON, a, 0);
+    manager.MouseAction(OPMOUSE_LUP, 0, a, 0);
+    manager.MouseAction(OPMOUSE_MOVE, 0, b, 0);
+    manager.MouseAction(OPMOUSE_LDOWN, MK_LBUTTON, b, 0);
+    manager.MouseAction(OPMOUSE_LUP, 0, b, 0);
+}
+
+void ScriptStdSectionPick(const char* designation)
+{
+    const CString name(designation);
+    ScriptedUser::Run(
+        [name](CDialog* d) {
+            CListCtrl* list = static_cast<CListCtrl*>(d->GetDlgItem(IDC_STDSEC_LIST));
+            for (int i = 0; i < list->GetItemCount(); ++i)
+                if (list->GetItemText(i, 0) == name) list->SetItemState(i, LVIS_SELECTED, LVIS_SELECTED);
+        },
+        IDD_STDSECTIONLIB);
+    ScriptedUser::PressOK(IDD_STDSECTIONLIB);
+}
