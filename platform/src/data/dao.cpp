@@ -30,17 +30,27 @@ void COleVariant::ClearValue()
     bstrVal = nullptr;
 }
 
+namespace {
+
+// Everything of a variant but its text, which copying and moving hand over differently.
+void CopyScalars(COleVariant& to, const COleVariant& from)
+{
+    to.vt = from.vt;
+    to.iVal = from.iVal;
+    to.lVal = from.lVal;
+    to.fltVal = from.fltVal;
+    to.dblVal = from.dblVal;
+    to.boolVal = from.boolVal;
+    to.cyVal = from.cyVal;
+    to.date = from.date;
+}
+
+} // namespace
+
 COleVariant& COleVariant::operator=(const COleVariant& o)
 {
     if (this == &o) return *this;
-    vt = o.vt;
-    iVal = o.iVal;
-    lVal = o.lVal;
-    fltVal = o.fltVal;
-    dblVal = o.dblVal;
-    boolVal = o.boolVal;
-    cyVal = o.cyVal;
-    date = o.date;
+    CopyScalars(*this, o);
     m_str = o.m_str;
     bstrVal = o.bstrVal ? m_str.c_str() : nullptr;
     return *this;
@@ -49,14 +59,7 @@ COleVariant& COleVariant::operator=(const COleVariant& o)
 COleVariant& COleVariant::operator=(COleVariant&& o) noexcept
 {
     if (this == &o) return *this;
-    vt = o.vt;
-    iVal = o.iVal;
-    lVal = o.lVal;
-    fltVal = o.fltVal;
-    dblVal = o.dblVal;
-    boolVal = o.boolVal;
-    cyVal = o.cyVal;
-    date = o.date;
+    CopyScalars(*this, o);
     const bool text = o.bstrVal != nullptr;
     m_str = std::move(o.m_str);
     bstrVal = text ? m_str.c_str() : nullptr;

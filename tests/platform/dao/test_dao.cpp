@@ -1,10 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <vector>
-
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include <vyr/dao.h>
 
@@ -221,8 +220,6 @@ TEST(OleValues, VariantCopiesOwnTheirText)
     EXPECT_EQ(a.bstrVal, nullptr);
 }
 
-} // namespace
-
 TEST(OleValues, MovedVariantsKeepTheirTextAndLeaveTheSourceEmpty)
 {
     // Short texts live inside the string object itself, so the text pointer must follow.
@@ -239,3 +236,5 @@ TEST(OleValues, MovedVariantsKeepTheirTextAndLeaveTheSourceEmpty)
     EXPECT_EQ(cells[1].vt, VT_EMPTY);
     EXPECT_EQ(cells[1].bstrVal, nullptr);
 }
+
+} // namespace
