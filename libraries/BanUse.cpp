@@ -18,3 +18,8 @@ bool VyrBanUnused(CStruct* st, const CBan* ban)
     }
     return true;
 }
+
+const char* VyrBanTensionText(int type)
+{
+    return type == -1 ? "组合" : type == 1 ? "钢板" : "配筋";
+}

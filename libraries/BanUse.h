@@ -1,4 +1,5 @@
-// Whether a slab type of the project may leave its library: no room of any storey may lay it.
+// What the slab library and its editors share about a slab type of the project: whether it
+// may leave its library (no room of any storey may lay it) and how its tension is named.
 #pragma once
 
 class CStruct;
@@ -7,3 +8,6 @@ class CBan;
 // True when no room lays the slab type; otherwise names the first room that does, storey
 // by storey ("选中的楼板正被%2d层%3d号房间使用，不得删除!"), and answers false.
 bool VyrBanUnused(CStruct* st, const CBan* ban);
+// The tension column's text of a composite slab's type code: -1 "组合", 1 "钢板", any
+// other "配筋".
+const char* VyrBanTensionText(int type);

@@ -81,8 +81,7 @@ void CDlgBanLib::FillRows()
         const double height = (steel != nullptr ? steel->m_nRibH : 0) + (double)type->m_fThick;
         m_list.SetItemText(row, 1, CStringFunc::GetStrFromDouble(height, 3));
         m_list.SetItemText(row, 2, steel != nullptr ? steel->m_strSheet : CString());
-        const int code = type->GetType();
-        m_list.SetItemText(row, 3, code == -1 ? "组合" : code == 1 ? "钢板" : "配筋");
+        m_list.SetItemText(row, 3, VyrBanTensionText(type->GetType()));
     }
 }
 

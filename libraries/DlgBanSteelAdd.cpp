@@ -7,15 +7,6 @@
 #include <vyr/model/struct/struct.h>
 #include <vyr/resources/dialogs/BanDlgRes.h>
 
-namespace {
-
-const char* TensionText(int type)
-{
-    return type == -1 ? "组合" : type == 1 ? "钢板" : "配筋";
-}
-
-} // namespace
-
 BEGIN_MESSAGE_MAP(CDlgBanSteelAdd, CDialog)
     ON_WM_PAINT()
     ON_NOTIFY(LVN_ITEMCHANGED, IDC_BAN_SHEETS, &CDlgBanSteelAdd::OnSheetChanged)
@@ -126,7 +117,7 @@ void CDlgBanSteelAdd::FillTable()
         height.Format("%5.1f", type->m_nRibH + type->m_fThick);
         m_listTypes.InsertItem(r, type->m_strSheet);
         m_listTypes.SetItemText(r, 1, height);
-        m_listTypes.SetItemText(r, 2, TensionText(type->GetType()));
+        m_listTypes.SetItemText(r, 2, VyrBanTensionText(type->GetType()));
         m_listTypes.SetItemText(r, 3, type->m_pSheetMaterial != nullptr ? type->m_pSheetMaterial->GetName() : CString());
     }
     if (m_nMode == 1)
