@@ -100,18 +100,23 @@ void CDlgBanLib::OnSelChangeTab(NMHDR*, LRESULT* pResult)
     FillRows();
 }
 
-void CDlgBanLib::OnAdd()
+void CDlgBanLib::RunEditor(int mode, CBan* type)
 {
     if (OneWayTab()) {
         CDlgBanConcreteAdd dlg(this);
         dlg.m_pData = m_pData;
-        dlg.DoModal(1, nullptr);
+        dlg.DoModal(mode, type);
     } else {
         CDlgBanSteelAdd dlg(this);
         dlg.m_pData = m_pData;
-        dlg.DoModal(1, nullptr);
+        dlg.DoModal(mode, type);
     }
     FillRows();
+}
+
+void CDlgBanLib::OnAdd()
+{
+    RunEditor(1, nullptr);
 }
 
 void CDlgBanLib::OnEdit()
@@ -121,16 +126,7 @@ void CDlgBanLib::OnEdit()
         AfxMessageBox("请先选择楼板！");
         return;
     }
-    if (OneWayTab()) {
-        CDlgBanConcreteAdd dlg(this);
-        dlg.m_pData = m_pData;
-        dlg.DoModal(2, type);
-    } else {
-        CDlgBanSteelAdd dlg(this);
-        dlg.m_pData = m_pData;
-        dlg.DoModal(2, type);
-    }
-    FillRows();
+    RunEditor(2, type);
 }
 
 void CDlgBanLib::OnDelete()

@@ -38,4 +38,6 @@ private:
     void FillRows();
     // The type of the selected row (row r is position r + 1), or null.
     CBan* SelectedType(int* row = nullptr) const;
+    // The current tab's editor (mode 1: add, 2: edit the type), then the rows again.
+    void RunEditor(int mode, CBan* type);
 };
