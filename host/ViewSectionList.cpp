@@ -8,6 +8,7 @@
 #include <vyr/libraries/SectionCatalog.h>
 #include <vyr/model/section/section.h>
 #include <vyr/model/struct/struct.h>
+#include <vyr/resources/dialogs/SectionRes.h>
 
 CSectionLibraryCalls& SectionLibraryCalls()
 {
@@ -16,13 +17,6 @@ CSectionLibraryCalls& SectionLibraryCalls()
 }
 
 namespace {
-
-constexpr int kTab = 1030;
-constexpr int kButtonSelect = 130;
-constexpr int kButtonDelete = 1024;
-constexpr int kButtonEdit = 1027;
-constexpr int kButtonAxialType = 1019;
-constexpr int kStayLine = 1458;
 
 const char* const kTabs[] = {"使用", "全部", "自定义", "组合", "变截面", "中标准", "美标准", "英标准", "日标准"};
 
@@ -97,7 +91,7 @@ void CSectionRows::InitControls()
     m_list.InsertColumn(1, "截面类型", LVCFMT_LEFT, 124);
     m_list.InsertColumn(2, "缀板/条", LVCFMT_LEFT, 60);
     m_list.InsertColumn(3, "材料", LVCFMT_LEFT, 40);
-    EnableButton(kButtonAxialType, m_pGlobalData != nullptr && m_pGlobalData->ProgramType() == 1);
+    EnableButton(IDC_SEC_AXIALTYPE, m_pGlobalData != nullptr && m_pGlobalData->ProgramType() == 1);
 }
 
 bool CSectionRows::PassesTab(int tab, const CSectionBase* pSec)
@@ -281,16 +275,16 @@ void CSectionRows::OnSelectionChanged()
     const int r = SelectedRow();
     const bool typeOne = m_pGlobalData != nullptr && m_pGlobalData->ProgramType() == 1;
     if (r >= 1) {
-        EnableButton(kButtonEdit, true);
-        EnableButton(kButtonDelete, true);
-        EnableButton(kButtonSelect, true);
+        EnableButton(IDC_SEC_EDIT, true);
+        EnableButton(IDC_SEC_DELETE, true);
+        EnableButton(IDC_SEC_SELECT, true);
         if (typeOne)
-            EnableButton(kButtonAxialType, true);
+            EnableButton(IDC_SEC_AXIALTYPE, true);
     } else {
-        EnableButton(kButtonEdit, false);
-        EnableButton(kButtonDelete, false);
-        EnableButton(kButtonSelect, false);
-        EnableButton(kButtonAxialType, false);
+        EnableButton(IDC_SEC_EDIT, false);
+        EnableButton(IDC_SEC_DELETE, false);
+        EnableButton(IDC_SEC_SELECT, false);
+        EnableButton(IDC_SEC_AXIALTYPE, false);
         if (r == -1)
             return;
     }
@@ -320,7 +314,7 @@ CString CSectionRows::StayLine() const
 
 void CSectionRows::ShowStayLine()
 {
-    if (CWnd* w = m_owner.GetDlgItem(kStayLine))
+    if (CWnd* w = m_owner.GetDlgItem(IDC_SEC_STAYLINE))
         w->SetWindowText(StayLine());
 }
 
