@@ -172,9 +172,7 @@ void CViewSection::OnDblClkList(NMHDR*, LRESULT* pResult)
 
 void CViewSection::OnSelectMembers()
 {
-    CSectionRows& rows = Rows();
-    const int r = rows.SelectedRow();
-    CSectionBase* s = r >= 1 ? rows.RowSection(r) : nullptr;
+    CSectionBase* s = Rows().SelectedSection();
     if (s == nullptr || m_pGlobalData == nullptr)
         return;
     CBeamList& sel = m_pGlobalData->SelectBeamList();

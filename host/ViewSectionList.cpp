@@ -251,6 +251,11 @@ CSectionBase* CSectionRows::RowSection(int row) const
     return n > 0 ? Library()->GetByNo(n) : nullptr;
 }
 
+CSectionBase* CSectionRows::SelectedSection() const
+{
+    return RowSection(SelectedRow());
+}
+
 int CSectionRows::FindRow(const CSectionBase* pSec) const
 {
     if (pSec == nullptr)
@@ -320,10 +325,7 @@ void CSectionRows::ShowStayLine()
 
 void CSectionRows::OnDoubleClick()
 {
-    const int n = RowNumber(SelectedRow());
-    if (n == -1)
-        return;
-    CSectionBase* s = n > 0 ? Library()->GetByNo(n) : nullptr;
+    CSectionBase* s = SelectedSection();
     if (s == nullptr)
         return;
     if (s->m_nType > 900)
@@ -376,12 +378,11 @@ CString CSectionRows::FindUser(CGlobalData* pData, const CSectionBase* pSec)
 
 void CSectionRows::OnDelete()
 {
-    const int n = RowNumber(SelectedRow());
-    if (n <= 0) {
+    CSectionBase* s = SelectedSection();
+    if (s == nullptr) {
         AfxMessageBox("请选择要删除的截面!");
         return;
     }
-    CSectionBase* s = Library()->GetByNo(n);
     const CString user = FindUser(m_pGlobalData, s);
     if (!user.IsEmpty()) {
         AfxMessageBox(user);
@@ -395,46 +396,42 @@ void CSectionRows::OnDelete()
 
 void CSectionRows::OnEdit()
 {
-    const int r = SelectedRow();
-    const int n = RowNumber(r);
-    if (n <= 0) {
+    CSectionBase* s = SelectedSection();
+    if (s == nullptr) {
         AfxMessageBox("请选择要编辑的截面!");
         return;
     }
-    CSectionBase* s = Library()->GetByNo(n);
-    if (!m_bPanel) {
+    auto edit = [this, s] {
         if (QuerportEditSection(m_pGlobalData, PositionOf(s)) != 0) {
             Refill();
             SelectRow(FindRow(s));
             m_owner.UpdateData(FALSE);
         }
+    };
+    if (!m_bPanel) {
+        edit();
         return;
     }
     CWaitCursor wait;
-    if (QuerportEditSection(m_pGlobalData, PositionOf(s)) != 0) {
-        Refill();
-        SelectRow(FindRow(s));
-        m_owner.UpdateData(FALSE);
-    }
+    edit();
     ClearChecks(m_pGlobalData->Struct(), s);
     VyrSendToHost(WM_UI_MODELCHANGED);
 }
 
 void CSectionRows::OnAxialType()
 {
-    const int n = RowNumber(SelectedRow());
-    if (n <= 0)
+    CSectionBase* s = SelectedSection();
+    if (s == nullptr)
         return;
     if (SectionLibraryCalls().showAxialType)
-        SectionLibraryCalls().showAxialType(Library()->GetByNo(n));
+        SectionLibraryCalls().showAxialType(s);
     if (m_bPanel)
         VyrSendToHost(WM_UI_MODELCHANGED);
 }
 
 void CSectionRows::OnStay()
 {
-    const int r = SelectedRow();
-    CSectionBase* s = r >= 1 ? RowSection(r) : nullptr;
+    CSectionBase* s = SelectedSection();
     if (s == nullptr) {
         AfxMessageBox("请选择截面");
         return;

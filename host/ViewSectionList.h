@@ -69,6 +69,8 @@ public:
     int RowNumber(int row) const;
     // The section a row shows; null for row 0 and no row.
     CSectionBase* RowSection(int row) const;
+    // The section of the selected row; null for row 0 and no row.
+    CSectionBase* SelectedSection() const;
     // The row that shows the section, -1 when it is not listed.
     int FindRow(const CSectionBase* pSec) const;
     // Selects a row as the program does (the list notifies its owner).
