@@ -58,8 +58,7 @@ public:
                     if (it == m_buckets.end())
                         continue;
                     for (const Entry& e : it->second)
-                        if (best == nullptr || e.pos < best->pos)
-                            consider(e);
+                        consider(e);
                 }
         } else {
             for (const auto& [hash, entries] : m_buckets)
@@ -120,13 +119,8 @@ CSDefineIbeam* CopyPlates(CSDefineIbeam* from)
         delete made;
         p = new CSDefineIbeam;
     }
+    // The plate class's assignment takes the plate dimensions with the rest.
     *p = *from;
-    p->m_dH = from->m_dH;
-    p->m_dB = from->m_dB;
-    p->m_dT = from->m_dT;
-    p->m_dTf = from->m_dTf;
-    p->m_dB1 = from->m_dB1;
-    p->m_dTf1 = from->m_dTf1;
     return p;
 }
 
@@ -198,22 +192,17 @@ int SetTaperChain(CBeamList& chain, CSectionBase* pSec, CGlobalData* pData, bool
         web->FillSecName();
         web->FillSecFactors(cur);
 
+        // The library takes no section of impossible dimensions: the member keeps what it had.
         CSectionBase* used = nullptr;
         if (web->IsDataValid()) {
             used = reuse.FindSame(web);
-            if (used != nullptr) {
-                delete web;
-            } else if (lib != nullptr) {
+            if (used == nullptr && lib != nullptr) {
                 reuse.Adopt(lib, web);
                 used = web;
-            } else {
-                delete web;
             }
-        } else {
-            // The library takes no section of impossible dimensions: the member keeps what
-            // it had.
-            delete web;
         }
+        if (used != web)
+            delete web;
         if (used != nullptr) {
             used->m_pMaterial = pSec->m_pMaterial;
             m->m_bTaper = bReverse;
