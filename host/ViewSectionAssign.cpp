@@ -314,6 +314,15 @@ void SortLines(std::vector<CLineGroup>& v)
         v[k++] = std::move(right[j++]);
 }
 
+// Every picked member gets the section (null: none); answers how many were picked.
+int SetPicked(CGlobalData* pData, CSectionBase* pSec)
+{
+    CBeamList& sel = pData->SelectBeamList();
+    for (POSITION pos = sel.GetHeadPosition(); pos != nullptr;)
+        CViewSection::SetSection(sel.GetNextT(pos), pSec, pData);
+    return (int)sel.GetCount();
+}
+
 // The finish of both commands: message, selection cleared, host told.
 void FinishAssignment(CGlobalData* pData, int count, int redraws)
 {
@@ -416,7 +425,7 @@ bool CViewSection::PickedAssignment(COP* pOP, const char* noRowMessage, CViewSec
         AfxMessageBox(noRowMessage);
         return false;
     }
-    s = r == 0 ? nullptr : rows.RowSection(r);
+    s = rows.RowSection(r);
     return true;
 }
 
@@ -427,10 +436,7 @@ void CViewSection::AssignSection(COP* pOP)
     if (!PickedAssignment(pOP, "请在截面右侧对话框的列表中选择要布置的截面！", panel, s))
         return;
     CGlobalData* data = panel->m_pGlobalData;
-    CBeamList& sel = data->SelectBeamList();
-    for (POSITION pos = sel.GetHeadPosition(); pos != nullptr;)
-        SetSection(sel.GetNextT(pos), s, data);
-    FinishAssignment(data, (int)sel.GetCount(), 1);
+    FinishAssignment(data, SetPicked(data, s), 1);
 }
 
 void CViewSection::AssignSectionTaper(COP* pOP)
@@ -440,12 +446,8 @@ void CViewSection::AssignSectionTaper(COP* pOP)
     if (!PickedAssignment(pOP, "请在截面右侧对话框的列表中选择要布置的楔形截面！", panel, s))
         return;
     CGlobalData* data = panel->m_pGlobalData;
-    CBeamList& sel = data->SelectBeamList();
-    const int picked = (int)sel.GetCount();
     if (s == nullptr) {
-        for (POSITION pos = sel.GetHeadPosition(); pos != nullptr;)
-            SetSection(sel.GetNextT(pos), nullptr, data);
-        FinishAssignment(data, picked, 2);
+        FinishAssignment(data, SetPicked(data, nullptr), 2);
         panel->Rows().Refill();
         return;
     }
@@ -462,6 +464,7 @@ void CViewSection::AssignSectionTaper(COP* pOP)
 
     // Groups by line, found by the tolerant equality of lines; members that only the single
     // assignment would skip (coupling beams, wall piers) make no tapered sections.
+    CBeamList& sel = data->SelectBeamList();
     std::vector<CLineGroup> groups;
     std::unordered_set<CBeamBase*> seen;
     size_t lastGroup = 0;
