@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "libraries/slablib/SlabRooms.h"
 #include "support/TestHost.h"
 #include <vyr/libraries/DlgBanSteelAdd.h>
 #include <vyr/model/material/material.h>
@@ -230,18 +231,7 @@ TEST_F(CompositeDialog, AUsedTypeIsNotDeleted)
     CBanSteel* used = Composite(-1, 50.0f, "YX51-250-750");
     CBanSteel* unused = Composite(2, 60.0f, "AB38-150-750");
     CBanSteel* last = Composite(1, 70.0f, "YX75-200-600");
-    for (int storey : {1, 2}) {
-        CFloor* f = new CFloor(storey, 4);
-        st->m_pFloorList->AddTail(f);
-        for (int no : {4, 5}) {
-            CPlane* p = new CPlane;
-            p->m_nNo = no;
-            p->m_pFloor = f;
-            p->m_pBan = storey == 2 && no == 5 ? used : nullptr;
-            f->m_pPlaneList->AddTail(p);
-            st->m_pPlaneList->AddTail(p);
-        }
-    }
+    slabtest::LayInRoom5OfStorey2(st, used);
     std::vector<std::string> table;
     ScriptedUser::SelectRow(IDC_BAN_TYPES, 0, IDD_BANSTEELADD);
     ScriptedUser::Click(IDC_BAN_DELETE);

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "libraries/slablib/SlabRooms.h"
 #include "support/TestHost.h"
 #include <vyr/libraries/DlgBanLib.h>
 #include <vyr/model/material/material.h>
@@ -55,22 +56,6 @@ struct SlabLibrary : ::testing::Test
         b->m_fThick = h;
         st->m_pBanConcreteList->Add(b);
         return b;
-    }
-    // Storeys 1 and 2 with rooms 4 and 5; room 5 of storey 2 lays the type.
-    void LayInRoom5OfStorey2(CBan* type)
-    {
-        for (int storey : {1, 2}) {
-            CFloor* f = new CFloor(storey, 4);
-            st->m_pFloorList->AddTail(f);
-            for (int no : {4, 5}) {
-                CPlane* p = new CPlane;
-                p->m_nNo = no;
-                p->m_pFloor = f;
-                p->m_pBan = storey == 2 && no == 5 ? type : nullptr;
-                f->m_pPlaneList->AddTail(p);
-                st->m_pPlaneList->AddTail(p);
-            }
-        }
     }
 
     struct Seen
@@ -184,7 +169,7 @@ TEST_F(SlabLibrary, AUsedTypeStaysAndAnUnusedOneLeavesItsRow)
     CBanSteel* used = Composite(-1, 75, 50.0f, "YX75-200-600");
     Composite(1, 51, 50.0f, "YX51-250-750");
     CBanSteel* third = Composite(2, 38, 50.0f, "AB38-150-750");
-    LayInRoom5OfStorey2(used);
+    slabtest::LayInRoom5OfStorey2(st, used);
     Seen after;
     ScriptedUser::SelectRow(IDC_BANLIB_LIST, 0, IDD_BANLIB);
     ScriptedUser::Click(IDC_BANLIB_DELETE);
