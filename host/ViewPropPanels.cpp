@@ -10,13 +10,6 @@ constexpr int kGridId = 8000;
 constexpr int kComboId = 8001;
 constexpr int kSketchId = 1127;
 
-// Buttons of each form: locate, screen selection, query.
-constexpr int kNodeButtons[3] = {2003, 2004, 2005};
-constexpr int kBeamButtons[3] = {2000, 2001, 2002};
-constexpr int kWallButtons[3] = {2006, 2007, 2008};
-constexpr int kPlaneButtons[3] = {2009, 2010, 2011};
-constexpr int kBCInWallButtons[3] = {2048, 2049, 2050};
-
 // The grid and the drop-down list, created after the form itself (before the template's
 // buttons).
 int CreateChildren(CViewProp& panel, CComboBox& combo)
@@ -29,10 +22,134 @@ int CreateChildren(CViewProp& panel, CComboBox& combo)
     return 0;
 }
 
+// After the user chose in the drop-down list: the host refreshes, the view gets the keys.
+void AfterChoice()
+{
+    VyrSendToHost(WM_UI_PROPCHANGED);
+    if (auto* view = reinterpret_cast<CWnd*>(VyrSendToHost(WM_UI_GETACTIVEVIEW)))
+        view->SetFocus();
+}
+
+CString Length(double model, CGlobalData* data)
+{
+    return CStringFunc::GetStrFromDouble(model * (double)data->UnitLength(), 3);
+}
+
+CString BeamEntry(CBeamBase* b, const char* format, CGlobalData* data)
+{
+    CString number;
+    number.Format("%d,", b->GetNo());
+    CString text;
+    text.Format(format, (const char*)(b->GetTypeDescription() + "编号: "), (const char*)number, "长度:",
+                (const char*)Length(b->GetLength(), data));
+    return text;
+}
+
+// What sets one selection panel apart from the others: its buttons, the selection list its
+// drop-down list draws from, which objects of it the panel offers, the head entry and the
+// entry of one object, where the chosen objects and the chosen one go, the grid kind, and
+// whether a sketch frame follows the grid.
+template <class Panel>
+struct Offer;
+
+template <>
+struct Offer<CViewPropNode>
+{
+    // Locate, screen selection, query.
+    static constexpr int buttons[3] = {2003, 2004, 2005};
+    static constexpr const char* head = "选中结点 (%d 个)-下拉可选择单个查看";
+    static constexpr int kind = 0;
+    static constexpr bool sketch = false;
+    static CPNodeList& Selection(CGlobalData& data) { return data.SelectNodeList(); }
+    static bool Pass(CPNode*) { return true; }
+    static CString Entry(CPNode* n, CGlobalData* data)
+    {
+        CString text;
+        text.Format("结点编号: %d, 坐标: %-5s%-5s%-5s", n->GetNo(), (const char*)(Length(n->m_pt.x, data) + ","),
+                    (const char*)(Length(n->m_pt.y, data) + ","), (const char*)Length(n->m_pt.z, data));
+        return text;
+    }
+    static CPNodeList& Chosen(CViewPropNode& panel) { return *panel.m_pNodeList; }
+    static CPNode**& Slot(CViewPropNode& panel) { return panel.m_ppCurrentNode; }
+};
+
+template <>
+struct Offer<CViewPropBeam>
+{
+    // Locate, screen selection, query.
+    static constexpr int buttons[3] = {2000, 2001, 2002};
+    static constexpr const char* head = "选中杆件 (%d 个)-下拉可选择单个查看";
+    static constexpr int kind = 1;
+    static constexpr bool sketch = false;
+    static CBeamList& Selection(CGlobalData& data) { return data.SelectBeamList(); }
+    static bool Pass(CBeamBase* b) { return b->toBeam() != nullptr || b->toSubBeam() != nullptr; }
+    static CString Entry(CBeamBase* b, CGlobalData* data) { return BeamEntry(b, "%-8s%4s%6s%5s", data); }
+    static CBeamList& Chosen(CViewPropBeam& panel) { return panel.m_BeamList; }
+    static CBeamBase**& Slot(CViewPropBeam& panel) { return panel.m_ppCurrentBeam; }
+};
+
+template <>
+struct Offer<CViewPropWall>
+{
+    // Locate, screen selection, query.
+    static constexpr int buttons[3] = {2006, 2007, 2008};
+    static constexpr const char* head = "选中墙体 (%d 个)-下拉可选择单个查看";
+    static constexpr int kind = 2;
+    static constexpr bool sketch = true;
+    static CWallList& Selection(CGlobalData& data) { return data.SelectWallList(); }
+    static bool Pass(CWall*) { return true; }
+    static CString Entry(CWall* w, CGlobalData*)
+    {
+        CString text;
+        text.Format("墙体编号: %3d", w->GetNo());
+        return text;
+    }
+    static CWallList& Chosen(CViewPropWall& panel) { return panel.m_WallList; }
+    static CWall**& Slot(CViewPropWall& panel) { return panel.m_ppCurrentWall; }
+};
+
+template <>
+struct Offer<CViewPropPlane>
+{
+    // Locate, screen selection, query.
+    static constexpr int buttons[3] = {2009, 2010, 2011};
+    static constexpr const char* head = "选中房间 (%d 个)-下拉可选择单个查看";
+    static constexpr int kind = 3;
+    static constexpr bool sketch = true;
+    static CPlaneList& Selection(CGlobalData& data) { return data.SelectPlaneList(); }
+    static bool Pass(CPlane*) { return true; }
+    static CString Entry(CPlane* p, CGlobalData*)
+    {
+        CString text;
+        text.Format("房间编号: %3d", p->GetNo());
+        return text;
+    }
+    static CPlaneList& Chosen(CViewPropPlane& panel) { return panel.m_PlaneList; }
+    static CPlane**& Slot(CViewPropPlane& panel) { return panel.m_ppCurrentPlane; }
+};
+
+template <>
+struct Offer<CViewPropBCInWall>
+{
+    // Locate, screen selection, query.
+    static constexpr int buttons[3] = {2048, 2049, 2050};
+    static constexpr const char* head = "选中墙肢连梁 (%d 个)-下拉可选择单个查看";
+    static constexpr int kind = 4;
+    static constexpr bool sketch = false;
+    static CBeamList& Selection(CGlobalData& data) { return data.SelectBeamList(); }
+    static bool Pass(CBeamBase* b) { return b->toBeamInWall() != nullptr || b->toColumnInWall() != nullptr; }
+    static CString Entry(CBeamBase* b, CGlobalData* data) { return BeamEntry(b, "%-6s%4s%6s%5s", data); }
+    static CBeamList& Chosen(CViewPropBCInWall& panel) { return panel.m_BeamList; }
+    static CBeamBase**& Slot(CViewPropBCInWall& panel) { return panel.m_ppCurrentBeam; }
+};
+
 // The drop-down list on top, the three buttons in a row below it, then the grid down to
 // the bottom (or down to the sketch frame).
-void Layout(CViewProp& panel, CComboBox& combo, const int (&buttons)[3], bool sketch)
+template <class Panel>
+void Layout(Panel& panel)
 {
+    const int* buttons = Offer<Panel>::buttons;
+    CComboBox& combo = panel.m_wndCombo;
     CWnd* locate = panel.GetDlgItem(buttons[0]);
     if (!panel.m_PropsUI.GetPropListHWND() || locate == nullptr || !combo.GetSafeHwnd())
         return;
@@ -53,7 +170,7 @@ void Layout(CViewProp& panel, CComboBox& combo, const int (&buttons)[3], bool sk
     if (CWnd* query = panel.GetDlgItem(buttons[2]))
         query->MoveWindow(2 * w + 12, C + 18, w, 22);
 
-    if (!sketch) {
+    if (!Offer<Panel>::sketch) {
         panel.m_PropsUI.Move(10, C + 48, W - 20, H - C - 58);
         return;
     }
@@ -62,65 +179,58 @@ void Layout(CViewProp& panel, CComboBox& combo, const int (&buttons)[3], bool sk
         frame->MoveWindow(10, H - 138, W - 20, 128);
 }
 
-// After the user chose in the drop-down list: the host refreshes, the view gets the keys.
-void AfterChoice()
+template <class Panel>
+auto* SelectionOf(Panel& panel)
 {
-    VyrSendToHost(WM_UI_PROPCHANGED);
-    if (auto* view = reinterpret_cast<CWnd*>(VyrSendToHost(WM_UI_GETACTIVEVIEW)))
-        view->SetFocus();
+    return panel.m_pGlobalData ? &Offer<Panel>::Selection(*panel.m_pGlobalData) : nullptr;
 }
 
-void RefillGrid(CViewProp& panel, void* objects, int kind)
+// FillCombo: entry 0 with the count, then one entry per offered object of the selection,
+// in its order.
+template <class Panel>
+void FillOffer(Panel& panel)
 {
-    panel.m_PropsUI.RecordExpand(nullptr, nullptr, true);
-    panel.m_PropsUI.SetParam(2, objects, kind, panel.m_pGlobalData);
-    panel.m_PropsUI.FillItem();
-}
-
-CString Length(double model, CGlobalData* data)
-{
-    return CStringFunc::GetStrFromDouble(model * (double)data->UnitLength(), 3);
-}
-
-bool IsMember(CBeamBase* b) { return b->toBeam() != nullptr || b->toSubBeam() != nullptr; }
-bool IsInWall(CBeamBase* b) { return b->toBeamInWall() != nullptr || b->toColumnInWall() != nullptr; }
-
-// Entry 0 with the count, then one entry per offered object of the list, in its order.
-template <class List, class Pass, class Entry>
-void FillEntries(CComboBox& combo, List* selection, const char* head, Pass pass, Entry entry)
-{
+    using O = Offer<Panel>;
+    CComboBox& combo = panel.m_wndCombo;
+    if (!combo.GetSafeHwnd())
+        return;
+    auto* selection = SelectionOf(panel);
     combo.ResetContent();
     int count = 0;
     if (selection)
         for (POSITION pos = selection->GetHeadPosition(); pos;)
-            if (pass(selection->GetNextT(pos)))
+            if (O::Pass(selection->GetNextT(pos)))
                 ++count;
     CString text;
-    text.Format(head, count);
+    text.Format(O::head, count);
     combo.AddString(text);
     if (!selection)
         return;
     for (POSITION pos = selection->GetHeadPosition(); pos;) {
         auto* object = selection->GetNextT(pos);
-        if (pass(object))
-            combo.AddString(entry(object));
+        if (O::Pass(object))
+            combo.AddString(O::Entry(object, panel.m_pGlobalData));
     }
 }
 
-// Rebuilds the object list from the drop-down choice: every offered object for entry 0
+// Rebuilds the chosen objects from the drop-down choice: every offered object for entry 0
 // (the slot then holds null), the i-th offered one for entry i (written into the slot),
 // nothing for no choice.
-template <class List, class T, class Pass>
-void ChooseObjects(CComboBox& combo, List* selection, List& objects, T** slot, Pass pass)
+template <class Panel>
+void ChooseObjects(Panel& panel)
 {
-    const int index = combo.GetCurSel();
+    using O = Offer<Panel>;
+    auto* selection = SelectionOf(panel);
+    auto& objects = O::Chosen(panel);
+    auto* slot = O::Slot(panel);
+    const int index = panel.m_wndCombo.GetCurSel();
     objects.RemoveAll();
     if (index < 0 || !selection)
         return;
     if (index == 0) {
         for (POSITION pos = selection->GetHeadPosition(); pos;) {
-            T* object = selection->GetNextT(pos);
-            if (pass(object))
+            auto* object = selection->GetNextT(pos);
+            if (O::Pass(object))
                 objects.AddTail(object);
         }
         if (slot)
@@ -129,8 +239,8 @@ void ChooseObjects(CComboBox& combo, List* selection, List& objects, T** slot, P
     }
     int seen = 0;
     for (POSITION pos = selection->GetHeadPosition(); pos;) {
-        T* object = selection->GetNextT(pos);
-        if (pass(object) && ++seen == index) {
+        auto* object = selection->GetNextT(pos);
+        if (O::Pass(object) && ++seen == index) {
             if (slot)
                 *slot = object;
             objects.AddTail(object);
@@ -139,20 +249,34 @@ void ChooseObjects(CComboBox& combo, List* selection, List& objects, T** slot, P
     }
 }
 
-template <class T>
-bool Every(T*)
+// Update*List: the chosen objects, then the grid over them and the sketch of the chosen one.
+template <class Panel>
+void ShowChoice(Panel& panel)
 {
-    return true;
+    using O = Offer<Panel>;
+    if (!panel.m_wndCombo.GetSafeHwnd())
+        return;
+    ChooseObjects(panel);
+    panel.m_PropsUI.RecordExpand(nullptr, nullptr, true);
+    panel.m_PropsUI.SetParam(2, &O::Chosen(panel), O::kind, panel.m_pGlobalData);
+    panel.m_PropsUI.FillItem();
+    if constexpr (O::sketch)
+        panel.UpdateDraw();
 }
 
-CString BeamEntry(CBeamBase* b, const char* format, CGlobalData* data)
+// SetParam and Update: refill the drop-down list and show entry 0 ("all"). A new slot
+// starts empty even when there is no selection to choose from.
+template <class Panel>
+void OfferAll(Panel& panel, bool emptySlot)
 {
-    CString number;
-    number.Format("%d,", b->GetNo());
-    CString text;
-    text.Format(format, (const char*)(b->GetTypeDescription() + "编号: "), (const char*)number, "长度:",
-                (const char*)Length(b->GetLength(), data));
-    return text;
+    if (!panel.m_wndCombo.GetSafeHwnd())
+        return;
+    FillOffer(panel);
+    if (panel.m_wndCombo.GetCount() > 0)
+        panel.m_wndCombo.SetCurSel(0);
+    if (auto* slot = Offer<Panel>::Slot(panel); emptySlot && slot)
+        *slot = nullptr;
+    ShowChoice(panel);
 }
 
 } // namespace
@@ -187,52 +311,19 @@ void CViewPropNode::OnInitialUpdate()
     Update();
 }
 
-void CViewPropNode::Resize() { Layout(*this, m_wndCombo, kNodeButtons, false); }
+void CViewPropNode::Resize() { Layout(*this); }
 
 void CViewPropNode::SetParam(CPNode** ppCurrent)
 {
     m_ppCurrentNode = ppCurrent;
-    if (!m_wndCombo.GetSafeHwnd())
-        return;
-    FillCombo();
-    if (m_wndCombo.GetCount() > 0)
-        m_wndCombo.SetCurSel(0);
-    if (m_ppCurrentNode)
-        *m_ppCurrentNode = nullptr;
-    UpdateNodeList();
+    OfferAll(*this, true);
 }
 
-void CViewPropNode::Update()
-{
-    FillCombo();
-    if (m_wndCombo.GetSafeHwnd() && m_wndCombo.GetCount() > 0)
-        m_wndCombo.SetCurSel(0);
-    UpdateNodeList();
-}
+void CViewPropNode::Update() { OfferAll(*this, false); }
 
-void CViewPropNode::FillCombo()
-{
-    if (!m_wndCombo.GetSafeHwnd())
-        return;
-    CGlobalData* data = m_pGlobalData;
-    FillEntries(m_wndCombo, data ? &data->SelectNodeList() : nullptr, "选中结点 (%d 个)-下拉可选择单个查看",
-                Every<CPNode>, [data](CPNode* n) {
-                    CString text;
-                    text.Format("结点编号: %d, 坐标: %-5s%-5s%-5s", n->GetNo(),
-                                (const char*)(Length(n->m_pt.x, data) + ","),
-                                (const char*)(Length(n->m_pt.y, data) + ","), (const char*)Length(n->m_pt.z, data));
-                    return text;
-                });
-}
+void CViewPropNode::FillCombo() { FillOffer(*this); }
 
-void CViewPropNode::UpdateNodeList()
-{
-    if (!m_wndCombo.GetSafeHwnd())
-        return;
-    ChooseObjects(m_wndCombo, m_pGlobalData ? &m_pGlobalData->SelectNodeList() : nullptr, *m_pNodeList,
-                  m_ppCurrentNode, Every<CPNode>);
-    RefillGrid(*this, m_pNodeList, 0);
-}
+void CViewPropNode::UpdateNodeList() { ShowChoice(*this); }
 
 void CViewPropNode::OnSelchangeComboProp()
 {
@@ -272,46 +363,19 @@ void CViewPropBeam::OnInitialUpdate()
     Update();
 }
 
-void CViewPropBeam::Resize() { Layout(*this, m_wndCombo, kBeamButtons, false); }
+void CViewPropBeam::Resize() { Layout(*this); }
 
 void CViewPropBeam::SetParam(CBeamBase** ppCurrent)
 {
     m_ppCurrentBeam = ppCurrent;
-    if (!m_wndCombo.GetSafeHwnd())
-        return;
-    FillCombo();
-    if (m_wndCombo.GetCount() > 0)
-        m_wndCombo.SetCurSel(0);
-    if (m_ppCurrentBeam)
-        *m_ppCurrentBeam = nullptr;
-    UpdateBeamList();
+    OfferAll(*this, true);
 }
 
-void CViewPropBeam::Update()
-{
-    FillCombo();
-    if (m_wndCombo.GetSafeHwnd() && m_wndCombo.GetCount() > 0)
-        m_wndCombo.SetCurSel(0);
-    UpdateBeamList();
-}
+void CViewPropBeam::Update() { OfferAll(*this, false); }
 
-void CViewPropBeam::FillCombo()
-{
-    if (!m_wndCombo.GetSafeHwnd())
-        return;
-    CGlobalData* data = m_pGlobalData;
-    FillEntries(m_wndCombo, data ? &data->SelectBeamList() : nullptr, "选中杆件 (%d 个)-下拉可选择单个查看", IsMember,
-                [data](CBeamBase* b) { return BeamEntry(b, "%-8s%4s%6s%5s", data); });
-}
+void CViewPropBeam::FillCombo() { FillOffer(*this); }
 
-void CViewPropBeam::UpdateBeamList()
-{
-    if (!m_wndCombo.GetSafeHwnd())
-        return;
-    ChooseObjects(m_wndCombo, m_pGlobalData ? &m_pGlobalData->SelectBeamList() : nullptr, m_BeamList,
-                  m_ppCurrentBeam, IsMember);
-    RefillGrid(*this, &m_BeamList, 1);
-}
+void CViewPropBeam::UpdateBeamList() { ShowChoice(*this); }
 
 void CViewPropBeam::OnSelchangeComboProp()
 {
@@ -351,50 +415,19 @@ void CViewPropWall::OnInitialUpdate()
     Update();
 }
 
-void CViewPropWall::Resize() { Layout(*this, m_wndCombo, kWallButtons, true); }
+void CViewPropWall::Resize() { Layout(*this); }
 
 void CViewPropWall::SetParam(CWall** ppCurrent)
 {
     m_ppCurrentWall = ppCurrent;
-    if (!m_wndCombo.GetSafeHwnd())
-        return;
-    FillCombo();
-    if (m_wndCombo.GetCount() > 0)
-        m_wndCombo.SetCurSel(0);
-    if (m_ppCurrentWall)
-        *m_ppCurrentWall = nullptr;
-    UpdateWallList();
+    OfferAll(*this, true);
 }
 
-void CViewPropWall::Update()
-{
-    FillCombo();
-    if (m_wndCombo.GetSafeHwnd() && m_wndCombo.GetCount() > 0)
-        m_wndCombo.SetCurSel(0);
-    UpdateWallList();
-}
+void CViewPropWall::Update() { OfferAll(*this, false); }
 
-void CViewPropWall::FillCombo()
-{
-    if (!m_wndCombo.GetSafeHwnd())
-        return;
-    FillEntries(m_wndCombo, m_pGlobalData ? &m_pGlobalData->SelectWallList() : nullptr,
-                "选中墙体 (%d 个)-下拉可选择单个查看", Every<CWall>, [](CWall* w) {
-                    CString text;
-                    text.Format("墙体编号: %3d", w->GetNo());
-                    return text;
-                });
-}
+void CViewPropWall::FillCombo() { FillOffer(*this); }
 
-void CViewPropWall::UpdateWallList()
-{
-    if (!m_wndCombo.GetSafeHwnd())
-        return;
-    ChooseObjects(m_wndCombo, m_pGlobalData ? &m_pGlobalData->SelectWallList() : nullptr, m_WallList,
-                  m_ppCurrentWall, Every<CWall>);
-    RefillGrid(*this, &m_WallList, 2);
-    UpdateDraw();
-}
+void CViewPropWall::UpdateWallList() { ShowChoice(*this); }
 
 void CViewPropWall::OnSelchangeComboProp()
 {
@@ -434,50 +467,19 @@ void CViewPropPlane::OnInitialUpdate()
     Update();
 }
 
-void CViewPropPlane::Resize() { Layout(*this, m_wndCombo, kPlaneButtons, true); }
+void CViewPropPlane::Resize() { Layout(*this); }
 
 void CViewPropPlane::SetParam(CPlane** ppCurrent)
 {
     m_ppCurrentPlane = ppCurrent;
-    if (!m_wndCombo.GetSafeHwnd())
-        return;
-    FillCombo();
-    if (m_wndCombo.GetCount() > 0)
-        m_wndCombo.SetCurSel(0);
-    if (m_ppCurrentPlane)
-        *m_ppCurrentPlane = nullptr;
-    UpdatePlaneList();
+    OfferAll(*this, true);
 }
 
-void CViewPropPlane::Update()
-{
-    FillCombo();
-    if (m_wndCombo.GetSafeHwnd() && m_wndCombo.GetCount() > 0)
-        m_wndCombo.SetCurSel(0);
-    UpdatePlaneList();
-}
+void CViewPropPlane::Update() { OfferAll(*this, false); }
 
-void CViewPropPlane::FillCombo()
-{
-    if (!m_wndCombo.GetSafeHwnd())
-        return;
-    FillEntries(m_wndCombo, m_pGlobalData ? &m_pGlobalData->SelectPlaneList() : nullptr,
-                "选中房间 (%d 个)-下拉可选择单个查看", Every<CPlane>, [](CPlane* p) {
-                    CString text;
-                    text.Format("房间编号: %3d", p->GetNo());
-                    return text;
-                });
-}
+void CViewPropPlane::FillCombo() { FillOffer(*this); }
 
-void CViewPropPlane::UpdatePlaneList()
-{
-    if (!m_wndCombo.GetSafeHwnd())
-        return;
-    ChooseObjects(m_wndCombo, m_pGlobalData ? &m_pGlobalData->SelectPlaneList() : nullptr, m_PlaneList,
-                  m_ppCurrentPlane, Every<CPlane>);
-    RefillGrid(*this, &m_PlaneList, 3);
-    UpdateDraw();
-}
+void CViewPropPlane::UpdatePlaneList() { ShowChoice(*this); }
 
 void CViewPropPlane::OnSelchangeComboProp()
 {
@@ -517,46 +519,19 @@ void CViewPropBCInWall::OnInitialUpdate()
     Update();
 }
 
-void CViewPropBCInWall::Resize() { Layout(*this, m_wndCombo, kBCInWallButtons, false); }
+void CViewPropBCInWall::Resize() { Layout(*this); }
 
 void CViewPropBCInWall::SetParam(CBeamBase** ppCurrent)
 {
     m_ppCurrentBeam = ppCurrent;
-    if (!m_wndCombo.GetSafeHwnd())
-        return;
-    FillCombo();
-    if (m_wndCombo.GetCount() > 0)
-        m_wndCombo.SetCurSel(0);
-    if (m_ppCurrentBeam)
-        *m_ppCurrentBeam = nullptr;
-    UpdateBeamList();
+    OfferAll(*this, true);
 }
 
-void CViewPropBCInWall::Update()
-{
-    FillCombo();
-    if (m_wndCombo.GetSafeHwnd() && m_wndCombo.GetCount() > 0)
-        m_wndCombo.SetCurSel(0);
-    UpdateBeamList();
-}
+void CViewPropBCInWall::Update() { OfferAll(*this, false); }
 
-void CViewPropBCInWall::FillCombo()
-{
-    if (!m_wndCombo.GetSafeHwnd())
-        return;
-    CGlobalData* data = m_pGlobalData;
-    FillEntries(m_wndCombo, data ? &data->SelectBeamList() : nullptr, "选中墙肢连梁 (%d 个)-下拉可选择单个查看",
-                IsInWall, [data](CBeamBase* b) { return BeamEntry(b, "%-6s%4s%6s%5s", data); });
-}
+void CViewPropBCInWall::FillCombo() { FillOffer(*this); }
 
-void CViewPropBCInWall::UpdateBeamList()
-{
-    if (!m_wndCombo.GetSafeHwnd())
-        return;
-    ChooseObjects(m_wndCombo, m_pGlobalData ? &m_pGlobalData->SelectBeamList() : nullptr, m_BeamList,
-                  m_ppCurrentBeam, IsInWall);
-    RefillGrid(*this, &m_BeamList, 4);
-}
+void CViewPropBCInWall::UpdateBeamList() { ShowChoice(*this); }
 
 void CViewPropBCInWall::OnSelchangeComboProp()
 {
