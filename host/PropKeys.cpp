@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <type_traits>
 
 #include <vyr/drawing/DlgBeamQueryForce.h>
 #include <vyr/host/HostProtocol.h>
@@ -56,6 +57,12 @@ void ForEach(L* list, F f)
         return;
     for (POSITION pos = list->GetHeadPosition(); pos != nullptr;)
         f(list->GetNextT(pos));
+}
+
+template <class L>
+auto* First(L* list)
+{
+    return list != nullptr && !list->IsEmpty() ? list->GetHeadT() : nullptr;
 }
 
 template <class L>
@@ -203,18 +210,33 @@ int* DisplaySettings() { return reinterpret_cast<int*>(VyrSendToHost(WM_UI_GETSE
 
 // ---- library definitions: the chosen (shared) definition, or none, into every object
 
+namespace {
+
+// The dialog opens on the objects' current definition; on OK its choice goes to every
+// object through give.
+template <class Dlg, class Def, class List, class Give>
+int ChooseDefinition(Dlg& dlg, CGlobalData* data, Def*& chosen, std::type_identity_t<Def>* current, List* objects,
+                     Give give)
+{
+    dlg.m_pData = data;
+    chosen = current;
+    if (dlg.DoModal() != IDOK)
+        return 0;
+    ForEach(objects, [&](auto* o) { give(o, chosen); });
+    return 1;
+}
+
+} // namespace
+
 int CPropsUI::SupportDlg(void* objects, CGlobalData* data)
 {
     if (!GateOpen(data, 0))
         return 0;
     auto* nodes = static_cast<CPNodeList*>(objects);
     CDlgNodeSupport dlg(nullptr, nodes);
-    dlg.m_pData = data;
-    dlg.m_pSupport = CountOf(nodes) > 0 ? nodes->GetHeadT()->GetSupport() : nullptr;
-    if (dlg.DoModal() != IDOK)
-        return 0;
-    ForEach(nodes, [&](CPNode* n) { n->SetSupport(dlg.m_pSupport); });
-    return 1;
+    CPNode* first = First(nodes);
+    return ChooseDefinition(dlg, data, dlg.m_pSupport, first != nullptr ? first->GetSupport() : nullptr, nodes,
+                            [](CPNode* n, CSupportBase* s) { n->SetSupport(s); });
 }
 
 // The section of every member, in every program type; results of the old section go.
@@ -246,12 +268,9 @@ int CPropsUI::BeamReleaseDlg(void* objects, CGlobalData* data)
         return 0;
     auto* beams = static_cast<CBeamList*>(objects);
     CDlgBeamRelease dlg(nullptr, beams);
-    dlg.m_pData = data;
-    dlg.m_pRelease = CountOf(beams) > 0 ? beams->GetHeadT()->GetBeamBindRelease() : nullptr;
-    if (dlg.DoModal() != IDOK)
-        return 0;
-    ForEach(beams, [&](CBeamBase* b) { b->SetBeamBindRelease(dlg.m_pRelease); });
-    return 1;
+    CBeamBase* first = First(beams);
+    return ChooseDefinition(dlg, data, dlg.m_pRelease, first != nullptr ? first->GetBeamBindRelease() : nullptr, beams,
+                            [](CBeamBase* b, CBeamBindRelease* r) { b->SetBeamBindRelease(r); });
 }
 
 int CPropsUI::BeamOffsetDlg(void* objects, CGlobalData* data)
@@ -260,12 +279,9 @@ int CPropsUI::BeamOffsetDlg(void* objects, CGlobalData* data)
         return 0;
     auto* beams = static_cast<CBeamList*>(objects);
     CDlgBeamOffset dlg(nullptr, beams, nullptr);
-    dlg.m_pData = data;
-    dlg.m_pOffset = CountOf(beams) > 0 ? beams->GetHeadT()->m_pOffset : nullptr;
-    if (dlg.DoModal() != IDOK)
-        return 0;
-    ForEach(beams, [&](CBeamBase* b) { b->m_pOffset = dlg.m_pOffset; });
-    return 1;
+    CBeamBase* first = First(beams);
+    return ChooseDefinition(dlg, data, dlg.m_pOffset, first != nullptr ? first->m_pOffset : nullptr, beams,
+                            [](CBeamBase* b, CMemberOffset* o) { b->m_pOffset = o; });
 }
 
 int CPropsUI::BeamRigidDlg(void* objects, CGlobalData* data)
@@ -274,19 +290,16 @@ int CPropsUI::BeamRigidDlg(void* objects, CGlobalData* data)
         return 0;
     auto* beams = static_cast<CBeamList*>(objects);
     CDlgBeamRigid dlg(nullptr, beams);
-    dlg.m_pData = data;
     // Only ordinary members carry a rigid arm: the current one is the last of theirs.
+    CBeamRigid* current = nullptr;
     ForEach(beams, [&](CBeamBase* b) {
         if (CBeam* beam = b->toBeam())
-            dlg.m_pRigid = beam->m_pRigid;
+            current = beam->m_pRigid;
     });
-    if (dlg.DoModal() != IDOK)
-        return 0;
-    ForEach(beams, [&](CBeamBase* b) {
+    return ChooseDefinition(dlg, data, dlg.m_pRigid, current, beams, [](CBeamBase* b, CBeamRigid* r) {
         if (CBeam* beam = b->toBeam())
-            beam->m_pRigid = dlg.m_pRigid;
+            beam->m_pRigid = r;
     });
-    return 1;
 }
 
 int CPropsUI::WallOffsetDlg(void* objects, CGlobalData* data)
@@ -295,12 +308,9 @@ int CPropsUI::WallOffsetDlg(void* objects, CGlobalData* data)
         return 0;
     auto* walls = static_cast<CWallList*>(objects);
     CDlgBeamOffset dlg(nullptr, nullptr, walls);
-    dlg.m_pData = data;
-    dlg.m_pOffset = CountOf(walls) > 0 ? walls->GetHeadT()->m_pOffset : nullptr;
-    if (dlg.DoModal() != IDOK)
-        return 0;
-    ForEach(walls, [&](CWall* w) { w->m_pOffset = dlg.m_pOffset; });
-    return 1;
+    CWall* first = First(walls);
+    return ChooseDefinition(dlg, data, dlg.m_pOffset, first != nullptr ? first->m_pOffset : nullptr, walls,
+                            [](CWall* w, CMemberOffset* o) { w->m_pOffset = o; });
 }
 
 // ---- openings and secondary beams
