@@ -93,7 +93,7 @@ int CountIf(CBeamList* beams, Pred pred)
 
 // The one-member report: the dialog on the list's last object, then the host told that a
 // one-member result dialog closed, with the list's first object.
-void RunMemberReport(CBeamList* beams)
+void RunOneMemberReport(CBeamList* beams)
 {
     CDlgBeamCheckOutput dlg(nullptr);
     dlg.DoModal(Last(beams));
@@ -465,28 +465,35 @@ int CPropsUI::NodeCheckOutputDlg(void* objects, CGlobalData* data)
     return 0;
 }
 
-int CPropsUI::NodeOutputDispDlg(void* objects, CGlobalData* data)
+namespace {
+
+// The list reports of the design program: the dialog takes the whole list, given to its
+// list member.
+template <class TDlg, class List>
+int RunListReport(List* TDlg::*list, void* objects, CGlobalData* data)
 {
     if (!GateOpen(data, 1))
         return 0;
-    CDlgOutputNodeDisp dlg(nullptr);
-    dlg.m_pNodeList = static_cast<CPNodeList*>(objects);
+    TDlg dlg(nullptr);
+    dlg.*list = static_cast<List*>(objects);
     dlg.m_pData = data;
     dlg.DoModal();
     return 0;
+}
+
+} // namespace
+
+int CPropsUI::NodeOutputDispDlg(void* objects, CGlobalData* data)
+{
+    return RunListReport(&CDlgOutputNodeDisp::m_pNodeList, objects, data);
 }
 
 int CPropsUI::NodeOutputForceDlg(void* objects, CGlobalData* data)
 {
-    if (!GateOpen(data, 1))
-        return 0;
-    CDlgOutputNodeForce dlg(nullptr);
-    dlg.m_pNodeList = static_cast<CPNodeList*>(objects);
-    dlg.m_pData = data;
-    dlg.DoModal();
-    return 0;
+    return RunListReport(&CDlgOutputNodeForce::m_pNodeList, objects, data);
 }
 
+// The node check report takes no model root.
 int CPropsUI::NodeOutputCheckDlg(void* objects, CGlobalData* data)
 {
     if (!GateOpen(data, 1))
@@ -502,7 +509,7 @@ int CPropsUI::BeamCheckOutputDlg(void* objects, CGlobalData* data)
     auto* beams = static_cast<CBeamList*>(objects);
     if (!GateOpen(data, 1) || CountIf(beams, IsMember) != 1)
         return 0;
-    RunMemberReport(beams);
+    RunOneMemberReport(beams);
     return 0;
 }
 
@@ -511,7 +518,7 @@ int CPropsUI::BCInWallCheckOutputDlg(void* objects, CGlobalData* data)
     auto* beams = static_cast<CBeamList*>(objects);
     if (!GateOpen(data, 1) || CountIf(beams, IsInWall) != 1)
         return 0;
-    RunMemberReport(beams);
+    RunOneMemberReport(beams);
     return 0;
 }
 
@@ -520,7 +527,7 @@ int CPropsUI::BeamQueryForceDlg(void* objects, CGlobalData* data)
     if (!GateOpen(data, 1))
         return 0;
     auto* beams = static_cast<CBeamList*>(objects);
-    if (CountOf(beams) == 0 || CountIf(beams, IsMember) != 1) {
+    if (CountIf(beams, IsMember) != 1) {
         AfxMessageBox("请选择单根杆件进行查看！");
         return 0;
     }
@@ -532,34 +539,19 @@ int CPropsUI::BeamQueryForceDlg(void* objects, CGlobalData* data)
     return 0;
 }
 
-namespace {
-// The three member report dialogs of the design program: all take the whole list.
-template <class TDlg>
-int RunMemberReport(void* objects, CGlobalData* data)
-{
-    if (!GateOpen(data, 1))
-        return 0;
-    TDlg dlg(nullptr);
-    dlg.m_pBeamList = static_cast<CBeamList*>(objects);
-    dlg.m_pData = data;
-    dlg.DoModal();
-    return 0;
-}
-} // namespace
-
 int CPropsUI::BeamOutputForceDlg(void* objects, CGlobalData* data)
 {
-    return RunMemberReport<CDlgOutputBeamForce>(objects, data);
+    return RunListReport(&CDlgOutputBeamForce::m_pBeamList, objects, data);
 }
 
 int CPropsUI::BeamOutputCheckDlg(void* objects, CGlobalData* data)
 {
-    return RunMemberReport<CDlgOutputCheck>(objects, data);
+    return RunListReport(&CDlgOutputCheck::m_pBeamList, objects, data);
 }
 
 int CPropsUI::BeamOutputStatisticDlg(void* objects, CGlobalData* data)
 {
-    return RunMemberReport<CDlgStatistic>(objects, data);
+    return RunListReport(&CDlgStatistic::m_pBeamList, objects, data);
 }
 
 // ---- shear studs of composite beams
