@@ -32,30 +32,7 @@ struct QueryScene
 
     QueryScene()
     {
-        CStruct& s = *data.Struct();
-        for (int id = 1; id <= 90000; ++id) {
-            CBeam* b = new CBeam(id, nullptr, nullptr, 2);
-            s.m_pBeamList->AddTail(b);
-            all.push_back(b);
-        }
-        int subId = 1;
-        for (int f = 1; f <= 10; ++f) {
-            CFloor* floor = new CFloor(f, 4);
-            s.m_pFloorList->AddTail(floor);
-            for (int r = 1; r <= 100; ++r) {
-                CPlane* room = new CPlane;
-                room->m_nNo = r;
-                room->m_pFloor = floor;
-                floor->m_pPlaneList->AddTail(room);
-                s.m_pPlaneList->AddTail(room);
-                for (int k = 0; k < 10; ++k) {
-                    CSubBeam* b = new CSubBeam(subId++, nullptr, nullptr);
-                    b->m_pPlane = room;
-                    room->m_pSubBeamList->AddTail(b);
-                    all.push_back(b);
-                }
-            }
-        }
+        all = vyrbench::BuildLargeModel(data, [](int) { return 2; });
         for (size_t i = 0; i < all.size(); ++i)
             all[i]->SetDLLimit(i % 2 ? 250 : 400);
         for (size_t i = 0; i < all.size(); i += 2)
@@ -63,10 +40,7 @@ struct QueryScene
         for (size_t i = all.size() / 2; i < all.size(); ++i)
             screenB.push_back(all[i]);
 
-        host.CreateEx(0, nullptr, "bench host", WS_OVERLAPPEDWINDOW, 0, 0, 1600, 1000, nullptr, nullptr);
-        vyr::SetMainWnd(&host);
-        view.Create(nullptr, "view", WS_CHILD | WS_VISIBLE, CRect(0, 0, 1200, 900), &host, 1);
-        host.m_pView = &view;
+        host.Open(view);
         dlg.m_nQueryRange = 1; // the whole structure
         dlg.SetParam(&data, 1);
         dlg.Create(IDD_DLGPROPQUERY, &host);
@@ -84,13 +58,7 @@ struct QueryScene
         dlg.ResetResult();
         for (CBeamBase* x : resultA)
             dlg.m_ResultBeamList.AddTail(x);
-        CBeamList& b = data.SelectBeamList();
-        b.SetSelect(0);
-        b.RemoveAll();
-        for (CBeamBase* x : screenB) {
-            b.AddTail(x);
-            x->SetSelect(1);
-        }
+        vyrbench::SetScreenSelection(data, screenB);
     }
 };
 

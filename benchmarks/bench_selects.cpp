@@ -32,42 +32,16 @@ struct SetsScene
 
     SetsScene()
     {
-        CStruct& s = *data.Struct();
-        std::vector<CBeamBase*> all;
-        for (int id = 1; id <= 90000; ++id) {
-            CBeam* b = new CBeam(id, nullptr, nullptr, id % 3 == 0 ? 1 : 2);
-            s.m_pBeamList->AddTail(b);
-            all.push_back(b);
-        }
-        int subId = 1;
-        for (int f = 1; f <= 10; ++f) {
-            CFloor* floor = new CFloor(f, 4);
-            s.m_pFloorList->AddTail(floor);
-            for (int r = 1; r <= 100; ++r) {
-                CPlane* room = new CPlane;
-                room->m_nNo = r;
-                room->m_pFloor = floor;
-                floor->m_pPlaneList->AddTail(room);
-                s.m_pPlaneList->AddTail(room);
-                for (int k = 0; k < 10; ++k) {
-                    CSubBeam* b = new CSubBeam(subId++, nullptr, nullptr);
-                    b->m_pPlane = room;
-                    room->m_pSubBeamList->AddTail(b);
-                    all.push_back(b);
-                }
-            }
-        }
+        const std::vector<CBeamBase*> all =
+            vyrbench::BuildLargeModel(data, [](int id) { return id % 3 == 0 ? 1 : 2; });
         setA.SetName("A");
         for (size_t i = 0; i < all.size(); i += 2)
             setA.AddID(all[i]->GetId(), all[i]->GetType());
         for (size_t i = all.size() / 2; i < all.size(); ++i)
             screenB.push_back(all[i]);
-        s.m_SelectSets.AddIDs(setA);
+        data.Struct()->m_SelectSets.AddIDs(setA);
 
-        host.CreateEx(0, nullptr, "bench host", WS_OVERLAPPEDWINDOW, 0, 0, 1600, 1000, nullptr, nullptr);
-        vyr::SetMainWnd(&host);
-        view.Create(nullptr, "view", WS_CHILD | WS_VISIBLE, CRect(0, 0, 1200, 900), &host, 1);
-        host.m_pView = &view;
+        host.Open(view);
         dlg.m_pData = &data;
         dlg.Create(IDD_SELECTS, &host);
         static_cast<CGridCtrl*>(dlg.GetDlgItem(IDC_SELECTS_GRID))->SelectRow(1);
@@ -77,13 +51,7 @@ struct SetsScene
     void Restore()
     {
         data.Struct()->m_SelectSets.GetIDs(0) = setA;
-        CBeamList& b = data.SelectBeamList();
-        b.SetSelect(0);
-        b.RemoveAll();
-        for (CBeamBase* x : screenB) {
-            b.AddTail(x);
-            x->SetSelect(1);
-        }
+        vyrbench::SetScreenSelection(data, screenB);
     }
 };
 
