@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "host/PanelTestKit.h"
 #include "hostkit/HostKit.h"
 #include <vyr/host/MenuViewBase.h>
 #include <vyr/resources.h>
@@ -18,11 +19,7 @@ std::vector<std::string> g_log;
 
 void AddPanelTemplate()
 {
-    static bool added = false;
-    if (added)
-        return;
-    std::string error;
-    ASSERT_TRUE(vyr::AddResourceScriptText(R"(
+    ASSERT_TRUE(vyrhosttest::AddResourceOnce(R"(
 30591 DIALOGEX 0, 0, 120, 200
 STYLE DS_CONTROL | WS_CHILD
 FONT 9, "宋体"
@@ -30,9 +27,7 @@ BEGIN
     EDITTEXT 1001, 4, 4, 100, 14, ES_AUTOHSCROLL
 END
 )",
-                                           "panels-test.rc", &error))
-        << error;
-    added = true;
+                                             "panels-test.rc"));
 }
 
 // A panel that logs its virtual operations as "operation:type".

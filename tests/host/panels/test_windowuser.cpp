@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "host/PanelTestKit.h"
 #include "hostkit/HostKit.h"
 #include <vyr/host/MenuViewBase.h>
 #include <vyr/resources.h>
@@ -41,10 +42,7 @@ class WindowUserTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        static bool added = false;
-        if (!added) {
-            std::string error;
-            ASSERT_TRUE(vyr::AddResourceScriptText(R"(
+        ASSERT_TRUE(vyrhosttest::AddResourceOnce(R"(
 30592 DIALOGEX 0, 0, 120, 120
 STYLE DS_CONTROL | WS_CHILD
 FONT 9, "宋体"
@@ -55,10 +53,7 @@ BEGIN
     PUSHBUTTON "隐藏", 1004, 4, 64, 40, 14, NOT WS_VISIBLE
 END
 )",
-                                                   "windowuser-test.rc", &error))
-                << error;
-            added = true;
-        }
+                                                 "windowuser-test.rc"));
         m_panel = new CUserPanel; // goes with its window
         ASSERT_TRUE(m_panel->Create(&m_host.SideFrame(), 1, nullptr));
         m_panel->ShowWindow(SW_SHOW);

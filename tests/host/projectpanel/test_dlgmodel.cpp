@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "host/PanelTestKit.h"
 #include "hostkit/HostKit.h"
 #include <vyr/windc.h>
 #include <vyr/host/DlgModel.h>
@@ -23,11 +24,7 @@ constexpr int kCountEdit = 1001;
 
 void AddGeneratorTemplate()
 {
-    static bool added = false;
-    if (added)
-        return;
-    std::string error;
-    ASSERT_TRUE(vyr::AddResourceScriptText(R"(
+    ASSERT_TRUE(vyrhosttest::AddResourceOnce(R"(
 30601 DIALOGEX 0, 0, 160, 60
 STYLE DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU
 CAPTION "生成杆件"
@@ -38,9 +35,7 @@ BEGIN
     PUSHBUTTON "取消", IDCANCEL, 103, 40, 50, 14
 END
 )",
-                                           "dlgmodel-test.rc", &error))
-        << error;
-    added = true;
+                                             "dlgmodel-test.rc"));
 }
 
 // Generates the lines it is given (model points); deletes the selection when told to.

@@ -2,11 +2,11 @@
 // read of a property list.
 #pragma once
 
-#include <functional>
 #include <string>
 
 #include <gtest/gtest.h>
 
+#include "host/PanelTestKit.h"
 #include "hostkit/HostKit.h"
 #include <vyr/proplist.h>
 #include <vyr/resources.h>
@@ -15,22 +15,7 @@
 
 namespace propdlgtest {
 
-// The row of a caption (depth first), or null.
-inline CBCGPProp* FindRow(CBCGPPropList& list, const char* caption)
-{
-    std::function<CBCGPProp*(CBCGPProp*)> find = [&](CBCGPProp* p) -> CBCGPProp* {
-        if (p->GetName() == caption)
-            return p;
-        for (int i = 0; i < p->GetSubItemsCount(); ++i)
-            if (CBCGPProp* r = find(p->GetSubItem(i)))
-                return r;
-        return nullptr;
-    };
-    for (int i = 0; i < list.GetPropertyCount(); ++i)
-        if (CBCGPProp* r = find(list.GetProperty(i)))
-            return r;
-    return nullptr;
-}
+using vyrhosttest::FindRow;
 
 struct HostWorld : ::testing::Test
 {

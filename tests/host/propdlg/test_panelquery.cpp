@@ -1,6 +1,7 @@
 // A selection-property panel's query button runs the host's query dialog on the panel's
 // object kind, and the host hears of the change afterwards.
 #include "PropDlgWorld.h"
+#include "host/PanelTestKit.h"
 #include <vyr/host/DlgPropQuery.h>
 #include <vyr/host/HostMessages.h>
 #include <vyr/host/ViewProp.h>
@@ -29,21 +30,7 @@ struct PanelQueryTest : HostWorld
     void SetUp() override
     {
         HostWorld::SetUp();
-        static bool added = false;
-        if (!added) {
-            std::string error;
-            ASSERT_TRUE(vyr::AddResourceScriptText(R"(
-30671 DIALOGEX 0, 0, 160, 300
-STYLE DS_CONTROL | WS_CHILD
-FONT 9, "宋体"
-BEGIN
-    PUSHBUTTON "查询...", 2002, 4, 4, 40, 14
-END
-)",
-                                                   "panelquery-test.rc", &error))
-                << error;
-            added = true;
-        }
+        ASSERT_TRUE(vyrhosttest::AddQueryPanelTemplate(kPanelTemplate, "panelquery-test.rc"));
         host.m_pQueryDlg = &dlg;
     }
     // The entry the dialog opened on, for a panel of a kind (-2: the base's kind).

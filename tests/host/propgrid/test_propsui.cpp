@@ -8,6 +8,7 @@
 
 #include <vyr/host/HostMessages.h>
 #include <vyr/host/PropsUI.h>
+#include "host/PanelTestKit.h"
 #include "support/TestHost.h"
 #include "support/TestProps.h"
 
@@ -77,21 +78,7 @@ protected:
     }
     CBCGPPropList& List() { return ui.GetPropList(); }
     HWND ListWnd() { return ui.GetPropListHWND(); }
-    CBCGPProp* Row(const char* caption)
-    {
-        std::function<CBCGPProp*(CBCGPProp*)> find = [&](CBCGPProp* p) -> CBCGPProp* {
-            if (p->GetName() == caption)
-                return p;
-            for (int i = 0; i < p->GetSubItemsCount(); ++i)
-                if (CBCGPProp* r = find(p->GetSubItem(i)))
-                    return r;
-            return nullptr;
-        };
-        for (int i = 0; i < List().GetPropertyCount(); ++i)
-            if (CBCGPProp* r = find(List().GetProperty(i)))
-                return r;
-        return nullptr;
-    }
+    CBCGPProp* Row(const char* caption) { return vyrhosttest::FindRow(List(), caption); }
     CTestRecord* Rec(int i) { return static_cast<CTestRecord*>(records.GetAt(records.FindIndex(i))); }
 
     CTestHost host;

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "host/PanelTestKit.h"
 #include "support/TestHost.h"
 #include <vyr/drawing/DlgBeamQueryForce.h>
 #include <vyr/host/HostMessages.h>
@@ -1183,17 +1184,8 @@ public:
 
 CString RowText(CPropsUI& ui, const char* caption)
 {
-    std::function<CBCGPProp*(CBCGPProp*)> find = [&](CBCGPProp* p) -> CBCGPProp* {
-        if (p->GetName() == caption)
-            return p;
-        for (int i = 0; i < p->GetSubItemsCount(); ++i)
-            if (CBCGPProp* r = find(p->GetSubItem(i)))
-                return r;
-        return nullptr;
-    };
-    for (int i = 0; i < ui.GetPropList().GetPropertyCount(); ++i)
-        if (CBCGPProp* r = find(ui.GetPropList().GetProperty(i)))
-            return r->GetValue().ToText();
+    if (CBCGPProp* r = vyrhosttest::FindRow(ui.GetPropList(), caption))
+        return r->GetValue().ToText();
     return "<no row>";
 }
 
@@ -1201,21 +1193,7 @@ CString RowText(CPropsUI& ui, const char* caption)
 
 TEST_F(PropKeysTest, APanelRowsDoubleClickRunsItsKeyAndThePanelRefillsForTheSameMembers)
 {
-    static bool added = false;
-    if (!added) {
-        std::string error;
-        ASSERT_TRUE(vyr::AddResourceScriptText(R"(
-30641 DIALOGEX 0, 0, 160, 300
-STYLE DS_CONTROL | WS_CHILD
-FONT 9, "宋体"
-BEGIN
-    PUSHBUTTON "查询...", 2002, 4, 4, 40, 14
-END
-)",
-                                               "propkeys-panel.rc", &error))
-            << error;
-        added = true;
-    }
+    ASSERT_TRUE(vyrhosttest::AddQueryPanelTemplate(kMemberPanelTemplate, "propkeys-panel.rc"));
     auto* g1 = new CBeamRigid(-10, 10);
     auto* g2 = new CBeamRigid(5, 5);
     g1->m_nNo = 1;

@@ -10,6 +10,7 @@
 #include <vyr/host/ViewPropPanels.h>
 #include <vyr/model/struct/struct.h>
 #include <vyr/scripteduser.h>
+#include "host/PanelTestKit.h"
 #include "support/TestHost.h"
 
 namespace {
@@ -23,28 +24,9 @@ CString ComboText(CComboBox& combo, int i)
     return s;
 }
 
-CBCGPProp* FindRow(CBCGPProp* row, const char* caption)
-{
-    if (row->GetName() == caption)
-        return row;
-    for (int i = 0; i < row->GetSubItemsCount(); ++i)
-        if (CBCGPProp* found = FindRow(row->GetSubItem(i), caption))
-            return found;
-    return nullptr;
-}
-
-CBCGPProp* FindRow(CPropsUI& ui, const char* caption)
-{
-    CBCGPPropList& list = ui.GetPropList();
-    for (int i = 0; i < list.GetPropertyCount(); ++i)
-        if (CBCGPProp* found = FindRow(list.GetProperty(i), caption))
-            return found;
-    return nullptr;
-}
-
 CString RowText(CPropsUI& ui, const char* caption)
 {
-    CBCGPProp* row = FindRow(ui, caption);
+    CBCGPProp* row = vyrhosttest::FindRow(ui.GetPropList(), caption);
     return row ? row->FormatProperty() : CString("(no row)");
 }
 

@@ -9,6 +9,7 @@
 #include <vyr/model/struct/struct.h>
 #include <vyr/resources.h>
 #include <vyr/scripteduser.h>
+#include "host/PanelTestKit.h"
 #include "support/TestHost.h"
 #include "support/TestProps.h"
 
@@ -36,21 +37,7 @@ class ViewPropTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        static bool added = false;
-        if (!added) {
-            std::string error;
-            ASSERT_TRUE(vyr::AddResourceScriptText(R"(
-30631 DIALOGEX 0, 0, 160, 300
-STYLE DS_CONTROL | WS_CHILD
-FONT 9, "宋体"
-BEGIN
-    PUSHBUTTON "查询...", 2002, 4, 4, 40, 14
-END
-)",
-                                                   "viewprop-test.rc", &error))
-                << error;
-            added = true;
-        }
+        ASSERT_TRUE(vyrhosttest::AddQueryPanelTemplate(kTemplate, "viewprop-test.rc"));
         vyr::ScriptedUser::Reset();
         m_panel = new CRecordPanel; // goes with its window
         ASSERT_TRUE(m_panel->Create(&m_host.SideFrame(), 1, nullptr));
