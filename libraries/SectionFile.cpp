@@ -249,9 +249,8 @@ CString CDlgSectionImport::CheckPath(const CString& path)
     return CString();
 }
 
-bool CDlgSectionImport::PathAccepted()
+bool CDlgSectionImport::PathAccepted(CString& path)
 {
-    CString path;
     GetDlgItemText(IDC_SECIMP_PATH, path);
     const CString refusal = CheckPath(path);
     if (refusal.IsEmpty())
@@ -263,7 +262,8 @@ bool CDlgSectionImport::PathAccepted()
 void CDlgSectionImport::OnOK()
 {
     // A preview is not needed: the path is checked as it stands in the box.
-    if (PathAccepted())
+    CString path;
+    if (PathAccepted(path))
         CDialog::OnOK();
 }
 
@@ -278,10 +278,9 @@ void CDlgSectionImport::OnBrowse()
 
 void CDlgSectionImport::OnPreview()
 {
-    if (!PathAccepted())
-        return;
     CString path;
-    GetDlgItemText(IDC_SECIMP_PATH, path);
+    if (!PathAccepted(path))
+        return;
     CSectionList read;
     if (!ReadSectionFile(m_pGlobalData, path, read)) {
         AfxMessageBox(kBadFile);

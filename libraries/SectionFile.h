@@ -38,8 +38,8 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    // Shows the path's refusal, if any; true when the path may be read.
-    bool PathAccepted();
+    // The path in the box; shows its refusal, if any, and answers true when it may be read.
+    bool PathAccepted(CString& path);
     void FillPreview();
 };
 
