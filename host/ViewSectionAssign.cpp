@@ -141,7 +141,8 @@ int SetTaperChain(CBeamList& chain, CSectionBase* pSec, CGlobalData* pData, bool
     if (q == nullptr || p == nullptr)
         return 0;
     CSectionList* lib = pData->Struct()->m_pSectionList;
-    const int setting = dynamic_cast<CTaperVaryWeb*>(pSec) != nullptr ? static_cast<CTaperVaryWeb*>(pSec)->m_nSetting : 0;
+    auto* vary = dynamic_cast<CTaperVaryWeb*>(pSec);
+    const int setting = vary != nullptr ? vary->m_nSetting : 0;
 
     CSDefineIbeam* cur = CopyPlates(q);
     ComputePlates(cur);
