@@ -113,14 +113,9 @@ constexpr float kIn2ToCm2 = 6.4516f;
 constexpr float kIn4ToCm4 = 41.623142f;
 constexpr float kIn3ToCm3 = 16.387064f;
 
-bool IsAngleCode(int code)
+bool IsAngle(sec::Profile p)
 {
-    switch (code) {
-    case 101: case 102: case 201: case 301: case 302: case 401: case 402: case 403:
-        return true;
-    default:
-        return false;
-    }
+    return p == sec::Profile::RolledEAngle || p == sec::Profile::RolledNEAngle || p == sec::Profile::RolledNETAngle;
 }
 
 // The constructor values of a row: fields as read (converted for inch tables).
@@ -304,17 +299,8 @@ void SetH0(CSectionBase* s, float h0)
     else if (auto* h = dynamic_cast<CSWeldedHtype*>(s)) h->SetH0(h0);
 }
 
-// Angle tables by display name, with their abbreviation; compared as GBK bytes.
-struct AngleName
-{
-    const char* displayName;
-    const char* abbreviation;
-};
-constexpr AngleName kAngleNames[] = {
-    {"中国 热轧等边角钢", "中 热角"},   {"中国 热轧不等边角钢", "中 热角"}, {"美国 热轧角钢", "美 热角"},
-    {"英国 热轧等边角钢", "英 热角"},   {"英国 热轧不等边角钢", "英 热角"}, {"日本 热轧等边角钢", "日 热角"},
-    {"日本 热轧不等边角钢", "日 热角"}, {"日本 热轧不等边不等厚角钢", "日 热角"},
-};
+// The kind text's abbreviation of a country's standard angles, by database index.
+constexpr const char* kAngleAbbreviations[4] = {"中 热角", "美 热角", "英 热角", "日 热角"};
 
 const char* const kPropLabels[7] = {"A(cm2)=", "I3(cm4)=", "W3(cm3)=", "i3(cm)=", "I2(cm4)=", "W2(cm3)=", "i2(cm)="};
 
@@ -794,11 +780,13 @@ void CDlgStdSectionLib::OnCancel()
 CString CDlgStdSectionLib::KindText(const CString& strCategory, const CString& strFull, const CString& strDim)
 {
     if (strCategory == "标准") {
+        // The angle tables by display name, compared as GBK bytes.
         const std::string full = vyr::Utf8ToGbk(strFull.GetString());
-        for (const AngleName& a : kAngleNames) {
-            const std::string name = vyr::Utf8ToGbk(a.displayName);
+        for (const sec::CatalogRow& r : sec::kCatalog) {
+            if (!IsAngle(r.profile)) continue;
+            const std::string name = vyr::Utf8ToGbk(r.displayName);
             if (full.size() >= name.size() && full.compare(0, name.size(), name) == 0)
-                return CString(a.abbreviation) + strDim;
+                return CString(kAngleAbbreviations[r.country]) + strDim;
         }
     }
     return strFull;
@@ -893,7 +881,7 @@ bool CDlgStdSectionLib::BuildSection()
     s->m_strKind = KindText(s->m_strCategory, s->m_strFull, s->m_strDim);
 
     if (!m_bBrowse) return true;
-    if (IsAngleCode(code)) {
+    if (IsAngle(row->profile)) {
         m_pResult = made.release();
         return true;
     }
