@@ -450,15 +450,7 @@ void CDlgStdSectionLib::SelectTableJapan(int nFamily, int nSubType) { SelectTabl
 void CDlgStdSectionLib::RunQuery()
 {
     const int country = m_tabCountry.GetCurSel();
-    const int family = m_tabFamily.GetCurSel();
-    const int subType = m_tabSubType.GetCurSel();
-    switch (country) {
-    case 0: SelectTableChina(family, subType); break;
-    case 1: SelectTableUS(family, subType); break;
-    case 2: SelectTableUK(family, subType); break;
-    case 3: SelectTableJapan(family, subType); break;
-    default: break;
-    }
+    if (country >= 0 && country < 4) SelectTable(country, m_tabFamily.GetCurSel(), m_tabSubType.GetCurSel());
     OpenTable();
     FillColumns();
     FillRows();
