@@ -10,6 +10,7 @@
 #include <vyr/host/ViewPropPanels.h>
 #include <vyr/model/struct/struct.h>
 #include <vyr/scripteduser.h>
+#include "SelPanelWorld.h"
 #include "host/PanelTestKit.h"
 #include "support/TestHost.h"
 
@@ -30,7 +31,7 @@ CString RowText(CPropsUI& ui, const char* caption)
     return row ? row->FormatProperty() : CString("(no row)");
 }
 
-class PanelTest : public ::testing::Test
+class PanelTest : public SelPanelWorld
 {
 protected:
     void SetUp() override
@@ -38,41 +39,6 @@ protected:
         vyr::ScriptedUser::Reset();
         m_host.View().SetFocus();
     }
-    void TearDown() override
-    {
-        // The panels go first: their slots may be the test's own variables.
-        for (CViewProp* p : m_panels)
-            if (::IsWindow(p->GetSafeHwnd()))
-                p->DestroyWindow();
-        vyr::PumpMessages();
-    }
-
-    // A panel as the host sets it up: created hidden in the side area, given the model root
-    // and its slot, initially updated, then shown at 240 x 600.
-    template <class Panel, class T>
-    Panel* Make(T** slot)
-    {
-        auto* panel = new Panel; // goes with its window
-        EXPECT_TRUE(panel->Create(&m_host.SideFrame(), (UINT)m_panels.size() + 1, nullptr));
-        m_panels.push_back(panel);
-        panel->SetParam(&m_host.GlobalData());
-        panel->SetParam(slot);
-        panel->OnInitialUpdate();
-        panel->MoveWindow(0, 0, 240, 600);
-        panel->ShowWindow(SW_SHOW);
-        panel->Resize();
-        return panel;
-    }
-
-    CPNode* Node(int no, double x, double y, double z)
-    {
-        auto* n = new CPNode(no, CPoint3D(x, y, z));
-        m_host.GlobalData().Struct()->m_pNodeList->AddTail(n);
-        return n;
-    }
-
-    vyrhost::CHostKit m_host{800, 600, 240};
-    std::vector<CViewProp*> m_panels;
 };
 
 // ---- the drop-down list and the slot

@@ -12,6 +12,7 @@
 #include <vyr/raster.h>
 #include <vyr/windc.h>
 #include <vyr/scripteduser.h>
+#include "SelPanelWorld.h"
 #include "support/TestHost.h"
 
 namespace {
@@ -39,7 +40,7 @@ struct Release
     vyr::DrawState state;
 };
 
-class SketchTest : public ::testing::Test
+class SketchTest : public SelPanelWorld
 {
 protected:
     void SetUp() override
@@ -53,25 +54,13 @@ protected:
     void TearDown() override
     {
         vyr::WatchReleasedDCs(nullptr);
-        // The panels go first: their slots may be the test's own variables.
-        for (CViewProp* p : m_panels)
-            if (::IsWindow(p->GetSafeHwnd()))
-                p->DestroyWindow();
-        vyr::PumpMessages();
+        SelPanelWorld::TearDown();
     }
 
     template <class Panel, class T>
     Panel* Make(T** slot)
     {
-        auto* panel = new Panel;
-        EXPECT_TRUE(panel->Create(&m_host.SideFrame(), (UINT)m_panels.size() + 1, nullptr));
-        m_panels.push_back(panel);
-        panel->SetParam(&m_host.GlobalData());
-        panel->SetParam(slot);
-        panel->OnInitialUpdate();
-        panel->MoveWindow(0, 0, 240, 600);
-        panel->ShowWindow(SW_SHOW);
-        panel->Resize();
+        Panel* panel = SelPanelWorld::Make<Panel>(slot);
         m_frame = panel->GetDlgItem(kFrame)->GetSafeHwnd();
         return panel;
     }
@@ -86,15 +75,6 @@ protected:
         static Release none;
         return m_releases.empty() ? none : m_releases.back();
     }
-    CPNode* Node(int no, double x, double y, double z = 0)
-    {
-        auto* n = new CPNode(no, CPoint3D(x, y, z));
-        m_host.GlobalData().Struct()->m_pNodeList->AddTail(n);
-        return n;
-    }
-
-    vyrhost::CHostKit m_host{800, 600, 240};
-    std::vector<CViewProp*> m_panels;
     HWND m_frame = nullptr;
     std::vector<Release> m_releases;
 };
