@@ -327,26 +327,15 @@ void CDlgPropQuery::FillColumn()
 void CDlgPropQuery::FillCounts(CGridCtrl& grid, int nodes, int members, int rooms, int walls, int couplings)
 {
     const CVyrProduct& p = CVyrProduct::Inst();
-    const int type = ProgramType();
     grid.DeleteNonFixedRows();
-    grid.SetRowCount(type == 2 ? 3 : (p.IsUl_BRX() && p.Is3D()) ? 5 : 4);
+    grid.SetRowCount(ProgramType() == 2 ? 3 : (p.IsUl_BRX() && p.Is3D()) ? 5 : 4);
+    // One row per kind the kind list offers, in its order.
+    const int counts[5] = {nodes, members, walls, rooms, couplings};
     int row = 1;
-    auto put = [&](const char* name, int count) {
-        grid.SetItemText(row, 0, name);
-        grid.SetItemText(row, 1, VyrFormat("%d", count).c_str());
+    for (int kind : GetEntryKinds()) {
+        grid.SetItemText(row, 0, KindName(kind));
+        grid.SetItemText(row, 1, VyrFormat("%d", counts[kind]).c_str());
         ++row;
-    };
-    put("结点", nodes);
-    put("杆件", members);
-    if (type != 2) {
-        if (!p.Is2D())
-            put("房间", rooms);
-        if (p.IsUl_BRX()) {
-            if (type == 0)
-                put("墙体", walls);
-            else
-                put("墙肢连梁", couplings);
-        }
     }
     grid.ExpandColumnsToFit();
 }
