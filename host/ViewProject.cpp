@@ -199,13 +199,11 @@ int CViewProject::OnCreate(LPCREATESTRUCT lpCreateStruct)
     m_grid.SetSingleRowSelection(TRUE);
     m_grid.SetSingleColSelection(TRUE);
     m_grid.SetRowCount(1);
-    m_grid.SetColumnCount(4);
+    m_grid.SetColumnCount(2);
     m_grid.SetRowResize(FALSE);
     m_grid.SetColumnResize(FALSE);
     m_grid.SetTrackFocusCell(FALSE);
     m_grid.SetFrameFocusCell(FALSE);
-    m_grid.SetFixedRowCount(1);
-    m_grid.SetColumnCount(2);
     m_grid.SetColumnWidth(0, 10);
     m_grid.SetColumnWidth(1, 50);
     m_grid.SetItemText(0, 0, "项目信息");
