@@ -1,11 +1,13 @@
 #include "DemoSupport.h"
 
+#include <cmath>
 #include <cstdio>
 #include <string>
 
 #include <vyr/operators/OPManager.h>
 #include <vyr/resources/dialogs/StdSectionRes.h>
 #include <vyr/scripteduser.h>
+#include "hostkit/HostKit.h"
 
 using vyr::ScriptedUser;
 
@@ -25,6 +27,17 @@ void Drag(COPManager& manager, CPoint a, CPoint b)
     manager.MouseAction(OPMOUSE_MOVE, 0, b, 0);
     manager.MouseAction(OPMOUSE_LDOWN, MK_LBUTTON, b, 0);
     manager.MouseAction(OPMOUSE_LUP, 0, b, 0);
+}
+
+void SelectLeftHalfByWindow(vyrhost::CHostKit& host)
+{
+    CGlobalData& model = host.GlobalData();
+    COPManager& manager = host.OPManager();
+    manager.SetOP(CString("OP.SelectBeam"));
+    const CRect2D ext = model.GetBeamScreenRect(*model.Struct()->m_pBeamList);
+    const CPoint a((int)std::floor(ext.left) - 20, (int)std::floor(ext.top) - 20);
+    const CPoint b((int)std::lround((ext.left + ext.right) / 2.0), (int)std::ceil(ext.bottom) + 20);
+    Drag(manager, a, b);
 }
 
 void ScriptStdSectionPick(const char* designation)

@@ -2,7 +2,6 @@
 // host switches to the member panel, which lists them; one member chosen in its drop-down
 // list and a value typed into its grid; then a room and a wall shown with their sketches.
 // The three panels are saved as panel-beam.png, panel-room.png and panel-wall.png.
-#include <cmath>
 #include <cstdio>
 #include <string>
 
@@ -14,7 +13,6 @@
 #include <vyr/host/MenuViewBase.h>
 #include <vyr/host/ViewPropPanels.h>
 #include <vyr/model/struct/struct.h>
-#include <vyr/operators/OPManager.h>
 #include "hostkit/HostKit.h"
 
 #include "DemoSupport.h"
@@ -42,12 +40,7 @@ int RunSelPanelsDemo(const std::string& outDir)
     CFrameViews& panels = host.CreatePanels();
 
     // A window over the left half of the plan, as a user drags it.
-    COPManager& manager = host.OPManager();
-    manager.SetOP(CString("OP.SelectBeam"));
-    const CRect2D ext = model.GetBeamScreenRect(*model.Struct()->m_pBeamList);
-    const CPoint a((int)std::floor(ext.left) - 20, (int)std::floor(ext.top) - 20);
-    const CPoint b((int)std::lround((ext.left + ext.right) / 2.0), (int)std::ceil(ext.bottom) + 20);
-    Drag(manager, a, b);
+    SelectLeftHalfByWindow(host);
     vyr::PumpMessages();
 
     auto* beams = dynamic_cast<CViewPropBeam*>(panels.GetDlg(""));

@@ -3,7 +3,6 @@
 // cleared and brought back from the set; the type filter with "全不选" and two boxes; the
 // auto-save options with a refused interval; the result display options with a colour.
 // What the dialogs produced goes to selsets.txt.
-#include <cmath>
 #include <cstdio>
 #include <fstream>
 #include <string>
@@ -68,12 +67,7 @@ int RunSelSetsDemo(const std::string& outDir)
     std::string report;
 
     // A window over the left half of the plan.
-    COPManager& manager = host.OPManager();
-    manager.SetOP(CString("OP.SelectBeam"));
-    const CRect2D ext = model.GetBeamScreenRect(*model.Struct()->m_pBeamList);
-    const CPoint a((int)std::floor(ext.left) - 20, (int)std::floor(ext.top) - 20);
-    const CPoint b((int)std::lround((ext.left + ext.right) / 2.0), (int)std::ceil(ext.bottom) + 20);
-    Drag(manager, a, b);
+    SelectLeftHalfByWindow(host);
     const std::string window = Members(model.SelectBeamList());
     report += "Window selection (B): " + window;
 
@@ -99,7 +93,7 @@ int RunSelSetsDemo(const std::string& outDir)
               ", " + comment + "\n";
 
     // The selection cleared, then brought back from the set by a double click.
-    manager.KeyDown(VK_ESCAPE, 1, 0);
+    host.OPManager().KeyDown(VK_ESCAPE, 1, 0);
     report += "After clearing: " + Members(model.SelectBeamList());
     host.ClearMessages();
     ClickSetRow(1);
