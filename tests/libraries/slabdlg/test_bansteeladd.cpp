@@ -5,8 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "libraries/slablib/SlabRooms.h"
-#include "support/TestHost.h"
+#include "libraries/slablib/SlabTest.h"
 #include <vyr/libraries/DlgBanSteelAdd.h>
 #include <vyr/model/material/material.h>
 #include <vyr/model/section/section.h>
@@ -26,30 +25,17 @@ public:
     bool SheetsOpen() const { return m_sheets.IsOpen(); }
 };
 
-struct CompositeDialog : ::testing::Test
+struct CompositeDialog : slabtest::SlabTest
 {
-    vyrtest::CTestHost host;
-    CGlobalData& d = host.GlobalData();
-    CStruct* st = d.Struct();
     CMaterialBase* q235 = nullptr;
     CMaterialBase* q345 = nullptr;
-    std::string savedApp;
 
     void SetUp() override
     {
-        vyr::VyrSetResourceDir((std::string(VYR_SOURCE_DIR) + "/resources").c_str());
-        savedApp = VyrGetAppFolder();
-        VyrSetAppFolder(VYR_SHEET_APP);
-        ScriptedUser::Reset();
+        SlabTest::SetUp();
         d.UnitLength() = 0.001f;
         q235 = Steel("Q235B");
         q345 = Steel("Q345B");
-    }
-    void TearDown() override
-    {
-        EXPECT_EQ(ScriptedUser::PendingSteps(), 0u);
-        ScriptedUser::Reset();
-        VyrSetAppFolder(savedApp.c_str());
     }
     CMaterialBase* Steel(const char* name)
     {
@@ -231,7 +217,7 @@ TEST_F(CompositeDialog, AUsedTypeIsNotDeleted)
     CBanSteel* used = Composite(-1, 50.0f, "YX51-250-750");
     CBanSteel* unused = Composite(2, 60.0f, "AB38-150-750");
     CBanSteel* last = Composite(1, 70.0f, "YX75-200-600");
-    slabtest::LayInRoom5OfStorey2(st, used);
+    LayInRoom5OfStorey2(used);
     std::vector<std::string> table;
     ScriptedUser::SelectRow(IDC_BAN_TYPES, 0, IDD_BANSTEELADD);
     ScriptedUser::Click(IDC_BAN_DELETE);

@@ -5,8 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "libraries/slablib/SlabRooms.h"
-#include "support/TestHost.h"
+#include "libraries/slablib/SlabTest.h"
 #include <vyr/libraries/DlgBanLib.h>
 #include <vyr/model/material/material.h>
 #include <vyr/model/section/section.h>
@@ -20,26 +19,8 @@ using vyr::ScriptedUser;
 
 namespace {
 
-struct SlabLibrary : ::testing::Test
+struct SlabLibrary : slabtest::SlabTest
 {
-    vyrtest::CTestHost host;
-    CGlobalData& d = host.GlobalData();
-    CStruct* st = d.Struct();
-    std::string savedApp;
-
-    void SetUp() override
-    {
-        vyr::VyrSetResourceDir((std::string(VYR_SOURCE_DIR) + "/resources").c_str());
-        savedApp = VyrGetAppFolder();
-        VyrSetAppFolder(VYR_SHEET_APP);
-        ScriptedUser::Reset();
-    }
-    void TearDown() override
-    {
-        EXPECT_EQ(ScriptedUser::PendingSteps(), 0u);
-        ScriptedUser::Reset();
-        VyrSetAppFolder(savedApp.c_str());
-    }
     CBanSteel* Composite(int type, int ribH, float hc, const char* sheet)
     {
         auto* b = new CBanSteel;
@@ -169,7 +150,7 @@ TEST_F(SlabLibrary, AUsedTypeStaysAndAnUnusedOneLeavesItsRow)
     CBanSteel* used = Composite(-1, 75, 50.0f, "YX75-200-600");
     Composite(1, 51, 50.0f, "YX51-250-750");
     CBanSteel* third = Composite(2, 38, 50.0f, "AB38-150-750");
-    slabtest::LayInRoom5OfStorey2(st, used);
+    LayInRoom5OfStorey2(used);
     Seen after;
     ScriptedUser::SelectRow(IDC_BANLIB_LIST, 0, IDD_BANLIB);
     ScriptedUser::Click(IDC_BANLIB_DELETE);
