@@ -178,21 +178,45 @@ bool ConstructionPasses(CGlobalData* data, CPlane* first)
     return false;
 }
 
-// The slab design dialog of one-way, concrete and deck slabs; with askFlags the bars are
-// taken only from a design that ran and succeeded.
-void RunBanDesign(CGlobalData* data, CPlaneList& rooms, bool askFlags, int* display)
+// The bars of each slab design dialog in their slots: one-way, concrete and deck slabs
+// (positive, negative), two-way slabs (x positive, x negative, y positive, y negative),
+// deck slab supports (negative only).
+SlabBars BarsOf(const CDlgBanDesign& dlg)
 {
-    CDlgBanDesign dlg(nullptr);
+    SlabBars bars{dlg.m_nGrade, dlg.m_nCover};
+    bars.Set(0, dlg.m_nPosDiameter, dlg.m_nPosSpace);
+    bars.Set(1, dlg.m_nNegDiameter, dlg.m_nNegSpace);
+    return bars;
+}
+
+SlabBars BarsOf(const CDlgBanDesignTwoWay& dlg)
+{
+    SlabBars bars{dlg.m_nGrade, dlg.m_nCover};
+    bars.Set(0, dlg.m_nXPosDiameter, dlg.m_nXPosSpace);
+    bars.Set(1, dlg.m_nXNegDiameter, dlg.m_nXNegSpace);
+    bars.Set(2, dlg.m_nYPosDiameter, dlg.m_nYPosSpace);
+    bars.Set(3, dlg.m_nYNegDiameter, dlg.m_nYNegSpace);
+    return bars;
+}
+
+SlabBars BarsOf(const CDlgBanDesignDeck& dlg)
+{
+    SlabBars bars{dlg.m_nGrade, dlg.m_nCover};
+    bars.Set(1, dlg.m_nNegDiameter, dlg.m_nNegSpace);
+    return bars;
+}
+
+// A slab design dialog on the rooms; with askFlags the bars are taken only from a design
+// that ran and succeeded.
+template <class Dlg>
+void RunSlabDesign(CGlobalData* data, CPlaneList& rooms, bool askFlags, int* display)
+{
+    Dlg dlg(nullptr);
     dlg.m_pData = data;
     dlg.m_pPlaneList = &rooms;
     if (dlg.DoModal() != IDOK || (askFlags && !(dlg.m_bDesigned && dlg.m_bDesignValid)))
         return;
-    SlabBars bars;
-    bars.grade = dlg.m_nGrade;
-    bars.cover = dlg.m_nCover;
-    bars.Set(0, dlg.m_nPosDiameter, dlg.m_nPosSpace);
-    bars.Set(1, dlg.m_nNegDiameter, dlg.m_nNegSpace);
-    ApplySlabBars(data, rooms, bars, display);
+    ApplySlabBars(data, rooms, BarsOf(dlg), display);
 }
 
 // Rooms of the list that have a slab type.
@@ -675,39 +699,18 @@ int CPropsUI::PlaneBanDesignDlg(void* objects, CGlobalData* data)
         return 0;
 
     if (design == 100) {
-        CDlgBanDesignTwoWay dlg(nullptr);
-        dlg.m_pData = data;
-        dlg.m_pPlaneList = &rooms;
-        if (dlg.DoModal() == IDOK && dlg.m_bDesigned && dlg.m_bDesignValid) {
-            SlabBars bars;
-            bars.grade = dlg.m_nGrade;
-            bars.cover = dlg.m_nCover;
-            bars.Set(0, dlg.m_nXPosDiameter, dlg.m_nXPosSpace);
-            bars.Set(1, dlg.m_nXNegDiameter, dlg.m_nXNegSpace);
-            bars.Set(2, dlg.m_nYPosDiameter, dlg.m_nYPosSpace);
-            bars.Set(3, dlg.m_nYNegDiameter, dlg.m_nYNegSpace);
-            ApplySlabBars(data, rooms, bars, display);
-        }
+        RunSlabDesign<CDlgBanDesignTwoWay>(data, rooms, true, display);
     } else if (first->m_pBan->IsConcreteBan()) {
-        RunBanDesign(data, rooms, true, display);
+        RunSlabDesign<CDlgBanDesign>(data, rooms, true, display);
     } else if (design == -1 || design == 2) {
         if (!ConstructionPasses(data, first))
             return 0;
         // Type 2 (tension by the bars) takes the dialog's bars on OK without asking its flags.
-        RunBanDesign(data, rooms, design == -1, display);
+        RunSlabDesign<CDlgBanDesign>(data, rooms, design == -1, display);
     } else if (design == 1) {
         if (!ConstructionPasses(data, first))
             return 0;
-        CDlgBanDesignDeck dlg(nullptr);
-        dlg.m_pData = data;
-        dlg.m_pPlaneList = &rooms;
-        if (dlg.DoModal() == IDOK && dlg.m_bDesigned && dlg.m_bDesignValid) {
-            SlabBars bars;
-            bars.grade = dlg.m_nGrade;
-            bars.cover = dlg.m_nCover;
-            bars.Set(1, dlg.m_nNegDiameter, dlg.m_nNegSpace);
-            ApplySlabBars(data, rooms, bars, display);
-        }
+        RunSlabDesign<CDlgBanDesignDeck>(data, rooms, true, display);
     }
     // A design dialog may have written the rooms' cover even when cancelled.
     return 1;
