@@ -147,6 +147,13 @@ struct SlabBars
     }
 };
 
+// The room's slab check with the project's default floor material.
+bool CheckSlab(CGlobalData* data, CPlane* p)
+{
+    float a, b, c, d, e;
+    return p->Check(a, b, c, d, e, data->Struct()->m_pDefaultFloorMaterial);
+}
+
 // Stores the bars into every room's slots, sets the cover, checks every room and marks the
 // slab design applied in the host's display settings.
 void ApplySlabBars(CGlobalData* data, CPlaneList& rooms, const SlabBars& bars, int* display)
@@ -161,8 +168,7 @@ void ApplySlabBars(CGlobalData* data, CPlaneList& rooms, const SlabBars& bars, i
     }
     ForEach(&rooms, [&](CPlane* p) {
         p->m_fCover = (float)bars.cover;
-        float a, b, c, d, e;
-        p->Check(a, b, c, d, e, st->m_pDefaultFloorMaterial);
+        CheckSlab(data, p);
     });
     if (display != nullptr)
         display[10] = 1;
@@ -729,8 +735,7 @@ int CPropsUI::PlaneBanCheckDlg(void* objects, CGlobalData* data)
     if (int* display = DisplaySettings())
         display[10] = 1;
     for (POSITION pos = rooms.GetHeadPosition(); pos != nullptr;) {
-        float a, b, c, d, e;
-        if (!rooms.GetNextT(pos)->Check(a, b, c, d, e, data->Struct()->m_pDefaultFloorMaterial)) {
+        if (!CheckSlab(data, rooms.GetNextT(pos))) {
             AfxMessageBox("存在未配置钢筋房间，请检查!");
             return 1;
         }
