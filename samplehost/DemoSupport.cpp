@@ -11,7 +11,7 @@
 
 using vyr::ScriptedUser;
 
-void ResetScriptedUser(int& failures)
+CDemoUser::CDemoUser(int& failures)
 {
     ScriptedUser::Reset();
     ScriptedUser::SetFailureHandler([&failures](const std::string& what) {
@@ -19,6 +19,8 @@ void ResetScriptedUser(int& failures)
         ++failures;
     });
 }
+
+CDemoUser::~CDemoUser() { ScriptedUser::SetFailureHandler(nullptr); }
 
 void Drag(COPManager& manager, CPoint a, CPoint b)
 {

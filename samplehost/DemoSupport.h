@@ -9,9 +9,16 @@ class CHostKit;
 }
 
 // The scripted user started afresh for a demo: each step it cannot take is printed and
-// counted in failures, which must outlive the demo's steps (the demo resets the user again
-// before it returns).
-void ResetScriptedUser(int& failures);
+// counted in failures. The handler is dropped when the demo's scope ends, on an early
+// return too, so it never outlives the counter it writes to.
+class CDemoUser
+{
+public:
+    explicit CDemoUser(int& failures);
+    ~CDemoUser();
+    CDemoUser(const CDemoUser&) = delete;
+    CDemoUser& operator=(const CDemoUser&) = delete;
+};
 
 // A click, a move and a second click, as the view hands them to its manager.
 void Drag(COPManager& manager, CPoint a, CPoint b);

@@ -42,7 +42,7 @@ void WriteMaterials(std::ofstream& out, const char* title, CMaterialList* list)
 int RunLibrariesDemo(const std::string& outDir)
 {
     int failures = 0;
-    ResetScriptedUser(failures);
+    const CDemoUser user(failures);
 
     CGlobalData model;
     CStruct* st = model.Struct();

@@ -77,7 +77,7 @@ void Pick(vyrhost::CHostKit& host, List& selection, std::initializer_list<Object
 int RunPropKeysDemo(const std::string& outDir)
 {
     int failures = 0;
-    ResetScriptedUser(failures);
+    const CDemoUser user(failures);
 
     vyrhost::CHostKit host(900, 700, 260);
     CGlobalData& data = host.GlobalData();

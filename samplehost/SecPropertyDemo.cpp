@@ -125,7 +125,7 @@ std::map<std::string, FARPROC> DemoExports()
 int RunSecPropertyDemo(const std::string& outDir)
 {
     int failures = 0;
-    ResetScriptedUser(failures);
+    const CDemoUser user(failures);
 
     CGlobalData model;
     CStruct* st = model.Struct();

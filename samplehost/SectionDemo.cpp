@@ -83,7 +83,7 @@ int WriteDatabases(const std::string& path, int counts[])
 int RunSectionDemo(const std::string& outDir)
 {
     int failures = 0;
-    ResetScriptedUser(failures);
+    const CDemoUser user(failures);
 
     int counts[sec::kCatalogSize] = {};
     failures += WriteDatabases(outDir + "/section-databases.txt", counts);

@@ -59,7 +59,7 @@ void ClickSetRow(int row)
 int RunSelSetsDemo(const std::string& outDir)
 {
     int failures = 0;
-    ResetScriptedUser(failures);
+    const CDemoUser user(failures);
     vyrhost::CHostKit host(1000, 800);
     CGlobalData& model = host.GlobalData();
     BuildSampleModel(model);

@@ -49,7 +49,7 @@ int RunSlabDemo(const std::string& outDir)
     }
     VyrSetAppFolder(demoApp.c_str());
     int failures = 0;
-    ResetScriptedUser(failures);
+    const CDemoUser user(failures);
     CGlobalData model;
     BuildSampleModel(model);
     CStruct* st = model.Struct();

@@ -57,7 +57,7 @@ std::string ListRows(CDialog* dlg, int id)
 int RunStudsSlabsDemo(const std::string& outDir)
 {
     int failures = 0;
-    ResetScriptedUser(failures);
+    const CDemoUser user(failures);
     CGlobalData model;
     BuildSampleModel(model);
     CBeamList composite;
