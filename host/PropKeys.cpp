@@ -586,6 +586,19 @@ int CPropsUI::BeamOutputStatisticDlg(void* objects, CGlobalData* data)
 
 // ---- shear studs of composite beams
 
+namespace {
+
+// Only composite beams carry studs: the others of the list keep theirs.
+void GiveStuds(CBeamList* beams, CPinNailGroup* group)
+{
+    ForEach(beams, [&](CBeamBase* b) {
+        if (IsComposite(b))
+            b->m_pPinNailGroup = group;
+    });
+}
+
+} // namespace
+
 int CPropsUI::BeamPinnailDlg(void* objects, CGlobalData* data)
 {
     if (!GateOpen(data, 1))
@@ -594,10 +607,7 @@ int CPropsUI::BeamPinnailDlg(void* objects, CGlobalData* data)
     dlg.m_pData = data;
     if (dlg.DoModal() != IDOK)
         return 0;
-    ForEach(static_cast<CBeamList*>(objects), [&](CBeamBase* b) {
-        if (IsComposite(b))
-            b->m_pPinNailGroup = dlg.m_pPinNailGroup;
-    });
+    GiveStuds(static_cast<CBeamList*>(objects), dlg.m_pPinNailGroup);
     return 1;
 }
 
@@ -621,11 +631,7 @@ int CPropsUI::BeamPinnailDesignDlg(void* objects, CGlobalData* data)
     auto* group = new CPinNailGroup;
     dlg.ToGroup(*group);
     group->m_nSpace = space;
-    group = StoreGroup(data->Struct()->m_pPinNailGroupList, group);
-    ForEach(beams, [&](CBeamBase* b) {
-        if (IsComposite(b))
-            b->m_pPinNailGroup = group;
-    });
+    GiveStuds(beams, StoreGroup(data->Struct()->m_pPinNailGroupList, group));
     return 1;
 }
 
