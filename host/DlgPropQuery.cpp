@@ -9,8 +9,6 @@
 
 namespace {
 
-bool IsMember(CBeamBase* b) { return b->toBeam() != nullptr || b->toSubBeam() != nullptr; }
-bool IsCoupling(CBeamBase* b) { return b->toBeamInWall() != nullptr || b->toColumnInWall() != nullptr; }
 
 int CountIf(const CBeamList& list, bool (*pred)(CBeamBase*))
 {
@@ -264,7 +262,7 @@ void* CDlgPropQuery::ObjectsToQuery(int kind)
                 m_BeamList.CopyPointer(st->m_pPlaneList->GetNextT(pos)->m_pSubBeamList);
         } else if (auto* list = static_cast<CBeamList*>(shown(1))) {
             for (POSITION pos = list->GetHeadPosition(); pos != nullptr;)
-                if (CBeamBase* b = list->GetNextT(pos); IsMember(b))
+                if (CBeamBase* b = list->GetNextT(pos); IsOrdinaryMember(b))
                     m_BeamList.AddTail(b);
         }
         return &m_BeamList;
@@ -275,7 +273,7 @@ void* CDlgPropQuery::ObjectsToQuery(int kind)
             m_BCInWallList.CopyPointer(st->m_pBCInWallList1);
         } else if (auto* list = static_cast<CBeamList*>(shown(4))) {
             for (POSITION pos = list->GetHeadPosition(); pos != nullptr;)
-                if (CBeamBase* b = list->GetNextT(pos); IsCoupling(b))
+                if (CBeamBase* b = list->GetNextT(pos); IsInWallMember(b))
                     m_BCInWallList.AddTail(b);
         }
         return &m_BCInWallList;
@@ -350,9 +348,9 @@ void CDlgPropQuery::FillItemResult()
 void CDlgPropQuery::FillItemSel()
 {
     CGlobalData& d = *m_pGlobalData;
-    FillCounts(m_gridSel, (int)d.SelectNodeList().GetCount(), CountIf(d.SelectBeamList(), IsMember),
+    FillCounts(m_gridSel, (int)d.SelectNodeList().GetCount(), CountIf(d.SelectBeamList(), IsOrdinaryMember),
                (int)d.SelectPlaneList().GetCount(), (int)d.SelectWallList().GetCount(),
-               CountIf(d.SelectBeamList(), IsCoupling));
+               CountIf(d.SelectBeamList(), IsInWallMember));
 }
 
 void CDlgPropQuery::ResetResult()

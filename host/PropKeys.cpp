@@ -71,16 +71,11 @@ auto* Last(L* list)
     return list != nullptr && !list->IsEmpty() ? list->Get((int)list->GetCount()) : nullptr;
 }
 
-// An ordinary or secondary member, of the kind the member report and stud keys act on.
-bool IsMember(CBeamBase* b) { return b->toBeam() != nullptr || b->toSubBeam() != nullptr; }
-
-bool IsInWall(CBeamBase* b) { return b->toBeamInWall() != nullptr || b->toColumnInWall() != nullptr; }
-
 // A composite beam: an ordinary or secondary member of member type 2 or 5, designed as
 // composite (design type 2).
 bool IsComposite(CBeamBase* b)
 {
-    return IsMember(b) && (b->GetType() == 2 || b->GetType() == 5) && b->GetBeamDesignType() == 2;
+    return IsOrdinaryMember(b) && (b->GetType() == 2 || b->GetType() == 5) && b->GetBeamDesignType() == 2;
 }
 
 template <class Pred>
@@ -537,7 +532,7 @@ int CPropsUI::NodeOutputCheckDlg(void* objects, CGlobalData* data)
 int CPropsUI::BeamCheckOutputDlg(void* objects, CGlobalData* data)
 {
     auto* beams = static_cast<CBeamList*>(objects);
-    if (!GateOpen(data, 1) || CountIf(beams, IsMember) != 1)
+    if (!GateOpen(data, 1) || CountIf(beams, IsOrdinaryMember) != 1)
         return 0;
     RunOneMemberReport(beams);
     return 0;
@@ -546,7 +541,7 @@ int CPropsUI::BeamCheckOutputDlg(void* objects, CGlobalData* data)
 int CPropsUI::BCInWallCheckOutputDlg(void* objects, CGlobalData* data)
 {
     auto* beams = static_cast<CBeamList*>(objects);
-    if (!GateOpen(data, 1) || CountIf(beams, IsInWall) != 1)
+    if (!GateOpen(data, 1) || CountIf(beams, IsInWallMember) != 1)
         return 0;
     RunOneMemberReport(beams);
     return 0;
@@ -557,7 +552,7 @@ int CPropsUI::BeamQueryForceDlg(void* objects, CGlobalData* data)
     if (!GateOpen(data, 1))
         return 0;
     auto* beams = static_cast<CBeamList*>(objects);
-    if (CountIf(beams, IsMember) != 1) {
+    if (CountIf(beams, IsOrdinaryMember) != 1) {
         AfxMessageBox("请选择单根杆件进行查看！");
         return 0;
     }

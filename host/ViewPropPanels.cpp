@@ -82,7 +82,7 @@ struct Offer<CViewPropBeam>
     static constexpr int kind = 1;
     static constexpr bool sketch = false;
     static CBeamList& Selection(CGlobalData& data) { return data.SelectBeamList(); }
-    static bool Pass(CBeamBase* b) { return b->toBeam() != nullptr || b->toSubBeam() != nullptr; }
+    static bool Pass(CBeamBase* b) { return IsOrdinaryMember(b); }
     static CString Entry(CBeamBase* b, CGlobalData* data) { return BeamEntry(b, "%-8s%4s%6s%5s", data); }
     static CBeamList& Chosen(CViewPropBeam& panel) { return panel.m_BeamList; }
     static CBeamBase**& Slot(CViewPropBeam& panel) { return panel.m_ppCurrentBeam; }
@@ -137,7 +137,7 @@ struct Offer<CViewPropBCInWall>
     static constexpr int kind = 4;
     static constexpr bool sketch = false;
     static CBeamList& Selection(CGlobalData& data) { return data.SelectBeamList(); }
-    static bool Pass(CBeamBase* b) { return b->toBeamInWall() != nullptr || b->toColumnInWall() != nullptr; }
+    static bool Pass(CBeamBase* b) { return IsInWallMember(b); }
     static CString Entry(CBeamBase* b, CGlobalData* data) { return BeamEntry(b, "%-6s%4s%6s%5s", data); }
     static CBeamList& Chosen(CViewPropBCInWall& panel) { return panel.m_BeamList; }
     static CBeamBase**& Slot(CViewPropBCInWall& panel) { return panel.m_ppCurrentBeam; }

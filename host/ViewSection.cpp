@@ -181,7 +181,7 @@ void CViewSection::OnSelectMembers()
     if (auto* shown = reinterpret_cast<CBeamList*>(VyrSendToHost(WM_UI_GETSHOWNLIST, 1)))
         for (POSITION pos = shown->GetHeadPosition(); pos != nullptr;) {
             CBeamBase* b = shown->GetNextT(pos);
-            if (b->GetSection() == s && (b->toBeam() != nullptr || b->toSubBeam() != nullptr))
+            if (b->GetSection() == s && IsOrdinaryMember(b))
                 sel.AddTail(b);
         }
     sel.SetSelect(1);

@@ -36,8 +36,8 @@ CObList& PlaneSelection(CGlobalData& d) { return d.SelectPlaneList(); }
 CObList& WallSelection(CGlobalData& d) { return d.SelectWallList(); }
 
 CBeamBase* Beam(CObject* o) { return static_cast<CBeamBase*>(o); }
-bool IsOrdinaryBeam(CObject* o) { return Beam(o)->toBeam() || Beam(o)->toSubBeam(); }
-bool IsBCInWall(CObject* o) { return Beam(o)->toBeamInWall() || Beam(o)->toColumnInWall(); }
+bool IsOrdinaryBeam(CObject* o) { return IsOrdinaryMember(Beam(o)); }
+bool IsBCInWall(CObject* o) { return IsInWallMember(Beam(o)); }
 
 void MarkBeam(CObject* o, bool on) { Beam(o)->SetSelect(on ? 1 : 0); }
 bool BeamMarked(CObject* o) { return Beam(o)->GetSelect() != 0; }

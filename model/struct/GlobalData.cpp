@@ -188,7 +188,6 @@ void CGlobalData::BeamCrossSelect(CBeamList& cand, const CRect2D& rc, CBeamList&
     Collect(cand, hits, MakeRect(CROSS, rc), [&](CBeamBase* b, const Query& q) { return BeamHit(v, b, q); });
 }
 // The displayed member list holds ordinary members too; only coupling beams and piers count.
-static bool IsInWallMember(CBeamBase* b) { return b->toBeamInWall() != nullptr || b->toColumnInWall() != nullptr; }
 
 void CGlobalData::BCInWallPointSelect(CBeamList& cand, const CPoint2D& pt, CBeamList& hits)
 {
@@ -344,14 +343,6 @@ bool KindMatches(int kind, int want)
 {
     return kind == want || kind == CGlobalData::KIND_ALL;
 }
-bool IsOrdinaryKind(CBeamBase* b)
-{
-    return b->toBeam() != nullptr || b->toSubBeam() != nullptr;
-}
-bool IsInWallKind(CBeamBase* b)
-{
-    return b->toBeamInWall() != nullptr || b->toColumnInWall() != nullptr;
-}
 } // namespace
 
 CRect2D CGlobalData::GetSelectedProjectRect(int kind)
@@ -363,7 +354,7 @@ CRect2D CGlobalData::GetSelectedProjectRect(int kind)
     for (POSITION pos = m_pSelectBeamList->GetHeadPosition(); pos != nullptr;)
     {
         CBeamBase* b = m_pSelectBeamList->GetNextT(pos);
-        if ((KindMatches(kind, KIND_BEAM) && IsOrdinaryKind(b)) || (KindMatches(kind, KIND_BCINWALL) && IsInWallKind(b)))
+        if ((KindMatches(kind, KIND_BEAM) && IsOrdinaryMember(b)) || (KindMatches(kind, KIND_BCINWALL) && IsInWallMember(b)))
             AddBeam(e, v, b, false);
     }
     if (KindMatches(kind, KIND_WALL))
@@ -383,7 +374,7 @@ void CGlobalData::PositionSelected(int kind, CRect& client)
     for (POSITION pos = m_pSelectBeamList->GetHeadPosition(); pos != nullptr && !any;)
     {
         CBeamBase* b = m_pSelectBeamList->GetNextT(pos);
-        any = (KindMatches(kind, KIND_BEAM) && IsOrdinaryKind(b)) || (KindMatches(kind, KIND_BCINWALL) && IsInWallKind(b));
+        any = (KindMatches(kind, KIND_BEAM) && IsOrdinaryMember(b)) || (KindMatches(kind, KIND_BCINWALL) && IsInWallMember(b));
     }
     if (KindMatches(kind, KIND_WALL))
         any = any || !m_pSelectWallList->IsEmpty();
@@ -417,7 +408,7 @@ void CGlobalData::DeleteSelected(int kind, CEditStackNode& undo)
             beams.insert(b);
         else if (KindMatches(kind, KIND_BEAM) && b->toSubBeam() != nullptr)
             subBeams.insert(b);
-        else if (KindMatches(kind, KIND_BCINWALL) && IsInWallKind(b))
+        else if (KindMatches(kind, KIND_BCINWALL) && IsInWallMember(b))
             inWall.insert(b);
     }
     if (KindMatches(kind, KIND_WALL))

@@ -219,6 +219,12 @@ public:
     int m_nPinDesignCode = 0;
 };
 
+// Member lists hold the ordinary members (beams, columns, braces, secondary beams) and the
+// coupling beams and wall piers that belong to walls; panels, queries and selections tell
+// them apart.
+inline bool IsOrdinaryMember(CBeamBase* b) { return b->toBeam() != nullptr || b->toSubBeam() != nullptr; }
+inline bool IsInWallMember(CBeamBase* b) { return b->toBeamInWall() != nullptr || b->toColumnInWall() != nullptr; }
+
 // Member loads of ordinary members and secondary beams (never null; the records belong to
 // the structure): dead, live, wind X, Y, -X, -Y.
 struct CMemberLoads
