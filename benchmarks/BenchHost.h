@@ -6,7 +6,7 @@
 
 #include <vyr/app.h>
 #include <vyr/host/HostMessages.h>
-#include <vyr/model/struct/struct.h>
+#include <vyr/model/struct/structure.h>
 #include <vyr/view.h>
 #include <vyr/wnd.h>
 

@@ -1,7 +1,7 @@
 // Point, window and crossing hit tests on a plan view of 100,000 members and 50,000 nodes.
 #include <benchmark/benchmark.h>
 
-#include <vyr/model/struct/struct.h>
+#include <vyr/model/struct/structure.h>
 
 namespace
 {

@@ -8,7 +8,7 @@
 #include "hostkit/HostKit.h"
 #include <vyr/host/DlgModel.h>
 #include <vyr/host/ViewProject.h>
-#include <vyr/model/struct/struct.h>
+#include <vyr/model/struct/structure.h>
 
 namespace {
 

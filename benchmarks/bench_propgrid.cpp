@@ -7,7 +7,7 @@
 
 #include <vyr/host/HostMessages.h>
 #include <vyr/host/PropsUI.h>
-#include <vyr/model/struct/struct.h>
+#include <vyr/model/struct/structure.h>
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <vyr/host/DlgPropQuery.h>
 #include <vyr/host/HostMessages.h>
 #include <vyr/model/prop/Prop.h>
-#include <vyr/model/struct/struct.h>
+#include <vyr/model/struct/structure.h>
 #include <vyr/resources/dialogs/PropRes.h>
 #include <vyr/scripteduser.h>
 

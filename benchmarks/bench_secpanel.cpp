@@ -12,7 +12,7 @@
 #include <vyr/host/ViewSection.h>
 #include <vyr/model/material/material.h>
 #include <vyr/model/section/section.h>
-#include <vyr/model/struct/struct.h>
+#include <vyr/model/struct/structure.h>
 #include <vyr/operators/OPSelectKinds.h>
 #include <vyr/resources/dialogs/SectionRes.h>
 #include <vyr/scripteduser.h>

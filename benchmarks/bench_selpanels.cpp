@@ -7,7 +7,7 @@
 
 #include "hostkit/HostKit.h"
 #include <vyr/host/ViewPropPanels.h>
-#include <vyr/model/struct/struct.h>
+#include <vyr/model/struct/structure.h>
 
 namespace {
 

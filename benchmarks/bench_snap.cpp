@@ -9,7 +9,7 @@
 
 #include <vyr/stdafx.h>
 #include <vyr/host/HostMessages.h>
-#include <vyr/model/struct/struct.h>
+#include <vyr/model/struct/structure.h>
 #include <vyr/operators/SnapManager.h>
 
 namespace {

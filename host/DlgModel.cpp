@@ -4,7 +4,7 @@
 #include <vector>
 
 #include <vyr/host/HostProtocol.h>
-#include <vyr/model/struct/struct.h>
+#include <vyr/model/struct/structure.h>
 
 IMPLEMENT_DYNAMIC(CDlgModel, CDlgRecordPos)
 

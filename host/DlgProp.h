@@ -7,7 +7,7 @@
 #include <vyr/stdafx.h>
 #include <vyr/host/DlgRecordPos.h>
 #include <vyr/host/PropsUI.h>
-#include <vyr/model/struct/struct.h>
+#include <vyr/model/struct/structure.h>
 
 class CDlgProp : public CDlgRecordPos
 {

@@ -14,7 +14,7 @@
 #include <vyr/host/DlgRecordPos.h>
 #include <vyr/host/PropsUI.h>
 #include <vyr/model/grid/gridctrl.h>
-#include <vyr/model/struct/struct.h>
+#include <vyr/model/struct/structure.h>
 
 class CDlgPropQuery : public CDlgRecordPos
 {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include <vyr/host/HostProtocol.h>
-#include <vyr/model/struct/struct.h>
+#include <vyr/model/struct/structure.h>
 #include <vyr/resources/dialogs/SelectsRes.h>
 
 namespace {

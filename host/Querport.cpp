@@ -3,7 +3,7 @@
 #include <utility>
 
 #include <vyr/model/output/commonfuncs.h>
-#include <vyr/model/struct/struct.h>
+#include <vyr/model/struct/structure.h>
 
 namespace {
 

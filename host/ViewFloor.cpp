@@ -6,7 +6,7 @@
 #include <vyr/host/HostProtocol.h>
 #include <vyr/model/material/MaterialBase.h>
 #include <vyr/model/output/commonfuncs.h>
-#include <vyr/model/struct/struct.h>
+#include <vyr/model/struct/structure.h>
 #include <vyr/resources/dialogs/FloorRes.h>
 
 namespace {

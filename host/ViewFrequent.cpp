@@ -3,7 +3,7 @@
 #include <vyr/commdlg.h>
 #include <vyr/ddx.h>
 #include <vyr/host/HostProtocol.h>
-#include <vyr/model/struct/struct.h>
+#include <vyr/model/struct/structure.h>
 #include <vyr/resources/dialogs/FrequentRes.h>
 
 IMPLEMENT_DYNCREATE(CViewFrequent, CMenuViewBase)

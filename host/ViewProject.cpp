@@ -1,7 +1,7 @@
 #include <vyr/host/ViewProject.h>
 
 #include <vyr/host/HostProtocol.h>
-#include <vyr/model/struct/struct.h>
+#include <vyr/model/struct/structure.h>
 #include <vyr/resources/dialogs/ProjectRes.h>
 
 // ---------------------------------------------------------------------------------------

@@ -12,7 +12,7 @@
 #include <vyr/stdafx.h>
 #include <vyr/host/ViewProp.h>
 #include <vyr/model/geometry/geometry.h>
-#include <vyr/model/struct/struct.h>
+#include <vyr/model/struct/structure.h>
 
 class CViewPropNode : public CViewProp
 {

@@ -4,7 +4,7 @@
 
 #include <vyr/host/HostProtocol.h>
 #include <vyr/model/section/section.h>
-#include <vyr/model/struct/struct.h>
+#include <vyr/model/struct/structure.h>
 #include <vyr/operators/OPManager.h>
 #include <vyr/operators/OPSelectKinds.h>
 #include <vyr/resources/dialogs/SectionRes.h>

@@ -12,7 +12,7 @@
 #include <vyr/host/HostProtocol.h>
 #include <vyr/model/output/creal.h>
 #include <vyr/model/section/section.h>
-#include <vyr/model/struct/struct.h>
+#include <vyr/model/struct/structure.h>
 #include <vyr/operators/OP.h>
 
 namespace {

@@ -7,7 +7,7 @@
 #include <vyr/host/Querport.h>
 #include <vyr/libraries/SectionCatalog.h>
 #include <vyr/model/section/section.h>
-#include <vyr/model/struct/struct.h>
+#include <vyr/model/struct/structure.h>
 #include <vyr/resources/dialogs/SectionRes.h>
 
 CSectionLibraryCalls& SectionLibraryCalls()

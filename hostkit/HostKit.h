@@ -19,7 +19,7 @@
 
 #include <vyr/stdafx.h>
 #include <vyr/model/record/ShowPara.h>
-#include <vyr/model/struct/struct.h>
+#include <vyr/model/struct/structure.h>
 #include <vyr/operators/OPManager.h>
 #include <vyr/operators/SnapManager.h>
 

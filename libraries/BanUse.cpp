@@ -1,6 +1,6 @@
 #include <vyr/libraries/BanUse.h>
 
-#include <vyr/model/struct/struct.h>
+#include <vyr/model/struct/structure.h>
 
 bool VyrBanUnused(CStruct* st, const CBan* ban)
 {

@@ -5,7 +5,7 @@
 #include <vyr/libraries/DlgBanSteelAdd.h>
 #include <vyr/model/output/commonfuncs.h>
 #include <vyr/model/section/Ban.h>
-#include <vyr/model/struct/struct.h>
+#include <vyr/model/struct/structure.h>
 #include <vyr/resources/dialogs/BanLibRes.h>
 
 BEGIN_MESSAGE_MAP(CDlgBanLib, CDialog)

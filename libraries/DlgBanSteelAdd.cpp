@@ -4,7 +4,7 @@
 #include <vyr/libraries/DlgBanDiagram.h>
 #include <vyr/model/material/material.h>
 #include <vyr/model/section/Ban.h>
-#include <vyr/model/struct/struct.h>
+#include <vyr/model/struct/structure.h>
 #include <vyr/resources/dialogs/BanDlgRes.h>
 
 BEGIN_MESSAGE_MAP(CDlgBanSteelAdd, CDialog)

@@ -4,7 +4,7 @@
 
 #include <vyr/libraries/DlgPinnailGroup.h>
 #include <vyr/model/section/Ban.h>
-#include <vyr/model/struct/struct.h>
+#include <vyr/model/struct/structure.h>
 #include <vyr/resources/dialogs/StudRes.h>
 
 namespace {

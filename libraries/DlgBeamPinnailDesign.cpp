@@ -3,7 +3,7 @@
 #include <cstdlib>
 
 #include <vyr/host/DlgRecordPos.h>
-#include <vyr/model/struct/struct.h>
+#include <vyr/model/struct/structure.h>
 #include <vyr/resources/dialogs/StudRes.h>
 
 namespace {

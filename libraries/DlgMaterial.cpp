@@ -4,7 +4,7 @@
 #include <vyr/libraries/DlgMaterialSteel.h>
 #include <vyr/model/material/material.h>
 #include <vyr/model/section/section.h>
-#include <vyr/model/struct/struct.h>
+#include <vyr/model/struct/structure.h>
 #include <vyr/resources/dialogs/MaterialRes.h>
 
 namespace {

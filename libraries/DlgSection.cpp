@@ -1,6 +1,6 @@
 #include <vyr/libraries/DlgSection.h>
 
-#include <vyr/model/struct/struct.h>
+#include <vyr/model/struct/structure.h>
 #include <vyr/resources/dialogs/SectionRes.h>
 
 IMPLEMENT_DYNCREATE(CDlgSection, CDialog)

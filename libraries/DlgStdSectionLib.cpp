@@ -10,7 +10,7 @@
 #include <vyr/model/material/material.h>
 #include <vyr/model/output/commonfuncs.h>
 #include <vyr/model/section/section.h>
-#include <vyr/model/struct/struct.h>
+#include <vyr/model/struct/structure.h>
 #include <vyr/resources/dialogs/StdSectionRes.h>
 
 namespace sec = vyr::sections;

@@ -12,7 +12,7 @@
 #include <vyr/libraries/DlgStay.h>
 #include <vyr/libraries/SectionCatalog.h>
 #include <vyr/model/section/section.h>
-#include <vyr/model/struct/struct.h>
+#include <vyr/model/struct/structure.h>
 #include <vyr/resources/dialogs/SectionRes.h>
 #include <vyr/winfile.h>
 

@@ -2,7 +2,7 @@
 
 #include <set>
 
-#include <vyr/model/struct/struct.h>
+#include <vyr/model/struct/structure.h>
 #include <vyr/operators/OPView.h>
 
 COPManager::COPManager()

@@ -3,7 +3,7 @@
 // point. Points are only ever taken from the object snap.
 #pragma once
 
-#include <vyr/model/struct/struct.h>
+#include <vyr/model/struct/structure.h>
 #include <vyr/operators/OP.h>
 #include <vyr/operators/XorFeedback.h>
 #include <vyr/resources/dialogs/SnapRes.h>

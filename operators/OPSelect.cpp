@@ -4,7 +4,7 @@
 
 #include <vyr/host/HostProtocol.h>
 #include <vyr/host/HostMessages.h>
-#include <vyr/model/struct/struct.h>
+#include <vyr/model/struct/structure.h>
 #include <vyr/operators/OPManager.h>
 #include <vyr/operators/OPView.h>
 #include <vyr/operators/XorFeedback.h>

@@ -6,7 +6,7 @@
 #include <list>
 #include <vector>
 
-#include <vyr/model/struct/struct.h>
+#include <vyr/model/struct/structure.h>
 #include <vyr/operators/OPSelect.h>
 
 // A kind of the grid-axis system (axes, segments, crossing points) as one side of a

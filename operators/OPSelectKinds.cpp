@@ -7,7 +7,7 @@
 #include <vyr/host/HostProtocol.h>
 #include <vyr/host/DlgProp.h>
 #include <vyr/host/HostMessages.h>
-#include <vyr/model/struct/struct.h>
+#include <vyr/model/struct/structure.h>
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include <list>
 
-#include <vyr/model/struct/struct.h>
+#include <vyr/model/struct/structure.h>
 #include <vyr/operators/OPSelectAxis.h>
 #include <vyr/operators/OPSelectKinds.h>
 

@@ -9,7 +9,7 @@
 
 #include <vyr/stdafx.h>
 #include <vyr/model/geometry/geometry.h>
-#include <vyr/model/struct/struct.h>
+#include <vyr/model/struct/structure.h>
 
 class CGlobalData;
 

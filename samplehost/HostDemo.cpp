@@ -11,7 +11,7 @@
 #include <vyr/host/HostMessages.h>
 #include <vyr/host/ReportHead.h>
 #include <vyr/model/output/output.h>
-#include <vyr/model/struct/struct.h>
+#include <vyr/model/struct/structure.h>
 #include <vyr/operators/OPManager.h>
 #include <vyr/resources/dialogs/SnapRes.h>
 #include <vyr/scripteduser.h>

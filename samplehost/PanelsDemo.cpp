@@ -12,7 +12,7 @@
 #include <vyr/host/ViewFloor.h>
 #include <vyr/host/ViewFrequent.h>
 #include <vyr/model/struct/SampleModel.h>
-#include <vyr/model/struct/struct.h>
+#include <vyr/model/struct/structure.h>
 #include <vyr/raster.h>
 #include <vyr/resources/dialogs/FloorRes.h>
 #include <vyr/resources/dialogs/FrequentRes.h>

@@ -13,7 +13,7 @@
 #include <vyr/host/HostMessages.h>
 #include <vyr/host/ViewProject.h>
 #include <vyr/model/struct/SampleModel.h>
-#include <vyr/model/struct/struct.h>
+#include <vyr/model/struct/structure.h>
 #include <vyr/raster.h>
 #include <vyr/resources.h>
 #include <vyr/scripteduser.h>

@@ -12,7 +12,7 @@
 #include <vyr/host/DlgPropQuery.h>
 #include <vyr/host/HostMessages.h>
 #include <vyr/model/section/SectionBase.h>
-#include <vyr/model/struct/struct.h>
+#include <vyr/model/struct/structure.h>
 #include <vyr/operators/OPManager.h>
 #include <vyr/resources/dialogs/PropRes.h>
 #include <vyr/scripteduser.h>

@@ -10,7 +10,7 @@
 #include <vyr/proplist.h>
 #include <vyr/host/HostMessages.h>
 #include <vyr/host/PropsUI.h>
-#include <vyr/model/struct/struct.h>
+#include <vyr/model/struct/structure.h>
 
 #include "demos.h"
 

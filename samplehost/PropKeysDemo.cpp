@@ -19,7 +19,7 @@
 #include <vyr/model/section/Ban.h>
 #include <vyr/model/section/SectionBase.h>
 #include <vyr/model/section/SectionList.h>
-#include <vyr/model/struct/struct.h>
+#include <vyr/model/struct/structure.h>
 #include <vyr/resources/dialogs/BanLibRes.h>
 #include <vyr/resources/dialogs/SectionRes.h>
 #include <vyr/resources/dialogs/StudRes.h>

@@ -17,7 +17,7 @@
 #include <vyr/model/material/material.h>
 #include <vyr/model/output/commonfuncs.h>
 #include <vyr/model/section/section.h>
-#include <vyr/model/struct/struct.h>
+#include <vyr/model/struct/structure.h>
 #include <vyr/raster.h>
 #include <vyr/resources/dialogs/SecPropertyRes.h>
 #include <vyr/scripteduser.h>

@@ -13,7 +13,7 @@
 #include <vyr/libraries/DlgStdSectionLib.h>
 #include <vyr/model/material/material.h>
 #include <vyr/model/section/section.h>
-#include <vyr/model/struct/struct.h>
+#include <vyr/model/struct/structure.h>
 #include <vyr/resources/dialogs/StdSectionRes.h>
 #include <vyr/scripteduser.h>
 

@@ -9,7 +9,7 @@
 #include <vyr/host/ViewSection.h>
 #include <vyr/libraries/SectionFile.h>
 #include <vyr/model/struct/SampleModel.h>
-#include <vyr/model/struct/struct.h>
+#include <vyr/model/struct/structure.h>
 #include <vyr/raster.h>
 #include <vyr/resources/dialogs/SectionRes.h>
 #include <vyr/scripteduser.h>

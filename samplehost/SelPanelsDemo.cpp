@@ -12,7 +12,7 @@
 #include <vyr/host/HostMessages.h>
 #include <vyr/host/MenuViewBase.h>
 #include <vyr/host/ViewPropPanels.h>
-#include <vyr/model/struct/struct.h>
+#include <vyr/model/struct/structure.h>
 #include "hostkit/HostKit.h"
 
 #include "DemoSupport.h"

@@ -14,7 +14,7 @@
 #include <vyr/host/DlgSelects.h>
 #include <vyr/host/HostMessages.h>
 #include <vyr/model/grid/gridctrl.h>
-#include <vyr/model/struct/struct.h>
+#include <vyr/model/struct/structure.h>
 #include <vyr/operators/OPManager.h>
 #include <vyr/resources/dialogs/OptionRes.h>
 #include <vyr/resources/dialogs/SelectTypeRes.h>

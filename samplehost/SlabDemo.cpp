@@ -12,7 +12,7 @@
 #include <vyr/libraries/DlgBanSteelAdd.h>
 #include <vyr/model/material/material.h>
 #include <vyr/model/section/Ban.h>
-#include <vyr/model/struct/struct.h>
+#include <vyr/model/struct/structure.h>
 #include <vyr/raster.h>
 #include <vyr/resources/dialogs/BanDlgRes.h>
 #include <vyr/scripteduser.h>

@@ -10,7 +10,7 @@
 #include <vyr/stdafx.h>
 #include <vyr/host/HostMessages.h>
 #include <vyr/model/draw/draw.h>
-#include <vyr/model/struct/struct.h>
+#include <vyr/model/struct/structure.h>
 #include <vyr/operators/OPManager.h>
 #include <vyr/operators/OPPt3.h>
 #include <vyr/operators/SnapManager.h>

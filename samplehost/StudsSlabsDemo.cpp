@@ -12,7 +12,7 @@
 #include <vyr/libraries/DlgBeamPinnailDesign.h>
 #include <vyr/libraries/DlgBanLib.h>
 #include <vyr/model/section/Ban.h>
-#include <vyr/model/struct/struct.h>
+#include <vyr/model/struct/structure.h>
 #include <vyr/resources/dialogs/BanDlgRes.h>
 #include <vyr/resources/dialogs/BanLibRes.h>
 #include <vyr/resources/dialogs/StudRes.h>

@@ -8,7 +8,7 @@
 
 #include <vyr/stdafx.h>
 #include <vyr/host/HostMessages.h>
-#include <vyr/model/struct/struct.h>
+#include <vyr/model/struct/structure.h>
 #include <vyr/operators/OPManager.h>
 #include <vyr/operators/OPView.h>
 #include "hostkit/HostKit.h"

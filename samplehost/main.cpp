@@ -8,7 +8,7 @@
 #include <vyr/vyr_version.h>
 #include <vyr/vyrui.h>
 #include <vyr/host/VyrEntry.h>
-#include <vyr/model/struct/struct.h>
+#include <vyr/model/struct/structure.h>
 #include "summary_report.h"
 #include "demos.h"
 

@@ -3,7 +3,7 @@
 #include <ctime>
 
 #include <vyr/model/section/section.h>
-#include <vyr/model/struct/struct.h>
+#include <vyr/model/struct/structure.h>
 
 bool WriteSummaryReport(const CString& projectName, const CString& summary, const std::string& path,
                         DEVICE_TYPE device, CStruct* pStruct)

@@ -4,7 +4,7 @@
 
 #include <vyr/model/section/SectionBase.h>
 #include <vyr/model/section/Ban.h>
-#include <vyr/model/struct/struct.h>
+#include <vyr/model/struct/structure.h>
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include <vyr/host/HostMessages.h>
 #include <vyr/host/ViewFloor.h>
 #include <vyr/model/material/MaterialBase.h>
-#include <vyr/model/struct/struct.h>
+#include <vyr/model/struct/structure.h>
 #include <vyr/raster.h>
 #include <vyr/resources/dialogs/FloorRes.h>
 #include <vyr/scripteduser.h>

@@ -9,7 +9,7 @@
 #include <vyr/host/HostMessages.h>
 #include <vyr/windc.h>
 #include <vyr/host/ViewFrequent.h>
-#include <vyr/model/struct/struct.h>
+#include <vyr/model/struct/structure.h>
 #include <vyr/raster.h>
 #include <vyr/resources/dialogs/FrequentRes.h>
 #include <vyr/scripteduser.h>

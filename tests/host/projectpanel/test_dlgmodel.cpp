@@ -11,7 +11,7 @@
 #include <vyr/host/DlgModel.h>
 #include <vyr/host/HostMessages.h>
 #include <vyr/model/struct/SampleModel.h>
-#include <vyr/model/struct/struct.h>
+#include <vyr/model/struct/structure.h>
 #include <vyr/resources.h>
 #include <vyr/scripteduser.h>
 

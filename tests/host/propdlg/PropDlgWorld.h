@@ -11,7 +11,7 @@
 #include <vyr/proplist.h>
 #include <vyr/resources.h>
 #include <vyr/scripteduser.h>
-#include <vyr/model/struct/struct.h>
+#include <vyr/model/struct/structure.h>
 
 namespace propdlgtest {
 

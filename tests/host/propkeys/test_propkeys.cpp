@@ -30,7 +30,7 @@
 #include <vyr/libraries/DlgBeamPinnailDesign.h>
 #include <vyr/libraries/DlgSection.h>
 #include <vyr/model/section/section.h>
-#include <vyr/model/struct/struct.h>
+#include <vyr/model/struct/structure.h>
 #include <vyr/reports/DlgBeamCheckOutput.h>
 #include <vyr/reports/DlgNodeCheckOutput.h>
 #include <vyr/reports/DlgOutputNodeCheck.h>

@@ -11,7 +11,7 @@
 #include <vyr/host/Querport.h>
 #include <vyr/model/output/commonfuncs.h>
 #include <vyr/model/section/section.h>
-#include <vyr/model/struct/struct.h>
+#include <vyr/model/struct/structure.h>
 #include <vyr/scripteduser.h>
 
 using vyr::ScriptedUser;

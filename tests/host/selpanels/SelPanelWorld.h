@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <vyr/host/ViewPropPanels.h>
-#include <vyr/model/struct/struct.h>
+#include <vyr/model/struct/structure.h>
 #include <vyr/scripteduser.h>
 #include "support/TestHost.h"
 

@@ -8,7 +8,7 @@
 
 #include <vyr/host/HostMessages.h>
 #include <vyr/host/ViewPropPanels.h>
-#include <vyr/model/struct/struct.h>
+#include <vyr/model/struct/structure.h>
 #include <vyr/scripteduser.h>
 #include "SelPanelWorld.h"
 #include "host/PanelTestKit.h"

@@ -8,7 +8,7 @@
 
 #include <vyr/host/ViewPropPanels.h>
 #include <vyr/model/section/section.h>
-#include <vyr/model/struct/struct.h>
+#include <vyr/model/struct/structure.h>
 #include <vyr/raster.h>
 #include <vyr/windc.h>
 #include <vyr/scripteduser.h>

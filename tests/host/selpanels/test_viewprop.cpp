@@ -6,7 +6,7 @@
 #include <vyr/host/HostMessages.h>
 #include <vyr/host/ViewProp.h>
 #include <vyr/model/struct/SampleModel.h>
-#include <vyr/model/struct/struct.h>
+#include <vyr/model/struct/structure.h>
 #include <vyr/resources.h>
 #include <vyr/scripteduser.h>
 #include "host/PanelTestKit.h"

@@ -10,7 +10,7 @@
 #include <vyr/host/DlgSelects.h>
 #include <vyr/host/HostMessages.h>
 #include <vyr/model/grid/gridctrl.h>
-#include <vyr/model/struct/struct.h>
+#include <vyr/model/struct/structure.h>
 #include <vyr/resources/dialogs/SelectsRes.h>
 #include <vyr/scripteduser.h>
 

@@ -9,7 +9,7 @@
 #include <vyr/libraries/DlgBanSteelAdd.h>
 #include <vyr/model/material/material.h>
 #include <vyr/model/section/section.h>
-#include <vyr/model/struct/struct.h>
+#include <vyr/model/struct/structure.h>
 #include <vyr/resources/dialogs/BanDlgRes.h>
 #include <vyr/scripteduser.h>
 #include <vyr/winfile.h>

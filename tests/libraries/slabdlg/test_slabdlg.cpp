@@ -8,7 +8,7 @@
 #include <vyr/libraries/DlgBanConcreteAdd.h>
 #include <vyr/libraries/DlgBanDiagram.h>
 #include <vyr/model/section/section.h>
-#include <vyr/model/struct/struct.h>
+#include <vyr/model/struct/structure.h>
 #include <vyr/resources/dialogs/BanDlgRes.h>
 #include <vyr/scripteduser.h>
 

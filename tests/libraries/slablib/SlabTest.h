@@ -8,7 +8,7 @@
 
 #include "support/TestHost.h"
 #include <vyr/model/section/Ban.h>
-#include <vyr/model/struct/struct.h>
+#include <vyr/model/struct/structure.h>
 #include <vyr/resources.h>
 #include <vyr/scripteduser.h>
 #include <vyr/winfile.h>

@@ -3,7 +3,7 @@
 
 #include <vyr/libraries/BanUse.h>
 #include <vyr/model/section/Ban.h>
-#include <vyr/model/struct/struct.h>
+#include <vyr/model/struct/structure.h>
 #include <vyr/scripteduser.h>
 
 using vyr::ScriptedUser;

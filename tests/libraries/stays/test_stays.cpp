@@ -10,7 +10,7 @@
 #include <vyr/libraries/DlgStay.h>
 #include <vyr/model/material/material.h>
 #include <vyr/model/section/section.h>
-#include <vyr/model/struct/struct.h>
+#include <vyr/model/struct/structure.h>
 #include <vyr/resources.h>
 #include <vyr/resources/dialogs/MaterialRes.h>
 #include <vyr/resources/dialogs/StayRes.h>

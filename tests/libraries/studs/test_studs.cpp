@@ -10,7 +10,7 @@
 #include <vyr/libraries/DlgBeamPinnailDesign.h>
 #include <vyr/libraries/DlgPinnailGroup.h>
 #include <vyr/model/section/section.h>
-#include <vyr/model/struct/struct.h>
+#include <vyr/model/struct/structure.h>
 #include <vyr/resources/dialogs/StudRes.h>
 #include <vyr/scripteduser.h>
 

@@ -8,7 +8,7 @@
 
 #include <vyr/model/prop/Prop.h>
 #include <vyr/model/section/SectionBase.h>
-#include <vyr/model/struct/struct.h>
+#include <vyr/model/struct/structure.h>
 #include "support/TestProps.h"
 
 namespace {

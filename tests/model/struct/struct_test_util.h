@@ -1,7 +1,7 @@
 // A small hand-made model in a plan view whose pixels equal model units, for hit tests.
 #pragma once
 
-#include <vyr/model/struct/struct.h>
+#include <vyr/model/struct/structure.h>
 
 inline void SetPlanView(CGlobalData& d)
 {

@@ -5,7 +5,7 @@
 #include <set>
 #include <vector>
 
-#include <vyr/model/struct/struct.h>
+#include <vyr/model/struct/structure.h>
 
 namespace
 {

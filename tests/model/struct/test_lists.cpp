@@ -1,7 +1,7 @@
 // List rules shared by every model list: positions from 1, owning versus pointer lists.
 #include <gtest/gtest.h>
 
-#include <vyr/model/struct/struct.h>
+#include <vyr/model/struct/structure.h>
 
 namespace
 {

@@ -5,7 +5,7 @@
 #include <ostream>
 #include <string>
 
-#include <vyr/model/struct/struct.h>
+#include <vyr/model/struct/structure.h>
 
 namespace
 {

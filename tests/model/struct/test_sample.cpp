@@ -4,7 +4,7 @@
 #include <list>
 
 #include <vyr/model/section/section.h>
-#include <vyr/model/struct/struct.h>
+#include <vyr/model/struct/structure.h>
 
 TEST(SampleModel, ThreeStoreyTwoByThreeBayFrame)
 {
