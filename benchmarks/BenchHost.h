@@ -5,7 +5,7 @@
 #include <vector>
 
 #include <vyr/app.h>
-#include <vyr/host/HostMessages.h>
+#include <vyr/protocol/HostMessages.h>
 #include <vyr/model/struct/structure.h>
 #include <vyr/view.h>
 #include <vyr/wnd.h>

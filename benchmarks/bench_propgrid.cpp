@@ -5,7 +5,7 @@
 #include <memory>
 #include <vector>
 
-#include <vyr/host/HostMessages.h>
+#include <vyr/protocol/HostMessages.h>
 #include <vyr/host/PropsUI.h>
 #include <vyr/model/struct/structure.h>
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include <vyr/host/DlgPropQuery.h>
-#include <vyr/host/HostMessages.h>
+#include <vyr/protocol/HostMessages.h>
 #include <vyr/model/prop/Prop.h>
 #include <vyr/model/struct/structure.h>
 #include <vyr/resources/dialogs/PropRes.h>

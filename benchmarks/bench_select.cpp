@@ -3,7 +3,7 @@
 // model and windows as the model's hit tests, so the two compare directly.
 #include <benchmark/benchmark.h>
 
-#include <vyr/host/HostMessages.h>
+#include <vyr/protocol/HostMessages.h>
 #include <vyr/model/struct/structure.h>
 #include <vyr/operators/OPManager.h>
 #include <vyr/operators/OPSelectKinds.h>

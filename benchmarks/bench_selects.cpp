@@ -8,7 +8,7 @@
 #include <vector>
 
 #include <vyr/host/DlgSelects.h>
-#include <vyr/host/HostMessages.h>
+#include <vyr/protocol/HostMessages.h>
 #include <vyr/model/grid/gridctrl.h>
 #include <vyr/model/struct/structure.h>
 #include <vyr/resources/dialogs/SelectsRes.h>

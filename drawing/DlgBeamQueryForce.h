@@ -2,8 +2,8 @@
 // member it is run with and changes nothing.
 #pragma once
 
-#include <vyr/host/DlgStandIn.h>
-#include <vyr/host/DlgWithObject.h>
+#include <vyr/protocol/DlgStandIn.h>
+#include <vyr/protocol/DlgWithObject.h>
 
 class CGlobalData;
 class CBeamBase;

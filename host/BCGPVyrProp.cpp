@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include <vyr/host/HostProtocol.h>
+#include <vyr/protocol/HostProtocol.h>
 #include <vyr/model/prop/Prop.h>
 
 IMPLEMENT_DYNAMIC(CBCGPVyrProp, CBCGPProp)

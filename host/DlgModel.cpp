@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include <vyr/host/HostProtocol.h>
+#include <vyr/protocol/HostProtocol.h>
 #include <vyr/model/struct/structure.h>
 
 IMPLEMENT_DYNAMIC(CDlgModel, CDlgRecordPos)

@@ -7,7 +7,7 @@
 #pragma once
 
 #include <vyr/stdafx.h>
-#include <vyr/host/DlgRecordPos.h>
+#include <vyr/protocol/DlgRecordPos.h>
 #include <vyr/model/struct/StructSketch.h>
 
 class CGlobalData;

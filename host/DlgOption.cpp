@@ -1,6 +1,6 @@
 #include <vyr/host/DlgOption.h>
 
-#include <vyr/host/DlgRecordPos.h>
+#include <vyr/protocol/DlgRecordPos.h>
 #include <vyr/resources/dialogs/OptionRes.h>
 
 BEGIN_MESSAGE_MAP(CDlgOption, CDialog)

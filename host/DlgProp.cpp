@@ -1,6 +1,6 @@
 #include <vyr/host/DlgProp.h>
 
-#include <vyr/host/HostMessages.h>
+#include <vyr/protocol/HostMessages.h>
 #include <vyr/resources/dialogs/PropRes.h>
 
 BEGIN_MESSAGE_MAP(CDlgProp, CDlgRecordPos)
@@ -8,7 +8,7 @@ BEGIN_MESSAGE_MAP(CDlgProp, CDlgRecordPos)
     ON_MESSAGE(WM_PROP_OTHER, &CDlgProp::OnOtherProp)
 END_MESSAGE_MAP()
 
-CDlgProp::CDlgProp(CWnd* pParent) : CDlgRecordPos(IDD_DLGPROP, pParent) {}
+CDlgProp::CDlgProp(CWnd* pParent) : CDlgPropBase(IDD_DLGPROP, pParent) {}
 
 CDlgProp::~CDlgProp()
 {

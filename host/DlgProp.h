@@ -5,11 +5,11 @@
 #pragma once
 
 #include <vyr/stdafx.h>
-#include <vyr/host/DlgRecordPos.h>
+#include <vyr/protocol/DlgPropBase.h>
 #include <vyr/host/PropsUI.h>
 #include <vyr/model/struct/structure.h>
 
-class CDlgProp : public CDlgRecordPos
+class CDlgProp : public CDlgPropBase
 {
 public:
     enum
@@ -22,7 +22,7 @@ public:
 
     // kind: 0 node, 1 member, 2 wall, 3 room, 4 coupling beam in a wall. Any other kind
     // opens an empty grid.
-    void SetParam(CGlobalData* data, void* object, int kind)
+    void SetParam(CGlobalData* data, void* object, int kind) override
     {
         m_pGlobalData = data;
         m_pObject = object;

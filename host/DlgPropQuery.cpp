@@ -2,8 +2,8 @@
 
 #include <unordered_set>
 
-#include <vyr/host/HostMessages.h>
-#include <vyr/host/HostProtocol.h>
+#include <vyr/protocol/HostMessages.h>
+#include <vyr/protocol/HostProtocol.h>
 #include <vyr/model/base/VyrProduct.h>
 #include <vyr/resources/dialogs/PropRes.h>
 

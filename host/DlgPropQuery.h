@@ -11,7 +11,7 @@
 #include <vector>
 
 #include <vyr/stdafx.h>
-#include <vyr/host/DlgRecordPos.h>
+#include <vyr/protocol/DlgRecordPos.h>
 #include <vyr/host/PropsUI.h>
 #include <vyr/model/grid/gridctrl.h>
 #include <vyr/model/struct/structure.h>

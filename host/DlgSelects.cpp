@@ -5,7 +5,7 @@
 #include <unordered_set>
 #include <vector>
 
-#include <vyr/host/HostProtocol.h>
+#include <vyr/protocol/HostProtocol.h>
 #include <vyr/model/struct/structure.h>
 #include <vyr/resources/dialogs/SelectsRes.h>
 

@@ -4,7 +4,7 @@
 #pragma once
 
 #include <vyr/stdafx.h>
-#include <vyr/host/DlgRecordPos.h>
+#include <vyr/protocol/DlgRecordPos.h>
 #include <vyr/model/grid/gridctrl.h>
 
 class CGlobalData;

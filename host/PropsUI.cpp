@@ -1,9 +1,15 @@
 #include <vyr/host/PropsUI.h>
 
 #include <algorithm>
+#include <array>
+#include <cstdio>
+#include <mutex>
+#include <string>
+#include <utility>
 
-#include <vyr/host/HostProtocol.h>
+#include <vyr/protocol/HostProtocol.h>
 #include <vyr/model/struct/GlobalData.h>
+#include <vyr/protocol/PropKeyRegistry.h>
 
 namespace {
 
@@ -11,35 +17,106 @@ CProp* DescriptorOf(const CBCGPProp* row) { return row ? reinterpret_cast<CProp*
 
 } // namespace
 
+// The key each of the grid's named callbacks runs.
+#define VYR_NAMED_KEYS(X)                                                                      \
+    X(SupportDlg, "Prop.NodeSupport")                                                           \
+    X(BeamSecDlg, "Prop.BeamSec")                                                               \
+    X(BeamReleaseDlg, "Prop.BeamRelease")                                                       \
+    X(BeamOffsetDlg, "Prop.BeamOffset")                                                         \
+    X(BeamRigidDlg, "Prop.BeamRigid")                                                           \
+    X(BeamWebHoleDefineDlg, "Prop.BeamWebHoleDefine")                                           \
+    X(WallOffsetDlg, "Prop.WallOffset")                                                         \
+    X(WallHoleDefineDlg, "Prop.WallHoleDefine")                                                 \
+    X(WallHoleAdjustDlg, "Prop.WallHoleAdjust")                                                 \
+    X(PlaneHoleDefineDlg, "Prop.PlaneHoleDefine")                                               \
+    X(PlaneSubBeamDefineDlg, "Prop.PlaneSubBeamDefine")                                         \
+    X(NodeCheckOutputDlg, "Prop.NodeCheckOutput")                                               \
+    X(NodeOutputDispDlg, "Prop.NodeOutputDisp")                                                 \
+    X(NodeOutputForceDlg, "Prop.NodeOutputForce")                                               \
+    X(NodeOutputCheckDlg, "Prop.NodeOutputCheck")                                               \
+    X(BeamCheckOutputDlg, "Prop.BeamCheckOutput")                                               \
+    X(BeamQueryForceDlg, "Prop.BeamForceDetail")                                                \
+    X(BeamOutputForceDlg, "Prop.BeamOutputForce")                                               \
+    X(BeamOutputCheckDlg, "Prop.BeamOutputCheck")                                               \
+    X(BeamOutputStatisticDlg, "Prop.BeamOutputStatistic")                                       \
+    X(BeamPinnailDlg, "Prop.BeamPinnail")                                                       \
+    X(BeamPinnailDesignDlg, "Prop.BeamPinnailDesign")                                           \
+    X(PlaneBanLibDlg, "Prop.PlaneBan")                                                          \
+    X(PlaneBanDesignDlg, "Prop.PlaneBanDesign")                                                 \
+    X(PlaneBanCheckDlg, "Prop.PlaneBanCheck")                                                   \
+    X(BCInWallCheckOutputDlg, "Prop.BCInWallCheckOutput")
+
+#define VYR_DEFINE_NAMED(fn, key) \
+    int CPropsUI::fn(void* objects, CGlobalData* data) { return vyrkeys::Run(key, objects, data); }
+VYR_NAMED_KEYS(VYR_DEFINE_NAMED)
+#undef VYR_DEFINE_NAMED
+
+namespace {
+
+CPropsUI::PropCallback NamedCallback(const char* key)
+{
+#define VYR_MATCH_NAMED(fn, k) \
+    if (std::strcmp(key, k) == 0)  \
+        return &CPropsUI::fn;
+    VYR_NAMED_KEYS(VYR_MATCH_NAMED)
+#undef VYR_MATCH_NAMED
+    return nullptr;
+}
+
+// A key an area registers beyond the named ones gets one of these entries, which runs the
+// key it was handed out for.
+constexpr std::size_t kOtherKeySlots = 32;
+std::vector<std::string>& OtherKeys()
+{
+    static std::vector<std::string> keys;
+    return keys;
+}
+std::mutex g_otherKeysMutex;
+
+template <std::size_t N>
+int OtherKeyEntry(void* objects, CGlobalData* data)
+{
+    std::string key;
+    {
+        std::lock_guard<std::mutex> lock(g_otherKeysMutex);
+        key = OtherKeys()[N];
+    }
+    return vyrkeys::Run(key.c_str(), objects, data);
+}
+
+template <std::size_t... N>
+constexpr std::array<CPropsUI::PropCallback, sizeof...(N)> OtherEntries(std::index_sequence<N...>)
+{
+    return {&OtherKeyEntry<N>...};
+}
+
+CPropsUI::PropCallback OtherCallback(const char* key)
+{
+    static constexpr auto entries = OtherEntries(std::make_index_sequence<kOtherKeySlots>());
+    std::lock_guard<std::mutex> lock(g_otherKeysMutex);
+    std::vector<std::string>& keys = OtherKeys();
+    auto it = std::find(keys.begin(), keys.end(), key);
+    if (it != keys.end())
+        return entries[it - keys.begin()];
+    if (keys.size() == kOtherKeySlots) {
+        std::fprintf(stderr, "vyr: property key \"%s\" finds no free slot in the grid\n", key);
+        return nullptr;
+    }
+    keys.push_back(key);
+    return entries[keys.size() - 1];
+}
+
+} // namespace
+
+// The callback table holds every key the areas registered; the gate and the count are
+// applied by the registry when an entry runs.
 CPropsUI::CPropsUI()
 {
     m_pProps = new CProps;
-    m_mapCallback["Prop.NodeSupport"] = SupportDlg;
-    m_mapCallback["Prop.BeamSec"] = BeamSecDlg;
-    m_mapCallback["Prop.BeamRelease"] = BeamReleaseDlg;
-    m_mapCallback["Prop.BeamOffset"] = BeamOffsetDlg;
-    m_mapCallback["Prop.BeamRigid"] = BeamRigidDlg;
-    m_mapCallback["Prop.BeamWebHoleDefine"] = BeamWebHoleDefineDlg;
-    m_mapCallback["Prop.WallOffset"] = WallOffsetDlg;
-    m_mapCallback["Prop.WallHoleDefine"] = WallHoleDefineDlg;
-    m_mapCallback["Prop.WallHoleAdjust"] = WallHoleAdjustDlg;
-    m_mapCallback["Prop.PlaneHoleDefine"] = PlaneHoleDefineDlg;
-    m_mapCallback["Prop.PlaneSubBeamDefine"] = PlaneSubBeamDefineDlg;
-    m_mapCallback["Prop.NodeCheckOutput"] = NodeCheckOutputDlg;
-    m_mapCallback["Prop.NodeOutputDisp"] = NodeOutputDispDlg;
-    m_mapCallback["Prop.NodeOutputForce"] = NodeOutputForceDlg;
-    m_mapCallback["Prop.NodeOutputCheck"] = NodeOutputCheckDlg;
-    m_mapCallback["Prop.BeamCheckOutput"] = BeamCheckOutputDlg;
-    m_mapCallback["Prop.BeamForceDetail"] = BeamQueryForceDlg;
-    m_mapCallback["Prop.BeamOutputForce"] = BeamOutputForceDlg;
-    m_mapCallback["Prop.BeamOutputCheck"] = BeamOutputCheckDlg;
-    m_mapCallback["Prop.BeamOutputStatistic"] = BeamOutputStatisticDlg;
-    m_mapCallback["Prop.BeamPinnail"] = BeamPinnailDlg;
-    m_mapCallback["Prop.BeamPinnailDesign"] = BeamPinnailDesignDlg;
-    m_mapCallback["Prop.PlaneBan"] = PlaneBanLibDlg;
-    m_mapCallback["Prop.PlaneBanDesign"] = PlaneBanDesignDlg;
-    m_mapCallback["Prop.PlaneBanCheck"] = PlaneBanCheckDlg;
-    m_mapCallback["Prop.BCInWallCheckOutput"] = BCInWallCheckOutputDlg;
+    for (const vyrkeys::PropKeyRow* row : vyrkeys::Rows()) {
+        PropCallback named = NamedCallback(row->key);
+        m_mapCallback[row->key] = named != nullptr ? named : OtherCallback(row->key);
+    }
 }
 
 CPropsUI::~CPropsUI()

@@ -71,7 +71,8 @@ public:
     const std::map<CString, bool, ByteLess>& GetExpandMemory() const { return m_mapExpand; }
     int GetRememberedScroll() const { return m_nVertScrollOffset; }
 
-    // The dialog callbacks of the property keys.
+    // The named callbacks of the property keys: each runs its key's row, which the area
+    // owning the key's dialog registered (<vyr/protocol/PropKeyRegistry.h>).
     static int SupportDlg(void* objects, CGlobalData* data);
     static int BeamSecDlg(void* objects, CGlobalData* data);
     static int BeamReleaseDlg(void* objects, CGlobalData* data);

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <vector>
 
-#include <vyr/host/HostProtocol.h>
+#include <vyr/protocol/HostProtocol.h>
 #include <vyr/model/material/MaterialBase.h>
 #include <vyr/model/output/commonfuncs.h>
 #include <vyr/model/struct/structure.h>

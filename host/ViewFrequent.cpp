@@ -2,7 +2,7 @@
 
 #include <vyr/commdlg.h>
 #include <vyr/ddx.h>
-#include <vyr/host/HostProtocol.h>
+#include <vyr/protocol/HostProtocol.h>
 #include <vyr/model/struct/structure.h>
 #include <vyr/resources/dialogs/FrequentRes.h>
 

@@ -1,6 +1,6 @@
 #include <vyr/host/ViewProject.h>
 
-#include <vyr/host/HostProtocol.h>
+#include <vyr/protocol/HostProtocol.h>
 #include <vyr/model/struct/structure.h>
 #include <vyr/resources/dialogs/ProjectRes.h>
 

@@ -1,6 +1,6 @@
 #include <vyr/host/ViewProp.h>
 
-#include <vyr/host/HostProtocol.h>
+#include <vyr/protocol/HostProtocol.h>
 #include <vyr/model/prop/Prop.h>
 #include <vyr/model/struct/GlobalData.h>
 #include <vyr/host/DlgPropQuery.h>

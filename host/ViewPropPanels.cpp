@@ -1,6 +1,6 @@
 #include <vyr/host/ViewPropPanels.h>
 
-#include <vyr/host/HostProtocol.h>
+#include <vyr/protocol/HostProtocol.h>
 #include <vyr/model/output/commonfuncs.h>
 #include <vyr/model/struct/GlobalData.h>
 

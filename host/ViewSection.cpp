@@ -2,7 +2,7 @@
 
 #include <map>
 
-#include <vyr/host/HostProtocol.h>
+#include <vyr/protocol/HostProtocol.h>
 #include <vyr/model/section/section.h>
 #include <vyr/model/struct/structure.h>
 #include <vyr/operators/OPManager.h>

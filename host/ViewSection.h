@@ -6,7 +6,7 @@
 
 #include <vyr/stdafx.h>
 #include <vyr/host/MenuViewBase.h>
-#include <vyr/host/ViewSectionList.h>
+#include <vyr/libraries/SectionRows.h>
 
 class COP;
 class CBeamBase;

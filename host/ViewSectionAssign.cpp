@@ -9,7 +9,7 @@
 #include <unordered_set>
 #include <vector>
 
-#include <vyr/host/HostProtocol.h>
+#include <vyr/protocol/HostProtocol.h>
 #include <vyr/model/output/creal.h>
 #include <vyr/model/section/section.h>
 #include <vyr/model/struct/structure.h>

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstring>
 
-#include <vyr/host/HostMessages.h>
+#include <vyr/protocol/HostMessages.h>
 
 namespace vyrhost {
 

@@ -2,7 +2,7 @@
 // caller reads back the positive- and negative-moment bars, the grade and the cover.
 #pragma once
 
-#include <vyr/host/DlgStandIn.h>
+#include <vyr/protocol/DlgStandIn.h>
 
 class CGlobalData;
 class CPlaneList;

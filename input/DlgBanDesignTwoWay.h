@@ -2,7 +2,7 @@
 // back four bar specifications, the grade and the cover.
 #pragma once
 
-#include <vyr/host/DlgStandIn.h>
+#include <vyr/protocol/DlgStandIn.h>
 
 class CGlobalData;
 class CPlaneList;

@@ -3,7 +3,7 @@
 // two lists.
 #pragma once
 
-#include <vyr/host/DlgStandIn.h>
+#include <vyr/protocol/DlgStandIn.h>
 
 class CGlobalData;
 class CBeamList;

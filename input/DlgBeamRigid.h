@@ -2,7 +2,7 @@
 // definition chosen for the ordinary members, or none.
 #pragma once
 
-#include <vyr/host/DlgStandIn.h>
+#include <vyr/protocol/DlgStandIn.h>
 
 class CGlobalData;
 class CBeamList;

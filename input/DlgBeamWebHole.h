@@ -3,7 +3,7 @@
 // openings itself.
 #pragma once
 
-#include <vyr/host/DlgStandIn.h>
+#include <vyr/protocol/DlgStandIn.h>
 #include <vyr/model/struct/Member.h>
 
 class CDlgBeamWebHole : public CDlgStandIn

@@ -2,7 +2,7 @@
 // for the nodes, or none.
 #pragma once
 
-#include <vyr/host/DlgStandIn.h>
+#include <vyr/protocol/DlgStandIn.h>
 
 class CGlobalData;
 class CPNodeList;

@@ -2,7 +2,7 @@
 // to the dialog's list; the dialog defines their openings itself.
 #pragma once
 
-#include <vyr/host/DlgStandIn.h>
+#include <vyr/protocol/DlgStandIn.h>
 #include <vyr/model/struct/Plane.h>
 
 class CGlobalData;

@@ -2,7 +2,7 @@
 // appends the rooms to the dialog's list; the dialog lays out the beams itself.
 #pragma once
 
-#include <vyr/host/DlgStandIn.h>
+#include <vyr/protocol/DlgStandIn.h>
 #include <vyr/model/struct/Plane.h>
 
 class CGlobalData;

@@ -2,7 +2,7 @@
 // written): the dialog changes and re-places the walls itself.
 #pragma once
 
-#include <vyr/host/DlgStandIn.h>
+#include <vyr/protocol/DlgStandIn.h>
 
 class CGlobalData;
 class CWallList;

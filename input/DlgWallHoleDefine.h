@@ -2,7 +2,7 @@
 // the walls' openings itself; the caller re-places the walls after IDOK.
 #pragma once
 
-#include <vyr/host/DlgStandIn.h>
+#include <vyr/protocol/DlgStandIn.h>
 
 class CGlobalData;
 class CWallList;

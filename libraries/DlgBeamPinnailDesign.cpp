@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include <vyr/host/DlgRecordPos.h>
+#include <vyr/protocol/DlgRecordPos.h>
 #include <vyr/model/struct/structure.h>
 #include <vyr/resources/dialogs/StudRes.h>
 

@@ -4,7 +4,7 @@
 #pragma once
 
 #include <vyr/stdafx.h>
-#include <vyr/host/DlgWithObject.h>
+#include <vyr/protocol/DlgWithObject.h>
 
 // A row of the concrete grade table: choosing the grade sets the description, E, fc and ft.
 struct ConcreteGradeRow

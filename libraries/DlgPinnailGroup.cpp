@@ -1,6 +1,6 @@
 #include <vyr/libraries/DlgPinnailGroup.h>
 
-#include <vyr/host/DlgRecordPos.h>
+#include <vyr/protocol/DlgRecordPos.h>
 #include <vyr/resources/dialogs/StudRes.h>
 
 CDlgPinnailGroup::CDlgPinnailGroup(CWnd* pParent) : CDlgPinnailBase(IDD_PINNAILGROUP, pParent, 1, 25) {}

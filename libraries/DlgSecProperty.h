@@ -4,7 +4,7 @@
 #pragma once
 
 #include <vyr/stdafx.h>
-#include <vyr/host/DlgWithObject.h>
+#include <vyr/protocol/DlgWithObject.h>
 #include <vyr/libraries/SectionMap.h>
 
 class CSectionBase;

@@ -3,7 +3,7 @@
 #pragma once
 
 #include <vyr/stdafx.h>
-#include <vyr/host/ViewSectionList.h>
+#include <vyr/libraries/SectionRows.h>
 
 class CGlobalData;
 class CSectionBase;

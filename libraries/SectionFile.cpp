@@ -6,7 +6,7 @@
 #include <vyr/archive.h>
 #include <vyr/commdlg.h>
 #include <vyr/file.h>
-#include <vyr/host/ViewSectionList.h>
+#include <vyr/libraries/SectionRows.h>
 #include <vyr/libraries/DlgSecAxialType.h>
 #include <vyr/libraries/DlgSecProperty.h>
 #include <vyr/libraries/DlgStay.h>

@@ -1,7 +1,7 @@
 #include <vyr/operators/OP.h>
 
-#include <vyr/host/HostProtocol.h>
-#include <vyr/host/HostMessages.h>
+#include <vyr/protocol/HostProtocol.h>
+#include <vyr/protocol/HostMessages.h>
 
 // ---------------------------------------------------------------------------------------
 // COPBase

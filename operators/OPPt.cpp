@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include <vyr/host/HostProtocol.h>
-#include <vyr/host/HostMessages.h>
+#include <vyr/protocol/HostProtocol.h>
+#include <vyr/protocol/HostMessages.h>
 #include <vyr/model/draw/draw.h>
 #include <vyr/operators/OPManager.h>
 #include <vyr/operators/OPView.h>

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include <vyr/host/HostProtocol.h>
-#include <vyr/host/HostMessages.h>
+#include <vyr/protocol/HostProtocol.h>
+#include <vyr/protocol/HostMessages.h>
 #include <vyr/model/struct/structure.h>
 #include <vyr/operators/OPManager.h>
 #include <vyr/operators/OPView.h>

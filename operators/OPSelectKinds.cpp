@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <vector>
 
-#include <vyr/host/HostProtocol.h>
-#include <vyr/host/DlgProp.h>
-#include <vyr/host/HostMessages.h>
+#include <vyr/protocol/HostProtocol.h>
+#include <vyr/protocol/DlgPropBase.h>
+#include <vyr/protocol/HostMessages.h>
 #include <vyr/model/struct/structure.h>
 
 namespace {
@@ -149,7 +149,7 @@ CObject* FirstUnder(const CSelectKindRow& row, CGlobalData& data, const CPoint2D
 void OpenProperties(const CSelectKindRow& row, CGlobalData& data, CObject* object)
 {
     VYR_CHECK(VyrHostWnd() != nullptr, "selection operator: no main window to ask for its dialog");
-    CDlgProp* dlg = reinterpret_cast<CDlgProp*>(VyrSendToHost(WM_UI_GETPROPDLG));
+    CDlgPropBase* dlg = reinterpret_cast<CDlgPropBase*>(VyrSendToHost(WM_UI_GETPROPDLG));
     VYR_CHECK(dlg != nullptr, "selection operator: the host gave no property dialog");
     dlg->SetParam(&data, object, row.dlgKind);
     dlg->DoModal();

@@ -3,8 +3,8 @@
 #include <cmath>
 #include <cstdlib>
 
-#include <vyr/host/HostProtocol.h>
-#include <vyr/host/HostMessages.h>
+#include <vyr/protocol/HostProtocol.h>
+#include <vyr/protocol/HostMessages.h>
 #include <vyr/model/struct/structure.h>
 #include <vyr/operators/OPManager.h>
 #include <vyr/operators/XorFeedback.h>

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include <vyr/host/HostProtocol.h>
-#include <vyr/host/HostMessages.h>
+#include <vyr/protocol/HostProtocol.h>
+#include <vyr/protocol/HostMessages.h>
 #include <vyr/model/draw/draw.h>
 #include <vyr/operators/DlgSnapOffset.h>
 #include <vyr/operators/XorFeedback.h>

@@ -2,8 +2,8 @@
 // is written): the object is handed over with DoModal; nothing in the model changes.
 #pragma once
 
-#include <vyr/host/DlgStandIn.h>
-#include <vyr/host/DlgWithObject.h>
+#include <vyr/protocol/DlgStandIn.h>
+#include <vyr/protocol/DlgWithObject.h>
 
 class CBeamBase;
 

@@ -2,7 +2,7 @@
 // objects of its list; nothing in the model changes.
 #pragma once
 
-#include <vyr/host/DlgStandIn.h>
+#include <vyr/protocol/DlgStandIn.h>
 
 class CGlobalData;
 class CBeamList;

@@ -7,8 +7,8 @@
 #include <string>
 
 #include <vyr/stdafx.h>
-#include <vyr/host/DlgRecordPos.h>
-#include <vyr/host/HostMessages.h>
+#include <vyr/protocol/DlgRecordPos.h>
+#include <vyr/protocol/HostMessages.h>
 #include <vyr/host/ReportHead.h>
 #include <vyr/model/output/output.h>
 #include <vyr/model/struct/structure.h>

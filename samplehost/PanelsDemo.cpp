@@ -8,7 +8,7 @@
 #include <string>
 
 #include <vyr/stdafx.h>
-#include <vyr/host/HostMessages.h>
+#include <vyr/protocol/HostMessages.h>
 #include <vyr/host/ViewFloor.h>
 #include <vyr/host/ViewFrequent.h>
 #include <vyr/model/struct/SampleModel.h>

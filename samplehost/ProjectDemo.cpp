@@ -10,7 +10,7 @@
 
 #include <vyr/stdafx.h>
 #include <vyr/host/DlgModel.h>
-#include <vyr/host/HostMessages.h>
+#include <vyr/protocol/HostMessages.h>
 #include <vyr/host/ViewProject.h>
 #include <vyr/model/struct/SampleModel.h>
 #include <vyr/model/struct/structure.h>

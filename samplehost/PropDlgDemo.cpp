@@ -10,7 +10,7 @@
 #include <vyr/stdafx.h>
 #include <vyr/host/DlgProp.h>
 #include <vyr/host/DlgPropQuery.h>
-#include <vyr/host/HostMessages.h>
+#include <vyr/protocol/HostMessages.h>
 #include <vyr/model/section/SectionBase.h>
 #include <vyr/model/struct/structure.h>
 #include <vyr/operators/OPManager.h>

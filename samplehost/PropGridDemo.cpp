@@ -8,7 +8,7 @@
 
 #include <vyr/stdafx.h>
 #include <vyr/proplist.h>
-#include <vyr/host/HostMessages.h>
+#include <vyr/protocol/HostMessages.h>
 #include <vyr/host/PropsUI.h>
 #include <vyr/model/struct/structure.h>
 

@@ -13,7 +13,7 @@
 #include <vyr/controls.h>
 #include <vyr/proplist.h>
 #include <vyr/scripteduser.h>
-#include <vyr/host/HostMessages.h>
+#include <vyr/protocol/HostMessages.h>
 #include <vyr/host/MenuViewBase.h>
 #include <vyr/host/ViewPropPanels.h>
 #include <vyr/model/section/Ban.h>

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include <vyr/stdafx.h>
-#include <vyr/host/Querport.h>
+#include <vyr/libraries/Querport.h>
 #include <vyr/libraries/DlgSecAxialType.h>
 #include <vyr/libraries/DlgSecProperty.h>
 #include <vyr/libraries/DlgStdSectionLib.h>

@@ -9,7 +9,7 @@
 #include <vyr/proplist.h>
 #include <vyr/raster.h>
 #include <vyr/scripteduser.h>
-#include <vyr/host/HostMessages.h>
+#include <vyr/protocol/HostMessages.h>
 #include <vyr/host/MenuViewBase.h>
 #include <vyr/host/ViewPropPanels.h>
 #include <vyr/model/struct/structure.h>

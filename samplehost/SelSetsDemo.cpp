@@ -12,7 +12,7 @@
 #include <vyr/host/DlgResultOption.h>
 #include <vyr/host/DlgSelectType.h>
 #include <vyr/host/DlgSelects.h>
-#include <vyr/host/HostMessages.h>
+#include <vyr/protocol/HostMessages.h>
 #include <vyr/model/grid/gridctrl.h>
 #include <vyr/model/struct/structure.h>
 #include <vyr/operators/OPManager.h>

@@ -6,7 +6,7 @@
 #include <string>
 
 #include <vyr/stdafx.h>
-#include <vyr/host/HostMessages.h>
+#include <vyr/protocol/HostMessages.h>
 #include <vyr/model/struct/structure.h>
 #include <vyr/operators/OPManager.h>
 #include <vyr/operators/OPSelectKinds.h>

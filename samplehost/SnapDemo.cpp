@@ -8,7 +8,7 @@
 #include <vector>
 
 #include <vyr/stdafx.h>
-#include <vyr/host/HostMessages.h>
+#include <vyr/protocol/HostMessages.h>
 #include <vyr/model/draw/draw.h>
 #include <vyr/model/struct/structure.h>
 #include <vyr/operators/OPManager.h>

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "OPTestKit.h"
-#include <vyr/host/HostMessages.h>
+#include <vyr/protocol/HostMessages.h>
 #include <vyr/operators/OPRegistry.h>
 #include <vyr/operators/OPView.h>
 #include "support/TestHost.h"

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include <vyr/host/DlgRecordPos.h>
+#include <vyr/protocol/DlgRecordPos.h>
 #include <vyr/host/VyrEntry.h>
 #include <vyr/resources.h>
 #include <vyr/resources/dialogs/SnapRes.h>

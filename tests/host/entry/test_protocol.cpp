@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "hostkit/HostKit.h"
-#include <vyr/host/HostProtocol.h>
+#include <vyr/protocol/HostProtocol.h>
 
 namespace {
 

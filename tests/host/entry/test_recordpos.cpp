@@ -4,8 +4,8 @@
 #include <string>
 
 #include "hostkit/HostKit.h"
-#include <vyr/host/DlgRecordPos.h>
-#include <vyr/host/HostMessages.h>
+#include <vyr/protocol/DlgRecordPos.h>
+#include <vyr/protocol/HostMessages.h>
 #include <vyr/resources.h>
 #include <vyr/scripteduser.h>
 

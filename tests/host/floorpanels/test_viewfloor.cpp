@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "hostkit/HostKit.h"
-#include <vyr/host/HostMessages.h>
+#include <vyr/protocol/HostMessages.h>
 #include <vyr/host/ViewFloor.h>
 #include <vyr/model/material/MaterialBase.h>
 #include <vyr/model/struct/structure.h>

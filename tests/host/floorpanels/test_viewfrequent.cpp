@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "hostkit/HostKit.h"
-#include <vyr/host/HostMessages.h>
+#include <vyr/protocol/HostMessages.h>
 #include <vyr/windc.h>
 #include <vyr/host/ViewFrequent.h>
 #include <vyr/model/struct/structure.h>

@@ -9,7 +9,7 @@
 #include "hostkit/HostKit.h"
 #include <vyr/windc.h>
 #include <vyr/host/DlgModel.h>
-#include <vyr/host/HostMessages.h>
+#include <vyr/protocol/HostMessages.h>
 #include <vyr/model/struct/SampleModel.h>
 #include <vyr/model/struct/structure.h>
 #include <vyr/resources.h>

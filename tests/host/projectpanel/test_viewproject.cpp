@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "hostkit/HostKit.h"
-#include <vyr/host/HostMessages.h>
+#include <vyr/protocol/HostMessages.h>
 #include <vyr/host/ViewProject.h>
 #include <vyr/model/struct/SampleModel.h>
 #include <vyr/model/struct/structure.h>

@@ -7,7 +7,7 @@
 
 #include "PropDlgWorld.h"
 #include <vyr/host/DlgProp.h>
-#include <vyr/host/HostMessages.h>
+#include <vyr/protocol/HostMessages.h>
 #include <vyr/operators/OPManager.h>
 #include <vyr/resources/dialogs/PropRes.h>
 

@@ -6,7 +6,7 @@
 
 #include "PropDlgWorld.h"
 #include <vyr/host/DlgPropQuery.h>
-#include <vyr/host/HostMessages.h>
+#include <vyr/protocol/HostMessages.h>
 #include <vyr/model/base/VyrProduct.h>
 #include <vyr/resources/dialogs/PropRes.h>
 

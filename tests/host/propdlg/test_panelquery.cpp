@@ -3,7 +3,7 @@
 #include "PropDlgWorld.h"
 #include "host/PanelTestKit.h"
 #include <vyr/host/DlgPropQuery.h>
-#include <vyr/host/HostMessages.h>
+#include <vyr/protocol/HostMessages.h>
 #include <vyr/host/ViewProp.h>
 #include <vyr/resources/dialogs/PropRes.h>
 

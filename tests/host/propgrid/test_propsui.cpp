@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include <vyr/host/HostMessages.h>
+#include <vyr/protocol/HostMessages.h>
 #include <vyr/host/PropsUI.h>
 #include "host/PanelTestKit.h"
 #include "support/TestHost.h"

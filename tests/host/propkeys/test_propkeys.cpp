@@ -4,15 +4,17 @@
 
 #include <functional>
 #include <initializer_list>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "host/PanelTestKit.h"
 #include "support/TestHost.h"
 #include <vyr/drawing/DlgBeamQueryForce.h>
-#include <vyr/host/HostMessages.h>
+#include <vyr/protocol/HostMessages.h>
 #include <vyr/host/PropsUI.h>
 #include <vyr/host/ViewProp.h>
+#include <vyr/protocol/PropKeyRegistry.h>
 #include <vyr/input/DlgBanDesign.h>
 #include <vyr/input/DlgBanDesignDeck.h>
 #include <vyr/input/DlgBanDesignTwoWay.h>
@@ -230,38 +232,43 @@ TEST_F(PropKeysTest, EachKeyRunsInItsProgramTypeAndAnswersZeroSilentlyInTheOther
     {
         const char* key;
         void* objects;
-        int gate;   // the program type it runs in, -1 any
         int answer; // its answer when it runs and every dialog is cancelled
     };
     const Case cases[] = {
-        {"Prop.BeamSec", &beams, -1, 0},
-        {"Prop.BeamSec", &inWall, -1, 0},
-        {"Prop.NodeSupport", &nodes, 0, 0},
-        {"Prop.BeamRelease", &beams, 0, 0},
-        {"Prop.BeamOffset", &beams, 0, 0},
-        {"Prop.BeamRigid", &beams, 0, 0},
-        {"Prop.WallOffset", &walls, 0, 0},
-        {"Prop.WallHoleDefine", &walls, 0, 0},
-        {"Prop.WallHoleAdjust", &walls, 0, 0},
-        {"Prop.PlaneHoleDefine", &rooms, 0, 0},
-        {"Prop.PlaneSubBeamDefine", &rooms, 0, 0},
-        {"Prop.BeamWebHoleDefine", &beams, 1, 0},
-        {"Prop.NodeCheckOutput", &nodes, 1, 0},
-        {"Prop.NodeOutputDisp", &nodes, 1, 0},
-        {"Prop.NodeOutputForce", &nodes, 1, 0},
-        {"Prop.NodeOutputCheck", &nodes, 1, 0},
-        {"Prop.BeamCheckOutput", &beams, 1, 0},
-        {"Prop.BeamForceDetail", &beams, 1, 0},
-        {"Prop.BeamOutputForce", &beams, 1, 0},
-        {"Prop.BeamOutputCheck", &beams, 1, 0},
-        {"Prop.BeamOutputStatistic", &beams, 1, 0},
-        {"Prop.BeamPinnail", &beams, 1, 0},
-        {"Prop.BeamPinnailDesign", &beams, 1, 0},
-        {"Prop.PlaneBan", &rooms, 1, 1}, // even when the library is cancelled
-        {"Prop.PlaneBanDesign", &rooms, 1, 1},
-        {"Prop.PlaneBanCheck", &rooms, 1, 1}, // the room has no bars: a message, no dialog
-        {"Prop.BCInWallCheckOutput", &inWall, 1, 0},
+        {"Prop.BeamSec", &beams, 0},
+        {"Prop.BeamSec", &inWall, 0},
+        {"Prop.NodeSupport", &nodes, 0},
+        {"Prop.BeamRelease", &beams, 0},
+        {"Prop.BeamOffset", &beams, 0},
+        {"Prop.BeamRigid", &beams, 0},
+        {"Prop.WallOffset", &walls, 0},
+        {"Prop.WallHoleDefine", &walls, 0},
+        {"Prop.WallHoleAdjust", &walls, 0},
+        {"Prop.PlaneHoleDefine", &rooms, 0},
+        {"Prop.PlaneSubBeamDefine", &rooms, 0},
+        {"Prop.BeamWebHoleDefine", &beams, 0},
+        {"Prop.NodeCheckOutput", &nodes, 0},
+        {"Prop.NodeOutputDisp", &nodes, 0},
+        {"Prop.NodeOutputForce", &nodes, 0},
+        {"Prop.NodeOutputCheck", &nodes, 0},
+        {"Prop.BeamCheckOutput", &beams, 0},
+        {"Prop.BeamForceDetail", &beams, 0},
+        {"Prop.BeamOutputForce", &beams, 0},
+        {"Prop.BeamOutputCheck", &beams, 0},
+        {"Prop.BeamOutputStatistic", &beams, 0},
+        {"Prop.BeamPinnail", &beams, 0},
+        {"Prop.BeamPinnailDesign", &beams, 0},
+        {"Prop.PlaneBan", &rooms, 1}, // even when the library is cancelled
+        {"Prop.PlaneBanDesign", &rooms, 1},
+        {"Prop.PlaneBanCheck", &rooms, 1}, // the room has no bars: a message, no dialog
+        {"Prop.BCInWallCheckOutput", &inWall, 0},
     };
+    // Every registered key is in the table; its gate is read from its registered row.
+    std::set<std::string> covered;
+    for (const Case& c : cases)
+        covered.insert(c.key);
+    for (const vyrkeys::PropKeyRow* row : vyrkeys::Rows())
+        EXPECT_TRUE(covered.count(row->key)) << row->key << " is registered but not tried";
     for (int type : {0, 1, 2}) {
         d.ProgramType() = type;
         for (const Case& c : cases) {
@@ -269,7 +276,9 @@ TEST_F(PropKeysTest, EachKeyRunsInItsProgramTypeAndAnswersZeroSilentlyInTheOther
             ScriptedUser::Reset();
             // Whatever it shows is answered with Cancel; here only whether it shows counts.
             ScriptedUser::SetFailureHandler([](const std::string&) {});
-            const bool runs = c.gate == type || c.gate < 0;
+            const vyrkeys::PropKeyRow* row = vyrkeys::Find(c.key);
+            ASSERT_NE(row, nullptr);
+            const bool runs = row->gate == type || row->gate == vyrkeys::AnyProgram;
             EXPECT_EQ(Key(c.key, c.objects), runs ? c.answer : 0);
             const bool shown = !ScriptedUser::Dialogs().empty() || !ScriptedUser::MessageBoxes().empty();
             EXPECT_EQ(shown, runs);

@@ -10,7 +10,7 @@
 #include "host/secpanel/SecTestModel.h"
 #include "hostkit/HostKit.h"
 #include <vyr/controls.h>
-#include <vyr/host/HostMessages.h>
+#include <vyr/protocol/HostMessages.h>
 #include <vyr/host/ViewSection.h>
 #include <vyr/operators/OPManager.h>
 #include <vyr/operators/OPSelectKinds.h>

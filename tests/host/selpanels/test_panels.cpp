@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include <vyr/host/HostMessages.h>
+#include <vyr/protocol/HostMessages.h>
 #include <vyr/host/ViewPropPanels.h>
 #include <vyr/model/struct/structure.h>
 #include <vyr/scripteduser.h>

@@ -3,7 +3,7 @@
 // dialog, the locate button fits the active view.
 #include <gtest/gtest.h>
 
-#include <vyr/host/HostMessages.h>
+#include <vyr/protocol/HostMessages.h>
 #include <vyr/host/ViewProp.h>
 #include <vyr/model/struct/SampleModel.h>
 #include <vyr/model/struct/structure.h>

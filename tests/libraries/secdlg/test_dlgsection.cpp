@@ -8,7 +8,7 @@
 
 #include "host/secpanel/SecTestModel.h"
 #include "hostkit/HostKit.h"
-#include <vyr/host/HostMessages.h>
+#include <vyr/protocol/HostMessages.h>
 #include <vyr/libraries/DlgSecProperty.h>
 #include <vyr/libraries/DlgSection.h>
 #include <vyr/libraries/SectionFile.h>

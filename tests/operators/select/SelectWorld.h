@@ -11,7 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <vyr/host/DlgProp.h>
-#include <vyr/host/HostMessages.h>
+#include <vyr/protocol/HostMessages.h>
 #include <vyr/operators/OPSelect.h>
 #include <vyr/operators/OPSelectAxis.h>
 #include <vyr/operators/OPSelectKinds.h>

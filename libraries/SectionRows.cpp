@@ -1,10 +1,10 @@
-#include <vyr/host/ViewSectionList.h>
+#include <vyr/libraries/SectionRows.h>
 
 #include <algorithm>
 #include <cstdlib>
 
-#include <vyr/host/HostProtocol.h>
-#include <vyr/host/Querport.h>
+#include <vyr/protocol/HostProtocol.h>
+#include <vyr/libraries/Querport.h>
 #include <vyr/libraries/SectionCatalog.h>
 #include <vyr/model/section/section.h>
 #include <vyr/model/struct/structure.h>

@@ -1,4 +1,4 @@
-#include <vyr/host/Querport.h>
+#include <vyr/libraries/Querport.h>
 
 #include <utility>
 

@@ -1,6 +1,6 @@
-#include <vyr/host/DlgRecordPos.h>
+#include <vyr/protocol/DlgRecordPos.h>
 
-#include <vyr/host/HostProtocol.h>
+#include <vyr/protocol/HostProtocol.h>
 
 IMPLEMENT_DYNAMIC(CDlgRecordPos, CDialog)
 

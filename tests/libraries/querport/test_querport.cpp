@@ -8,7 +8,7 @@
 
 #include "hostkit/HostKit.h"
 #include "support/QuerportStandIn.h"
-#include <vyr/host/Querport.h>
+#include <vyr/libraries/Querport.h>
 #include <vyr/model/output/commonfuncs.h>
 #include <vyr/model/section/section.h>
 #include <vyr/model/struct/structure.h>

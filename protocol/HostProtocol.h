@@ -16,7 +16,7 @@
 #include <pthread.h>
 
 #include <vyr/stdafx.h>
-#include <vyr/host/HostMessages.h>
+#include <vyr/protocol/HostMessages.h>
 #include <vyr/vyrdiag.h>
 
 namespace vyr_host_detail {

@@ -1,0 +1,57 @@
+// Walking the object lists that the grid hands to a key's body: a model list of the row's
+// kind, possibly null, walked head to tail.
+#pragma once
+
+#include <vyr/stdafx.h>
+
+namespace vyrkeys {
+
+template <class L>
+int CountOf(const L* list)
+{
+    return list != nullptr ? (int)list->GetCount() : 0;
+}
+
+template <class L, class F>
+void ForEach(L* list, F f)
+{
+    if (list == nullptr)
+        return;
+    for (POSITION pos = list->GetHeadPosition(); pos != nullptr;)
+        f(list->GetNextT(pos));
+}
+
+template <class L>
+auto* First(L* list)
+{
+    return list != nullptr && !list->IsEmpty() ? list->GetHeadT() : nullptr;
+}
+
+template <class L>
+auto* Last(L* list)
+{
+    return list != nullptr && !list->IsEmpty() ? list->Get((int)list->GetCount()) : nullptr;
+}
+
+template <class L, class Pred>
+int CountIf(L* list, Pred pred)
+{
+    int n = 0;
+    ForEach(list, [&](auto* o) { n += pred(o) ? 1 : 0; });
+    return n;
+}
+
+// Stores a group like every numbered library group: an equal group of the list is used
+// and the new one deleted; otherwise the new one is appended and numbered by the count.
+template <class G, class List>
+G* StoreGroup(List* list, G* group)
+{
+    if (G* old = list->IsOldGroup(group)) {
+        delete group;
+        return old;
+    }
+    list->Add(group);
+    return group;
+}
+
+} // namespace vyrkeys
