@@ -15,7 +15,30 @@ BEGIN_MESSAGE_MAP(CDlgBanLib, CDialog)
     ON_BN_CLICKED(IDC_BANLIB_DELETE, &CDlgBanLib::OnDelete)
 END_MESSAGE_MAP()
 
-CDlgBanLib::CDlgBanLib(CWnd* pParent) : CDialog(IDD_BANLIB, pParent) {}
+CDlgBanLib::CDlgBanLib(CWnd* pParent) : CDialog(IDD_BANLIB, pParent)
+{
+    m_rows.m_library = [this] { return CurrentList(); };
+    m_rows.m_rowText = [this](CBan* type, int) -> std::vector<CString> {
+        const bool oneWay = OneWayTab();
+        CString no;
+        no.Format(oneWay ? "CP%d" : "SP%d", type->m_nNo);
+        if (oneWay)
+            return {no, CStringFunc::GetStrFromDouble(type->m_fThick, 3)};
+        auto* steel = dynamic_cast<CBanSteel*>(type);
+        const double height = (steel != nullptr ? steel->m_nRibH : 0) + (double)type->m_fThick;
+        return {no, CStringFunc::GetStrFromDouble(height, 3), steel != nullptr ? steel->m_strSheet : CString(),
+                VyrBanTensionText(type->GetType())};
+    };
+    m_rows.m_usedBy = [this](CBan* type) { return VyrBanUser(m_pData->Struct(), type); };
+    // A chosen type that leaves the library is no longer a choice.
+    m_rows.m_forget = [this](CBan* type) {
+        if (m_pBan == type)
+            m_pBan = nullptr;
+    };
+    m_rows.m_noEditRow = "请先选择楼板！";
+    m_rows.m_noDeleteRow = "请先选择楼板！";
+    m_rows.m_noChoice = "请选定楼板！";
+}
 
 void CDlgBanLib::DoDataExchange(CDataExchange* pDX)
 {
@@ -32,12 +55,8 @@ BOOL CDlgBanLib::OnInitDialog()
     m_tab.InsertItem(1, "现浇单向板");
     m_tab.SetCurSel(m_pBan != nullptr && m_pBan->GetType() == 3 ? 1 : 0);
     BuildColumns();
-    FillRows();
-    if (m_pBan != nullptr) {
-        const int row = m_pBan->m_nNo - 1;
-        m_list.SetItemState(row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
-        m_list.EnsureVisible(row, FALSE);
-    }
+    m_rows.Fill();
+    m_rows.Preselect(m_pBan);
     return TRUE;
 }
 
@@ -49,55 +68,19 @@ CBanList* CDlgBanLib::CurrentList() const
 
 void CDlgBanLib::BuildColumns()
 {
-    while (m_list.DeleteColumn(0)) {
-    }
     CRect client;
     m_list.GetClientRect(&client);
-    m_list.InsertColumn(0, "编号", LVCFMT_LEFT, 50);
-    if (OneWayTab()) {
-        m_list.InsertColumn(1, "厚度", LVCFMT_LEFT, client.Width() - 50);
-    } else {
-        m_list.InsertColumn(1, "高度", LVCFMT_LEFT, 70);
-        m_list.InsertColumn(2, "钢板型号", LVCFMT_LEFT, 200);
-        m_list.InsertColumn(3, "受力", LVCFMT_LEFT, client.Width() - 320);
-    }
-}
-
-void CDlgBanLib::FillRows()
-{
-    m_list.DeleteAllItems();
-    CBanList* types = CurrentList();
-    const bool oneWay = OneWayTab();
-    for (int i = 1; i <= (int)types->GetCount(); ++i) {
-        CBan* type = types->Get(i);
-        CString no;
-        no.Format(oneWay ? "CP%d" : "SP%d", type->m_nNo);
-        const int row = m_list.InsertItem(i - 1, no);
-        if (oneWay) {
-            m_list.SetItemText(row, 1, CStringFunc::GetStrFromDouble(type->m_fThick, 3));
-            continue;
-        }
-        auto* steel = dynamic_cast<CBanSteel*>(type);
-        const double height = (steel != nullptr ? steel->m_nRibH : 0) + (double)type->m_fThick;
-        m_list.SetItemText(row, 1, CStringFunc::GetStrFromDouble(height, 3));
-        m_list.SetItemText(row, 2, steel != nullptr ? steel->m_strSheet : CString());
-        m_list.SetItemText(row, 3, VyrBanTensionText(type->GetType()));
-    }
-}
-
-CBan* CDlgBanLib::SelectedType(int* row) const
-{
-    const int r = m_list.GetNextItem(-1, LVNI_SELECTED);
-    if (row != nullptr)
-        *row = r;
-    return r < 0 ? nullptr : CurrentList()->Get(r + 1);
+    if (OneWayTab())
+        m_rows.SetColumns({{"编号", 50}, {"厚度", client.Width() - 50}});
+    else
+        m_rows.SetColumns({{"编号", 50}, {"高度", 70}, {"钢板型号", 200}, {"受力", client.Width() - 320}});
 }
 
 void CDlgBanLib::OnSelChangeTab(NMHDR*, LRESULT* pResult)
 {
     *pResult = 0;
     BuildColumns();
-    FillRows();
+    m_rows.Fill();
 }
 
 void CDlgBanLib::RunEditor(int mode, CBan* type)
@@ -111,48 +94,36 @@ void CDlgBanLib::RunEditor(int mode, CBan* type)
         dlg.m_pData = m_pData;
         dlg.DoModal(mode, type);
     }
-    FillRows();
 }
 
+// The editors store into the library themselves, so the rows are filled again whatever
+// they answer.
 void CDlgBanLib::OnAdd()
 {
-    RunEditor(1, nullptr);
+    m_rows.Add([this] {
+        RunEditor(1, nullptr);
+        return true;
+    });
 }
 
 void CDlgBanLib::OnEdit()
 {
-    CBan* type = SelectedType();
-    if (type == nullptr) {
-        AfxMessageBox("请先选择楼板！");
-        return;
-    }
-    RunEditor(2, type);
+    m_rows.Edit([this](CBan* type) {
+        RunEditor(2, type);
+        return true;
+    });
 }
 
 void CDlgBanLib::OnDelete()
 {
-    int row = -1;
-    CBan* type = SelectedType(&row);
-    if (type == nullptr) {
-        AfxMessageBox("请先选择楼板！");
-        return;
-    }
-    if (!VyrBanUnused(m_pData->Struct(), type))
-        return;
-    // A chosen type that leaves the library is no longer a choice.
-    if (m_pBan == type)
-        m_pBan = nullptr;
-    CurrentList()->Delete(row + 1);
-    FillRows();
+    m_rows.Delete();
 }
 
 void CDlgBanLib::OnOK()
 {
-    CBan* type = SelectedType();
-    if (type == nullptr) {
-        AfxMessageBox("请选定楼板！");
+    CBan* type = nullptr;
+    if (!m_rows.Choose(type))
         return;
-    }
     m_pBan = type;
     EndDialog(IDOK);
 }

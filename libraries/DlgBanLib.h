@@ -4,6 +4,7 @@
 
 #include <vyr/stdafx.h>
 #include <vyr/controls.h>
+#include <vyr/libraries/LibraryRows.h>
 
 class CBan;
 class CBanList;
@@ -21,6 +22,8 @@ public:
 protected:
     CTabCtrl m_tab;   // 1030: 0 composite slabs, 1 one-way slabs
     CListCtrl m_list; // 1115
+    // Row r is position r + 1 of the tab's library.
+    CLibraryRows<CBanList, CBan> m_rows{m_list};
 
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
@@ -35,9 +38,6 @@ private:
     bool OneWayTab() const { return m_tab.GetCurSel() == 1; }
     CBanList* CurrentList() const;
     void BuildColumns();
-    void FillRows();
-    // The type of the selected row (row r is position r + 1), or null.
-    CBan* SelectedType(int* row = nullptr) const;
-    // The current tab's editor (mode 1: add, 2: edit the type), then the rows again.
+    // The current tab's editor (mode 1: add, 2: edit the type).
     void RunEditor(int mode, CBan* type);
 };

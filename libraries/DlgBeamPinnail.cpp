@@ -35,7 +35,26 @@ BEGIN_MESSAGE_MAP(CDlgBeamPinnail, CDialog)
     ON_BN_CLICKED(IDC_PIN_COUNT, &CDlgBeamPinnail::OnCount)
 END_MESSAGE_MAP()
 
-CDlgBeamPinnail::CDlgBeamPinnail(CWnd* pParent) : CDialog(IDD_BEAMPINNAIL, pParent) {}
+CDlgBeamPinnail::CDlgBeamPinnail(CWnd* pParent) : CDialog(IDD_BEAMPINNAIL, pParent)
+{
+    m_rows.m_library = [this] { return m_pData->Struct()->m_pPinNailGroupList; };
+    m_rows.m_rowText = [](CPinNailGroup* group, int position) -> std::vector<CString> {
+        CString no, text;
+        no.Format("PN%d", position);
+        group->GetDescription(&text);
+        return {no, text};
+    };
+    m_rows.m_deleteQuestion = [](CPinNailGroup*) { return CString("您确定要删除选定的栓钉吗？"); };
+    m_rows.m_forget = [this](CPinNailGroup* group) {
+        ForEachStudMember(m_pData->Struct(), [group](CBeamBase* b) {
+            if (b->m_pPinNailGroup == group)
+                b->m_pPinNailGroup = nullptr;
+        });
+    };
+    m_rows.m_noEditRow = "请选择要编辑的栓钉！";
+    m_rows.m_noDeleteRow = "请选择要删除的栓钉！";
+    m_rows.m_noChoice = "请选择栓钉！";
+}
 
 void CDlgBeamPinnail::DoDataExchange(CDataExchange* pDX)
 {
@@ -47,88 +66,48 @@ BOOL CDlgBeamPinnail::OnInitDialog()
 {
     CDialog::OnInitDialog();
     m_list.SetExtendedStyle(m_list.GetExtendedStyle() | LVS_EX_FULLROWSELECT);
-    m_list.InsertColumn(0, "编号", LVCFMT_LEFT, 60);
-    m_list.InsertColumn(1, "描述", LVCFMT_LEFT, 340);
-    FillList();
+    m_rows.SetColumns({{"编号", 60}, {"描述", 340}});
+    m_rows.Fill();
     return TRUE;
-}
-
-void CDlgBeamPinnail::FillList()
-{
-    m_list.DeleteAllItems();
-    CPinNailGroupList* groups = m_pData->Struct()->m_pPinNailGroupList;
-    for (int i = 1; i <= (int)groups->GetCount(); ++i) {
-        CString no, text;
-        no.Format("PN%d", i);
-        groups->Get(i)->GetDescription(&text);
-        m_list.InsertItem(i - 1, no);
-        m_list.SetItemText(i - 1, 1, text);
-    }
-}
-
-CPinNailGroup* CDlgBeamPinnail::SelectedGroup(int* row) const
-{
-    int r = m_list.GetNextItem(-1, LVNI_SELECTED);
-    if (row != nullptr)
-        *row = r;
-    return r < 0 ? nullptr : m_pData->Struct()->m_pPinNailGroupList->Get(r + 1);
 }
 
 void CDlgBeamPinnail::OnAdd()
 {
-    CDlgPinnailGroup dlg;
-    if (dlg.DoModal() != IDOK)
-        return;
-    CPinNailGroup* group = new CPinNailGroup;
-    group->m_nDiameter = 16; // kept should no diameter be chosen
-    dlg.ToGroup(*group);
-    group->m_nSpace = dlg.m_nSpace;
-    CPinNailGroupList* groups = m_pData->Struct()->m_pPinNailGroupList;
-    if (groups->IsOldGroup(group) != nullptr)
-        delete group;
-    else
-        groups->Add(group);
-    FillList();
+    m_rows.Add([this] {
+        CDlgPinnailGroup dlg;
+        if (dlg.DoModal() != IDOK)
+            return false;
+        CPinNailGroup* group = new CPinNailGroup;
+        group->m_nDiameter = 16; // kept should no diameter be chosen
+        dlg.ToGroup(*group);
+        group->m_nSpace = dlg.m_nSpace;
+        VyrStoreGroup(m_pData->Struct()->m_pPinNailGroupList, group);
+        return true;
+    });
 }
 
 void CDlgBeamPinnail::OnEdit()
 {
-    CPinNailGroup* group = SelectedGroup();
-    if (group == nullptr) {
-        AfxMessageBox("请选择要编辑的栓钉！");
-        return;
-    }
-    CDlgPinnailGroup dlg;
-    dlg.FromGroup(*group);
-    dlg.m_nSpace = group->m_nSpace;
-    if (dlg.DoModal() != IDOK)
-        return;
-    dlg.ToGroup(*group);
-    group->m_nSpace = dlg.m_nSpace;
-    FillList();
+    m_rows.Edit([](CPinNailGroup* group) {
+        CDlgPinnailGroup dlg;
+        dlg.FromGroup(*group);
+        dlg.m_nSpace = group->m_nSpace;
+        if (dlg.DoModal() != IDOK)
+            return false;
+        dlg.ToGroup(*group);
+        group->m_nSpace = dlg.m_nSpace;
+        return true;
+    });
 }
 
 void CDlgBeamPinnail::OnDelete()
 {
-    int row = -1;
-    CPinNailGroup* group = SelectedGroup(&row);
-    if (group == nullptr) {
-        AfxMessageBox("请选择要删除的栓钉！");
-        return;
-    }
-    if (AfxMessageBox("您确定要删除选定的栓钉吗？", MB_YESNO) == IDNO)
-        return;
-    ForEachStudMember(m_pData->Struct(), [group](CBeamBase* b) {
-        if (b->m_pPinNailGroup == group)
-            b->m_pPinNailGroup = nullptr;
-    });
-    m_pData->Struct()->m_pPinNailGroupList->Delete(row + 1);
-    FillList();
+    m_rows.Delete();
 }
 
 void CDlgBeamPinnail::OnCount()
 {
-    CPinNailGroup* group = SelectedGroup();
+    CPinNailGroup* group = m_rows.SelectedDefinition();
     if (group == nullptr) {
         AfxMessageBox("请选择要统计的栓钉！");
         return;
@@ -150,11 +129,9 @@ void CDlgBeamPinnail::OnCount()
 
 void CDlgBeamPinnail::OnOK()
 {
-    CPinNailGroup* group = SelectedGroup();
-    if (group == nullptr) {
-        AfxMessageBox("请选择栓钉！");
+    CPinNailGroup* group = nullptr;
+    if (!m_rows.Choose(group))
         return;
-    }
     m_pPinNailGroup = group;
     EndDialog(IDOK);
 }

@@ -4,9 +4,11 @@
 
 #include <vyr/stdafx.h>
 #include <vyr/controls.h>
+#include <vyr/libraries/LibraryRows.h>
 
 class CGlobalData;
 class CPinNailGroup;
+class CPinNailGroupList;
 
 class CDlgBeamPinnail : public CDialog
 {
@@ -18,13 +20,12 @@ public:
 
 protected:
     CListCtrl m_list;
+    // Row r is group r + 1.
+    CLibraryRows<CPinNailGroupList, CPinNailGroup> m_rows{m_list};
 
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
     void OnOK() override;
-    void FillList();
-    // The group of the selected row, or null.
-    CPinNailGroup* SelectedGroup(int* row = nullptr) const;
     afx_msg void OnAdd();
     afx_msg void OnEdit();
     afx_msg void OnDelete();

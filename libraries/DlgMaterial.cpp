@@ -22,7 +22,22 @@ BEGIN_MESSAGE_MAP(CDlgMaterial, CDialog)
     ON_BN_CLICKED(IDC_MATLIB_DELETE, &CDlgMaterial::OnDelete)
 END_MESSAGE_MAP()
 
-CDlgMaterial::CDlgMaterial(CWnd* pParent) : CDialog(IDD_MATERIALLIB, pParent) {}
+CDlgMaterial::CDlgMaterial(CWnd* pParent) : CDialog(IDD_MATERIALLIB, pParent)
+{
+    m_rows.m_library = [this] { return CurrentList(); };
+    m_rows.m_rowText = [](CMaterialBase* m, int position) -> std::vector<CString> {
+        CString no, grade, strength, e;
+        no.Format("M%-3d", position);
+        grade.Format("%-14s", (LPCTSTR)m->GetName());
+        grade.TrimRight();
+        strength.Format("%-.1f", (double)m->Get_fy() * 10.0);
+        e.Format("%-.1f", (double)m->GetE() * 10.0);
+        return {no, grade, strength, e, m->GetText1()};
+    };
+    m_rows.m_usedBy = [this](CMaterialBase* m) { return UsedBy(m, m_nKind); };
+    m_rows.m_noEditRow = "请选择要编辑的材料!";
+    m_rows.m_noDeleteRow = "请选择要删除的材料!";
+}
 
 INT_PTR CDlgMaterial::DoModal(int mode)
 {
@@ -41,7 +56,6 @@ BOOL CDlgMaterial::OnInitDialog()
 {
     CDialog::OnInitDialog();
     m_pMaterial = nullptr;
-    m_nColumns = 0;
     if (m_nMode == MODE_CONCRETE) {
         m_tab.InsertItem(0, "混凝土");
         m_nKind = kConcrete;
@@ -55,7 +69,7 @@ BOOL CDlgMaterial::OnInitDialog()
     }
     m_tab.SetCurSel(0);
     BuildColumns();
-    Fill();
+    m_rows.Fill();
     return TRUE;
 }
 
@@ -68,57 +82,35 @@ CMaterialList* CDlgMaterial::CurrentList() const
 
 void CDlgMaterial::BuildColumns()
 {
-    const int old = m_nColumns;
-    m_list.InsertColumn(0, "编号", LVCFMT_LEFT, 40);
-    m_list.InsertColumn(1, " 类型", LVCFMT_LEFT, 60);
-    m_list.InsertColumn(2, m_nKind == kSteel ? " fy(MPa)" : " fc(MPa)", LVCFMT_LEFT, 70);
-    m_list.InsertColumn(3, " E(MPa)", LVCFMT_LEFT, 80);
-    m_list.InsertColumn(4, "       描述", LVCFMT_LEFT, 158);
-    m_nColumns = 5;
-    for (int i = 0; i < old; ++i)
-        m_list.DeleteColumn(m_nColumns);
+    m_rows.SetColumns({{"编号", 40},
+                       {" 类型", 60},
+                       {m_nKind == kSteel ? " fy(MPa)" : " fc(MPa)", 70},
+                       {" E(MPa)", 80},
+                       {"       描述", 158}});
 }
-
-void CDlgMaterial::Fill()
-{
-    m_list.DeleteAllItems();
-    CMaterialList* list = CurrentList();
-    if (list == nullptr) return;
-    for (int i = 1; i <= (int)list->GetCount(); ++i) {
-        CMaterialBase* m = list->Get(i);
-        CString no, grade, strength, e;
-        no.Format("M%-3d", i);
-        grade.Format("%-14s", (LPCTSTR)m->GetName());
-        grade.TrimRight();
-        strength.Format("%-.1f", (double)m->Get_fy() * 10.0);
-        e.Format("%-.1f", (double)m->GetE() * 10.0);
-        const int row = m_list.InsertItem(i - 1, no);
-        m_list.SetItemText(row, 1, grade);
-        m_list.SetItemText(row, 2, strength);
-        m_list.SetItemText(row, 3, e);
-        m_list.SetItemText(row, 4, m->GetText1());
-    }
-}
-
-int CDlgMaterial::SelectedRow() const { return m_list.GetNextItem(-1, LVNI_SELECTED); }
 
 void CDlgMaterial::OnTabChange(NMHDR*, LRESULT* pResult)
 {
     if (m_nMode == MODE_BOTH) {
         m_nKind = m_tab.GetCurSel() == 1 ? kConcrete : kSteel;
         BuildColumns();
-        Fill();
+        m_rows.Fill();
     }
     *pResult = 0;
 }
 
 void CDlgMaterial::OnAdd()
 {
+    m_rows.Add([this] { return AddMaterial(); });
+}
+
+bool CDlgMaterial::AddMaterial()
+{
     CMaterialList* list = CurrentList();
-    if (list == nullptr) return;
+    if (list == nullptr) return false;
     if (m_nKind == kSteel) {
         CDlgMaterialSteel dlg(this);
-        if (dlg.DoModal(0) != IDOK) return;
+        if (dlg.DoModal(0) != IDOK) return false;
         const int entry = dlg.m_nGrade >= 0 && dlg.m_nGrade < CDlgMaterialSteel::GRADES ? dlg.m_nGrade : 0;
         auto* m = new CMaterialBase;
         m->SetType(entry + 1);
@@ -134,7 +126,7 @@ void CDlgMaterial::OnAdd()
         list->AddMaterial(m);
     } else {
         CDlgMaterialConcrete dlg(this);
-        if (dlg.DoModal((INT_PTR)0) != IDOK) return;
+        if (dlg.DoModal((INT_PTR)0) != IDOK) return false;
         const int entry = dlg.m_nGrade >= 0 && dlg.m_nGrade < CDlgMaterialConcrete::GRADES ? dlg.m_nGrade : 0;
         auto* m = new CMaterialBase;
         m->SetType(CDlgMaterialConcrete::FIRST_TYPE + entry);
@@ -149,20 +141,16 @@ void CDlgMaterial::OnAdd()
         m->SetText1(dlg.m_strDescription);
         list->AddMaterial(m);
     }
-    BuildColumns();
-    Fill();
+    return true;
 }
 
 void CDlgMaterial::OnEdit()
 {
-    const int r = SelectedRow();
-    if (r < 0) {
-        AfxMessageBox("请选择要编辑的材料!");
-        return;
-    }
-    CMaterialList* list = CurrentList();
-    CMaterialBase* m = list != nullptr ? list->Get(r + 1) : nullptr;
-    if (m == nullptr) return;
+    m_rows.Edit([this](CMaterialBase* m) { return EditMaterial(m); });
+}
+
+bool CDlgMaterial::EditMaterial(CMaterialBase* m)
+{
     // The record keeps the expansion coefficient in units of 1e-6 per degree.
     const float expand = (float)((double)m->GetExpand() * 1e6);
     if (m_nKind == kSteel) {
@@ -178,7 +166,7 @@ void CDlgMaterial::OnEdit()
             dlg.m_fF = m->Get_f() * 10.0f;
             dlg.m_fFv = m->Get_fv() * 10.0f;
         }
-        if (dlg.DoModal(m->GetType()) != IDOK) return;
+        if (dlg.DoModal(m->GetType()) != IDOK) return false;
         m->SetE(dlg.m_dE * 0.1);
         m->Set_fy(dlg.m_fFy * 0.1f);
         m->SetDensity(dlg.m_fDensity * 1e-6f);
@@ -199,7 +187,7 @@ void CDlgMaterial::OnEdit()
         dlg.m_fExpand = expand;
         dlg.m_fPoisson = m->GetPoisson();
         dlg.m_strDescription = m->GetText1();
-        if (dlg.DoModal((INT_PTR)m->GetType()) != IDOK) return;
+        if (dlg.DoModal((INT_PTR)m->GetType()) != IDOK) return false;
         m->SetE(dlg.m_dE * 0.1);
         m->Set_fc(dlg.m_fFc * 0.1f);
         m->Set_ft(dlg.m_fFt * 0.1f);
@@ -209,7 +197,7 @@ void CDlgMaterial::OnEdit()
         m->SetName(dlg.m_strDescription);
         m->SetText1(dlg.m_strDescription);
     }
-    Fill();
+    return true;
 }
 
 void CDlgMaterial::OnDblClkList(NMHDR*, LRESULT* pResult)
@@ -257,27 +245,12 @@ CString CDlgMaterial::UsedBy(CMaterialBase* pMat, int kind) const
 
 void CDlgMaterial::OnDelete()
 {
-    const int r = SelectedRow();
-    if (r < 0) {
-        AfxMessageBox("请选择要删除的材料!");
-        return;
-    }
-    CMaterialList* list = CurrentList();
-    CMaterialBase* m = list != nullptr ? list->Get(r + 1) : nullptr;
-    if (m == nullptr) return;
-    const CString why = UsedBy(m, m_nKind);
-    if (!why.IsEmpty()) {
-        AfxMessageBox(why);
-        return;
-    }
-    list->Delete(r + 1);
-    Fill();
+    m_rows.Delete();
 }
 
 void CDlgMaterial::OnOK()
 {
-    const int r = SelectedRow();
-    CMaterialList* list = CurrentList();
-    m_pMaterial = (r >= 0 && list != nullptr) ? list->Get(r + 1) : nullptr;
+    // No selected row chooses no material.
+    m_rows.Choose(m_pMaterial);
     CDialog::OnOK();
 }

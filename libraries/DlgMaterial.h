@@ -3,6 +3,7 @@
 #pragma once
 
 #include <vyr/stdafx.h>
+#include <vyr/libraries/LibraryRows.h>
 #include <vyr/model/grid/listctrlex.h>
 
 class CGlobalData;
@@ -32,6 +33,8 @@ public:
 
     CTabCtrl m_tab;
     CListCtrlEx m_list;
+    // Row r is position r + 1 of the shown kind's list.
+    CLibraryRows<CMaterialList, CMaterialBase> m_rows{m_list};
 
     // The kind the list shows: 0 steel, 1 concrete.
     int GetKind() const { return m_nKind; }
@@ -53,9 +56,9 @@ protected:
 private:
     CMaterialList* CurrentList() const;
     void BuildColumns();
-    void Fill();
-    int SelectedRow() const;
+    // The editors: true when the library changed.
+    bool AddMaterial();
+    bool EditMaterial(CMaterialBase* m);
 
     int m_nKind = 0;
-    int m_nColumns = 0;
 };

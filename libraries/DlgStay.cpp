@@ -200,6 +200,27 @@ END_MESSAGE_MAP()
 CDlgStaybase::CDlgStaybase(CCombineSecBase* pSection, CWnd* pParent)
     : CDialog(IDD_STAYBASE, pParent), m_pSection(pSection)
 {
+    m_rows.m_library = [this]() -> CStayList* {
+        return m_pData != nullptr && m_pData->Struct() != nullptr ? m_pData->Struct()->m_pStayList : nullptr;
+    };
+    m_rows.m_noneRow = {"", "", "取消缀板缀条"};
+    m_rows.m_rowText = [](CStay* stay, int) -> std::vector<CString> {
+        CString no;
+        no.Format("S%d", stay->m_nNo);
+        return {no, stay->m_nKind == 0 ? "缀板" : "缀条", stay->GetDescription()};
+    };
+    m_rows.m_usedBy = [this](CStay* stay) {
+        return IsUsed(stay) ? CString("选定的缀板/条正在被截面使用，无法删除!") : CString();
+    };
+    // The list only lets go of its records.
+    m_rows.m_remove = [](CStayList* stays, CStay* stay, int) {
+        stays->DeleteStay(stay);
+        delete stay;
+    };
+    m_rows.m_noEditRow = "请选择要编辑的缀板/条!";
+    m_rows.m_noDeleteRow = "请选择要删除的缀板/条!";
+    m_rows.m_noChoice = "请选择缀板/条!";
+    m_rows.m_bReselectEdited = true;
 }
 
 void CDlgStaybase::DoDataExchange(CDataExchange* pDX)
@@ -214,37 +235,10 @@ BOOL CDlgStaybase::OnInitDialog()
     m_pStay = nullptr;
     CRect rc;
     m_list.GetClientRect(&rc);
-    m_list.InsertColumn(0, "编号", LVCFMT_LEFT, 40);
-    m_list.InsertColumn(1, "类型", LVCFMT_LEFT, 40);
-    m_list.InsertColumn(2, " 描述", LVCFMT_LEFT, rc.Width() - 76);
-    Fill();
-    SelectRow(0);
+    m_rows.SetColumns({{"编号", 40}, {"类型", 40}, {" 描述", rc.Width() - 76}});
+    m_rows.Fill();
+    m_rows.Preselect(nullptr);
     return TRUE;
-}
-
-void CDlgStaybase::Fill()
-{
-    m_list.DeleteAllItems();
-    m_list.InsertItem(0, "");
-    m_list.SetItemText(0, 2, "取消缀板缀条");
-    CStayList* stays = (m_pData != nullptr && m_pData->Struct() != nullptr) ? m_pData->Struct()->m_pStayList : nullptr;
-    if (stays == nullptr) return;
-    for (int i = 1; i <= (int)stays->GetCount(); ++i) {
-        CStay* stay = stays->Get(i);
-        CString no;
-        no.Format("S%d", stay->m_nNo);
-        m_list.InsertItem(i, no);
-        m_list.SetItemText(i, 1, stay->m_nKind == 0 ? "缀板" : "缀条");
-        m_list.SetItemText(i, 2, stay->GetDescription());
-    }
-}
-
-int CDlgStaybase::SelectedRecordRow() const { return m_list.GetNextItem(0, LVNI_SELECTED); }
-
-void CDlgStaybase::SelectRow(int row)
-{
-    m_list.SetItemState(-1, 0, LVIS_SELECTED | LVIS_FOCUSED);
-    m_list.SetItemState(row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
 }
 
 bool CDlgStaybase::IsUsed(CStay* pStay) const
@@ -260,9 +254,19 @@ bool CDlgStaybase::IsUsed(CStay* pStay) const
 
 void CDlgStaybase::OnAddPlate()
 {
+    m_rows.Add([this] { return AddPlate(); });
+}
+
+void CDlgStaybase::OnAddBar()
+{
+    m_rows.Add([this] { return AddBar(); });
+}
+
+bool CDlgStaybase::AddPlate()
+{
     CDlgStayPlate dlg(m_pSection, nullptr, this);
     dlg.m_pData = m_pData;
-    if (dlg.DoModal() != IDOK) return;
+    if (dlg.DoModal() != IDOK) return false;
     auto* stay = new CStay;
     stay->m_nKind = 0;
     stay->m_fWidth = dlg.m_fWidth * 0.1f;
@@ -271,14 +275,14 @@ void CDlgStaybase::OnAddPlate()
     stay->m_fSpace = dlg.m_fSpace * 0.1f;
     stay->m_pMaterial = dlg.m_pMaterial;
     m_pData->Struct()->m_pStayList->Add(stay);
-    Fill();
+    return true;
 }
 
-void CDlgStaybase::OnAddBar()
+bool CDlgStaybase::AddBar()
 {
     CDlgStayBar dlg(m_pSection, nullptr, this);
     dlg.m_pData = m_pData;
-    if (dlg.DoModal() != IDOK) return;
+    if (dlg.DoModal() != IDOK) return false;
     auto* stay = new CStay;
     stay->m_nKind = 1;
     stay->m_nBolted = 0;
@@ -291,37 +295,21 @@ void CDlgStaybase::OnAddBar()
     stay->m_strName = angle->m_strKind;
     stay->SetAngleSec(angle);
     m_pData->Struct()->m_pStayList->Add(stay);
-    Fill();
+    return true;
 }
 
 void CDlgStaybase::OnDelete()
 {
-    const int r = SelectedRecordRow();
-    if (r < 1) {
-        AfxMessageBox("请选择要删除的缀板/条!");
-        return;
-    }
-    CStayList* stays = m_pData->Struct()->m_pStayList;
-    CStay* stay = stays->Get(r);
-    if (stay == nullptr) return;
-    if (IsUsed(stay)) {
-        AfxMessageBox("选定的缀板/条正在被截面使用，无法删除!");
-        return;
-    }
-    stays->DeleteStay(stay);
-    delete stay;
-    Fill();
+    m_rows.Delete();
 }
 
 void CDlgStaybase::OnEdit()
 {
-    const int r = SelectedRecordRow();
-    if (r < 1) {
-        AfxMessageBox("请选择要编辑的缀板/条!");
-        return;
-    }
-    CStay* stay = m_pData->Struct()->m_pStayList->Get(r);
-    if (stay == nullptr) return;
+    m_rows.Edit([this](CStay* stay) { return EditRecord(stay); });
+}
+
+bool CDlgStaybase::EditRecord(CStay* stay)
+{
     if (stay->m_nKind == 0) {
         CDlgStayPlate dlg(m_pSection, stay->m_pMaterial, this);
         dlg.m_pData = m_pData;
@@ -329,20 +317,22 @@ void CDlgStaybase::OnEdit()
         dlg.m_fThick = stay->m_fThick * 10.0f;
         dlg.m_fSpace = stay->m_fSpace * 10.0f;
         dlg.m_nConnect = 1 - stay->m_nBolted;
-        if (dlg.DoModal() != IDOK) return;
+        if (dlg.DoModal() != IDOK) return false;
         stay->m_pMaterial = dlg.m_pMaterial;
         stay->m_fWidth = dlg.m_fWidth * 0.1f;
         stay->m_fThick = dlg.m_fThick * 0.1f;
         stay->m_fSpace = dlg.m_fSpace * 0.1f;
         stay->m_nBolted = 1 - dlg.m_nConnect;
-    } else if (stay->m_nKind == 1) {
+        return true;
+    }
+    if (stay->m_nKind == 1) {
         CDlgStayBar dlg(m_pSection, stay->m_pAngle, this);
         dlg.m_pData = m_pData;
         dlg.m_nLeg = 2 - stay->m_nLegLink;
         dlg.m_fSpace = stay->m_fSpace * 10.0f;
         dlg.m_nDiagonal = stay->m_nDiagonal - 1;
         dlg.m_nHorizontal = 1 - stay->m_nHorizontal;
-        if (dlg.DoModal() != IDOK) return;
+        if (dlg.DoModal() != IDOK) return false;
         stay->m_nLegLink = 2 - dlg.m_nLeg;
         stay->m_nDiagonal = dlg.m_nDiagonal + 1;
         stay->m_fSpace = dlg.m_fSpace * 0.1f;
@@ -351,11 +341,9 @@ void CDlgStaybase::OnEdit()
         stay->m_pMaterial = angle->m_pMaterial;
         stay->m_strName = angle->m_strKind;
         stay->SetAngleSec(angle); // the old angle goes only when the record takes another
-    } else {
-        return;
+        return true;
     }
-    Fill();
-    SelectRow(r);
+    return false;
 }
 
 void CDlgStaybase::OnDblClkList(NMHDR*, LRESULT* pResult)
@@ -366,11 +354,7 @@ void CDlgStaybase::OnDblClkList(NMHDR*, LRESULT* pResult)
 
 void CDlgStaybase::OnOK()
 {
-    const int r = m_list.GetNextItem(-1, LVNI_SELECTED);
-    if (r < 0) {
-        AfxMessageBox("请选择缀板/条!");
-        return;
-    }
-    m_pStay = r == 0 ? nullptr : m_pData->Struct()->m_pStayList->Get(r);
+    // Row 0 chooses no record.
+    if (!m_rows.Choose(m_pStay)) return;
     EndDialog(IDOK);
 }

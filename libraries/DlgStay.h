@@ -5,6 +5,7 @@
 #pragma once
 
 #include <vyr/stdafx.h>
+#include <vyr/libraries/LibraryRows.h>
 #include <vyr/model/grid/listctrlex.h>
 
 class CGlobalData;
@@ -12,6 +13,7 @@ class CCombineSecBase;
 class CMaterialBase;
 class CSectionBase;
 class CStay;
+class CStayList;
 
 class CDlgStayPlate : public CDialog
 {
@@ -85,6 +87,8 @@ public:
     // After IDOK: the chosen record, or null for "no batten plates or lacing bars".
     CStay* m_pStay = nullptr;
     CListCtrlEx m_list;
+    // Row 0 clears the section's record; row r is record r.
+    CLibraryRows<CStayList, CStay> m_rows{m_list};
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
@@ -98,9 +102,9 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    void Fill();
-    // The first selected row after row 0, or -1.
-    int SelectedRecordRow() const;
-    void SelectRow(int row);
     bool IsUsed(CStay* pStay) const;
+    // The editors: true when the library changed.
+    bool AddPlate();
+    bool AddBar();
+    bool EditRecord(CStay* stay);
 };

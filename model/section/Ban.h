@@ -208,3 +208,18 @@ class CPlateSteelBarGroupList : public CVyrGroupList<CPlateSteelBarGroup> {};
 class CSteelBarGroupList : public CVyrGroupList<CSteelBarGroup> {};
 class CHoopSteelBarGroupList : public CVyrGroupList<CHoopSteelBarGroup> {};
 class CPinNailGroupList : public CVyrGroupList<CPinNailGroup> {};
+
+// Stores a new group in its library, taking it over: a group of the list with the same
+// parameters is used and the new one deleted, so a number is never given twice to the same
+// bars or studs; otherwise the new one is appended and numbered by the count. Answers the
+// group to refer to. Any list with IsOldGroup and a numbering Add will do.
+template <class List, class G>
+G* VyrStoreGroup(List* pList, G* pGroup)
+{
+    if (G* old = pList->IsOldGroup(pGroup)) {
+        delete pGroup;
+        return old;
+    }
+    pList->Add(pGroup);
+    return pGroup;
+}

@@ -174,6 +174,64 @@ TEST_F(SlabLibrary, AUsedTypeStaysAndAnUnusedOneLeavesItsRow)
     EXPECT_EQ(dlg.m_pBan, third);
 }
 
+TEST_F(SlabLibrary, RowsFollowThePositionsThroughAddEditAndDelete)
+{
+    CBanConcrete* first = OneWay(120.0f);
+    CBanConcrete* preselected = OneWay(150.0f);
+    CBanConcrete* used = OneWay(200.0f);
+    LayInRoom5OfStorey2(used);
+    Seen opened, added, edited, after;
+    Look(opened);
+    ScriptedUser::Click(IDC_BANLIB_ADD);
+    ScriptedUser::SetText(IDC_BAN_DEPTH, "180", IDD_BANCONCRETEADD);
+    ScriptedUser::PressOK(IDD_BANCONCRETEADD);
+    Look(added);
+    ScriptedUser::SelectRow(IDC_BANLIB_LIST, 3, IDD_BANLIB);
+    ScriptedUser::Click(IDC_BANLIB_EDIT);
+    ScriptedUser::SetText(IDC_BAN_DEPTH, "250", IDD_BANCONCRETEADD);
+    ScriptedUser::PressOK(IDD_BANCONCRETEADD);
+    Look(edited);
+    ScriptedUser::SelectRow(IDC_BANLIB_LIST, 2, IDD_BANLIB);
+    ScriptedUser::Click(IDC_BANLIB_DELETE);
+    ScriptedUser::AnswerMessageBox(IDOK, "选中的楼板正被 2层  5号房间使用，不得删除!");
+    ScriptedUser::SelectRow(IDC_BANLIB_LIST, 1, IDD_BANLIB);
+    ScriptedUser::Click(IDC_BANLIB_DELETE);
+    Look(after);
+    // Row 2 is now the added type, third in the library.
+    ScriptedUser::SelectRow(IDC_BANLIB_LIST, 2, IDD_BANLIB);
+    ScriptedUser::PressOK();
+    CDlgBanLib dlg;
+    dlg.m_pData = &d;
+    dlg.m_pBan = preselected;
+    ASSERT_EQ(dlg.DoModal(), IDOK);
+    EXPECT_EQ(opened.tab, 1);
+    EXPECT_EQ(opened.selected, 1);
+    EXPECT_EQ(added.rows, (std::vector<std::string>{"CP1|120.000", "CP2|150.000", "CP3|200.000", "CP4|180.000"}));
+    EXPECT_EQ(edited.rows, (std::vector<std::string>{"CP1|120.000", "CP2|150.000", "CP3|200.000", "CP4|250.000"}));
+    EXPECT_EQ(after.rows, (std::vector<std::string>{"CP1|120.000", "CP2|200.000", "CP3|250.000"}));
+    EXPECT_EQ(ScriptedUser::MessageBoxes().size(), 1u) << "an unused type goes without a question";
+    ASSERT_EQ(st->m_pBanConcreteList->GetCount(), 3);
+    EXPECT_EQ(st->m_pBanConcreteList->Get(1), first);
+    EXPECT_EQ(st->m_pBanConcreteList->Get(2), used);
+    CBan* newType = st->m_pBanConcreteList->Get(3);
+    EXPECT_EQ(dlg.m_pBan, newType);
+    EXPECT_FLOAT_EQ(newType->m_fThick, 250.0f);
+
+    // Reopened on it, the library selects its row; deleting it leaves no choice to return.
+    Seen reopened;
+    ScriptedUser::Reset();
+    Look(reopened);
+    ScriptedUser::Click(IDC_BANLIB_DELETE);
+    ScriptedUser::PressCancel();
+    CDlgBanLib again;
+    again.m_pData = &d;
+    again.m_pBan = newType;
+    EXPECT_EQ(again.DoModal(), IDCANCEL);
+    EXPECT_EQ(reopened.selected, 2);
+    EXPECT_EQ(again.m_pBan, nullptr);
+    EXPECT_EQ(st->m_pBanConcreteList->GetCount(), 2);
+}
+
 TEST_F(SlabLibrary, AnEmptyLibraryAsksForASelection)
 {
     Seen opened;

@@ -541,6 +541,50 @@ TEST(GroupLists, AddNumbersWithThePosition)
     EXPECT_EQ(hb.Get(2)->m_nNo, 2);
 }
 
+int g_studGroupsFreed = 0;
+
+// A stud group whose destruction the test can see.
+class CFreedStuds : public CPinNailGroup
+{
+public:
+    explicit CFreedStuds(int diameter) { m_nDiameter = diameter; }
+    ~CFreedStuds() override { ++g_studGroupsFreed; }
+};
+
+TEST(GroupLists, StoringAnEqualGroupReusesItsNumberAndFreesTheNewOne)
+{
+    g_studGroupsFreed = 0;
+    CPinNailGroupList studs;
+    CPinNailGroup* g16 = VyrStoreGroup(&studs, static_cast<CPinNailGroup*>(new CFreedStuds(16)));
+    CPinNailGroup* g19 = VyrStoreGroup(&studs, static_cast<CPinNailGroup*>(new CFreedStuds(19)));
+    ASSERT_EQ(studs.GetCount(), 2);
+    EXPECT_EQ(g16->m_nNo, 1);
+    EXPECT_EQ(g19->m_nNo, 2);
+
+    // Equal to the second group, not the first: that one is answered, the list keeps two.
+    EXPECT_EQ(VyrStoreGroup(&studs, static_cast<CPinNailGroup*>(new CFreedStuds(19))), g19);
+    EXPECT_EQ(g_studGroupsFreed, 1);
+    EXPECT_EQ(studs.GetCount(), 2);
+    EXPECT_EQ(g19->m_nNo, 2);
+
+    // After a delete the next new group takes the count, not a number past the old ones.
+    studs.Delete(1);
+    EXPECT_EQ(g_studGroupsFreed, 2);
+    CPinNailGroup* g22 = VyrStoreGroup(&studs, static_cast<CPinNailGroup*>(new CFreedStuds(22)));
+    EXPECT_EQ(studs.Get(2), g22);
+    EXPECT_EQ(g22->m_nNo, 2);
+    EXPECT_EQ(g19->m_nNo, 1);
+
+    // Slab bars compare grade, diameter and spacing: one differing value is a new group.
+    CPlateSteelBarGroupList bars;
+    CPlateSteelBarGroup* b = VyrStoreGroup(&bars, new CPlateSteelBarGroup(1, 10, 200));
+    EXPECT_EQ(VyrStoreGroup(&bars, new CPlateSteelBarGroup(1, 10, 200)), b);
+    CPlateSteelBarGroup* wider = VyrStoreGroup(&bars, new CPlateSteelBarGroup(1, 10, 250));
+    EXPECT_NE(wider, b);
+    EXPECT_EQ(wider->m_nNo, 2);
+    EXPECT_EQ(bars.GetCount(), 2);
+}
+
 } // namespace
 
 namespace {
