@@ -275,7 +275,7 @@ void ApplySlabBars(CGlobalData* data, CPlaneList& rooms, const SlabBars& bars, i
     for (int slot = 0; slot < 4; ++slot) {
         if (bars.diameter[slot] == 0)
             continue;
-        CPlateSteelBarGroup* g = StoreGroup(st->m_pPlateSteelBarGroupList,
+        CPlateSteelBarGroup* g = VyrStoreGroup(st->m_pPlateSteelBarGroupList,
                                             new CPlateSteelBarGroup(bars.grade, bars.diameter[slot], bars.space[slot]));
         ForEach(&rooms, [&](CPlane* p) { p->m_pBarGroup[slot] = g; });
     }

@@ -6,6 +6,7 @@
 #include <vyr/libraries/DlgBeamPinnail.h>
 #include <vyr/libraries/DlgBeamPinnailDesign.h>
 #include <vyr/libraries/DlgSection.h>
+#include <vyr/model/section/Ban.h>
 #include <vyr/model/section/SectionBase.h>
 #include <vyr/model/struct/structure.h>
 #include <vyr/protocol/HostProtocol.h>
@@ -82,7 +83,7 @@ int StudDesignKey(void* objects, CGlobalData* data)
     auto* group = new CPinNailGroup;
     dlg.ToGroup(*group);
     group->m_nSpace = space;
-    GiveStuds(beams, StoreGroup(data->Struct()->m_pPinNailGroupList, group));
+    GiveStuds(beams, VyrStoreGroup(data->Struct()->m_pPinNailGroupList, group));
     return 1;
 }
 

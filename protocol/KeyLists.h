@@ -41,17 +41,4 @@ int CountIf(L* list, Pred pred)
     return n;
 }
 
-// Stores a group like every numbered library group: an equal group of the list is used
-// and the new one deleted; otherwise the new one is appended and numbered by the count.
-template <class G, class List>
-G* StoreGroup(List* list, G* group)
-{
-    if (G* old = list->IsOldGroup(group)) {
-        delete group;
-        return old;
-    }
-    list->Add(group);
-    return group;
-}
-
 } // namespace vyrkeys

@@ -39,7 +39,7 @@ std::string BaseName(const char* path)
     return cut == std::string::npos ? p : p.substr(cut + 1);
 }
 
-bool Exists(const std::string& windowsPath)
+bool IsFileAt(const std::string& windowsPath)
 {
     if (windowsPath.empty()) return false;
     std::error_code ec;
@@ -85,7 +85,7 @@ UINT WinExec(LPCSTR lpCmdLine, UINT uCmdShow)
     l.commandLine = lpCmdLine ? lpCmdLine : "";
     l.program = ProgramOf(l.commandLine);
     l.show = (int)uCmdShow;
-    l.started = Exists(l.program);
+    l.started = IsFileAt(l.program);
     std::lock_guard<std::mutex> lk(g_mutex);
     g_launches.push_back(l);
     return l.started ? 33u : (UINT)ERROR_FILE_NOT_FOUND;
@@ -101,7 +101,7 @@ HINSTANCE ShellExecuteA(HWND, LPCSTR lpOperation, LPCSTR lpFile, LPCSTR lpParame
     l.operation = lpOperation ? lpOperation : "open";
     l.directory = lpDirectory ? lpDirectory : "";
     l.show = nShowCmd;
-    l.started = Exists(JoinDir(lpDirectory, lpFile));
+    l.started = IsFileAt(JoinDir(lpDirectory, lpFile));
     std::lock_guard<std::mutex> lk(g_mutex);
     g_launches.push_back(l);
     return (HINSTANCE)(INT_PTR)(l.started ? 33 : SE_ERR_FNF);
@@ -111,7 +111,7 @@ HINSTANCE FindExecutableA(LPCSTR lpFile, LPCSTR lpDirectory, LPSTR lpResult)
 {
     if (lpResult) *lpResult = '\0';
     std::string path = JoinDir(lpDirectory, lpFile);
-    if (!Exists(path)) return (HINSTANCE)(INT_PTR)SE_ERR_FNF;
+    if (!IsFileAt(path)) return (HINSTANCE)(INT_PTR)SE_ERR_FNF;
     std::string name = BaseName(path.c_str());
     size_t dot = name.rfind('.');
     std::string program;

@@ -8,8 +8,12 @@
 
 #include <vyr/host/ViewPropPanels.h>
 #include <vyr/model/struct/structure.h>
+#include <vyr/resources/dialogs/ViewPropRes.h>
 #include <vyr/scripteduser.h>
 #include "support/TestHost.h"
+
+// The kind list every selection-property panel creates above its entries.
+constexpr int kCombo = IDC_VIEWPROP_COMBO;
 
 class SelPanelWorld : public ::testing::Test
 {

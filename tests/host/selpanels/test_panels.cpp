@@ -16,8 +16,6 @@
 
 namespace {
 
-constexpr int kCombo = 8001;
-
 CString ComboText(CComboBox& combo, int i)
 {
     CString s;

@@ -17,7 +17,6 @@
 
 namespace {
 
-constexpr int kCombo = 8001;
 constexpr int kFrame = 1127;
 
 // A wall opening whose lower-left corner is given in model coordinates.

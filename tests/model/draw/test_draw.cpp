@@ -12,16 +12,12 @@
 
 #include <vyr/model/draw/draw.h>
 #include <vyr/model/dxf/dxf.h>
+#include "support/TestHelpers.h"
 
 namespace {
+using vyrtest::ExpectPt;
 
 const double kPi = 3.14159265358979323846;
-
-void ExpectPt(const CPoint2D& p, double x, double y, double tol = 1e-9)
-{
-    EXPECT_NEAR(p.x, x, tol);
-    EXPECT_NEAR(p.y, y, tol);
-}
 
 // A unit that only has the behaviour of the base.
 class CPlainUnit : public CDrawUnit

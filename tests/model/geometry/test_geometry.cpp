@@ -7,23 +7,13 @@
 #include <limits>
 
 #include <vyr/model/geometry/geometry.h>
+#include "support/TestHelpers.h"
 
 namespace {
+using vyrtest::ExpectPt;
 
 const double kPi = 3.14159265358979323846;
 
-void ExpectPt(const CPoint2D& p, double x, double y, double tol = 1e-9)
-{
-    EXPECT_NEAR(p.x, x, tol);
-    EXPECT_NEAR(p.y, y, tol);
-}
-
-void ExpectPt(const CPoint3D& p, double x, double y, double z, double tol = 1e-9)
-{
-    EXPECT_NEAR(p.x, x, tol);
-    EXPECT_NEAR(p.y, y, tol);
-    EXPECT_NEAR(p.z, z, tol);
-}
 
 } // namespace
 

@@ -6,18 +6,13 @@
 #include <vector>
 
 #include <vyr/model/struct/structure.h>
+#include "support/TestHelpers.h"
 
 namespace
 {
+using vyrtest::Items;
 using Snapshot = std::map<const CObList*, std::vector<CObject*>>;
 
-std::vector<CObject*> Items(const CObList* l)
-{
-    std::vector<CObject*> v;
-    for (POSITION pos = l->GetHeadPosition(); pos != nullptr;)
-        v.push_back(l->GetNext(pos));
-    return v;
-}
 
 // Every list of the model that a deletion may touch, by identity.
 Snapshot Take(CGlobalData& d)

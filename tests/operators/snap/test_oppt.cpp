@@ -8,20 +8,16 @@
 #include "SnapWorld.h"
 #include <vyr/operators/OPPt.h>
 #include <vyr/operators/OPPt3.h>
+#include "support/TestHelpers.h"
 
 using snaptest::AtPixel;
 using snaptest::SnapWorld;
 
 namespace {
+using vyrtest::ExpectPt;
 
 constexpr double kPi = 3.14159265358979;
 
-void ExpectPt(const CPoint3D& got, const CPoint3D& want, double tol = 1e-9)
-{
-    EXPECT_NEAR(got.x, want.x, tol);
-    EXPECT_NEAR(got.y, want.y, tol);
-    EXPECT_NEAR(got.z, want.z, tol);
-}
 
 // The operator that runs when no command does.
 class CIdleOP : public COP

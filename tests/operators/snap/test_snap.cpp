@@ -3,18 +3,13 @@
 #include <gtest/gtest.h>
 
 #include "SnapWorld.h"
+#include "support/TestHelpers.h"
 
 using snaptest::AtPixel;
 using snaptest::SnapWorld;
 
 namespace {
-
-void ExpectPt(const CPoint3D& got, const CPoint3D& want)
-{
-    EXPECT_NEAR(got.x, want.x, 1e-9);
-    EXPECT_NEAR(got.y, want.y, 1e-9);
-    EXPECT_NEAR(got.z, want.z, 1e-9);
-}
+using vyrtest::ExpectPt;
 
 int SnappedKind(const CSnapManager& snap)
 {
