@@ -60,7 +60,7 @@ struct Offer<CViewPropNode>
     // Locate, screen selection, query.
     static constexpr int buttons[3] = {IDC_NODE_POSITION, IDC_NODE_SELECT, IDC_NODE_QUERY};
     static constexpr const char* head = "选中结点 (%d 个)-下拉可选择单个查看";
-    static constexpr int kind = 0;
+    static constexpr int kind = OBJKIND_NODE;
     static constexpr bool sketch = false;
     static CPNodeList& Selection(CGlobalData& data) { return data.SelectNodeList(); }
     static bool Pass(CPNode*) { return true; }
@@ -81,7 +81,7 @@ struct Offer<CViewPropBeam>
     // Locate, screen selection, query.
     static constexpr int buttons[3] = {IDC_BEAM_POSITION, IDC_BEAM_SELECT, IDC_BEAM_QUERY};
     static constexpr const char* head = "选中杆件 (%d 个)-下拉可选择单个查看";
-    static constexpr int kind = 1;
+    static constexpr int kind = OBJKIND_BEAM;
     static constexpr bool sketch = false;
     static CBeamList& Selection(CGlobalData& data) { return data.SelectBeamList(); }
     static bool Pass(CBeamBase* b) { return IsOrdinaryMember(b); }
@@ -96,7 +96,7 @@ struct Offer<CViewPropWall>
     // Locate, screen selection, query.
     static constexpr int buttons[3] = {IDC_WALL_POSITION, IDC_WALL_SELECT, IDC_WALL_QUERY};
     static constexpr const char* head = "选中墙体 (%d 个)-下拉可选择单个查看";
-    static constexpr int kind = 2;
+    static constexpr int kind = OBJKIND_WALL;
     static constexpr bool sketch = true;
     static CWallList& Selection(CGlobalData& data) { return data.SelectWallList(); }
     static bool Pass(CWall*) { return true; }
@@ -116,7 +116,7 @@ struct Offer<CViewPropPlane>
     // Locate, screen selection, query.
     static constexpr int buttons[3] = {IDC_PLANE_POSITION, IDC_PLANE_SELECT, IDC_PLANE_QUERY};
     static constexpr const char* head = "选中房间 (%d 个)-下拉可选择单个查看";
-    static constexpr int kind = 3;
+    static constexpr int kind = OBJKIND_PLANE;
     static constexpr bool sketch = true;
     static CPlaneList& Selection(CGlobalData& data) { return data.SelectPlaneList(); }
     static bool Pass(CPlane*) { return true; }
@@ -136,7 +136,7 @@ struct Offer<CViewPropBCInWall>
     // Locate, screen selection, query.
     static constexpr int buttons[3] = {IDC_BCINWALL_POSITION, IDC_BCINWALL_SELECT, IDC_BCINWALL_QUERY};
     static constexpr const char* head = "选中墙肢连梁 (%d 个)-下拉可选择单个查看";
-    static constexpr int kind = 4;
+    static constexpr int kind = OBJKIND_BCINWALL;
     static constexpr bool sketch = false;
     static CBeamList& Selection(CGlobalData& data) { return data.SelectBeamList(); }
     static bool Pass(CBeamBase* b) { return IsInWallMember(b); }
@@ -333,7 +333,7 @@ void CViewPropNode::OnSelchangeComboProp()
     AfterChoice();
 }
 
-void CViewPropNode::OnNodeSelect() { VyrSendToHost(WM_UI_SCREENSELECT, 0, 0); }
+void CViewPropNode::OnNodeSelect() { VyrSendToHost(WM_UI_SCREENSELECT, 0, OBJKIND_NODE); }
 
 // ---------------------------------------------------------------------------------------
 // Members
@@ -385,7 +385,7 @@ void CViewPropBeam::OnSelchangeComboProp()
     AfterChoice();
 }
 
-void CViewPropBeam::OnBeamSelect() { VyrSendToHost(WM_UI_SCREENSELECT, 0, 1); }
+void CViewPropBeam::OnBeamSelect() { VyrSendToHost(WM_UI_SCREENSELECT, 0, OBJKIND_BEAM); }
 
 // ---------------------------------------------------------------------------------------
 // Walls
@@ -437,7 +437,7 @@ void CViewPropWall::OnSelchangeComboProp()
     AfterChoice();
 }
 
-void CViewPropWall::OnWallSelect() { VyrSendToHost(WM_UI_SCREENSELECT, 0, 2); }
+void CViewPropWall::OnWallSelect() { VyrSendToHost(WM_UI_SCREENSELECT, 0, OBJKIND_WALL); }
 
 // ---------------------------------------------------------------------------------------
 // Rooms
@@ -489,7 +489,7 @@ void CViewPropPlane::OnSelchangeComboProp()
     AfterChoice();
 }
 
-void CViewPropPlane::OnPlaneSelect() { VyrSendToHost(WM_UI_SCREENSELECT, 0, 3); }
+void CViewPropPlane::OnPlaneSelect() { VyrSendToHost(WM_UI_SCREENSELECT, 0, OBJKIND_PLANE); }
 
 // ---------------------------------------------------------------------------------------
 // Coupling beams in walls
@@ -541,4 +541,4 @@ void CViewPropBCInWall::OnSelchangeComboProp()
     AfterChoice();
 }
 
-void CViewPropBCInWall::OnBeamSelect() { VyrSendToHost(WM_UI_SCREENSELECT, 0, 4); }
+void CViewPropBCInWall::OnBeamSelect() { VyrSendToHost(WM_UI_SCREENSELECT, 0, OBJKIND_BCINWALL); }
