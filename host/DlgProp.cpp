@@ -29,19 +29,19 @@ void* CDlgProp::PutObject()
     if (m_pObject == nullptr)
         return nullptr;
     switch (m_nKind) {
-    case 0:
+    case OBJKIND_NODE:
         m_NodeList.AddTail(static_cast<CPNode*>(m_pObject));
         return &m_NodeList;
-    case 1:
+    case OBJKIND_BEAM:
         m_BeamList.AddTail(static_cast<CBeamBase*>(m_pObject));
         return &m_BeamList;
-    case 2:
+    case OBJKIND_WALL:
         m_WallList.AddTail(static_cast<CWall*>(m_pObject));
         return &m_WallList;
-    case 3:
+    case OBJKIND_PLANE:
         m_PlaneList.AddTail(static_cast<CPlane*>(m_pObject));
         return &m_PlaneList;
-    case 4:
+    case OBJKIND_BCINWALL:
         m_BCInWallList.AddTail(static_cast<CBeamBase*>(m_pObject));
         return &m_BCInWallList;
     default:

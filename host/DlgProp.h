@@ -20,8 +20,7 @@ public:
     explicit CDlgProp(CWnd* pParent = nullptr);
     ~CDlgProp() override;
 
-    // kind: 0 node, 1 member, 2 wall, 3 room, 4 coupling beam in a wall. Any other kind
-    // opens an empty grid.
+    // kind: an object kind (ObjKind); any other opens an empty grid.
     void SetParam(CGlobalData* data, void* object, int kind) override
     {
         m_pGlobalData = data;
@@ -50,6 +49,6 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    // The list of the kind holding just the object; null for a kind outside 0 to 4.
+    // The list of the kind holding just the object; null for any other kind.
     void* PutObject();
 };

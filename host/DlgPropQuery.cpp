@@ -112,28 +112,28 @@ int CDlgPropQuery::GetWallOrBCInWallIndex()
 std::vector<int> CDlgPropQuery::GetEntryKinds() const
 {
     const CVyrProduct& p = CVyrProduct::Inst();
-    std::vector<int> kinds = {0, 1};
+    std::vector<int> kinds = {OBJKIND_NODE, OBJKIND_BEAM};
     if (ProgramType() == 2)
         return kinds;
     if (!p.Is2D())
-        kinds.push_back(3);
+        kinds.push_back(OBJKIND_PLANE);
     if (p.IsUl_BRX())
-        kinds.push_back(ProgramType() == 0 ? 2 : 4);
+        kinds.push_back(ProgramType() == 0 ? OBJKIND_WALL : OBJKIND_BCINWALL);
     return kinds;
 }
 
 const char* CDlgPropQuery::KindName(int kind)
 {
     switch (kind) {
-    case 0:
+    case OBJKIND_NODE:
         return "结点";
-    case 1:
+    case OBJKIND_BEAM:
         return "杆件";
-    case 2:
+    case OBJKIND_WALL:
         return "墙体";
-    case 3:
+    case OBJKIND_PLANE:
         return "房间";
-    case 4:
+    case OBJKIND_BCINWALL:
         return "墙肢连梁";
     default:
         return "";
@@ -143,15 +143,15 @@ const char* CDlgPropQuery::KindName(int kind)
 CPropsUI* CDlgPropQuery::GetPropsUI(int kind)
 {
     switch (kind) {
-    case 0:
+    case OBJKIND_NODE:
         return &m_PropsUINode;
-    case 1:
+    case OBJKIND_BEAM:
         return &m_PropsUIBeam;
-    case 2:
+    case OBJKIND_WALL:
         return &m_PropsUIWall;
-    case 3:
+    case OBJKIND_PLANE:
         return &m_PropsUIPlane;
-    case 4:
+    case OBJKIND_BCINWALL:
         return &m_PropsUIBCInWall;
     default:
         return nullptr;
@@ -161,15 +161,15 @@ CPropsUI* CDlgPropQuery::GetPropsUI(int kind)
 CObList* CDlgPropQuery::GetResultList(int kind)
 {
     switch (kind) {
-    case 0:
+    case OBJKIND_NODE:
         return &m_ResultNodeList;
-    case 1:
+    case OBJKIND_BEAM:
         return &m_ResultBeamList;
-    case 2:
+    case OBJKIND_WALL:
         return &m_ResultWallList;
-    case 3:
+    case OBJKIND_PLANE:
         return &m_ResultPlaneList;
-    case 4:
+    case OBJKIND_BCINWALL:
         return &m_ResultBCInWallList;
     default:
         return nullptr;
@@ -233,8 +233,9 @@ BOOL CDlgPropQuery::OnInitDialog()
     // The entry of the panel's kind; a kind the list does not offer opens the first entry.
     int entry = 0;
     for (int i = 0; i < (int)kinds.size(); ++i) {
-        const bool wallLike = (m_nKind == 2 || m_nKind == 4) && (kinds[i] == 2 || kinds[i] == 4);
-        if ((m_nKind == 1 || m_nKind == 3) ? kinds[i] == m_nKind : wallLike)
+        auto inWalls = [](int k) { return k == OBJKIND_WALL || k == OBJKIND_BCINWALL; };
+        const bool wallLike = inWalls(m_nKind) && inWalls(kinds[i]);
+        if ((m_nKind == OBJKIND_BEAM || m_nKind == OBJKIND_PLANE) ? kinds[i] == m_nKind : wallLike)
             entry = i;
     }
     combo->SetCurSel(entry);
@@ -248,30 +249,30 @@ void* CDlgPropQuery::ObjectsToQuery(int kind)
     const bool whole = m_nQueryRange == 1;
     auto shown = [](int k) { return reinterpret_cast<CObList*>(VyrSendToHost(WM_UI_GETSHOWNLIST, (WPARAM)k)); };
     switch (kind) {
-    case 0:
-        return whole ? (void*)st->m_pNodeList : shown(0);
-    case 2:
-        return whole ? (void*)st->m_pWallList : shown(2);
-    case 3:
-        return whole ? (void*)st->m_pPlaneList : shown(3);
-    case 1:
+    case OBJKIND_NODE:
+        return whole ? (void*)st->m_pNodeList : shown(OBJKIND_NODE);
+    case OBJKIND_WALL:
+        return whole ? (void*)st->m_pWallList : shown(OBJKIND_WALL);
+    case OBJKIND_PLANE:
+        return whole ? (void*)st->m_pPlaneList : shown(OBJKIND_PLANE);
+    case OBJKIND_BEAM:
         m_BeamList.RemoveAll();
         if (whole) {
             m_BeamList.CopyPointer(st->m_pBeamList);
             for (POSITION pos = st->m_pPlaneList->GetHeadPosition(); pos != nullptr;)
                 m_BeamList.CopyPointer(st->m_pPlaneList->GetNextT(pos)->m_pSubBeamList);
-        } else if (auto* list = static_cast<CBeamList*>(shown(1))) {
+        } else if (auto* list = static_cast<CBeamList*>(shown(OBJKIND_BEAM))) {
             for (POSITION pos = list->GetHeadPosition(); pos != nullptr;)
                 if (CBeamBase* b = list->GetNextT(pos); IsOrdinaryMember(b))
                     m_BeamList.AddTail(b);
         }
         return &m_BeamList;
-    case 4:
+    case OBJKIND_BCINWALL:
         m_BCInWallList.RemoveAll();
         if (whole) {
             m_BCInWallList.CopyPointer(st->m_pBCInWallList2);
             m_BCInWallList.CopyPointer(st->m_pBCInWallList1);
-        } else if (auto* list = static_cast<CBeamList*>(shown(4))) {
+        } else if (auto* list = static_cast<CBeamList*>(shown(OBJKIND_BCINWALL))) {
             for (POSITION pos = list->GetHeadPosition(); pos != nullptr;)
                 if (CBeamBase* b = list->GetNextT(pos); IsInWallMember(b))
                     m_BCInWallList.AddTail(b);
@@ -305,7 +306,7 @@ void CDlgPropQuery::Reset(bool all)
 void CDlgPropQuery::ShowPropUI()
 {
     const int kind = GetSelectedKind();
-    for (int k = 0; k <= 4; ++k)
+    for (int k = 0; k < OBJKIND_COUNT; ++k)
         GetPropsUI(k)->ShowWindow(k == kind);
 }
 
@@ -328,7 +329,7 @@ void CDlgPropQuery::FillCounts(CGridCtrl& grid, int nodes, int members, int room
     grid.DeleteNonFixedRows();
     grid.SetRowCount(ProgramType() == 2 ? 3 : (p.IsUl_BRX() && p.Is3D()) ? 5 : 4);
     // One row per kind the kind list offers, in its order.
-    const int counts[5] = {nodes, members, walls, rooms, couplings};
+    const int counts[OBJKIND_COUNT] = {nodes, members, walls, rooms, couplings}; // by kind
     int row = 1;
     for (int kind : GetEntryKinds()) {
         grid.SetItemText(row, 0, KindName(kind));
@@ -448,7 +449,7 @@ void CDlgPropQuery::OnPosition()
         return;
     CRect rc;
     view->GetClientRect(&rc);
-    m_pGlobalData->PositionSelected(100, rc);
+    m_pGlobalData->PositionSelected(CGlobalData::KIND_ALL, rc);
     VyrSendToHost(WM_UI_VIEWCHANGED);
 }
 

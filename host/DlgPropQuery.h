@@ -27,8 +27,8 @@ public:
     explicit CDlgPropQuery(CWnd* pParent = nullptr);
     ~CDlgPropQuery() override;
 
-    // kind: the kind whose entry opens first (0 node, 1 member, 2 wall, 3 room, 4 coupling
-    // beam; any other: the first entry).
+    // kind: the object kind (ObjKind) whose entry opens first; any other opens the first
+    // entry.
     void SetParam(CGlobalData* data, int kind);
 
     // The entry of walls or coupling beams in the kind list: 3 in the customer 3-D edition,

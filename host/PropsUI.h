@@ -41,7 +41,7 @@ public:
     HWND GetPropListHWND() const { return m_wndPropList.GetSafeHwnd(); }
 
     // Forwarded to the descriptor root: use 2 edits the objects, use 3 builds query
-    // conditions; kind 0 node, 1 member, 2 wall, 3 room, 4 coupling beam in a wall.
+    // conditions; kind: an object kind (ObjKind).
     void SetParam(int use, void* objects, int kind, CGlobalData* data);
     void SetUseType(int use);
     void SetObj(void* objects, int kind);

@@ -18,7 +18,7 @@ public:
 
     // Called after a row's dialog ran; a panel refills itself here.
     virtual void ChangeAfterOtherProp() {}
-    // 0 node, 1 member, 2 wall, 3 room, 4 coupling beam in a wall; -1 for no kind.
+    // The panel's object kind (ObjKind); -1 for no kind.
     virtual int GetObjType() { return -1; }
 
     // WM_PROP_ENDEDIT: the grid rewrites the rows the edit changed.

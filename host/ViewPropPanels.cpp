@@ -3,20 +3,22 @@
 #include <vyr/protocol/HostProtocol.h>
 #include <vyr/model/output/commonfuncs.h>
 #include <vyr/model/struct/GlobalData.h>
+#include <vyr/resources/dialogs/ViewPropRes.h>
+
+// The panels' public template numbers are the forms' own.
+static_assert(CViewPropNode::IDD == IDD_VIEWPROP_NODE && CViewPropBeam::IDD == IDD_VIEWPROP_BEAM &&
+              CViewPropWall::IDD == IDD_VIEWPROP_WALL && CViewPropPlane::IDD == IDD_VIEWPROP_PLANE &&
+              CViewPropBCInWall::IDD == IDD_VIEWPROP_BCINWALL);
 
 namespace {
-
-constexpr int kGridId = 8000;
-constexpr int kComboId = 8001;
-constexpr int kSketchId = 1127;
 
 // The grid and the drop-down list, created after the form itself (before the template's
 // buttons).
 int CreateChildren(CViewProp& panel, CComboBox& combo)
 {
-    if (!panel.m_PropsUI.Create(&panel, kGridId, WS_CHILD | WS_VISIBLE))
+    if (!panel.m_PropsUI.Create(&panel, IDC_VIEWPROP_GRID, WS_CHILD | WS_VISIBLE))
         return -1;
-    if (!combo.Create(WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWNLIST, CRect(0, 0, 0, 0), &panel, kComboId))
+    if (!combo.Create(WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWNLIST, CRect(0, 0, 0, 0), &panel, IDC_VIEWPROP_COMBO))
         return -1;
     combo.SetFont(CFont::FromHandle((HFONT)::GetStockObject(DEFAULT_GUI_FONT)));
     return 0;
@@ -56,9 +58,9 @@ template <>
 struct Offer<CViewPropNode>
 {
     // Locate, screen selection, query.
-    static constexpr int buttons[3] = {2003, 2004, 2005};
+    static constexpr int buttons[3] = {IDC_NODE_POSITION, IDC_NODE_SELECT, IDC_NODE_QUERY};
     static constexpr const char* head = "选中结点 (%d 个)-下拉可选择单个查看";
-    static constexpr int kind = 0;
+    static constexpr int kind = OBJKIND_NODE;
     static constexpr bool sketch = false;
     static CPNodeList& Selection(CGlobalData& data) { return data.SelectNodeList(); }
     static bool Pass(CPNode*) { return true; }
@@ -77,9 +79,9 @@ template <>
 struct Offer<CViewPropBeam>
 {
     // Locate, screen selection, query.
-    static constexpr int buttons[3] = {2000, 2001, 2002};
+    static constexpr int buttons[3] = {IDC_BEAM_POSITION, IDC_BEAM_SELECT, IDC_BEAM_QUERY};
     static constexpr const char* head = "选中杆件 (%d 个)-下拉可选择单个查看";
-    static constexpr int kind = 1;
+    static constexpr int kind = OBJKIND_BEAM;
     static constexpr bool sketch = false;
     static CBeamList& Selection(CGlobalData& data) { return data.SelectBeamList(); }
     static bool Pass(CBeamBase* b) { return IsOrdinaryMember(b); }
@@ -92,9 +94,9 @@ template <>
 struct Offer<CViewPropWall>
 {
     // Locate, screen selection, query.
-    static constexpr int buttons[3] = {2006, 2007, 2008};
+    static constexpr int buttons[3] = {IDC_WALL_POSITION, IDC_WALL_SELECT, IDC_WALL_QUERY};
     static constexpr const char* head = "选中墙体 (%d 个)-下拉可选择单个查看";
-    static constexpr int kind = 2;
+    static constexpr int kind = OBJKIND_WALL;
     static constexpr bool sketch = true;
     static CWallList& Selection(CGlobalData& data) { return data.SelectWallList(); }
     static bool Pass(CWall*) { return true; }
@@ -112,9 +114,9 @@ template <>
 struct Offer<CViewPropPlane>
 {
     // Locate, screen selection, query.
-    static constexpr int buttons[3] = {2009, 2010, 2011};
+    static constexpr int buttons[3] = {IDC_PLANE_POSITION, IDC_PLANE_SELECT, IDC_PLANE_QUERY};
     static constexpr const char* head = "选中房间 (%d 个)-下拉可选择单个查看";
-    static constexpr int kind = 3;
+    static constexpr int kind = OBJKIND_PLANE;
     static constexpr bool sketch = true;
     static CPlaneList& Selection(CGlobalData& data) { return data.SelectPlaneList(); }
     static bool Pass(CPlane*) { return true; }
@@ -132,9 +134,9 @@ template <>
 struct Offer<CViewPropBCInWall>
 {
     // Locate, screen selection, query.
-    static constexpr int buttons[3] = {2048, 2049, 2050};
+    static constexpr int buttons[3] = {IDC_BCINWALL_POSITION, IDC_BCINWALL_SELECT, IDC_BCINWALL_QUERY};
     static constexpr const char* head = "选中墙肢连梁 (%d 个)-下拉可选择单个查看";
-    static constexpr int kind = 4;
+    static constexpr int kind = OBJKIND_BCINWALL;
     static constexpr bool sketch = false;
     static CBeamList& Selection(CGlobalData& data) { return data.SelectBeamList(); }
     static bool Pass(CBeamBase* b) { return IsInWallMember(b); }
@@ -175,7 +177,7 @@ void Layout(Panel& panel)
         return;
     }
     panel.m_PropsUI.Move(10, C + 48, W - 20, H - C - 194);
-    if (CWnd* frame = panel.GetDlgItem(kSketchId))
+    if (CWnd* frame = panel.GetDlgItem(IDC_VIEWPROP_SKETCH))
         frame->MoveWindow(10, H - 138, W - 20, 128);
 }
 
@@ -288,10 +290,10 @@ IMPLEMENT_DYNCREATE(CViewPropNode, CViewProp)
 
 BEGIN_MESSAGE_MAP(CViewPropNode, CViewProp)
     ON_WM_CREATE()
-    ON_CBN_SELCHANGE(kComboId, &CViewPropNode::OnSelchangeComboProp)
-    ON_BN_CLICKED(2003, &CViewPropNode::OnPositionIt)
-    ON_BN_CLICKED(2004, &CViewPropNode::OnNodeSelect)
-    ON_BN_CLICKED(2005, &CViewProp::OnClickQuery)
+    ON_CBN_SELCHANGE(IDC_VIEWPROP_COMBO, &CViewPropNode::OnSelchangeComboProp)
+    ON_BN_CLICKED(IDC_NODE_POSITION, &CViewPropNode::OnPositionIt)
+    ON_BN_CLICKED(IDC_NODE_SELECT, &CViewPropNode::OnNodeSelect)
+    ON_BN_CLICKED(IDC_NODE_QUERY, &CViewProp::OnClickQuery)
 END_MESSAGE_MAP()
 
 CViewPropNode::CViewPropNode() : CViewProp(IDD), m_pNodeList(new CPNodeList) {}
@@ -331,7 +333,7 @@ void CViewPropNode::OnSelchangeComboProp()
     AfterChoice();
 }
 
-void CViewPropNode::OnNodeSelect() { VyrSendToHost(WM_UI_SCREENSELECT, 0, 0); }
+void CViewPropNode::OnNodeSelect() { VyrSendToHost(WM_UI_SCREENSELECT, 0, OBJKIND_NODE); }
 
 // ---------------------------------------------------------------------------------------
 // Members
@@ -340,10 +342,10 @@ IMPLEMENT_DYNCREATE(CViewPropBeam, CViewProp)
 
 BEGIN_MESSAGE_MAP(CViewPropBeam, CViewProp)
     ON_WM_CREATE()
-    ON_CBN_SELCHANGE(kComboId, &CViewPropBeam::OnSelchangeComboProp)
-    ON_BN_CLICKED(2000, &CViewPropBeam::OnPositionIt)
-    ON_BN_CLICKED(2001, &CViewPropBeam::OnBeamSelect)
-    ON_BN_CLICKED(2002, &CViewProp::OnClickQuery)
+    ON_CBN_SELCHANGE(IDC_VIEWPROP_COMBO, &CViewPropBeam::OnSelchangeComboProp)
+    ON_BN_CLICKED(IDC_BEAM_POSITION, &CViewPropBeam::OnPositionIt)
+    ON_BN_CLICKED(IDC_BEAM_SELECT, &CViewPropBeam::OnBeamSelect)
+    ON_BN_CLICKED(IDC_BEAM_QUERY, &CViewProp::OnClickQuery)
 END_MESSAGE_MAP()
 
 CViewPropBeam::CViewPropBeam() : CViewProp(IDD) {}
@@ -383,7 +385,7 @@ void CViewPropBeam::OnSelchangeComboProp()
     AfterChoice();
 }
 
-void CViewPropBeam::OnBeamSelect() { VyrSendToHost(WM_UI_SCREENSELECT, 0, 1); }
+void CViewPropBeam::OnBeamSelect() { VyrSendToHost(WM_UI_SCREENSELECT, 0, OBJKIND_BEAM); }
 
 // ---------------------------------------------------------------------------------------
 // Walls
@@ -392,10 +394,10 @@ IMPLEMENT_DYNCREATE(CViewPropWall, CViewProp)
 
 BEGIN_MESSAGE_MAP(CViewPropWall, CViewProp)
     ON_WM_CREATE()
-    ON_CBN_SELCHANGE(kComboId, &CViewPropWall::OnSelchangeComboProp)
-    ON_BN_CLICKED(2006, &CViewPropWall::OnPositionIt)
-    ON_BN_CLICKED(2007, &CViewPropWall::OnWallSelect)
-    ON_BN_CLICKED(2008, &CViewProp::OnClickQuery)
+    ON_CBN_SELCHANGE(IDC_VIEWPROP_COMBO, &CViewPropWall::OnSelchangeComboProp)
+    ON_BN_CLICKED(IDC_WALL_POSITION, &CViewPropWall::OnPositionIt)
+    ON_BN_CLICKED(IDC_WALL_SELECT, &CViewPropWall::OnWallSelect)
+    ON_BN_CLICKED(IDC_WALL_QUERY, &CViewProp::OnClickQuery)
 END_MESSAGE_MAP()
 
 CViewPropWall::CViewPropWall() : CViewProp(IDD) {}
@@ -435,7 +437,7 @@ void CViewPropWall::OnSelchangeComboProp()
     AfterChoice();
 }
 
-void CViewPropWall::OnWallSelect() { VyrSendToHost(WM_UI_SCREENSELECT, 0, 2); }
+void CViewPropWall::OnWallSelect() { VyrSendToHost(WM_UI_SCREENSELECT, 0, OBJKIND_WALL); }
 
 // ---------------------------------------------------------------------------------------
 // Rooms
@@ -444,10 +446,10 @@ IMPLEMENT_DYNCREATE(CViewPropPlane, CViewProp)
 
 BEGIN_MESSAGE_MAP(CViewPropPlane, CViewProp)
     ON_WM_CREATE()
-    ON_CBN_SELCHANGE(kComboId, &CViewPropPlane::OnSelchangeComboProp)
-    ON_BN_CLICKED(2009, &CViewPropPlane::OnPositionIt)
-    ON_BN_CLICKED(2010, &CViewPropPlane::OnPlaneSelect)
-    ON_BN_CLICKED(2011, &CViewProp::OnClickQuery)
+    ON_CBN_SELCHANGE(IDC_VIEWPROP_COMBO, &CViewPropPlane::OnSelchangeComboProp)
+    ON_BN_CLICKED(IDC_PLANE_POSITION, &CViewPropPlane::OnPositionIt)
+    ON_BN_CLICKED(IDC_PLANE_SELECT, &CViewPropPlane::OnPlaneSelect)
+    ON_BN_CLICKED(IDC_PLANE_QUERY, &CViewProp::OnClickQuery)
 END_MESSAGE_MAP()
 
 CViewPropPlane::CViewPropPlane() : CViewProp(IDD) {}
@@ -487,7 +489,7 @@ void CViewPropPlane::OnSelchangeComboProp()
     AfterChoice();
 }
 
-void CViewPropPlane::OnPlaneSelect() { VyrSendToHost(WM_UI_SCREENSELECT, 0, 3); }
+void CViewPropPlane::OnPlaneSelect() { VyrSendToHost(WM_UI_SCREENSELECT, 0, OBJKIND_PLANE); }
 
 // ---------------------------------------------------------------------------------------
 // Coupling beams in walls
@@ -496,10 +498,10 @@ IMPLEMENT_DYNCREATE(CViewPropBCInWall, CViewProp)
 
 BEGIN_MESSAGE_MAP(CViewPropBCInWall, CViewProp)
     ON_WM_CREATE()
-    ON_CBN_SELCHANGE(kComboId, &CViewPropBCInWall::OnSelchangeComboProp)
-    ON_BN_CLICKED(2048, &CViewPropBCInWall::OnPositionIt)
-    ON_BN_CLICKED(2049, &CViewPropBCInWall::OnBeamSelect)
-    ON_BN_CLICKED(2050, &CViewProp::OnClickQuery)
+    ON_CBN_SELCHANGE(IDC_VIEWPROP_COMBO, &CViewPropBCInWall::OnSelchangeComboProp)
+    ON_BN_CLICKED(IDC_BCINWALL_POSITION, &CViewPropBCInWall::OnPositionIt)
+    ON_BN_CLICKED(IDC_BCINWALL_SELECT, &CViewPropBCInWall::OnBeamSelect)
+    ON_BN_CLICKED(IDC_BCINWALL_QUERY, &CViewProp::OnClickQuery)
 END_MESSAGE_MAP()
 
 CViewPropBCInWall::CViewPropBCInWall() : CViewProp(IDD) {}
@@ -539,4 +541,4 @@ void CViewPropBCInWall::OnSelchangeComboProp()
     AfterChoice();
 }
 
-void CViewPropBCInWall::OnBeamSelect() { VyrSendToHost(WM_UI_SCREENSELECT, 0, 4); }
+void CViewPropBCInWall::OnBeamSelect() { VyrSendToHost(WM_UI_SCREENSELECT, 0, OBJKIND_BCINWALL); }

@@ -26,7 +26,7 @@ public:
     ~CViewPropNode() override;
 
     CString GetType() const override { return "View.PropNode"; }
-    int GetObjType() override { return 0; }
+    int GetObjType() override { return OBJKIND_NODE; }
     void Resize() override;
     void Update() override;
     void ChangeAfterOtherProp() override { OnSelchangeComboProp(); }
@@ -39,7 +39,7 @@ public:
     virtual void DealChange(int) {}
 
     void OnSelchangeComboProp();
-    void OnPositionIt() { OnPosition(0); }
+    void OnPositionIt() { OnPosition(OBJKIND_NODE); }
     void OnNodeSelect();
 
     CPNodeList* m_pNodeList;
@@ -63,7 +63,7 @@ public:
     ~CViewPropBeam() override;
 
     CString GetType() const override { return "View.PropBeam"; }
-    int GetObjType() override { return 1; }
+    int GetObjType() override { return OBJKIND_BEAM; }
     void Resize() override;
     void Update() override;
     void ChangeAfterOtherProp() override { OnSelchangeComboProp(); }
@@ -76,7 +76,7 @@ public:
     virtual void DealChange(int) {}
 
     void OnSelchangeComboProp();
-    void OnPositionIt() { OnPosition(1); }
+    void OnPositionIt() { OnPosition(OBJKIND_BEAM); }
     void OnBeamSelect();
 
     CBeamList m_BeamList;
@@ -100,7 +100,7 @@ public:
     ~CViewPropWall() override;
 
     CString GetType() const override { return "View.PropWall"; }
-    int GetObjType() override { return 2; }
+    int GetObjType() override { return OBJKIND_WALL; }
     void Resize() override;
     void Update() override;
     void ChangeAfterOtherProp() override { OnSelchangeComboProp(); }
@@ -120,7 +120,7 @@ public:
     void GetPt(std::vector<CPoint2D>& outline, std::vector<CPoint3D>& corners, double& scale);
 
     void OnSelchangeComboProp();
-    void OnPositionIt() { OnPosition(2); }
+    void OnPositionIt() { OnPosition(OBJKIND_WALL); }
     void OnWallSelect();
     // Painting the panel (between its begin and end of painting) draws the sketch.
     void OnDraw(CDC*) override { UpdateDraw(); }
@@ -146,7 +146,7 @@ public:
     ~CViewPropPlane() override;
 
     CString GetType() const override { return "View.PropPlane"; }
-    int GetObjType() override { return 3; }
+    int GetObjType() override { return OBJKIND_PLANE; }
     void Resize() override;
     void Update() override;
     void ChangeAfterOtherProp() override { OnSelchangeComboProp(); }
@@ -163,7 +163,7 @@ public:
     void UpdateDraw();
 
     void OnSelchangeComboProp();
-    void OnPositionIt() { OnPosition(3); }
+    void OnPositionIt() { OnPosition(OBJKIND_PLANE); }
     void OnPlaneSelect();
     // Painting the panel (between its begin and end of painting) draws the sketch.
     void OnDraw(CDC*) override { UpdateDraw(); }
@@ -189,7 +189,7 @@ public:
     ~CViewPropBCInWall() override;
 
     CString GetType() const override { return "View.PropBCInWall"; }
-    int GetObjType() override { return 4; }
+    int GetObjType() override { return OBJKIND_BCINWALL; }
     void Resize() override;
     void Update() override;
     void ChangeAfterOtherProp() override { OnSelchangeComboProp(); }
@@ -202,7 +202,7 @@ public:
     virtual void DealChange(int) {}
 
     void OnSelchangeComboProp();
-    void OnPositionIt() { OnPosition(4); }
+    void OnPositionIt() { OnPosition(OBJKIND_BCINWALL); }
     void OnBeamSelect();
 
     CBeamList m_BeamList;

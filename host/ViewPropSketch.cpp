@@ -5,17 +5,16 @@
 
 #include <vyr/host/ViewPropPanels.h>
 #include <vyr/model/section/SectionBase.h>
+#include <vyr/resources/dialogs/ViewPropRes.h>
 
 namespace {
-
-constexpr int kSketchId = 1127;
 
 // A device context of the sketch frame holding the white box; restores what it selected
 // and releases the context on every path.
 class CSketchDC
 {
 public:
-    explicit CSketchDC(CWnd* panel) : m_pFrame(panel->GetDlgItem(kSketchId))
+    explicit CSketchDC(CWnd* panel) : m_pFrame(panel->GetDlgItem(IDC_VIEWPROP_SKETCH))
     {
         if (!m_pFrame)
             return;
@@ -233,7 +232,7 @@ void CViewPropWall::GetPt(std::vector<CPoint2D>& outline, std::vector<CPoint3D>&
     corners.assign(4, CPoint3D());
     scale = 0.0;
     CWall* wall = pCurrentWall();
-    CWnd* frame = GetDlgItem(kSketchId);
+    CWnd* frame = GetDlgItem(IDC_VIEWPROP_SKETCH);
     if (!wall || !frame)
         return;
     int i = 0;

@@ -178,7 +178,7 @@ void CViewSection::OnSelectMembers()
     CBeamList& sel = m_pGlobalData->SelectBeamList();
     sel.SetSelect(0);
     sel.RemoveAll();
-    if (auto* shown = reinterpret_cast<CBeamList*>(VyrSendToHost(WM_UI_GETSHOWNLIST, 1)))
+    if (auto* shown = reinterpret_cast<CBeamList*>(VyrSendToHost(WM_UI_GETSHOWNLIST, OBJKIND_BEAM)))
         for (POSITION pos = shown->GetHeadPosition(); pos != nullptr;) {
             CBeamBase* b = shown->GetNextT(pos);
             if (b->GetSection() == s && IsOrdinaryMember(b))

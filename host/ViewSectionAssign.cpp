@@ -348,29 +348,10 @@ double CViewSection::GetVal(double a, double b, double c, double d)
 
 void CViewSection::SetSection(CBeamBase* pBeam, CSectionBase* pSec, CGlobalData* pData)
 {
-    if (pBeam == nullptr || (pBeam->toBeam() == nullptr && pBeam->toSubBeam() == nullptr))
+    // Members in walls take their sections in the property grid, never by picking.
+    if (pBeam == nullptr || !IsOrdinaryMember(pBeam))
         return;
-    pBeam->m_pSection = pSec;
-    delete pBeam->m_pCheckResult;
-    pBeam->m_pCheckResult = nullptr;
-    delete pBeam->m_pCheck;
-    pBeam->m_pCheck = nullptr;
-    CBeam* beam = pBeam->toBeam();
-    if (beam == nullptr)
-        return;
-    beam->SetAliegn();
-    if (pData != nullptr)
-        beam->AdjustCornice(pData->Matrix2D());
-    const int g = beam->GetGroupId();
-    CBeamGroupList* groups = pData != nullptr && pData->Struct() != nullptr ? pData->Struct()->m_pBeamGroupList : nullptr;
-    if (g > 0 && groups != nullptr) {
-        CBeamGroup* group = groups->Get(g);
-        if (group != nullptr && group->m_pSection != pSec) {
-            if (group->m_pBeamList != nullptr)
-                group->m_pBeamList->DetachBeam(beam);
-            beam->SetGroupId(0);
-        }
-    }
+    pBeam->SetSection(pSec, pData);
 }
 
 int CViewSection::SetSection(CBeamList& chain, CSectionBase* pSec, CGlobalData* pData, bool bReverse)

@@ -27,14 +27,8 @@ int SectionKey(void* objects, CGlobalData* data)
     dlg.m_pCurSection = last != nullptr ? last->GetSection() : nullptr;
     if (dlg.DoModal() != IDOK)
         return 0;
-    ForEach(beams, [&](CBeamBase* b) {
-        b->SetSection(dlg.m_pCurSection);
-        // Also when the section stays the same: the results are recomputed for it.
-        delete b->m_pCheck;
-        b->m_pCheck = nullptr;
-        delete b->m_pCheckResult;
-        b->m_pCheckResult = nullptr;
-    });
+    // Also when the section stays the same: the results are recomputed for it.
+    ForEach(beams, [&](CBeamBase* b) { b->SetSection(dlg.m_pCurSection, data); });
     VyrPostToHost(WM_UI_SHOWPANEL, 0, 0);
     VyrPostToHost(WM_UI_REDRAW, 0, 0);
     return 1;

@@ -12,6 +12,6 @@ class CDlgPropBase : public CDlgRecordPos
 public:
     using CDlgRecordPos::CDlgRecordPos;
 
-    // kind: 0 node, 1 member, 2 wall, 3 room, 4 coupling beam in a wall.
+    // kind: an object kind (ObjKind, <vyr/model/struct/ObjKind.h>).
     virtual void SetParam(CGlobalData* data, void* object, int kind) = 0;
 };

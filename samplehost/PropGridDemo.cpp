@@ -87,7 +87,7 @@ int RunPropGridDemo(const std::string& outDir)
     CPNode* node = data.Struct()->m_pNodeList->Get((int)data.Struct()->m_pNodeList->GetCount());
     beams.AddTail(beam);
     nodes.AddTail(node);
-    for (auto [grid, list, kind] : {std::tuple{&beamGrid, (void*)&beams, 1}, std::tuple{&nodeGrid, (void*)&nodes, 0}}) {
+    for (auto [grid, list, kind] : {std::tuple{&beamGrid, (void*)&beams, OBJKIND_BEAM}, std::tuple{&nodeGrid, (void*)&nodes, OBJKIND_NODE}}) {
         grid->ui.Create(grid, 8000, WS_CHILD | WS_VISIBLE);
         grid->ui.Move(0, 0, 280, 520);
         grid->ui.SetParam(2, list, kind, &data);

@@ -3,7 +3,23 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
+// A demo of the sample host: its name, its function and the files it writes into the
+// output folder, which the host checks after running it.
+struct CDemo
+{
+    const char* name;
+    int (*run)(const std::string& outDir);
+    std::vector<const char*> files;
+};
+
+// The demos in the order the sample host runs them.
+const std::vector<CDemo>& SampleHostDemos();
+
+// The sample model built, its summary printed and written as a report chapter with a table
+// (summary.rtf, summary.txt).
+int RunSummaryDemo(const std::string& outDir);
 int RunViewDemo(const std::string& outDir);
 int RunSnapDemo(const std::string& outDir);
 int RunSelectDemo(const std::string& outDir);

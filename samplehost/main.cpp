@@ -4,13 +4,40 @@
 #include <cstring>
 #include <filesystem>
 #include <string>
+#include <system_error>
 
 #include <vyr/vyr_version.h>
 #include <vyr/vyrui.h>
 #include <vyr/host/VyrEntry.h>
-#include <vyr/model/struct/structure.h>
-#include "summary_report.h"
 #include "demos.h"
+
+const std::vector<CDemo>& SampleHostDemos()
+{
+    static const std::vector<CDemo> demos = {
+        {"summary", &RunSummaryDemo, {"summary.rtf", "summary.txt"}},
+        // A drawing view driven through its operator manager: pan, wheel zoom, zoom window;
+        // then a three-point arc placed with object snap; then selection by window and crossing.
+        {"view", &RunViewDemo, {"view-0-before.png", "view-1-pan.png", "view-2-wheel.png", "view-3-window.png"}},
+        {"snap", &RunSnapDemo, {"snap-arc.png"}},
+        {"select", &RunSelectDemo, {}},
+        {"studs and slabs", &RunStudsSlabsDemo, {"studs-slabs.txt"}},
+        {"slab", &RunSlabDemo, {"slab-diagram.png"}},
+        {"selection sets", &RunSelSetsDemo, {"selsets.txt"}},
+        {"host", &RunHostDemo, {"report-head.rtf", "report-head.txt"}},
+        {"property grid", &RunPropGridDemo, {"propgrid.png"}},
+        {"section databases", &RunSectionDemo, {"section-databases.txt", "sections-built.txt"}},
+        {"libraries", &RunLibrariesDemo, {"libraries.txt"}},
+        {"section property", &RunSecPropertyDemo, {"secproperty.png"}},
+        {"panels", &RunPanelsDemo, {"panel-floor.png", "panel-mode.png"}},
+        {"project", &RunProjectDemo, {"panel-project.png"}},
+        {"selection panels", &RunSelPanelsDemo, {"panel-beam.png", "panel-room.png", "panel-wall.png"}},
+        {"section panel", &RunSectionPanelDemo, {"sections.sec", "panel-section.png"}},
+        {"taper", &RunTaperDemo, {"taper.txt"}},
+        {"property dialog", &RunPropDlgDemo, {"dlgprop.png", "dlgquery.png"}},
+        {"property keys", &RunPropKeysDemo, {"propkeys.txt"}},
+    };
+    return demos;
+}
 
 int main(int argc, char** argv)
 {
@@ -25,45 +52,20 @@ int main(int argc, char** argv)
     std::printf("output folder: %s\n", outDir.c_str());
     std::printf("built so far: platform stand-in, model library, operators (view, point input with snap, selection), library entry and host protocol\n");
 
-    // The model root the host owns: a three-storey frame of two by three bays.
-    CGlobalData model;
-    CSampleModelSize size;
-    size.nStorey = 3;
-    size.nBayX = 2;
-    size.nBayY = 3;
-    BuildSampleModel(model, size);
-    std::printf("sample model:\n%s", SampleModelSummary(model).GetString());
-
-    // The model summary as a report chapter, saved as RTF and as text.
     std::filesystem::create_directories(outDir);
     int failures = 0;
-    for (const auto& [device, name] : {std::pair{DEVICE_RTF, "summary.rtf"}, std::pair{DEVICE_TEXT, "summary.txt"}}) {
-        const std::string path = (std::filesystem::path(outDir) / name).string();
-        const bool ok = WriteSummaryReport(model.ProjectName(), SampleModelSummary(model), path, device, model.Struct());
-        std::printf("report %s: %s\n", ok ? "written" : "FAILED", path.c_str());
-        failures += ok ? 0 : 1;
+    for (const CDemo& demo : SampleHostDemos()) {
+        // A file left by an earlier run must not pass for one this run wrote.
+        std::error_code ec;
+        for (const char* file : demo.files)
+            std::filesystem::remove(std::filesystem::path(outDir) / file, ec);
+        failures += demo.run(outDir) != 0;
+        for (const char* file : demo.files)
+            if (!std::filesystem::exists(std::filesystem::path(outDir) / file, ec)) {
+                std::printf("demo %s: %s not written\n", demo.name, file);
+                ++failures;
+            }
     }
-
-    // A drawing view driven through its operator manager: pan, wheel zoom, zoom window;
-    // then a three-point arc placed with object snap; then selection by window and crossing.
-    failures += RunViewDemo(outDir) != 0;
-    failures += RunSnapDemo(outDir) != 0;
-    failures += RunSelectDemo(outDir) != 0;
-    failures += RunStudsSlabsDemo(outDir) != 0;
-    failures += RunSlabDemo(outDir) != 0;
-    failures += RunSelSetsDemo(outDir) != 0;
-    failures += RunHostDemo(outDir) != 0;
-    failures += RunPropGridDemo(outDir) != 0;
-    failures += RunSectionDemo(outDir) != 0;
-    failures += RunLibrariesDemo(outDir) != 0;
-    failures += RunSecPropertyDemo(outDir) != 0;
-    failures += RunPanelsDemo(outDir) != 0;
-    failures += RunProjectDemo(outDir) != 0;
-    failures += RunSelPanelsDemo(outDir) != 0;
-    failures += RunSectionPanelDemo(outDir) != 0;
-    failures += RunTaperDemo(outDir) != 0;
-    failures += RunPropDlgDemo(outDir) != 0;
-    failures += RunPropKeysDemo(outDir) != 0;
     std::printf("%s\n", failures ? "sample host: some steps FAILED" : "sample host: all steps done");
     return failures ? 1 : 0;
 }

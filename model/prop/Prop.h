@@ -3,8 +3,7 @@
 //
 // A CProp is one row; a CPropSub holds rows (a group); the root of a tree is a CProps,
 // which knows the objects (a model list: CPNodeList, CBeamList, CWallList or CPlaneList),
-// their kind (0 node, 1 member, 2 wall, 3 room, 4 coupling beam in a wall), the model root
-// and the use:
+// their kind (ObjKind), the model root and the use:
 //   use 2 edits: a row shows the value common to all objects (empty when they differ),
 //         a written value goes to every object, a refused one gets a Chinese message;
 //   use 3 builds query conditions: a row holds the condition typed into it, and Query
@@ -19,6 +18,7 @@
 
 #include <vyr/stdafx.h>
 #include <vyr/model/output/creal.h>
+#include <vyr/model/struct/ObjKind.h>
 
 class CGlobalData;
 class CPropSub;
@@ -135,7 +135,7 @@ public:
     // The value that stands for opening the row's dialog.
     static CString GetOtherString();
 
-    // The rows of a kind (0 to 4); other kinds have none (a holder may add its own).
+    // The rows of an object kind (ObjKind); other kinds have none (a holder may add its own).
     using Builder = std::function<void(CProps& root)>;
     static Builder DefaultBuilder(int kind);
 

@@ -257,11 +257,11 @@ void BCInWallRows(CProps& root)
 CProps::Builder CProps::DefaultBuilder(int kind)
 {
     switch (kind) {
-    case 0: return NodeRows;
-    case 1: return BeamRows;
-    case 2: return WallRows;
-    case 3: return PlaneRows;
-    case 4: return BCInWallRows;
+    case OBJKIND_NODE: return NodeRows;
+    case OBJKIND_BEAM: return BeamRows;
+    case OBJKIND_WALL: return WallRows;
+    case OBJKIND_PLANE: return PlaneRows;
+    case OBJKIND_BCINWALL: return BCInWallRows;
     default: return nullptr;
     }
 }

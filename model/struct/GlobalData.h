@@ -9,6 +9,7 @@
 #include <vyr/model/geometry/geometry.h>
 #include <vyr/model/struct/Axises.h>
 #include <vyr/model/struct/EditStack.h>
+#include <vyr/model/struct/ObjKind.h>
 #include <vyr/model/struct/Struct.h>
 #include <vyr/model/struct/StructSketch.h>
 #include <vyr/model/struct/ViewXform.h>
@@ -36,14 +37,14 @@ public:
 class CGlobalData
 {
 public:
-    // Object kind codes of the selection and edit operations.
+    // Object kinds of the selection and edit operations, and every kind at once.
     enum
     {
-        KIND_NODE = 0,
-        KIND_BEAM = 1,
-        KIND_WALL = 2,
-        KIND_PLANE = 3,
-        KIND_BCINWALL = 4,
+        KIND_NODE = OBJKIND_NODE,
+        KIND_BEAM = OBJKIND_BEAM,
+        KIND_WALL = OBJKIND_WALL,
+        KIND_PLANE = OBJKIND_PLANE,
+        KIND_BCINWALL = OBJKIND_BCINWALL,
         KIND_ALL = 100
     };
 

@@ -7,6 +7,7 @@
 #include <vyr/model/record/Code.h>
 #include <vyr/model/section/section.h>
 #include <vyr/model/struct/Floor.h>
+#include <vyr/model/struct/GlobalData.h>
 #include <vyr/model/struct/Plane.h>
 
 
@@ -75,10 +76,8 @@ CVector3D CBeamBase::GetVector1() const
     return v;
 }
 
-void CBeamBase::SetSection(CSectionBase* sec, CBeamGroupList* groups)
+void CBeamBase::SetSection(CSectionBase* sec, CBeamGroupList* groups, CMatrix2D* plan)
 {
-    if (sec == m_pSection)
-        return;
     m_pSection = sec;
     delete m_pCheck;
     m_pCheck = nullptr;
@@ -86,6 +85,12 @@ void CBeamBase::SetSection(CSectionBase* sec, CBeamGroupList* groups)
     m_pCheckResult = nullptr;
     delete m_pConcreteResult;
     m_pConcreteResult = nullptr;
+    if (CBeam* beam = toBeam()) {
+        beam->SetAliegn();
+        if (plan != nullptr)
+            beam->AdjustCornice(*plan);
+    }
+    // A group's members share its section.
     if (groups != nullptr && m_nGroupId >= 1 && m_nGroupId <= (int)groups->GetCount())
     {
         CBeamGroup* g = groups->Get(m_nGroupId);
@@ -95,6 +100,12 @@ void CBeamBase::SetSection(CSectionBase* sec, CBeamGroupList* groups)
             m_nGroupId = 0;
         }
     }
+}
+
+void CBeamBase::SetSection(CSectionBase* sec, CGlobalData* data)
+{
+    CStruct* st = data != nullptr ? data->Struct() : nullptr;
+    SetSection(sec, st != nullptr ? st->m_pBeamGroupList : nullptr, data != nullptr ? &data->Matrix2D() : nullptr);
 }
 
 void CBeamBase::GetBeamBindRelease(int& s2, int& s3, int& e2, int& e3) const

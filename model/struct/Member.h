@@ -22,6 +22,7 @@ class CNodeLink;
 class CPlane;
 class CWall;
 class CBeamGroupList;
+class CGlobalData;
 class COutput;
 
 class CMemberBase : public CObject
@@ -153,9 +154,14 @@ public:
     int GetType() const { return m_nType; }
     void SetType(int t) { m_nType = t; }
     CSectionBase* GetSection() const { return m_pSection; }
-    // Gives the member a section; results of the old section are released so they are never
-    // shown for the new one.
-    void SetSection(CSectionBase* sec, CBeamGroupList* groups = nullptr);
+    // Gives the member a section: the one way the section key, the section panel and its
+    // picking commands do it. The check object and every result are freed also when the
+    // section stays the same, so the next check runs for it afresh. A member of one of the
+    // groups whose section is another leaves that group. A frame member (not a secondary
+    // beam) is aligned again and its cornice follows the plan view when one is given.
+    void SetSection(CSectionBase* sec, CBeamGroupList* groups = nullptr, CMatrix2D* plan = nullptr);
+    // The same with the model's member groups and plan view (none without a model root).
+    void SetSection(CSectionBase* sec, CGlobalData* data);
     CBeamBindRelease* GetBeamBindRelease() const { return m_pRelease; }
     void SetBeamBindRelease(CBeamBindRelease* r) { m_pRelease = r; }
     // Shear-stud design of a composite beam with a stud group: the stud spacing (cm) that

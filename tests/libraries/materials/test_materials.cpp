@@ -5,13 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "support/DialogTest.h"
 #include <vyr/libraries/DlgMaterial.h>
 #include <vyr/libraries/DlgMaterialConcrete.h>
 #include <vyr/libraries/DlgMaterialSteel.h>
 #include <vyr/model/material/material.h>
 #include <vyr/model/section/section.h>
 #include <vyr/model/struct/structure.h>
-#include <vyr/resources.h>
 #include <vyr/resources/dialogs/MaterialRes.h>
 #include <vyr/scripteduser.h>
 
@@ -19,21 +19,10 @@ using vyr::ScriptedUser;
 
 namespace {
 
-struct Materials : ::testing::Test
+struct Materials : vyrtest::DialogTest
 {
     CGlobalData data;
     CStruct& s = *data.Struct();
-
-    void SetUp() override
-    {
-        vyr::VyrSetResourceDir((std::string(VYR_SOURCE_DIR) + "/resources").c_str());
-        ScriptedUser::Reset();
-    }
-    void TearDown() override
-    {
-        EXPECT_EQ(ScriptedUser::PendingSteps(), 0u);
-        ScriptedUser::Reset();
-    }
 
     CMaterialBase* AddMaterial(CMaterialList* list, int type, const char* name, float fy, double E)
     {

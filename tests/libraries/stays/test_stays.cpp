@@ -5,13 +5,12 @@
 
 #include <functional>
 #include <memory>
-#include <string>
 
+#include "support/DialogTest.h"
 #include <vyr/libraries/DlgStay.h>
 #include <vyr/model/material/material.h>
 #include <vyr/model/section/section.h>
 #include <vyr/model/struct/structure.h>
-#include <vyr/resources.h>
 #include <vyr/resources/dialogs/MaterialRes.h>
 #include <vyr/resources/dialogs/StayRes.h>
 #include <vyr/scripteduser.h>
@@ -30,7 +29,7 @@ public:
     ~CCountedAngle() override { ++g_anglesDeleted; }
 };
 
-struct Stays : ::testing::Test
+struct Stays : vyrtest::DialogTest
 {
     CGlobalData data;
     CStruct& s = *data.Struct();
@@ -39,8 +38,7 @@ struct Stays : ::testing::Test
 
     void SetUp() override
     {
-        vyr::VyrSetResourceDir((std::string(VYR_SOURCE_DIR) + "/resources").c_str());
-        ScriptedUser::Reset();
+        DialogTest::SetUp();
         g_anglesDeleted = 0;
         q235 = new CMaterialBase;
         q235->SetType(1);
@@ -50,13 +48,12 @@ struct Stays : ::testing::Test
     }
     void TearDown() override
     {
-        EXPECT_EQ(ScriptedUser::PendingSteps(), 0u);
-        ScriptedUser::Reset();
         while (s.m_pStayList->GetCount() > 0) {
             CStay* stay = s.m_pStayList->Get(1);
             s.m_pStayList->DeleteStay(stay);
             delete stay;
         }
+        DialogTest::TearDown();
     }
 
     CStay* AddPlateRecord(float width, float thick, float space, int bolted)

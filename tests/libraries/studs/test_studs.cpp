@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "support/DialogTest.h"
 #include "support/TestHost.h"
 #include <vyr/libraries/DlgBeamPinnail.h>
 #include <vyr/libraries/DlgBeamPinnailDesign.h>
@@ -18,23 +19,12 @@ using vyr::ScriptedUser;
 
 namespace {
 
-struct StudFixture : ::testing::Test
+struct StudFixture : vyrtest::DialogTest
 {
     CSectionBase section; // outlives the model that refers to it
     vyrtest::CTestHost host;
     CGlobalData& d = host.GlobalData();
     CStruct* st = d.Struct();
-
-    void SetUp() override
-    {
-        vyr::VyrSetResourceDir((std::string(VYR_SOURCE_DIR) + "/resources").c_str());
-        ScriptedUser::Reset();
-    }
-    void TearDown() override
-    {
-        EXPECT_EQ(ScriptedUser::PendingSteps(), 0u);
-        ScriptedUser::Reset();
-    }
 
     CPNode* Node(double x)
     {

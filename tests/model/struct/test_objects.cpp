@@ -2,9 +2,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <memory>
 #include <ostream>
 #include <string>
 
+#include <vyr/model/section/SectionBase.h>
 #include <vyr/model/struct/structure.h>
 
 namespace
@@ -131,6 +133,88 @@ TEST(Member, NewSectionDropsResultsAndLeavesAGroupOfAnotherSection)
     EXPECT_EQ(beam.GetGroupId(), 0);
     EXPECT_TRUE(g->m_pBeamList->IsEmpty());
     beam.m_pSection = nullptr; // not a real section
+}
+
+namespace
+{
+// A check object whose deletion the section test counts.
+struct CountedCheck : CObject
+{
+    static int deleted;
+    ~CountedCheck() override { ++deleted; }
+};
+int CountedCheck::deleted = 0;
+
+enum class MemberKind
+{
+    Frame,
+    Secondary,
+    InWall
+};
+
+struct SectionCase
+{
+    const char* name;
+    MemberKind kind;
+    bool sameSection;  // given the section it has, else another one
+    bool inGroup;      // in a group of the section it has
+    bool staysInGroup;
+};
+} // namespace
+
+TEST(Member, GivingASectionFreesTheCheckAlwaysAndLeavesAGroupOfAnotherSection)
+{
+    const SectionCase cases[] = {
+        {"same section, in its group", MemberKind::Frame, true, true, true},
+        {"new section, no group", MemberKind::Frame, false, false, false},
+        {"new section, in a group of the old one", MemberKind::Frame, false, true, false},
+        {"secondary beam, same section", MemberKind::Secondary, true, true, true},
+        {"secondary beam, in a group of the old one", MemberKind::Secondary, false, true, false},
+        {"member in a wall, new section", MemberKind::InWall, false, false, false},
+    };
+    for (const SectionCase& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        CSectionBase old, fresh;
+        CGlobalData data;
+        std::unique_ptr<CBeamBase> member;
+        switch (c.kind)
+        {
+        case MemberKind::Frame: member = std::make_unique<CBeam>(1, nullptr, nullptr, 2); break;
+        case MemberKind::Secondary: member = std::make_unique<CSubBeam>(1, nullptr, nullptr); break;
+        case MemberKind::InWall: member = std::make_unique<CBeamInWall>(1, nullptr, nullptr); break;
+        }
+        member->m_pSection = &old;
+        CBeamGroup* group = nullptr;
+        if (c.inGroup)
+        {
+            // Behind a group of no section, so the member's group is found by its number.
+            data.Struct()->m_pBeamGroupList->Add(new CBeamGroup);
+            group = new CBeamGroup;
+            group->m_pSection = &old;
+            data.Struct()->m_pBeamGroupList->Add(group);
+            group->m_pBeamList->AddTail(member.get());
+            member->SetGroupId(group->m_nNo);
+        }
+        CountedCheck::deleted = 0;
+        member->m_pCheck = new CountedCheck;
+        member->m_pCheckResult = new CheckResult;
+        member->m_pConcreteResult = new CConcreteDesignResult;
+
+        CSectionBase* given = c.sameSection ? &old : &fresh;
+        member->SetSection(given, &data);
+
+        EXPECT_EQ(member->GetSection(), given);
+        EXPECT_EQ(CountedCheck::deleted, 1);
+        EXPECT_EQ(member->m_pCheck, nullptr);
+        EXPECT_EQ(member->m_pCheckResult, nullptr);
+        EXPECT_EQ(member->m_pConcreteResult, nullptr);
+        if (group != nullptr)
+        {
+            EXPECT_EQ(group->m_pBeamList->Contains(member.get()), c.staysInGroup);
+            EXPECT_EQ(member->GetGroupId(), c.staysInGroup ? 2 : 0);
+        }
+    }
 }
 
 TEST(Member, GroupChangeSelectTwiceRestores)
