@@ -50,6 +50,13 @@ BOOL CompareElements(const TYPE* pElement1, const ARG_TYPE* pElement2)
 // ---------------------------------------------------------------------------------------
 // Lists
 
+// The list blocks of full size: kVyrListBlockBytes each, below the C library's threshold for
+// mapping a block of its own. Blocks given back are kept (up to a bound) for the next list
+// on any thread.
+inline constexpr size_t kVyrListBlockBytes = 64 * 1024;
+void* VyrListBlockTake();
+void VyrListBlockGive(void* block) noexcept;
+
 template <class TYPE, class ARG_TYPE = const TYPE&>
 class CList : public CObject
 {
@@ -264,14 +271,30 @@ protected:
     }
     // Nodes live in blocks, as the class library allocates them; the blocks grow so that a
     // list of a hundred thousand elements costs a few dozen allocations, not one per element.
+    // Grown blocks are the shared pool's (VyrListBlockTake), so that a large result made and
+    // dropped again and again reuses the same memory instead of the C library handing it
+    // back to the system and faulting it in anew each time. Nodes of unusual alignment or
+    // size keep to blocks of their own.
+    static constexpr bool kPooled = alignof(CNode) <= __STDCPP_DEFAULT_NEW_ALIGNMENT__ &&
+                                    sizeof(CNode) * 16 <= kVyrListBlockBytes;
+    static constexpr INT_PTR kMaxNodes = (INT_PTR)(kVyrListBlockBytes / sizeof(CNode)) > 0
+                                             ? (INT_PTR)(kVyrListBlockBytes / sizeof(CNode))
+                                             : 1;
     void* RawNode()
     {
         if (m_nRawLeft == 0) {
-            const INT_PTR n = m_nNextBlock > 0 ? m_nNextBlock : m_nBlockSize;
-            m_blocks.emplace_back(::operator new(sizeof(CNode) * (size_t)n, std::align_val_t(alignof(CNode))));
-            m_pRaw = static_cast<CNode*>(m_blocks.back());
+            INT_PTR n = m_nNextBlock > 0 ? m_nNextBlock : m_nBlockSize;
+            if (n >= kMaxNodes) n = kMaxNodes;
+            // Room for the block's address first, so that a failure cannot lose the block.
+            std::vector<void*>& owned = kPooled && n == kMaxNodes ? m_pooled : m_blocks;
+            if (owned.size() == owned.capacity()) owned.reserve(owned.size() < 4 ? 8 : owned.size() * 2);
+            if (kPooled && n == kMaxNodes)
+                owned.push_back(VyrListBlockTake());
+            else
+                owned.push_back(::operator new(sizeof(CNode) * (size_t)n, std::align_val_t(alignof(CNode))));
+            m_pRaw = static_cast<CNode*>(owned.back());
             m_nRawLeft = n;
-            m_nNextBlock = n < 4096 ? n * 2 : n;
+            m_nNextBlock = n < kMaxNodes / 2 ? n * 2 : kMaxNodes;
         }
         --m_nRawLeft;
         return m_pRaw++;
@@ -284,7 +307,9 @@ protected:
             m_pSpare = next;
         }
         for (void* b : m_blocks) ::operator delete(b, std::align_val_t(alignof(CNode)));
+        for (void* b : m_pooled) VyrListBlockGive(b);
         m_blocks.clear();
+        m_pooled.clear();
         m_pRaw = nullptr;
         m_nRawLeft = 0;
         m_nNextBlock = 0;
@@ -326,7 +351,8 @@ protected:
     INT_PTR m_nCount = 0;
     CNode* m_pSpare = nullptr;
     INT_PTR m_nBlockSize;
-    std::vector<void*> m_blocks;
+    std::vector<void*> m_blocks; // grown by the list itself
+    std::vector<void*> m_pooled; // taken from the shared pool
     CNode* m_pRaw = nullptr;
     INT_PTR m_nRawLeft = 0;
     INT_PTR m_nNextBlock = 0;
