@@ -50,6 +50,14 @@ if(NOT _n EQUAL 1 OR NOT _real MATCHES "libvyrui\\.so")
   fail("the prefix should hold libvyrui.so alone, it holds: ${_real}")
 endif()
 
+# Stripped unless the build asked for the library as built.
+if(EXPECT_STRIPPED AND READELF)
+  run("reading the library's sections" COMMAND "${READELF}" -S -W "${prefix}/${_real}")
+  if(OUT MATCHES "\\.debug_info|\\.symtab")
+    fail("the installed ${_real} keeps its debugging information or symbol table")
+  endif()
+endif()
+
 # Every file an installed header or resource script includes by a relative name is there
 # beside it; every <vyr/...> an installed header includes is installed.
 file(GLOB_RECURSE _headers "${prefix}/include/vyr/*.h")
