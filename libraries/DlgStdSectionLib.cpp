@@ -410,11 +410,13 @@ bool CDlgStdSectionLib::OpenDatabase()
         AfxMessageBox("没有这个国家的型钢截面库！");
         return false;
     }
-    m_strDatabasePath = CVyrFunc::GetAppPath() + sec::kDatabaseFiles[country];
+    CString missing;
+    m_strDatabasePath = CVyrFunc::FindDataBaseFile(sec::kDatabaseFiles[country], &missing);
     CString connect = CString(";PWD=") + sec::kDatabasePasswords[country];
     CWaitCursor wait;
     try {
         if (m_database.IsOpen()) m_database.Close();
+        if (!missing.IsEmpty()) AfxThrowDaoException(VYR_DAO_FILE_NOT_FOUND, missing);
         m_database.Open(m_strDatabasePath, FALSE, TRUE, connect);
     } catch (CDaoException* e) {
         wait.Restore();
@@ -428,7 +430,7 @@ bool CDlgStdSectionLib::OpenDatabase()
 void CDlgStdSectionLib::SelectTable(int nCountry, int nFamily, int nSubType)
 {
     // Only the table of the database that is open.
-    if (m_strDatabasePath != CVyrFunc::GetAppPath() + sec::kDatabaseFiles[nCountry]) return;
+    if (m_strDatabasePath != CVyrFunc::FindDataBaseFile(sec::kDatabaseFiles[nCountry])) return;
     const sec::CatalogRow* row = sec::FindPosition(nCountry, nFamily, nSubType);
     if (row == nullptr) return;
     CString q;

@@ -8,14 +8,17 @@
 
 namespace sec = vyr::sections;
 
-CString CProfiledSheetDB::GetPath() { return CVyrFunc::GetAppPath() + sec::kSheetDatabaseFile; }
+CString CProfiledSheetDB::GetPath(CString* pMissing) { return CVyrFunc::FindDataBaseFile(sec::kSheetDatabaseFile, pMissing); }
 
 void CProfiledSheetDB::Open()
 {
     Close();
     CString connect = ";PWD=";
     connect += sec::kSheetPassword;
-    m_db.Open(GetPath(), FALSE, TRUE, connect);
+    CString missing;
+    const CString path = GetPath(&missing);
+    if (!missing.IsEmpty()) AfxThrowDaoException(VYR_DAO_FILE_NOT_FOUND, missing);
+    m_db.Open(path, FALSE, TRUE, connect);
     auto set = std::make_unique<CDaoRecordset>(&m_db);
     try {
         set->Open(dbOpenDynaset,

@@ -1,6 +1,6 @@
-// The profiled-steel-sheet database under the application folder: its one query, read-only,
-// with the records addressed by their position in the query's order (a composite slab
-// type stores the position of its sheet, so the order is stored data).
+// The profiled-steel-sheet database: its one query, read-only, with the records addressed
+// by their position in the query's order (a composite slab type stores the position of its
+// sheet, so the order is stored data).
 #pragma once
 
 #include <memory>
@@ -17,8 +17,9 @@ public:
     CProfiledSheetDB(const CProfiledSheetDB&) = delete;
     CProfiledSheetDB& operator=(const CProfiledSheetDB&) = delete;
 
-    // The file below the application folder.
-    static CString GetPath();
+    // The file: the application folder's, else the one the library ships; *pMissing names
+    // both places when neither holds it (see CVyrFunc::FindDataBaseFile).
+    static CString GetPath(CString* pMissing = nullptr);
 
     // Opens the database, runs the query and counts its records; raises CDaoException
     // (missing file, wrong password, no sheet table). The first record is current.

@@ -22,7 +22,7 @@ using vyr::ScriptedUser;
 int RunSectionPanelDemo(const std::string& outDir)
 {
     ScriptedUser::Reset();
-    vyrhost::CHostKit host(800, 600, 260);
+    vyrhost::CHostKit host(800, 600, 290);
     BuildSampleModel(host.GlobalData());
     host.ShowWholeModel();
     auto* panel = dynamic_cast<CViewSection*>(host.CreatePanels().GetDlg("View.Section"));

@@ -4,6 +4,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh
-cmake -S . -B build -G Ninja >/dev/null
+# The test command configures build/ with these same flags, so neither rebuilds what the
+# other built (scripts/check-two-commands.sh checks it).
+cmake -S . -B build -G Ninja -DVYR_WERROR=ON >/dev/null
 cmake --build build -j "$(nproc)" --target vyrui vyrsamplehost vyr_section_databases
 ./build/samplehost/vyrsamplehost --out "$PWD/samplehost-out" "$@"

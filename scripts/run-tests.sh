@@ -4,6 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh --tests
+# build/ has the flags of scripts/run-host.sh, so either command builds only what the other did not.
 build=build; flags=(-DVYR_WERROR=ON)
 if [ "${VYR_SANITIZE:-0}" = 1 ]; then build=build-asan; flags+=(-DVYR_SANITIZE=ON -DVYR_BUILD_BENCHMARKS=OFF); fi
 if [ "${VYR_TSAN:-0}" = 1 ]; then build=build-tsan; flags+=(-DVYR_TSAN=ON -DVYR_BUILD_BENCHMARKS=OFF); fi

@@ -2,6 +2,8 @@
 // that marks a hand-over to the analysis engine, and the program's option record.
 #pragma once
 
+#include <string>
+
 #include <vyr/stdafx.h>
 
 class CVyrFunc
@@ -10,6 +12,15 @@ public:
     // The application folder, Windows-style and without a trailing backslash: the base of
     // the DataBase, Wave and Template folders.
     static CString GetAppPath();
+    // A database file the library ships, named below the application folder
+    // ("\\DataBase\\x.sdb"), Windows-style: the application folder's own when it holds one,
+    // so a host's file wins, else the library's (share/vyr beside the library's file, where
+    // an installation puts it). When neither holds it: the application folder's path, and
+    // *pMissing the message naming both places (empty otherwise).
+    static CString FindDataBaseFile(const char* relative, CString* pMissing = nullptr);
+    // The same search with the two folders given as Linux paths (libraryData may be empty).
+    static CString FindDataBaseFile(const char* relative, const std::string& appFolder,
+                                    const std::string& libraryData, CString* pMissing);
 };
 
 class CStringFunc

@@ -155,8 +155,13 @@ CMatrix2D CStructSketch::GetZoomAllMx2D(const CRect& client) const
     CRect2D world = GetProjectRect();
     if (world.IsRectEmpty())
         world.InflateRect(5, 5);
+    // A margin of 10 pixels, as the graphics library's preview keeps: fitted edge to edge,
+    // the outermost members would lie on the window's border and past its last pixel.
+    CRect area = client;
+    if (area.Width() > 20 && area.Height() > 20)
+        area.DeflateRect(10, 10);
     CMatrix2D m;
-    m.SetZoomMatrix(client, world);
+    m.SetZoomMatrix(area, world);
     return m;
 }
 

@@ -46,7 +46,7 @@ public:
     // Draws with the last transformations; style 1 and 2 alternate in a blinking preview.
     void Display(CDC* pDC);
     CRect2D GetProjectRect() const;
-    // Fits the sketch into a client rectangle.
+    // Fits the sketch into a client rectangle, 10 pixels inside its edges.
     void ZoomAll(const CRect& client);
     CMatrix2D GetZoomAllMx2D(const CRect& client) const;
     void ZoomAll(CWnd* pWnd);

@@ -1,6 +1,6 @@
 # Installs the built library to a temporary prefix, checks what a host receives, builds the
 # consumer project against the package and runs it: from the prefix, from a copy of the
-# prefix moved elsewhere, and from that copy with its resources taken away.
+# prefix moved elsewhere, and from that copy with its resources and databases taken away.
 cmake_minimum_required(VERSION 3.25)
 
 if(DEFINED ENV{TMPDIR} AND IS_DIRECTORY "$ENV{TMPDIR}")
@@ -48,6 +48,14 @@ endforeach()
 list(LENGTH _real _n)
 if(NOT _n EQUAL 1 OR NOT _real MATCHES "libvyrui\\.so")
   fail("the prefix should hold libvyrui.so alone, it holds: ${_real}")
+endif()
+
+# Stripped unless the build asked for the library as built.
+if(EXPECT_STRIPPED AND READELF)
+  run("reading the library's sections" COMMAND "${READELF}" -S -W "${prefix}/${_real}")
+  if(OUT MATCHES "\\.debug_info|\\.symtab")
+    fail("the installed ${_real} keeps its debugging information or symbol table")
+  endif()
 endif()
 
 # Every file an installed header or resource script includes by a relative name is there
@@ -103,10 +111,11 @@ file(GLOB _libdirs LIST_DIRECTORIES true "${moved}/lib*")
 run("the consumer on the moved prefix" COMMAND ${CMAKE_COMMAND} -E env --unset=VYR_RESOURCE_DIR
   "LD_LIBRARY_PATH=${_libdirs}" "${consumer}" --installed "${moved}/share/vyr/resources")
 
-# Without resources: nothing found, and one message naming the places looked at.
-file(REMOVE_RECURSE "${moved}/share/vyr/resources")
+# Without resources or databases: nothing found, one message naming the places looked at,
+# and the section database missing from both its places.
+file(REMOVE_RECURSE "${moved}/share/vyr/resources" "${moved}/share/vyr/DataBase")
 run("the consumer without resources" COMMAND ${CMAKE_COMMAND} -E env --unset=VYR_RESOURCE_DIR
-  "LD_LIBRARY_PATH=${_libdirs}" "${consumer}" --missing)
+  "LD_LIBRARY_PATH=${_libdirs}" "${consumer}" --missing "${moved}/share/vyr")
 string(REGEX MATCHALL "no resource folder" _told "${ERR}")
 list(LENGTH _told _nt)
 string(FIND "${ERR}" "${moved}/share/vyr/resources" _named)

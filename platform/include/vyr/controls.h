@@ -805,9 +805,14 @@ namespace vyr {
 // window layer runs it before creating its first window.
 void RegisterControlClasses();
 
+// The font of a template's FONT statement (9-point 宋体: characters of 12 pixels), made
+// once per face and size and kept for the process; null for a template without one. A
+// dialog or form view made from the template takes it with WM_SETFONT.
+HFONT DialogTemplateFont(const DialogTemplate& t);
 // Creates the control a dialog template describes, as a child of parent, with the object
 // of its class (a CComboBox for "ComboBox", ...; a plain window for other class names).
-// The object belongs to the window and is deleted with it.
+// The object belongs to the window and is deleted with it. The control takes the parent's
+// font, as the dialog manager gives every control its dialog's font.
 CWnd* CreateControlFromTemplate(const DialogControl& ctrl, CWnd* parent);
 // Adds a template's DLGINIT texts to the dialog's combo and list boxes (in script order),
 // as dialog creation does before OnInitDialog.

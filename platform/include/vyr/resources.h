@@ -424,6 +424,11 @@ struct ResourceDirSearch
 };
 ResourceDirSearch SearchResourceDir(const std::string& modulePath, const char* envDir, const std::string& buildDir,
                                     const std::string& sourceDir);
+// The folder of the data the library ships (`share/vyr`, the section databases in its
+// `DataBase`), where an installation puts it relative to the library's file, as it does the
+// resources; for a library whose file is `modulePath` (empty when that is not known).
+std::string LibraryDataDir(const std::string& modulePath);
+std::string LibraryDataDir();
 
 // The library's resources, read at the first call (thread-safe).
 const ResourceSet& GetResources();

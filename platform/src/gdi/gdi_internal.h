@@ -8,6 +8,8 @@
 
 #include <vyr/gdi.h>
 
+typedef struct _cairo cairo_t; // as <cairo.h> declares it
+
 namespace vyr {
 
 enum class GdiKind { Pen, Brush, Font, Bitmap, Palette };
@@ -66,7 +68,9 @@ struct FontMetrics
     int maxCharWidth;
 };
 FontMetrics MeasureFont(const FontSpec& f);
-// Advance width in pixels of a one-line text (no line breaks are interpreted).
+// Advance width in pixels of a one-line text (no line breaks are interpreted). The widths
+// are those of the face the font names where the substitute drawing it differs (宋体: half
+// an em per GBK byte; Arial: its own advances), so layouts made for them fit.
 double MeasureText(const FontSpec& f, const std::string& text);
 int TextWidth(const FontSpec& f, const std::string& text);
 
@@ -78,6 +82,9 @@ struct TextRun
     std::string family;
 };
 std::vector<TextRun> SplitRuns(const FontSpec& f, const std::string& text);
+// Draws a run at cr's current point, its family and size selected, each character at the
+// advance MeasureText gives it; the current point ends after the run.
+void ShowRun(cairo_t* cr, const FontSpec& f, const std::string& run);
 
 // The lines DrawText puts where, in logical coordinates.
 struct TextLine

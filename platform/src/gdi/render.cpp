@@ -439,7 +439,7 @@ void DrawTextAt(Canvas& c, const DrawState& st, const FontSpec& f, POINT ref, co
             cairo_select_font_face(cr, r.family.c_str(), f.italic ? CAIRO_FONT_SLANT_ITALIC : CAIRO_FONT_SLANT_NORMAL,
                                    f.bold ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
             cairo_set_font_size(cr, f.emPixels);
-            cairo_show_text(cr, r.text.c_str());
+            ShowRun(cr, f, r.text);
         }
         const double thick = std::max(1.0, std::round(f.emPixels / 14.0));
         if (f.underline) {

@@ -98,6 +98,75 @@ std::pair<double, double> UnitExtents(const std::string& family, bool bold, bool
     return r;
 }
 
+// Advances of Arial's printable ASCII characters, space to '~', in thousandths of an em.
+constexpr short kArialWidths[95] = {
+    278, 278, 355, 556, 556, 889, 667, 191, 333, 333, 389, 584, 278, 333, 278, 278,  // space to '/'
+    556, 556, 556, 556, 556, 556, 556, 556, 556, 556,                                // digits
+    278, 278, 584, 584, 584, 556, 1015,                                              // ':' to '@'
+    667, 667, 722, 722, 667, 611, 778, 722, 278, 500, 667, 556, 833,                 // A to M
+    722, 778, 667, 778, 722, 667, 611, 722, 667, 944, 667, 667, 611,                 // N to Z
+    278, 278, 278, 469, 556, 333,                                                    // '[' to '`'
+    556, 556, 500, 556, 556, 278, 556, 556, 222, 222, 500, 222, 833,                 // a to m
+    556, 556, 556, 556, 333, 500, 278, 556, 500, 722, 500, 500, 500,                 // n to z
+    334, 260, 334, 584};                                                             // '{' to '~'
+
+// Whose advances a face's texts take. The installed substitutes are wider than the faces
+// the library's layouts were made for (9-point 宋体 in dialogs, Arial in drawings): a
+// 12-pixel "3000.000" takes 52 pixels against 宋体's 48, a 10-pixel one 45 against Arial's
+// 42. So a text takes the advances of the face it names, each glyph fitted into its own.
+enum class Widths { Natural, SimSun, Arial };
+
+Widths WidthsOf(const std::string& face)
+{
+    const std::string family = MapFontFace(face);
+    if (family == kCjkFamily || family == kCjkMonoFamily) {
+        // YaHei's Latin letters are proportional, as the substitute's are.
+        return face == "微软雅黑" || Lower(face) == "microsoft yahei" ? Widths::Natural : Widths::SimSun;
+    }
+    return family == "DejaVu Sans" ? Widths::Arial : Widths::Natural;
+}
+
+// The advance of one character in ems on the face the text names; negative where the
+// substitute's own advance stands. 宋体 gives a character half an em per GBK byte: ASCII
+// half an em, Chinese and the other double-byte characters a whole one.
+double DesignAdvance(Widths widths, char32_t cp, const std::string& ch)
+{
+    switch (widths) {
+    case Widths::SimSun: return GbkWidth(ch) * 0.5;
+    case Widths::Arial:
+        if (IsWide(cp)) return 1.0;
+        if (cp >= 0x20 && cp <= 0x7E) return kArialWidths[cp - 0x20] / 1000.0;
+        return -1.0;
+    case Widths::Natural: break;
+    }
+    return -1.0;
+}
+
+struct PlacedChar
+{
+    std::string ch;
+    double advance; // where the next character starts
+    double natural; // the substitute's own advance
+};
+
+// The characters of a run with their advances; the run's font is selected in cr.
+std::vector<PlacedChar> PlaceRun(cairo_t* cr, Widths widths, double em, const std::string& run)
+{
+    std::vector<PlacedChar> out;
+    for (size_t i = 0; i < run.size();) {
+        const size_t start = i;
+        const char32_t cp = Utf8Next(run, i);
+        PlacedChar p{run.substr(start, i - start), 0.0, 0.0};
+        cairo_text_extents_t te;
+        cairo_text_extents(cr, p.ch.c_str(), &te);
+        p.natural = te.x_advance;
+        const double design = DesignAdvance(widths, cp, p.ch);
+        p.advance = design < 0 ? p.natural : design * em;
+        out.push_back(std::move(p));
+    }
+    return out;
+}
+
 } // namespace
 
 FontMetrics ComputeMetrics(const FontSpec& f, const std::string& family);
@@ -176,7 +245,8 @@ FontMetrics MeasureFont(const FontSpec& f)
     static std::mutex m;
     static std::map<std::string, FontMetrics> cache;
     const std::string family = MapFontFace(f.face);
-    const std::string key = family + "|" + std::to_string(f.emPixels) + (f.bold ? "b" : "n") + (f.italic ? "i" : "r");
+    const std::string key = family + "|" + std::to_string(f.emPixels) + (f.bold ? "b" : "n") + (f.italic ? "i" : "r") +
+                            std::to_string((int)WidthsOf(f.face));
     {
         std::lock_guard<std::mutex> lock(m);
         auto it = cache.find(key);
@@ -207,15 +277,46 @@ double MeasureText(const FontSpec& f, const std::string& text)
     if (text.empty()) return 0.0;
     std::lock_guard<std::mutex> lock(CairoMutex());
     cairo_t* cr = Scratch();
+    const Widths widths = WidthsOf(f.face);
     double w = 0.0;
     for (const TextRun& r : SplitRuns(f, text)) {
         SelectFamily(cr, r.family, f);
         cairo_set_font_size(cr, f.emPixels);
-        cairo_text_extents_t te;
-        cairo_text_extents(cr, r.text.c_str(), &te);
-        w += te.x_advance;
+        if (widths == Widths::Natural) {
+            cairo_text_extents_t te;
+            cairo_text_extents(cr, r.text.c_str(), &te);
+            w += te.x_advance;
+            continue;
+        }
+        for (const PlacedChar& p : PlaceRun(cr, widths, f.emPixels, r.text)) w += p.advance;
     }
     return w;
+}
+
+void ShowRun(cairo_t* cr, const FontSpec& f, const std::string& run)
+{
+    const Widths widths = WidthsOf(f.face);
+    if (widths == Widths::Natural) {
+        cairo_show_text(cr, run.c_str());
+        return;
+    }
+    double x = 0.0, y = 0.0;
+    cairo_get_current_point(cr, &x, &y);
+    for (const PlacedChar& p : PlaceRun(cr, widths, f.emPixels, run)) {
+        cairo_save(cr);
+        if (p.natural > p.advance && p.advance > 0) {
+            // Condensed into its advance; a narrower glyph stands in the middle of its own.
+            cairo_translate(cr, x, y);
+            cairo_scale(cr, p.advance / p.natural, 1.0);
+            cairo_move_to(cr, 0.0, 0.0);
+        } else {
+            cairo_move_to(cr, x + (p.advance - p.natural) / 2, y);
+        }
+        cairo_show_text(cr, p.ch.c_str());
+        cairo_restore(cr);
+        x += p.advance;
+    }
+    cairo_move_to(cr, x, y);
 }
 
 int TextWidth(const FontSpec& f, const std::string& text) { return (int)std::lround(MeasureText(f, text)); }

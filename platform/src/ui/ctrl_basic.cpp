@@ -1,7 +1,9 @@
 // Static controls, buttons and scroll bars; the registration of every control class, the
 // factory that dialogs use for their templates, and DLGINIT.
 #include <cstring>
+#include <map>
 #include <mutex>
+#include <string>
 
 #include "ctrl_internal.h"
 #include <vyr/raster.h>
@@ -69,6 +71,7 @@ public:
         CWnd* w = CWnd::FromHandle(h);
         if (!w) { ::DefWindowProc(h, WM_PAINT, 0, 0); return; }
         CPaintDC dc(w);
+        SelectControlFont(dc, h);
         CRect rc;
         w->GetClientRect(&rc);
         DWORD type = StyleOf(h) & SS_TYPEMASK;
@@ -203,6 +206,7 @@ public:
         CWnd* w = CWnd::FromHandle(h);
         if (!w) { ::DefWindowProc(h, WM_PAINT, 0, 0); return; }
         CPaintDC dc(w);
+        SelectControlFont(dc, h);
         CRect rc;
         w->GetClientRect(&rc);
         DWORD t = Type(h);
@@ -356,7 +360,23 @@ CWnd* CreateControlFromTemplate(const DialogControl& c, CWnd* parent)
         delete w;
         return nullptr;
     }
+    if (HFONT font = (HFONT)parent->SendMessage(WM_GETFONT, 0, 0)) w->SendMessage(WM_SETFONT, (WPARAM)font, FALSE);
     return w;
+}
+
+HFONT DialogTemplateFont(const DialogTemplate& t)
+{
+    if (t.fontSize <= 0 || t.fontName.IsEmpty()) return nullptr;
+    // Kept to the end of the process, as stock objects are: dialogs of any thread share them.
+    static std::mutex m;
+    static auto* fonts = new std::map<std::pair<std::string, int>, CFont*>;
+    std::lock_guard<std::mutex> lock(m);
+    CFont*& font = (*fonts)[{t.fontName.str(), t.fontSize}];
+    if (!font) {
+        font = new CFont;
+        font->CreatePointFont(t.fontSize * 10, t.fontName.GetString());
+    }
+    return (HFONT)font->GetSafeHandle();
 }
 
 void ApplyDialogInit(CWnd* dialog, UINT templateId)

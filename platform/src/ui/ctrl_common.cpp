@@ -1,6 +1,8 @@
 // Tab controls, progress bars and spin buttons.
 #include <algorithm>
 #include <cstdlib>
+#include <utility>
+#include <vector>
 
 #include "ctrl_internal.h"
 
@@ -26,13 +28,58 @@ public:
 
     bool Valid(int i) const { return i >= 0 && i < (int)tabs.size(); }
 
-    CRect TabRect(int i) const
+    // Where the tabs lie: each as wide as its text in the control's font and 6 pixels on
+    // either side, in one row. With TCS_MULTILINE they wrap into rows as wide as the control,
+    // every row stretched to fill it and the current tab's row next to the display area.
+    std::vector<CRect> Layout(HWND h) const
     {
-        int x = 2;
-        for (int k = 0; k < i; ++k) x += Width(k);
-        return CRect(x, 0, x + Width(i), kTabHeight);
+        std::vector<CRect> rects;
+        if (tabs.empty()) return rects;
+        CDC dc;
+        dc.CreateCompatibleDC(nullptr);
+        SelectControlFont(dc, h);
+        std::vector<int> widths;
+        for (const Tab& t : tabs) widths.push_back(dc.GetTextExtent(t.text.c_str(), (int)t.text.size()).cx + 12);
+        RECT client{};
+        ::GetClientRect(h, &client);
+        const int room = client.right - client.left - 4;
+        std::vector<std::pair<size_t, size_t>> rows{{0, 0}}; // [first, last) of each row
+        int used = 0;
+        for (size_t i = 0; i < tabs.size(); ++i) {
+            if ((StyleOf(h) & TCS_MULTILINE) && i > rows.back().first && used + widths[i] > room) {
+                rows.push_back({i, i});
+                used = 0;
+            }
+            rows.back().second = i + 1;
+            used += widths[i];
+        }
+        const size_t n = rows.size();
+        size_t currentRow = n - 1;
+        for (size_t r = 0; r < n; ++r)
+            if (cur >= (int)rows[r].first && cur < (int)rows[r].second) currentRow = r;
+        rects.resize(tabs.size());
+        for (size_t r = 0; r < n; ++r) {
+            int sum = 0;
+            for (size_t i = rows[r].first; i < rows[r].second; ++i) sum += widths[i];
+            const int extra = n > 1 ? std::max(0, room - sum) : 0;
+            const int count = (int)(rows[r].second - rows[r].first);
+            const int top = (int)((r + n - 1 - currentRow) % n) * kTabHeight;
+            int x = 2;
+            for (size_t i = rows[r].first; i < rows[r].second; ++i) {
+                const int k = (int)(i - rows[r].first);
+                const int w = widths[i] + extra * (k + 1) / count - extra * k / count;
+                rects[i] = CRect(x, top, x + w, top + kTabHeight);
+                x += w;
+            }
+        }
+        return rects;
     }
-    int Width(int i) const { return vyr::GbkWidth(tabs[(size_t)i].text) * 7 + 16; }
+    static int RowsHeight(const std::vector<CRect>& layout)
+    {
+        int bottom = kTabHeight;
+        for (const CRect& r : layout) bottom = std::max(bottom, (int)r.bottom);
+        return bottom;
+    }
 
     LRESULT Handle(HWND h, UINT msg, WPARAM wp, LPARAM lp) override
     {
@@ -96,15 +143,16 @@ public:
             int i = (int)wp;
             auto* r = (RECT*)lp;
             if (!Valid(i) || !r) return FALSE;
-            *r = TabRect(i);
+            *r = Layout(h)[(size_t)i];
             return TRUE;
         }
         case TCM_ADJUSTRECT: {
             auto* r = (RECT*)lp;
             if (!r) return 0;
             // The display area lies below the tabs, inside a 2-pixel border.
-            if (wp) { r->left -= 2; r->right += 2; r->top -= kTabHeight + 2; r->bottom += 2; }
-            else { r->left += 2; r->right -= 2; r->top += kTabHeight + 2; r->bottom -= 2; }
+            const int tabsHeight = RowsHeight(Layout(h));
+            if (wp) { r->left -= 2; r->right += 2; r->top -= tabsHeight + 2; r->bottom += 2; }
+            else { r->left += 2; r->right -= 2; r->top += tabsHeight + 2; r->bottom -= 2; }
             return 0;
         }
         case TCM_SETIMAGELIST: { HIMAGELIST old = images; images = (HIMAGELIST)lp; return (LRESULT)old; }
@@ -113,13 +161,15 @@ public:
             CWnd* w = CWnd::FromHandle(h);
             if (!w) break;
             CPaintDC dc(w);
+            SelectControlFont(dc, h);
             CRect rc;
             w->GetClientRect(&rc);
-            CRect body(rc.left, rc.top + kTabHeight, rc.right, rc.bottom);
+            const std::vector<CRect> layout = Layout(h);
+            CRect body(rc.left, rc.top + RowsHeight(layout), rc.right, rc.bottom);
             dc.Draw3dRect(&body, RGB(255, 255, 255), RGB(128, 128, 128));
             dc.SetBkMode(TRANSPARENT);
             for (int i = 0; i < (int)tabs.size(); ++i) {
-                CRect r = TabRect(i);
+                CRect r = layout[(size_t)i];
                 if (i != cur) r.top += 2;
                 dc.FillSolidRect(&r, i == cur ? RGB(255, 255, 255) : RGB(230, 230, 230));
                 dc.Draw3dRect(&r, RGB(255, 255, 255), RGB(128, 128, 128));

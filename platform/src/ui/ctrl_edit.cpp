@@ -355,6 +355,7 @@ public:
         CWnd* w = CWnd::FromHandle(h);
         if (!w) { ::DefWindowProc(h, WM_PAINT, 0, 0); return; }
         CPaintDC dc(w);
+        SelectControlFont(dc, h);
         CRect rc;
         w->GetClientRect(&rc);
         DWORD style = StyleOf(h);
@@ -600,6 +601,7 @@ public:
             CWnd* w = CWnd::FromHandle(h);
             if (!w) break;
             CPaintDC dc(w);
+            SelectControlFont(dc, h);
             CRect rc;
             w->GetClientRect(&rc);
             dc.FillSolidRect(&rc, background);

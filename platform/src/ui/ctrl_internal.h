@@ -56,6 +56,13 @@ inline int CopyOut(const std::string& s, char* buf, int size)
     return n;
 }
 
+// A control draws its text in the font it was given (WM_SETFONT: a dialog gives every
+// control its template's font), else in the paint context's own.
+inline void SelectControlFont(CDC& dc, HWND h)
+{
+    if (HFONT f = (HFONT)::SendMessage(h, WM_GETFONT, 0, 0)) dc.SelectObject(CFont::FromHandle(f));
+}
+
 // Whether a user could act on the control now.
 inline bool UserCanReach(HWND h) { return h && ::IsWindow(h) && ::IsWindowVisible(h) && ::IsWindowEnabled(h); }
 

@@ -163,6 +163,7 @@ public:
             CWnd* w = CWnd::FromHandle(h);
             if (!w) break;
             CPaintDC dc(w);
+            SelectControlFont(dc, h);
             CRect rc;
             w->GetClientRect(&rc);
             CRect field(rc.left, rc.top, rc.right, rc.top + std::min<int>(rc.Height(), 20));
@@ -305,6 +306,7 @@ public:
             CWnd* w = CWnd::FromHandle(h);
             if (!w) break;
             CPaintDC dc(w);
+            SelectControlFont(dc, h);
             CRect rc;
             w->GetClientRect(&rc);
             dc.FillSolidRect(&rc, RGB(255, 255, 255));

@@ -532,6 +532,7 @@ public:
         CWnd* w = CWnd::FromHandle(h);
         if (!w) { ::DefWindowProc(h, WM_PAINT, 0, 0); return; }
         CPaintDC dc(w);
+        SelectControlFont(dc, h);
         CRect rc;
         w->GetClientRect(&rc);
         dc.FillSolidRect(&rc, bk);

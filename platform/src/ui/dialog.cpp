@@ -77,6 +77,8 @@ BOOL CDialog::CreateFromTemplate(const vyr::DialogTemplate* t, CWnd* pParentWnd,
     if (!CreateEx(t->exStyle, "#32770", t->caption, style, r.left, r.top, r.Width(), r.Height(), hParent,
                   (HMENU)(UINT_PTR)((style & WS_CHILD) ? t->id : 0)))
         return FALSE;
+    if (HFONT font = vyr::DialogTemplateFont(*t))
+        SendMessage(WM_SETFONT, (WPARAM)font, FALSE);
     for (const auto& c : t->controls) {
         vyr::CreateControlFromTemplate(c, this);
         if (!m_hWnd)

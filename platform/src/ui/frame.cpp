@@ -68,6 +68,8 @@ BOOL CFormView::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwSt
     if (!CreateEx(0, lpszClassName, lpszWindowName, style, r.left, r.top, r.Width(), r.Height(),
                   pParentWnd ? pParentWnd->GetSafeHwnd() : nullptr, (HMENU)(UINT_PTR)nID))
         return FALSE;
+    if (HFONT font = vyr::DialogTemplateFont(*t))
+        SendMessage(WM_SETFONT, (WPARAM)font, FALSE);
     for (const auto& c : t->controls) {
         vyr::CreateControlFromTemplate(c, this);
         if (!m_hWnd)

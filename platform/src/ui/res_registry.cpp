@@ -50,6 +50,17 @@ ResourceDirSearch SearchResourceDir(const std::string& modulePath, const char* e
     return out;
 }
 
+std::string LibraryDataDir(const std::string& modulePath)
+{
+    namespace fs = std::filesystem;
+    if (modulePath.empty()) return std::string();
+    std::error_code ec;
+    const fs::path module = fs::weakly_canonical(modulePath, ec);
+    if (ec || module.empty()) return std::string();
+    // The data lies beside the installed resources, one level up from them.
+    return (module.parent_path() / fs::path(VYR_INSTALLED_RESOURCES_FROM_LIB).parent_path()).lexically_normal().string();
+}
+
 namespace {
 
 std::mutex g_mutex;
@@ -128,6 +139,8 @@ ResourceSet& LoadedLocked()
 }
 
 } // namespace
+
+std::string LibraryDataDir() { return LibraryDataDir(ModulePath()); }
 
 void VyrSetResourceDir(const char* path)
 {

@@ -1,12 +1,18 @@
-// CReal's tolerance rule and the version records.
+// CReal's tolerance rule, the version records, number texts and the application folder's
+// files.
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
+#include <fstream>
 #include <limits>
+#include <string>
 
 #include <vyr/model/output/output.h>
 #include <vyr/vyr_version.h>
 #include <vyr/winfile.h>
+
+#include "output_test_util.h"
 
 namespace {
 
@@ -101,6 +107,40 @@ TEST(CVyrFunc, AppPathIsTheWindowsFormOfTheApplicationFolder)
     CDocomDo::Inst().m_bFlag = 1;
     EXPECT_EQ(CDocomDo::Inst().m_bFlag, 1);
     EXPECT_EQ(&CDocomDo::Inst(), &CDocomDo::Inst());
+}
+
+TEST(CVyrFunc, DatabaseFileComesFromTheApplicationFolderElseTheLibrarysAndIsMissedInBoth)
+{
+    outtest::TempDir tmp;
+    const std::string app = tmp.File("app"), lib = tmp.File("share/vyr"), none = tmp.File("empty");
+    for (const std::string& dir : {app, lib, none}) std::filesystem::create_directories(dir + "/DataBase");
+    std::ofstream(app + "/DataBase/both.sdb") << "host";
+    std::ofstream(lib + "/DataBase/both.sdb") << "shipped";
+    std::ofstream(lib + "/DataBase/lib.sdb") << "shipped";
+    const auto win = [](const std::string& dir, const char* file) {
+        return CString(VyrWindowsPath(dir.c_str())) + "\\DataBase\\" + file;
+    };
+    const struct
+    {
+        const char* file;
+        std::string app, lib;
+        CString want, missing;
+    } cases[] = {
+        {"both.sdb", app, lib, win(app, "both.sdb"), ""},           // the host's own file wins
+        {"lib.sdb", app, lib, win(lib, "lib.sdb"), ""},             // else the library's serves
+        {"BOTH.SDB", none, lib, win(lib, "BOTH.SDB"), ""},          // a name in another case, as on Windows
+        {"none.sdb", app, lib, win(app, "none.sdb"),
+         "找不到文件“" + win(app, "none.sdb") + "”，也找不到“" + win(lib, "none.sdb") + "”。"},
+        {"none.sdb", app, "", win(app, "none.sdb"), "找不到文件“" + win(app, "none.sdb") + "”。"},
+        {"none.sdb", lib, lib + "/", win(lib, "none.sdb"), "找不到文件“" + win(lib, "none.sdb") + "”。"}, // one folder
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.file) + " in " + c.app + " or " + c.lib);
+        CString missing = "stale";
+        const CString got = CVyrFunc::FindDataBaseFile((std::string("\\DataBase\\") + c.file).c_str(), c.app, c.lib, &missing);
+        EXPECT_EQ(got, c.want);
+        EXPECT_EQ(missing, c.missing);
+    }
 }
 
 } // namespace

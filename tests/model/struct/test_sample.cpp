@@ -1,6 +1,7 @@
 // The sample model builder: a complete, consistent model of the requested size.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <list>
 
 #include <vyr/model/section/section.h>
@@ -234,6 +235,33 @@ TEST(Sketch, ImportProjectAndFit)
         }
     sketch.ClearData();
     EXPECT_TRUE(sketch.IsEmpty());
+}
+
+TEST(Sketch, FitKeepsTheOutermostMembersTenPixelsInside)
+{
+    // The front of the frame, 1200 wide and 1080 high, in the project preview's 224 x 240:
+    // the scale is min(204 / 1200, 220 / 1080) = 0.17, so x runs from 10 to 214 and the
+    // 183.6 pixels of height are centred, from 28.2 to 211.8.
+    CGlobalData d;
+    BuildSampleModel(d);
+    CStructSketch sketch;
+    sketch.Import(d.Struct()->m_pBeamList, nullptr);
+    CMatrix3D front;
+    front.Identity();
+    sketch.Change3D(front);
+    sketch.ZoomAll(CRect(0, 0, 224, 240));
+    double minX = 1e9, maxX = -1e9, minY = 1e9, maxY = -1e9;
+    for (const CStructSketch::Line& l : sketch.GetLines())
+        for (const CPoint2D& p : {l.sa, l.sb}) {
+            minX = std::min(minX, p.x);
+            maxX = std::max(maxX, p.x);
+            minY = std::min(minY, p.y);
+            maxY = std::max(maxY, p.y);
+        }
+    EXPECT_NEAR(minX, 10.0, 1e-9);
+    EXPECT_NEAR(maxX, 214.0, 1e-9);
+    EXPECT_NEAR(minY, 28.2, 1e-9);
+    EXPECT_NEAR(maxY, 211.8, 1e-9);
 }
 
 TEST(SampleModel, StoreyCapacityCollectsColumnsAndBraces)

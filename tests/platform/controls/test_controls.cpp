@@ -439,6 +439,42 @@ TEST_F(ControlTest, TabChoiceNotifiesAndMayBeRefused)
     EXPECT_EQ(r, CRect(0, 0, 300, 100));
 }
 
+TEST_F(ControlTest, TabsAreAsWideAsTheirTextsAndWrapWhenMultiline)
+{
+    // 宋体 of 12 pixels: "使用" 24 pixels, "自定义" 36, each with 6 pixels on either side.
+    CFont font;
+    ASSERT_TRUE(font.CreatePointFont(90, "宋体"));
+    const char* captions[] = {"使用", "全部", "自定义", "组合", "变截面"};
+    CTabCtrl line;
+    ASSERT_TRUE(line.Create(kChild, R(0, 0, 150, 100), &sink, 51));
+    line.SetFont(&font);
+    for (const char* c : captions) line.InsertItem(line.GetItemCount(), c);
+    CRect r;
+    ASSERT_TRUE(line.GetItemRect(2, &r));
+    EXPECT_EQ(r, CRect(2 + 36 + 36, 0, 2 + 36 + 36 + 48, 20)); // one row, running past the control
+
+    // Multiline in 146 pixels: 36 + 36 + 48 in the first row, 36 + 48 in the second, each
+    // row stretched to the width; the current tab's row lies next to the display area.
+    CTabCtrl multi;
+    ASSERT_TRUE(multi.Create(kChild | TCS_MULTILINE, R(0, 0, 150, 100), &sink, 52));
+    multi.SetFont(&font);
+    for (const char* c : captions) multi.InsertItem(multi.GetItemCount(), c);
+    const CRect want[] = {{2, 20, 46, 40}, {46, 20, 91, 40}, {91, 20, 148, 40}, {2, 0, 69, 20}, {69, 0, 148, 20}};
+    for (int i = 0; i < 5; ++i) {
+        ASSERT_TRUE(multi.GetItemRect(i, &r));
+        EXPECT_EQ(r, want[i]) << captions[i];
+    }
+    CRect display(0, 0, 150, 100);
+    multi.AdjustRect(FALSE, &display);
+    EXPECT_EQ(display.top, 2 * 20 + 2);
+    // The current tab in the second row brings that row down.
+    multi.SetCurSel(4);
+    ASSERT_TRUE(multi.GetItemRect(4, &r));
+    EXPECT_EQ(r, CRect(69, 20, 148, 40));
+    ASSERT_TRUE(multi.GetItemRect(0, &r));
+    EXPECT_EQ(r.top, 0);
+}
+
 TEST_F(ControlTest, SpinKeepsItsBuddyInStep)
 {
     CEdit edit;

@@ -449,6 +449,15 @@ TEST(ResourceScript, FolderSearchPrefersTheInstalledCopyAndKeepsTheSourceTreeToT
     EXPECT_EQ(none.looked, looked);
 }
 
+TEST(ResourceScript, ShippedDataLiesBesideTheInstalledResources)
+{
+    namespace fs = std::filesystem;
+    const fs::path root = FreshDir("data");
+    EXPECT_EQ(fs::path(LibraryDataDir((root / "prefix" / "lib" / "libvyrui.so").string())),
+              root / "prefix" / "share" / "vyr");
+    EXPECT_EQ(LibraryDataDir(std::string()), std::string());
+}
+
 TEST(ResourceScript, ProjectScriptParses)
 {
     ResourceSet set;

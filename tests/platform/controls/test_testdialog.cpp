@@ -17,6 +17,7 @@
 #include <vyr/resources.h>
 #include <vyr/scripteduser.h>
 #include <vyr/thread.h>
+#include <vyr/windc.h>
 
 namespace {
 
@@ -243,4 +244,42 @@ TEST(TestDialog, RunsModallyWithEveryControlAndAWorkerThatIsStopped)
     EXPECT_TRUE(HasColour(bmp, pic->rect, RGB(255, 0, 0)));   // the resource bitmap
     EXPECT_TRUE(HasColour(bmp, pic->rect, RGB(0, 0, 255)));
     if (!std::getenv("VYR_KEEP_TEST_IMAGES")) std::filesystem::remove_all(dir);
+}
+
+TEST(TestDialog, ControlsTakeTheTemplateFontAndDrawTheirTextsInIt)
+{
+    // FONT 9, "宋体": the dialog and every control get the same 12-pixel 宋体, and a button
+    // draws its caption in it rather than in the system font of a bare context.
+    ScriptedUser::Reset();
+    vyr::VyrSetResourceDir((std::string(VYR_SOURCE_DIR) + "/resources").c_str());
+    CVyrTestDlg dlg;
+    HFONT dialogFont = nullptr, editFont = nullptr, buttonFont = nullptr;
+    LOGFONT lf{};
+    std::vector<LOGFONT> captionFonts;
+    ScriptedUser::Run([&](CDialog* d) {
+        dialogFont = (HFONT)d->SendMessage(WM_GETFONT);
+        editFont = (HFONT)d->GetDlgItem(IDC_VYR_TEST_EDIT)->SendMessage(WM_GETFONT);
+        CWnd* button = d->GetDlgItem(IDC_VYR_TEST_START);
+        buttonFont = (HFONT)button->SendMessage(WM_GETFONT);
+        if (dialogFont) CFont::FromHandle(dialogFont)->GetLogFont(&lf);
+        vyr::WatchReleasedDCs([&](HWND h, CDC& dc) {
+            if (h != button->GetSafeHwnd()) return;
+            for (const vyr::DrawRecord& rec : dc.Records())
+                if (rec.kind == vyr::DrawKind::DrawText && rec.text == "开始") captionFonts.push_back(rec.state.font);
+        });
+        vyr::RenderWindow(d->GetSafeHwnd());
+        vyr::WatchReleasedDCs(nullptr);
+    });
+    ScriptedUser::PressCancel();
+    EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+
+    ASSERT_NE(dialogFont, nullptr);
+    EXPECT_STREQ(lf.lfFaceName, "宋体");
+    EXPECT_EQ(lf.lfHeight, -12);
+    EXPECT_EQ(editFont, dialogFont);
+    EXPECT_EQ(buttonFont, dialogFont);
+    ASSERT_EQ(captionFonts.size(), 1u);
+    EXPECT_STREQ(captionFonts[0].lfFaceName, "宋体");
+    EXPECT_EQ(captionFonts[0].lfHeight, -12);
+    EXPECT_EQ(captionFonts[0].lfWeight, FW_NORMAL);
 }

@@ -271,6 +271,36 @@ TEST(GdiRaster, ChineseTextDrawsInk)
     EXPECT_GT(a.CountNot(RGB(255, 255, 255)), 30);
 }
 
+TEST(GdiRaster, TextInkSpansTheWidthItMeasures)
+{
+    // The substitutes' own glyphs are wider than 宋体's and Arial's advances: each glyph is
+    // fitted into its advance, so the ink ends where the measured width does.
+    const struct
+    {
+        const char* face;
+        int height;
+        const char* text;
+    } cases[] = {
+        {"宋体", -12, "<< 变截面多段布置"},
+        {"宋体", -12, "HW400x400"},
+        {"Arial", -10, "3000.0003000.000"},
+        {"Arial", -12, "Wm钢W"},
+    };
+    for (const auto& c : cases) {
+        Canvas can(240, 30);
+        CFont f;
+        f.CreateFont(c.height, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, FF_SWISS, c.face);
+        can.dc.SelectObject(&f);
+        can.dc.SetBkMode(TRANSPARENT);
+        can.dc.TextOut(4, 4, c.text);
+        const int width = can.dc.GetTextExtent(c.text).cx;
+        const CRect ink = InkBox(can.Img());
+        EXPECT_GE(ink.left, 4) << c.text;
+        EXPECT_LE(ink.right, 4 + width + 1) << c.text;
+        EXPECT_GE(ink.right, 4 + width - 3) << c.text;
+    }
+}
+
 TEST(GdiRaster, TextAlignmentAndEscapementPlaceTheText)
 {
     // Centred, bottom: ink on both sides of x, above y.

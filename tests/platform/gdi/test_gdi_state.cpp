@@ -2,6 +2,8 @@
 // saving and restoring, coordinates and text measurement.
 #include <cstring>
 
+#include <vyr/resources.h>
+
 #include "gdi_test_util.h"
 
 namespace {
@@ -245,6 +247,52 @@ TEST(GdiState, TextExtentComesFromTheFont)
     dc.GetTextMetrics(&tm);
     EXPECT_NEAR(tm.tmHeight, 20, 1);
     EXPECT_GT(dc.GetTextExtent("W").cx, dc.GetTextExtent("i").cx);
+}
+
+TEST(GdiState, TextTakesTheAdvancesOfTheFaceItNames)
+{
+    // 宋体 gives ASCII half an em and a Chinese or other double-byte character a whole one;
+    // Arial's advances are in thousandths of an em (digits 556, '.' 278, E 667, R 722, A 667,
+    // S 667, Q 778). Widths are rounded once, for the whole text.
+    const struct
+    {
+        const char* face;
+        int height;
+        const char* text;
+        int width;
+    } cases[] = {
+        {"宋体", -12, "<< 变截面多段布置", 3 * 6 + 7 * 12},
+        {"宋体", -12, "3000.000", 8 * 6},
+        {"宋体", -12, " 频率（HZ）", 6 + 2 * 12 + 12 + 2 * 6 + 12},
+        {"宋体", -12, "ERASE", 5 * 6},
+        {"宋体", -16, "R1 x°", 4 * 8 + 16}, // the degree sign is double-byte in GBK
+        {"SimSun", -12, "HW400x400", 9 * 6},
+        {"Arial", -10, "3000.000", 42},     // 10 x (7 x 556 + 278) / 1000 = 41.7
+        {"Arial", -10, "ERASE", 34},        // 10 x 3390 / 1000 = 33.9
+        {"Arial", -12, "Q235钢", 41},       // 12 x (778 + 3 x 556) / 1000 + 12 = 41.35
+    };
+    for (const auto& c : cases) {
+        Recorder r;
+        CFont f;
+        f.CreateFont(c.height, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, FF_SWISS, c.face);
+        r.dc.SelectObject(&f);
+        EXPECT_EQ(r.dc.GetTextExtent(c.text).cx, c.width) << c.face << " " << c.height << " " << c.text;
+    }
+}
+
+TEST(GdiState, DialogFontsAverageCharacterIsTheDialogBaseUnit)
+{
+    // Dialog units are laid out for the 9-point 宋体 of the templates: its average character
+    // is the horizontal base unit, so a text fits the control sized for it.
+    Recorder r;
+    CFont f;
+    ASSERT_TRUE(f.CreatePointFont(90, "宋体"));
+    r.dc.SelectObject(&f);
+    TEXTMETRIC tm{};
+    ASSERT_TRUE(r.dc.GetTextMetrics(&tm));
+    EXPECT_EQ(tm.tmAveCharWidth, vyr::kDialogBaseX);
+    // Four dialog units per average character: a static of 4 x n units holds n of them.
+    EXPECT_EQ(r.dc.GetTextExtent("ERASE").cx, vyr::DialogUnitsToPixelsX(4 * 5));
 }
 
 TEST(GdiState, DrawTextCalculatesAndPlacesLines)
