@@ -143,7 +143,9 @@ TEST_F(CheckRunTest, ACancelDuringAHeldNodeCheckLetsItFinishStartsNothingMoreAnd
         if (o != held)
             return;
         reached = true;
-        while (!release)
+        // Bounded, so a dialog that ends too early fails the test instead of hanging it.
+        const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+        while (!release && std::chrono::steady_clock::now() < giveUp)
             std::this_thread::sleep_for(std::chrono::milliseconds(1));
     });
     CRecordedCheckRun dlg(&model.members, &model.nodes);
