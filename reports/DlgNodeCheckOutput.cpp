@@ -1,3 +1,17 @@
 #include <vyr/reports/DlgNodeCheckOutput.h>
 
-CDlgNodeCheckOutput::CDlgNodeCheckOutput(CWnd* pParent) : CDlgWithObject("计算书输出", pParent) {}
+#include <vyr/model/struct/Node.h>
+
+CDlgNodeCheckOutput::CDlgNodeCheckOutput(CWnd* pParent)
+    : CDlgWithObject(IDD_CHECKOUTPUT, pParent, kOneObjectReportIds)
+{
+}
+
+void CDlgNodeCheckOutput::Output(COutput* out, int)
+{
+    if (!m_pObject)
+        return;
+    m_pObject->m_pOutput = out;
+    m_pObject->CheckOutput(true);
+    m_pObject->m_pOutput = nullptr;
+}

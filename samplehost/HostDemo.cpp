@@ -9,7 +9,7 @@
 #include <vyr/stdafx.h>
 #include <vyr/protocol/DlgRecordPos.h>
 #include <vyr/protocol/HostMessages.h>
-#include <vyr/host/ReportHead.h>
+#include <vyr/protocol/ReportHead.h>
 #include <vyr/model/output/output.h>
 #include <vyr/model/struct/structure.h>
 #include <vyr/operators/OPManager.h>

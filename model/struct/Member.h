@@ -2,6 +2,9 @@
 // piers, member groups and the member-end definition libraries.
 #pragma once
 
+#include <atomic>
+#include <memory>
+
 #include <vyr/stdafx.h>
 #include <vyr/model/geometry/geometry.h>
 #include <vyr/model/struct/Load.h>
@@ -183,6 +186,19 @@ public:
     CPlane* GetSlabPlane() const;
     // Moment releases about axes 2 and 3 at the two ends (0 restrained, 1 released).
     void GetBeamBindRelease(int& s2, int& s3, int& e2, int& e3) const;
+    // The member's design: sections are not optimised here, so it is its check.
+    void CheckOrDesign() { Check(); }
+    // The member's design check. The code computation belongs to the analysis engine: a
+    // check keeps a copy of the answer prepared for the member (SetCheckAnswer) as its
+    // result m_pCheckResult, none when nothing was prepared, and counts that it ran.
+    void Check();
+    // Writes the member's calculation report through m_pOutput (nothing while that is
+    // null): its check result, and with bDetail its deformations and detailing values.
+    void CheckOutput(bool bDetail);
+    // What the member's checks answer from now on; the model builder or a test prepares it.
+    void SetCheckAnswer(const CheckResult& answer);
+    // Checks run on this member (read safely while a worker checks).
+    int GetCheckCount() const { return m_nCheckCount.load(); }
 
     // End nodes first: the hit tests read little else of a member.
     CPNode* m_pNode1 = nullptr;
@@ -223,6 +239,8 @@ public:
     bool m_bPinDesignGiven = false;     // stud design answer fixed by SetPinDesign
     float m_fPinDesignSpacing = 0.0f;
     int m_nPinDesignCode = 0;
+    std::unique_ptr<CheckResult> m_pCheckAnswer; // what Check takes; null: nothing prepared
+    std::atomic<int> m_nCheckCount{0};
 };
 
 // Member lists hold the ordinary members (beams, columns, braces, secondary beams) and the

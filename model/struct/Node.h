@@ -5,6 +5,7 @@
 #include <array>
 #include <atomic>
 #include <map>
+#include <memory>
 #include <vector>
 
 #include <vyr/stdafx.h>
@@ -168,6 +169,21 @@ public:
     // (type 0), live (1), its wind case (type = wind case - 1), vertical seismic (6) and
     // horizontal seismic (7 plus the seismic variant).
     void FillCurDisp(CLoadCombination* lc);
+
+    // The node's design check. The code computation belongs to the analysis engine: a check
+    // keeps a copy of the answer prepared for the node (SetCheckAnswer) as its record
+    // m_pChecker, none when nothing was prepared, and counts that it ran.
+    void Check();
+    // Writes the node's calculation report through m_pOutput (nothing while that is null):
+    // its check record, and with bDetail the record's remarks.
+    void CheckOutput(bool bDetail);
+    // What the node's checks answer from now on; the model builder or a test prepares it.
+    void SetCheckAnswer(const CPNodeChecker& answer);
+    // Checks run on this node (read safely while a worker checks).
+    int GetCheckCount() const { return m_nCheckCount.load(); }
+
+    std::unique_ptr<CPNodeChecker> m_pCheckAnswer; // what Check takes; null: nothing prepared
+    std::atomic<int> m_nCheckCount{0};
 };
 
 // The master node of a tower (a storey may have one per tower).

@@ -21,5 +21,10 @@ struct CSampleModelSize
 // view matrix.
 void BuildSampleModel(CGlobalData& data, const CSampleModelSize& size = CSampleModelSize());
 
+// Prepares the results of the sample model as an analysis would leave them, so the model
+// can be checked and reported: the answer of every node's and member's check (round
+// ratios that follow the object's number).
+void FillSampleResults(CGlobalData& data);
+
 // A few lines that summarise a model (counts per kind, storeys, sections).
 CString SampleModelSummary(CGlobalData& data);

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <string>
 
-#include <vyr/host/ReportHead.h>
+#include <vyr/protocol/ReportHead.h>
 #include <vyr/vyr_version.h>
 #include "model/output/output_test_util.h"
 

@@ -39,6 +39,7 @@
 #include <vyr/reports/DlgOutputNodeDisp.h>
 #include <vyr/reports/DlgStatistic.h>
 #include <vyr/resources/dialogs/BanLibRes.h>
+#include <vyr/resources/dialogs/ReportRes.h>
 #include <vyr/resources/dialogs/SectionRes.h>
 #include <vyr/resources/dialogs/StandInRes.h>
 #include <vyr/resources/dialogs/StudRes.h>
@@ -628,10 +629,12 @@ TEST_F(PropKeysTest, OneMemberReportsOpenOnTheLastObjectAndTellTheHostTheFirst)
         {"one secondary beam", "Prop.BeamCheckOutput", {s}, s, s, nullptr},
         {"two members: silent", "Prop.BeamCheckOutput", {a, b}, nullptr, nullptr, nullptr},
         {"no member: silent", "Prop.BeamCheckOutput", {w}, nullptr, nullptr, nullptr},
+        {"nothing: silent", "Prop.BeamCheckOutput", {}, nullptr, nullptr, nullptr},
         {"one member behind a coupling beam", "Prop.BeamCheckOutput", {w, a}, a, w, nullptr},
         {"one coupling beam", "Prop.BCInWallCheckOutput", {w}, w, w, nullptr},
         {"one wall pier after a member", "Prop.BCInWallCheckOutput", {a, pier}, pier, a, nullptr},
         {"two coupling beams: silent", "Prop.BCInWallCheckOutput", {w, w2}, nullptr, nullptr, nullptr},
+        {"no coupling beam: silent", "Prop.BCInWallCheckOutput", {}, nullptr, nullptr, nullptr},
         {"force query of one member", "Prop.BeamForceDetail", {w, s}, s, s, nullptr},
         {"force query of two members", "Prop.BeamForceDetail", {a, b}, nullptr, nullptr, "请选择单根杆件进行查看！"},
         {"force query of no member", "Prop.BeamForceDetail", {w}, nullptr, nullptr, "请选择单根杆件进行查看！"},
@@ -646,6 +649,8 @@ TEST_F(PropKeysTest, OneMemberReportsOpenOnTheLastObjectAndTellTheHostTheFirst)
             list.AddTail(m);
         CBeamBase* shown = nullptr;
         if (c.shown) {
+            // The report is the real dialog, closed with its 1015; the force query a stand-in.
+            const bool query = std::string(c.key) == "Prop.BeamForceDetail";
             ScriptedUser::Run(
                 [&](CDialog* dlg) {
                     if (auto* report = dynamic_cast<CDlgBeamCheckOutput*>(dlg))
@@ -655,8 +660,11 @@ TEST_F(PropKeysTest, OneMemberReportsOpenOnTheLastObjectAndTellTheHostTheFirst)
                         EXPECT_EQ(query->m_pData, &d);
                     }
                 },
-                IDD_STANDIN);
-            ScriptedUser::PressOK(IDD_STANDIN);
+                query ? IDD_STANDIN : IDD_CHECKOUTPUT);
+            if (query)
+                ScriptedUser::PressOK(IDD_STANDIN);
+            else
+                ScriptedUser::Click(IDC_REPORT_CLOSE, IDD_CHECKOUTPUT);
         }
         if (c.message)
             ScriptedUser::AnswerMessageBox(IDOK, c.message);
@@ -678,13 +686,21 @@ TEST_F(PropKeysTest, NodeReportOpensOnExactlyOneNodeAndListReportsGetTheirList)
     d.ProgramType() = 1;
     CPNode* n1 = Node(0);
     CPNode* n2 = Node(100);
-    CPNodeList one, two;
+    CPNodeList none, one, two;
     Fill(one, {n1});
     Fill(two, {n1, n2});
 
     EXPECT_EQ(Key("Prop.NodeCheckOutput", &two), 0);
+    EXPECT_EQ(Key("Prop.NodeCheckOutput", &none), 0);
     EXPECT_TRUE(ScriptedUser::Dialogs().empty());
-    Confirm<CDlgNodeCheckOutput>([&](CDlgNodeCheckOutput& dlg) { EXPECT_EQ(dlg.GetObject(), n1); });
+    ScriptedUser::Run(
+        [&](CDialog* dlg) {
+            auto* report = dynamic_cast<CDlgNodeCheckOutput*>(dlg);
+            ASSERT_NE(report, nullptr);
+            EXPECT_EQ(report->GetObject(), n1);
+        },
+        IDD_CHECKOUTPUT);
+    ScriptedUser::Click(IDC_REPORT_CLOSE, IDD_CHECKOUTPUT);
     EXPECT_EQ(Key("Prop.NodeCheckOutput", &one), 0);
     EXPECT_EQ(host.Count(WM_UI_RESULTDLGCLOSED), 0) << "only the member reports tell the host";
 

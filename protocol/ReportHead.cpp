@@ -1,4 +1,4 @@
-#include <vyr/host/ReportHead.h>
+#include <vyr/protocol/ReportHead.h>
 
 #include <string>
 
