@@ -35,6 +35,8 @@ const std::vector<CDemo>& SampleHostDemos()
         {"taper", &RunTaperDemo, {"taper.txt"}},
         {"property dialog", &RunPropDlgDemo, {"dlgprop.png", "dlgquery.png"}},
         {"property keys", &RunPropKeysDemo, {"propkeys.txt"}},
+        // Check options, the check run over the sample model, one member's report saved.
+        {"check run", &RunCheckDemo, {"member-one.rtf"}},
     };
     return demos;
 }
@@ -50,7 +52,7 @@ int main(int argc, char** argv)
     // Loaded with the program; linked into the host's resource chain now.
     InitVyrUI();
     std::printf("output folder: %s\n", outDir.c_str());
-    std::printf("built so far: platform stand-in, model library, operators (view, point input with snap, selection), library entry and host protocol\n");
+    std::printf("built so far: platform stand-in, model library, operators with snap, host protocol, property grid and panels, section, material and slab libraries, property keys, check run and one-object reports\n");
 
     std::filesystem::create_directories(outDir);
     int failures = 0;

@@ -23,7 +23,7 @@ constexpr UINT IDD_TESTREPORT = 9801;
 constexpr int IDC_TESTREPORT_SECOND = 2001;
 
 // A report dialog with one section box, in the frame's usual layout.
-const char* const kScript = R"rc(#pragma code_page(65001)
+const char* const kChapterScript = R"rc(#pragma code_page(65001)
 9801 DIALOGEX 0, 0, 300, 200
 STYLE DS_SETFONT | DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU
 CAPTION "测试报告"
@@ -145,7 +145,7 @@ protected:
     {
         vyr::VyrSetResourceDir((std::string(VYR_SOURCE_DIR) + "/resources").c_str());
         std::string error;
-        ASSERT_TRUE(vyr::AddResourceScriptText(kScript, "test_reportchapter.rc", &error)) << error;
+        ASSERT_TRUE(vyr::AddResourceScriptText(kChapterScript, "test_reportchapter.rc", &error)) << error;
     }
     void SetUp() override { ScriptedUser::Reset(); }
     void TearDown() override

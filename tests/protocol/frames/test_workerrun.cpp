@@ -20,7 +20,7 @@ constexpr UINT IDD_TESTRUN = 9802;
 constexpr int IDC_RUN_START = 3001, IDC_RUN_STOP = 3002, IDC_RUN_OTHER = 3003, IDC_RUN_GREY = 3004,
               IDC_RUN_BAR = 3005;
 
-const char* const kScript = R"rc(#pragma code_page(65001)
+const char* const kWorkerScript = R"rc(#pragma code_page(65001)
 9802 DIALOGEX 0, 0, 200, 80
 STYLE DS_SETFONT | DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU
 CAPTION "测试运行"
@@ -129,7 +129,7 @@ protected:
     {
         vyr::VyrSetResourceDir((std::string(VYR_SOURCE_DIR) + "/resources").c_str());
         std::string error;
-        ASSERT_TRUE(vyr::AddResourceScriptText(kScript, "test_workerrun.rc", &error)) << error;
+        ASSERT_TRUE(vyr::AddResourceScriptText(kWorkerScript, "test_workerrun.rc", &error)) << error;
     }
     void SetUp() override { ScriptedUser::Reset(); }
     void TearDown() override
