@@ -1,12 +1,13 @@
 #include <vyr/model/dxf/DXFOutput.h>
 
+#include <vyr/model/dxf/DXFNumber.h>
+
 #include <fcntl.h>
 #include <unistd.h>
 
 #include <atomic>
 #include <cerrno>
 #include <charconv>
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -256,41 +257,9 @@ public:
         std::memcpy(buf + used, s, n);
         used += n;
     }
-    // The shortest text that reads back as v, in the C locale. Most drawing coordinates
-    // have a few decimals at most: those are written as scaled integers, which is several
-    // times faster than the general conversion.
     void Num(double v)
     {
-        if (!std::isfinite(v)) v = 0.0;
-        char* p = buf + used;
-        if (v == std::rint(v) && std::fabs(v) < 1e15) {
-            p = std::to_chars(p, buf + sizeof buf, (long long)v).ptr;
-        } else {
-            static const double p10[] = {1.0, 10.0, 100.0, 1e3, 1e4, 1e5, 1e6};
-            int k = 1;
-            double s = 0.0;
-            for (; k <= 6; ++k) {
-                s = v * p10[k];
-                if (std::fabs(s) < 9e15 && s == std::rint(s) && s / p10[k] == v) break;
-            }
-            if (k <= 6) {
-                long long n = (long long)s;
-                if (n < 0) {
-                    *p++ = '-';
-                    n = -n;
-                }
-                long long ip = n / (long long)p10[k], fp = n % (long long)p10[k];
-                p = std::to_chars(p, buf + sizeof buf, ip).ptr;
-                *p++ = '.';
-                for (int d = k - 1; d >= 0; --d) {
-                    p[d] = (char)('0' + fp % 10);
-                    fp /= 10;
-                }
-                p += k;
-            } else {
-                p = std::to_chars(p, buf + sizeof buf, v).ptr;
-            }
-        }
+        char* p = DXFNumber(buf + used, v);
         *p++ = '\n';
         used = (size_t)(p - buf);
     }
