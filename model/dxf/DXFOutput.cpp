@@ -1,12 +1,13 @@
 #include <vyr/model/dxf/DXFOutput.h>
 
+#include <vyr/model/dxf/DXFNumber.h>
+
 #include <fcntl.h>
 #include <unistd.h>
 
 #include <atomic>
 #include <cerrno>
 #include <charconv>
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -223,82 +224,84 @@ public:
     {
         if (used + n > sizeof buf) Flush();
     }
-    // Starts an entity on the current layer and reserves room for its fixed-size groups.
-    // The layer name goes through Put: its length has no bound.
-    void Entity(const char* kind, size_t room)
+    // The start of an entity of one kind on the current layer, "0\n<kind>\n8\n<layer>\n",
+    // made when the layer changes so that an entity starts with one copy of fixed size.
+    struct Head
     {
-        Put("0\n", 2);
-        Put(kind, std::strlen(kind));
-        Put("\n8\n", 3);
-        Put(curLayer);
-        Reserve(room);
-        Raw("\n", 1);
+        const char* kind;
+        char text[64];
+        size_t len; // 0: too long to keep here
+    };
+    Head lineHead{"LINE", {}, 0}, textHead{"TEXT", {}, 0};
+    void MakeHeads()
+    {
+        for (Head* h : {&lineHead, &textHead}) {
+            const std::string t = std::string("0\n") + h->kind + "\n8\n" + curLayer + "\n";
+            h->len = t.size() <= sizeof h->text ? t.size() : 0;
+            if (h->len) std::memcpy(h->text, t.data(), t.size());
+        }
+    }
+    // Starts an entity with room for its fixed-size groups and returns where they go; End
+    // takes the pointer back. The groups are written through that local pointer, not through
+    // the member count. A layer name too long for the head goes through Put: its length has
+    // no bound.
+    char* Entity(const Head& h, size_t room)
+    {
+        if (h.len == 0) {
+            Put("0\n", 2);
+            Put(h.kind, std::strlen(h.kind));
+            Put("\n8\n", 3);
+            Put(curLayer);
+            Reserve(room);
+            buf[used++] = '\n';
+            return buf + used;
+        }
+        Reserve(sizeof h.text + room);
+        char* p = buf + used;
+        std::memcpy(p, h.text, sizeof h.text);
+        return p + h.len;
+    }
+    char* Cursor() { return buf + used; }
+    void End(char* p) { used = (size_t)(p - buf); }
+
+    // Groups at p, within room reserved before; each returns the end.
+    template <size_t N>
+    static char* Text(char* p, const char (&s)[N])
+    {
+        std::memcpy(p, s, N - 1);
+        return p + N - 1;
+    }
+    static char* Num(char* p, double v)
+    {
+        p = DXFNumber(p, v);
+        *p = '\n';
+        return p + 1;
+    }
+    static char* Int(char* p, long v)
+    {
+        p = std::to_chars(p, p + 24, v).ptr;
+        *p = '\n';
+        return p + 1;
     }
     // The x, y (and z) groups of a point: 1d, 2d (and 3d) for the digit d of the point.
-    void XY(char d, double x, double y)
+    static char* XY(char* p, char d, double x, double y)
     {
-        const char code[] = {'1', d, '\n', '2', d, '\n'};
-        Raw(code, 3);
-        Num(x);
-        Raw(code + 3, 3);
-        Num(y);
+        p[0] = '1';
+        p[1] = d;
+        p[2] = '\n';
+        p = Num(p + 3, x);
+        p[0] = '2';
+        p[1] = d;
+        p[2] = '\n';
+        return Num(p + 3, y);
     }
-    void XYZ(char d, double x, double y, double z)
+    static char* XYZ(char* p, char d, double x, double y, double z)
     {
-        XY(d, x, y);
-        const char code[] = {'3', d, '\n'};
-        Raw(code, 3);
-        Num(z);
-    }
-    // Fast appends; the caller reserved the room.
-    void Raw(const char* s, size_t n)
-    {
-        std::memcpy(buf + used, s, n);
-        used += n;
-    }
-    // The shortest text that reads back as v, in the C locale. Most drawing coordinates
-    // have a few decimals at most: those are written as scaled integers, which is several
-    // times faster than the general conversion.
-    void Num(double v)
-    {
-        if (!std::isfinite(v)) v = 0.0;
-        char* p = buf + used;
-        if (v == std::rint(v) && std::fabs(v) < 1e15) {
-            p = std::to_chars(p, buf + sizeof buf, (long long)v).ptr;
-        } else {
-            static const double p10[] = {1.0, 10.0, 100.0, 1e3, 1e4, 1e5, 1e6};
-            int k = 1;
-            double s = 0.0;
-            for (; k <= 6; ++k) {
-                s = v * p10[k];
-                if (std::fabs(s) < 9e15 && s == std::rint(s) && s / p10[k] == v) break;
-            }
-            if (k <= 6) {
-                long long n = (long long)s;
-                if (n < 0) {
-                    *p++ = '-';
-                    n = -n;
-                }
-                long long ip = n / (long long)p10[k], fp = n % (long long)p10[k];
-                p = std::to_chars(p, buf + sizeof buf, ip).ptr;
-                *p++ = '.';
-                for (int d = k - 1; d >= 0; --d) {
-                    p[d] = (char)('0' + fp % 10);
-                    fp /= 10;
-                }
-                p += k;
-            } else {
-                p = std::to_chars(p, buf + sizeof buf, v).ptr;
-            }
-        }
-        *p++ = '\n';
-        used = (size_t)(p - buf);
-    }
-    void Int(long v)
-    {
-        auto r = std::to_chars(buf + used, buf + sizeof buf, v);
-        used = (size_t)(r.ptr - buf);
-        buf[used++] = '\n';
+        p = XY(p, d, x, y);
+        p[0] = '3';
+        p[1] = d;
+        p[2] = '\n';
+        return Num(p + 3, z);
     }
     void Flush()
     {
@@ -451,6 +454,10 @@ bool CDXFWriterImpl::Start(const std::string& tmpl, bool useTemplate, const std:
         failed = true;
         return false;
     }
+    // The writer's own buffer gathers the text: the stream's would only copy the odd end of
+    // every block once more.
+    std::setvbuf(f, nullptr, _IONBF, 0);
+    MakeHeads();
     std::string h = HeadText();
     headBytes = (long)h.size();
     Put(h);
@@ -463,11 +470,13 @@ void CDXFWriterImpl::UseLayer(const std::string& utf8Name)
     for (const std::string& l : layers)
         if (SameNoCase(l, clean)) {
             curLayer = vyr::Utf8ToGbk(l);
+            MakeHeads();
             return;
         }
     layers.push_back(clean);
     added.push_back(clean);
     curLayer = vyr::Utf8ToGbk(clean);
+    MakeHeads();
 }
 
 std::string CDXFWriterImpl::Encode(const char* utf8)
@@ -653,51 +662,55 @@ void CDXFOutput::TextOut3D(double x, double y, double z, const char* text)
 {
     if (!m_Impl) return;
     CDXFWriterImpl& w = *m_Impl;
-    w.Entity("TEXT", 200);
-    w.XYZ('0', x, y, z);
-    w.Raw("40\n", 3);
-    w.Num(m_TextHeight);
-    w.Raw("1\n", 2);
+    using W = CDXFWriterImpl;
+    char* p = w.Entity(w.textHead, 200);
+    p = W::XYZ(p, '0', x, y, z);
+    p = W::Text(p, "40\n");
+    p = W::Num(p, m_TextHeight);
+    p = W::Text(p, "1\n");
+    w.End(p);
     // The value has no bound on its length: it goes through Put, and the groups after it
     // reserve their own room.
     w.Put(w.Encode(text));
     w.Reserve(200);
-    w.Raw("\n", 1);
+    p = w.Cursor();
+    *p++ = '\n';
     if (m_TextAngle != 0.0) {
-        w.Raw("50\n", 3);
-        w.Num(m_TextAngle);
+        p = W::Text(p, "50\n");
+        p = W::Num(p, m_TextAngle);
     }
     int hj = HJust(m_HAlign), vj = VJust(m_VAlign);
     if (hj != 0) {
-        w.Raw("72\n", 3);
-        w.Int(hj);
+        p = W::Text(p, "72\n");
+        p = W::Int(p, hj);
     }
     if (hj != 0 || vj != 0) {
         // Any justification but left-baseline places the text by its alignment point.
-        w.XYZ('1', x, y, z);
+        p = W::XYZ(p, '1', x, y, z);
     }
     if (vj != 0) {
-        w.Raw("73\n", 3);
-        w.Int(vj);
+        p = W::Text(p, "73\n");
+        p = W::Int(p, vj);
     }
+    w.End(p);
 }
 
 void CDXFOutput::Line(const CPoint2D& a, const CPoint2D& b)
 {
     if (!m_Impl) return;
     CDXFWriterImpl& w = *m_Impl;
-    w.Entity("LINE", 200);
-    w.XY('0', a.x, a.y);
-    w.XY('1', b.x, b.y);
+    char* p = w.Entity(w.lineHead, 200);
+    p = CDXFWriterImpl::XY(p, '0', a.x, a.y);
+    w.End(CDXFWriterImpl::XY(p, '1', b.x, b.y));
 }
 
 void CDXFOutput::Line3D(CPoint3D a, CPoint3D b)
 {
     if (!m_Impl) return;
     CDXFWriterImpl& w = *m_Impl;
-    w.Entity("LINE", 300);
-    w.XYZ('0', a.x, a.y, a.z);
-    w.XYZ('1', b.x, b.y, b.z);
+    char* p = w.Entity(w.lineHead, 300);
+    p = CDXFWriterImpl::XYZ(p, '0', a.x, a.y, a.z);
+    w.End(CDXFWriterImpl::XYZ(p, '1', b.x, b.y, b.z));
 }
 
 void CDXFOutput::MoveTo(long x, long y)

@@ -278,6 +278,44 @@ TEST(DXFOutput, LayersMissingFromTheTemplateAreDeclared)
     EXPECT_EQ(dir.Count(), 1u);
 }
 
+// The start of an entity is kept ready for names up to some length and written piece by
+// piece beyond it: names on both sides of that length, and far beyond it, read back whole
+// under each kind of entity.
+TEST(DXFOutput, EntitiesOnLayersOfEveryNameLengthReadBack)
+{
+    TempDir dir;
+    std::string out = dir.File("names.dxf");
+    std::vector<std::string> names;
+    for (size_t len : {1, 40, 52, 53, 54, 55, 56, 300}) names.push_back("L" + std::string(len - 1, (char)('a' + len % 26)));
+    {
+        CDXFOutput w;
+        ASSERT_EQ(w.IntialDXFFile(CString(TemplatePath()), CString(out), true), 1);
+        w.SetText(2.5, 0.0);
+        w.SetTextAlign(TA_CENTER, TA_BOTTOM);
+        for (size_t i = 0; i < names.size(); ++i) {
+            const double d = (double)i;
+            w.SetCurrentLayer(CString(names[i]));
+            w.Line(CPoint2D(d, 0.5), CPoint2D(d + 1, 1.25));
+            w.Line3D(CPoint3D(d, 2, 3.75), CPoint3D(-d, 4, 5));
+            w.TextOut3D(d, 6.5, 7, "名");
+        }
+    }
+    Read r = ReadBack(out);
+    EXPECT_EQ(r.errors, 0);
+    ASSERT_EQ(r.lines.size(), 2 * names.size());
+    ASSERT_EQ(r.texts.size(), names.size());
+    for (size_t i = 0; i < names.size(); ++i) {
+        const std::string d = std::to_string(i) + ".0", d1 = std::to_string(i + 1) + ".0";
+        const std::string minus = i == 0 ? "0.0" : "-" + d;
+        EXPECT_EQ(r.lines[2 * i], (std::vector<std::string>{names[i], d, "0.5", "0.0", d1, "1.25", "0.0"})) << i;
+        EXPECT_EQ(r.lines[2 * i + 1], (std::vector<std::string>{names[i], d, "2.0", "3.75", minus, "4.0", "5.0"})) << i;
+        EXPECT_EQ(r.texts[i].layer, names[i]);
+        EXPECT_EQ(r.texts[i].ax, (double)i);
+        EXPECT_EQ(r.texts[i].ay, 6.5);
+        EXPECT_EQ(r.texts[i].text, "名");
+    }
+}
+
 TEST(DXFOutput, MissingTemplateFallsBackToTheSameStandardDrawing)
 {
     TempDir dir;
