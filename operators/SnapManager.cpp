@@ -246,8 +246,12 @@ bool MakeValue(CObject* o, const CViewXform& xf, SnapSeg& v)
     return true;
 }
 CBoxGrid::Box BoxOf(const SnapNode& v) { return CBoxGrid::Box{v.plane.x, v.plane.y, v.plane.x, v.plane.y}; }
+// A point that is not a finite number makes the box everything (the grid offers it to every
+// question).
 CBoxGrid::Box BoxOf(const SnapSeg& v)
 {
+    if (!std::isfinite(v.pa.x) || !std::isfinite(v.pa.y) || !std::isfinite(v.pb.x) || !std::isfinite(v.pb.y))
+        return CBoxGrid::Box{-HUGE_VAL, -HUGE_VAL, HUGE_VAL, HUGE_VAL};
     return CBoxGrid::Box{std::min(v.pa.x, v.pb.x), std::min(v.pa.y, v.pb.y), std::max(v.pa.x, v.pb.x), std::max(v.pa.y, v.pb.y)};
 }
 // The nodes whose moves change a candidate.

@@ -16,10 +16,7 @@ size_t RebuildAfter(size_t live)
 {
     return std::max<size_t>(1024, live / 8);
 }
-} // namespace
 
-namespace
-{
 // An entry's nodes: a member's ends, or the node itself.
 void NodesOf(CHitIndex::Kind kind, CObject* o, const CPNodeBase*& n1, const CPNodeBase*& n2)
 {
@@ -62,10 +59,17 @@ void CHitIndex::ReadPoints(int id, const CViewXform& v)
     m_p2[(size_t)id] = n2->GetProjectPt(v);
 }
 
+// A point that is not a finite number makes the box everything, so that the grid offers the
+// entry to every question, as the scan asks it every question.
 CBoxGrid::Box CHitIndex::EntryBox(int id) const
 {
     const CPoint2D& a = m_p1[(size_t)id];
     const CPoint2D& c = m_p2[(size_t)id];
+    if (!std::isfinite(a.x) || !std::isfinite(a.y) || !std::isfinite(c.x) || !std::isfinite(c.y))
+    {
+        constexpr double inf = std::numeric_limits<double>::infinity();
+        return CBoxGrid::Box{-inf, -inf, inf, inf};
+    }
     return CBoxGrid::Box{std::min(a.x, c.x), std::min(a.y, c.y), std::max(a.x, c.x), std::max(a.y, c.y)};
 }
 

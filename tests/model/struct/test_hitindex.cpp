@@ -294,6 +294,12 @@ public:
         m_members.AddTail((CObject*)nullptr); // a null in the list is passed over
         m_members.AddTail(new CBeam(0, m_nodes[0], nullptr, 2));
         m_store.emplace_back(static_cast<CBeamBase*>(m_members.GetTail()));
+        // A node whose position is not a number, and a member on it: what the scan makes of
+        // them, the index must too.
+        m_nodes.push_back(new CPNode(0, CPoint3D(std::nan(""), 100.0, 0.0)));
+        m_nodeList.AddTail(m_nodes.back());
+        m_store.emplace_back(new CBeam(0, m_nodes[1], m_nodes.back(), 2));
+        m_members.AddTail(m_store.back().get());
     }
     ~HitModel()
     {
