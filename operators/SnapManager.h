@@ -156,15 +156,16 @@ public:
 
     // For tests: whether the index, as the edits since it was built have kept it, holds the
     // same candidates in the same order as one built afresh from the host's lists now, and
-    // finds the same ones for every pick box over the view.
+    // finds the same ones for every cursor square over the view.
     bool IndexMatchesRebuilt();
 
 protected:
     void SetHasReferPt(bool b);
 
 private:
-    // The candidates in screen space; see SnapManager.cpp.
+    // The candidates in the projection plane (the axes in client pixels); see SnapManager.cpp.
     struct Index;
+    // The host's lists and what the index is keyed on, as they are at a move.
     struct Sources;
     Sources ReadSources(const CViewXform& xf) const;
     static void BuildIndex(Index& ix, const Sources& src, const CViewXform& xf);
