@@ -200,7 +200,7 @@ void BM_SnapMoveWholeModelInView(benchmark::State& state)
 }
 BENCHMARK(BM_SnapMoveWholeModelInView)->Apply(Sizes);
 
-// The first move after the view changed rebuilds the index.
+// The first move after a pan of one pixel.
 void BM_SnapIndexRebuild(benchmark::State& state)
 {
     World& w = TheWorld(state);
@@ -215,6 +215,35 @@ void BM_SnapIndexRebuild(benchmark::State& state)
     m2 = keep;
 }
 BENCHMARK(BM_SnapIndexRebuild)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
+// The first move of a new input, which reads everything again.
+void BM_SnapFirstMoveOfAnInput(benchmark::State& state)
+{
+    World& w = TheWorld(state);
+    for (auto _ : state) {
+        w.snap.Switch(false);
+        w.snap.Switch(true);
+        w.snap.SetReferPt(CPoint3D(-300.0, -700.0, 0.0));
+        w.snap.MouseMove(CPoint(400, 400));
+    }
+}
+BENCHMARK(BM_SnapFirstMoveOfAnInput)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
+// The first move after the space view turned (and back).
+void BM_SnapFirstMoveAfterTurn(benchmark::State& state)
+{
+    World& w = TheWorld(state);
+    CMatrix3D& m3 = w.data.Matrix3D();
+    const double keep = m3(0, 0);
+    bool turned = false;
+    for (auto _ : state) {
+        turned = !turned;
+        m3(0, 0) = turned ? keep * (1.0 + 1e-12) : keep;
+        w.snap.MouseMove(CPoint(400, 400));
+    }
+    m3(0, 0) = keep;
+}
+BENCHMARK(BM_SnapFirstMoveAfterTurn)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
 // A drag: one node near the cursor moves between two moves of the mouse.
 void BM_SnapMoveNodeEdited(benchmark::State& state)
