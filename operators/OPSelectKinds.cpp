@@ -221,10 +221,12 @@ private:
     size_t m_count = 0;
 };
 
-// Sized for `more` objects to come as well, so that a large window never grows the table.
-CPtrSet Members(const CObList& list, size_t more = 0)
+// Sized for as many objects as may come, so that a window over a large model grows the
+// table at most once.
+CPtrSet Members(const CObList& list, size_t coming = 0)
 {
-    CPtrSet set((size_t)list.GetCount() + more);
+    const size_t listed = (size_t)list.GetCount();
+    CPtrSet set(coming > listed ? coming : listed);
     for (POSITION pos = list.GetHeadPosition(); pos != nullptr;)
         set.Insert(list.GetNext(pos));
     return set;

@@ -63,7 +63,8 @@ void CBoxGrid::Build(const Box& extent, size_t cells, size_t mostCells, Beyond b
     for (size_t i = 0; i < m_boxes.size(); ++i)
     {
         Box& b = m_boxes[i];
-        b = Normal(b);
+        if (!Finite(b))
+            b = Normal(b);
         if (Inverted(b))
         {
             m_state[i] = ABSENT;
