@@ -221,9 +221,12 @@ private:
     size_t m_count = 0;
 };
 
-CPtrSet Members(const CObList& list)
+// Sized for as many objects as may come, so that a window over a large model grows the
+// table at most once.
+CPtrSet Members(const CObList& list, size_t coming = 0)
 {
-    CPtrSet set((size_t)list.GetCount());
+    const size_t listed = (size_t)list.GetCount();
+    CPtrSet set(coming > listed ? coming : listed);
     for (POSITION pos = list.GetHeadPosition(); pos != nullptr;)
         set.Insert(list.GetNext(pos));
     return set;
@@ -286,7 +289,7 @@ bool CListSide::Apply(CGlobalData& data, bool exclude)
         return false;
     // Each candidate is marked in the same pass that lists it: one walk over the candidates.
     CObList& selection = m_row.selection(data);
-    CPtrSet listed = Members(selection);
+    CPtrSet listed = Members(selection, exclude ? 0 : (size_t)m_hits.GetCount());
     bool changed = false;
     if (exclude) {
         CPtrSet drop((size_t)m_hits.GetCount());

@@ -1,10 +1,19 @@
 #include <vyr/operators/SnapManager.h>
 
 #include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <type_traits>
+#include <vector>
 
 #include <vyr/protocol/HostProtocol.h>
 #include <vyr/protocol/HostMessages.h>
 #include <vyr/model/draw/draw.h>
+#include <vyr/model/struct/BoxGrid.h>
+#include <vyr/model/struct/HitIndex.h>
+#include <vyr/model/struct/ListWatch.h>
+#include <vyr/model/struct/NodeEnds.h>
 #include <vyr/operators/DlgSnapOffset.h>
 #include <vyr/operators/XorFeedback.h>
 
@@ -165,129 +174,272 @@ bool Overlaps(const CRect& a, const CRect& b)
 } // namespace
 
 // ---------------------------------------------------------------------------------------
-// The candidate index. A mouse move must not walk 100,000 members: the candidates' screen
-// geometry is copied once into flat arrays and a uniform grid of cells over the view, and
-// a move looks only at the cells under its pick box. The index holds values, never
-// pointers into the model, so a list that changed behind it can at worst be out of date,
-// never dangling. The host's lists as they are at each move are the truth: every move
-// compares, in a few reads, what the index was built from with what is there now (each
-// list's identity, length and edit count, the edge lists of the walls, the count of node
-// moves, the axes and the view) and builds the index again when anything differs, and
-// whenever the snap is switched on for a new input.
+// The candidate index. A mouse move must not walk 100,000 members: the candidates are
+// copied into flat arrays, their points in the projection plane, under a uniform grid of
+// cells there, and a move looks only at the cells under its cursor square mapped into the
+// plane. Pans and zooms change only the step from the plane to the screen, which each move
+// takes for its few candidates exactly as a node takes it for its own screen point, so they
+// leave the index as it is; a turn of the space view builds it again. The host's lists as
+// they are at each move are the truth: every move compares, in a few reads, what the index
+// saw with what is there now, and follows what changed. Members or nodes added at the tail
+// of a list, or taken out of it, and nodes moved through SetPt are followed one by one, so a
+// drag costs what it changes; anything else about a list, a change of the walls or their
+// edge lists, and switching the snap on for a new input, builds the index again. The index
+// reads an object of the model only while the host lists it. The axes, a few hundred
+// segments, are kept in client pixels and read again whenever the view changes.
+
+namespace {
+
+CBoxGrid::Box GridBox(const CRect& rc) { return CBoxGrid::Box{(double)rc.left, (double)rc.top, (double)rc.right, (double)rc.bottom}; }
+const CBoxGrid::Box kNoBox{1.0, 1.0, 0.0, 0.0}; // holds nothing
+
+// Exactly the same numbers (the points' own == allows a tolerance).
+bool Same(const CPoint3D& p, const CPoint3D& q) { return p.x == q.x && p.y == q.y && p.z == q.z; }
+bool Same(const CPoint2D& p, const CPoint2D& q) { return p.x == q.x && p.y == q.y; }
+
+// A listed node: the model point and the point in the projection plane.
+struct SnapNode
+{
+    CPoint3D pt;
+    CPoint2D plane;
+    bool operator==(const SnapNode& o) const { return Same(pt, o.pt) && Same(plane, o.plane); }
+};
+
+// A member: its end points in the model and in the projection plane.
+struct SnapSeg
+{
+    CPoint3D a, b;
+    CPoint2D pa, pb;
+    bool operator==(const SnapSeg& o) const { return Same(a, o.a) && Same(b, o.b) && Same(pa, o.pa) && Same(pb, o.pb); }
+};
+
+// An axis segment, in client pixels.
+struct AxisSeg
+{
+    CPoint3D a, b;
+    CPoint2D sa, sb;
+    CRect box;
+    bool operator==(const AxisSeg& o) const
+    {
+        return Same(a, o.a) && Same(b, o.b) && Same(sa, o.sa) && Same(sb, o.sb) && box == o.box;
+    }
+};
+
+// The value of a listed node or member; false when it has nothing to snap to.
+bool MakeValue(CObject* o, const CViewXform& xf, SnapNode& v)
+{
+    const CPNode* node = static_cast<const CPNode*>(o);
+    if (!node)
+        return false;
+    v.pt = node->GetPt();
+    v.plane = node->GetProjectPt(xf);
+    return true;
+}
+bool MakeValue(CObject* o, const CViewXform& xf, SnapSeg& v)
+{
+    const CBeamBase* beam = static_cast<const CBeamBase*>(o);
+    const CPNode* n1 = beam ? beam->GetNode1() : nullptr;
+    const CPNode* n2 = beam ? beam->GetNode2() : nullptr;
+    if (!n1 || !n2)
+        return false;
+    v = SnapSeg{n1->GetPt(), n2->GetPt(), n1->GetProjectPt(xf), n2->GetProjectPt(xf)};
+    return true;
+}
+CBoxGrid::Box BoxOf(const SnapNode& v) { return CBoxGrid::Box{v.plane.x, v.plane.y, v.plane.x, v.plane.y}; }
+// A point that is not a finite number makes the box everything (the grid offers it to every
+// question).
+CBoxGrid::Box BoxOf(const SnapSeg& v)
+{
+    if (!std::isfinite(v.pa.x) || !std::isfinite(v.pa.y) || !std::isfinite(v.pb.x) || !std::isfinite(v.pb.y))
+        return CBoxGrid::Box{-HUGE_VAL, -HUGE_VAL, HUGE_VAL, HUGE_VAL};
+    return CBoxGrid::Box{std::min(v.pa.x, v.pb.x), std::min(v.pa.y, v.pb.y), std::max(v.pa.x, v.pb.x), std::max(v.pa.y, v.pb.y)};
+}
+// The nodes whose moves change a candidate.
+template <class Value>
+void Ends(CObject* o, const void*& n1, const void*& n2)
+{
+    if constexpr (std::is_same_v<Value, SnapNode>) {
+        n1 = n2 = static_cast<const CPNodeBase*>(static_cast<const CPNode*>(o));
+    } else {
+        const CBeamBase* beam = static_cast<const CBeamBase*>(o);
+        n1 = static_cast<const CPNodeBase*>(beam->GetNode1());
+        n2 = static_cast<const CPNodeBase*>(beam->GetNode2());
+    }
+}
+
+// The candidates of one list in list order, in a grid of cells over the projection plane. A
+// candidate taken out of the list stays as a hole until the set is built again.
+template <class Value>
+class CSnapSet
+{
+public:
+    void Build(const std::vector<CObject*>& items, const CViewXform& xf)
+    {
+        m_objs.clear();
+        m_values.clear();
+        m_order.clear();
+        m_ends.Clear();
+        // Room for what a few edits add before the next build (see Worn), so that adding
+        // one never moves the lot.
+        const size_t room = items.size() + Wear(items.size()) + 1;
+        m_objs.reserve(room);
+        m_values.reserve(room);
+        m_order.reserve(room);
+        m_ends.Reserve(room);
+        std::vector<CBoxGrid::Box>& boxes = m_grid.Boxes();
+        boxes.reserve(room);
+        m_objs.assign(items.begin(), items.end());
+        bool any = false;
+        CBoxGrid::Box extent = kNoBox;
+        for (size_t i = 0; i < items.size(); ++i) {
+            Value v;
+            const bool present = MakeValue(items[i], xf, v);
+            m_values.push_back(v);
+            boxes.push_back(present ? BoxOf(v) : kNoBox);
+            m_order.push_back((int)i);
+            AddEnds(items[i], present);
+            const CBoxGrid::Box& b = boxes.back();
+            if (!present || !std::isfinite(b.l + b.t + b.r + b.b))
+                continue;
+            extent = any ? CBoxGrid::Box{std::min(extent.l, b.l), std::min(extent.t, b.t), std::max(extent.r, b.r), std::max(extent.b, b.b)} : b;
+            any = true;
+        }
+        // About one cell per member, or per two nodes, as in the model's hit tests.
+        m_grid.Build(extent, std::is_same_v<Value, SnapNode> ? items.size() / 2 + 1 : items.size() + 1);
+    }
+    void Append(const std::vector<CObject*>& items, size_t from, const CViewXform& xf)
+    {
+        for (size_t p = from; p < items.size(); ++p) {
+            m_objs.push_back(items[p]);
+            m_values.emplace_back();
+            const bool present = MakeValue(items[p], xf, m_values.back());
+            const int id = m_grid.Add(present ? BoxOf(m_values.back()) : kNoBox);
+            m_order.push_back(id);
+            AddEnds(items[p], present);
+        }
+    }
+    // positions: those the removed items had in the list, ascending.
+    void Remove(const std::vector<size_t>& positions)
+    {
+        size_t next = 0, kept = 0;
+        for (size_t p = 0; p < m_order.size(); ++p) {
+            if (next < positions.size() && positions[next] == p) {
+                m_grid.Remove(m_order[p]);
+                ++next;
+                continue;
+            }
+            m_order[kept++] = m_order[p];
+        }
+        m_order.resize(kept);
+    }
+    // Nodes moved (each once): the candidates on them take their values again. Only a
+    // candidate still listed is read: its nodes are surely still there.
+    void Moved(const std::vector<const void*>& nodes, const CViewXform& xf)
+    {
+        m_ends.ForEachOn(nodes, [&](int id) {
+            if (m_grid.IsLive(id) && MakeValue(m_objs[(size_t)id], xf, m_values[(size_t)id]))
+                m_grid.Update(id, BoxOf(m_values[(size_t)id]));
+        });
+    }
+    // So many holes and changes that the side list of the grid grows long.
+    bool Worn() const { return m_grid.Changed() + m_grid.Removed() > Wear(m_order.size()); }
+    static size_t Wear(size_t count) { return std::max<size_t>(1024, count / 8); }
+
+    // The live candidates, in list order, that may come within the client-pixel rectangle
+    // under the view.
+    void Query(const CViewXform& xf, const CRect& rc, std::vector<int>& out) const
+    {
+        m_grid.Query(CHitIndex::ScreenToPlane(xf, vyr_hit::Box{(double)rc.left, (double)rc.top, (double)rc.right, (double)rc.bottom}), out);
+    }
+    const Value& At(int id) const { return m_values[(size_t)id]; }
+
+    // For tests: the live values in list order, and the list positions of candidates.
+    std::vector<Value> LiveValues() const
+    {
+        std::vector<Value> out;
+        for (int id : m_order)
+            if (m_grid.IsLive(id))
+                out.push_back(m_values[(size_t)id]);
+        return out;
+    }
+    std::vector<int> Positions(const std::vector<int>& ids) const
+    {
+        std::vector<int> posOf(m_values.size(), -1);
+        for (size_t p = 0; p < m_order.size(); ++p)
+            posOf[(size_t)m_order[p]] = (int)p;
+        std::vector<int> out;
+        for (int id : ids)
+            out.push_back(posOf[(size_t)id]);
+        return out;
+    }
+
+private:
+    void AddEnds(CObject* o, bool present)
+    {
+        const void *n1 = nullptr, *n2 = nullptr;
+        if (present)
+            Ends<Value>(o, n1, n2);
+        m_ends.Add(n1, n2);
+    }
+
+    std::vector<CObject*> m_objs;
+    std::vector<Value> m_values;
+    std::vector<int> m_order; // the list's item p is the candidate m_order[p]
+    CBoxGrid m_grid;
+    CNodeEnds m_ends;
+};
+
+} // namespace
 
 struct CSnapManager::Index
 {
+    // The space view, which builds the lists' candidates again.
     struct Key
     {
+        double m3[16] = {};
+        bool operator==(const Key& o) const { return std::memcmp(m3, o.m3, sizeof m3) == 0; }
+    };
+    // What reads the axes again: the view, its client area, the axes.
+    struct AxisKey
+    {
         long stamp = -1;
-        long nodeMoves = -1;
-        const void* lists[3] = {nullptr, nullptr, nullptr};
-        size_t counts[3] = {0, 0, 0};
-        UINT_PTR edits[3] = {0, 0, 0};
-        size_t edgeHash = 0;
         const void* axises = nullptr;
         UINT_PTR axisEdits = 0;
         double axisZ = 0.0;
         CRect region;
 
-        bool operator==(const Key& o) const
+        bool operator==(const AxisKey& o) const
         {
-            for (int i = 0; i < 3; ++i)
-                if (lists[i] != o.lists[i] || counts[i] != o.counts[i] || edits[i] != o.edits[i])
-                    return false;
-            return stamp == o.stamp && nodeMoves == o.nodeMoves && edgeHash == o.edgeHash && axises == o.axises &&
-                   axisEdits == o.axisEdits && axisZ == o.axisZ && region == o.region;
+            return stamp == o.stamp && axises == o.axises && axisEdits == o.axisEdits && axisZ == o.axisZ &&
+                   region == o.region;
         }
     };
-    struct Node
+    // What reads the walls' edge members again: the wall list and each wall's edge list.
+    struct WallKey
     {
-        CPoint3D pt;
-        CPoint scr;
-    };
-    struct Seg
-    {
-        CPoint3D a, b;
-        CPoint2D sa, sb;
-        CRect box;
-    };
+        const void* list = nullptr;
+        uint64_t serial = 0;
+        size_t count = 0;
+        UINT_PTR edits = 0;
+        size_t edgeHash = 0;
 
-    // Cells of kCell pixels over the region; each lists, in list order, the candidates whose
-    // box touches it. Candidates outside the region are left out: a pick box that is not
-    // wholly inside it makes the caller look at every candidate.
-    class Grid
-    {
-    public:
-        static constexpr int kCell = 32;
-        void Reset(const CRect& region)
+        bool operator==(const WallKey& o) const
         {
-            m_region = region;
-            m_nx = region.IsRectEmpty() ? 0 : (region.Width() + kCell - 1) / kCell;
-            m_ny = region.IsRectEmpty() ? 0 : (region.Height() + kCell - 1) / kCell;
-            m_cells.assign((size_t)m_nx * (size_t)m_ny, std::vector<int>());
+            return list == o.list && serial == o.serial && count == o.count && edits == o.edits && edgeHash == o.edgeHash;
         }
-        void Insert(const CRect& box, int idx)
-        {
-            int x0, y0, x1, y1;
-            if (Cells(box, x0, y0, x1, y1))
-                for (int y = y0; y <= y1; ++y)
-                    for (int x = x0; x <= x1; ++x)
-                        m_cells[(size_t)y * (size_t)m_nx + (size_t)x].push_back(idx);
-        }
-        // False when rc is not wholly inside the region.
-        bool Query(const CRect& rc, std::vector<int>& out) const
-        {
-            out.clear();
-            if (m_nx == 0 || rc.left < m_region.left || rc.top < m_region.top || rc.right > m_region.right ||
-                rc.bottom > m_region.bottom)
-                return false;
-            int x0, y0, x1, y1;
-            if (!Cells(rc, x0, y0, x1, y1))
-                return true;
-            for (int y = y0; y <= y1; ++y)
-                for (int x = x0; x <= x1; ++x) {
-                    const std::vector<int>& c = m_cells[(size_t)y * (size_t)m_nx + (size_t)x];
-                    out.insert(out.end(), c.begin(), c.end());
-                }
-            std::sort(out.begin(), out.end());
-            out.erase(std::unique(out.begin(), out.end()), out.end());
-            return true;
-        }
-
-    private:
-        // The cells that the closed box [left, right] x [top, bottom] touches.
-        bool Cells(const CRect& box, int& x0, int& y0, int& x1, int& y1) const
-        {
-            if (m_nx == 0 || box.right < m_region.left || box.left >= m_region.right || box.bottom < m_region.top ||
-                box.top >= m_region.bottom)
-                return false;
-            x0 = (std::max(box.left, m_region.left) - m_region.left) / kCell;
-            y0 = (std::max(box.top, m_region.top) - m_region.top) / kCell;
-            x1 = (std::min(box.right, m_region.right - 1) - m_region.left) / kCell;
-            y1 = (std::min(box.bottom, m_region.bottom - 1) - m_region.top) / kCell;
-            return true;
-        }
-        CRect m_region;
-        int m_nx = 0, m_ny = 0;
-        std::vector<std::vector<int>> m_cells;
     };
 
     bool valid = false;
     Key key;
-    std::vector<Node> nodes;
-    std::vector<Seg> axes, members;
-    Grid nodeGrid, axisGrid, memberGrid;
+    AxisKey axisKey;
+    WallKey wallKey;
+    long moves = 0;
+    CListWatch nodeWatch, beamWatch;
+    CSnapSet<SnapNode> nodes;
+    CSnapSet<SnapSeg> beams, edges; // the host's members, then the edge members of its walls
+    std::vector<AxisSeg> axes;
+    CBoxGrid axisGrid;
     std::vector<int> found;
-
-    // The candidates to test for a box, in list order: from the grid, or all of them.
-    const std::vector<int>& Candidates(const Grid& grid, const CRect& rc, size_t count)
-    {
-        if (!grid.Query(rc, found)) {
-            found.resize(count);
-            for (size_t i = 0; i < count; ++i)
-                found[i] = (int)i;
-        }
-        return found;
-    }
 };
 
 CSnapManager::CSnapManager()
@@ -397,121 +549,254 @@ CWnd* CSnapManager::ActiveView()
 
 namespace {
 
-template <class LIST>
-void ListKey(const LIST* list, const void*& id, size_t& count, UINT_PTR& edits)
-{
-    id = list;
-    count = list ? (size_t)list->GetCount() : 0;
-    edits = list ? list->GetEditCount() : 0;
-}
-
 // Folds one more value into a running hash.
 void Mix(size_t& hash, size_t value) { hash ^= value + 0x9e3779b97f4a7c15ull + (hash << 6) + (hash >> 2); }
 
+// Cells of about 32 pixels over the axes' region.
+constexpr int kAxisCell = 32;
+
 } // namespace
 
-CSnapManager::Index& CSnapManager::UpdateIndex(const CViewXform& xf)
+// The host's lists and what the index is keyed on, as they are now.
+struct CSnapManager::Sources
 {
-    if (!m_pIndex)
-        m_pIndex = std::make_unique<Index>();
-    Index& ix = *m_pIndex;
+    const CPNodeList* nodes = nullptr;
+    const CBeamList* beams = nullptr;
+    const CWallList* walls = nullptr;
+    const CAxises* axises = nullptr;
+    Index::Key key;
+    Index::AxisKey axisKey;
+    Index::WallKey wallKey;
+};
 
-    const CPNodeList* nodes = reinterpret_cast<CPNodeList*>(AskHost(WM_UI_GETSNAPLIST, 0));
-    const CBeamList* beams = reinterpret_cast<CBeamList*>(AskHost(WM_UI_GETSNAPLIST, 1));
-    const CWallList* walls = reinterpret_cast<CWallList*>(AskHost(WM_UI_GETSNAPLIST, 2));
-    const CAxises* axises = m_pGlobalData->Struct() ? &m_pGlobalData->Struct()->Axises() : nullptr;
+CSnapManager::Sources CSnapManager::ReadSources(const CViewXform& xf) const
+{
+    Sources src;
+    src.nodes = reinterpret_cast<CPNodeList*>(AskHost(WM_UI_GETSNAPLIST, 0));
+    src.beams = reinterpret_cast<CBeamList*>(AskHost(WM_UI_GETSNAPLIST, 1));
+    src.walls = reinterpret_cast<CWallList*>(AskHost(WM_UI_GETSNAPLIST, 2));
+    src.axises = m_pGlobalData->Struct() ? &m_pGlobalData->Struct()->Axises() : nullptr;
 
-    Index::Key k;
+    std::memcpy(src.key.m3, xf.m3, sizeof src.key.m3);
+    Index::AxisKey& k = src.axisKey;
     k.stamp = xf.stamp;
-    k.nodeMoves = CPNodeBase::GetMoveCount();
-    ListKey(nodes, k.lists[0], k.counts[0], k.edits[0]);
-    ListKey(beams, k.lists[1], k.counts[1], k.edits[1]);
-    ListKey(walls, k.lists[2], k.counts[2], k.edits[2]);
-    // Walls are few: their edge lists are looked at one by one.
-    if (walls)
-        for (POSITION pos = walls->GetHeadPosition(); pos != nullptr;) {
-            CWall* wall = walls->GetNextT(pos);
-            const CBeamList* edges = wall ? wall->GetEdgeBeamList() : nullptr;
-            Mix(k.edgeHash, (size_t)edges);
-            if (edges) {
-                Mix(k.edgeHash, (size_t)edges->GetCount());
-                Mix(k.edgeHash, (size_t)edges->GetEditCount());
-            }
-        }
-    k.axises = axises;
-    k.axisEdits = axises ? axises->GetEditCount() : 0;
+    k.axises = src.axises;
+    k.axisEdits = src.axises ? src.axises->GetEditCount() : 0;
     k.axisZ = m_pGlobalData->AxisDisplay().GetZ();
     if (CWnd* view = ActiveView(); view && view->m_hWnd) {
         view->GetClientRect(&k.region);
-        k.region.InflateRect(2 * Index::Grid::kCell, 2 * Index::Grid::kCell);
+        k.region.InflateRect(2 * kAxisCell, 2 * kAxisCell);
     }
-    if (ix.valid && ix.key == k)
-        return ix;
-
-    ix.key = k;
-    ix.valid = true;
-    ix.nodes.clear();
-    ix.axes.clear();
-    ix.members.clear();
-    ix.nodeGrid.Reset(k.region);
-    ix.axisGrid.Reset(k.region);
-    ix.memberGrid.Reset(k.region);
-
-    if (nodes)
-        for (POSITION pos = nodes->GetHeadPosition(); pos != nullptr;) {
-            const CPNode* node = nodes->GetNextT(pos);
-            if (!node)
-                continue;
-            const CPoint scr = node->GetScreenPt(xf);
-            ix.nodeGrid.Insert(CRect(scr.x, scr.y, scr.x, scr.y), (int)ix.nodes.size());
-            ix.nodes.push_back(Index::Node{node->GetPt(), scr});
+    Index::WallKey& w = src.wallKey;
+    w.list = src.walls;
+    if (src.walls) {
+        w.serial = src.walls->GetSerial();
+        w.count = (size_t)src.walls->GetCount();
+        w.edits = src.walls->GetEditCount();
+        // Walls are few: their edge lists are looked at one by one.
+        for (POSITION pos = src.walls->GetHeadPosition(); pos != nullptr;) {
+            CWall* wall = src.walls->GetNextT(pos);
+            const CBeamList* edges = wall ? wall->GetEdgeBeamList() : nullptr;
+            Mix(w.edgeHash, (size_t)edges);
+            if (edges) {
+                Mix(w.edgeHash, (size_t)edges->GetCount());
+                Mix(w.edgeHash, (size_t)edges->GetEditCount());
+            }
         }
-    std::vector<CAxisSeq*> seqs;
-    if (axises)
-        axises->GetCurrentAxisSeqLine(seqs);
-    for (const CAxisSeq* seq : seqs) {
-        const CPoint2D st = seq->GetStPt(), ed = seq->GetEdPt();
-        Index::Seg g{CPoint3D(st.x, st.y, k.axisZ), CPoint3D(ed.x, ed.y, k.axisZ), CPoint2D(), CPoint2D(), CRect()};
-        g.sa = xf.ToScreen(g.a);
-        g.sb = xf.ToScreen(g.b);
-        g.box = LineBox(g.sa, g.sb);
-        ix.axisGrid.Insert(g.box, (int)ix.axes.size());
-        ix.axes.push_back(g);
     }
-    // The host's members first, then the edge members of its walls, in list order.
-    auto addMember = [&](const CBeamBase* beam) {
-        const CPNode* n1 = beam ? beam->GetNode1() : nullptr;
-        const CPNode* n2 = beam ? beam->GetNode2() : nullptr;
-        if (!n1 || !n2)
-            return;
-        Index::Seg g{n1->GetPt(), n2->GetPt(), n1->GetScreenPt(xf), n2->GetScreenPt(xf), CRect()};
-        g.box = LineBox(g.sa, g.sb);
-        ix.memberGrid.Insert(g.box, (int)ix.members.size());
-        ix.members.push_back(g);
-    };
-    if (beams)
-        for (POSITION pos = beams->GetHeadPosition(); pos != nullptr;)
-            addMember(beams->GetNextT(pos));
+    return src;
+}
+
+namespace {
+
+// The edge members of the walls, wall by wall in list order.
+std::vector<CObject*> WallEdges(const CWallList* walls)
+{
+    std::vector<CObject*> out;
     if (walls)
         for (POSITION pos = walls->GetHeadPosition(); pos != nullptr;) {
             CWall* wall = walls->GetNextT(pos);
             const CBeamList* edges = wall ? wall->GetEdgeBeamList() : nullptr;
             if (edges)
                 for (POSITION ep = edges->GetHeadPosition(); ep != nullptr;)
-                    addMember(edges->GetNextT(ep));
+                    out.push_back(edges->GetNext(ep));
         }
+    return out;
+}
+
+// Follows the edits of one list in its set.
+template <class Value>
+void Follow(CListWatch& watch, CSnapSet<Value>& set, const CObList* list, uint64_t serial, const CViewXform& xf)
+{
+    switch (watch.Look(list, serial)) {
+    case CListWatch::SAME:
+        break;
+    case CListWatch::APPENDED:
+        set.Append(watch.Items(), watch.FirstNew(), xf);
+        break;
+    case CListWatch::REMOVED:
+        set.Remove(watch.Removed());
+        break;
+    default:
+        set.Build(watch.Items(), xf);
+        break;
+    }
+}
+
+} // namespace
+
+// The axis segments in client pixels, in a grid over the view's client area (with a margin);
+// a cursor square reaching beyond it looks at every segment.
+void CSnapManager::ReadAxes(Index& ix, const Sources& src, const CViewXform& xf)
+{
+    ix.axisKey = src.axisKey;
+    ix.axes.clear();
+    std::vector<CAxisSeq*> seqs;
+    if (src.axises)
+        src.axises->GetCurrentAxisSeqLine(seqs);
+    std::vector<CBoxGrid::Box>& boxes = ix.axisGrid.Boxes();
+    const double z = src.axisKey.axisZ;
+    for (const CAxisSeq* seq : seqs) {
+        const CPoint2D st = seq->GetStPt(), ed = seq->GetEdPt();
+        AxisSeg g{CPoint3D(st.x, st.y, z), CPoint3D(ed.x, ed.y, z), CPoint2D(), CPoint2D(), CRect()};
+        g.sa = xf.ToScreen(g.a);
+        g.sb = xf.ToScreen(g.b);
+        g.box = LineBox(g.sa, g.sb);
+        ix.axes.push_back(g);
+        boxes.push_back(GridBox(g.box));
+    }
+    const CRect& region = src.axisKey.region;
+    const size_t cells = region.IsRectEmpty() ? 1
+                                              : (size_t)((region.Width() + kAxisCell - 1) / kAxisCell) *
+                                                    (size_t)((region.Height() + kAxisCell - 1) / kAxisCell);
+    ix.axisGrid.Build(GridBox(region), cells, SIZE_MAX, CBoxGrid::CLIP);
+}
+
+void CSnapManager::BuildIndex(Index& ix, const Sources& src, const CViewXform& xf)
+{
+    ix.key = src.key;
+    ix.wallKey = src.wallKey;
+    // Counted before anything is read, so that a move made meanwhile is followed later.
+    ix.moves = CPNodeBase::GetMoveCount();
+    // A turned view reads the lists only where they changed; a new input reads them whole,
+    // in case they were edited in ways that leave no trace.
+    if (!ix.valid) {
+        ix.nodeWatch.Reset();
+        ix.beamWatch.Reset();
+    }
+    ix.valid = true;
+    ix.nodeWatch.Look(src.nodes, src.nodes ? src.nodes->GetSerial() : 0);
+    ix.beamWatch.Look(src.beams, src.beams ? src.beams->GetSerial() : 0);
+    ix.nodes.Build(ix.nodeWatch.Items(), xf);
+    ix.beams.Build(ix.beamWatch.Items(), xf);
+    ix.edges.Build(WallEdges(src.walls), xf);
+    ReadAxes(ix, src, xf);
+}
+
+CSnapManager::Index& CSnapManager::UpdateIndex(const CViewXform& xf)
+{
+    if (!m_pIndex)
+        m_pIndex = std::make_unique<Index>();
+    Index& ix = *m_pIndex;
+    const Sources src = ReadSources(xf);
+    if (!ix.valid || !(ix.key == src.key)) {
+        BuildIndex(ix, src, xf);
+        return ix;
+    }
+    if (!(ix.axisKey == src.axisKey))
+        ReadAxes(ix, src, xf);
+
+    // The lists first, so that the moves below are read only from what is still listed.
+    Follow(ix.nodeWatch, ix.nodes, src.nodes, src.nodes ? src.nodes->GetSerial() : 0, xf);
+    Follow(ix.beamWatch, ix.beams, src.beams, src.beams ? src.beams->GetSerial() : 0, xf);
+    if (!(ix.wallKey == src.wallKey)) {
+        ix.wallKey = src.wallKey;
+        ix.edges.Build(WallEdges(src.walls), xf);
+    }
+    if (CPNodeBase::GetMoveCount() != ix.moves) {
+        std::vector<const CPNodeBase*> moved;
+        if (!CPNodeBase::GetMovedSince(ix.moves, moved)) {
+            BuildIndex(ix, src, xf);
+            return ix;
+        }
+        ix.moves += (long)moved.size();
+        std::vector<const void*> nodes(moved.begin(), moved.end());
+        std::sort(nodes.begin(), nodes.end());
+        nodes.erase(std::unique(nodes.begin(), nodes.end()), nodes.end());
+        ix.nodes.Moved(nodes, xf);
+        ix.beams.Moved(nodes, xf);
+        ix.edges.Moved(nodes, xf);
+    }
+    if (ix.nodes.Worn())
+        ix.nodes.Build(ix.nodeWatch.Items(), xf);
+    if (ix.beams.Worn())
+        ix.beams.Build(ix.beamWatch.Items(), xf);
+    if (ix.edges.Worn())
+        ix.edges.Build(WallEdges(src.walls), xf);
     return ix;
 }
+
+bool CSnapManager::IndexMatchesRebuilt()
+{
+    if (!m_pGlobalData)
+        return false;
+    const CViewXform& xf = m_pGlobalData->GetViewXform();
+    Index& kept = UpdateIndex(xf);
+    Index fresh;
+    BuildIndex(fresh, ReadSources(xf), xf);
+    if (kept.nodes.LiveValues() != fresh.nodes.LiveValues() || kept.beams.LiveValues() != fresh.beams.LiveValues() ||
+        kept.edges.LiveValues() != fresh.edges.LiveValues() || kept.axes != fresh.axes)
+        return false;
+    // Every cursor square over the view (and around it) finds the same candidates, in the
+    // same order.
+    CRect area = fresh.axisKey.region;
+    if (area.IsRectEmpty())
+        area = CRect(-100, -100, 900, 700);
+    std::vector<int> a, b;
+    for (int y = area.top; y < area.bottom; y += 12)
+        for (int x = area.left; x < area.right; x += 12) {
+            const CRect square(x, y, x + 2 * CSnapTarget::kSnapBox, y + 2 * CSnapTarget::kSnapBox);
+            kept.nodes.Query(xf, square, a);
+            fresh.nodes.Query(xf, square, b);
+            if (kept.nodes.Positions(a) != fresh.nodes.Positions(b))
+                return false;
+            kept.beams.Query(xf, square, a);
+            fresh.beams.Query(xf, square, b);
+            if (kept.beams.Positions(a) != fresh.beams.Positions(b))
+                return false;
+            kept.edges.Query(xf, square, a);
+            fresh.edges.Query(xf, square, b);
+            if (kept.edges.Positions(a) != fresh.edges.Positions(b))
+                return false;
+        }
+    return true;
+}
+
+namespace {
+
+// The cursor square widened by what rounding a point to a pixel moves it, and a little more:
+// what a candidate must reach into to snap at all.
+CRect Reach(const CPoint& cursor)
+{
+    const int d = CSnapTarget::kSnapBox + 2;
+    return CRect(cursor.x - d, cursor.y - d, cursor.x + d, cursor.y + d);
+}
+
+} // namespace
 
 bool CSnapManager::SearchNodes(const CPoint& cursor, Index& ix)
 {
     if (!(m_nUseType == 1 || (m_nUseType == 0 && m_Targets[SNAP_ENDPT]->IsOn())))
         return false;
+    const CViewXform& xf = m_pGlobalData->GetViewXform();
     const CRect box(cursor.x - CSnapTarget::kSnapBox, cursor.y - CSnapTarget::kSnapBox,
                     cursor.x + CSnapTarget::kSnapBox, cursor.y + CSnapTarget::kSnapBox);
-    for (int i : ix.Candidates(ix.nodeGrid, box, ix.nodes.size())) {
-        const Index::Node& node = ix.nodes[(size_t)i];
-        if (box.PtInRect(node.scr)) {
+    ix.nodes.Query(xf, Reach(cursor), ix.found);
+    for (int i : ix.found) {
+        const SnapNode& node = ix.nodes.At(i);
+        // The node's own screen point, as CPNodeBase::GetScreenPt computes it.
+        const CPoint scr = xf.PlaneToScreen(node.plane);
+        if (box.PtInRect(scr)) {
             m_Targets[SNAP_ENDPT]->m_ptSnap = node.pt;
             m_pCurTarget = m_Targets[SNAP_ENDPT];
             return true;
@@ -525,8 +810,9 @@ bool CSnapManager::SearchAxes(const CPoint& cursor, Index& ix)
     if (m_nUseType != 0 || !m_pGlobalData->AxisDisplay().GetIsShow())
         return false;
     const CRect pick(cursor.x - kPickBox, cursor.y - kPickBox, cursor.x + kPickBox, cursor.y + kPickBox);
-    for (int i : ix.Candidates(ix.axisGrid, pick, ix.axes.size())) {
-        const Index::Seg& g = ix.axes[(size_t)i];
+    ix.axisGrid.Query(GridBox(pick), ix.found);
+    for (int i : ix.found) {
+        const AxisSeg& g = ix.axes[(size_t)i];
         if (!Overlaps(g.box, pick))
             continue;
         const CMeshNode a(g.a, g.sa), b(g.b, g.sb);
@@ -539,6 +825,9 @@ bool CSnapManager::SearchAxes(const CPoint& cursor, Index& ix)
     return false;
 }
 
+// A member snaps only where it comes into the cursor square (its mid point, or its crossing
+// of the square's sides for the foot), so the members found for the widened square hold
+// every one that can; among them, as ever, only those whose box meets the pick box count.
 bool CSnapManager::SearchMembers(const CPoint& cursor, Index& ix)
 {
     if (m_nUseType != 0)
@@ -547,17 +836,23 @@ bool CSnapManager::SearchMembers(const CPoint& cursor, Index& ix)
     CSnapTarget* targets[2] = {m_Targets[SNAP_MIDPT], m_Targets[SNAP_PERPT]};
     if (!targets[0]->IsOn() && !targets[1]->IsOn())
         return false;
+    const CViewXform& xf = m_pGlobalData->GetViewXform();
     const CRect pick(cursor.x - kPickBox, cursor.y - kPickBox, cursor.x + kPickBox, cursor.y + kPickBox);
-    for (int i : ix.Candidates(ix.memberGrid, pick, ix.members.size())) {
-        const Index::Seg& g = ix.members[(size_t)i];
-        if (!Overlaps(g.box, pick))
-            continue;
-        const CMeshNode a(g.a, g.sa), b(g.b, g.sb);
-        for (CSnapTarget* t : targets)
-            if (t->IsOn() && t->Snap(cursor, a, b)) {
-                m_pCurTarget = t;
-                return true;
-            }
+    // The host's members first, then the edge members of its walls, in list order.
+    for (const CSnapSet<SnapSeg>* set : {&ix.beams, &ix.edges}) {
+        set->Query(xf, Reach(cursor), ix.found);
+        for (int i : ix.found) {
+            const SnapSeg& g = set->At(i);
+            const CPoint2D sa = xf.PlaneToScreen(g.pa), sb = xf.PlaneToScreen(g.pb);
+            if (!Overlaps(LineBox(sa, sb), pick))
+                continue;
+            const CMeshNode a(g.a, sa), b(g.b, sb);
+            for (CSnapTarget* t : targets)
+                if (t->IsOn() && t->Snap(cursor, a, b)) {
+                    m_pCurTarget = t;
+                    return true;
+                }
+        }
     }
     return false;
 }

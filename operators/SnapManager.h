@@ -154,14 +154,25 @@ public:
     // Pick box half size: a candidate line's box must overlap cursor +- this.
     static constexpr int kPickBox = 6;
 
+    // For tests: whether the index, as the edits since it was built have kept it, holds the
+    // same candidates in the same order as one built afresh from the host's lists now, and
+    // finds the same ones for every cursor square over the view.
+    bool IndexMatchesRebuilt();
+
 protected:
     void SetHasReferPt(bool b);
 
 private:
-    // The candidates in screen space; see SnapManager.cpp.
+    // The candidates in the projection plane (the axes in client pixels); see SnapManager.cpp.
     struct Index;
-    // Brings the index up to date with the host's lists and the view (rebuilt when they
-    // change, and whenever the snap is switched on for a new input).
+    // The host's lists and what the index is keyed on, as they are at a move.
+    struct Sources;
+    Sources ReadSources(const CViewXform& xf) const;
+    static void BuildIndex(Index& ix, const Sources& src, const CViewXform& xf);
+    static void ReadAxes(Index& ix, const Sources& src, const CViewXform& xf);
+    // Brings the index up to date with the host's lists and the view (followed edit by edit
+    // where it can, built again otherwise, and whenever the snap is switched on for a new
+    // input).
     Index& UpdateIndex(const CViewXform& xf);
     bool SearchNodes(const CPoint& cursor, Index& index);
     bool SearchAxes(const CPoint& cursor, Index& index);

@@ -1,9 +1,12 @@
 #include <vyr/model/struct/GlobalData.h>
 
 #include <algorithm>
+#include <memory>
 #include <unordered_set>
+#include <vector>
 
 #include <vyr/model/struct/HitGeom.h>
+#include <vyr/model/struct/HitIndex.h>
 
 using vyr_hit::Box;
 
@@ -33,6 +36,9 @@ struct CGlobalData::Shared
     int seismAdjustEndNo = 0;
     CLoadCombination* currentLC = nullptr;
     CViewXform xform;
+    HitPath hitPath = HIT_AUTO;
+    // The indexes of the latest long candidate lists, the latest used first.
+    std::vector<std::unique_ptr<CHitIndex>> hitIndexes;
 };
 
 CGlobalData::CGlobalData() : m_pShared(std::make_shared<Shared>())
@@ -101,14 +107,9 @@ struct Query
     double tol;
 };
 
-bool BeamHit(const CViewXform& v, CBeamBase* b, const Query& q)
+// The decision on a member whose ends are at a and c on the screen.
+bool BeamHitAt(const CPoint2D& a, const CPoint2D& c, const Query& q)
 {
-    CPNode* n1 = b->GetNode1();
-    CPNode* n2 = b->GetNode2();
-    if (n1 == nullptr || n2 == nullptr)
-        return false;
-    const CPoint2D& a = n1->GetScreenPt(v);
-    const CPoint2D& c = n2->GetScreenPt(v);
     switch (q.mode)
     {
     case POINT:
@@ -121,6 +122,23 @@ bool BeamHit(const CViewXform& v, CBeamBase* b, const Query& q)
     default:
         return vyr_hit::SegmentTouches(q.box, a.x, a.y, c.x, c.y);
     }
+}
+
+bool BeamHit(const CViewXform& v, CBeamBase* b, const Query& q)
+{
+    CPNode* n1 = b->GetNode1();
+    CPNode* n2 = b->GetNode2();
+    if (n1 == nullptr || n2 == nullptr)
+        return false;
+    return BeamHitAt(n1->GetScreenPt(v), n2->GetScreenPt(v), q);
+}
+
+// The decision on a node at s on the screen.
+bool NodeHitAt(const CPoint2D& s, const Query& q)
+{
+    if (q.mode == POINT)
+        return std::abs(s.x - q.pt.x) <= q.tol && std::abs(s.y - q.pt.y) <= q.tol;
+    return vyr_hit::Inside(q.box, s.x, s.y);
 }
 
 // Screen corners of a node list (walls and rooms); false when fewer than one.
@@ -170,21 +188,86 @@ void Collect(List& cand, List& hits, const Query& q, Test test)
             hits.AddTail(o);
     }
 }
+
+// The same decisions over the candidates the index names. The screen points are computed
+// from the kept plane points exactly as a node computes its own (CPNodeBase::GetScreenPt).
+template <class List>
+void IndexedCollect(CHitIndex& index, const CViewXform& v, List& hits, const Query& q, bool inWallOnly)
+{
+    if (q.mode != POINT && vyr_hit::IsEmpty(q.box))
+        return;
+    const vyr_hit::Box area = q.mode == POINT ? Box{q.pt.x - q.tol, q.pt.y - q.tol, q.pt.x + q.tol, q.pt.y + q.tol} : q.box;
+    const std::vector<int>& ids = index.Candidates(v, area);
+    const bool members = index.GetKind() == CHitIndex::MEMBERS;
+    for (int id : ids)
+    {
+        CObject* o = index.Item(id);
+        if (o == nullptr || !index.HasPoints(id) || (inWallOnly && !IsInWallMember(static_cast<CBeamBase*>(o))))
+            continue;
+        const CPoint2D a = v.PlaneToScreen(index.Plane1(id));
+        if (members ? BeamHitAt(a, v.PlaneToScreen(index.Plane2(id)), q) : NodeHitAt(a, q))
+            hits.AddTail(o);
+    }
+}
 } // namespace
+
+void CGlobalData::SetHitPath(HitPath path)
+{
+    m_pShared->hitPath = path;
+    if (path == HIT_SCAN)
+        m_pShared->hitIndexes.clear();
+}
+
+CHitIndex* CGlobalData::HitIndexFor(const CObList& list, uint64_t serial, int kind)
+{
+    Shared& s = *m_pShared;
+    if (s.hitPath == HIT_SCAN || (s.hitPath == HIT_AUTO && list.GetCount() < kIndexFrom))
+        return nullptr;
+    // A few lists are in use at a time (the members shown, the nodes); the oldest goes.
+    constexpr size_t kKept = 4;
+    auto it = std::find_if(s.hitIndexes.begin(), s.hitIndexes.end(), [&](const std::unique_ptr<CHitIndex>& x) {
+        return x->GetSerial() == serial && x->GetKind() == kind;
+    });
+    std::unique_ptr<CHitIndex> index;
+    if (it != s.hitIndexes.end())
+    {
+        index = std::move(*it);
+        s.hitIndexes.erase(it);
+    }
+    else if (s.hitIndexes.size() >= kKept)
+    {
+        // The oldest index serves the new list: its storage is reused rather than handed back
+        // to the system and faulted in again.
+        index = std::move(s.hitIndexes.back());
+        s.hitIndexes.pop_back();
+        index->Reset((CHitIndex::Kind)kind);
+    }
+    else
+        index = std::make_unique<CHitIndex>((CHitIndex::Kind)kind);
+    index->Update(list, serial, GetViewXform());
+    s.hitIndexes.insert(s.hitIndexes.begin(), std::move(index));
+    return s.hitIndexes.front().get();
+}
 
 void CGlobalData::BeamPointSelect(CBeamList& cand, const CPoint2D& pt, CBeamList& hits)
 {
     const CViewXform& v = GetViewXform();
+    if (CHitIndex* index = HitIndexFor(cand, cand.GetSerial(), CHitIndex::MEMBERS))
+        return IndexedCollect(*index, v, hits, MakePoint(pt), false);
     Collect(cand, hits, MakePoint(pt), [&](CBeamBase* b, const Query& q) { return BeamHit(v, b, q); });
 }
 void CGlobalData::BeamWindowSelect(CBeamList& cand, const CRect2D& rc, CBeamList& hits)
 {
     const CViewXform& v = GetViewXform();
+    if (CHitIndex* index = HitIndexFor(cand, cand.GetSerial(), CHitIndex::MEMBERS))
+        return IndexedCollect(*index, v, hits, MakeRect(WINDOW, rc), false);
     Collect(cand, hits, MakeRect(WINDOW, rc), [&](CBeamBase* b, const Query& q) { return BeamHit(v, b, q); });
 }
 void CGlobalData::BeamCrossSelect(CBeamList& cand, const CRect2D& rc, CBeamList& hits)
 {
     const CViewXform& v = GetViewXform();
+    if (CHitIndex* index = HitIndexFor(cand, cand.GetSerial(), CHitIndex::MEMBERS))
+        return IndexedCollect(*index, v, hits, MakeRect(CROSS, rc), false);
     Collect(cand, hits, MakeRect(CROSS, rc), [&](CBeamBase* b, const Query& q) { return BeamHit(v, b, q); });
 }
 // The displayed member list holds ordinary members too; only coupling beams and piers count.
@@ -192,34 +275,38 @@ void CGlobalData::BeamCrossSelect(CBeamList& cand, const CRect2D& rc, CBeamList&
 void CGlobalData::BCInWallPointSelect(CBeamList& cand, const CPoint2D& pt, CBeamList& hits)
 {
     const CViewXform& v = GetViewXform();
+    if (CHitIndex* index = HitIndexFor(cand, cand.GetSerial(), CHitIndex::MEMBERS))
+        return IndexedCollect(*index, v, hits, MakePoint(pt), true);
     Collect(cand, hits, MakePoint(pt), [&](CBeamBase* b, const Query& q) { return IsInWallMember(b) && BeamHit(v, b, q); });
 }
 void CGlobalData::BCInWallWindowSelect(CBeamList& cand, const CRect2D& rc, CBeamList& hits)
 {
     const CViewXform& v = GetViewXform();
+    if (CHitIndex* index = HitIndexFor(cand, cand.GetSerial(), CHitIndex::MEMBERS))
+        return IndexedCollect(*index, v, hits, MakeRect(WINDOW, rc), true);
     Collect(cand, hits, MakeRect(WINDOW, rc), [&](CBeamBase* b, const Query& q) { return IsInWallMember(b) && BeamHit(v, b, q); });
 }
 void CGlobalData::BCInWallCrossSelect(CBeamList& cand, const CRect2D& rc, CBeamList& hits)
 {
     const CViewXform& v = GetViewXform();
+    if (CHitIndex* index = HitIndexFor(cand, cand.GetSerial(), CHitIndex::MEMBERS))
+        return IndexedCollect(*index, v, hits, MakeRect(CROSS, rc), true);
     Collect(cand, hits, MakeRect(CROSS, rc), [&](CBeamBase* b, const Query& q) { return IsInWallMember(b) && BeamHit(v, b, q); });
 }
 
 void CGlobalData::NodePointSelect(CPNodeList& cand, const CPoint2D& pt, CPNodeList& hits)
 {
     const CViewXform& v = GetViewXform();
-    Collect(cand, hits, MakePoint(pt), [&](CPNode* n, const Query& q) {
-        const CPoint2D& s = n->GetScreenPt(v);
-        return std::abs(s.x - q.pt.x) <= q.tol && std::abs(s.y - q.pt.y) <= q.tol;
-    });
+    if (CHitIndex* index = HitIndexFor(cand, cand.GetSerial(), CHitIndex::NODES))
+        return IndexedCollect(*index, v, hits, MakePoint(pt), false);
+    Collect(cand, hits, MakePoint(pt), [&](CPNode* n, const Query& q) { return NodeHitAt(n->GetScreenPt(v), q); });
 }
 void CGlobalData::NodeWindowSelect(CPNodeList& cand, const CRect2D& rc, CPNodeList& hits)
 {
     const CViewXform& v = GetViewXform();
-    Collect(cand, hits, MakeRect(WINDOW, rc), [&](CPNode* n, const Query& q) {
-        const CPoint2D& s = n->GetScreenPt(v);
-        return vyr_hit::Inside(q.box, s.x, s.y);
-    });
+    if (CHitIndex* index = HitIndexFor(cand, cand.GetSerial(), CHitIndex::NODES))
+        return IndexedCollect(*index, v, hits, MakeRect(WINDOW, rc), false);
+    Collect(cand, hits, MakeRect(WINDOW, rc), [&](CPNode* n, const Query& q) { return NodeHitAt(n->GetScreenPt(v), q); });
 }
 
 namespace

@@ -3,6 +3,7 @@
 // they were copied from.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 
 #include <vyr/stdafx.h>
@@ -15,6 +16,7 @@
 #include <vyr/model/struct/ViewXform.h>
 
 class CGridCtrl;
+class CHitIndex;
 
 // Project information shown in the project panel.
 class CVyrProjectInfo
@@ -88,7 +90,10 @@ public:
     void ReSetLoadCombination(bool bCheck);
 
     // Hit tests in client pixels of the view of Matrix3D and Matrix2D. The hits keep the
-    // order of the candidates. An empty rectangle hits nothing.
+    // order of the candidates. An empty rectangle hits nothing. The member and node tests
+    // over a long candidate list go through an index of the list kept between calls; it
+    // follows the list's insertions and removals, node moves through SetPt and view changes
+    // (not positions written straight into a node's m_pt).
     void BeamPointSelect(CBeamList& cand, const CPoint2D& pt, CBeamList& hits);
     void BeamWindowSelect(CBeamList& cand, const CRect2D& rc, CBeamList& hits);
     void BeamCrossSelect(CBeamList& cand, const CRect2D& rc, CBeamList& hits);
@@ -124,6 +129,18 @@ public:
     // Pick tolerance of the point hit tests, in pixels.
     static constexpr double kPickTolerance = 5.0;
 
+    // How the member and node hit tests find their candidates: HIT_AUTO indexes a list of
+    // kIndexFrom candidates or more and scans a shorter one. The plain scan, and the index on
+    // every list, are there for tests that compare the two.
+    enum HitPath
+    {
+        HIT_AUTO,
+        HIT_SCAN,
+        HIT_INDEX
+    };
+    static constexpr int kIndexFrom = 1024;
+    void SetHitPath(HitPath path);
+
     // The view of the current matrices, with a stamp that changes when they change.
     const CViewXform& GetViewXform();
     // A model point in client pixels and in the projection plane under the current view.
@@ -133,6 +150,10 @@ public:
     const CPoint2D& GetNodeScreenPt(const CPNodeBase* n) { return n->GetScreenPt(GetViewXform()); }
 
 private:
+    // The index of a candidate list (kind: CHitIndex::Kind) brought up to date, or null when
+    // the list is to be scanned.
+    CHitIndex* HitIndexFor(const CObList& list, uint64_t serial, int kind);
+
     struct Shared;
     std::shared_ptr<Shared> m_pShared; // keeps the state alive while any copy refers to it
 

@@ -3,14 +3,22 @@
 // forget them, so a list built by a caller never takes model objects with it.
 #pragma once
 
+#include <atomic>
+#include <cstdint>
+
 #include <vyr/stdafx.h>
 #include <vyr/collections.h>
+
+namespace vyr_detail
+{
+inline std::atomic<uint64_t> g_modelListSerial{0};
+}
 
 template <class T, bool Owning>
 class CModelList : public CObList
 {
 public:
-    CModelList() : CObList(10) {}
+    CModelList() : CObList(10), m_nSerial(vyr_detail::g_modelListSerial.fetch_add(1, std::memory_order_relaxed) + 1) {}
     CModelList(const CModelList&) = delete;
     CModelList& operator=(const CModelList&) = delete;
     ~CModelList() override
@@ -57,4 +65,11 @@ public:
             delete GetNext(pos);
         RemoveAll();
     }
+    // Never the same for two lists of one process: a reader that keeps what it saw of a list
+    // tells it from a later list made where the first one was freed, whose address, count
+    // and edit count may all be the same.
+    uint64_t GetSerial() const { return m_nSerial; }
+
+private:
+    const uint64_t m_nSerial;
 };

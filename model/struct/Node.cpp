@@ -1,6 +1,7 @@
 #include <vyr/model/struct/Node.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 
 #include <vyr/gdi.h>
@@ -12,6 +13,49 @@ IMPLEMENT_DYNAMIC(CPGridNode, CPNodeBase)
 IMPLEMENT_DYNAMIC(CPSubNode, CPNodeBase)
 IMPLEMENT_DYNAMIC(CPNode, CPNodeBase)
 IMPLEMENT_DYNAMIC(CMainNode, CPNode)
+
+// The latest moves in a ring: move k (counted from 0) sits in slot k % kMoveRecord, stamped
+// with k, so that a reader can tell a slot that a later move has taken over.
+namespace
+{
+constexpr long kMoveRecord = 4096;
+struct MoveSlot
+{
+    std::atomic<long> move{-1};
+    std::atomic<const CPNodeBase*> node{nullptr};
+};
+MoveSlot g_moves[kMoveRecord];
+} // namespace
+
+void CPNodeBase::NoteMove(const CPNodeBase* node)
+{
+    const long k = s_nMoves.load(std::memory_order_relaxed);
+    MoveSlot& slot = g_moves[k % kMoveRecord];
+    slot.move.store(-1, std::memory_order_relaxed);
+    std::atomic_thread_fence(std::memory_order_release);
+    slot.node.store(node, std::memory_order_relaxed);
+    slot.move.store(k, std::memory_order_release);
+    s_nMoves.fetch_add(1, std::memory_order_release);
+}
+
+bool CPNodeBase::GetMovedSince(long since, std::vector<const CPNodeBase*>& moved)
+{
+    const long now = GetMoveCount();
+    if (since < 0 || since > now || now - since > kMoveRecord)
+        return false;
+    for (long k = since; k < now; ++k)
+    {
+        const MoveSlot& slot = g_moves[k % kMoveRecord];
+        if (slot.move.load(std::memory_order_acquire) != k)
+            return false;
+        const CPNodeBase* node = slot.node.load(std::memory_order_relaxed);
+        std::atomic_thread_fence(std::memory_order_acquire);
+        if (slot.move.load(std::memory_order_relaxed) != k)
+            return false;
+        moved.push_back(node);
+    }
+    return true;
+}
 
 CPNodeBase::CPNodeBase() = default;
 CPNodeBase::CPNodeBase(const CPoint3D& pt) : m_pt(pt) {}

@@ -50,12 +50,17 @@ public:
     void SetPt(const CPoint3D& p)
     {
         m_pt = p;
-        s_nMoves.fetch_add(1, std::memory_order_relaxed);
+        NoteMove(this);
     }
     // Changes whenever any node is moved through SetPt, so that a reader that keeps node
-    // positions (the object snap) knows at a glance that it must look again. A position
-    // written straight into m_pt is not counted.
-    static long GetMoveCount() { return s_nMoves.load(std::memory_order_relaxed); }
+    // positions (the object snap, the hit tests) knows at a glance that it must look again.
+    // A position written straight into m_pt is not counted.
+    static long GetMoveCount() { return s_nMoves.load(std::memory_order_acquire); }
+    // The nodes moved through SetPt since the count was `since`, oldest first, a node once
+    // per move. False when the record of the latest moves no longer reaches back that far
+    // (the reader then looks at every node again). The pointers are only names: a node
+    // moved and then deleted is still listed.
+    static bool GetMovedSince(long since, std::vector<const CPNodeBase*>& moved);
 
     // The node in the projection plane and in client pixels under a view; cached per view
     // and per position, so a moved node or a changed view is never served stale.
@@ -86,6 +91,7 @@ private:
     mutable double m_dCached[3] = {0, 0, 0};
     mutable CPoint2D m_ptScreen;
     mutable CPoint2D m_ptProject;
+    static void NoteMove(const CPNodeBase* node);
     inline static std::atomic<long> s_nMoves{0};
 };
 
