@@ -13,17 +13,11 @@
 #include <vyr/model/struct/ListWatch.h>
 
 #include "struct_test_util.h"
+#include "support/TestHelpers.h"
 
 namespace
 {
-template <class List>
-std::vector<CObject*> Items(List& l)
-{
-    std::vector<CObject*> v;
-    for (POSITION pos = l.GetHeadPosition(); pos != nullptr;)
-        v.push_back(l.GetNext(pos));
-    return v;
-}
+using vyrtest::Items;
 
 // ---------------------------------------------------------------------------------------
 // The list watch
