@@ -92,8 +92,13 @@ int CPoint3D::Parse(const CString& text, double factor)
 {
     double v[3];
     if (!vyr::ParseTriple(text.GetString(), v)) return 0;
-    x = v[0] * factor;
-    y = v[1] * factor;
-    z = v[2] * factor;
+    // A value that the unit factor carries past the range of a double is refused too.
+    for (double& c : v) {
+        c *= factor;
+        if (!std::isfinite(c)) return 0;
+    }
+    x = v[0];
+    y = v[1];
+    z = v[2];
     return 1;
 }

@@ -85,10 +85,11 @@ public:
     CMaterialBase* Find(int ref) override
     {
         CMaterialList* l = ref > 0 ? m_steel : m_concrete;
-        const int id = ref > 0 ? ref : -ref;
-        if (l == nullptr || id < 1 || id > (int)l->GetCount())
+        // Wide enough to negate the most negative reference a file can hold.
+        const long long id = ref > 0 ? ref : -(long long)ref;
+        if (l == nullptr || id < 1 || id > (long long)l->GetCount())
             return nullptr;
-        return l->Get(id);
+        return l->Get((int)id);
     }
 
 private:

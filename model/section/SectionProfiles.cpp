@@ -1,6 +1,7 @@
 #include <vyr/model/section/SectionProfiles.h>
 
 #include <algorithm>
+#include <cfloat>
 #include <cmath>
 #include <tuple>
 #include <type_traits>
@@ -34,8 +35,10 @@ void IoArray(CArchive& ar, T (&a)[N])
         Io(ar, v);
 }
 
-bool Pos(double v) { return v > 0.0 && std::isfinite(v); }
-bool NonNeg(double v) { return v >= 0.0 && std::isfinite(v); }
+// The extents are kept as floats (m_fB, m_fH, stored with the section): a dimension beyond
+// the float range is none, or the section would keep and write an infinite width.
+bool Pos(double v) { return v > 0.0 && v <= FLT_MAX; }
+bool NonNeg(double v) { return v >= 0.0 && v <= FLT_MAX; }
 bool Finite(float v) { return std::isfinite(v); }
 
 // Dimension checks shared by the families below (mm).

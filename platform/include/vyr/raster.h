@@ -63,6 +63,11 @@ std::vector<std::uint8_t> EncodeBmp(const Image& img);
 // returns false and, when error is given, says why.
 bool DecodeBmp(const std::uint8_t* data, size_t size, Image& out, std::string* error = nullptr);
 
+// Reads the first image of a .cur file as the resources' cursors are read (1, 4, 8, 24 or
+// 32 bits, at most 256 x 256): the image, its mask (white where the screen shows through)
+// and the hot spot. False for anything else.
+bool DecodeCursor(const std::uint8_t* data, size_t size, Image& image, Image& mask, POINT& hotspot);
+
 bool WriteBmp(const std::string& path, const Image& img);
 bool ReadBmp(const std::string& path, Image& out, std::string* error = nullptr);
 bool WritePng(const std::string& path, const Image& img);

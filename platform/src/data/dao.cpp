@@ -223,6 +223,7 @@ bool ParseDate(const char* s, DATE& out)
     const char* rest = s + n;
     if (*rest == ' ' || *rest == 'T') {
         if (std::sscanf(rest + 1, "%d:%d:%d", &h, &mi, &se) < 2) return false;
+        if (h < 0 || h > 23 || mi < 0 || mi > 59 || se < 0 || se > 59) return false;
     }
     out = COleDateTime(y, mo, d, h, mi, se).m_dt;
     return true;
@@ -414,8 +415,11 @@ COleVariant CellValue(sqlite3_stmt* st, int i, VARTYPE vt)
     case VT_R4: return COleVariant((float)sqlite3_column_double(st, i));
     case VT_BOOL: return COleVariant::Bool(sqlite3_column_int64(st, i) != 0);
     case VT_CY: {
+        // Ten-thousandths in 64 bits: a value beyond them, or none at all, is no amount.
+        const double v = sqlite3_column_double(st, i) * 10000.0;
+        if (!(std::fabs(v) < 9223372036854775808.0)) return COleVariant::Null(); // 2^63
         CY cy;
-        cy.int64 = std::llround(sqlite3_column_double(st, i) * 10000.0);
+        cy.int64 = std::llround(v);
         return COleVariant(cy);
     }
     case VT_DATE: {
@@ -425,6 +429,8 @@ COleVariant CellValue(sqlite3_stmt* st, int i, VARTYPE vt)
         } else {
             d = sqlite3_column_double(st, i);
         }
+        // Dates run from the year 100 to 9999; a day number beyond them is no date.
+        if (!(d >= -657434.0 && d < 2958466.0)) return COleVariant::Null();
         return COleVariant::Date(d);
     }
     default: return COleVariant(sqlite3_column_double(st, i));

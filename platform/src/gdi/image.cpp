@@ -132,7 +132,7 @@ bool DecodeBmp(const std::uint8_t* data, size_t size, Image& out, std::string* e
         h = (std::int16_t)Get16(ih + 6);
         bpp = Get16(ih + 10);
         paletteEntry = 3;
-    } else if (hsize >= kInfoHeaderSize && size >= kFileHeaderSize + hsize) {
+    } else if (hsize >= kInfoHeaderSize && size - kFileHeaderSize >= hsize) { // no 32-bit wrap of the sum
         w = (std::int32_t)Get32(ih + 4);
         h = (std::int32_t)Get32(ih + 8);
         bpp = Get16(ih + 14);

@@ -133,6 +133,17 @@ HBITMAP BitmapOf(const vyr::Image& img)
 
 } // namespace
 
+bool vyr::DecodeCursor(const std::uint8_t* data, size_t size, Image& image, Image& mask, POINT& hotspot)
+{
+    HICON__ c;
+    if (!ParseCursorFile(std::vector<std::uint8_t>(data, data + size), c))
+        return false;
+    image = std::move(c.image);
+    mask = std::move(c.mask);
+    hotspot = c.hotspot;
+    return true;
+}
+
 HCURSOR LoadCursor(HINSTANCE hInstance, LPCTSTR lpCursorName)
 {
     std::lock_guard<std::mutex> lk(g_cursorMutex);

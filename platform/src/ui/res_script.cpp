@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <climits>
 #include <cstring>
 #include <filesystem>
 #include <functional>
@@ -156,6 +157,22 @@ private:
     int m_depth;
     std::vector<Token> m_toks;
     size_t m_pos = 0;
+    // Expressions nest at most this deep: deeper ones are refused before they exhaust the stack.
+    static constexpr int kMaxNesting = 256;
+    int m_nesting = 0;
+
+    struct Nesting
+    {
+        ScriptParser& p;
+        Nesting(ScriptParser& parser, int line) : p(parser)
+        {
+            if (++p.m_nesting > kMaxNesting) {
+                --p.m_nesting;
+                p.Fail("expression nested too deeply", line);
+            }
+        }
+        ~Nesting() { --p.m_nesting; }
+    };
 
     [[noreturn]] void Fail(const std::string& msg, int line) { throw ParseError{msg, line}; }
     [[noreturn]] void Fail(const std::string& msg) { Fail(msg, Peek().line); }
@@ -185,6 +202,7 @@ private:
         auto skip = [&] { while (i < e.size() && std::isspace((unsigned char)e[i])) ++i; };
         std::function<long()> orExpr, andExpr, unary;
         unary = [&]() -> long {
+            Nesting nest(*this, line);
             skip();
             if (i < e.size() && e[i] == '!') { ++i; return !unary(); }
             if (i < e.size() && e[i] == '(') {
@@ -592,6 +610,7 @@ private:
 
     long Primary()
     {
+        Nesting nest(*this, Peek().line);
         Token t = Next();
         if (t.kind == Tok::Number) return t.value;
         if (t.kind == Tok::Word) return Symbol(t);
@@ -600,7 +619,8 @@ private:
             if (!AcceptPunct(")")) Fail("')' expected", t.line);
             return v;
         }
-        if (t.kind == Tok::Punct && t.text == "-") return -Primary();
+        // Arithmetic wraps, as the resource compiler's does: no input may overflow a long.
+        if (t.kind == Tok::Punct && t.text == "-") return (long)(0ul - (unsigned long)Primary());
         if (t.kind == Tok::Punct && t.text == "~") return ~Primary();
         if (t.kind == Tok::End) Fail("unexpected end of script", t.line);
         Fail("value expected, found '" + t.text + "'", t.line);
@@ -612,7 +632,7 @@ private:
         while (IsPunct("+") || IsPunct("-")) {
             bool plus = Next().text == "+";
             long r = Primary();
-            v = plus ? v + r : v - r;
+            v = (long)(plus ? (unsigned long)v + (unsigned long)r : (unsigned long)v - (unsigned long)r);
         }
         return v;
     }
@@ -652,6 +672,14 @@ private:
     }
 
     int IntArg() { return (int)Expression(nullptr); }
+
+    // The far edge of a position and a size; one beyond the int range is refused.
+    int FarEdge(int pos, int size, int line)
+    {
+        const long long edge = (long long)pos + size;
+        if (edge < INT_MIN || edge > INT_MAX) Fail("position and size out of range", line);
+        return (int)edge;
+    }
 
     std::string StringArg(const char* what)
     {
@@ -841,7 +869,7 @@ private:
         int cy = IntArg();
         if (extended && AcceptPunct(",")) IntArg(); // help id
         if (cx < 0 || cy < 0) Fail("negative dialog size", line);
-        d->dluRect = CRect(x, y, x + cx, y + cy);
+        d->dluRect = CRect(x, y, FarEdge(x, cx, line), FarEdge(y, cy, line));
         d->rect = CRect(0, 0, DialogUnitsToPixelsX(cx), DialogUnitsToPixelsY(cy));
         bool styleGiven = false;
         while (!IsBegin()) {
@@ -909,7 +937,7 @@ private:
             cx = IntArg();
             ExpectComma("height");
             cy = IntArg();
-            c.dluRect = CRect(x, y, x + cx, y + cy);
+            c.dluRect = CRect(x, y, FarEdge(x, cx, kw.line), FarEdge(y, cy, kw.line));
         };
         auto tail = [&](DWORD defaults) {
             c.style = defaults;

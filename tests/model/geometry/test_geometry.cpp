@@ -299,6 +299,7 @@ TEST(Parse, PointTextIsReadOrRefused)
         {"1,2,--3", false},
         {"1,2,+-3", false},
         {"1e999,0,0", false},
+        {"1.7e308,0,0", false}, // finite as typed, infinite at factor 2
         {"0x10,0,0", false},
     };
     for (const Case& c : cases) {

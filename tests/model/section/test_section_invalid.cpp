@@ -192,6 +192,10 @@ std::vector<Spoil> Cases()
          [](CSectionBase& s) { s.SetTf(120); }},
         {"DefineIbeam", [] { return Welded(new CSDefineIbeam, 320, 100, 10, 10, 100, 10); },
          [](CSectionBase& s) { s.SetTf1(400); }},
+        // A plate beyond the float range once made the width infinite, which a section file
+        // then stored and could not read back.
+        {"DefineIbeamBeyondFloat", [] { return Welded(new CSDefineIbeam, 320, 100, 10, 10, 100, 10); },
+         [](CSectionBase& s) { static_cast<CSDefineIbeam&>(s).m_dB = 1e39; }},
         {"DefineChannel", [] { return Welded(new CSDefineChannel, 300, 100, 8, 10, 100, 10); },
          [](CSectionBase& s) { s.SetB1(-100); }},
         {"DefineTbeam", [] { return Welded(new CSDefineTbeam, 200, 150, 8, 12, 0, 0); },

@@ -319,6 +319,39 @@ TEST_F(SectionFile, MaterialsResolveAgainstTheGivenLists)
     }
 }
 
+// The most negative material reference once overflowed when negated (a concrete
+// identifier is stored negative); it names no material.
+TEST(SectionFileMaterial, MostNegativeReferenceNamesNoMaterial)
+{
+    TempDir dir;
+    CMaterialList steel, concrete;
+    concrete.AddMaterial(NewMaterial("C30"));
+    auto write = [&](CMaterialBase* mat) {
+        CSectionList list;
+        auto* round = new CSRound(115, 20);
+        round->m_pMaterial = mat;
+        list.Add(round, true);
+        const std::string p = dir.File(mat ? "c30.sec" : "none.sec");
+        Store(list, p, &steel, &concrete);
+        std::ifstream in(p, std::ios::binary);
+        return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    };
+    const std::string none = write(nullptr), c30 = write(concrete.Get(1));
+    ASSERT_EQ(none.size(), c30.size());
+    // The reference is the one place the two files differ: 0 and -1.
+    const size_t at = c30.find(std::string(4, '\xFF'));
+    ASSERT_NE(at, std::string::npos);
+    ASSERT_EQ(none.substr(at, 4), std::string(4, '\0'));
+    std::string patched = c30;
+    patched.replace(at, 4, std::string("\0\0\0\x80", 4)); // INT_MIN, little-endian
+    const std::string p = dir.File("patched.sec");
+    std::ofstream(p, std::ios::binary | std::ios::trunc) << patched;
+    CSectionList back;
+    ASSERT_TRUE(Load(back, p, &steel, &concrete));
+    ASSERT_EQ(back.GetCount(), 1);
+    EXPECT_EQ(back.Get(1)->m_pMaterial, nullptr);
+}
+
 TEST_F(SectionFile, TruncatedOrCorruptFileLeavesTheLibraryUnchanged)
 {
     std::ifstream in(path, std::ios::binary);

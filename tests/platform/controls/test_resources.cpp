@@ -2,9 +2,11 @@
 // style flags, DLGINIT, string tables, files, errors with their place.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <string>
 #include <vector>
 
 #include <vyr/resources.h>
@@ -263,6 +265,9 @@ TEST(ResourceScript, ErrorsNameFileAndLine)
         {"#if 1\n1 DIALOG 0,0,1,1\nBEGIN\nEND\n", "t.rc:4", "#endif"},
         {"1 DLGINIT\nBEGIN\n 1000, 0x999, 2, 0, \"a\"\n 0\nEND\n", "t.rc:3", "message"},
         {"1 DIALOG 0, 0, 10, 10\nBEGIN\n  LTEXT \"a\",-1,0,0,5,5\n", "t.rc:3", "END"},
+        // Edges beyond the int range once overflowed while the rectangle was made.
+        {"1 DIALOG 2147483647, 0, 10, 10\nBEGIN\nEND\n", "t.rc:1", "out of range"},
+        {"1 DIALOG 0, 0, 10, 10\nBEGIN\n  LTEXT \"a\",-1,0,-2147483647,5,-5\nEND\n", "t.rc:3", "out of range"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
@@ -314,6 +319,48 @@ STRINGTABLE BEGIN A "a" B "b" BASE-1 "c" END
     EXPECT_TRUE(set.FindString(2, s));
     EXPECT_TRUE(set.FindString(99, s));
     EXPECT_EQ(s, "c");
+}
+
+TEST(ResourceScript, ArithmeticWrapsAsTheResourceCompilersDoes)
+{
+    // Sums and negations beyond a long once overflowed; they wrap around.
+    const char* text = "#define BIG 0x7FFFFFFFFFFFFFFF\n"
+                       "#define OVER (BIG + 1)\n"
+                       "#define UNDER (-BIG - 2)\n"
+                       "#define NEG -(-0x8000000000000000)\n";
+    ResourceSet set;
+    std::string err;
+    ASSERT_TRUE(set.ParseText(text, "w.rc", &err)) << err;
+    long v = 0;
+    ASSERT_TRUE(set.LookupSymbol("OVER", &v));
+    EXPECT_EQ(v, LONG_MIN);
+    ASSERT_TRUE(set.LookupSymbol("UNDER", &v));
+    EXPECT_EQ(v, LONG_MAX);
+    ASSERT_TRUE(set.LookupSymbol("NEG", &v));
+    EXPECT_EQ(v, LONG_MIN);
+}
+
+TEST(ResourceScript, ExpressionsNestedTooDeeplyAreRefused)
+{
+    // 100,000 levels once recursed until the stack ran out; a few hundred are plenty.
+    const std::string deep(100000, '(');
+    const std::string cases[] = {
+        "STRINGTABLE BEGIN " + deep + "1" + std::string(100000, ')') + " \"a\" END\n",
+        "STRINGTABLE BEGIN " + std::string(100000, '-') + "1 \"a\" END\n",
+        "#if " + std::string(100000, '!') + "1\n#endif\n",
+    };
+    for (const std::string& text : cases) {
+        ResourceSet set;
+        std::string err;
+        EXPECT_FALSE(set.ParseText(text, "n.rc", &err));
+        EXPECT_NE(err.find("n.rc:1: expression nested too deeply"), std::string::npos) << err;
+    }
+    ResourceSet set;
+    std::string err;
+    EXPECT_TRUE(set.ParseText("STRINGTABLE BEGIN " + std::string(200, '(') + "7" + std::string(200, ')') +
+                                  " \"a\" END\n",
+                              "n.rc", &err))
+        << err;
 }
 
 TEST(ResourceScript, MergeRefusesOrReplacesDuplicates)

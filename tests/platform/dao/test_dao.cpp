@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include <sqlite3.h>
+
 #include <vyr/dao.h>
 
 namespace {
@@ -187,6 +189,70 @@ TEST_F(DaoTest, MissingTableAndWritingAreRefused)
     rs.Open(dbOpenDynaset, "SELECT * FROM Typed", dbReadOnly);
     rs.MoveLast();
     EXPECT_EQ(rs.GetRecordCount(), 3);
+}
+
+// A database of ours (password "secret") made by running the statements, in a fresh folder.
+std::string MakeDatabase(const char* name, const std::vector<std::string>& statements)
+{
+    const std::filesystem::path dir = std::filesystem::temp_directory_path() / "vyr-dao-made";
+    std::filesystem::create_directories(dir);
+    const std::string path = (dir / name).string();
+    std::filesystem::remove(path);
+    sqlite3* db = nullptr;
+    EXPECT_EQ(sqlite3_open(path.c_str(), &db), SQLITE_OK);
+    std::vector<std::string> all = {"CREATE TABLE VyrDatabaseInfo (name TEXT PRIMARY KEY, value TEXT)",
+                                    "INSERT INTO VyrDatabaseInfo VALUES ('password', 'secret')"};
+    all.insert(all.end(), statements.begin(), statements.end());
+    for (const std::string& sql : all)
+        EXPECT_EQ(sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr), SQLITE_OK) << sql;
+    sqlite3_close(db);
+    return path;
+}
+
+TEST(DaoValues, CurrencyBeyondSixtyFourBitsReadsAsNull)
+{
+    // 1e300 once went to llround unchecked: undefined, in practice a garbage amount.
+    const std::string path = MakeDatabase("money.sdb", {"CREATE TABLE Money (k INTEGER, price CURRENCY)",
+                                                        "INSERT INTO Money VALUES (1, 12.5), (2, 1e300), (3, -1e300), "
+                                                        "(4, 922337203685477.5807), (5, -900000000000000)"});
+    CDaoDatabase db;
+    db.Open(path.c_str(), FALSE, TRUE, ";PWD=secret");
+    CDaoRecordset rs(&db);
+    rs.Open(dbOpenDynaset, "SELECT price FROM Money ORDER BY k", dbReadOnly);
+    // 922337203685477.5807 is just beyond what the ten-thousandths hold (2^63 - 1).
+    const bool null[] = {false, true, true, true, false};
+    const long long amount[] = {125000, 0, 0, 0, -9000000000000000000LL};
+    for (int r = 0; r < 5; ++r) {
+        rs.SetAbsolutePosition(r);
+        const COleVariant v = rs.GetFieldValue(0);
+        EXPECT_EQ(v.vt, null[r] ? VT_NULL : VT_CY) << r;
+        if (!null[r]) {
+            EXPECT_EQ(v.cyVal.int64, amount[r]) << r;
+        }
+    }
+}
+
+TEST(DaoValues, DatesOutsideTheYears100To9999OrTheDayReadAsNull)
+{
+    // An infinite day number once reached the conversion to whole days unchecked, and an
+    // hour of 99999999 overflowed the seconds of the day.
+    const std::string path = MakeDatabase("days.sdb", {"CREATE TABLE Days (k INTEGER, day DATETIME)",
+                                                       "INSERT INTO Days VALUES (1, 36526), (2, 1e309), (3, -700000), "
+                                                       "(4, 2958466), (5, '2000-01-01 99999999:00'), "
+                                                       "(6, '2000-01-01 23:59:59'), (7, '2000-01-01 12:60')"});
+    CDaoDatabase db;
+    db.Open(path.c_str(), FALSE, TRUE, ";PWD=secret");
+    CDaoRecordset rs(&db);
+    rs.Open(dbOpenDynaset, "SELECT day FROM Days ORDER BY k", dbReadOnly);
+    const char* expected[] = {"2000/1/1", nullptr, nullptr, nullptr, nullptr, "2000/1/1 23:59:59", nullptr};
+    for (int r = 0; r < 7; ++r) {
+        rs.SetAbsolutePosition(r);
+        const COleVariant v = rs.GetFieldValue(0);
+        EXPECT_EQ(v.vt, expected[r] ? VT_DATE : VT_NULL) << r;
+        if (expected[r]) {
+            EXPECT_EQ(COleDateTime(v.date).Format(), expected[r]) << r;
+        }
+    }
 }
 
 TEST(OleValues, DatesCountDaysFrom1899AndCurrencyKeepsTenThousandths)

@@ -177,6 +177,20 @@ TEST(GdiFiles, DamagedBmpsAreRefused)
     EXPECT_FALSE(vyr::WriteBmp("/nonexistent/dir/x.bmp", Pattern(2, 2)));
 }
 
+TEST(GdiFiles, HeaderSizeBeyondTheFileIsRefusedWithoutReadingPastIt)
+{
+    // A 36-byte file whose info header claims 0xFFFFFFFF bytes: 14 + that wraps to 13 in
+    // 32 bits, which once let the reader take the header and read its fields past the end.
+    std::vector<std::uint8_t> bytes(36, 0);
+    bytes[0] = 'B';
+    bytes[1] = 'M';
+    for (size_t i = 14; i < 18; ++i) bytes[i] = 0xFF;
+    vyr::Image img;
+    std::string err;
+    EXPECT_FALSE(vyr::DecodeBmp(bytes.data(), bytes.size(), img, &err));
+    EXPECT_EQ(err, "unknown BMP header");
+}
+
 TEST(GdiFiles, PngRoundTrip)
 {
     TempDir dir;
