@@ -31,10 +31,11 @@ void CPNodeBase::NoteMove(const CPNodeBase* node)
 {
     const long k = s_nMoves.load(std::memory_order_relaxed);
     MoveSlot& slot = g_moves[k % kMoveRecord];
-    slot.move.store(-1, std::memory_order_relaxed);
-    std::atomic_thread_fence(std::memory_order_release);
-    slot.node.store(node, std::memory_order_relaxed);
-    slot.move.store(k, std::memory_order_release);
+    // A sequence lock in sequentially consistent steps (no fences, which ThreadSanitizer
+    // cannot follow): a reader that sees k before and after reading the node read this node.
+    slot.move.store(-1);
+    slot.node.store(node);
+    slot.move.store(k);
     s_nMoves.fetch_add(1, std::memory_order_release);
 }
 
@@ -46,11 +47,10 @@ bool CPNodeBase::GetMovedSince(long since, std::vector<const CPNodeBase*>& moved
     for (long k = since; k < now; ++k)
     {
         const MoveSlot& slot = g_moves[k % kMoveRecord];
-        if (slot.move.load(std::memory_order_acquire) != k)
+        if (slot.move.load() != k)
             return false;
-        const CPNodeBase* node = slot.node.load(std::memory_order_relaxed);
-        std::atomic_thread_fence(std::memory_order_acquire);
-        if (slot.move.load(std::memory_order_relaxed) != k)
+        const CPNodeBase* node = slot.node.load();
+        if (slot.move.load() != k)
             return false;
         moved.push_back(node);
     }
