@@ -1,6 +1,8 @@
 // Small checks the model and operator tests share.
 #pragma once
 
+#include <sstream>
+#include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -38,5 +40,15 @@ inline std::vector<CObject*> Items(const CObList& l)
 }
 
 inline std::vector<CObject*> Items(const CObList* l) { return Items(*l); }
+
+// The blank-separated words of a line of text.
+inline std::vector<std::string> Words(const std::string& line)
+{
+    std::istringstream in(line);
+    std::vector<std::string> words;
+    for (std::string w; in >> w;)
+        words.push_back(w);
+    return words;
+}
 
 } // namespace vyrtest

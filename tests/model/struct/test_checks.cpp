@@ -13,17 +13,11 @@
 #include <vyr/model/struct/structure.h>
 #include "model/output/output_test_util.h"
 #include "support/CheckModels.h"
+#include "support/TestHelpers.h"
 
 namespace {
 
-std::vector<std::string> Words(const std::string& line)
-{
-    std::istringstream in(line);
-    std::vector<std::string> words;
-    for (std::string w; in >> w;)
-        words.push_back(w);
-    return words;
-}
+using vyrtest::Words;
 
 // The lines of a report written through the object's writer into a text document.
 template <class T>

@@ -17,19 +17,14 @@
 #include <vyr/scripteduser.h>
 #include "model/output/output_test_util.h"
 #include "support/CheckModels.h"
+#include "support/DialogTest.h"
+#include "support/TestHelpers.h"
 
 using vyr::ScriptedUser;
 
 namespace {
 
-std::vector<std::string> Words(const std::string& line)
-{
-    std::istringstream in(line);
-    std::vector<std::string> words;
-    for (std::string w; in >> w;)
-        words.push_back(w);
-    return words;
-}
+using vyrtest::Words;
 
 // Lines as word lists, empty lines left out: tabs, padded columns and blanks alike.
 std::vector<std::vector<std::string>> WordLines(const std::string& text)
@@ -57,19 +52,9 @@ bool Contains(const std::vector<std::vector<std::string>>& lines, const std::vec
     return false;
 }
 
-class OneReportTest : public ::testing::Test
+class OneReportTest : public vyrtest::DialogTest
 {
 protected:
-    void SetUp() override
-    {
-        vyr::VyrSetResourceDir((std::string(VYR_SOURCE_DIR) + "/resources").c_str());
-        ScriptedUser::Reset();
-    }
-    void TearDown() override
-    {
-        EXPECT_EQ(ScriptedUser::PendingSteps(), 0u);
-        ScriptedUser::Reset();
-    }
 
     // Opens the dialog on the object, reads its report and closes it with 1015.
     template <class TDlg, class T>
