@@ -92,8 +92,9 @@ char* DXFNumber(char* p, double v)
     // floating point.
     const double nd = (a * 1e6 + 0x1p52) - 0x1p52;
     if (nd / 1e6 != a) return Shortest(p, v);
-    const std::uint64_t n = (std::uint64_t)(std::int64_t)nd;
-    const std::uint32_t ip = (std::uint32_t)(n / 1000000), fp = (std::uint32_t)(n % 1000000);
+    // v and its decimal lie between the same whole numbers: the whole part is v's own.
+    const std::uint32_t ip = (std::uint32_t)a;
+    const std::uint32_t fp = (std::uint32_t)((std::uint64_t)(std::int64_t)nd - (std::uint64_t)ip * 1000000);
     char* const start = p;
     *p = '-';
     p += v < 0;
