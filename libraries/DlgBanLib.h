@@ -4,7 +4,7 @@
 
 #include <vyr/stdafx.h>
 #include <vyr/controls.h>
-#include <vyr/libraries/LibraryRows.h>
+#include <vyr/protocol/LibraryRows.h>
 
 class CBan;
 class CBanList;

@@ -3,7 +3,7 @@
 #pragma once
 
 #include <vyr/stdafx.h>
-#include <vyr/libraries/LibraryRows.h>
+#include <vyr/protocol/LibraryRows.h>
 #include <vyr/model/grid/listctrlex.h>
 
 class CGlobalData;
