@@ -7,6 +7,7 @@
 #include <vyr/protocol/HostProtocol.h>
 #include <vyr/protocol/DlgPropBase.h>
 #include <vyr/protocol/HostMessages.h>
+#include <vyr/model/struct/ObjKind.h>
 #include <vyr/model/struct/structure.h>
 
 namespace {
@@ -67,15 +68,15 @@ constexpr RectFn kBeamCross = &RectHit<CBeamList, &CGlobalData::BeamCrossSelect>
 namespace vyrselect {
 
 const CSelectKindRow kBeamRow = {
-    WM_UI_GETSHOWNLIST, 1, &NewList<CBeamList>, kBeamPoint, kBeamWindow, kBeamCross, &BeamSelection,
-    &IsOrdinaryBeam,    &MarkBeam, &BeamMarked, &MarkBeams, "View.PropBeam", 1};
+    WM_UI_GETSHOWNLIST, OBJKIND_BEAM, &NewList<CBeamList>, kBeamPoint, kBeamWindow, kBeamCross, &BeamSelection,
+    &IsOrdinaryBeam,    &MarkBeam, &BeamMarked, &MarkBeams, "View.PropBeam", OBJKIND_BEAM};
 
 const CSelectKindRow kAnyBeamRow = {
-    WM_UI_GETSHOWNLIST, 1,       &NewList<CBeamList>, kBeamPoint, kBeamWindow, kBeamCross, &BeamSelection,
-    nullptr,            &MarkBeam, &BeamMarked,        &MarkBeams, "View.PropBeam", 1};
+    WM_UI_GETSHOWNLIST, OBJKIND_BEAM, &NewList<CBeamList>, kBeamPoint, kBeamWindow, kBeamCross, &BeamSelection,
+    nullptr,            &MarkBeam, &BeamMarked,   &MarkBeams, "View.PropBeam", OBJKIND_BEAM};
 
 const CSelectKindRow kNodeRow = {WM_UI_GETSNAPLIST,
-                                 0,
+                                 OBJKIND_NODE,
                                  &NewList<CPNodeList>,
                                  &PointHit<CPNodeList, &CGlobalData::NodePointSelect>,
                                  &RectHit<CPNodeList, &CGlobalData::NodeWindowSelect>,
@@ -86,10 +87,10 @@ const CSelectKindRow kNodeRow = {WM_UI_GETSNAPLIST,
                                  &NodeMarked,
                                  &MarkNodes,
                                  "View.PropNode",
-                                 0};
+                                 OBJKIND_NODE};
 
 const CSelectKindRow kPlaneRow = {WM_UI_GETSHOWNLIST,
-                                  3,
+                                  OBJKIND_PLANE,
                                   &NewList<CPlaneList>,
                                   &PointHit<CPlaneList, &CGlobalData::PlanePointSelect>,
                                   &RectHit<CPlaneList, &CGlobalData::PlaneWindowSelect>,
@@ -100,10 +101,10 @@ const CSelectKindRow kPlaneRow = {WM_UI_GETSHOWNLIST,
                                   &PlaneMarked,
                                   &MarkPlanes,
                                   "View.PropPlane",
-                                  3};
+                                  OBJKIND_PLANE};
 
 const CSelectKindRow kWallRow = {WM_UI_GETSHOWNLIST,
-                                 2,
+                                 OBJKIND_WALL,
                                  &NewList<CWallList>,
                                  &PointHit<CWallList, &CGlobalData::WallPointSelect>,
                                  &RectHit<CWallList, &CGlobalData::WallWindowSelect>,
@@ -114,10 +115,10 @@ const CSelectKindRow kWallRow = {WM_UI_GETSHOWNLIST,
                                  &WallMarked,
                                  &MarkWalls,
                                  "View.PropWall",
-                                 2};
+                                 OBJKIND_WALL};
 
 const CSelectKindRow kBCInWallRow = {WM_UI_GETSHOWNLIST,
-                                     1,
+                                     OBJKIND_BEAM,
                                      &NewList<CBeamList>,
                                      &PointHit<CBeamList, &CGlobalData::BCInWallPointSelect>,
                                      &RectHit<CBeamList, &CGlobalData::BCInWallWindowSelect>,
@@ -128,7 +129,7 @@ const CSelectKindRow kBCInWallRow = {WM_UI_GETSHOWNLIST,
                                      &BeamMarked,
                                      &MarkBeams,
                                      "View.PropBCInWall",
-                                     4};
+                                     OBJKIND_BCINWALL};
 
 CObList& HostList(const CSelectKindRow& row)
 {

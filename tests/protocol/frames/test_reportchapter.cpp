@@ -14,6 +14,7 @@
 #include <vyr/resources.h>
 #include <vyr/scripteduser.h>
 #include "model/output/output_test_util.h"
+#include "support/TextReadSpy.h"
 
 using vyr::ScriptedUser;
 
@@ -77,19 +78,6 @@ protected:
 BEGIN_MESSAGE_MAP(CTestReport, CDlgReportChapter)
     ON_BN_CLICKED(IDC_TESTREPORT_SECOND, &CTestReport::OnSecond)
 END_MESSAGE_MAP()
-
-// Counts what reads the control's text (the printing does).
-class CTextReadSpy : public CRichEditCtrl
-{
-public:
-    int m_nReads = 0;
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
-    {
-        if (message == WM_GETTEXT)
-            ++m_nReads;
-        return CRichEditCtrl::WindowProc(message, wParam, lParam);
-    }
-};
 
 std::vector<std::string> SplitLines(const std::string& text)
 {
@@ -252,7 +240,7 @@ TEST_F(ReportFrameTest, ASelectionInTheReportCollapsesAtTheNextMessage)
 TEST_F(ReportFrameTest, PrintingReadsTheOwnReportControlOnlyWhenThePrintDialogIsConfirmed)
 {
     CTestReport dlg;
-    CTextReadSpy spy;
+    vyrtest::CTextReadSpy spy;
     int readsCancelled = -1, readsPrinted = -1;
     ScriptedUser::Run([&](CDialog* d) { ASSERT_TRUE(spy.SubclassDlgItem(1610, d)); });
     ScriptedUser::Click(IDC_REPORT_PRINT);

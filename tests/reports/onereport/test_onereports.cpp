@@ -19,6 +19,7 @@
 #include "support/CheckModels.h"
 #include "support/DialogTest.h"
 #include "support/TestHelpers.h"
+#include "support/TextReadSpy.h"
 
 using vyr::ScriptedUser;
 
@@ -162,24 +163,11 @@ TEST_F(OneReportTest, SavedReportsHoldTheShownTextAndTheWriterPointerIsNullAfter
               r.rows.end());
 }
 
-// Counts what reads the control's text (the printing does).
-class CTextReadSpy : public CRichEditCtrl
-{
-public:
-    int m_nReads = 0;
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
-    {
-        if (message == WM_GETTEXT)
-            ++m_nReads;
-        return CRichEditCtrl::WindowProc(message, wParam, lParam);
-    }
-};
-
 TEST_F(OneReportTest, PrintingPrintsRichEdit1604)
 {
     vyrtest::CCheckModel model(1, {});
     CDlgNodeCheckOutput dlg(nullptr);
-    CTextReadSpy spy;
+    vyrtest::CTextReadSpy spy;
     int reads = -1;
     ScriptedUser::Run([&](CDialog* d) { ASSERT_TRUE(spy.SubclassDlgItem(IDC_REPORT_TEXT, d)); });
     ScriptedUser::Click(IDC_REPORT_PRINT);
