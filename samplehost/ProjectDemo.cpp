@@ -123,14 +123,22 @@ int RunProjectDemo(const std::string& outDir)
         return 1;
     }
 
-    // Front view of the frame, then zoomed into its middle: the frame marks that part.
+    // The frame turned so that its three storeys show, then zoomed into its middle: the
+    // preview's frame marks that part.
     CMatrix3D& m3 = data.Matrix3D();
-    m3.Identity();
+    CMatrix3D turn;
+    m3.SetZRotate(0.6);
+    turn.SetXRotate(0.6);
+    m3 *= turn;
     CRect client;
     host.View().GetClientRect(&client);
-    data.Matrix2D().SetZoomMatrix(client, CRect2D(-100, -100, 1300, 1180));
     project->ViewChanged();
-    data.Matrix2D().SetZoomMatrix(client, CRect2D(300, 300, 900, 750));
+    const CRect2D all = data.StructSketch().GetProjectRect();
+    data.Matrix2D().SetZoomMatrix(client, all);
+    project->ViewChanged();
+    CRect2D middle = all;
+    middle.InflateRect(-all.Width() / 4, -all.Height() / 4);
+    data.Matrix2D().SetZoomMatrix(client, middle);
     project->WindowChanged();
     vyr::PumpMessages();
     const CRect frame = project->Preview().Frame();
