@@ -20,16 +20,6 @@ constexpr std::array<std::uint32_t, 1000> MakeTriples()
 }
 constexpr std::array<std::uint32_t, 1000> kTriples = MakeTriples();
 
-// The places a group of three decimals needs once its trailing zeros are dropped (0 for 0).
-constexpr std::array<std::uint8_t, 1000> MakePlaces()
-{
-    std::array<std::uint8_t, 1000> t{};
-    for (std::uint32_t n = 1; n < 1000; ++n)
-        t[n] = n % 100 == 0 ? 1 : n % 10 == 0 ? 2 : 3;
-    return t;
-}
-constexpr std::array<std::uint8_t, 1000> kPlaces = MakePlaces();
-
 // The last N digits of n (below 1000). Four bytes are stored: what follows overwrites the
 // spare ones.
 template <int N>
@@ -124,17 +114,15 @@ char* DXFNumber(char* p, double v)
     if (fp == 0) return p; // whole
     // The places: the first k at which a * 10^k is a whole number that, multiplied on by
     // 10^(6-k), gives the millionths exactly (any other value lies further than half a step
-    // from them). No k below the places of the millionths without their trailing zeros can
-    // pass: that product is exact and would end in more zeros than the millionths do. So the
-    // test starts there and nearly always stops there.
-    const std::uint32_t g1 = fp / 1000, g2 = fp % 1000;
-    int k = g2 ? 3 + kPlaces[g2] : kPlaces[g1];
+    // from them). The count comes out of foreseen branches, so what follows need not wait
+    // for the digits.
+    int k = 1;
     for (;; ++k) {
         if (k > 6) return Shortest(start, v);
         const double s = a * kPow10[k];
         if ((s + 0x1p52) - 0x1p52 == s && s * kPow10[6 - k] == nd) break;
     }
-    const std::uint32_t f1 = kTriples[g1], f2 = kTriples[g2];
+    const std::uint32_t f1 = kTriples[fp / 1000], f2 = kTriples[fp % 1000];
     const std::uint64_t text = (std::uint64_t)'.' | (std::uint64_t)f1 << 8 | (std::uint64_t)f2 << 32;
     std::memcpy(p, &text, 8);
     return p + 1 + k;
