@@ -395,6 +395,12 @@ void Texts()
     i = 0;
     for (const auto& v : values)
         Write("fuzz_prop_values", "value-" + std::to_string(i++), std::string(1, v.head) + v.text);
+    // Wall openings, four lines each: horizontal and vertical distance, width, height.
+    const char* const holes[] = {"0\n0\n1000\n2000", "1000\n800\n1000\n2000\n2200\n0\n500\n2100",
+                                 "-0.5\n0\n1000.50\n2000", "1.2.3\n.5\n3.\nabc", " 7\n\n99999999999\n12.50"};
+    i = 0;
+    for (const char* h : holes)
+        Write("fuzz_wall_hole_text", "hole-" + std::to_string(i++), h);
 }
 
 } // namespace

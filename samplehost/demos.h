@@ -49,6 +49,10 @@ int RunTaperDemo(const std::string& outDir);
 int RunPropDlgDemo(const std::string& outDir);
 // Property keys run from the member and room panels: section, studs, slab type (propkeys.txt).
 int RunPropKeysDemo(const std::string& outDir);
+// Wall openings through the walls' property keys: two openings defined on two equal walls,
+// then the single opening of walls of different lengths centred (wall-openings.txt,
+// wall-opening-preview.png).
+int RunWallHolesDemo(const std::string& outDir);
 // The design check: options, the check run over the sample model, one member's
 // calculation report saved (member-one.rtf).
 int RunCheckDemo(const std::string& outDir);

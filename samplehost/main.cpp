@@ -35,6 +35,7 @@ const std::vector<CDemo>& SampleHostDemos()
         {"taper", &RunTaperDemo, {"taper.txt"}},
         {"property dialog", &RunPropDlgDemo, {"dlgprop.png", "dlgquery.png"}},
         {"property keys", &RunPropKeysDemo, {"propkeys.txt"}},
+        {"wall openings", &RunWallHolesDemo, {"wall-openings.txt", "wall-opening-preview.png"}},
         // Check options, the check run over the sample model, one member's report saved.
         {"check run", &RunCheckDemo, {"member-one.rtf"}},
     };

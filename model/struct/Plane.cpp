@@ -322,3 +322,32 @@ float CWallList::GetTotalWallVolume() const
         v += GetNextT(pos)->GetVolume();
     return (float)v;
 }
+
+// ---- wall openings
+
+int CHoleRect::ChangHolePara(double dx, double dy, double h, double w, CWall* wall)
+{
+    m_dX = dx;
+    m_dY = dy;
+    m_dV = h;
+    m_dH = w;
+    if (wall == nullptr || wall->GetVexNodeList()->GetCount() < 2)
+        return 0;
+    // Along the wall's bottom edge in plan, up its height.
+    const CPoint3D a = wall->GetNode(1)->m_pt, b = wall->GetNode(2)->m_pt;
+    const double len = a.GetXY().GetDist(b.GetXY());
+    const double ux = len > 0 ? (b.x - a.x) / len : 1.0, uy = len > 0 ? (b.y - a.y) / len : 0.0;
+    const double along[4] = {dx, dx + w, dx + w, dx};
+    const double up[4] = {dy, dy, dy + h, dy + h};
+    m_arrCorner.SetSize(4);
+    for (int c = 0; c < 4; ++c)
+        m_arrCorner[c] = CPoint3D(a.x + ux * along[c], a.y + uy * along[c], a.z + up[c]);
+    return 1;
+}
+
+int CWall::AddHole(CHoleRect* hole)
+{
+    if (hole != nullptr)
+        m_pHoleList->AddTail(hole);
+    return (int)m_pHoleList->GetCount();
+}

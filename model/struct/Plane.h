@@ -68,6 +68,13 @@ public:
     CArray<CPoint3D> m_arrPt3D;
     CArray<CPoint2D> m_arrPt2D;
     CArray<CPoint3D> m_arrCorner; // the four corners
+
+    // ---- wall openings
+    // Stores the opening's distances (from the wall's bottom start corner along and up the
+    // wall) and size, and places its four corners on the wall: bottom left, bottom right,
+    // top right, top left. 0 when the wall has no corners to place it by (the corners are
+    // then left as they were).
+    int ChangHolePara(double dx, double dy, double h, double w, CWall* wall);
 };
 
 class CHoleCircle : public CHole
@@ -184,6 +191,10 @@ public:
     // Corners under the last view transformations (Change3D, then Change2DtoDP).
     CPoint2D m_ptProject[4];
     CPoint2D m_ptScreen[4];
+
+    // ---- openings
+    // The wall takes the opening and owns it from now on; answers the number of openings.
+    int AddHole(CHoleRect* hole);
 };
 
 class CWallList : public CModelList<CWall, false>

@@ -282,21 +282,8 @@ void BuildSampleModel(CGlobalData& data, const CSampleModelSize& size)
         w->m_pVexNodeList->AddTail(at(i, j, k));
         w->UpdateSize();
         CHoleRect* door = new CHoleRect;
-        door->m_dX = 0.25 * size.dBayX;
-        door->m_dY = 0.0;
-        door->m_dH = 0.25 * size.dBayX;
-        door->m_dV = 0.6 * size.dStoreyH;
-        // Placed: its corners along the wall from the bottom start corner, counter-clockwise.
-        {
-            const CPoint3D a = at(i, j, k - 1)->m_pt, b = at(i + 1, j, k - 1)->m_pt;
-            const double len = a.GetXY().GetDist(b.GetXY());
-            const double ux = len > 0 ? (b.x - a.x) / len : 1.0, uy = len > 0 ? (b.y - a.y) / len : 0.0;
-            const double along[4] = {door->m_dX, door->m_dX + door->m_dH, door->m_dX + door->m_dH, door->m_dX};
-            const double up[4] = {door->m_dY, door->m_dY, door->m_dY + door->m_dV, door->m_dY + door->m_dV};
-            for (int c = 0; c < 4; ++c)
-                door->m_arrCorner[c] = CPoint3D(a.x + ux * along[c], a.y + uy * along[c], a.z + up[c]);
-        }
-        w->m_pHoleList->AddTail(door);
+        w->AddHole(door);
+        door->ChangHolePara(0.25 * size.dBayX, 0.0, 0.6 * size.dStoreyH, 0.25 * size.dBayX, w);
         s.m_pWallList->AddTail(w);
         f->m_pWallList->AddTail(w);
 

@@ -43,6 +43,7 @@
 #include <vyr/resources/dialogs/SectionRes.h>
 #include <vyr/resources/dialogs/StandInRes.h>
 #include <vyr/resources/dialogs/StudRes.h>
+#include <vyr/resources/dialogs/WallHoleRes.h>
 #include <vyr/proplist.h>
 #include <vyr/resources.h>
 #include <vyr/scripteduser.h>
@@ -90,9 +91,10 @@ struct PropKeysTest : ::testing::Test
         return it == ui.GetCallbacks().end() ? -1 : it->second(objects, &d);
     }
 
-    // Acts in the open stand-in, which must be of class T.
+    // Acts in the open dialog (a stand-in unless another template is named), which must be
+    // of class T.
     template <class T>
-    static void In(std::function<void(T&)> fn)
+    static void In(std::function<void(T&)> fn, UINT templateId = IDD_STANDIN)
     {
         ScriptedUser::Run(
             [fn](CDialog* dlg) {
@@ -100,7 +102,7 @@ struct PropKeysTest : ::testing::Test
                 ASSERT_NE(t, nullptr) << "another dialog is open";
                 fn(*t);
             },
-            IDD_STANDIN);
+            templateId);
     }
     template <class T>
     static void Confirm(std::function<void(T&)> fn)
@@ -497,13 +499,16 @@ TEST_F(PropKeysTest, WallOpeningsNeedWallsOfOneSizeAndReplaceTheWallsAfterwards)
     d.Matrix2D().SetScale(0.5);
     d.Matrix2D() *= move;
     Fill(walls, {w1, w2});
-    ScriptedUser::PressCancel(IDD_STANDIN);
+    ScriptedUser::Click(IDC_WALLHOLE_CLOSE, IDD_WALLHOLEDEFINE);
     EXPECT_EQ(Key("Prop.WallHoleDefine", &walls), 0);
     EXPECT_EQ(w1->m_ptScreen[2], CPoint2D());
-    Confirm<CDlgWallHoleDefine>([&](CDlgWallHoleDefine& dlg) {
-        EXPECT_EQ(dlg.m_pWallList, &walls);
-        EXPECT_EQ(dlg.m_pData, &d);
-    });
+    In<CDlgWallHoleDefine>(
+        [&](CDlgWallHoleDefine& dlg) {
+            EXPECT_EQ(dlg.m_pWallList, &walls);
+            EXPECT_EQ(dlg.m_pData, &d);
+        },
+        IDD_WALLHOLEDEFINE);
+    ScriptedUser::Click(IDC_WALLHOLE_OK, IDD_WALLHOLEDEFINE);
     EXPECT_EQ(Key("Prop.WallHoleDefine", &walls), 1);
     for (CWall* w : {w1, w2})
         for (int i = 0; i < 4; ++i) {
@@ -531,10 +536,14 @@ TEST_F(PropKeysTest, QuickAdjustmentRefusesAWallWithSeveralOpenings)
     EXPECT_TRUE(ScriptedUser::Dialogs().empty());
 
     Fill(walls, {one});
-    Confirm<CDlgWallHoleAdjust>([&](CDlgWallHoleAdjust& dlg) {
-        EXPECT_EQ(dlg.m_pWallList, &walls);
-        EXPECT_EQ(dlg.m_pData, &d);
-    });
+    In<CDlgWallHoleAdjust>(
+        [&](CDlgWallHoleAdjust& dlg) {
+            EXPECT_EQ(dlg.m_pWallList, &walls);
+            EXPECT_EQ(dlg.m_pData, &d);
+        },
+        IDD_WALLHOLEADJUST);
+    ScriptedUser::Click(IDC_WALLHOLE_MODEREMOVE, IDD_WALLHOLEADJUST);
+    ScriptedUser::PressOK(IDD_WALLHOLEADJUST);
     EXPECT_EQ(Key("Prop.WallHoleAdjust", &walls), 1);
 }
 

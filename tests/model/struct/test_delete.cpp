@@ -90,6 +90,28 @@ void ExpectConsistent(CGlobalData& d)
         for (CObject* b : Items(w->GetEdgeBeamList()))
             EXPECT_TRUE(members.count(b)) << "wall refers to a deleted member";
     }
+    // Every opening is held by one wall and lies on it.
+    std::set<CObject*> openings;
+    for (CObject* o : walls)
+    {
+        CWall* w = static_cast<CWall*>(o);
+        if (w->GetVexNodeList()->GetCount() < 4)
+            continue;
+        const CPoint3D a = w->GetNode(1)->m_pt, b = w->GetNode(2)->m_pt;
+        const double len = a.GetXY().GetDist(b.GetXY());
+        for (CObject* h : Items(w->m_pHoleList))
+        {
+            EXPECT_TRUE(openings.insert(h).second) << "an opening held by two walls";
+            const CHoleRect* r = dynamic_cast<const CHoleRect*>(h);
+            for (int c = 0; r != nullptr && c < 4; ++c)
+            {
+                const CPoint3D p = r->m_arrCorner[c];
+                const double along = p.GetXY().GetDist(a.GetXY()), toEnd = p.GetXY().GetDist(b.GetXY());
+                EXPECT_NEAR(along + toEnd, len, 1e-6) << "an opening off its wall's base line";
+                EXPECT_TRUE(p.z >= a.z - 1e-6 && p.z <= a.z + w->GetWallH() + 1e-6) << "an opening above or below its wall";
+            }
+        }
+    }
     for (CObject* o : Items(&d.SelectNodeList()))
         EXPECT_TRUE(nodes.count(o)) << "selection keeps a deleted node";
     for (CObject* o : Items(&d.SelectBeamList()))
@@ -208,6 +230,34 @@ TEST_F(DeleteSelected, KindLimitsWhatIsDeleted)
     EXPECT_EQ(s.m_pBCInWallList1->GetCount() + s.m_pBCInWallList2->GetCount(), inWall - 2)
         << "the wall's pier and coupling beam go with it";
     EXPECT_EQ(d.SelectNodeList().GetCount(), 1) << "the node selection is not touched";
+    ExpectConsistent(d);
+}
+
+TEST_F(DeleteSelected, OpeningsGivenAnewStayWithTheirWallsThroughDeleteAndUndo)
+{
+    CStruct& s = *d.Struct();
+    CWall* first = s.m_pWallList->Get(1);
+    CWall* second = s.m_pWallList->Get(2);
+    ASSERT_NE(second, nullptr);
+    for (CWall* w : {first, second})
+    {
+        w->m_pHoleList->DeleteAll();
+        for (double dx : {50.0, 300.0})
+        {
+            auto* hole = new CHoleRect;
+            w->AddHole(hole);
+            hole->ChangHolePara(dx, 100.0, 120.0, 150.0, w);
+        }
+    }
+    ExpectConsistent(d);
+    d.SelectWallList().AddTail(first);
+    const Snapshot before = Take(d);
+    CEditStackNode undo;
+    d.DeleteSelected(CGlobalData::KIND_WALL, undo);
+    ExpectConsistent(d);
+    undo.Undo();
+    EXPECT_EQ(Take(d), before);
+    EXPECT_EQ(first->m_pHoleList->GetCount(), 2);
     ExpectConsistent(d);
 }
 

@@ -326,6 +326,46 @@ TEST(Openings, APlacedRectangleGivesItsCornersInModelCoordinates)
     EXPECT_EQ(r.GetVexPt(3).z, 580.0);
 }
 
+TEST(Openings, AnOpeningIsPlacedAlongItsWallFromTheBottomStartCorner)
+{
+    // A wall along the 3-4-5 direction in plan, standing on z = 100.
+    CPNode n1(1, CPoint3D(0, 0, 100)), n2(2, CPoint3D(300, 400, 100)), n3(3, CPoint3D(300, 400, 400)),
+        n4(4, CPoint3D(0, 0, 400));
+    CWall wall;
+    for (CPNode* n : {&n1, &n2, &n3, &n4})
+        wall.m_pVexNodeList->AddTail(n);
+    auto* hole = new CHoleRect;
+    EXPECT_EQ(wall.AddHole(hole), 1);
+    EXPECT_EQ(hole->ChangHolePara(100, 20, 50, 200, &wall), 1);
+    EXPECT_EQ(hole->m_dX, 100.0);
+    EXPECT_EQ(hole->m_dY, 20.0);
+    EXPECT_EQ(hole->m_dV, 50.0);
+    EXPECT_EQ(hole->m_dH, 200.0);
+    // 100 and 300 along the wall, 120 and 170 high: bottom left, bottom right, top right, top left.
+    const double expected[4][3] = {{60, 80, 120}, {180, 240, 120}, {180, 240, 170}, {60, 80, 170}};
+    for (int c = 0; c < 4; ++c) {
+        EXPECT_NEAR(hole->GetVexPt(c + 1).x, expected[c][0], 1e-9) << c;
+        EXPECT_NEAR(hole->GetVexPt(c + 1).y, expected[c][1], 1e-9) << c;
+        EXPECT_NEAR(hole->GetVexPt(c + 1).z, expected[c][2], 1e-9) << c;
+    }
+    EXPECT_EQ(wall.AddHole(new CHoleRect), 2);
+    EXPECT_EQ(wall.m_pHoleList->GetHeadT(), hole) << "the wall keeps its openings in order";
+    EXPECT_EQ(wall.AddHole(nullptr), 2);
+}
+
+TEST(Openings, AWallWithoutCornersTakesTheValuesButCannotPlaceTheOpening)
+{
+    CWall wall;
+    CHoleRect hole;
+    EXPECT_EQ(hole.ChangHolePara(100, 20, 50, 200, &wall), 0);
+    EXPECT_EQ(hole.ChangHolePara(100, 20, 50, 200, nullptr), 0);
+    EXPECT_EQ(hole.m_dH, 200.0);
+    EXPECT_EQ(hole.m_arrCorner[2].z, 0.0);
+    // Unplaced, its corners are given in the wall's plane.
+    EXPECT_EQ(hole.GetVexPt(3).x, 300.0);
+    EXPECT_EQ(hole.GetVexPt(3).y, 70.0);
+}
+
 TEST(Rooms, OnlyShapeKindFourIsAllOpening)
 {
     CPlane p;
