@@ -142,7 +142,11 @@ void CDlgWallHoleDefine::ShowHole(int index)
     m_strHeight = CStringFunc::GetStrFromDouble(Round2(r.h * u), 3);
 }
 
-void CDlgWallHoleDefine::ShowZeros() { m_strDx = m_strDy = m_strWidth = m_strHeight = "0"; }
+void CDlgWallHoleDefine::ShowZeros()
+{
+    for (CString* s : {&m_strDx, &m_strDy, &m_strWidth, &m_strHeight})
+        *s = "0";
+}
 
 void CDlgWallHoleDefine::EnableEditing(bool enable)
 {
