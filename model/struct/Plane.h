@@ -184,6 +184,10 @@ public:
     // Corners under the last view transformations (Change3D, then Change2DtoDP).
     CPoint2D m_ptProject[4];
     CPoint2D m_ptScreen[4];
+
+    // Gives the wall its end-eccentricity definition (null: none), also again after the
+    // definition's values changed.
+    void SetMemberoffset(CMemberOffset* p) { m_pOffset = p; }
 };
 
 class CWallList : public CModelList<CWall, false>
