@@ -3,6 +3,7 @@
 // signs, the springs of both editions, and the icons and preview pictures drawn.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <functional>
 #include <string>
 
@@ -479,8 +480,6 @@ TEST_F(Defs, ThePreviewShowsTheBitmapOfTheKind)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.bitmap);
         ScriptedUser::Reset();
-        CBitmap expected;
-        ASSERT_TRUE(expected.LoadBitmap(c.bitmap));
         std::shared_ptr<const vyr::Image> shown;
         ScriptedUser::Click(c.button, IDD_RIGIDADD);
         In(IDD_RIGIDADD, [&](CDialog* dlg) {
@@ -498,6 +497,8 @@ TEST_F(Defs, ThePreviewShowsTheBitmapOfTheKind)
         ScriptedUser::PressCancel(IDD_RIGIDADD);
         CDlgRigidAdd dlg;
         dlg.DoModal(1);
+        CBitmap expected;
+        ASSERT_TRUE(expected.LoadBitmap(c.bitmap));
         ASSERT_NE(shown, nullptr);
         ASSERT_NE(expected.GetImage(), nullptr);
         EXPECT_EQ(shown->Width(), 272);
@@ -660,6 +661,14 @@ TEST_F(Defs, TheSupportListDrawsTheIconOfEachKindLeftOfItsName)
     EXPECT_TRUE(iconHas(0, RGB(208, 32, 32))) << "the red cross of no support";
     EXPECT_TRUE(iconHas(7, RGB(230, 200, 60))) << "the spring's box";
     EXPECT_FALSE(iconHas(1, RGB(230, 200, 60)));
+
+    // As a picture a person looks at: the PNG holds these very pixels.
+    const std::string png = ::testing::TempDir() + "defs-support-list.png";
+    ASSERT_TRUE(vyr::WritePng(png, *shot));
+    vyr::Image back;
+    ASSERT_TRUE(vyr::ReadPng(png, back));
+    EXPECT_TRUE(back == *shot);
+    std::remove(png.c_str());
 }
 
 } // namespace
