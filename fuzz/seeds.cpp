@@ -345,6 +345,12 @@ void Cursors(const fs::path& resources)
         Write("fuzz_cursor", "gen-" + std::to_string(bpp) + "bit.cur", Cursor(bpp, 8, 8));
 }
 
+void Icons(const fs::path& resources)
+{
+    for (const char* name : {"supfixed.ico", "supspring.ico"})
+        Write("fuzz_icon", name, ReadText(resources / "res" / name));
+}
+
 // ---------------------------------------------------------------- resource scripts
 
 // A script with the headers it includes written in its place, so that it reads alone.
@@ -417,6 +423,7 @@ int main(int argc, char** argv)
     ArchiveStrings();
     Bitmaps();
     Cursors(argv[2]);
+    Icons(argv[2]);
     ResourceScripts(argv[2]);
     Texts();
     return 0;

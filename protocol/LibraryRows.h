@@ -8,6 +8,7 @@
 // per definition in list order, so a row's definition is the one at its position.
 #pragma once
 
+#include <algorithm>
 #include <functional>
 #include <vector>
 
@@ -58,6 +59,16 @@ public:
     CString m_noChoice;
     // A confirmed edit selects the edited row again after the rows are filled.
     bool m_bReselectEdited = false;
+    // Row 0 is selected when the rows are filled.
+    bool m_bSelectNoneRow = false;
+    // Filling selects again the row that was selected before, if it is still there, and
+    // scrolls so that the row two below it shows.
+    bool m_bKeepSelection = false;
+    // The rows are filled again after the add and edit dialogs also when they were cancelled.
+    bool m_bFillAfterCancel = false;
+    // The small image of a definition's row; row 0 shows m_noneImage. Not given: no images.
+    std::function<int(Def* pDef)> m_rowImage;
+    int m_noneImage = 0;
 
     // ---- rows
 
@@ -70,18 +81,26 @@ public:
             m_list.InsertColumn(c, columns[c].heading, LVCFMT_LEFT, columns[c].width);
     }
 
-    // Fills the rows again; no row stays selected.
+    // Fills the rows again; no row stays selected unless the owner asked for row 0 or for
+    // the selection to be kept.
     void Fill()
     {
+        const int kept = m_bKeepSelection ? SelectedRow() : -1;
         m_list.DeleteAllItems();
         int row = 0;
         if (HasNoneRow())
-            AddRow(row++, m_noneRow);
-        List* lib = Library();
-        if (lib == nullptr)
-            return;
-        for (int position = 1; position <= (int)lib->GetCount(); ++position)
-            AddRow(row++, m_rowText(lib->Get(position), position));
+            AddRow(row++, m_noneRow, m_noneImage);
+        if (List* lib = Library())
+            for (int position = 1; position <= (int)lib->GetCount(); ++position) {
+                Def* def = lib->Get(position);
+                AddRow(row++, m_rowText(def, position), m_rowImage ? m_rowImage(def) : -1);
+            }
+        if (m_bSelectNoneRow && HasNoneRow())
+            SelectRow(0);
+        if (kept >= 0 && kept < m_list.GetItemCount()) {
+            SelectRow(kept);
+            m_list.EnsureVisible(std::min(kept + 2, m_list.GetItemCount() - 1), FALSE);
+        }
     }
 
     bool HasNoneRow() const { return !m_noneRow.empty(); }
@@ -123,16 +142,17 @@ public:
 
     // ---- operations
 
-    // Runs the owner's add dialog; fills the rows again when it answers true.
+    // Runs the owner's add dialog; fills the rows again when it answers true (or always,
+    // with m_bFillAfterCancel).
     template <class Run>
     void Add(Run run)
     {
-        if (run())
+        if (run() || m_bFillAfterCancel)
             Fill();
     }
 
     // Runs the owner's edit dialog on the selected definition; fills the rows again when it
-    // answers true.
+    // answers true (or always, with m_bFillAfterCancel).
     template <class Run>
     void Edit(Run run)
     {
@@ -142,8 +162,11 @@ public:
             Say(m_noEditRow);
             return;
         }
-        if (!run(def))
+        if (!run(def)) {
+            if (m_bFillAfterCancel)
+                Fill();
             return;
+        }
         Fill();
         if (m_bReselectEdited)
             SelectRow(row);
@@ -207,9 +230,10 @@ private:
         // A list without Delete(position) needs the owner's m_remove.
         m_remove(pList, pDef, position);
     }
-    void AddRow(int row, const std::vector<CString>& cells)
+    void AddRow(int row, const std::vector<CString>& cells, int image)
     {
-        const int at = m_list.InsertItem(row, cells.empty() ? CString() : cells[0]);
+        const CString first = cells.empty() ? CString() : cells[0];
+        const int at = m_rowImage ? m_list.InsertItem(row, first, image) : m_list.InsertItem(row, first);
         for (int c = 1; c < (int)cells.size(); ++c)
             m_list.SetItemText(at, c, cells[c]);
     }

@@ -56,3 +56,7 @@ int RunWallHolesDemo(const std::string& outDir);
 // The design check: options, the check run over the sample model, one member's
 // calculation report saved (member-one.rtf).
 int RunCheckDemo(const std::string& outDir);
+// The member-end and support libraries through their property keys: a release, an
+// eccentricity for members and a wall, a rigid arm and a spring support added and
+// assigned (definitions.txt, dlg-support.png, dlg-rigid.png).
+int RunDefsDemo(const std::string& outDir);

@@ -38,6 +38,7 @@ const std::vector<CDemo>& SampleHostDemos()
         {"wall openings", &RunWallHolesDemo, {"wall-openings.txt", "wall-opening-preview.png"}},
         // Check options, the check run over the sample model, one member's report saved.
         {"check run", &RunCheckDemo, {"member-one.rtf"}},
+        {"definitions", &RunDefsDemo, {"definitions.txt", "dlg-support.png", "dlg-rigid.png"}},
     };
     return demos;
 }

@@ -336,3 +336,92 @@ float CBeamBase::VyrComBeamPinDesign(CLCList*, CPinNailGroup* group, int& code, 
             code = 1;
     return spacing;
 }
+
+// ---- member-end definitions and their libraries
+
+namespace {
+
+template <class List>
+void RenumberEndDefinitions(List& list)
+{
+    int no = 0;
+    for (POSITION pos = list.GetHeadPosition(); pos != nullptr;)
+        list.GetNextT(pos)->m_nNo = ++no;
+}
+
+template <class List>
+void DeleteEndDefinition(List& list, int number)
+{
+    if (number < 1 || number > (int)list.GetCount())
+        return;
+    POSITION pos = list.FindIndex(number - 1);
+    delete list.GetAt(pos);
+    list.RemoveAt(pos);
+    RenumberEndDefinitions(list);
+}
+
+CString ReleasedAxesText(int axis2, int axis3)
+{
+    if (axis2 == 0 && axis3 == 0)
+        return "刚接";
+    CString s;
+    if (axis2 != 0)
+        s += "2轴";
+    if (axis3 != 0)
+        s += axis2 != 0 ? "、3轴" : "3轴";
+    return s;
+}
+
+} // namespace
+
+void CBeamBindRelease::GetDescription(CString* text) const
+{
+    text->Format("%s 起点:%s 终点:%s", m_nType == 0 ? "自由滑动连接" : "自由转动连接",
+                 ReleasedAxesText(m_nFlag[0], m_nFlag[1]).GetString(), ReleasedAxesText(m_nFlag[2], m_nFlag[3]).GetString());
+}
+
+void CMemberOffset::GetDescription(CString* text) const
+{
+    text->Format("首结点(2轴%g,3轴%g) 尾结点(2轴%g,3轴%g)", m_dOffset[0], m_dOffset[1], m_dOffset[2], m_dOffset[3]);
+}
+
+void CBeamRigid::GetDescription(CString* text) const
+{
+    text->Format("%s ei1=%g ej1=%g", IsExtending() ? "外伸" : "缩进", std::fabs(m_dStart), std::fabs(m_dEnd));
+}
+
+bool CBeamBindReleaseList::Add(CBeamBindRelease*& p)
+{
+    for (POSITION pos = GetHeadPosition(); pos != nullptr;) {
+        const CBeamBindRelease* e = GetNextT(pos);
+        if (e->m_nType == p->m_nType && std::equal(e->m_nFlag, e->m_nFlag + 4, p->m_nFlag))
+            return false;
+    }
+    AddTail(p);
+    p->m_nNo = (int)GetCount();
+    return true;
+}
+
+void CBeamBindReleaseList::Delete(int number) { DeleteEndDefinition(*this, number); }
+
+void CMemberOffsetList::Add(CMemberOffset*& p)
+{
+    AddTail(p);
+    p->m_nNo = (int)GetCount();
+}
+
+void CMemberOffsetList::Delete(int number) { DeleteEndDefinition(*this, number); }
+
+bool CBeamRigidList::Add(CBeamRigid* p)
+{
+    for (POSITION pos = GetHeadPosition(); pos != nullptr;) {
+        const CBeamRigid* e = GetNextT(pos);
+        if (e->m_dStart == p->m_dStart && e->m_dEnd == p->m_dEnd)
+            return false;
+    }
+    AddTail(p);
+    p->m_nNo = (int)GetCount();
+    return true;
+}
+
+void CBeamRigidList::Delete(int number) { DeleteEndDefinition(*this, number); }

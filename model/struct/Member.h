@@ -441,31 +441,41 @@ class CMemberOffset : public CObject
 public:
     CMemberOffset() = default;
     CMemberOffset(double s2, double s3, double e2, double e3) : m_dOffset{s2, s3, e2, e3} {}
+    // The four offsets, start then end, in model lengths.
+    void GetDescription(CString* text) const;
     int m_nNo = 0;
     double m_dOffset[4] = {0, 0, 0, 0};
 };
 
-// End releases: type 0 free sliding, 1 free rotation, then the four flags start 2, start 3,
-// end 2, end 3.
+// End releases: the four flags start 2, start 3, end 2, end 3 (1 released), and the type,
+// 0 free sliding, 1 free rotation. Built in the order the release dialog reads its boxes:
+// the flags, then the type.
 class CBeamBindRelease : public CObject
 {
     DECLARE_DYNAMIC(CBeamBindRelease)
 public:
     CBeamBindRelease() = default;
-    CBeamBindRelease(int type, int s2, int s3, int e2, int e3) : m_nType(type), m_nFlag{s2, s3, e2, e3} {}
+    CBeamBindRelease(int s2, int s3, int e2, int e3, int type) : m_nType(type), m_nFlag{s2, s3, e2, e3} {}
     int GetType() const { return m_nType; }
+    // The type and the released directions of each end.
+    void GetDescription(CString* text) const;
     int m_nNo = 0;
     int m_nType = 0;
     int m_nFlag[4] = {0, 0, 0, 0};
 };
 
-// Rigid arm: start and end arm lengths (signed, model lengths).
+// Rigid arm: start and end arm lengths (signed, model lengths). An extending arm has a
+// negative start and a positive end, an indented one the reverse.
 class CBeamRigid : public CObject
 {
     DECLARE_DYNAMIC(CBeamRigid)
 public:
     CBeamRigid() = default;
     CBeamRigid(double s, double e) : m_dStart(s), m_dEnd(e) {}
+    // Extending ("外伸") or indented ("缩进"). A start of 0 says nothing: the end's sign decides.
+    bool IsExtending() const { return m_dStart < 0.0 || (m_dStart == 0.0 && m_dEnd > 0.0); }
+    // The kind and the two arm lengths, unsigned, in model lengths.
+    void GetDescription(CString* text) const;
     int m_nNo = 0;
     double m_dStart = 0.0;
     double m_dEnd = 0.0;
@@ -487,14 +497,28 @@ public:
     CString m_strName;
 };
 
+// The three member-end libraries number their definitions by position, from 1, after every
+// add and delete. The release and rigid-arm libraries refuse a definition equal to one they
+// hold: Add answers false and the definition stays the caller's, to be deleted by it.
 class CBeamRigidList : public CModelList<CBeamRigid, true>
 {
+public:
+    bool Add(CBeamRigid* p);
+    // Deletes the definition at the position; the rest are numbered again.
+    void Delete(int number);
 };
 class CBeamBindReleaseList : public CModelList<CBeamBindRelease, true>
 {
+public:
+    bool Add(CBeamBindRelease*& p);
+    void Delete(int number);
 };
 class CMemberOffsetList : public CModelList<CMemberOffset, true>
 {
+public:
+    // Takes every definition, repeats included.
+    void Add(CMemberOffset*& p);
+    void Delete(int number);
 };
 class CBeamGroupList : public CModelList<CBeamGroup, true>
 {

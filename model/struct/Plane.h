@@ -195,6 +195,10 @@ public:
     // ---- openings
     // The wall takes the opening and owns it from now on; answers the number of openings.
     int AddHole(CHoleRect* hole);
+
+    // Gives the wall its end-eccentricity definition (null: none), also again after the
+    // definition's values changed.
+    void SetMemberoffset(CMemberOffset* p) { m_pOffset = p; }
 };
 
 class CWallList : public CModelList<CWall, false>

@@ -120,18 +120,14 @@ void BuildSampleModel(CGlobalData& data, const CSampleModelSize& size)
     CBeamGroup* grpBrace = AddGroup(s, "支撑", BEAMTYPE_BRACE, secBrace);
 
     // Member-end definitions and the support library.
-    CBeamBindRelease* release = new CBeamBindRelease(1, 0, 1, 0, 1);
-    release->m_nNo = 1;
-    s.m_pReleaseList->AddTail(release);
+    CBeamBindRelease* release = new CBeamBindRelease(0, 1, 0, 1, 1);
+    s.m_pReleaseList->Add(release);
     CMemberOffset* offset = new CMemberOffset(0.0, 10.0, 0.0, 10.0);
-    offset->m_nNo = 1;
-    s.m_pOffsetList->AddTail(offset);
+    s.m_pOffsetList->Add(offset);
     CBeamRigid* rigid = new CBeamRigid(-20.0, 20.0);
-    rigid->m_nNo = 1;
-    s.m_pRigidList->AddTail(rigid);
-    CSupportBase* fixed = new CSupportFixed;
-    s.m_pSupportList->AddTail(fixed);
-    s.m_pSupportList->AddTail(new CSupportPinned);
+    s.m_pRigidList->Add(rigid);
+    // The structure starts with the default supports; the base nodes take the fixed one.
+    CSupportBase* fixed = s.m_pSupportList->Get(1);
 
     // Storeys: the fixed base level, then the storeys.
     std::vector<CFloor*> floors;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include <vyr/model/base/VyrProduct.h>
 #include <vyr/model/material/material.h>
 #include <vyr/model/section/section.h>
 
@@ -25,6 +26,7 @@ CStruct::CStruct()
       m_pLoadWindBeamList{new CLoadBeamList, new CLoadBeamList, new CLoadBeamList, new CLoadBeamList},
       m_pTemperature{new CLoadTemperature, new CLoadTemperature, new CLoadTemperature, new CLoadTemperature}
 {
+    m_pSupportList->AddDefaults(CVyrProduct::Inst().Is3D() != 0);
 }
 
 CStruct::~CStruct()

@@ -25,13 +25,17 @@ public:
     virtual void DrawSupport(CDC*, CPoint&) {}
     virtual void DrawSupportDXF(CDXFOutput*, CPoint&) {}
     virtual void BuildPointStructure(float) {}
+    // The kind's short name.
     CString GetDescription() const;
+    // What the support holds: the released directions, and a spring's stiffnesses.
+    void GetDescription(CString* text) const;
 
     CObject* m_pAux = nullptr; // owned auxiliary object
     int m_nType = 0;           // 1 fixed, 2 pinned, 3 spring, 4 XZ, 5 YZ, 6 pin X fix Y, 7 pin Y fix X
-    int m_nRelease[6] = {1, 1, 1, 1, 1, 1}; // FX, FY, FZ, MX, MY, MZ restrained
+    int m_nRelease[6] = {0, 0, 0, 0, 0, 0}; // FX, FY, FZ, MX, MY, MZ: 1 released (free), 0 restrained
+    // KFX, KFY, KFZ in model force per length, KMX, KMY, KMZ in force times length; 0 where released.
     float m_fStiff[6] = {0, 0, 0, 0, 0, 0};
-    int m_nSpringNo = 0;
+    int m_nSpringNo = 0;       // a spring's number, from 1
 };
 
 #define VYR_SUPPORT_KIND(name, type)                                        \
@@ -44,16 +48,32 @@ public:
 
 VYR_SUPPORT_KIND(CSupportFixed, 1)
 VYR_SUPPORT_KIND(CSupportPinned, 2)
-VYR_SUPPORT_KIND(CSupportSpring, 3)
 VYR_SUPPORT_KIND(CSupportXZPlane, 4)
 VYR_SUPPORT_KIND(CSupportYZPlane, 5)
 VYR_SUPPORT_KIND(CSupportXPinFixed, 6)
 VYR_SUPPORT_KIND(CSupportYPinFixed, 7)
 #undef VYR_SUPPORT_KIND
 
-// The project's support library; the structure deletes its supports.
+// A spring support starts with every direction held at 1e9.
+class CSupportSpring : public CSupportBase
+{
+    DECLARE_DYNAMIC(CSupportSpring)
+public:
+    explicit CSupportSpring(CObject* aux = nullptr);
+};
+
+// The project's support library; the structure deletes its supports. The default supports
+// come first (3-D edition: fixed, pinned, kinds 6, 7, 4, 5; 2-D edition: fixed, pinned),
+// then the springs, numbered 1.. in list order.
 class CSupportList : public CModelList<CSupportBase, false>
 {
+public:
+    // Appends the default supports of the edition.
+    void AddDefaults(bool threeD);
+    // Appends a support, which the structure then owns; a spring takes the next number.
+    void Add(CSupportBase* p);
+    // Deletes the support at the position (from 1); the springs are numbered again.
+    void Delete(int position);
 };
 
 struct NodeResult

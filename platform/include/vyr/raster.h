@@ -67,6 +67,11 @@ bool DecodeBmp(const std::uint8_t* data, size_t size, Image& out, std::string* e
 // 32 bits, at most 256 x 256): the image, its mask (white where the screen shows through)
 // and the hot spot. False for anything else.
 bool DecodeCursor(const std::uint8_t* data, size_t size, Image& image, Image& mask, POINT& hotspot);
+// Reads an .ico file as LoadIcon reads it: the image of the system icon size (32 x 32),
+// else the first, with its mask. False for anything else.
+bool DecodeIcon(const std::uint8_t* data, size_t size, Image& image, Image& mask);
+// The pixels of a loaded icon or cursor and its mask; false for a standard cursor.
+bool IconPixels(HICON icon, Image& image, Image& mask);
 
 bool WriteBmp(const std::string& path, const Image& img);
 bool ReadBmp(const std::string& path, Image& out, std::string* error = nullptr);

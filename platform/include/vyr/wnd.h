@@ -550,6 +550,10 @@ HCURSOR LoadCursor(HINSTANCE hInstance, LPCTSTR lpCursorName);
 HCURSOR LoadCursorFromFile(LPCTSTR lpFileName);
 // Shared cursors live as long as the process: nothing to free.
 BOOL DestroyCursor(HCURSOR hCursor);
+// An icon of the resource scripts (an .ico file: of its images the one of the system icon
+// size, else the first), read once and shared like the cursors; null when there is none.
+HICON LoadIcon(HINSTANCE hInstance, LPCTSTR lpIconName);
+BOOL DestroyIcon(HICON hIcon);
 typedef struct _ICONINFO
 {
     BOOL fIcon;
@@ -570,10 +574,12 @@ UINT RegisterWindowMessage(LPCTSTR lpString);
 // A window with no C++ object of its own (the window layer gives it the class's default).
 HWND CreateWindowEx(DWORD dwExStyle, LPCTSTR lpClassName, LPCTSTR lpWindowName, DWORD dwStyle, int x, int y,
                     int nWidth, int nHeight, HWND hWndParent, HMENU hMenu, HINSTANCE hInstance, LPVOID lpParam);
-// The screen is 1920 x 1080.
+// The screen is 1920 x 1080; icons are 32 x 32.
 int GetSystemMetrics(int nIndex);
 #define SM_CXSCREEN 0
 #define SM_CYSCREEN 1
+#define SM_CXICON 11
+#define SM_CYICON 12
 // System parameters: only SPI_GETNONCLIENTMETRICS is answered, with fixed metrics (a menu
 // font "微软雅黑" 12 pixels high, normal weight, upright); FALSE for anything else.
 struct NONCLIENTMETRICS

@@ -33,7 +33,7 @@ HCURSOR CWinApp::LoadCursor(UINT nIDResource) const { return ::LoadCursor(m_hIns
 
 HCURSOR CWinApp::LoadCursor(LPCTSTR lpszResourceName) const { return ::LoadCursor(m_hInstance, lpszResourceName); }
 
-HICON CWinApp::LoadIcon(UINT nIDResource) const { return (HICON)(ULONG_PTR)nIDResource; }
+HICON CWinApp::LoadIcon(UINT nIDResource) const { return ::LoadIcon(m_hInstance, MAKEINTRESOURCE(nIDResource)); }
 
 void CWinApp::BeginWaitCursor()
 {

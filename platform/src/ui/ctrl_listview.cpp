@@ -562,7 +562,17 @@ public:
                 int cx = columns.empty() ? width : columns[c].cx;
                 int sub = columns.empty() ? 0 : columns[c].subItem;
                 std::string t = sub < (int)r.texts.size() ? r.texts[(size_t)sub] : std::string();
-                CRect tr(x + 4, y, x + cx - 2, y + kRowHeight);
+                int textLeft = x + 4;
+                // The row's small image sits left of the first column's text, as the icon
+                // rectangle of the row (LVIR_ICON) says.
+                if (c == 0 && images[LVSIL_SMALL] != nullptr) {
+                    CImageList* small = CImageList::FromHandle(images[LVSIL_SMALL]);
+                    const CSize size = small ? small->GetImageSize() : CSize(16, 16);
+                    if (small && r.image >= 0 && r.image < small->GetImageCount())
+                        small->Draw(&dc, r.image, POINT{x, y + (kRowHeight - size.cy) / 2}, ILD_TRANSPARENT);
+                    textLeft = x + size.cx + 2;
+                }
+                CRect tr(textLeft, y, x + cx - 2, y + kRowHeight);
                 bool white = sel && (c == 0 || (exStyle & LVS_EX_FULLROWSELECT));
                 dc.SetTextColor(white ? RGB(255, 255, 255) : textColor);
                 int fmt = columns.empty() ? LVCFMT_LEFT : (columns[c].fmt & LVCFMT_JUSTIFYMASK);

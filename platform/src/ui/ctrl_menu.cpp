@@ -96,14 +96,44 @@ int CImageList::Add(CBitmap* pbmImage, CBitmap* pbmMask)
     return first;
 }
 
-int CImageList::Add(HICON)
+int CImageList::Add(HICON hIcon)
 {
     if (!m_hImageList) return -1;
-    // Icons have no pixels in this stand-in: an empty, fully transparent image.
     const int cx = m_hImageList->cx, cy = m_hImageList->cy;
-    m_hImageList->images.emplace_back(cx, cy, RGB(0, 0, 0));
-    m_hImageList->clear.emplace_back((size_t)cx * cy, true);
-    return GetImageCount() - 1;
+    vyr::Image src, srcMask;
+    if (!vyr::IconPixels(hIcon, src, srcMask)) {
+        // A standard cursor has no pixels here: an empty, fully transparent image.
+        m_hImageList->images.emplace_back(cx, cy, RGB(0, 0, 0));
+        m_hImageList->clear.emplace_back((size_t)cx * cy, true);
+        return (int)m_hImageList->images.size() - 1;
+    }
+    // Shrunk to the list's size by averaging each cell of source pixels: a pixel shows when
+    // at least half of its cell is opaque, in the mean colour of the opaque ones.
+    vyr::Image img(cx, cy, RGB(0, 0, 0));
+    std::vector<bool> clear((size_t)cx * cy, true);
+    for (int y = 0; y < cy; ++y)
+        for (int x = 0; x < cx; ++x) {
+            const int x0 = x * src.Width() / cx, x1 = std::max(x0 + 1, (x + 1) * src.Width() / cx);
+            const int y0 = y * src.Height() / cy, y1 = std::max(y0 + 1, (y + 1) * src.Height() / cy);
+            int opaque = 0, all = 0;
+            unsigned r = 0, g = 0, b = 0;
+            for (int sy = y0; sy < y1; ++sy)
+                for (int sx = x0; sx < x1; ++sx) {
+                    ++all;
+                    if (srcMask.GetPixel(sx, sy) == RGB(255, 255, 255)) continue;
+                    const COLORREF c = src.GetPixel(sx, sy);
+                    r += GetRValue(c);
+                    g += GetGValue(c);
+                    b += GetBValue(c);
+                    ++opaque;
+                }
+            if (opaque * 2 < all) continue;
+            img.SetPixel(x, y, RGB(r / opaque, g / opaque, b / opaque));
+            clear[(size_t)y * cx + x] = false;
+        }
+    m_hImageList->images.push_back(std::move(img));
+    m_hImageList->clear.push_back(std::move(clear));
+    return (int)m_hImageList->images.size() - 1;
 }
 
 BOOL CImageList::Remove(int nImage)

@@ -47,6 +47,8 @@ bool IsSystemCursorId(UINT id)
 std::uint16_t Word(const std::vector<std::uint8_t>& d, size_t at) { return (std::uint16_t)(d[at] | (d[at + 1] << 8)); }
 std::uint32_t Dword(const std::vector<std::uint8_t>& d, size_t at) { return (std::uint32_t)Word(d, at) | ((std::uint32_t)Word(d, at + 2) << 16); }
 
+bool ParseDirectoryImage(const std::vector<std::uint8_t>& d, size_t entry, HICON__& out);
+
 // A cursor file: the directory, then the first image as a device-independent bitmap of
 // twice the cursor's height (the XOR rows, then the AND mask rows, both bottom-up) with
 // 1, 4, 8, 24 or 32 bits per pixel. False for anything else.
@@ -56,6 +58,33 @@ bool ParseCursorFile(const std::vector<std::uint8_t>& d, HICON__& out)
         return false;
     const size_t entry = 6;
     out.hotspot = POINT{(LONG)Word(d, entry + 4), (LONG)Word(d, entry + 6)};
+    return ParseDirectoryImage(d, entry, out);
+}
+
+// An icon file: the same images as a cursor's, under a directory of type 1 whose entries
+// give width and height (0 for 256). The entry of the system icon size is read, else the
+// first.
+bool ParseIconFile(const std::vector<std::uint8_t>& d, HICON__& out)
+{
+    if (d.size() < 6 + 16 || Word(d, 0) != 0 || Word(d, 2) != 1 || Word(d, 4) < 1)
+        return false;
+    const size_t count = Word(d, 4);
+    if (d.size() < 6 + 16 * count)
+        return false;
+    size_t chosen = 6;
+    for (size_t i = 0; i < count; ++i) {
+        const size_t entry = 6 + 16 * i;
+        if (d[entry] == GetSystemMetrics(SM_CXICON) && d[entry + 1] == GetSystemMetrics(SM_CYICON)) {
+            chosen = entry;
+            break;
+        }
+    }
+    return ParseDirectoryImage(d, chosen, out);
+}
+
+// The image a directory entry points at.
+bool ParseDirectoryImage(const std::vector<std::uint8_t>& d, size_t entry, HICON__& out)
+{
     const size_t size = Dword(d, entry + 8), offset = Dword(d, entry + 12);
     if (offset > d.size() || size > d.size() - offset || size < 40 || Dword(d, offset) < 40)
         return false;
@@ -123,6 +152,26 @@ HCURSOR LoadCursorFileLocked(const std::string& path)
     return h;
 }
 
+std::map<std::string, std::unique_ptr<HICON__>> g_iconFiles;
+
+HICON LoadIconFileLocked(const std::string& path)
+{
+    auto it = g_iconFiles.find(path);
+    if (it != g_iconFiles.end())
+        return it->second.get();
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return nullptr;
+    std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    auto icon = std::make_unique<HICON__>();
+    icon->file = path;
+    if (!ParseIconFile(bytes, *icon))
+        return nullptr;
+    HICON h = icon.get();
+    g_iconFiles[path] = std::move(icon);
+    return h;
+}
+
 HBITMAP BitmapOf(const vyr::Image& img)
 {
     CBitmap bmp;
@@ -141,6 +190,16 @@ bool vyr::DecodeCursor(const std::uint8_t* data, size_t size, Image& image, Imag
     image = std::move(c.image);
     mask = std::move(c.mask);
     hotspot = c.hotspot;
+    return true;
+}
+
+bool vyr::DecodeIcon(const std::uint8_t* data, size_t size, Image& image, Image& mask)
+{
+    HICON__ c;
+    if (!ParseIconFile(std::vector<std::uint8_t>(data, data + size), c))
+        return false;
+    image = std::move(c.image);
+    mask = std::move(c.mask);
     return true;
 }
 
@@ -178,6 +237,30 @@ HCURSOR LoadCursorFromFile(LPCTSTR lpFileName)
 }
 
 BOOL DestroyCursor(HCURSOR hCursor) { return hCursor != nullptr; }
+
+HICON LoadIcon(HINSTANCE, LPCTSTR lpIconName)
+{
+    if (!lpIconName)
+        return nullptr;
+    const CString path = IS_INTRESOURCE(lpIconName)
+                             ? vyr::FindResourceFile(vyr::ResourceKind::Icon, (UINT)(ULONG_PTR)lpIconName)
+                             : vyr::FindResourceFile(vyr::ResourceKind::Icon, lpIconName);
+    if (path.IsEmpty())
+        return nullptr;
+    std::lock_guard<std::mutex> lk(g_cursorMutex);
+    return LoadIconFileLocked(path.GetString());
+}
+
+BOOL DestroyIcon(HICON hIcon) { return hIcon != nullptr; }
+
+bool vyr::IconPixels(HICON icon, Image& image, Image& mask)
+{
+    if (icon == nullptr || icon->image.IsEmpty())
+        return false;
+    image = icon->image;
+    mask = icon->mask;
+    return true;
+}
 
 BOOL GetIconInfo(HICON hIcon, PICONINFO piconinfo)
 {

@@ -1263,6 +1263,9 @@ int GetSystemMetrics(int nIndex)
         return 1920;
     case SM_CYSCREEN:
         return 1080;
+    case SM_CXICON:
+    case SM_CYICON:
+        return 32;
     default:
         return 0;
     }

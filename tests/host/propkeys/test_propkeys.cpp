@@ -39,6 +39,7 @@
 #include <vyr/reports/DlgOutputNodeDisp.h>
 #include <vyr/reports/DlgStatistic.h>
 #include <vyr/resources/dialogs/BanLibRes.h>
+#include <vyr/resources/dialogs/DefsRes.h>
 #include <vyr/resources/dialogs/ReportRes.h>
 #include <vyr/resources/dialogs/SectionRes.h>
 #include <vyr/resources/dialogs/StandInRes.h>
@@ -109,6 +110,15 @@ struct PropKeysTest : ::testing::Test
     {
         In<T>(std::move(fn));
         ScriptedUser::PressOK(IDD_STANDIN);
+    }
+    // A definition library: checks what the key handed over, picks a row as the user does
+    // and presses "设定".
+    template <class T>
+    static void Pick(UINT idd, int row, std::function<void(T&)> check = nullptr)
+    {
+        In<T>([check](T& dlg) { if (check) check(dlg); }, idd);
+        ScriptedUser::SelectRow(IDC_DEFS_LIST, row, idd);
+        ScriptedUser::PressOK(idd);
     }
 
     static std::vector<std::string> Boxes()
@@ -293,51 +303,51 @@ TEST_F(PropKeysTest, EachKeyRunsInItsProgramTypeAndAnswersZeroSilentlyInTheOther
 
 TEST_F(PropKeysTest, SupportKeyPresetsTheFirstNodesSupportAndGivesTheChosenOneToEveryNode)
 {
-    auto* fixed = new CSupportFixed;
-    auto* pinned = new CSupportPinned;
-    st->m_pSupportList->AddTail(fixed);
-    st->m_pSupportList->AddTail(pinned);
+    // The structure's default supports: fixed in row 1, pinned in row 2.
+    CSupportBase* fixed = st->m_pSupportList->Get(1);
+    CSupportBase* pinned = st->m_pSupportList->Get(2);
+    ASSERT_EQ(fixed->GetType(), 1);
+    ASSERT_EQ(pinned->GetType(), 2);
     CPNode* a = Node(0);
     CPNode* b = Node(100);
     a->SetSupport(fixed);
     CPNodeList nodes;
     Fill(nodes, {a, b});
 
-    Confirm<CDlgNodeSupport>([&](CDlgNodeSupport& dlg) {
+    Pick<CDlgNodeSupport>(IDD_NODESUPPORT, 2, [&](CDlgNodeSupport& dlg) {
         EXPECT_EQ(dlg.m_pSupport, fixed);
         EXPECT_EQ(dlg.m_pData, &d);
         EXPECT_EQ(dlg.m_pNodeList, &nodes);
-        dlg.m_pSupport = pinned;
     });
     EXPECT_EQ(Key("Prop.NodeSupport", &nodes), 1);
     EXPECT_EQ(a->GetSupport(), pinned) << "the library's support itself, not a copy";
     EXPECT_EQ(b->GetSupport(), pinned);
 
-    In<CDlgNodeSupport>([&](CDlgNodeSupport& dlg) { dlg.m_pSupport = fixed; });
-    ScriptedUser::PressCancel(IDD_STANDIN);
+    ScriptedUser::SelectRow(IDC_DEFS_LIST, 1, IDD_NODESUPPORT);
+    ScriptedUser::PressCancel(IDD_NODESUPPORT);
     EXPECT_EQ(Key("Prop.NodeSupport", &nodes), 0);
     EXPECT_EQ(a->GetSupport(), pinned);
 
-    Confirm<CDlgNodeSupport>([](CDlgNodeSupport& dlg) { dlg.m_pSupport = nullptr; });
+    Pick<CDlgNodeSupport>(IDD_NODESUPPORT, 0);
     EXPECT_EQ(Key("Prop.NodeSupport", &nodes), 1);
     EXPECT_EQ(a->GetSupport(), nullptr);
     EXPECT_EQ(b->GetSupport(), nullptr);
 
     CPNodeList none;
-    Confirm<CDlgNodeSupport>([](CDlgNodeSupport& dlg) { EXPECT_EQ(dlg.m_pSupport, nullptr); });
+    Pick<CDlgNodeSupport>(IDD_NODESUPPORT, 0, [](CDlgNodeSupport& dlg) { EXPECT_EQ(dlg.m_pSupport, nullptr); });
     EXPECT_EQ(Key("Prop.NodeSupport", &none), 1);
 }
 
 TEST_F(PropKeysTest, ReleaseAndOffsetKeysPresetTheFirstObjectsDefinitionAndShareTheChosenOne)
 {
-    auto* r1 = new CBeamBindRelease(1, 1, 1, 0, 0);
-    auto* r2 = new CBeamBindRelease(1, 0, 0, 1, 1);
+    auto* r1 = new CBeamBindRelease(1, 1, 0, 0, 1);
+    auto* r2 = new CBeamBindRelease(0, 0, 1, 1, 1);
     auto* e1 = new CMemberOffset(1, 0, 0, 0);
     auto* e2 = new CMemberOffset(0, 2, 0, 0);
-    st->m_pReleaseList->AddTail(r1);
-    st->m_pReleaseList->AddTail(r2);
-    st->m_pOffsetList->AddTail(e1);
-    st->m_pOffsetList->AddTail(e2);
+    ASSERT_TRUE(st->m_pReleaseList->Add(r1));
+    ASSERT_TRUE(st->m_pReleaseList->Add(r2));
+    st->m_pOffsetList->Add(e1);
+    st->m_pOffsetList->Add(e2);
     CBeam* a = Beam(600);
     CBeam* b = Beam(600);
     CSubBeam* s = Sub(300);
@@ -347,29 +357,27 @@ TEST_F(PropKeysTest, ReleaseAndOffsetKeysPresetTheFirstObjectsDefinitionAndShare
     Fill(beams, {a, b, s});
 
     // The first member has none: the dialog opens on none.
-    Confirm<CDlgBeamRelease>([&](CDlgBeamRelease& dlg) {
+    Pick<CDlgBeamRelease>(IDD_BEAMRELEASE, 2, [&](CDlgBeamRelease& dlg) {
         EXPECT_EQ(dlg.m_pRelease, nullptr);
         EXPECT_EQ(dlg.m_pBeamList, &beams);
         EXPECT_EQ(dlg.m_pData, &d);
-        dlg.m_pRelease = r2;
     });
     EXPECT_EQ(Key("Prop.BeamRelease", &beams), 1);
     for (CBeamBase* m : {(CBeamBase*)a, (CBeamBase*)b, (CBeamBase*)s})
         EXPECT_EQ(m->GetBeamBindRelease(), r2);
 
     Fill(beams, {b, a});
-    Confirm<CDlgBeamOffset>([&](CDlgBeamOffset& dlg) {
+    Pick<CDlgBeamOffset>(IDD_BEAMOFFSET, 2, [&](CDlgBeamOffset& dlg) {
         EXPECT_EQ(dlg.m_pOffset, e1);
         EXPECT_EQ(dlg.m_pBeamList, &beams);
         EXPECT_EQ(dlg.m_pWallList, nullptr);
-        dlg.m_pOffset = e2;
     });
     EXPECT_EQ(Key("Prop.BeamOffset", &beams), 1);
     EXPECT_EQ(a->m_pOffset, e2);
     EXPECT_EQ(b->m_pOffset, e2);
 
-    In<CDlgBeamOffset>([](CDlgBeamOffset& dlg) { dlg.m_pOffset = nullptr; });
-    ScriptedUser::PressCancel(IDD_STANDIN);
+    ScriptedUser::SelectRow(IDC_DEFS_LIST, 0, IDD_BEAMOFFSET);
+    ScriptedUser::PressCancel(IDD_BEAMOFFSET);
     EXPECT_EQ(Key("Prop.BeamOffset", &beams), 0);
     EXPECT_EQ(a->m_pOffset, e2) << "a cancelled dialog writes nothing";
 
@@ -378,11 +386,10 @@ TEST_F(PropKeysTest, ReleaseAndOffsetKeysPresetTheFirstObjectsDefinitionAndShare
     w1->m_pOffset = e2;
     CWallList walls;
     Fill(walls, {w1, w2});
-    Confirm<CDlgBeamOffset>([&](CDlgBeamOffset& dlg) {
+    Pick<CDlgBeamOffset>(IDD_BEAMOFFSET, 0, [&](CDlgBeamOffset& dlg) {
         EXPECT_EQ(dlg.m_pOffset, e2);
         EXPECT_EQ(dlg.m_pBeamList, nullptr);
         EXPECT_EQ(dlg.m_pWallList, &walls);
-        dlg.m_pOffset = nullptr;
     });
     EXPECT_EQ(Key("Prop.WallOffset", &walls), 1);
     EXPECT_EQ(w1->m_pOffset, nullptr);
@@ -393,18 +400,15 @@ TEST_F(PropKeysTest, RigidArmKeyActsOnOrdinaryMembersOnly)
 {
     auto* g1 = new CBeamRigid(-10, 10);
     auto* g2 = new CBeamRigid(5, 5);
-    st->m_pRigidList->AddTail(g1);
-    st->m_pRigidList->AddTail(g2);
+    ASSERT_TRUE(st->m_pRigidList->Add(g1));
+    ASSERT_TRUE(st->m_pRigidList->Add(g2));
 
     // Secondary beams only: nothing to preset, nothing to write.
     CSubBeam* s1 = Sub(300);
     CSubBeam* s2 = Sub(300);
     CBeamList subs;
     Fill(subs, {s1, s2});
-    Confirm<CDlgBeamRigid>([&](CDlgBeamRigid& dlg) {
-        EXPECT_EQ(dlg.m_pRigid, nullptr);
-        dlg.m_pRigid = g1;
-    });
+    Pick<CDlgBeamRigid>(IDD_BEAMRIGID, 1, [&](CDlgBeamRigid& dlg) { EXPECT_EQ(dlg.m_pRigid, nullptr); });
     EXPECT_EQ(Key("Prop.BeamRigid", &subs), 1);
 
     // Mixed: the last ordinary member presets; ordinary members get the chosen arm.
@@ -414,9 +418,8 @@ TEST_F(PropKeysTest, RigidArmKeyActsOnOrdinaryMembersOnly)
     b->m_pRigid = g1;
     CBeamList mixed;
     Fill(mixed, {a, b, s1});
-    Confirm<CDlgBeamRigid>([&](CDlgBeamRigid& dlg) {
+    Pick<CDlgBeamRigid>(IDD_BEAMRIGID, 2, [&](CDlgBeamRigid& dlg) {
         EXPECT_EQ(dlg.m_pRigid, g1) << "the last ordinary member's arm";
-        dlg.m_pRigid = g2;
     });
     EXPECT_EQ(Key("Prop.BeamRigid", &mixed), 1);
     EXPECT_EQ(a->m_pRigid, g2);
@@ -1252,10 +1255,9 @@ TEST_F(PropKeysTest, APanelRowsDoubleClickRunsItsKeyAndThePanelRefillsForTheSame
     const HWND list = panel->m_PropsUI.GetPropListHWND();
     ASSERT_TRUE(vyr::UserPropExpand(list, "端部条件", true));
 
-    Confirm<CDlgBeamRigid>([&](CDlgBeamRigid& dlg) {
+    Pick<CDlgBeamRigid>(IDD_BEAMRIGID, 2, [&](CDlgBeamRigid& dlg) {
         EXPECT_EQ(dlg.m_pBeamList, &selected) << "the panel's own members";
         EXPECT_EQ(dlg.m_pRigid, nullptr) << "the last member has none";
-        dlg.m_pRigid = g2;
     });
     ASSERT_TRUE(vyr::UserPropDblClickName(list, "刚域"));
     EXPECT_EQ(a->m_pRigid, g2);

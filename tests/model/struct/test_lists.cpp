@@ -72,7 +72,7 @@ TEST(ModelList, DefinitionListsOwnTheirEntries)
     CBeamRigidList rigid;
     rigid.AddTail(new CBeamRigid(-1.0, 1.0));
     CBeamBindReleaseList release;
-    release.AddTail(new CBeamBindRelease(0, 1, 1, 0, 0));
+    release.AddTail(new CBeamBindRelease(1, 1, 0, 0, 0));
     CMemberOffsetList offset;
     offset.AddTail(new CMemberOffset(1, 2, 3, 4));
     CBeamGroupList groups;
