@@ -52,3 +52,7 @@ int RunPropKeysDemo(const std::string& outDir);
 // The design check: options, the check run over the sample model, one member's
 // calculation report saved (member-one.rtf).
 int RunCheckDemo(const std::string& outDir);
+// The drawing export: the model drawings of every storey (2-D) and of the whole structure
+// (3-D) below the sample project folder <out>/export, listed against the dialogs' counts and
+// read back (export-files.txt); two rendered by ezdxf (export-structure.png, export-storey.png).
+int RunExportDemo(const std::string& outDir);

@@ -37,6 +37,8 @@ const std::vector<CDemo>& SampleHostDemos()
         {"property keys", &RunPropKeysDemo, {"propkeys.txt"}},
         // Check options, the check run over the sample model, one member's report saved.
         {"check run", &RunCheckDemo, {"member-one.rtf"}},
+        // The model drawings exported by both export dialogs, listed, read back and rendered.
+        {"drawing export", &RunExportDemo, {"export-files.txt", "export-structure.png", "export-storey.png"}},
     };
     return demos;
 }
@@ -52,7 +54,7 @@ int main(int argc, char** argv)
     // Loaded with the program; linked into the host's resource chain now.
     InitVyrUI();
     std::printf("output folder: %s\n", outDir.c_str());
-    std::printf("built so far: platform stand-in, model library, operators with snap, host protocol, property grid and panels, section, material and slab libraries, property keys, check run and one-object reports\n");
+    std::printf("built so far: platform stand-in, model library, operators with snap, host protocol, property grid and panels, section, material and slab libraries, property keys, check run and one-object reports, drawing export dialogs with the model drawing\n");
 
     std::filesystem::create_directories(outDir);
     int failures = 0;
