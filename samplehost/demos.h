@@ -60,3 +60,7 @@ int RunCheckDemo(const std::string& outDir);
 // eccentricity for members and a wall, a rigid arm and a spring support added and
 // assigned (definitions.txt, dlg-support.png, dlg-rigid.png).
 int RunDefsDemo(const std::string& outDir);
+// The drawing export: the model drawings of every storey (2-D) and of the whole structure
+// (3-D) below the sample project folder <out>/export, listed against the dialogs' counts and
+// read back (export-files.txt); two rendered by ezdxf (export-structure.png, export-storey.png).
+int RunExportDemo(const std::string& outDir);

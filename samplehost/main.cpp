@@ -39,6 +39,8 @@ const std::vector<CDemo>& SampleHostDemos()
         // Check options, the check run over the sample model, one member's report saved.
         {"check run", &RunCheckDemo, {"member-one.rtf"}},
         {"definitions", &RunDefsDemo, {"definitions.txt", "dlg-support.png", "dlg-rigid.png"}},
+        // The model drawings exported by both export dialogs, listed, read back and rendered.
+        {"drawing export", &RunExportDemo, {"export-files.txt", "export-structure.png", "export-storey.png"}},
     };
     return demos;
 }
@@ -54,7 +56,7 @@ int main(int argc, char** argv)
     // Loaded with the program; linked into the host's resource chain now.
     InitVyrUI();
     std::printf("output folder: %s\n", outDir.c_str());
-    std::printf("built so far: platform stand-in, model library, operators with snap, host protocol, property grid and panels, section, material and slab libraries, property keys, check run and one-object reports\n");
+    std::printf("built so far: platform stand-in, model library, operators with snap, host protocol, property grid and panels, section, material and slab libraries, property keys, check run and one-object reports, drawing export dialogs with the model drawing\n");
 
     std::filesystem::create_directories(outDir);
     int failures = 0;

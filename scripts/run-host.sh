@@ -3,7 +3,7 @@
 # produces goes to samplehost-out/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/deps.sh
+bash scripts/deps.sh --host
 # The test command configures build/ with these same flags, so neither rebuilds what the
 # other built (scripts/check-two-commands.sh checks it).
 cmake -S . -B build -G Ninja -DVYR_WERROR=ON >/dev/null

@@ -14,3 +14,10 @@ void CVyrProduct::SetEdition(int dim, bool ulBRX)
     p.m_dim = dim == 2 ? 2 : 3;
     p.m_variant = ulBRX ? UlBRX : General;
 }
+
+void CVyrProduct::SetEdition(int dim, Variant variant)
+{
+    CVyrProduct& p = Inst();
+    p.m_dim = dim == 2 ? 2 : 3;
+    p.m_variant = variant;
+}

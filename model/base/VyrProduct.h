@@ -21,13 +21,18 @@ public:
     int IsKel3D() const { return m_variant == Kel3D; }
     int IsUl_BRX() const { return m_variant == UlBRX; }
 
+    // The variants of an edition: the general templates, the Dov 2-D and Kel 3-D templates,
+    // and the customer extension.
+    enum Variant { General = 0, Dov2D = 1, Kel3D = 2, UlBRX = 3 };
+
     // Plays another edition, for tests and the sample host: dim 2 or 3, with or without the
     // customer extension (without it, the general templates). SetEdition(3, true) is this
     // build's own.
     static void SetEdition(int dim, bool ulBRX);
+    // The same with any variant, so the Kel 3-D and Dov 2-D templates can be played.
+    static void SetEdition(int dim, Variant variant);
 
 private:
-    enum { General = 0, Dov2D = 1, Kel3D = 2, UlBRX = 3 };
     CVyrProduct(int dim, int variant) : m_dim(dim), m_variant(variant) {}
 
     std::int32_t m_dim;

@@ -188,10 +188,6 @@ class CAxialListList : public CModelList<CAxialList, true>
 };
 
 // Small records copied member-wise.
-struct CAxisCIt
-{
-    float v[6] = {};
-};
 struct CAxisIt
 {
     float v[6] = {};

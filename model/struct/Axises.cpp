@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
 
 #include <vyr/model/struct/HitGeom.h>
 
@@ -10,6 +11,29 @@ CViewXform CAxisDisplay::GetXform() const
     CMatrix3D m3;
     CMatrix2D m2;
     return CViewXform(m_pMx3D != nullptr ? *m_pMx3D : m3, m_pMx2D != nullptr ? *m_pMx2D : m2);
+}
+
+CString CAxisSeq::GetAxisDesc() const
+{
+    const double dx = std::fabs(m_ptEd.x - m_ptSt.x), dy = std::fabs(m_ptEd.y - m_ptSt.y);
+    const double tol = 1e-9 * std::max(1.0, std::hypot(dx, dy));
+    if (dy <= tol)
+        return "X向";
+    if (dx <= tol)
+        return "Y向";
+    return "斜向";
+}
+
+int CAxis::LabelCategory(const CString& label)
+{
+    const std::string s = label.GetString();
+    if (s.empty())
+        return NOCAT_AUX;
+    if (std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return NOCAT_NUMBER;
+    if (std::all_of(s.begin(), s.end(), [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }))
+        return NOCAT_LETTER;
+    return NOCAT_AUX;
 }
 
 CAxis* CAxises::AddAxis(const CString& label, const CPoint2D& st, const CPoint2D& ed)

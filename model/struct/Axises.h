@@ -44,6 +44,9 @@ public:
     bool GetIsSelected() const { return m_bSelected; }
     CPoint2D GetStPt() const { return m_ptSt; }
     CPoint2D GetEdPt() const { return m_ptEd; }
+    // The stretch's direction in plan: "X向" along x, "Y向" along y, "斜向" otherwise (a
+    // stretch of no length reads "X向").
+    CString GetAxisDesc() const;
 
     CPoint2D m_ptSt, m_ptEd;
     bool m_bSelected = false;
@@ -53,12 +56,24 @@ public:
 class CAxis : public CAxisSeq
 {
 public:
-    CAxis(const CString& label, const CPoint2D& st, const CPoint2D& ed) : CAxisSeq(st, ed), m_strLabel(label)
+    // Label categories, taken from the label: numbered ("1", "12"), lettered ("A", "AB") and
+    // auxiliary (anything else: "", "1/A"); the drawing exports list no auxiliary axis.
+    enum { NOCAT_NUMBER = 1, NOCAT_LETTER = 2, NOCAT_AUX = 3 };
+
+    CAxis(const CString& label, const CPoint2D& st, const CPoint2D& ed)
+        : CAxisSeq(st, ed), m_strLabel(label), m_nNoCat(LabelCategory(label))
     {
         m_pAxis = this;
     }
     const CString& GetLabel() const { return m_strLabel; }
+    // The axis' number as it is labelled.
+    CString GetNo() const { return m_strLabel; }
+    int GetNoCat() const { return m_nNoCat; }
+    void SetNoCat(int cat) { m_nNoCat = cat; }
+    static int LabelCategory(const CString& label);
+
     CString m_strLabel;
+    int m_nNoCat;
 };
 
 // A crossing point of two axes.
@@ -121,4 +136,20 @@ private:
     std::vector<std::unique_ptr<CAxisSeq>> m_seqs;
     std::vector<std::unique_ptr<CAxisPt>> m_pts;
     UINT_PTR m_nEdits = 0;
+};
+
+// Walks the axes in the order they were added.
+class CAxisCIt
+{
+public:
+    explicit CAxisCIt(const CAxises& axes) : m_axes(axes) {}
+    void Begin() { m_i = 0; }
+    bool IsEnd() const { return m_i >= m_axes.GetAxisNum(); }
+    // Null at the end.
+    CAxis* GetAxis() const { return IsEnd() ? nullptr : m_axes.GetAxis(m_i); }
+    void Next() { ++m_i; }
+
+private:
+    const CAxises& m_axes;
+    int m_i = 0;
 };

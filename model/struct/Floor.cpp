@@ -1,6 +1,7 @@
 #include <vyr/model/struct/Floor.h>
 
 #include <algorithm>
+#include <unordered_set>
 
 #include <vyr/model/struct/LoadCase.h>
 
@@ -41,6 +42,51 @@ void CFloor::ReSetDisplayList()
         m_pDisplayBeamList->CopyPointer(m_pPlaneList->GetNextT(pos)->m_pSubBeamList);
     m_pDisplayWallList->RemoveAll();
     m_pDisplayWallList->CopyPointer(m_pWallList);
+}
+
+void CFloor::GetMembers(CPNodeList* nodes, CBeamList* members, CWallList* walls, CPlaneList* rooms) const
+{
+    if (nodes != nullptr) {
+        std::unordered_set<const CObject*> seen;
+        auto add = [&](CPNode* n) {
+            if (n != nullptr && seen.insert(n).second)
+                nodes->AddTail(n);
+        };
+        for (POSITION pos = m_pNodeList->GetHeadPosition(); pos != nullptr;)
+            add(m_pNodeList->GetNextT(pos));
+        for (POSITION pos = m_pPlaneList->GetHeadPosition(); pos != nullptr;) {
+            CBeamList* subs = m_pPlaneList->GetNextT(pos)->m_pSubBeamList;
+            for (POSITION b = subs->GetHeadPosition(); b != nullptr;) {
+                CBeamBase* sb = subs->GetNextT(b);
+                add(sb->GetNode1());
+                add(sb->GetNode2());
+            }
+        }
+    }
+    if (members != nullptr) {
+        std::unordered_set<const CObject*> seen;
+        auto add = [&](CBeamBase* b) {
+            if (b != nullptr && seen.insert(b).second)
+                members->AddTail(b);
+        };
+        for (POSITION pos = m_pBeamList->GetHeadPosition(); pos != nullptr;)
+            add(m_pBeamList->GetNextT(pos));
+        for (POSITION pos = m_pPlaneList->GetHeadPosition(); pos != nullptr;) {
+            CBeamList* subs = m_pPlaneList->GetNextT(pos)->m_pSubBeamList;
+            for (POSITION b = subs->GetHeadPosition(); b != nullptr;)
+                add(subs->GetNextT(b));
+        }
+        for (POSITION pos = m_pWallList->GetHeadPosition(); pos != nullptr;) {
+            CBeamList* edges = m_pWallList->GetNextT(pos)->GetEdgeBeamList();
+            for (POSITION b = edges->GetHeadPosition(); b != nullptr;)
+                if (CBeamBase* e = edges->GetNextT(b); IsInWallMember(e))
+                    add(e);
+        }
+    }
+    if (walls != nullptr)
+        walls->CopyPointer(m_pWallList);
+    if (rooms != nullptr)
+        rooms->CopyPointer(m_pPlaneList);
 }
 
 void CFloorList::TurnToFloorTree(std::vector<CFloorTreeItem>& tree) const

@@ -50,6 +50,11 @@ public:
     CBeamList* GetDisplayBeamList() { return m_pDisplayBeamList; }
     CWallList* GetDisplayWallList() { return m_pDisplayWallList; }
     void ReSetDisplayList();
+    // Appends what the storey holds to the lists given (any may be null), each object once:
+    // its nodes and then the end nodes of its rooms' secondary beams; its members, its rooms'
+    // secondary beams, then the coupling beams and wall piers of its walls; its walls; its
+    // rooms.
+    void GetMembers(CPNodeList* nodes, CBeamList* members, CWallList* walls, CPlaneList* rooms) const;
     // Lateral stiffness against the storey above, and against the mean of the (up to) three
     // storeys above; RATIO_UNDEFINED at the top or when the storeys above have no stiffness.
     float GetStiffRatioX() const { return m_pUp != nullptr ? Ratio(m_fStiffX, m_pUp->m_fStiffX) : RATIO_UNDEFINED; }

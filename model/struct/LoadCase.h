@@ -28,6 +28,14 @@ public:
     int m_nType = 0;
     int m_nNo = 0;
     int m_nSeismCaseNo = 0;
+
+    // The description as text (the form that appends, with mode 0).
+    CString GetDescription() const
+    {
+        CString s;
+        GetDescription(&s, 0);
+        return s;
+    }
 };
 
 class CLoadCombination : public CObject
@@ -57,6 +65,14 @@ public:
     float m_fPrestress = 0;
     CLoadSeism* m_pSeism1 = nullptr;
     CLoadSeism* m_pSeism2 = nullptr;
+
+    // The description as text.
+    CString GetDescription() const
+    {
+        CString s;
+        GetDescription(&s);
+        return s;
+    }
 };
 
 class CLoadSeism : public CObject

@@ -154,6 +154,25 @@ CString CSubBeam::GetDescription()
     return s;
 }
 
+void CInWallOutline::SetOutline(const CPoint3D& p1, const CPoint3D& p2, const CPoint3D& p3, const CPoint3D& p4, float planWidth)
+{
+    m_ptCorner[0] = p1;
+    m_ptCorner[1] = p2;
+    m_ptCorner[2] = p3;
+    m_ptCorner[3] = p4;
+    m_fPlanWidth = planWidth;
+    m_bOutline = true;
+}
+
+CPoint3D CInWallOutline::Corner(int i, const CPNode* n1, const CPNode* n2) const
+{
+    VYR_CHECK(i >= 1 && i <= 4, "corner of a member in a wall: index out of 1 to 4");
+    if (m_bOutline)
+        return m_ptCorner[i - 1];
+    const CPNode* n = (i == 1 || i == 4) ? n1 : n2;
+    return n != nullptr ? n->m_pt : CPoint3D();
+}
+
 CString CBeamInWall::GetDescription()
 {
     CString s;

@@ -305,7 +305,25 @@ public:
     float m_fF1[12] = {};
 };
 
-class CBeamInWall : public CBeamBase
+// The outline of a member in a wall: its four corners in the wall's plane, bottom start,
+// bottom end, top end, top start, and the width its plan shows (the wall's thickness).
+// Until an outline is set the corners are the member's end nodes, start, end, end, start.
+class CInWallOutline
+{
+public:
+    void SetOutline(const CPoint3D& p1, const CPoint3D& p2, const CPoint3D& p3, const CPoint3D& p4, float planWidth);
+    bool HasOutline() const { return m_bOutline; }
+
+    CPoint3D m_ptCorner[4];
+    float m_fPlanWidth = 0.0f;
+    bool m_bOutline = false;
+
+protected:
+    // Corner i (1 to 4; another index stops the program) of a member with these end nodes.
+    CPoint3D Corner(int i, const CPNode* n1, const CPNode* n2) const;
+};
+
+class CBeamInWall : public CBeamBase, public CInWallOutline
 {
     DECLARE_DYNAMIC(CBeamInWall)
 public:
@@ -313,10 +331,12 @@ public:
     CBeamInWall(int no, CPNode* n1, CPNode* n2) : CBeamBase(no, n1, n2, 11) {}
     CString GetDescription() override;
     CBeamInWall* toBeamInWall() override { return this; }
+    // Corner i, 1 to 4.
+    CPoint3D GetPoint(int i) const { return Corner(i, m_pNode1, m_pNode2); }
     CWall* m_pWall = nullptr;
 };
 
-class CColumnInWall : public CBeamBase
+class CColumnInWall : public CBeamBase, public CInWallOutline
 {
     DECLARE_DYNAMIC(CColumnInWall)
 public:
@@ -324,6 +344,8 @@ public:
     CColumnInWall(int no, CPNode* n1, CPNode* n2) : CBeamBase(no, n1, n2, 12) {}
     CString GetDescription() override;
     CColumnInWall* toColumnInWall() override { return this; }
+    // Corner i, 1 to 4.
+    CPoint3D GetPoint(int i) const { return Corner(i, m_pNode1, m_pNode2); }
     CWall* m_pWall = nullptr;
 };
 

@@ -3,9 +3,12 @@
 #include <algorithm>
 #include <atomic>
 #include <cmath>
+#include <unordered_set>
 
 #include <vyr/gdi.h>
 #include <vyr/model/struct/LoadCase.h>
+#include <vyr/model/struct/Member.h>
+#include <vyr/model/struct/Plane.h>
 #include <vyr/model/struct/Support.h>
 
 IMPLEMENT_DYNAMIC(CPNodeBase, CObject)
@@ -153,4 +156,26 @@ void CPNode::FillCurDisp(CLoadCombination* lc)
     add(lc->m_nWindCase - 1, lc->m_fWind);
     add(6, lc->m_fVSeism);
     add(7 + lc->m_nSeismVariant, lc->m_fHSeism);
+}
+
+void CPNodeList::SetSelectPointer(CBeamList* members, CWallList* walls)
+{
+    RemoveAll();
+    std::unordered_set<const CPNode*> seen;
+    auto add = [&](CPNode* n) {
+        if (n != nullptr && seen.insert(n).second)
+            AddTail(n);
+    };
+    if (members != nullptr)
+        for (POSITION pos = members->GetHeadPosition(); pos != nullptr;) {
+            CBeamBase* b = members->GetNextT(pos);
+            add(b->GetNode1());
+            add(b->GetNode2());
+        }
+    if (walls != nullptr)
+        for (POSITION pos = walls->GetHeadPosition(); pos != nullptr;) {
+            CPNodeList* corners = walls->GetNextT(pos)->GetVexNodeList();
+            for (POSITION c = corners->GetHeadPosition(); c != nullptr;)
+                add(corners->GetNextT(c));
+        }
 }

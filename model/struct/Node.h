@@ -15,6 +15,8 @@
 #include <vyr/model/struct/ViewXform.h>
 
 class CBeamBase;
+class CBeamList;
+class CWallList;
 class CDC;
 class CSupportBase;
 class CPNodeChecker;
@@ -219,6 +221,9 @@ public:
     // heights (x, z). Model axes point up, so top is the largest and bottom the smallest
     // y (or z) and top - bottom is the height. Zeros for an empty list.
     CRect2D GetRealRect(int kind) const;
+    // Makes the list the end nodes of the members and the corner nodes of the walls, each
+    // once, in the order first met (members first); either list may be null.
+    void SetSelectPointer(CBeamList* members, CWallList* walls);
 
     int m_nExtra = 0;
 };

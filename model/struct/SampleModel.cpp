@@ -289,6 +289,17 @@ void BuildSampleModel(CGlobalData& data, const CSampleModelSize& size)
         CBeamInWall* link = new CBeamInWall(bcNo++, at(i, j, k), at(i + 1, j, k));
         link->m_pWall = w;
         link->m_pFloor = f;
+        // The pier is the wall beside the door, the coupling beam the wall above it and the
+        // stretch before it.
+        {
+            const CPoint3D a = at(i, j, k - 1)->m_pt, b = at(i + 1, j, k - 1)->m_pt;
+            const double doorEnd = door->m_dX + door->m_dH, len = a.GetXY().GetDist(b.GetXY());
+            const double ux = len > 0 ? (b.x - a.x) / len : 1.0, uy = len > 0 ? (b.y - a.y) / len : 0.0;
+            auto along = [&](double s, double z) { return CPoint3D(a.x + ux * s, a.y + uy * s, a.z + z); };
+            const double top = size.dStoreyH, doorTop = door->m_dY + door->m_dV;
+            pier->SetOutline(along(doorEnd, 0.0), along(len, 0.0), along(len, top), along(doorEnd, top), w->m_fT);
+            link->SetOutline(along(0.0, doorTop), along(doorEnd, doorTop), along(doorEnd, top), along(0.0, top), w->m_fT);
+        }
         s.m_pBCInWallList2->AddTail(pier);
         s.m_pBCInWallList1->AddTail(link);
         w->m_pEdgeBeamList->AddTail(pier);

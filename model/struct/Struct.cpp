@@ -123,6 +123,37 @@ void CStruct::GetAllBeams(CBeamList& out) const
         out.CopyPointer(m_pPlaneList->GetNextT(pos)->m_pSubBeamList);
 }
 
+namespace
+{
+bool StructPlanPointOnAxis(const CAxis& axis, const CPoint3D& p)
+{
+    const CPoint2D a = axis.GetStPt(), b = axis.GetEdPt();
+    const double dx = b.x - a.x, dy = b.y - a.y, len = std::hypot(dx, dy);
+    const double d = len == 0.0 ? std::hypot(p.x - a.x, p.y - a.y) : std::fabs(dx * (p.y - a.y) - dy * (p.x - a.x)) / len;
+    return d <= CStruct::kOnAxisTolerance;
+}
+} // namespace
+
+void CStruct::GetAxisBeamsAndWalls(const CAxis& axis, CBeamList* members, CWallList* walls, CBeamList* foundMembers,
+                                   CWallList* foundWalls)
+{
+    if (members != nullptr && foundMembers != nullptr)
+        for (POSITION pos = members->GetHeadPosition(); pos != nullptr;) {
+            CBeamBase* b = members->GetNextT(pos);
+            if (b->GetNode1() != nullptr && b->GetNode2() != nullptr && StructPlanPointOnAxis(axis, b->GetNode1()->m_pt) &&
+                StructPlanPointOnAxis(axis, b->GetNode2()->m_pt))
+                foundMembers->AddTail(b);
+        }
+    if (walls != nullptr && foundWalls != nullptr)
+        for (POSITION pos = walls->GetHeadPosition(); pos != nullptr;) {
+            CWall* w = walls->GetNextT(pos);
+            CPNode* c1 = w->GetNode(1);
+            CPNode* c2 = w->GetNode(2);
+            if (c1 != nullptr && c2 != nullptr && StructPlanPointOnAxis(axis, c1->m_pt) && StructPlanPointOnAxis(axis, c2->m_pt))
+                foundWalls->AddTail(w);
+        }
+}
+
 void CStruct::SetUsedSection(bool bAll)
 {
     for (POSITION pos = m_pSectionList->GetHeadPosition(); pos != nullptr;)

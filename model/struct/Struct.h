@@ -79,6 +79,13 @@ public:
     // Every member of the structure: the member list, the in-wall lists (second list first)
     // and the secondary beams of the rooms.
     void GetAllBeams(CBeamList& out) const;
+    // The members and walls of the candidate lists that stand on the axis line: a member whose
+    // two end nodes, a wall whose two bottom corners lie in plan within kOnAxisTolerance of
+    // the axis' line (its whole length, also beyond its drawn ends), appended in list order.
+    // Any list may be null.
+    static void GetAxisBeamsAndWalls(const CAxis& axis, CBeamList* members, CWallList* walls, CBeamList* foundMembers,
+                                     CWallList* foundWalls);
+    static constexpr double kOnAxisTolerance = 0.1; // model length units
     // The node or ordinary member with that number, or null.
     CPNode* FindNode(int no) const;
     CBeamBase* FindBeam(int no) const;

@@ -137,3 +137,32 @@ TEST(VyrProduct, OneFixedSpatialEdition)
     EXPECT_EQ(copy.Is3D(), p.Is3D());
     EXPECT_EQ(copy.IsUl_BRX(), p.IsUl_BRX());
 }
+
+TEST(VyrProduct, TestsPlayEveryVariantAndTheShippedEditionComesBack)
+{
+    struct Case
+    {
+        int dim;
+        CVyrProduct::Variant variant;
+        bool is3D, dov, kel, ulBRX;
+    };
+    const Case cases[] = {
+        {3, CVyrProduct::Kel3D, true, false, true, false},
+        {2, CVyrProduct::Dov2D, false, true, false, false},
+        {2, CVyrProduct::General, false, false, false, false},
+        {3, CVyrProduct::UlBRX, true, false, false, true},
+    };
+    CVyrProduct& p = CVyrProduct::Inst();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.variant);
+        CVyrProduct::SetEdition(c.dim, c.variant);
+        EXPECT_EQ(p.Is3D() != 0, c.is3D);
+        EXPECT_EQ(p.Is2D() != 0, !c.is3D);
+        EXPECT_EQ(p.IsDov2D() != 0, c.dov);
+        EXPECT_EQ(p.IsKel3D() != 0, c.kel);
+        EXPECT_EQ(p.IsUl_BRX() != 0, c.ulBRX);
+    }
+    CVyrProduct::SetEdition(3, true);
+    EXPECT_TRUE(p.Is3D() && p.IsUl_BRX() && !p.IsKel3D() && !p.IsDov2D());
+}
+

@@ -5,6 +5,7 @@
 
 #include <atomic>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include <vyr/app.h>
@@ -363,6 +364,40 @@ TEST_F(DialogTest, MessageBoxAnswersAndRecords)
     EXPECT_EQ(boxes[0].flags, MB_YESNO | MB_ICONQUESTION);
     EXPECT_EQ(boxes[0].answer, IDYES);
     EXPECT_EQ(boxes[1].caption, "标题");
+}
+
+// A message box shown by a worker thread takes the next answer of the one queue, as one of
+// the user-interface thread does: the answers go out in queue order, whichever thread asks.
+UINT ShowTwoBoxesFromAWorker(LPVOID p)
+{
+    auto* answers = static_cast<std::vector<int>*>(p);
+    answers->push_back(AfxMessageBox("工作线程一", MB_YESNO));
+    answers->push_back(AfxMessageBox("工作线程二", MB_OKCANCEL));
+    return 0;
+}
+
+TEST_F(DialogTest, MessageBoxesOfWorkerThreadsTakeTheNextAnswersInQueueOrder)
+{
+    ScriptedUser::AnswerMessageBox(IDNO, "界面线程");
+    ScriptedUser::AnswerMessageBox(IDYES, "工作线程一");
+    ScriptedUser::AnswerMessageBox(IDCANCEL, "工作线程二");
+    ScriptedUser::AnswerMessageBox(IDOK, "另一线程");
+    EXPECT_EQ(AfxMessageBox("界面线程", MB_YESNO), IDNO);
+    std::vector<int> answers;
+    CWinThread* worker = AfxBeginThread(&ShowTwoBoxesFromAWorker, &answers, THREAD_PRIORITY_NORMAL, 0, CREATE_SUSPENDED);
+    ASSERT_NE(worker, nullptr);
+    worker->m_bAutoDelete = FALSE;
+    worker->ResumeThread();
+    ::WaitForSingleObject(worker->m_hThread, INFINITE);
+    delete worker;
+    int last = 0;
+    std::thread([&] { last = AfxMessageBox("另一线程"); }).join();
+    EXPECT_EQ(answers, (std::vector<int>{IDYES, IDCANCEL}));
+    EXPECT_EQ(last, IDOK);
+    std::vector<std::string> order;
+    for (const vyr::MessageBoxRecord& r : ScriptedUser::MessageBoxes())
+        order.push_back(r.text.str());
+    EXPECT_EQ(order, (std::vector<std::string>{"界面线程", "工作线程一", "工作线程二", "另一线程"}));
 }
 
 TEST_F(DialogTest, AnAnswerTheBoxHasNoButtonForFails)

@@ -1,0 +1,96 @@
+// The drawing export's model drawings of a 10,000-member model of 30 storeys: the plan of
+// every storey (2-D dialog, one file per storey) and the whole structure (3-D dialog, one
+// file), each figure drawn into its own file as a run does. Reported as the time of both
+// and as entities (lines) per second, to set beside bench_dxf's writer rate.
+#include <benchmark/benchmark.h>
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include <vyr/drawing/DlgDrawResult2D.h>
+#include <vyr/drawing/DlgDrawResult3D.h>
+#include <vyr/model/dxf/dxf.h>
+#include <vyr/model/struct/structure.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct ExportBenchModel
+{
+    CGlobalData data;
+    std::vector<OUTPUT_CONTENT_2D> storeys;
+    OUTPUT_CONTENT whole;
+    fs::path dir;
+
+    ExportBenchModel()
+    {
+        // 30 storeys of 10 x 10 bays: 342 members and 100 secondary beams a storey.
+        CSampleModelSize size;
+        size.nStorey = 30;
+        size.nBayX = 10;
+        size.nBayY = 10;
+        BuildSampleModel(data, size);
+        CStruct& s = *data.Struct();
+        for (POSITION pos = s.m_pFloorList->GetHeadPosition(); pos != nullptr;) {
+            CFloor* f = s.m_pFloorList->GetNextT(pos);
+            OUTPUT_CONTENT_2D c;
+            CWallList walls;
+            f->GetMembers(&c.m_NodeList, &c.m_BeamList, &walls, &c.m_PlaneList);
+            storeys.push_back(c);
+        }
+        whole.m_NodeList.CopyPointer(s.m_pNodeList);
+        whole.m_BeamList.CopyPointer(s.m_pBeamList);
+        whole.m_BeamList.CopyPointer(s.m_pBCInWallList1);
+        whole.m_BeamList.CopyPointer(s.m_pBCInWallList2);
+        dir = fs::temp_directory_path() / ("vyr_bench_export_" + std::to_string(::getpid()));
+        fs::create_directories(dir);
+    }
+    ~ExportBenchModel() { fs::remove_all(dir); }
+};
+
+void BM_ModelDrawings(benchmark::State& state)
+{
+    ExportBenchModel m;
+    const CString templateFile = (std::string(VYR_SOURCE_DIR) + "/resources/Template/VYRPrint.dxf").c_str();
+    CDlgDrawResult2D dlg2(&m.data);
+    CDlgDrawResult3D dlg3(&m.data);
+    // The lines the figures hold: in a plan a column seen end-on is a square, a member in a
+    // wall a rectangle; in space a member in a wall is its outline.
+    double entities = 0.0;
+    auto count = [&](const CBeamList& list, bool plan) {
+        for (POSITION pos = list.GetHeadPosition(); pos != nullptr;) {
+            CBeamBase* b = list.GetNextT(pos);
+            if (IsInWallMember(b))
+                entities += 4;
+            else if (plan && b->GetNode1()->m_pt.GetXY() == b->GetNode2()->m_pt.GetXY())
+                entities += 4;
+            else
+                entities += 1;
+        }
+    };
+    for (const OUTPUT_CONTENT_2D& c : m.storeys)
+        count(c.m_BeamList, true);
+    count(m.whole.m_BeamList, false);
+    for (auto _ : state) {
+        for (size_t i = 0; i < m.storeys.size(); ++i) {
+            CDXFOutput dxf;
+            dxf.IntialDXFFile(templateFile, (m.dir / ("storey" + std::to_string(i) + ".dxf")).string().c_str(), true);
+            dlg2.GenFigure(dxf, m.storeys[i]);
+        }
+        CDXFOutput dxf;
+        dxf.IntialDXFFile(templateFile, (m.dir / "whole.dxf").string().c_str(), true);
+        dlg3.GenFigure(dxf, m.whole);
+    }
+    state.counters["members"] = (double)m.whole.m_BeamList.GetCount();
+    state.counters["entities"] = benchmark::Counter(entities * state.iterations(), benchmark::Counter::kIsRate);
+    state.counters["files"] = (double)(m.storeys.size() + 1);
+}
+BENCHMARK(BM_ModelDrawings)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+} // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,54 @@
+// The 3-D drawing export ("三维简图DXF导出"): spatial sketches of the whole structure, of
+// what the main window shows, of storeys or of axis lines.
+#pragma once
+
+#include <vector>
+
+#include <vyr/drawing/DlgDrawResult.h>
+
+class CDlgDrawResult3D : public CDlgDrawResult
+{
+public:
+    // Scope kinds of the scope-kind combo.
+    enum { CONTENT_WHOLE = 0, CONTENT_SHOWN = 1, CONTENT_STOREY = 2, CONTENT_AXIS = 3 };
+
+    CDlgDrawResult3D(CGlobalData* pData, CWnd* pParent = nullptr);
+    ~CDlgDrawResult3D() override;
+
+    // The template of the edition: 11165 (Kel 3-D) or 8859.
+    static UINT TemplateId();
+
+    // The scope kind last handled by OnSelchangeComboContent (-1: none yet).
+    int m_nLastContent = -1;
+    // The scopes of the last run.
+    std::vector<OUTPUT_CONTENT> m_arrContent;
+    // The scope kind chosen (exchanged with the scope-kind combo by index).
+    int m_nContent = 0;
+
+    void OnSelchangeComboContent() override;
+    int GetOutputNum() override;
+    void ResetOutputContent() override;
+
+    // The members of the scope in model coordinates on layer "MEMBER", which stays the
+    // current layer; a member of no length leaves nothing, a member in a wall its outline.
+    void GenFigure(CDXFOutput& dxf, OUTPUT_CONTENT& scope);
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    afx_msg void OnSelchangeContent() { OnSelchangeComboContent(); }
+    DECLARE_MESSAGE_MAP()
+
+    CWorkerRun& Run() override { return m_run; }
+    int ScopeCount() const override { return (int)m_arrContent.size(); }
+    COutputContentBase& ScopeAt(int i) override { return m_arrContent[(size_t)i]; }
+    void FigureOf(CDXFOutput& dxf, COutputContentBase& scope) override
+    {
+        GenFigure(dxf, static_cast<OUTPUT_CONTENT&>(scope));
+    }
+    const char* ModelDrawingName() const override { return "三维模型图"; }
+
+private:
+    // Last, so it is destroyed first and waits for a worker still busy while the scopes it
+    // walks still stand.
+    CWorkerRun m_run;
+};

@@ -1,0 +1,38 @@
+// One scope of a drawing export: the part of the model (nodes, members, rooms) whose
+// drawings go to the folder of its name. The lists point at the model's objects and own
+// none of them.
+#pragma once
+
+#include <vyr/stdafx.h>
+#include <vyr/model/struct/Member.h>
+#include <vyr/model/struct/Node.h>
+#include <vyr/model/struct/Plane.h>
+
+class COutputContentBase
+{
+public:
+    COutputContentBase() = default;
+    COutputContentBase(const COutputContentBase& o);
+    COutputContentBase& operator=(const COutputContentBase& o);
+    virtual ~COutputContentBase() = default;
+
+    // The length of the longest member, computed at the first call that finds the cache at
+    // 0 (so a scope without members computes it again every time, and answers 0).
+    double GetMaxBeamLength();
+
+    CPNodeList m_NodeList;
+    CBeamList m_BeamList;
+    CPlaneList m_PlaneList;
+    CString m_strName;         // the folder below the project folder
+    double m_dMaxBeamLength = 0.0; // model length units; 0: not computed yet
+};
+
+// A scope of the 2-D export (plane sketches).
+struct OUTPUT_CONTENT_2D : public COutputContentBase
+{
+};
+
+// A scope of the 3-D export (spatial sketches).
+struct OUTPUT_CONTENT : public COutputContentBase
+{
+};
