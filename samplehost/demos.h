@@ -52,3 +52,6 @@ int RunPropKeysDemo(const std::string& outDir);
 // The design check: options, the check run over the sample model, one member's
 // calculation report saved (member-one.rtf).
 int RunCheckDemo(const std::string& outDir);
+// The wave record library, the wave function editor and a time-history case (th-cases.txt,
+// wave-plot-1.png, wave-plot-2.png).
+int RunWaveDemo(const std::string& outDir);

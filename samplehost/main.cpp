@@ -37,6 +37,9 @@ const std::vector<CDemo>& SampleHostDemos()
         {"property keys", &RunPropKeysDemo, {"propkeys.txt"}},
         // Check options, the check run over the sample model, one member's report saved.
         {"check run", &RunCheckDemo, {"member-one.rtf"}},
+        // A record imported into the wave library and added to the model, a time-history
+        // case made with it, the record renamed in the editor; records and cases printed.
+        {"wave", &RunWaveDemo, {"th-cases.txt", "wave-plot-1.png", "wave-plot-2.png"}},
     };
     return demos;
 }
@@ -52,7 +55,7 @@ int main(int argc, char** argv)
     // Loaded with the program; linked into the host's resource chain now.
     InitVyrUI();
     std::printf("output folder: %s\n", outDir.c_str());
-    std::printf("built so far: platform stand-in, model library, operators with snap, host protocol, property grid and panels, section, material and slab libraries, property keys, check run and one-object reports\n");
+    std::printf("built so far: platform stand-in, model library, operators with snap, host protocol, property grid and panels, section, material and slab libraries, property keys, check run and one-object reports, wave record library and time-history cases\n");
 
     std::filesystem::create_directories(outDir);
     int failures = 0;
