@@ -1,6 +1,7 @@
 // Wave record and index files of the record library, as the library dialog lists and
 // imports them: any bytes are read without a crash, a record read whole holds exactly the
-// samples its head asks for, all finite, and the model's record takes them.
+// samples its head asks for, all finite, the model's record takes them, and an index gives
+// single tokens.
 #include <vyr/input/WaveRecordFile.h>
 #include <vyr/model/record/TimeHistory.h>
 
@@ -27,8 +28,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             std::abort();
     }
 
+    // A name is one token; one that starts with a NUL byte is empty, and the listing skips it.
     for (const CString& name : VyrParseWaveIndex(bytes))
-        if (name.IsEmpty())
-            std::abort();
+        for (const char* p = name.GetString(); *p != '\0'; ++p)
+            if (*p == ' ' || *p == '\t' || *p == '\n' || *p == '\v' || *p == '\f' || *p == '\r')
+                std::abort();
     return 0;
 }
