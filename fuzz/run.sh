@@ -32,7 +32,8 @@ export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}"
 export LSAN_OPTIONS="${LSAN_OPTIONS:-suppressions=$src/fuzz/lsan.supp:print_suppressions=0}"
 export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
 # An input that takes a minute hangs (a busy machine makes seconds of an ordinary one).
-opts=(-max_total_time="$seconds" -timeout=60 -rss_limit_mb=2048 -print_final_stats=1
+# libFuzzer's own exit code for a failing input is 77, which CTest takes for "skipped".
+opts=(-max_total_time="$seconds" -timeout=60 -rss_limit_mb=2048 -print_final_stats=1 -error_exitcode=1
       -artifact_prefix="$artifacts/")
 dict="$src/fuzz/$target.dict"
 [ -f "$dict" ] && opts+=(-dict="$dict")

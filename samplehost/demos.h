@@ -64,3 +64,6 @@ int RunDefsDemo(const std::string& outDir);
 // (3-D) below the sample project folder <out>/export, listed against the dialogs' counts and
 // read back (export-files.txt); two rendered by ezdxf (export-structure.png, export-storey.png).
 int RunExportDemo(const std::string& outDir);
+// The wave record library, the wave function editor and a time-history case (th-cases.txt,
+// wave-plot-1.png, wave-plot-2.png).
+int RunWaveDemo(const std::string& outDir);
