@@ -52,3 +52,6 @@ int RunPropKeysDemo(const std::string& outDir);
 // The design check: options, the check run over the sample model, one member's
 // calculation report saved (member-one.rtf).
 int RunCheckDemo(const std::string& outDir);
+// The load-combination library: a combination added, edited and deleted, then regenerated
+// with new parameters; the lists before and after (load-combinations.txt, dlg-combinations.png).
+int RunCombinationDemo(const std::string& outDir);

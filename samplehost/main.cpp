@@ -37,6 +37,7 @@ const std::vector<CDemo>& SampleHostDemos()
         {"property keys", &RunPropKeysDemo, {"propkeys.txt"}},
         // Check options, the check run over the sample model, one member's report saved.
         {"check run", &RunCheckDemo, {"member-one.rtf"}},
+        {"load combinations", &RunCombinationDemo, {"load-combinations.txt", "dlg-combinations.png"}},
     };
     return demos;
 }
