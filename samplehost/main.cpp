@@ -53,7 +53,7 @@ int main(int argc, char** argv)
     // Loaded with the program; linked into the host's resource chain now.
     InitVyrUI();
     std::printf("output folder: %s\n", outDir.c_str());
-    std::printf("built so far: platform stand-in, model library, operators with snap, host protocol, property grid and panels, section, material and slab libraries, property keys, check run and one-object reports\n");
+    std::printf("built so far: platform stand-in, model library, operators with snap, host protocol, property grid and panels, section, material and slab libraries, property keys, check run and one-object reports, load-combination library\n");
 
     std::filesystem::create_directories(outDir);
     int failures = 0;

@@ -334,3 +334,20 @@ TEST_F(LCLibrary, OutputWritesTheThreeListsToTheFileChosen)
         at = found;
     }
 }
+
+TEST_F(LCLibrary, ReDesignIdNumbersThroughTheKindsInTurn)
+{
+    // Added in the structure's list as quasi-permanent, fundamental, characteristic,
+    // fundamental: numbered 1 to 4 in that order.
+    CLoadCombination* q = AddCombination(2, 1.0f, 0.5f);
+    CLoadCombination* f1 = AddCombination(0, 1.2f, 1.4f);
+    CLoadCombination* c = AddCombination(1, 1.0f, 1.0f);
+    CLoadCombination* f2 = AddCombination(0, 1.35f, 0.98f);
+    CDlgLoadCombination dlg(nullptr);
+    dlg.m_pData = &data;
+    dlg.ReDesignId();
+    EXPECT_EQ(f1->m_nNo, 1);
+    EXPECT_EQ(f2->m_nNo, 2);
+    EXPECT_EQ(c->m_nNo, 3);
+    EXPECT_EQ(q->m_nNo, 4);
+}
