@@ -67,3 +67,6 @@ int RunExportDemo(const std::string& outDir);
 // The wave record library, the wave function editor and a time-history case (th-cases.txt,
 // wave-plot-1.png, wave-plot-2.png).
 int RunWaveDemo(const std::string& outDir);
+// The load-combination library: a combination added, edited and deleted, then regenerated
+// with new parameters; the lists before and after (load-combinations.txt, dlg-combinations.png).
+int RunCombinationDemo(const std::string& outDir);

@@ -34,7 +34,10 @@ struct CGlobalData::Shared
     int frameSeismAdjust = 0;
     int seismAdjustStartNo = 0;
     int seismAdjustEndNo = 0;
-    CLoadCombination* currentLC = nullptr;
+    CLCList basicLCs;   // pointer lists of the kinds: the structure's list owns the entries
+    CLCList dispLCs;
+    CLCList deflateLCs;
+    CLoadCombination currentLC;
     CViewXform xform;
     HitPath hitPath = HIT_AUTO;
     // The indexes of the latest long candidate lists, the latest used first.
@@ -66,17 +69,326 @@ CGlobalData::CGlobalData() : m_pShared(std::make_shared<Shared>())
     m_pFrameSeismAdjust = &s.frameSeismAdjust;
     m_pSeismAdjustStartNo = &s.seismAdjustStartNo;
     m_pSeismAdjustEndNo = &s.seismAdjustEndNo;
-    m_ppCurrentLC = &s.currentLC;
+    m_pSLCList = &s.basicLCs;
+    m_pSDispLCList = &s.dispLCs;
+    m_pSDeflateLCList = &s.deflateLCs;
+    m_pCurrentLC = &s.currentLC;
     m_pXform = &s.xform;
     s.axisDisplay.SetView(m_pMatrix3D, m_pMatrix2D);
 }
 
-void CGlobalData::ReSetLoadCombination(bool bCheck)
+// ---------------------------------------------------------------------------------------
+// Generation of the load combinations
+
+namespace
 {
-    CLCList* list = m_pStruct->m_pLCList;
-    if (bCheck && *m_ppCurrentLC != nullptr && list->Contains(*m_ppCurrentLC))
+// A variable action a combination can take one case of.
+enum LCGenKind
+{
+    LCGEN_LIVE,
+    LCGEN_WIND,
+    LCGEN_CRANE,
+    LCGEN_TEMPERATURE,
+    LCGEN_KINDS
+};
+
+struct LCGenCase
+{
+    int kind;
+    int caseNo;  // wind 3 to 6, crane and temperature from 1; 0 for live
+    float sign;  // -1: the wind case taken the other way
+};
+
+struct LCGenBasics
+{
+    bool dead = false, live = false, vseism = false, prestress = false;
+    std::vector<LCGenCase> alternatives[LCGEN_KINDS];
+    std::vector<const CBasicLoadCase*> hseism;
+};
+
+LCGenBasics LCGenReadBasics(const CBasicLCList& cases, bool windBothDir)
+{
+    LCGenBasics b;
+    for (POSITION pos = cases.GetHeadPosition(); pos != nullptr;)
+    {
+        const CBasicLoadCase* lc = cases.GetNextT(pos);
+        const int t = lc->m_nType;
+        if (t == 0)
+            b.dead = true;
+        else if (t == 1)
+        {
+            if (!b.live)
+                b.alternatives[LCGEN_LIVE].push_back({LCGEN_LIVE, 0, 1.0f});
+            b.live = true;
+        }
+        else if (t >= 2 && t <= 5)
+        {
+            b.alternatives[LCGEN_WIND].push_back({LCGEN_WIND, t + 1, 1.0f});
+            if (windBothDir)
+                b.alternatives[LCGEN_WIND].push_back({LCGEN_WIND, t + 1, -1.0f});
+        }
+        else if (t == 6)
+            b.vseism = true;
+        else if (lc->IsSeismLoadCase())
+            b.hseism.push_back(lc);
+        else if (t >= 11 && t <= 14)
+            b.alternatives[LCGEN_TEMPERATURE].push_back({LCGEN_TEMPERATURE, t - 10, 1.0f});
+        else if (t == 15)
+            b.prestress = true;
+        else if (t > 20)
+            b.alternatives[LCGEN_CRANE].push_back({LCGEN_CRANE, t - 20, 1.0f});
+    }
+    return b;
+}
+
+void LCGenApply(CLoadCombination& c, const LCGenCase& v, float factor)
+{
+    switch (v.kind)
+    {
+    case LCGEN_LIVE: c.m_fLive = factor; break;
+    case LCGEN_WIND:
+        c.m_fWind = factor * v.sign;
+        c.m_nWindCase = v.caseNo;
+        break;
+    case LCGEN_CRANE:
+        c.m_fCrane = factor;
+        c.m_nCraneCase = v.caseNo;
+        break;
+    default:
+        c.m_fTemperature = factor;
+        c.m_nTemperatureCase = v.caseNo;
+        break;
+    }
+}
+
+// Partial and combination factors of the variable actions.
+struct LCGenFactors
+{
+    float partial[LCGEN_KINDS];
+    float comb[LCGEN_KINDS];
+};
+
+// Adds c unless an equal one is there already.
+void LCGenKeep(std::vector<CLoadCombination>& out, const CLoadCombination& c)
+{
+    for (const CLoadCombination& o : out)
+        if (o.IsEqual(&c))
+            return;
+    out.push_back(c);
+}
+
+// Every choice of one case per kind listed in kinds, each applied with its factor.
+void LCGenEachChoice(const LCGenBasics& b, const std::vector<int>& kinds, size_t at, const float* factors,
+                     CLoadCombination c, std::vector<CLoadCombination>& out)
+{
+    if (at == kinds.size())
+    {
+        LCGenKeep(out, c);
         return;
-    *m_ppCurrentLC = list->IsEmpty() ? nullptr : list->GetHeadT();
+    }
+    const int k = kinds[at];
+    for (const LCGenCase& v : b.alternatives[k])
+    {
+        CLoadCombination next = c;
+        LCGenApply(next, v, factors[k]);
+        LCGenEachChoice(b, kinds, at + 1, factors, next, out);
+    }
+}
+
+// The variable-action combinations on top of base. Standard rule: each case in turn leads
+// with its partial factor, one case of every other kind accompanies it with partial times
+// combination factor. Simplified rule: each case alone with its partial factor, then, with
+// two kinds or more, one case of every kind at 0.9 times its partial factor.
+void LCGenVariable(const LCGenBasics& b, int rule, const LCGenFactors& f, const CLoadCombination& base,
+                   std::vector<CLoadCombination>& out)
+{
+    std::vector<int> kinds;
+    for (int k = 0; k < LCGEN_KINDS; ++k)
+        if (!b.alternatives[k].empty())
+            kinds.push_back(k);
+    if (kinds.empty())
+    {
+        if (b.dead || b.prestress)
+            LCGenKeep(out, base);
+        return;
+    }
+    if (rule == 1)
+    {
+        for (int k : kinds)
+            LCGenEachChoice(b, {k}, 0, f.partial, base, out);
+        if (kinds.size() >= 2)
+        {
+            float reduced[LCGEN_KINDS];
+            for (int k = 0; k < LCGEN_KINDS; ++k)
+                reduced[k] = 0.9f * f.partial[k];
+            LCGenEachChoice(b, kinds, 0, reduced, base, out);
+        }
+        return;
+    }
+    float accompanying[LCGEN_KINDS];
+    for (int k = 0; k < LCGEN_KINDS; ++k)
+        accompanying[k] = f.partial[k] * f.comb[k];
+    for (int lead : kinds)
+    {
+        std::vector<int> others;
+        for (int k : kinds)
+            if (k != lead)
+                others.push_back(k);
+        for (const LCGenCase& v : b.alternatives[lead])
+        {
+            CLoadCombination c = base;
+            LCGenApply(c, v, f.partial[lead]);
+            LCGenEachChoice(b, others, 0, accompanying, c, out);
+        }
+    }
+}
+
+CLoadSeism* LCGenDefinition(const CLoadSeismList& seisms, int no)
+{
+    for (POSITION pos = seisms.GetHeadPosition(); pos != nullptr;)
+    {
+        CLoadSeism* s = seisms.GetNextT(pos);
+        if (s->m_nNo == no)
+            return s;
+    }
+    return nullptr;
+}
+
+void LCGenFundamental(const CBasicLCList& cases, const CLoadSeismList& seisms, const CLCList& p,
+                      std::vector<CLoadCombination>& out)
+{
+    const LCGenBasics b = LCGenReadBasics(cases, p.m_bWindBothDir != 0);
+    const LCGenFactors f = {{p.m_fLiveFactor, p.m_fWindFactor, p.m_fCraneFactor, p.m_fTemperatureFactor},
+                            {p.m_fLiveCombFactor, p.m_fWindCombFactor, p.m_fCraneCombFactor, p.m_fTemperatureCombFactor}};
+    CLoadCombination base;
+    base.m_fDead = b.dead ? p.m_fDeadFactor : 0.0f;
+    base.m_fPrestress = b.prestress ? p.m_fPrestressFactor : 0.0f;
+    LCGenVariable(b, p.m_nBasicRule, f, base, out);
+
+    // Seismic: the gravity load (dead and half the live) with one horizontal seismic case,
+    // the vertical one when the model has it, and with wind at 0.2 when asked.
+    for (const CBasicLoadCase* e : b.hseism)
+    {
+        for (float sign : {1.0f, -1.0f})
+        {
+            if (sign < 0.0f && p.m_bSeismBothDir == 0)
+                break;
+            CLoadCombination c;
+            c.m_fDead = b.dead ? p.m_fGravityFactor : 0.0f;
+            c.m_fLive = b.live ? 0.5f * p.m_fGravityFactor : 0.0f;
+            c.m_fPrestress = base.m_fPrestress;
+            c.m_fHSeism = sign * p.m_fHSeismFactor;
+            c.m_pSeism1 = LCGenDefinition(seisms, e->m_nSeismCaseNo);
+            c.m_nSeismVariant = e->m_nSeismVariant;
+            c.m_fVSeism = b.vseism ? p.m_fVSeismFactor : 0.0f;
+            LCGenKeep(out, c);
+            if (p.m_bSeismWithWind != 0)
+                for (const LCGenCase& w : b.alternatives[LCGEN_WIND])
+                {
+                    CLoadCombination cw = c;
+                    LCGenApply(cw, w, 0.2f * p.m_fWindFactor);
+                    LCGenKeep(out, cw);
+                }
+        }
+    }
+
+    // Dead load acting favourably: every combination with a lateral action again with the
+    // dead load at 1.0 and no live load.
+    if (p.m_bFavourableDead != 0 && b.dead)
+    {
+        const size_t n = out.size();
+        for (size_t i = 0; i < n; ++i)
+        {
+            if (out[i].m_fWind == 0.0f && out[i].m_fHSeism == 0.0f)
+                continue;
+            CLoadCombination c = out[i];
+            c.m_fDead = 1.0f;
+            c.m_fLive = 0.0f;
+            LCGenKeep(out, c);
+        }
+    }
+}
+
+// Characteristic: the fundamental rules with every partial factor 1 and no seismic action.
+void LCGenCharacteristic(const CBasicLCList& cases, const CLCList& p, std::vector<CLoadCombination>& out)
+{
+    const LCGenBasics b = LCGenReadBasics(cases, false);
+    const LCGenFactors f = {{1.0f, 1.0f, 1.0f, 1.0f},
+                            {p.m_fLiveCombFactor, p.m_fWindCombFactor, p.m_fCraneCombFactor, p.m_fTemperatureCombFactor}};
+    CLoadCombination base;
+    base.m_fDead = b.dead ? 1.0f : 0.0f;
+    base.m_fPrestress = b.prestress ? 1.0f : 0.0f;
+    LCGenVariable(b, p.m_nStandardRule, f, base, out);
+}
+
+// Quasi-permanent: the dead load with the live load at its quasi-permanent value 0.5.
+void LCGenQuasiPermanent(const CBasicLCList& cases, std::vector<CLoadCombination>& out)
+{
+    const LCGenBasics b = LCGenReadBasics(cases, false);
+    if (!b.dead && !b.live && !b.prestress)
+        return;
+    CLoadCombination c;
+    c.m_fDead = b.dead ? 1.0f : 0.0f;
+    c.m_fLive = b.live ? 0.5f : 0.0f;
+    c.m_fPrestress = b.prestress ? 1.0f : 0.0f;
+    LCGenKeep(out, c);
+}
+} // namespace
+
+void CGlobalData::ReSetLoadCombination(bool deleteFirst)
+{
+    CLCList* all = m_pStruct->m_pLCList;
+    CLCList* kinds[3] = {m_pSLCList, m_pSDispLCList, m_pSDeflateLCList};
+    if (deleteFirst)
+    {
+        for (CLCList* k : kinds)
+            k->RemoveAll();
+        all->DeleteAll();
+    }
+
+    std::vector<CLoadCombination> generated[3];
+    LCGenFundamental(*m_pStruct->m_pBasicLCList, *m_pStruct->m_pLoadSeismList, *all, generated[0]);
+    LCGenCharacteristic(*m_pStruct->m_pBasicLCList, *all, generated[1]);
+    LCGenQuasiPermanent(*m_pStruct->m_pBasicLCList, generated[2]);
+    for (int k = 0; k < 3; ++k)
+        for (const CLoadCombination& g : generated[k])
+        {
+            bool present = false;
+            for (POSITION pos = kinds[k]->GetHeadPosition(); pos != nullptr && !present;)
+                present = kinds[k]->GetNextT(pos)->IsEqual(&g);
+            if (present)
+                continue;
+            CLoadCombination* c = new CLoadCombination(g);
+            all->AddTail(c);
+            kinds[k]->AddTail(c);
+        }
+
+    // The structure's list in the order of the kinds (entries of no kind last), numbered.
+    std::vector<CObject*> order;
+    for (CLCList* k : kinds)
+        for (POSITION pos = k->GetHeadPosition(); pos != nullptr;)
+            order.push_back(k->GetNext(pos));
+    for (POSITION pos = all->GetHeadPosition(); pos != nullptr;)
+    {
+        CObject* c = all->GetNext(pos);
+        if (std::find(order.begin(), order.end(), c) == order.end())
+            order.push_back(c);
+    }
+    all->RemoveAll();
+    for (CObject* c : order)
+        all->AddTail(c);
+    all->ReAssignId();
+
+    const CLoadCombination* current = nullptr;
+    for (POSITION pos = all->GetHeadPosition(); pos != nullptr && current == nullptr;)
+    {
+        const CLoadCombination* c = all->GetNextT(pos);
+        if (c->IsEqual(m_pCurrentLC))
+            current = c;
+    }
+    if (current == nullptr)
+        current = !m_pSLCList->IsEmpty() ? m_pSLCList->GetHeadT() : all->GetHeadT();
+    m_pCurrentLC->Fill(current);
 }
 
 const CViewXform& CGlobalData::GetViewXform()

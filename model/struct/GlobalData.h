@@ -80,14 +80,22 @@ public:
     int& SeismAdjustEndNo() { return *m_pSeismAdjustEndNo; }
 
     CBasicLCList* GetCurBasicLCList() const { return m_pStruct->m_pBasicLCList; }
-    CLCList* GetSLCList() const { return m_pStruct->m_pLCList; }
-    CLCList* GetSDispLCList() const { return m_pStruct->m_pSDispLCList; }
-    CLCList* GetSDeflateLCList() const { return m_pStruct->m_pSDeflateLCList; }
-    CLoadCombination* GetCurrentLC() const { return *m_ppCurrentLC; }
-    void SetCurrentLC(CLoadCombination* lc) { *m_ppCurrentLC = lc; }
-    // Makes the first combination of the basic combinations current again (or none);
-    // with true, a current combination that is no longer in the list is dropped as well.
-    void ReSetLoadCombination(bool bCheck);
+    // The combinations of each kind: fundamental, characteristic, quasi-permanent. Each
+    // entry is also in the structure's list (m_pLCList), which owns it; these only forget.
+    CLCList* GetSLCList() const { return m_pSLCList; }
+    CLCList* GetSDispLCList() const { return m_pSDispLCList; }
+    CLCList* GetSDeflateLCList() const { return m_pSDeflateLCList; }
+    // The current combination: an object of the root holding a copy, never an entry of a
+    // list, so that deleting entries cannot leave it dangling. Empty while none is chosen.
+    CLoadCombination* GetCurrentLC() const { return m_pCurrentLC; }
+    // Makes the current combination a copy of lc (empty for null).
+    void SetCurrentLC(const CLoadCombination* lc) { m_pCurrentLC->Fill(lc); }
+    // Generates the three kinds of combination from the basic cases and the structure list's
+    // parameters (rules in the README). With true every combination is deleted first; with
+    // false a generated combination that its kind's list already holds (IsEqual) is not
+    // added again. Then the combinations are renumbered through the three kinds in turn and
+    // the current combination becomes a copy of its equal in the lists, else of the first.
+    void ReSetLoadCombination(bool deleteFirst);
 
     // Hit tests in client pixels of the view of Matrix3D and Matrix2D. The hits keep the
     // order of the candidates. An empty rectangle hits nothing. The member and node tests
@@ -179,6 +187,9 @@ private:
     int* m_pFrameSeismAdjust;
     int* m_pSeismAdjustStartNo;
     int* m_pSeismAdjustEndNo;
-    CLoadCombination** m_ppCurrentLC;
+    CLCList* m_pSLCList;
+    CLCList* m_pSDispLCList;
+    CLCList* m_pSDeflateLCList;
+    CLoadCombination* m_pCurrentLC;
     CViewXform* m_pXform;
 };

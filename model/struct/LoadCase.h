@@ -21,21 +21,18 @@ public:
     bool IsSeismLoadCase() const { return m_nType >= 7 && m_nType <= 10; }
     // Appends the case's description ("LC%d ...").
     void GetDescription(CString* out, int mode) const;
+    // The case's name as the combination editor lists it: a horizontal seismic case is
+    // "E%-d", "E%-dP" or "E%-dM" with its definition's number by its variant; the others
+    // name their kind ("恒载", "活载", ...).
+    CString GetDescription() const;
     int GetSeismCaseNo() const { return m_nSeismCaseNo; }
 
     int m_nStatus = 1;
     unsigned char m_bSelect = 0;
     int m_nType = 0;
     int m_nNo = 0;
-    int m_nSeismCaseNo = 0;
-
-    // The description as text (the form that appends, with mode 0).
-    CString GetDescription() const
-    {
-        CString s;
-        GetDescription(&s, 0);
-        return s;
-    }
+    int m_nSeismCaseNo = 0;  // horizontal seismic case: the number of its definition (CLoadSeism)
+    int m_nSeismVariant = 0; // horizontal seismic case: 0 plain, 1 "P", 2 "M"
 };
 
 class CLoadCombination : public CObject
@@ -52,6 +49,13 @@ public:
     void GetDescription(CString* out) const;
     // Makes the combination stand for one basic case with factor 1.
     void Fill(CBasicLoadCase* lc, CLoadSeism* seism);
+    // Makes this combination a copy of another, number included; null empties it.
+    void Fill(const CLoadCombination* other);
+    // The same for a combination that must exist.
+    void Copy(const CLoadCombination* other);
+    // Both combine the same cases with the same factors (within 1e-4). A case choice counts
+    // only while its factor is not zero; the number and the flags are not compared.
+    bool IsEqual(const CLoadCombination* other) const;
 
     unsigned char m_bStatus = 0;
     unsigned char m_bReinforceStatus = 0;
@@ -112,6 +116,8 @@ class CBasicLCList : public CModelList<CBasicLoadCase, false>
 {
 public:
     int GetAnalysisHSeismNum() const;
+    // How many horizontal seismic definitions the horizontal seismic cases stand for.
+    int GetHSeismNum() const;
     // Fourteen flags for the kinds of case the list holds (1 dead, 2 live, 3 to 6 wind,
     // 7 horizontal seismic, 8 vertical seismic, 9 to 12 temperature, 13 crane, 14 initial stress).
     void LoadInfro(bool flags[14]) const;
@@ -121,6 +127,10 @@ public:
 class CLCList : public CModelList<CLoadCombination, false>
 {
 public:
+    // Appends a combination numbered one above the highest number of the list.
+    void Add(CLoadCombination* lc);
+    // Numbers the combinations 1, 2, ... in list order.
+    void ReAssignId();
     int m_nLock = 0; // nonzero: the combinations are locked against automatic regeneration
     // Parameters of the automatic generation (rules: 0 standard, 1 simplified; switches 0/1).
     int m_nBasicRule = 0;
@@ -147,8 +157,11 @@ public:
 class CLoadSeismList : public CModelList<CLoadSeism, false>
 {
 public:
-    // The seismic position (0 to 11) of a case: the index into the per-case arrays.
+    // The seismic position (0 to 11) of a case: the index into the per-case arrays, counted
+    // as the cases are listed: the plain ones of every definition, then the "P", then the "M".
     int GetSeismPos(const CBasicLoadCase* lc) const;
+    // The number of horizontal seismic definitions: the block size of that listing.
+    int GetHSeismNum() const { return (int)GetCount(); }
     double GetAcceleration() const;
 
     float m_fDamp = 0.05f;       // damping a new time-history case starts with

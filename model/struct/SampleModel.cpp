@@ -54,15 +54,16 @@ CBasicLoadCase* AddCase(CStruct& s, int no, int type)
     return lc;
 }
 
-CLoadCombination* AddCombination(CLCList* list, int no, float dead, float live, float wind, float seism)
+// A combination of the structure's list, also listed in its kind's list.
+CLoadCombination* AddCombination(CStruct& s, CLCList* kind, float dead, float live, float wind, float seism)
 {
     CLoadCombination* c = new CLoadCombination;
-    c->m_nNo = no;
     c->m_fDead = dead;
     c->m_fLive = live;
     c->m_fWind = wind;
     c->m_fHSeism = seism;
-    list->AddTail(c);
+    s.m_pLCList->Add(c);
+    kind->AddTail(c);
     return c;
 }
 } // namespace
@@ -337,14 +338,14 @@ void BuildSampleModel(CGlobalData& data, const CSampleModelSize& size)
     s.m_pLoadSeismList->AddTail(seism);
     seismX->m_nSeismCaseNo = 1;
     (void)dead;
-    AddCombination(s.m_pLCList, 1, 1.2f, 1.4f, 0.0f, 0.0f);
-    AddCombination(s.m_pLCList, 2, 1.35f, 0.98f, 0.0f, 0.0f);
-    AddCombination(s.m_pLCList, 3, 1.2f, 0.98f, 1.4f, 0.0f);
-    CLoadCombination* e = AddCombination(s.m_pLCList, 4, 1.2f, 0.6f, 0.0f, 1.3f);
+    AddCombination(s, data.GetSLCList(), 1.2f, 1.4f, 0.0f, 0.0f);
+    AddCombination(s, data.GetSLCList(), 1.35f, 0.98f, 0.0f, 0.0f);
+    AddCombination(s, data.GetSLCList(), 1.2f, 0.98f, 1.4f, 0.0f);
+    CLoadCombination* e = AddCombination(s, data.GetSLCList(), 1.2f, 0.6f, 0.0f, 1.3f);
     e->m_pSeism1 = seism;
-    AddCombination(s.m_pSDispLCList, 1, 1.0f, 1.0f, 0.0f, 0.0f);
-    AddCombination(s.m_pSDeflateLCList, 1, 1.0f, 0.5f, 0.0f, 0.0f);
-    data.ReSetLoadCombination(false);
+    AddCombination(s, data.GetSDispLCList(), 1.0f, 1.0f, 0.0f, 0.0f);
+    AddCombination(s, data.GetSDeflateLCList(), 1.0f, 0.5f, 0.0f, 0.0f);
+    data.SetCurrentLC(data.GetSLCList()->GetHeadT());
 
     s.SetModalResult({0.92f, 0.85f, 0.61f});
 

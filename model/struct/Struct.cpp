@@ -16,7 +16,7 @@ CStruct::CStruct()
       m_pPlateSteelBarGroupList(new CPlateSteelBarGroupList), m_pPinNailGroupList(new CPinNailGroupList),
       m_pReleaseList(new CBeamBindReleaseList), m_pOffsetList(new CMemberOffsetList), m_pRigidList(new CBeamRigidList),
       m_pSupportList(new CSupportList), m_pMainNodeList(new CMainNodeList), m_pBasicLCList(new CBasicLCList),
-      m_pLCList(new CLCList), m_pSDispLCList(new CLCList), m_pSDeflateLCList(new CLCList),
+      m_pLCList(new CLCList),
       m_pLoadSeismList(new CLoadSeismList), m_pWaveFunList(new CWaveFunList), m_pTHCaseList(new CTHCaseList),
       m_pTimeAnalyResultList(new CTimeAnalyResultList), m_pPortalList(new CPortalList),
       m_pLoadNodeDeadList(new CLoadNodeList), m_pLoadNodeLiveList(new CLoadNodeList),
@@ -44,8 +44,6 @@ CStruct::~CStruct()
     m_pSupportList->DeleteAll();
     m_pBasicLCList->DeleteAll();
     m_pLCList->DeleteAll();
-    m_pSDispLCList->DeleteAll();
-    m_pSDeflateLCList->DeleteAll();
     m_pLoadSeismList->DeleteAll();
     for (POSITION pos = m_pStayList->GetHeadPosition(); pos != nullptr;)
         delete m_pStayList->GetNext(pos);
@@ -95,8 +93,6 @@ CStruct::~CStruct()
     delete m_pSupportList;
     delete m_pBasicLCList;
     delete m_pLCList;
-    delete m_pSDispLCList;
-    delete m_pSDeflateLCList;
     delete m_pLoadSeismList;
     delete m_pTimeAnalyResultList;
     delete m_pTHCaseList; // the cases refer to the wave records

@@ -121,9 +121,9 @@ public:
     CSupportList* m_pSupportList;
     CMainNodeList* m_pMainNodeList;
     CBasicLCList* m_pBasicLCList;
-    CLCList* m_pLCList;         // basic (fundamental) combinations
-    CLCList* m_pSDispLCList;    // standard combinations
-    CLCList* m_pSDeflateLCList; // quasi-permanent combinations
+    // Every load combination, with the lock flag and the generation parameters; the model
+    // root keeps the lists of the three kinds (CGlobalData::GetSLCList ...).
+    CLCList* m_pLCList;
     CLoadSeismList* m_pLoadSeismList;
     CWaveFunList* m_pWaveFunList;                 // seismic wave records
     CTHCaseList* m_pTHCaseList;                   // time-history load cases

@@ -248,22 +248,6 @@ TEST(GlobalData, PositionSelectedFitsTheSelectionIntoTheClient)
     EXPECT_GT(fb.Width(), 100.0) << "the selection is enlarged to fill the view";
 }
 
-TEST(GlobalData, LoadCombinationReset)
-{
-    CGlobalData d;
-    d.ReSetLoadCombination(false);
-    EXPECT_EQ(d.GetCurrentLC(), nullptr);
-    CLoadCombination* c1 = new CLoadCombination;
-    CLoadCombination* c2 = new CLoadCombination;
-    d.GetSLCList()->AddTail(c1);
-    d.GetSLCList()->AddTail(c2);
-    d.SetCurrentLC(c2);
-    d.ReSetLoadCombination(true);
-    EXPECT_EQ(d.GetCurrentLC(), c2);
-    d.ReSetLoadCombination(false);
-    EXPECT_EQ(d.GetCurrentLC(), c1);
-}
-
 TEST(GlobalData, ScreenPointsFollowTheMatrices)
 {
     PlanModel m;

@@ -32,7 +32,8 @@ TEST(SampleModel, ThreeStoreyTwoByThreeBayFrame)
     EXPECT_EQ(s.GetUsedSectionNum(true), 4);
     EXPECT_EQ(s.Axises().GetAxisNum(), 3 + 4);
     EXPECT_GT(s.m_pLCList->GetCount(), 0);
-    EXPECT_EQ(d.GetCurrentLC(), s.m_pLCList->Get(1));
+    EXPECT_TRUE(d.GetCurrentLC()->IsEqual(s.m_pLCList->Get(1))) << "the current combination is a copy of the first";
+    EXPECT_NE(d.GetCurrentLC(), s.m_pLCList->Get(1));
     EXPECT_EQ(s.GetCurFrequentNum(), 3);
     EXPECT_NEAR(s.GetFrequency(0), 1.0 / 0.92, 1e-5);
 
