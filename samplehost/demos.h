@@ -49,6 +49,10 @@ int RunTaperDemo(const std::string& outDir);
 int RunPropDlgDemo(const std::string& outDir);
 // Property keys run from the member and room panels: section, studs, slab type (propkeys.txt).
 int RunPropKeysDemo(const std::string& outDir);
+// Secondary beams laid out through their property key in a quadrilateral and a triangular
+// room, by distance and by equal division (secondary-beams.txt, subbeam-quad.png,
+// subbeam-tri.png).
+int RunSubBeamDemo(const std::string& outDir);
 // The design check: options, the check run over the sample model, one member's
 // calculation report saved (member-one.rtf).
 int RunCheckDemo(const std::string& outDir);

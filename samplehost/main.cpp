@@ -35,6 +35,7 @@ const std::vector<CDemo>& SampleHostDemos()
         {"taper", &RunTaperDemo, {"taper.txt"}},
         {"property dialog", &RunPropDlgDemo, {"dlgprop.png", "dlgquery.png"}},
         {"property keys", &RunPropKeysDemo, {"propkeys.txt"}},
+        {"secondary beams", &RunSubBeamDemo, {"secondary-beams.txt", "subbeam-quad.png", "subbeam-tri.png"}},
         // Check options, the check run over the sample model, one member's report saved.
         {"check run", &RunCheckDemo, {"member-one.rtf"}},
     };
@@ -52,7 +53,7 @@ int main(int argc, char** argv)
     // Loaded with the program; linked into the host's resource chain now.
     InitVyrUI();
     std::printf("output folder: %s\n", outDir.c_str());
-    std::printf("built so far: platform stand-in, model library, operators with snap, host protocol, property grid and panels, section, material and slab libraries, property keys, check run and one-object reports\n");
+    std::printf("built so far: platform stand-in, model library, operators with snap, host protocol, property grid and panels, section, material and slab libraries, property keys, secondary-beam layout, check run and one-object reports\n");
 
     std::filesystem::create_directories(outDir);
     int failures = 0;
