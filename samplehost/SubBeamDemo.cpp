@@ -36,8 +36,9 @@ bool SavePreview(CDialog* dlg, const std::string& path)
         return false;
     std::vector<vyr::DrawRecord> preview;
     HWND hFrame = frame->GetSafeHwnd();
+    // The dialog draws into the frame before the frame paints itself: the first context.
     vyr::WatchReleasedDCs([&](HWND h, CDC& dc) {
-        if (h == hFrame)
+        if (h == hFrame && preview.empty())
             preview = dc.Records();
     });
     std::shared_ptr<vyr::Image> img = vyr::RenderWindow(dlg->GetSafeHwnd());
