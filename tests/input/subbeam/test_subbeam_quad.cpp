@@ -75,7 +75,12 @@ TEST_F(QuadSubBeams, InsertRefusesWhatDoesNotFitAndKeepsEachSideSorted)
     Insert("2", "5"); // one new value: a new row
     ExpectList({"1.00 | 1.00", "2.00 | 3.00", "2.00 | 5.00"}, "距离", 0);
 
-    // A ratio against a list of distances; delete with no row chosen.
+    // Kinds that differ (the radios keep them equal; here set apart behind the dialog's
+    // back), then a ratio against a list of distances; delete with no row chosen.
+    In<Quad>(kQuad, [](Quad& dlg) {
+        dlg.CheckRadioButton(IDC_SUBBEAM_KIND2_DIST, IDC_SUBBEAM_KIND2_RATIO, IDC_SUBBEAM_KIND2_RATIO);
+    });
+    Insert("4", "4", "参数必须同时为距离或者比例！");
     ScriptedUser::Click(IDC_SUBBEAM_KIND1_RATIO, kQuad);
     InsertRatio("0.5", "0.5", "参数必须同时为距离或者比例！");
     ScriptedUser::Click(IDC_SUBBEAM_DELETE, kQuad);
@@ -84,7 +89,7 @@ TEST_F(QuadSubBeams, InsertRefusesWhatDoesNotFitAndKeepsEachSideSorted)
     ScriptedUser::PressCancel(kQuad);
 
     EXPECT_EQ(Key({room}), 0);
-    EXPECT_EQ(Boxes().size(), 9u);
+    EXPECT_EQ(Boxes().size(), 10u);
     EXPECT_TRUE(room->m_pSubBeamList->IsEmpty());
 }
 
