@@ -1,17 +1,20 @@
-// Secondary beams of triangular rooms (stand-in until its dialog is written): the caller
-// appends the rooms to the dialog's list; the dialog lays out the beams itself.
+// Secondary beams of triangular rooms: parallel to one chosen side, between the two other
+// sides. The caller appends the rooms to the dialog's list; on OK the dialog lays the
+// beams out.
 #pragma once
 
-#include <vyr/protocol/DlgStandIn.h>
-#include <vyr/model/struct/Plane.h>
+#include <vyr/input/DlgSubBeamLayout.h>
 
-class CGlobalData;
-
-class CDlgPlaneSubBeamDefineTri : public CDlgStandIn
+class CDlgPlaneSubBeamDefineTri : public CDlgSubBeamLayout
 {
 public:
     explicit CDlgPlaneSubBeamDefineTri(CWnd* pParent = nullptr);
 
-    CGlobalData* m_pData = nullptr;
-    CPlaneList m_PlaneList; // the rooms to work on, appended by the caller
+protected:
+    Placement PlacementOf(int direction) const override;
+    int DirectionOfCode(int code) const override { return code == 1 ? 0 : code == 2 ? 1 : 2; }
+    bool ShowsReadLengthsUnrounded() const override { return false; }
+    void DrawLabels(CDC* pDC) override;
+
+    DECLARE_MESSAGE_MAP()
 };

@@ -53,6 +53,10 @@ int RunPropKeysDemo(const std::string& outDir);
 // then the single opening of walls of different lengths centred (wall-openings.txt,
 // wall-opening-preview.png).
 int RunWallHolesDemo(const std::string& outDir);
+// Secondary beams laid out through their property key in a quadrilateral and a triangular
+// room, by distance and by equal division (secondary-beams.txt, subbeam-quad.png,
+// subbeam-tri.png).
+int RunSubBeamDemo(const std::string& outDir);
 // The design check: options, the check run over the sample model, one member's
 // calculation report saved (member-one.rtf).
 int RunCheckDemo(const std::string& outDir);

@@ -36,6 +36,7 @@ const std::vector<CDemo>& SampleHostDemos()
         {"property dialog", &RunPropDlgDemo, {"dlgprop.png", "dlgquery.png"}},
         {"property keys", &RunPropKeysDemo, {"propkeys.txt"}},
         {"wall openings", &RunWallHolesDemo, {"wall-openings.txt", "wall-opening-preview.png"}},
+        {"secondary beams", &RunSubBeamDemo, {"secondary-beams.txt", "subbeam-quad.png", "subbeam-tri.png"}},
         // Check options, the check run over the sample model, one member's report saved.
         {"check run", &RunCheckDemo, {"member-one.rtf"}},
         {"definitions", &RunDefsDemo, {"definitions.txt", "dlg-support.png", "dlg-rigid.png"}},
@@ -60,7 +61,7 @@ int main(int argc, char** argv)
     // Loaded with the program; linked into the host's resource chain now.
     InitVyrUI();
     std::printf("output folder: %s\n", outDir.c_str());
-    std::printf("built so far: platform stand-in, model library, operators with snap, host protocol, property grid and panels, section, material and slab libraries, property keys, check run and one-object reports, drawing export dialogs with the model drawing, wave record library and time-history cases, load-combination library\n");
+    std::printf("built so far: platform stand-in, model library, operators with snap, host protocol, property grid and panels, section, material and slab libraries, property keys, secondary-beam layout, wall openings, member-end and support libraries, check run and one-object reports, drawing export dialogs with the model drawing, wave record library and time-history cases, load-combination library\n");
 
     std::filesystem::create_directories(outDir);
     int failures = 0;

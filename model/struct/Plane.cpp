@@ -2,10 +2,12 @@
 
 #include <vyr/model/material/MaterialBase.h>
 #include <vyr/model/section/Ban.h>
+#include <vyr/model/struct/GlobalData.h>
 #include <vyr/model/struct/Load.h>
 
 #include <algorithm>
 #include <cmath>
+#include <unordered_set>
 
 IMPLEMENT_DYNAMIC(CHole, CObject)
 IMPLEMENT_DYNAMIC(CHoleRect, CHole)
@@ -252,6 +254,230 @@ CPoint2D CPlane::GetCenter() const
         y += p.y;
     }
     return CPoint2D(x / n, y / n);
+}
+
+// ---- secondary beams
+
+namespace {
+
+// The placement sides of a layout: reference and far corner of each (indices from 0) and
+// the boundary side each lies on.
+struct SubBeamSides
+{
+    int ref1, far1, side1, ref2, far2, side2;
+};
+
+SubBeamSides SubBeamPlacement(int corners, int direction)
+{
+    if (corners == 3)
+    {
+        switch (direction)
+        {
+        case 0: return {1, 2, 1, 0, 2, 2};
+        case 1: return {2, 0, 2, 1, 0, 0};
+        default: return {0, 1, 0, 2, 1, 1};
+        }
+    }
+    return direction == 1 ? SubBeamSides{0, 1, 0, 3, 2, 2} : SubBeamSides{1, 2, 1, 0, 3, 3};
+}
+
+// Two layouts of neighbouring rooms meet in one node when their points lie this close
+// (model units).
+constexpr double kSubBeamNodeTol = 1e-3;
+
+CPNode* SubBeamNodeAt(const CPNodeList* list, const CPoint3D& p)
+{
+    if (list == nullptr)
+        return nullptr;
+    for (POSITION pos = list->GetHeadPosition(); pos != nullptr;)
+    {
+        CPNode* n = list->GetNextT(pos);
+        if (std::fabs(n->m_pt.x - p.x) < kSubBeamNodeTol && std::fabs(n->m_pt.y - p.y) < kSubBeamNodeTol &&
+            std::fabs(n->m_pt.z - p.z) < kSubBeamNodeTol)
+            return n;
+    }
+    return nullptr;
+}
+
+// The height of a plan point on a side: along the side's member nearest to it, so a sloped
+// room gets its beams in its own plane; the reference corner's height without members.
+double SubBeamHeight(const CPlane& room, const CPoint2D& p, int firstMember, int members, int refCorner)
+{
+    double z = 0.0;
+    if (const CPNode* v = room.m_pVexNodeList->Get(refCorner + 1); v != nullptr)
+        z = v->m_pt.z;
+    double best = 1e300;
+    for (int m = firstMember; m < firstMember + members; ++m)
+    {
+        const CBeamBase* b = room.m_pBeamList->Get(m + 1);
+        if (b == nullptr || b->GetNode1() == nullptr || b->GetNode2() == nullptr)
+            continue;
+        const CPoint3D a = b->GetNode1()->m_pt, e = b->GetNode2()->m_pt;
+        const double dx = e.x - a.x, dy = e.y - a.y, len2 = dx * dx + dy * dy;
+        double t = len2 > 0.0 ? ((p.x - a.x) * dx + (p.y - a.y) * dy) / len2 : 0.0;
+        t = std::clamp(t, 0.0, 1.0);
+        const double d = DPP(p, CPoint2D(a.x + t * dx, a.y + t * dy));
+        if (d < best)
+        {
+            best = d;
+            z = a.z + t * (e.z - a.z);
+        }
+    }
+    return z;
+}
+
+} // namespace
+
+void CPlane::DivideSubBeam(double* pos1, double* pos2, int n, CPoint2D* corners, int direction, int* sideBeams,
+                           CStruct* pStruct)
+{
+    const int nCorners = GetEdgeNum() == 3 ? 3 : 4;
+    m_nSubBeamDir = 0;
+    if (n <= 0 || pStruct == nullptr)
+        return;
+    const SubBeamSides ps = SubBeamPlacement(nCorners, direction);
+    int firstMember[4] = {0, 0, 0, 0};
+    for (int k = 1; k < nCorners; ++k)
+        firstMember[k] = firstMember[k - 1] + sideBeams[k - 1];
+
+    int nodeNo = 0;
+    for (POSITION pos = pStruct->m_pNodeList->GetHeadPosition(); pos != nullptr;)
+        nodeNo = std::max(nodeNo, pStruct->m_pNodeList->GetNextT(pos)->m_nNo);
+    int beamNo = 0, subNo = 0;
+    {
+        CBeamList all;
+        pStruct->GetAllBeams(all);
+        for (POSITION pos = all.GetHeadPosition(); pos != nullptr;)
+        {
+            const CBeamBase* b = all.GetNextT(pos);
+            beamNo = std::max(beamNo, b->GetNo());
+            subNo = std::max(subNo, b->m_nSubNo);
+        }
+    }
+
+    auto nodeOn = [&](int ref, int far, int side, double along) {
+        const CPoint2D a = corners[ref], e = corners[far];
+        const double len = DPP(a, e);
+        const CPoint2D p = len > 0.0 ? a + (e - a) * (along / len) : a;
+        const CPoint3D at(p.x, p.y, SubBeamHeight(*this, p, firstMember[side], sideBeams[side], ref));
+        CPNode* node = SubBeamNodeAt(m_pFloor != nullptr ? m_pFloor->m_pNodeList : nullptr, at);
+        if (node == nullptr)
+            node = SubBeamNodeAt(pStruct->m_pNodeList, at);
+        if (node == nullptr)
+        {
+            node = new CPNode(++nodeNo, at);
+            pStruct->m_pNodeList->AddTail(node);
+            if (m_pFloor != nullptr)
+                m_pFloor->m_pNodeList->AddTail(node);
+        }
+        if (!m_pNodeList->Contains(node))
+            m_pNodeList->AddTail(node);
+        return node;
+    };
+
+    int laid = 0;
+    for (int i = 0; i < n; ++i)
+    {
+        CPNode* a = nodeOn(ps.ref1, ps.far1, ps.side1, pos1[i]);
+        CPNode* b = nodeOn(ps.ref2, ps.far2, ps.side2, pos2[i]);
+        if (a == b)
+            continue;
+        CSubBeam* sub = new CSubBeam(++beamNo, a, b);
+        sub->m_nSubNo = ++subNo;
+        sub->m_pFloor = m_pFloor;
+        sub->m_pPlane = this;
+        m_pSubBeamList->AddTail(sub);
+        if (m_pFloor != nullptr)
+            m_pFloor->m_pDisplayBeamList->AddTail(sub);
+        ++laid;
+    }
+    if (laid > 0)
+        m_nSubBeamDir = nCorners == 3 ? direction + 1 : (direction == 1 ? 2 : 1);
+}
+
+void CPlane::DeleteSubBeams(CGlobalData& data)
+{
+    if (m_pSubBeamList->IsEmpty())
+        return;
+    CStruct& s = *data.Struct();
+    std::unordered_set<const CObject*> gone;
+    std::vector<CPNode*> ends;
+    for (POSITION pos = m_pSubBeamList->GetHeadPosition(); pos != nullptr;)
+    {
+        CBeamBase* b = m_pSubBeamList->GetNextT(pos);
+        gone.insert(b);
+        for (CPNode* n : {b->GetNode1(), b->GetNode2()})
+            if (n != nullptr && std::find(ends.begin(), ends.end(), n) == ends.end())
+                ends.push_back(n);
+    }
+    auto dropFrom = [](CObList* list, const std::unordered_set<const CObject*>& objects) {
+        for (POSITION pos = list->GetHeadPosition(); pos != nullptr;)
+        {
+            const POSITION at = pos;
+            if (objects.count(list->GetNext(pos)) != 0)
+                list->RemoveAt(at);
+        }
+    };
+    dropFrom(&data.SelectBeamList(), gone);
+    for (POSITION pos = s.m_pFloorList->GetHeadPosition(); pos != nullptr;)
+    {
+        CFloor* f = s.m_pFloorList->GetNextT(pos);
+        dropFrom(f->m_pBeamList, gone);
+        dropFrom(f->m_pDisplayBeamList, gone);
+    }
+    for (POSITION pos = s.m_pBeamGroupList->GetHeadPosition(); pos != nullptr;)
+        dropFrom(s.m_pBeamGroupList->GetNextT(pos)->m_pBeamList, gone);
+
+    // A node stays while anything else stands on it, holds it as a corner or gives it a
+    // support or a load.
+    std::unordered_set<const CObject*> used;
+    auto useEnds = [&](const CBeamList* list) {
+        for (POSITION pos = list->GetHeadPosition(); pos != nullptr;)
+            if (const CBeamBase* b = list->GetNextT(pos); gone.count(b) == 0)
+            {
+                used.insert(b->GetNode1());
+                used.insert(b->GetNode2());
+            }
+    };
+    auto useAll = [&](const CPNodeList* list) {
+        for (POSITION pos = list->GetHeadPosition(); pos != nullptr;)
+            used.insert(list->GetNextT(pos));
+    };
+    useEnds(s.m_pBeamList);
+    useEnds(s.m_pBCInWallList1);
+    useEnds(s.m_pBCInWallList2);
+    for (POSITION pos = s.m_pPlaneList->GetHeadPosition(); pos != nullptr;)
+    {
+        const CPlane* p = s.m_pPlaneList->GetNextT(pos);
+        useEnds(p->m_pSubBeamList);
+        useAll(p->m_pVexNodeList);
+    }
+    for (POSITION pos = s.m_pWallList->GetHeadPosition(); pos != nullptr;)
+        useAll(s.m_pWallList->GetNextT(pos)->GetVexNodeList());
+    std::unordered_set<const CObject*> freed;
+    for (CPNode* n : ends)
+    {
+        const bool loaded = !n->m_pDeadLoadList->IsEmpty() || !n->m_pLiveLoadList->IsEmpty() ||
+                            !n->m_pWindLoadList[0]->IsEmpty() || !n->m_pWindLoadList[1]->IsEmpty() ||
+                            !n->m_pWindLoadList[2]->IsEmpty() || !n->m_pWindLoadList[3]->IsEmpty() ||
+                            n->m_arrCraneLoad.GetSize() > 0;
+        if (used.count(n) == 0 && n->GetSupport() == nullptr && !loaded)
+            freed.insert(n);
+    }
+    if (!freed.empty())
+    {
+        dropFrom(&data.SelectNodeList(), freed);
+        dropFrom(s.m_pNodeList, freed);
+        for (POSITION pos = s.m_pFloorList->GetHeadPosition(); pos != nullptr;)
+            dropFrom(s.m_pFloorList->GetNextT(pos)->m_pNodeList, freed);
+        for (POSITION pos = s.m_pPlaneList->GetHeadPosition(); pos != nullptr;)
+            dropFrom(s.m_pPlaneList->GetNextT(pos)->m_pNodeList, freed);
+        dropFrom(m_pNodeList, freed);
+    }
+    m_pSubBeamList->DeleteAll();
+    for (CPNode* n : ends)
+        if (freed.count(n) != 0)
+            delete n;
 }
 
 void CPlaneList::SetSelect(bool b)

@@ -14,6 +14,8 @@ class CPlateSteelBarGroup;
 class CMaterialBase;
 class CLoadArea;
 class CFloor;
+class CGlobalData;
+class CStruct;
 struct IStream;
 
 // An opening of a wall or a room; kind 1 rectangle, 2 circle.
@@ -137,6 +139,24 @@ public:
     CPlateSteelBarGroup* m_pBarGroup[4] = {nullptr, nullptr, nullptr, nullptr};
     CHole* m_pHole = nullptr;    // owned, none or one
     CFloor* m_pFloor = nullptr;
+
+    // ---- secondary beams
+    // Lays out n secondary beams, beam i from the point pos1[i] along placement side 1 to
+    // the point pos2[i] along placement side 2 (model lengths from each side's reference
+    // corner). The corners (three for a triangular room, four otherwise) and the direction
+    // choose the sides: a quadrilateral's direction 0 joins C2->C3 to C1->C4, direction 1
+    // C1->C2 to C4->C3; a triangle's direction 0 joins C2->C3 to C1->C3, direction 1
+    // C3->C1 to C2->C1, direction 2 C1->C2 to C3->C2. sideBeams gives how many boundary
+    // members make up each side, in boundary order. An end point reuses a node of the
+    // storey (or of the structure) lying there; otherwise a new node goes into the
+    // structure's and the storey's node lists. The direction code becomes 1 or 2 after a
+    // quadrilateral's direction 0 or 1 and 1, 2 or 3 after a triangle's 0, 1 or 2; 0 when
+    // no beam was laid.
+    void DivideSubBeam(double* pos1, double* pos2, int n, CPoint2D* corners, int direction, int* sideBeams,
+                       CStruct* pStruct);
+    // Deletes the room's secondary beams with every reference the model keeps to them
+    // (the selection, member groups, the storeys' lists) and the nodes that only they used.
+    void DeleteSubBeams(CGlobalData& data);
 };
 
 class CPlaneList : public CModelList<CPlane, false>

@@ -261,6 +261,34 @@ void BuildSampleModel(CGlobalData& data, const CSampleModelSize& size)
             }
     }
 
+    if (size.bTriangleRoom && nz > 1)
+    {
+        const int k = nz - 1;
+        CFloor* f = floors[(size_t)k];
+        CPNode* apex = new CPNode(nodeNo++, CPoint3D(0.5 * size.dBayX, -size.dBayY * 2.0 / 3.0, k * size.dStoreyH));
+        s.m_pNodeList->AddTail(apex);
+        f->m_pNodeList->AddTail(apex);
+        CPNode* v[3] = {at(0, 0, k), at(1, 0, k), apex};
+        CBeam* e[3] = {beamX[(size_t)(k * ny * size.nBayX)], addBeam(v[1], apex, 2, secBeam, grpBeam, f),
+                       addBeam(apex, v[0], 2, secBeam, grpBeam, f)};
+        CPlane* p = new CPlane;
+        p->m_nNo = planeNo++;
+        p->m_nShapeCode = 1;
+        p->m_nSubBeamDir = 0;
+        p->m_pFloor = f;
+        p->m_pBan = slab;
+        p->m_pDeadLoad = areaDead;
+        p->m_pLiveLoad = areaLive;
+        for (int c = 0; c < 3; ++c)
+        {
+            p->m_pVexNodeList->AddTail(v[c]);
+            p->m_pNodeList->AddTail(v[c]);
+            p->m_pBeamList->AddTail(e[c]);
+        }
+        s.m_pPlaneList->AddTail(p);
+        f->m_pPlaneList->AddTail(p);
+    }
+
     // A wall in the last bay of the y = max face of every storey, with a door opening, a
     // pier and a coupling beam.
     int wallNo = 1, bcNo = 1;

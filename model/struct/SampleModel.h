@@ -13,6 +13,9 @@ struct CSampleModelSize
     double dBayX = 600.0;      // bay widths (model units, cm)
     double dBayY = 600.0;
     double dStoreyH = 360.0;   // storey height
+    // A triangular room on the top storey in front of the first bay (y < 0), bounded by the
+    // bay's front beam and two beams to a node at its apex, 2/3 of a bay out.
+    bool bTriangleRoom = false;
 };
 
 // Fills an empty model root with a storeyed steel frame: nodes, columns, beams and braces

@@ -45,6 +45,7 @@
 #include <vyr/resources/dialogs/StandInRes.h>
 #include <vyr/resources/dialogs/StudRes.h>
 #include <vyr/resources/dialogs/WallHoleRes.h>
+#include <vyr/resources/dialogs/SubBeamRes.h>
 #include <vyr/proplist.h>
 #include <vyr/resources.h>
 #include <vyr/scripteduser.h>
@@ -184,6 +185,18 @@ struct PropKeysTest : ::testing::Test
         p->m_pBan = ban;
         p->m_nSubBeamDir = subBeamDir;
         st->m_pPlaneList->AddTail(p);
+        return p;
+    }
+    // The same room bounded by members, member k from corner k to k + 1.
+    CPlane* EdgedRoom(int corners)
+    {
+        CPlane* p = Room(corners);
+        for (int i = 1; i <= corners; ++i) {
+            CBeam* e = new CBeam((int)st->m_pBeamList->GetCount() + 1, p->m_pVexNodeList->Get(i),
+                                 p->m_pVexNodeList->Get(i % corners + 1), 2);
+            st->m_pBeamList->AddTail(e);
+            p->m_pBeamList->AddTail(e);
+        }
         return p;
     }
     void Loads(CPlane* p, float dead, float live)
@@ -590,7 +603,7 @@ TEST_F(PropKeysTest, SecondaryBeamsOpenTheDialogOfTheRoomsShape)
         ScriptedUser::Reset();
         CPlaneList rooms;
         for (int n : c.corners)
-            rooms.AddTail(Room(n));
+            rooms.AddTail(EdgedRoom(n));
         if (c.message) {
             ScriptedUser::AnswerMessageBox(IDOK, c.message);
             EXPECT_EQ(Key("Prop.PlaneSubBeamDefine", &rooms), 0);
@@ -608,8 +621,8 @@ TEST_F(PropKeysTest, SecondaryBeamsOpenTheDialogOfTheRoomsShape)
                 EXPECT_EQ(got.GetHeadT(), rooms.GetHeadT());
                 EXPECT_EQ(tri ? tri->m_pData : quad->m_pData, &d);
             },
-            IDD_STANDIN);
-        ScriptedUser::PressOK(IDD_STANDIN);
+            c.triangle ? IDD_SUBBEAM_TRI : IDD_SUBBEAM_QUAD);
+        ScriptedUser::PressOK(c.triangle ? IDD_SUBBEAM_TRI : IDD_SUBBEAM_QUAD);
         EXPECT_EQ(Key("Prop.PlaneSubBeamDefine", &rooms), 1);
     }
 }

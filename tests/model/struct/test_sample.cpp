@@ -54,6 +54,32 @@ TEST(SampleModel, ThreeStoreyTwoByThreeBayFrame)
     }
 }
 
+TEST(SampleModel, TriangularRoomOnRequestBoundedByThreeMembers)
+{
+    CGlobalData d;
+    CSampleModelSize size;
+    size.bTriangleRoom = true;
+    BuildSampleModel(d, size);
+    CStruct& s = *d.Struct();
+    ASSERT_EQ(s.m_pPlaneList->GetCount(), 3 * 6 + 1);
+    CPlane* p = s.m_pPlaneList->Get(19);
+    EXPECT_EQ(p->m_nShapeCode, 1);
+    ASSERT_EQ(p->GetEdgeNum(), 3);
+    ASSERT_EQ(p->m_pBeamList->GetCount(), 3);
+    EXPECT_EQ(p->m_pFloor, s.m_pFloorList->GetRealFloorTail());
+    EXPECT_TRUE(p->m_pFloor->m_pPlaneList->Contains(p));
+    for (int k = 1; k <= 3; ++k)
+    {
+        CBeamBase* e = p->m_pBeamList->Get(k);
+        EXPECT_TRUE(s.m_pBeamList->Contains(e));
+        EXPECT_EQ(e->GetNode1(), p->m_pVexNodeList->Get(k));
+        EXPECT_EQ(e->GetNode2(), p->m_pVexNodeList->Get(k % 3 + 1));
+    }
+    // Base 600 on the front of the first bay, apex 400 out: sides 600, 500, 500.
+    EXPECT_NEAR(p->m_pBeamList->Get(2)->GetLength(), 500.0, 1e-9);
+    EXPECT_NEAR(p->GetArea(), 600.0 * 400.0 / 2, 1e-6);
+}
+
 TEST(SampleModel, PlanViewShowsTheTopStoreyInTheClientArea)
 {
     CGlobalData d;
