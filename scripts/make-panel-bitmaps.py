@@ -6,7 +6,10 @@ after changing a drawing; the files are kept in the tree.
 Black is the image list's mask colour (the grid's background shows through), so the
 drawings use no pure black: outlines are dark grey."""
 import os
-import struct
+import sys
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import pictures  # noqa: E402
 
 MASK = (0, 0, 0)
 OUTLINE = (64, 64, 64)
@@ -18,44 +21,16 @@ STOP = (208, 40, 40)
 STOP_EDGE = (120, 16, 16)
 
 
-class Picture:
+class Picture(pictures.Picture):
     def __init__(self, w, h, fill=MASK):
-        self.w, self.h = w, h
-        self.p = [[fill] * w for _ in range(h)]
-
-    def put(self, x, y, c):
-        if 0 <= x < self.w and 0 <= y < self.h:
-            self.p[y][x] = c
-
-    def hline(self, x0, x1, y, c):
-        for x in range(x0, x1 + 1):
-            self.put(x, y, c)
-
-    def vline(self, x, y0, y1, c):
-        for y in range(y0, y1 + 1):
-            self.put(x, y, c)
+        super().__init__(w, h, fill)
 
     def box(self, x0, y0, x1, y1, fill, edge):
-        for y in range(y0, y1 + 1):
-            self.hline(x0, x1, y, fill)
-        self.hline(x0, x1, y0, edge)
-        self.hline(x0, x1, y1, edge)
-        self.vline(x0, y0, y1, edge)
-        self.vline(x1, y0, y1, edge)
+        self.fill(x0, y0, x1, y1, fill)
+        self.frame(x0, y0, x1, y1, edge)
 
     def save(self, path):
-        row = self.w * 3
-        pad = (4 - row % 4) % 4
-        data = bytearray()
-        for y in range(self.h - 1, -1, -1):  # bottom-up
-            for x in range(self.w):
-                r, g, b = self.p[y][x]
-                data += bytes((b, g, r))
-            data += b'\0' * pad
-        header = struct.pack('<2sIHHI', b'BM', 54 + len(data), 0, 0, 54)
-        info = struct.pack('<IiiHHIIiiII', 40, self.w, self.h, 1, 24, 0, len(data), 2835, 2835, 0, 0)
-        with open(path, 'wb') as f:
-            f.write(header + info + data)
+        self.save_bmp(path, MASK)
 
 
 def storey(p, x0=1):
