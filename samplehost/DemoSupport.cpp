@@ -7,6 +7,7 @@
 #include <vyr/operators/OPManager.h>
 #include <vyr/resources/dialogs/StdSectionRes.h>
 #include <vyr/scripteduser.h>
+#include <vyr/wnd.h>
 #include "hostkit/HostKit.h"
 
 using vyr::ScriptedUser;
@@ -53,4 +54,39 @@ void ScriptStdSectionPick(const char* designation)
         },
         IDD_STDSECTIONLIB);
     ScriptedUser::PressOK(IDD_STDSECTIONLIB);
+}
+
+std::shared_ptr<vyr::Image> RenderOverFrame(CWnd* dlg, int frameId, const std::vector<vyr::DrawRecord>& records)
+{
+    std::shared_ptr<vyr::Image> img = vyr::RenderWindow(dlg->GetSafeHwnd());
+    CWnd* frame = dlg->GetDlgItem(frameId);
+    if (!img || frame == nullptr)
+        return nullptr;
+    CRect window;
+    dlg->GetWindowRect(&window);
+    POINT origin{0, 0};
+    frame->ClientToScreen(&origin);
+    origin.x -= window.left;
+    origin.y -= window.top;
+    for (const vyr::DrawRecord& rec : records)
+        vyr::RenderRecord(rec, *img, origin);
+    return img;
+}
+
+std::shared_ptr<vyr::Image> RenderOverFrame(CWnd* dlg, int frameId, const std::function<void(CDC*, const CRect&)>& draw)
+{
+    CWnd* frame = dlg->GetDlgItem(frameId);
+    if (frame == nullptr)
+        return nullptr;
+    CRect client;
+    frame->GetClientRect(&client);
+    CDC dc;
+    dc.CreateCompatibleDC(nullptr);
+    CBitmap bmp;
+    bmp.CreateCompatibleBitmap(&dc, client.Width(), client.Height());
+    CBitmap* old = dc.SelectObject(&bmp);
+    draw(&dc, client);
+    const std::vector<vyr::DrawRecord> records = dc.Records();
+    dc.SelectObject(old);
+    return RenderOverFrame(dlg, frameId, records);
 }

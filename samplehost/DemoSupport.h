@@ -1,7 +1,13 @@
 // What several demos do alike as a user of the library.
 #pragma once
 
+#include <functional>
+#include <memory>
+#include <vector>
+
 #include <vyr/stdafx.h>
+#include <vyr/gdi.h>
+#include <vyr/raster.h>
 
 class COPManager;
 namespace vyrhost {
@@ -28,3 +34,9 @@ void SelectLeftHalfByWindow(vyrhost::CHostKit& host);
 
 // The standard section browser's next steps: the row of that designation selected, then OK.
 void ScriptStdSectionPick(const char* designation);
+
+// The dialog as the user sees it, with a drawing its frame control covers put back over the
+// frame's place: the frame paints its own face after the dialog has drawn into it. The
+// drawing is given as records, or drawn by draw into a context of the frame's size.
+std::shared_ptr<vyr::Image> RenderOverFrame(CWnd* dlg, int frameId, const std::vector<vyr::DrawRecord>& records);
+std::shared_ptr<vyr::Image> RenderOverFrame(CWnd* dlg, int frameId, const std::function<void(CDC*, const CRect&)>& draw);

@@ -107,28 +107,9 @@ int RunSlabDemo(const std::string& outDir)
     ScriptedUser::SelectRow(IDC_BAN_SPANS, 1, IDD_BANDIAGRAM);
     ScriptedUser::EndLabelEdit(IDC_BAN_SPANS, "4500", IDD_BANDIAGRAM);
     ScriptedUser::Run([&](CDialog* dlg) {
-        auto img = vyr::RenderWindow(dlg->GetSafeHwnd());
-        // The frame control paints its own face after the dialog has drawn into it, so the
-        // diagram is drawn again over the frame's place in the picture.
-        CWnd* frame = dlg->GetDlgItem(IDC_BAN_DIAGRAM);
-        if (img && frame != nullptr) {
-            CRect window, client;
-            dlg->GetWindowRect(&window);
-            frame->GetClientRect(&client);
-            POINT origin{0, 0};
-            frame->ClientToScreen(&origin);
-            origin.x -= window.left;
-            origin.y -= window.top;
-            CDC dc;
-            dc.CreateCompatibleDC(nullptr);
-            CBitmap bmp;
-            bmp.CreateCompatibleBitmap(&dc, client.Width(), client.Height());
-            CBitmap* old = dc.SelectObject(&bmp);
-            VyrDrawBanDiagram(&dc, client, static_cast<CDlgBanDiagram*>(dlg)->m_SpanArray, unit);
-            for (const vyr::DrawRecord& rec : dc.Records())
-                vyr::RenderRecord(rec, *img, origin);
-            dc.SelectObject(old);
-        }
+        auto img = RenderOverFrame(dlg, IDC_BAN_DIAGRAM, [&](CDC* dc, const CRect& client) {
+            VyrDrawBanDiagram(dc, client, static_cast<CDlgBanDiagram*>(dlg)->m_SpanArray, unit);
+        });
         saved = img && vyr::WritePng(png, *img);
     }, IDD_BANDIAGRAM);
     ScriptedUser::PressOK(IDD_BANDIAGRAM);

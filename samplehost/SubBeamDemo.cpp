@@ -45,15 +45,8 @@ bool SavePreview(CDialog* dlg, const std::string& path)
     vyr::WatchReleasedDCs(nullptr);
     if (!img || preview.empty())
         return false;
-    CRect window;
-    dlg->GetWindowRect(&window);
-    POINT origin{0, 0};
-    frame->ClientToScreen(&origin);
-    origin.x -= window.left;
-    origin.y -= window.top;
-    for (const vyr::DrawRecord& rec : preview)
-        vyr::RenderRecord(rec, *img, origin);
-    return vyr::WritePng(path, *img);
+    img = RenderOverFrame(dlg, IDC_SUBBEAM_PREVIEW, preview);
+    return img && vyr::WritePng(path, *img);
 }
 
 std::string Beams(CPlane* room, float unit)

@@ -57,22 +57,8 @@ std::string WallLines(CWall* w, float unit)
 // its own face after the dialog has drawn into it).
 bool SavePreview(CDlgWallHoleDefine& dlg, const std::string& png)
 {
-    auto img = vyr::RenderWindow(dlg.GetSafeHwnd());
-    CWnd* frame = dlg.GetDlgItem(IDC_WALLHOLE_PREVIEW);
-    if (!img || frame == nullptr)
-        return false;
-    CRect window;
-    dlg.GetWindowRect(&window);
-    POINT origin{0, 0};
-    frame->ClientToScreen(&origin);
-    origin.x -= window.left;
-    origin.y -= window.top;
-    CDC dc;
-    dc.CreateCompatibleDC(nullptr);
-    dlg.DrawPreview(&dc);
-    for (const vyr::DrawRecord& rec : dc.Records())
-        vyr::RenderRecord(rec, *img, origin);
-    return vyr::WritePng(png, *img);
+    auto img = RenderOverFrame(&dlg, IDC_WALLHOLE_PREVIEW, [&](CDC* dc, const CRect&) { dlg.DrawPreview(dc); });
+    return img && vyr::WritePng(png, *img);
 }
 
 } // namespace

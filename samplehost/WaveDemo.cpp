@@ -35,27 +35,10 @@ namespace fs = std::filesystem;
 // which paints its own face after the dialog has drawn into it.
 bool SaveWavePlot(CDialog* dlg, int frameId, const CWaveFun* wave, float marker, const std::string& png)
 {
-    auto img = vyr::RenderWindow(dlg->GetSafeHwnd());
-    CWnd* frame = dlg->GetDlgItem(frameId);
-    if (!img || frame == nullptr)
-        return false;
-    CRect window, client;
-    dlg->GetWindowRect(&window);
-    frame->GetClientRect(&client);
-    POINT origin{0, 0};
-    frame->ClientToScreen(&origin);
-    origin.x -= window.left;
-    origin.y -= window.top;
-    CDC dc;
-    dc.CreateCompatibleDC(nullptr);
-    CBitmap bmp;
-    bmp.CreateCompatibleBitmap(&dc, client.Width(), client.Height());
-    CBitmap* old = dc.SelectObject(&bmp);
-    VyrDrawWavePlot(&dc, client, wave, VyrWavePlotFont(), marker);
-    for (const vyr::DrawRecord& rec : dc.Records())
-        vyr::RenderRecord(rec, *img, origin);
-    dc.SelectObject(old);
-    return vyr::WritePng(png, *img);
+    auto img = RenderOverFrame(dlg, frameId, [&](CDC* dc, const CRect& client) {
+        VyrDrawWavePlot(dc, client, wave, VyrWavePlotFont(), marker);
+    });
+    return img && vyr::WritePng(png, *img);
 }
 
 // A record to import: a decaying two-tone sine, 0.02 s over 16 s.
