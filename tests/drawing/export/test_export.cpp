@@ -147,6 +147,12 @@ protected:
     }
 
     CGlobalData& Data() { return m_kit->GlobalData(); }
+    std::unique_ptr<CDlgDrawResult> NewDialog(bool threeD)
+    {
+        if (threeD)
+            return std::make_unique<CDlgDrawResult3D>(&Data());
+        return std::make_unique<CDlgDrawResult2D>(&Data());
+    }
     CStruct& St() { return *Data().Struct(); }
 
     // The files below the project folder, relative and sorted.
@@ -299,11 +305,7 @@ TEST_F(ExportTest, TheFileCountFollowsTheTickedBoxesTheirItemsAndTheScopes)
         SCOPED_TRACE(c.name);
         ScriptedUser::Reset();
         CVyrProduct::SetEdition(c.dim, c.variant);
-        std::unique_ptr<CDlgDrawResult> dlg;
-        if (c.threeD)
-            dlg = std::make_unique<CDlgDrawResult3D>(&Data());
-        else
-            dlg = std::make_unique<CDlgDrawResult2D>(&Data());
+        std::unique_ptr<CDlgDrawResult> dlg = NewDialog(c.threeD);
         if (!c.all)
             TickOnly({});
         for (int box : c.boxes)
@@ -679,11 +681,7 @@ TEST_F(ExportTest, EachEditionOpensItsTemplate)
         SCOPED_TRACE(c.templateId);
         ScriptedUser::Reset();
         CVyrProduct::SetEdition(c.dim, c.variant);
-        std::unique_ptr<CDlgDrawResult> dlg;
-        if (c.threeD)
-            dlg = std::make_unique<CDlgDrawResult3D>(&Data());
-        else
-            dlg = std::make_unique<CDlgDrawResult2D>(&Data());
+        std::unique_ptr<CDlgDrawResult> dlg = NewDialog(c.threeD);
         ScriptedUser::Run([&](CDialog* d) {
             for (int id : c.absent) {
                 EXPECT_EQ(d->GetDlgItem(id), nullptr) << id;
