@@ -73,14 +73,12 @@ CDlgBeamRelease::CDlgBeamRelease(CWnd* pParent, CBeamList* beams) : CDialog(IDD_
         return question;
     };
     m_rows.m_forget = [this](CBeamBindRelease* def) {
-        vyrkeys::ForEach(m_pData->Struct()->m_pBeamList, [def](CBeamBase* b) {
+        auto clear = [def](CBeamBase* b) {
             if (b->GetBeamBindRelease() == def)
                 b->SetBeamBindRelease(nullptr);
-        });
-        vyrkeys::ForEach(m_pBeamList, [def](CBeamBase* b) {
-            if (b->GetBeamBindRelease() == def)
-                b->SetBeamBindRelease(nullptr);
-        });
+        };
+        vyrkeys::ForEach(m_pData->Struct()->m_pBeamList, clear);
+        vyrkeys::ForEach(m_pBeamList, clear);
     };
     m_rows.m_noEditRow = "选择要编辑的约束！";
     m_rows.m_noDeleteRow = "选择要删除的约束！";
