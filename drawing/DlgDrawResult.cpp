@@ -355,10 +355,7 @@ UINT CDlgDrawResult::Output(void* dialog)
 int CDlgDrawResult::DoOutput()
 {
     ::SetWindowText(Item(IDC_DRAW_EXPORT), "取消导出");
-    Enable(false);
-    for (int id : {IDC_DRAW_SELALL, IDC_DRAW_UNSELALL, IDCANCEL})
-        if (HWND h = Item(id))
-            ::EnableWindow(h, FALSE);
+    EnableForRun(false);
     ResetOutputContent();
     if (ExitOutput(this) == 1)
         return 0;
@@ -392,10 +389,7 @@ int CDlgDrawResult::DoOutput()
 void CDlgDrawResult::EndOutput()
 {
     ::SetWindowText(Item(IDC_DRAW_EXPORT), "导出");
-    Enable(true);
-    for (int id : {IDC_DRAW_SELALL, IDC_DRAW_UNSELALL, IDCANCEL})
-        if (HWND h = Item(id))
-            ::EnableWindow(h, TRUE);
+    EnableForRun(true);
     if (HWND bar = Item(IDC_DRAW_PROGRESS))
         ::ShowWindow(bar, SW_HIDE);
     // The busy state ends on the user-interface thread once the worker has returned.
@@ -412,6 +406,14 @@ int CDlgDrawResult::ExitOutput(CDlgDrawResult* dialog)
     if (dialog->Run().Cancelled())
         return 1;
     return 0;
+}
+
+void CDlgDrawResult::EnableForRun(bool enable)
+{
+    Enable(enable);
+    for (int id : {IDC_DRAW_SELALL, IDC_DRAW_UNSELALL, IDCANCEL})
+        if (HWND h = Item(id))
+            ::EnableWindow(h, enable ? TRUE : FALSE);
 }
 
 void CDlgDrawResult::StepProgress()

@@ -163,6 +163,8 @@ protected:
     void CheckDrawing(const CDXFOutput& dxf, const CString& file);
     void NoteFailed(const CString& path);
     // One bar step and a repaint, from the worker.
+    // The boxes and the buttons besides the export button, off while a run goes on.
+    void EnableForRun(bool enable);
     void StepProgress();
     HWND Item(int id) const;
 
