@@ -136,26 +136,106 @@ void CPNodeList::OnDraw(CDC* pDC, CRect& clip, float, double size, int, int, int
     }
 }
 
-void CPNode::FillCurDisp(CLoadCombination* lc)
+namespace {
+
+// The factored sum of per-case values under a combination: dead (type 0), live (1), its
+// wind case (type = wind case - 1), vertical seismic (6) and horizontal seismic (7 plus the
+// seismic variant). A case without values adds nothing.
+void CombineCases(const std::map<int, std::array<float, 6>>& cases, const CLoadCombination* lc, float out[6])
 {
-    for (float& d : m_fCurDisp)
-        d = 0.0f;
+    for (int i = 0; i < 6; ++i)
+        out[i] = 0.0f;
     if (lc == nullptr)
         return;
     auto add = [&](int type, float factor) {
         if (factor == 0.0f)
             return;
-        auto it = m_mapCaseDisp.find(type);
-        if (it == m_mapCaseDisp.end())
+        auto it = cases.find(type);
+        if (it == cases.end())
             return;
         for (int i = 0; i < 6; ++i)
-            m_fCurDisp[i] += factor * it->second[(size_t)i];
+            out[i] += factor * it->second[(size_t)i];
     };
     add(0, lc->m_fDead);
     add(1, lc->m_fLive);
     add(lc->m_nWindCase - 1, lc->m_fWind);
     add(6, lc->m_fVSeism);
     add(7 + lc->m_nSeismVariant, lc->m_fHSeism);
+}
+
+template <size_t N>
+bool ReadItems(const CPNodeChecker* c, const std::array<CNodeCheckItem, N> CPNodeChecker::*items,
+               bool CPNodeChecker::*has, float* const (&ratios)[N], CString* const (&texts)[N])
+{
+    if (c == nullptr || !(c->*has))
+        return false;
+    for (size_t i = 0; i < N; ++i) {
+        *ratios[i] = (c->*items)[i].ratio;
+        *texts[i] = (c->*items)[i].text;
+    }
+    return true;
+}
+
+// The node's check record, made empty when it has none.
+CPNodeChecker& Record(CPNodeChecker*& checker)
+{
+    if (checker == nullptr)
+        checker = new CPNodeChecker;
+    return *checker;
+}
+
+} // namespace
+
+void CPNode::FillCurDisp(CLoadCombination* lc) { CombineCases(m_mapCaseDisp, lc, m_fCurDisp); }
+
+bool CPNode::GetSupportForce(CLoadCombination* lc, float force[6]) const
+{
+    if (m_pSupport == nullptr) {
+        std::fill(force, force + 6, 0.0f);
+        return false;
+    }
+    CombineCases(m_mapCaseReact, lc, force);
+    return true;
+}
+
+bool CPNode::GetCapacityCheckResult(float& r1, CString& s1, float& r2, CString& s2, float& r3, CString& s3,
+                                    float& r4, CString& s4, float& r5, CString& s5, float& r6, CString& s6) const
+{
+    return ReadItems<6>(m_pChecker, &CPNodeChecker::capacity, &CPNodeChecker::hasCapacity,
+                        {&r1, &r2, &r3, &r4, &r5, &r6}, {&s1, &s2, &s3, &s4, &s5, &s6});
+}
+
+bool CPNode::GetAddPlateResult(float& v1, CString& s1, float& v2, CString& s2, float& v3, CString& s3, float& v4,
+                               CString& s4) const
+{
+    return ReadItems<4>(m_pChecker, &CPNodeChecker::addPlate, &CPNodeChecker::hasAddPlate, {&v1, &v2, &v3, &v4},
+                        {&s1, &s2, &s3, &s4});
+}
+
+bool CPNode::GetPColCheckResult(float& r2, CString& s2, float& r3, CString& s3) const
+{
+    return ReadItems<2>(m_pChecker, &CPNodeChecker::pcol, &CPNodeChecker::hasPCol, {&r2, &r3}, {&s2, &s3});
+}
+
+void CPNode::SetCapacityCheckResult(const std::array<CNodeCheckItem, 6>& items)
+{
+    CPNodeChecker& c = Record(m_pChecker);
+    c.capacity = items;
+    c.hasCapacity = true;
+}
+
+void CPNode::SetAddPlateResult(const std::array<CNodeCheckItem, 4>& items)
+{
+    CPNodeChecker& c = Record(m_pChecker);
+    c.addPlate = items;
+    c.hasAddPlate = true;
+}
+
+void CPNode::SetPColCheckResult(const std::array<CNodeCheckItem, 2>& items)
+{
+    CPNodeChecker& c = Record(m_pChecker);
+    c.pcol = items;
+    c.hasPCol = true;
 }
 
 void CPNodeList::SetSelectPointer(CBeamList* members, CWallList* walls)

@@ -20,6 +20,7 @@ class CWallList;
 class CDC;
 class CSupportBase;
 class CPNodeChecker;
+struct CNodeCheckItem;
 class CMainNode;
 class CLoadCombination;
 class COutput;
@@ -177,6 +178,27 @@ public:
     // (type 0), live (1), its wind case (type = wind case - 1), vertical seismic (6) and
     // horizontal seismic (7 plus the seismic variant).
     void FillCurDisp(CLoadCombination* lc);
+
+    // Support reactions (Fx, Fy, Fz, Mx, My, Mz) the analysis kept per basic load case type.
+    std::map<int, std::array<float, 6>> m_mapCaseReact;
+    // The reaction under a combination: the factored sum of the case reactions, combined as
+    // FillCurDisp combines displacements. A free node gets zeros and false.
+    bool GetSupportForce(CLoadCombination* lc, float force[6]) const;
+
+    // The node check results of the check record, as (ratio, text) pairs; each answers
+    // whether the node has them (false, the pairs untouched, when it has not). Panel zones
+    // in the order 2-axis elastic, 3-axis elastic, 2 and 3 detailing, 2 and 3 plastic.
+    bool GetCapacityCheckResult(float& r1, CString& s1, float& r2, CString& s2, float& r3, CString& s3,
+                                float& r4, CString& s4, float& r5, CString& s5, float& r6, CString& s6) const;
+    // Doubler plates set about axes 2 and 3, then those to add about axes 2 and 3.
+    bool GetAddPlateResult(float& v1, CString& s1, float& v2, CString& s2, float& v3, CString& s3, float& v4,
+                           CString& s4) const;
+    // Strong column weak beam about axes 2 and 3.
+    bool GetPColCheckResult(float& r2, CString& s2, float& r3, CString& s3) const;
+    // Sets the results on the check record, which is made when the node has none.
+    void SetCapacityCheckResult(const std::array<CNodeCheckItem, 6>& items);
+    void SetAddPlateResult(const std::array<CNodeCheckItem, 4>& items);
+    void SetPColCheckResult(const std::array<CNodeCheckItem, 2>& items);
 
     // The node's design check. The code computation belongs to the analysis engine: a check
     // keeps a copy of the answer prepared for the node (SetCheckAnswer) as its record

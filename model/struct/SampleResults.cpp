@@ -6,6 +6,15 @@
 #include <vyr/model/struct/Struct.h>
 #include <vyr/model/struct/Support.h>
 
+namespace {
+CString Ratio(float r)
+{
+    CString s;
+    s.Format("%.3f", r);
+    return s;
+}
+} // namespace
+
 void FillSampleResults(CGlobalData& data)
 {
     CStruct* st = data.Struct();
@@ -17,7 +26,29 @@ void FillSampleResults(CGlobalData& data)
             c.a[k] = 0.1f * (float)(1 + (n->GetNo() + k) % 9);
         c.b[0] = 0.5f + 0.05f * (float)(n->GetNo() % 5);
         c.b[1] = c.b[0] - 0.1f;
+        // The report cells of the same ratios; plates to add where a panel zone passes 0.8.
+        for (int k = 0; k < 6; ++k)
+            c.capacity[(size_t)k] = {c.a[k], Ratio(c.a[k])};
+        c.hasCapacity = true;
+        for (int k = 0; k < 4; ++k) {
+            const bool add = k >= 2 && c.a[k - 2] > 0.8f;
+            c.addPlate[(size_t)k] = {add ? 6.0f : 0.0f, add ? "6mm" : "无"};
+        }
+        c.hasAddPlate = true;
+        c.pcol[0] = {c.b[0], Ratio(c.b[0])};
+        c.pcol[1] = {c.b[1], Ratio(c.b[1])};
+        c.hasPCol = true;
         n->SetCheckAnswer(c);
+        // Reactions of the supported nodes per case type (kN, kN.cm): dead, live, wind X,
+        // horizontal seismic; the vertical ones vary with the node number.
+        if (n->GetSupport() != nullptr) {
+            const float no = (float)n->GetNo();
+            n->m_mapCaseReact[0] = {0.0f, 0.0f, 200.0f + 10.0f * (float)(n->GetNo() % 5), 0.0f, 0.0f, 0.0f};
+            n->m_mapCaseReact[1] = {0.0f, 0.0f, 80.0f + 4.0f * (float)(n->GetNo() % 3), 0.0f, 0.0f, 0.0f};
+            n->m_mapCaseReact[2] = {-12.0f - 0.5f * no, 0.0f, n->GetNo() % 2 ? 15.0f : -15.0f, 0.0f,
+                                    1500.0f + 100.0f * (float)(n->GetNo() % 4), 0.0f};
+            n->m_mapCaseReact[7] = {-20.0f - no, 0.0f, 10.0f, 0.0f, 2400.0f + 50.0f * no, 0.0f};
+        }
     }
     for (POSITION pos = st->m_pBeamList->GetHeadPosition(); pos != nullptr;) {
         CBeamBase* b = st->m_pBeamList->GetNextT(pos);

@@ -1,6 +1,8 @@
 // Node supports and the per-node result records.
 #pragma once
 
+#include <array>
+
 #include <vyr/stdafx.h>
 #include <vyr/model/struct/ModelList.h>
 
@@ -83,6 +85,14 @@ struct NodeResult
     float b[6] = {};
 };
 
+// One result of a node check as the reports print it: the ratio (computed value / limit,
+// or a plate thickness) and the ready-made cell text.
+struct CNodeCheckItem
+{
+    float ratio = 0.0f;
+    CString text;
+};
+
 class CPNodeChecker
 {
 public:
@@ -95,4 +105,14 @@ public:
     CString s1, s2;
     float b[15] = {};  // strong-column-weak-beam ratios and details
     bool f1 = false, f2 = false;
+
+    // Panel zones about axes 2 and 3: elastic, detailing, plastic (2, 3 each).
+    std::array<CNodeCheckItem, 6> capacity;
+    bool hasCapacity = false;
+    // Doubler plates set about axes 2 and 3, then those to add about axes 2 and 3.
+    std::array<CNodeCheckItem, 4> addPlate;
+    bool hasAddPlate = false;
+    // Strong column weak beam about axes 2 and 3.
+    std::array<CNodeCheckItem, 2> pcol;
+    bool hasPCol = false;
 };

@@ -133,6 +133,47 @@ TEST(ModelChecks, MemberReportWritesTheKeptResult)
     EXPECT_FALSE(HasLine(lines, "变形：1/400，1/800，-"));
 }
 
+TEST(ModelChecks, NodeCheckResultsAreKeptOnTheCheckRecordEachKindOnItsOwn)
+{
+    CPNode n(5, CPoint3D());
+    float r[6] = {-1, -1, -1, -1, -1, -1};
+    CString t[6];
+    auto capacity = [&] { return n.GetCapacityCheckResult(r[0], t[0], r[1], t[1], r[2], t[2], r[3], t[3], r[4], t[4], r[5], t[5]); };
+    auto plates = [&] { return n.GetAddPlateResult(r[0], t[0], r[1], t[1], r[2], t[2], r[3], t[3]); };
+    auto pcol = [&] { return n.GetPColCheckResult(r[0], t[0], r[1], t[1]); };
+    EXPECT_FALSE(capacity());
+    EXPECT_FALSE(plates());
+    EXPECT_FALSE(pcol());
+    EXPECT_EQ(r[0], -1.0f) << "nothing is filled without results";
+
+    n.SetPColCheckResult({CNodeCheckItem{0.8f, "0.800"}, CNodeCheckItem{1.25f, "1.250 > 1"}});
+    EXPECT_FALSE(capacity()) << "only the kind that was set is there";
+    EXPECT_FALSE(plates());
+    ASSERT_TRUE(pcol());
+    EXPECT_FLOAT_EQ(r[0], 0.8f);
+    EXPECT_FLOAT_EQ(r[1], 1.25f);
+    EXPECT_EQ(t[1].str(), "1.250 > 1");
+
+    std::array<CNodeCheckItem, 6> zones;
+    for (int i = 0; i < 6; ++i)
+        zones[(size_t)i] = {0.1f * (float)(i + 1), CString(std::to_string(i).c_str())};
+    n.SetCapacityCheckResult(zones);
+    n.SetAddPlateResult({CNodeCheckItem{0, "无"}, CNodeCheckItem{0, "无"}, CNodeCheckItem{6, "6mm"},
+                         CNodeCheckItem{0, "无"}});
+    ASSERT_TRUE(capacity());
+    EXPECT_FLOAT_EQ(r[5], 0.6f);
+    EXPECT_EQ(t[2].str(), "2");
+    ASSERT_TRUE(plates());
+    EXPECT_EQ(t[2].str(), "6mm");
+    EXPECT_TRUE(pcol()) << "setting another kind keeps the earlier one";
+
+    // A check run replaces the record with the prepared answer, which has no such results.
+    n.SetCheckAnswer(vyrtest::RoundNodeAnswer());
+    n.Check();
+    EXPECT_FALSE(capacity());
+    EXPECT_FALSE(pcol());
+}
+
 TEST(ModelChecks, SampleResultsGiveEveryNodeAndMemberAnAnswer)
 {
     CGlobalData data;

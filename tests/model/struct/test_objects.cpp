@@ -543,6 +543,31 @@ TEST(NodeResults, CombinationDisplacementIsTheFactoredSumOfItsCases)
     EXPECT_EQ(n.m_fCurDisp[0], 0.0f);
 }
 
+TEST(NodeResults, SupportReactionIsTheFactoredSumOfItsCasesOnSupportedNodesOnly)
+{
+    CSupportFixed fixed;
+    CPNode n(1, CPoint3D());
+    n.m_mapCaseReact[0] = {1.0f, 0, 100.0f, -30.0f, 0, 0}; // dead
+    n.m_mapCaseReact[1] = {0.5f, 0, 40.0f, 20.0f, 0, 0};   // live
+    n.m_mapCaseReact[2] = {9.0f, 9.0f, 9.0f, 9.0f, 9.0f, 9.0f}; // wind X, not in the combination
+    // A combination built as the reaction report builds it: the two factors only.
+    CLoadCombination c;
+    c.m_fDead = 1.2f;
+    c.m_fLive = 1.4f;
+    float f[6] = {7, 7, 7, 7, 7, 7};
+    EXPECT_FALSE(n.GetSupportForce(&c, f)) << "a free node has no reaction";
+    for (float v : f)
+        EXPECT_EQ(v, 0.0f);
+    n.SetSupport(&fixed);
+    EXPECT_TRUE(n.GetSupportForce(&c, f));
+    EXPECT_FLOAT_EQ(f[0], 1.2f + 0.7f);
+    EXPECT_FLOAT_EQ(f[1], 0.0f);
+    EXPECT_FLOAT_EQ(f[2], 120.0f + 56.0f);
+    EXPECT_FLOAT_EQ(f[3], -36.0f + 28.0f);
+    EXPECT_FLOAT_EQ(f[5], 0.0f);
+    n.SetSupport(nullptr);
+}
+
 TEST(Floor, StiffnessRatiosToTheStoreysAbove)
 {
     CFloorList floors;
