@@ -37,9 +37,11 @@
 #include <vyr/reports/DlgNodeCheckOutput.h>
 #include <vyr/reports/DlgOutputNodeCheck.h>
 #include <vyr/reports/DlgOutputNodeDisp.h>
+#include <vyr/reports/DlgOutputNodeForce.h>
 #include <vyr/reports/DlgStatistic.h>
 #include <vyr/resources/dialogs/BanLibRes.h>
 #include <vyr/resources/dialogs/DefsRes.h>
+#include <vyr/resources/dialogs/NodeResultRes.h>
 #include <vyr/resources/dialogs/ReportRes.h>
 #include <vyr/resources/dialogs/SectionRes.h>
 #include <vyr/resources/dialogs/StandInRes.h>
@@ -734,7 +736,17 @@ TEST_F(PropKeysTest, NodeReportOpensOnExactlyOneNodeAndListReportsGetTheirList)
         EXPECT_EQ(dlg.m_pData, &d);
     });
     EXPECT_EQ(Key("Prop.NodeOutputDisp", &two), 0);
-    Confirm<CDlgOutputNodeCheck>([&](CDlgOutputNodeCheck& dlg) { EXPECT_EQ(dlg.m_pNodeList, &two); });
+    // The node result reports are the real dialogs, closed with their "关闭".
+    In<CDlgOutputNodeForce>(
+        [&](CDlgOutputNodeForce& dlg) {
+            EXPECT_EQ(dlg.m_pNodeList, &two);
+            EXPECT_EQ(dlg.m_pData, &d);
+        },
+        IDD_NODEFORCE);
+    ScriptedUser::Click(IDOK, IDD_NODEFORCE);
+    EXPECT_EQ(Key("Prop.NodeOutputForce", &two), 0);
+    In<CDlgOutputNodeCheck>([&](CDlgOutputNodeCheck& dlg) { EXPECT_EQ(dlg.m_pNodeList, &two); }, IDD_NODECHECK);
+    ScriptedUser::Click(IDOK, IDD_NODECHECK);
     EXPECT_EQ(Key("Prop.NodeOutputCheck", &two), 0);
 
     CBeamList beams;
