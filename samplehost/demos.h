@@ -74,3 +74,6 @@ int RunWaveDemo(const std::string& outDir);
 // The load-combination library: a combination added, edited and deleted, then regenerated
 // with new parameters; the lists before and after (load-combinations.txt, dlg-combinations.png).
 int RunCombinationDemo(const std::string& outDir);
+// The support reaction and node check reports opened through their property keys on every
+// node of the checked sample model and saved (reactions.rtf, node-check.rtf).
+int RunNodeReportsDemo(const std::string& outDir);

@@ -46,6 +46,8 @@ const std::vector<CDemo>& SampleHostDemos()
         // case made with it, the record renamed in the editor; records and cases printed.
         {"wave", &RunWaveDemo, {"th-cases.txt", "wave-plot-1.png", "wave-plot-2.png"}},
         {"load combinations", &RunCombinationDemo, {"load-combinations.txt", "dlg-combinations.png"}},
+        // Support reactions and node checks on every node, each saved as RTF.
+        {"node reports", &RunNodeReportsDemo, {"reactions.rtf", "node-check.rtf"}},
     };
     return demos;
 }
