@@ -110,22 +110,19 @@ void CDlgOutputNodeForce::OutputUnite(COutput& out, int flag)
     out << tab << "本文中未经注明处使用的单位为kN与m。" << endl;
     if (m_bExtremes)
         OutputExtremes(out);
-    if (m_bStandard) {
+    // The fixed combinations are none of the model's: built here from the two factors.
+    auto fixedCombination = [&](const char* heading, float dead, float live) {
         out << endl;
-        Heading(out, "支座节点1.0D+1.0L标准组合反力");
+        Heading(out, heading);
         CLoadCombination lc;
-        lc.m_fDead = 1.0f;
-        lc.m_fLive = 1.0f;
+        lc.m_fDead = dead;
+        lc.m_fLive = live;
         OutputBLC(out, &lc);
-    }
-    if (m_bBasic) {
-        out << endl;
-        Heading(out, "支座节点1.2D+1.4L基本组合反力");
-        CLoadCombination lc;
-        lc.m_fDead = 1.2f;
-        lc.m_fLive = 1.4f;
-        OutputBLC(out, &lc);
-    }
+    };
+    if (m_bStandard)
+        fixedCombination("支座节点1.0D+1.0L标准组合反力", 1.0f, 1.0f);
+    if (m_bBasic)
+        fixedCombination("支座节点1.2D+1.4L基本组合反力", 1.2f, 1.4f);
 }
 
 void CDlgOutputNodeForce::OutputExtremes(COutput& out)
