@@ -74,3 +74,6 @@ int RunWaveDemo(const std::string& outDir);
 // The load-combination library: a combination added, edited and deleted, then regenerated
 // with new parameters; the lists before and after (load-combinations.txt, dlg-combinations.png).
 int RunCombinationDemo(const std::string& outDir);
+// Slab reinforcement through the room key: a concrete one-way, a two-way and a deck room
+// designed from their moments; their bar groups and covers (slab-design.txt).
+int RunSlabDesignDemo(const std::string& outDir);
