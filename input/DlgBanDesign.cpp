@@ -15,24 +15,11 @@ CDlgBanDesign::CDlgBanDesign(CWnd* pParent) : CDlgBanDesignBase(IDD_SLABDESIGN, 
 void CDlgBanDesign::DoDataExchange(CDataExchange* pDX)
 {
     CDialog::DoDataExchange(pDX);
-    DDX_Text(pDX, IDC_SLAB_POSDIAMETER, m_nPosDiameter);
-    DDV_MinMaxInt(pDX, m_nPosDiameter, 6, 50);
-    DDX_Text(pDX, IDC_SLAB_POSSPACE, m_nPosSpace);
-    DDV_MinMaxInt(pDX, m_nPosSpace, 50, 400);
-    DDX_Text(pDX, IDC_SLAB_POSAREA, m_fPosArea);
-    DDX_Text(pDX, IDC_SLAB_POSNEED, m_fPosNeed);
-    DDX_Text(pDX, IDC_SLAB_NEGDIAMETER, m_nNegDiameter);
-    DDV_MinMaxInt(pDX, m_nNegDiameter, 6, 50);
-    DDX_Text(pDX, IDC_SLAB_NEGSPACE, m_nNegSpace);
-    DDV_MinMaxInt(pDX, m_nNegSpace, 50, 400);
-    DDX_Text(pDX, IDC_SLAB_NEGAREA, m_fNegArea);
-    DDX_Text(pDX, IDC_SLAB_NEGNEED, m_fNegNeed);
-    DDX_Text(pDX, IDC_SLAB_COVER, m_nCover);
-    DDV_MinMaxInt(pDX, m_nCover, 10, 50);
-    DDX_Text(pDX, IDC_SLAB_THICK, m_nThick);
-    DDV_MinMaxInt(pDX, m_nThick, 70, 300);
-    DDX_CBIndex(pDX, IDC_SLAB_GRADE, m_nGrade);
-    DDX_Check(pDX, IDC_SLAB_FREECHOICE, m_bFreeChoice);
+    static const int pos[4] = {IDC_SLAB_POSDIAMETER, IDC_SLAB_POSSPACE, IDC_SLAB_POSAREA, IDC_SLAB_POSNEED};
+    static const int neg[4] = {IDC_SLAB_NEGDIAMETER, IDC_SLAB_NEGSPACE, IDC_SLAB_NEGAREA, IDC_SLAB_NEGNEED};
+    ExchangeGroup(pDX, pos, m_nPosDiameter, m_nPosSpace, m_fPosArea, m_fPosNeed);
+    ExchangeGroup(pDX, neg, m_nNegDiameter, m_nNegSpace, m_fNegArea, m_fNegNeed);
+    ExchangeBasics(pDX, IDC_SLAB_COVER);
 }
 
 BOOL CDlgBanDesign::OnInitDialog()
@@ -40,11 +27,9 @@ BOOL CDlgBanDesign::OnInitDialog()
     CDialog::OnInitDialog();
     UpdateData(TRUE);
     // The host's settings are shown, as the two sibling dialogs show them.
-    TakeSettings({&m_nPosSpace}, {&m_nNegSpace}, 2, true);
-    Enable({IDC_SLAB_POSDIAMETER, IDC_SLAB_POSSPACE, IDC_SLAB_NEGDIAMETER, IDC_SLAB_NEGSPACE, IDC_SLAB_POSREDESIGN,
-            IDC_SLAB_NEGREDESIGN, IDC_SLAB_FREECHOICE},
-           false);
-    UpdateData(FALSE);
+    Start({&m_nPosSpace}, {&m_nNegSpace}, 2, true,
+          {IDC_SLAB_POSDIAMETER, IDC_SLAB_POSSPACE, IDC_SLAB_NEGDIAMETER, IDC_SLAB_NEGSPACE, IDC_SLAB_POSREDESIGN,
+           IDC_SLAB_NEGREDESIGN, IDC_SLAB_FREECHOICE});
     return TRUE;
 }
 
@@ -92,10 +77,4 @@ void CDlgBanDesign::OnConditionalDesignNegative()
     RedesignTwoMomentGroup(true, m_nNegDiameter, m_nNegSpace, m_fNegNeed, m_fNegArea);
 }
 
-void CDlgBanDesign::OnFreeChoice()
-{
-    if (!UpdateData(TRUE))
-        return;
-    Enable({IDC_SLAB_POSREDESIGN, IDC_SLAB_NEGREDESIGN}, m_bFreeChoice != 0 && m_bDesigned);
-    UpdateData(FALSE);
-}
+void CDlgBanDesign::OnFreeChoice() { FreeChoiceChanged({IDC_SLAB_POSREDESIGN, IDC_SLAB_NEGREDESIGN}); }

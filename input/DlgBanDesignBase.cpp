@@ -6,6 +6,7 @@
 #include <vyr/model/struct/structure.h>
 #include <vyr/protocol/HostMessages.h>
 #include <vyr/protocol/HostProtocol.h>
+#include <vyr/resources/dialogs/SlabDesignRes.h>
 
 void CDlgBanDesignBase::TakeSettings(std::initializer_list<int*> posSpaces, std::initializer_list<int*> negSpaces,
                                      int grades, bool fixGrade)
@@ -88,4 +89,41 @@ void CDlgBanDesignBase::Enable(std::initializer_list<int> ids, bool enable)
     for (int id : ids)
         if (CWnd* w = GetDlgItem(id))
             w->EnableWindow(enable ? TRUE : FALSE);
+}
+
+void CDlgBanDesignBase::Start(std::initializer_list<int*> posSpaces, std::initializer_list<int*> negSpaces, int grades,
+                              bool fixGrade, std::initializer_list<int> disabled)
+{
+    TakeSettings(posSpaces, negSpaces, grades, fixGrade);
+    Enable(disabled, false);
+    UpdateData(FALSE);
+}
+
+void CDlgBanDesignBase::FreeChoiceChanged(std::initializer_list<int> buttons)
+{
+    if (!UpdateData(TRUE))
+        return;
+    Enable(buttons, m_bFreeChoice != 0 && m_bDesigned);
+    UpdateData(FALSE);
+}
+
+void CDlgBanDesignBase::ExchangeBasics(CDataExchange* pDX, int coverId)
+{
+    DDX_Text(pDX, coverId, m_nCover);
+    DDV_MinMaxInt(pDX, m_nCover, 10, 50);
+    DDX_Text(pDX, IDC_SLAB_THICK, m_nThick);
+    DDV_MinMaxInt(pDX, m_nThick, 70, 300);
+    DDX_CBIndex(pDX, IDC_SLAB_GRADE, m_nGrade);
+    DDX_Check(pDX, IDC_SLAB_FREECHOICE, m_bFreeChoice);
+}
+
+void CDlgBanDesignBase::ExchangeGroup(CDataExchange* pDX, const int ids[4], int& diameter, int& space, float& area,
+                                      float& need)
+{
+    DDX_Text(pDX, ids[0], diameter);
+    DDV_MinMaxInt(pDX, diameter, 6, 50);
+    DDX_Text(pDX, ids[1], space);
+    DDV_MinMaxInt(pDX, space, 50, 400);
+    DDX_Text(pDX, ids[2], area);
+    DDX_Text(pDX, ids[3], need);
 }

@@ -42,4 +42,16 @@ protected:
     // provided area members): follows the user's change of the bars against a fresh design.
     void RedesignTwoMomentGroup(bool negative, int& diameter, int& space, float& need, float& area);
     void Enable(std::initializer_list<int> ids, bool enable);
+
+    // The end of every start: the host's settings taken, the controls that wait for a design
+    // disabled, the members shown.
+    void Start(std::initializer_list<int*> posSpaces, std::initializer_list<int*> negSpaces, int grades, bool fixGrade,
+               std::initializer_list<int> disabled);
+    // The free-choice box: the conditional design buttons follow it once a design has run.
+    void FreeChoiceChanged(std::initializer_list<int> buttons);
+    // The basic parameters: cover (on its control) with the thickness, the grade and the box.
+    void ExchangeBasics(CDataExchange* pDX, int coverId);
+    // One bar group: diameter 6 to 50 and spacing 50 to 400 mm, its provided and required area.
+    static void ExchangeGroup(CDataExchange* pDX, const int ids[4], int& diameter, int& space, float& area,
+                              float& need);
 };

@@ -14,27 +14,17 @@ CDlgBanDesignDeck::CDlgBanDesignDeck(CWnd* pParent) : CDlgBanDesignBase(IDD_SLAB
 void CDlgBanDesignDeck::DoDataExchange(CDataExchange* pDX)
 {
     CDialog::DoDataExchange(pDX);
-    DDX_Text(pDX, IDC_SLAB_NEGDIAMETER, m_nNegDiameter);
-    DDV_MinMaxInt(pDX, m_nNegDiameter, 6, 50);
-    DDX_Text(pDX, IDC_SLAB_NEGSPACE, m_nNegSpace);
-    DDV_MinMaxInt(pDX, m_nNegSpace, 50, 400);
-    DDX_Text(pDX, IDC_SLABDECK_AREA, m_fNegArea);
-    DDX_Text(pDX, IDC_SLABDECK_NEED, m_fNegNeed);
-    DDX_Text(pDX, IDC_SLAB_COVER, m_nCover);
-    DDV_MinMaxInt(pDX, m_nCover, 10, 50);
-    DDX_Text(pDX, IDC_SLAB_THICK, m_nThick);
-    DDV_MinMaxInt(pDX, m_nThick, 70, 300);
-    DDX_CBIndex(pDX, IDC_SLAB_GRADE, m_nGrade);
-    DDX_Check(pDX, IDC_SLAB_FREECHOICE, m_bFreeChoice);
+    static const int ids[4] = {IDC_SLAB_NEGDIAMETER, IDC_SLAB_NEGSPACE, IDC_SLABDECK_AREA, IDC_SLABDECK_NEED};
+    ExchangeGroup(pDX, ids, m_nNegDiameter, m_nNegSpace, m_fNegArea, m_fNegNeed);
+    ExchangeBasics(pDX, IDC_SLAB_COVER);
 }
 
 BOOL CDlgBanDesignDeck::OnInitDialog()
 {
     CDialog::OnInitDialog();
     UpdateData(TRUE);
-    TakeSettings({}, {&m_nNegSpace}, 2, true);
-    Enable({IDC_SLAB_NEGDIAMETER, IDC_SLAB_NEGSPACE, IDC_SLABDECK_REDESIGN, IDC_SLAB_FREECHOICE}, false);
-    UpdateData(FALSE);
+    Start({}, {&m_nNegSpace}, 2, true,
+          {IDC_SLAB_NEGDIAMETER, IDC_SLAB_NEGSPACE, IDC_SLABDECK_REDESIGN, IDC_SLAB_FREECHOICE});
     return TRUE;
 }
 
@@ -67,10 +57,4 @@ void CDlgBanDesignDeck::OnConditionalDesignNegative()
     RedesignTwoMomentGroup(true, m_nNegDiameter, m_nNegSpace, m_fNegNeed, m_fNegArea);
 }
 
-void CDlgBanDesignDeck::OnFreeChoice()
-{
-    if (!UpdateData(TRUE))
-        return;
-    Enable({IDC_SLABDECK_REDESIGN}, m_bFreeChoice != 0 && m_bDesigned);
-    UpdateData(FALSE);
-}
+void CDlgBanDesignDeck::OnFreeChoice() { FreeChoiceChanged({IDC_SLABDECK_REDESIGN}); }

@@ -50,36 +50,25 @@ void CDlgBanDesignTwoWay::DoDataExchange(CDataExchange* pDX)
 {
     CDialog::DoDataExchange(pDX);
     DDX_CBIndex(pDX, IDC_SLAB2W_CONDITION, m_nCondition);
-    DDX_CBIndex(pDX, IDC_SLAB_GRADE, m_nGrade);
-    DDX_Text(pDX, IDC_SLAB2W_COVER, m_nCover);
-    DDV_MinMaxInt(pDX, m_nCover, 10, 50);
-    DDX_Text(pDX, IDC_SLAB_THICK, m_nThick);
-    DDV_MinMaxInt(pDX, m_nThick, 70, 300);
-    DDX_Check(pDX, IDC_SLAB_FREECHOICE, m_bFreeChoice);
+    ExchangeBasics(pDX, IDC_SLAB2W_COVER);
     // The bars have the limits of the one-way dialog: a bar group of the model never gets a
     // diameter or spacing that the user could not type there.
     for (int g = 0; g < 4; ++g) {
-        DDX_Text(pDX, kDiameterIds[g], *Diameter(g));
-        DDV_MinMaxInt(pDX, *Diameter(g), 6, 50);
-        DDX_Text(pDX, kSpaceIds[g], *Space(g));
-        DDV_MinMaxInt(pDX, *Space(g), 50, 400);
-        DDX_Text(pDX, kAreaIds[g], m_fArea[g]);
-        DDX_Text(pDX, kNeedIds[g], m_fNeed[g]);
+        const int ids[4] = {kDiameterIds[g], kSpaceIds[g], kAreaIds[g], kNeedIds[g]};
+        ExchangeGroup(pDX, ids, *Diameter(g), *Space(g), m_fArea[g], m_fNeed[g]);
     }
 }
 
 BOOL CDlgBanDesignTwoWay::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    TakeSettings({&m_nXPosSpace, &m_nYPosSpace}, {&m_nXNegSpace, &m_nYNegSpace}, 3, false);
     if (m_pPlaneList != nullptr && !m_pPlaneList->IsEmpty())
         m_nCondition = m_pPlaneList->GetHeadT()->SetCondition();
-    for (int g = 0; g < 4; ++g)
-        Enable({kDiameterIds[g], kSpaceIds[g]}, false);
-    Enable({IDC_SLAB2W_XPOSREDESIGN, IDC_SLAB2W_XNEGREDESIGN, IDC_SLAB2W_YPOSREDESIGN, IDC_SLAB2W_YNEGREDESIGN,
-            IDC_SLAB_FREECHOICE},
-           false);
-    UpdateData(FALSE);
+    Start({&m_nXPosSpace, &m_nYPosSpace}, {&m_nXNegSpace, &m_nYNegSpace}, 3, false,
+          {IDC_SLAB2W_XPOSDIAMETER, IDC_SLAB2W_XPOSSPACE, IDC_SLAB2W_XNEGDIAMETER, IDC_SLAB2W_XNEGSPACE,
+           IDC_SLAB2W_YPOSDIAMETER, IDC_SLAB2W_YPOSSPACE, IDC_SLAB2W_YNEGDIAMETER, IDC_SLAB2W_YNEGSPACE,
+           IDC_SLAB2W_XPOSREDESIGN, IDC_SLAB2W_XNEGREDESIGN, IDC_SLAB2W_YPOSREDESIGN, IDC_SLAB2W_YNEGREDESIGN,
+           IDC_SLAB_FREECHOICE});
     return TRUE;
 }
 
@@ -168,9 +157,6 @@ void CDlgBanDesignTwoWay::OnConditionalDesign(int group)
 
 void CDlgBanDesignTwoWay::OnFreeChoice()
 {
-    if (!UpdateData(TRUE))
-        return;
-    Enable({IDC_SLAB2W_XPOSREDESIGN, IDC_SLAB2W_XNEGREDESIGN, IDC_SLAB2W_YPOSREDESIGN, IDC_SLAB2W_YNEGREDESIGN},
-           m_bFreeChoice != 0 && m_bDesigned);
-    UpdateData(FALSE);
+    FreeChoiceChanged(
+        {IDC_SLAB2W_XPOSREDESIGN, IDC_SLAB2W_XNEGREDESIGN, IDC_SLAB2W_YPOSREDESIGN, IDC_SLAB2W_YNEGREDESIGN});
 }

@@ -76,20 +76,9 @@ protected:
     template <class T>
     static void In(UINT idd, std::function<void(T&)> fn)
     {
-        ScriptedUser::Run(
-            [fn](CDialog* dlg) {
-                T* t = dynamic_cast<T*>(dlg);
-                ASSERT_NE(t, nullptr) << "another dialog is open";
-                fn(*t);
-            },
-            idd);
+        vyrtest::InDialog<T>(idd, std::move(fn));
     }
-    static std::string Text(CDialog& dlg, int id)
-    {
-        CString t;
-        dlg.GetDlgItemText(id, t);
-        return t.str();
-    }
+    static std::string Text(CDialog& dlg, int id) { return vyrtest::DlgText(dlg, id); }
     static int Selected(CDialog& dlg, int id) { return (int)dlg.SendDlgItemMessage(id, CB_GETCURSEL, 0, 0); }
     static bool Enabled(CDialog& dlg, int id) { return dlg.GetDlgItem(id)->IsWindowEnabled() != FALSE; }
     static std::vector<std::string> Boxes()
