@@ -85,6 +85,10 @@ CHostKit::CHostKit(int viewWidth, int viewHeight, int sideWidth)
 {
     for (int word = 6; word <= 11; ++word)
         SetSettingsReal(1, word, 1.0f);
+    m_settings[2][2] = 0;   // slab bar grade index
+    m_settings[2][4] = 15;  // slab cover, mm
+    m_settings[2][5] = 200; // slab span (positive-moment) bar spacing, mm
+    m_settings[2][6] = 150; // slab support (negative-moment) bar spacing, mm
     VYR_CHECK(CreateEx(0, nullptr, "Vyr host", WS_OVERLAPPEDWINDOW, 0, 0, viewWidth + sideWidth, viewHeight + 100,
                        nullptr, nullptr),
               "host frame not created");

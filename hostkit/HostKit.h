@@ -118,8 +118,10 @@ public:
     void ShowWholeModel();
 
     // Settings blocks 0 to 11 of WM_UI_GETSETTINGS, 64 words each. Block 1 holds the design
-    // reals in its words 6 to 11 (stiffness and moment factors, 1 unless set); block 11 is
-    // answered with the mode-shape display record instead of its words.
+    // reals in its words 6 to 11 (stiffness and moment factors, 1 unless set); block 2 the
+    // slab design settings (word 2 the bar grade 0, 4 the cover 15 mm, 5 and 6 the positive-
+    // and negative-moment bar spacings 200 and 150 mm); block 11 is answered with the
+    // mode-shape display record instead of its words.
     static constexpr int kSettingsBlocks = 12;
     static constexpr int kSettingsWords = 64;
     std::vector<std::vector<int>> m_settings;

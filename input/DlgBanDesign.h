@@ -1,25 +1,33 @@
-// Reinforcement of one-way and composite slabs (stand-in until its dialog is written): the
-// caller reads back the positive- and negative-moment bars, the grade and the cover.
+// Reinforcement of one-way, concrete and some profiled-deck slabs: bottom bars for the
+// positive and top bars for the negative moment, proposed from the rooms' required areas and
+// adjustable one group at a time. The caller reads back the bars, the grade and the cover;
+// the dialog itself writes only the cover into the rooms.
 #pragma once
 
-#include <vyr/protocol/DlgStandIn.h>
+#include <vyr/input/DlgBanDesignBase.h>
 
-class CGlobalData;
-class CPlaneList;
-
-class CDlgBanDesign : public CDlgStandIn
+class CDlgBanDesign : public CDlgBanDesignBase
 {
 public:
     explicit CDlgBanDesign(CWnd* pParent = nullptr);
 
-    CGlobalData* m_pData = nullptr;
-    CPlaneList* m_pPlaneList = nullptr; // the rooms to design, each with a slab
-    int m_nPosDiameter = 8;             // mm, control 1218
-    int m_nPosSpace = 150;              // mm, control 1219
-    int m_nNegDiameter = 8;             // mm, control 1166
-    int m_nNegSpace = 150;              // mm, control 1221
-    int m_nCover = 15;                  // mm, control 1371
-    int m_nGrade = 0;                   // steel grade index, combo 1550
-    bool m_bDesigned = false;           // an automatic design has run
-    bool m_bDesignValid = true;         // the last automatic design succeeded
+    int m_nPosDiameter = 8;   // mm, control 1218
+    int m_nPosSpace = 150;    // mm, control 1219
+    float m_fPosArea = 8.0f;  // provided, mm2/m
+    float m_fPosNeed = 0.0f;  // required, mm2/m
+    int m_nNegDiameter = 8;   // mm, control 1166
+    int m_nNegSpace = 150;    // mm, control 1221
+    float m_fNegArea = 0.0f;
+    float m_fNegNeed = 0.0f;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    BOOL OnInitDialog() override;
+    void OnAutoDesign();
+    void DesignSlab();
+    void OnConditionalDesignPositive();
+    void OnConditionalDesignNegative();
+    void OnFreeChoice();
+
+    DECLARE_MESSAGE_MAP()
 };

@@ -1,23 +1,25 @@
-// Support reinforcement of profiled-deck slabs (stand-in until its dialog is written): the
-// caller reads back the support bars, the grade and the cover.
+// Support (negative-moment) bars of profiled-deck slabs: the one-group form of the slab
+// reinforcement dialog. The caller reads back the bars, the grade and the cover.
 #pragma once
 
-#include <vyr/protocol/DlgStandIn.h>
+#include <vyr/input/DlgBanDesignBase.h>
 
-class CGlobalData;
-class CPlaneList;
-
-class CDlgBanDesignDeck : public CDlgStandIn
+class CDlgBanDesignDeck : public CDlgBanDesignBase
 {
 public:
     explicit CDlgBanDesignDeck(CWnd* pParent = nullptr);
 
-    CGlobalData* m_pData = nullptr;
-    CPlaneList* m_pPlaneList = nullptr; // the rooms to design
-    int m_nNegDiameter = 8;             // mm, control 1166
-    int m_nNegSpace = 150;              // mm, control 1221
-    int m_nCover = 15;                  // mm, control 1371
-    int m_nGrade = 0;                   // steel grade index, combo 1550
-    bool m_bDesigned = false;
-    bool m_bDesignValid = true;
+    int m_nNegDiameter = 8;  // mm, control 1166
+    int m_nNegSpace = 150;   // mm, control 1221
+    float m_fNegArea = 0.0f; // provided, mm2/m
+    float m_fNegNeed = 0.0f; // required, mm2/m
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    BOOL OnInitDialog() override;
+    void OnAutoDesign();
+    void OnConditionalDesignNegative();
+    void OnFreeChoice();
+
+    DECLARE_MESSAGE_MAP()
 };

@@ -77,3 +77,6 @@ int RunCombinationDemo(const std::string& outDir);
 // The support reaction and node check reports opened through their property keys on every
 // node of the checked sample model and saved (reactions.rtf, node-check.rtf).
 int RunNodeReportsDemo(const std::string& outDir);
+// Slab reinforcement through the room key: a concrete one-way, a two-way and a deck room
+// designed from their moments; their bar groups and covers (slab-design.txt).
+int RunSlabDesignDemo(const std::string& outDir);

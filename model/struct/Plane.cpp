@@ -196,6 +196,57 @@ bool CPlane::Check(float& a, float& b, float& c, float& d, float& e, CMaterialBa
     return m <= mPos && m <= mNeg;
 }
 
+float CPlane::ComputeForce(float& m1, float& m2, CMaterialBase*)
+{
+    m1 = m_fMoment[2];
+    m2 = m_fMoment[0];
+    return std::max(std::fabs(m1), std::fabs(m2));
+}
+
+float CPlane::ComputeForce(float& a1, float& a2, float& a3, float& a4)
+{
+    a1 = m_fMoment[0];
+    a2 = m_fMoment[1];
+    a3 = m_fMoment[2];
+    a4 = m_fMoment[3];
+    return std::max(std::max(std::fabs(a1), std::fabs(a2)), std::max(std::fabs(a3), std::fabs(a4)));
+}
+
+// Each moment on a metre-wide strip: As = |M| / (0.9 fy h0) with h0 = h - cover - 5 (half a
+// 10 mm bar). The strip carries at most 0.35 fc b h0^2; beyond that the slab is too thin.
+bool CPlane::Design(int grade, float& xPositive, float& xNegative, float& yPositive, float& yNegative,
+                    CMaterialBase* concrete)
+{
+    float* areas[4] = {&xPositive, &xNegative, &yPositive, &yNegative};
+    for (float* a : areas)
+        *a = 0.0f;
+    if (m_pBan == nullptr)
+        return false;
+    const double h0 = m_pBan->m_fThick - m_fCover - 5.0;
+    if (!(h0 > 0.0))
+        return false;
+    const double fy = BarYield(grade);
+    const double limit = 0.35 * ConcreteStrength(concrete) * 1000.0 * h0 * h0 * 1e-6; // kN.m/m
+    const float moments[4] = {m_fMoment[0], m_fMoment[2], m_fMoment[1], m_fMoment[3]};
+    double need[4];
+    for (int i = 0; i < 4; ++i) {
+        const double m = std::fabs((double)moments[i]);
+        if (!(m <= limit))
+            return false;
+        need[i] = m * 1e6 / (0.9 * fy * h0);
+    }
+    for (int i = 0; i < 4; ++i)
+        *areas[i] = (float)need[i];
+    return true;
+}
+
+int CPlane::SetCondition()
+{
+    if (m_nTwoWayBound < 0 || m_nTwoWayBound > 8)
+        m_nTwoWayBound = 0;
+    return m_nTwoWayBound;
+}
+
 // The bare sheet over the longest span carries the wet concrete (Hc plus the rib height),
 // its own weight and the construction load: ratio = (q L^2 / 8) / (f Wef), with f of the
 // sheet's steel (Q235's 215 N/mm2 without one). A slab without a sheet has nothing to check.

@@ -139,6 +139,23 @@ public:
     CPlateSteelBarGroup* m_pBarGroup[4] = {nullptr, nullptr, nullptr, nullptr};
     CHole* m_pHole = nullptr;    // owned, none or one
     CFloor* m_pFloor = nullptr;
+    // The slab's design moments per metre width (kN.m/m), as the analysis leaves them:
+    // X positive, Y positive, X negative, Y negative (a one-way slab uses the X pair).
+    float m_fMoment[4] = {0.0f, 0.0f, 0.0f, 0.0f};
+
+    // ---- slab design
+    // One-way slab: m1 the support (negative) moment, m2 the span (positive) moment; answers
+    // the larger absolute value.
+    float ComputeForce(float& m1, float& m2, CMaterialBase* concrete);
+    // Two-way slab: a1 X positive, a2 Y positive, a3 X negative, a4 Y negative.
+    float ComputeForce(float& a1, float& a2, float& a3, float& a4);
+    // Required bar areas (mm2/m) of the four moments for the bar grade (0 to 2): X positive,
+    // X negative, Y positive, Y negative; a one-way slab reads the first two. False (areas 0)
+    // when the room has no slab or its depth cannot carry one of the moments.
+    bool Design(int grade, float& xPositive, float& xNegative, float& yPositive, float& yNegative,
+                CMaterialBase* concrete);
+    // The two-way boundary condition index (0 to 8); an index out of that range becomes 0.
+    int SetCondition();
 
     // ---- secondary beams
     // Lays out n secondary beams, beam i from the point pos1[i] along placement side 1 to

@@ -5,8 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 
+#include <vyr/stdafx.h>
 #include <vyr/resources.h>
 #include <vyr/scripteduser.h>
 
@@ -28,5 +30,26 @@ protected:
         vyr::ScriptedUser::Reset();
     }
 };
+
+// Acts in the open dialog of that template, which must be of class T.
+template <class T>
+void InDialog(UINT idd, std::function<void(T&)> fn)
+{
+    vyr::ScriptedUser::Run(
+        [fn](CDialog* dlg) {
+            T* t = dynamic_cast<T*>(dlg);
+            ASSERT_NE(t, nullptr) << "another dialog is open";
+            fn(*t);
+        },
+        idd);
+}
+
+// The text a control of the dialog shows.
+inline std::string DlgText(CWnd& dlg, int id)
+{
+    CString t;
+    dlg.GetDlgItemText(id, t);
+    return t.str();
+}
 
 } // namespace vyrtest

@@ -44,6 +44,7 @@
 #include <vyr/resources/dialogs/NodeResultRes.h>
 #include <vyr/resources/dialogs/ReportRes.h>
 #include <vyr/resources/dialogs/SectionRes.h>
+#include <vyr/resources/dialogs/SlabDesignRes.h>
 #include <vyr/resources/dialogs/StandInRes.h>
 #include <vyr/resources/dialogs/StudRes.h>
 #include <vyr/resources/dialogs/WallHoleRes.h>
@@ -897,6 +898,12 @@ struct SlabKeysTest : PropKeysTest
             for (CPlateSteelBarGroup* g : p->m_pBarGroup)
                 EXPECT_EQ(g, nullptr) << "room " << p->GetNo();
     }
+    // Types the bars of the designed dialog, by control, as the user does.
+    static void TypeBars(UINT idd, std::initializer_list<std::pair<int, const char*>> texts)
+    {
+        for (const auto& [id, text] : texts)
+            ScriptedUser::SetText(id, text, idd);
+    }
 };
 
 } // namespace
@@ -904,21 +911,24 @@ struct SlabKeysTest : PropKeysTest
 TEST_F(SlabKeysTest, UniformRoomsAreDesignedWithoutAQuestionAndShareTheirBarGroups)
 {
     CPlateSteelBarGroup* old = BarGroup(1, 10, 150);
-    Confirm<CDlgBanDesign>([&](CDlgBanDesign& dlg) {
-        ASSERT_NE(dlg.m_pPlaneList, nullptr);
-        EXPECT_NE(dlg.m_pPlaneList, &rooms) << "a working list of the rooms with a slab";
-        ASSERT_EQ(dlg.m_pPlaneList->GetCount(), 2);
-        EXPECT_EQ(dlg.m_pPlaneList->Get(1), r1);
-        EXPECT_EQ(dlg.m_pPlaneList->Get(2), r2);
-        EXPECT_EQ(dlg.m_pData, &d);
-        dlg.m_bDesigned = true;
-        dlg.m_nGrade = 1;
-        dlg.m_nCover = 20;
-        dlg.m_nPosDiameter = 10;
-        dlg.m_nPosSpace = 150;
-        dlg.m_nNegDiameter = 8;
-        dlg.m_nNegSpace = 200;
-    });
+    In<CDlgBanDesign>(
+        [&](CDlgBanDesign& dlg) {
+            ASSERT_NE(dlg.m_pPlaneList, nullptr);
+            EXPECT_NE(dlg.m_pPlaneList, &rooms) << "a working list of the rooms with a slab";
+            ASSERT_EQ(dlg.m_pPlaneList->GetCount(), 2);
+            EXPECT_EQ(dlg.m_pPlaneList->Get(1), r1);
+            EXPECT_EQ(dlg.m_pPlaneList->Get(2), r2);
+            EXPECT_EQ(dlg.m_pData, &d);
+        },
+        IDD_SLABDESIGN);
+    ScriptedUser::SelectString(IDC_SLAB_GRADE, "二级钢", IDD_SLABDESIGN);
+    ScriptedUser::SetText(IDC_SLAB_COVER, "20", IDD_SLABDESIGN);
+    ScriptedUser::Click(IDC_SLAB_AUTO, IDD_SLABDESIGN);
+    TypeBars(IDD_SLABDESIGN, {{IDC_SLAB_POSDIAMETER, "10"},
+                              {IDC_SLAB_POSSPACE, "150"},
+                              {IDC_SLAB_NEGDIAMETER, "8"},
+                              {IDC_SLAB_NEGSPACE, "200"}});
+    ScriptedUser::PressOK(IDD_SLABDESIGN);
     EXPECT_EQ(Key("Prop.PlaneBanDesign", &rooms), 1);
     EXPECT_TRUE(ScriptedUser::MessageBoxes().empty());
     ASSERT_EQ(BarGroups(), 2);
@@ -964,7 +974,7 @@ TEST_F(SlabKeysTest, RoomsThatDifferAskWhetherToDesignAllAsTheFirst)
             EXPECT_EQ(ScriptedUser::MessageBoxes().back().flags & MB_TYPEMASK, (UINT)MB_YESNO);
             ScriptedUser::AnswerMessageBox(IDYES);
         }
-        ScriptedUser::PressCancel(IDD_STANDIN);
+        ScriptedUser::PressCancel(IDD_SLABDESIGN);
         EXPECT_EQ(Key("Prop.PlaneBanDesign", &rooms), 1) << "a dialog was shown";
         EXPECT_EQ(ScriptedUser::MessageBoxes().size(), c.asks ? 2u : 0u);
         ExpectNoBars();
@@ -981,27 +991,29 @@ TEST_F(SlabKeysTest, BarsAreStoredOnlyFromADesignThatRanAndSucceeded)
     struct Case
     {
         const char* name;
-        bool ok, designed, valid;
+        bool ok, designed;
+        float moment; // r2's support moment: 95 mm of depth carries some 45 kN.m/m, not 200
     };
     const Case cases[] = {
-        {"OK without a design", true, false, true},
-        {"OK after a failed design", true, true, false},
-        {"Cancel after a design", false, true, true},
+        {"OK without a design", true, false, 0.0f},
+        {"OK after a failed design", true, true, -200.0f},
+        {"Cancel after a design", false, true, 0.0f},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        In<CDlgBanDesign>([&](CDlgBanDesign& dlg) {
-            dlg.m_bDesigned = c.designed;
-            dlg.m_bDesignValid = c.valid;
-            dlg.m_nCover = 25;
-        });
+        r1->m_fCover = r2->m_fCover = 15.0f;
+        r2->m_fMoment[2] = c.moment;
+        ScriptedUser::SetText(IDC_SLAB_COVER, "20", IDD_SLABDESIGN);
+        if (c.designed)
+            ScriptedUser::Click(IDC_SLAB_AUTO, IDD_SLABDESIGN);
         if (c.ok)
-            ScriptedUser::PressOK(IDD_STANDIN);
+            ScriptedUser::PressOK(IDD_SLABDESIGN);
         else
-            ScriptedUser::PressCancel(IDD_STANDIN);
+            ScriptedUser::PressCancel(IDD_SLABDESIGN);
         EXPECT_EQ(Key("Prop.PlaneBanDesign", &rooms), 1);
         ExpectNoBars();
-        EXPECT_EQ(r1->m_fCover, 15.0f);
+        // Designing writes the cover into the rooms; nothing else reaches them.
+        EXPECT_EQ(r1->m_fCover, c.designed ? 20.0f : 15.0f);
         EXPECT_EQ(BarGroups(), 0);
         EXPECT_EQ(DisplayFlag(), 0);
     }
@@ -1012,19 +1024,19 @@ TEST_F(SlabKeysTest, TwoWaySlabsTakeFourBarGroupsInTheirSlots)
     r1->m_nSubBeamDir = 0;
     r2->m_nSubBeamDir = 0;
     CPlateSteelBarGroup* old = BarGroup(0, 8, 150);
-    Confirm<CDlgBanDesignTwoWay>([&](CDlgBanDesignTwoWay& dlg) {
-        ASSERT_EQ(dlg.m_pPlaneList->GetCount(), 2);
-        dlg.m_bDesigned = true;
-        dlg.m_nCover = 18;
-        dlg.m_nXPosDiameter = 8; // the old group
-        dlg.m_nXPosSpace = 150;
-        dlg.m_nXNegDiameter = 10; // new: 2
-        dlg.m_nXNegSpace = 100;
-        dlg.m_nYPosDiameter = 10; // the same as X negative
-        dlg.m_nYPosSpace = 100;
-        dlg.m_nYNegDiameter = 12; // new: 3
-        dlg.m_nYNegSpace = 200;
-    });
+    In<CDlgBanDesignTwoWay>([&](CDlgBanDesignTwoWay& dlg) { ASSERT_EQ(dlg.m_pPlaneList->GetCount(), 2); },
+                            IDD_SLABDESIGN_TWOWAY);
+    ScriptedUser::SetText(IDC_SLAB2W_COVER, "18", IDD_SLABDESIGN_TWOWAY);
+    ScriptedUser::Click(IDC_SLAB2W_AUTO, IDD_SLABDESIGN_TWOWAY);
+    TypeBars(IDD_SLABDESIGN_TWOWAY, {{IDC_SLAB2W_XPOSDIAMETER, "8"}, // the old group
+                                     {IDC_SLAB2W_XPOSSPACE, "150"},
+                                     {IDC_SLAB2W_XNEGDIAMETER, "10"}, // new: 2
+                                     {IDC_SLAB2W_XNEGSPACE, "100"},
+                                     {IDC_SLAB2W_YPOSDIAMETER, "10"}, // the same as X negative
+                                     {IDC_SLAB2W_YPOSSPACE, "100"},
+                                     {IDC_SLAB2W_YNEGDIAMETER, "12"}, // new: 3
+                                     {IDC_SLAB2W_YNEGSPACE, "200"}});
+    ScriptedUser::PressOK(IDD_SLABDESIGN_TWOWAY);
     EXPECT_EQ(Key("Prop.PlaneBanDesign", &rooms), 1);
     ASSERT_EQ(BarGroups(), 3);
     CPlateSteelBarGroup* g2 = st->m_pPlateSteelBarGroupList->Get(2);
@@ -1092,17 +1104,18 @@ TEST_F(SlabKeysTest, DeckSlabsPassTheConstructionCheckBeforeTheirDialog)
         bool strong;
         const char* message;   // the refusal, or null
         bool deckDialog;       // the support-bar dialog instead of the slab dialog
-        bool designed;         // the dialog's designed flag when confirmed
+        bool designed;         // designed and the support bars typed as 10 at 120 before OK
         int slots;             // bar groups stored: 0 none, 1 support bars in slot 2, 2 slots 1 and 2
+        int negSpace;          // the stored support bars: 10 at 120 typed, else 8 at block 2's 150
     };
     const Case cases[] = {
-        {-1, false, "施工阶段验算不满足，请选择强度更高的压型钢板！", false, false, 0},
-        {-1, true, nullptr, false, true, 2},
-        {-1, true, nullptr, false, false, 0},
-        {1, false, "施工阶段验算不满足，请选择强度更高的压型钢板！", false, false, 0},
-        {1, true, nullptr, true, true, 1},
-        {2, false, "施工阶段验算不满足，请选择强度更高的压型钢板！", false, false, 0},
-        {2, true, nullptr, false, false, 2}, // its bars are taken without asking the flags
+        {-1, false, "施工阶段验算不满足，请选择强度更高的压型钢板！", false, false, 0, 0},
+        {-1, true, nullptr, false, true, 2, 120},
+        {-1, true, nullptr, false, false, 0, 0},
+        {1, false, "施工阶段验算不满足，请选择强度更高的压型钢板！", false, false, 0, 0},
+        {1, true, nullptr, true, true, 1, 120},
+        {2, false, "施工阶段验算不满足，请选择强度更高的压型钢板！", false, false, 0, 0},
+        {2, true, nullptr, false, false, 2, 150}, // its bars are taken without asking the flags
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.type) + (c.strong ? " strong" : " weak") + (c.designed ? " designed" : ""));
@@ -1116,19 +1129,16 @@ TEST_F(SlabKeysTest, DeckSlabsPassTheConstructionCheckBeforeTheirDialog)
         }
         if (c.message) {
             ScriptedUser::AnswerMessageBox(IDOK, c.message);
-        } else if (c.deckDialog) {
-            Confirm<CDlgBanDesignDeck>([&](CDlgBanDesignDeck& dlg) {
-                dlg.m_bDesigned = c.designed;
-                dlg.m_nNegDiameter = 10;
-                dlg.m_nNegSpace = 120;
-            });
         } else {
-            Confirm<CDlgBanDesign>([&](CDlgBanDesign& dlg) {
-                dlg.m_bDesigned = c.designed;
-                dlg.m_nPosDiameter = 8;
-                dlg.m_nNegDiameter = 10;
-                dlg.m_nNegSpace = 120;
-            });
+            const UINT idd = c.deckDialog ? IDD_SLABDESIGN_DECK : IDD_SLABDESIGN;
+            In<CDialog>([&](CDialog& dlg) {
+                EXPECT_EQ(dynamic_cast<CDlgBanDesignDeck*>(&dlg) != nullptr, c.deckDialog);
+            }, idd);
+            if (c.designed) {
+                ScriptedUser::Click(c.deckDialog ? IDC_SLABDECK_AUTO : IDC_SLAB_AUTO, idd);
+                TypeBars(idd, {{IDC_SLAB_NEGDIAMETER, "10"}, {IDC_SLAB_NEGSPACE, "120"}});
+            }
+            ScriptedUser::PressOK(idd);
         }
         // The two rooms have different deck slab objects of equal type and depth: uniform.
         EXPECT_EQ(Key("Prop.PlaneBanDesign", &rooms), c.message ? 0 : 1);
@@ -1136,7 +1146,7 @@ TEST_F(SlabKeysTest, DeckSlabsPassTheConstructionCheckBeforeTheirDialog)
         EXPECT_EQ(r2->m_pBarGroup[0] != nullptr, c.slots == 2);
         EXPECT_EQ(r2->m_pBarGroup[1] != nullptr, c.slots >= 1);
         if (c.slots >= 1) {
-            EXPECT_TRUE(r2->m_pBarGroup[1]->IsSame(CPlateSteelBarGroup(0, 10, 120)));
+            EXPECT_TRUE(r2->m_pBarGroup[1]->IsSame(CPlateSteelBarGroup(0, c.negSpace == 120 ? 10 : 8, c.negSpace)));
         }
     }
 }

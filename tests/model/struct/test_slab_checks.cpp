@@ -128,3 +128,77 @@ TEST(SlabCheck, ConstructionStageOfTheBareSheet)
 }
 
 } // namespace
+
+TEST(SlabDesign, MomentsComeBackAsTheyWereStored)
+{
+    CPlane room;
+    room.m_fMoment[0] = 4.0f;   // X positive
+    room.m_fMoment[1] = 3.0f;   // Y positive
+    room.m_fMoment[2] = -6.5f;  // X negative
+    room.m_fMoment[3] = -2.0f;  // Y negative
+    float m1 = 0, m2 = 0;
+    EXPECT_FLOAT_EQ(room.ComputeForce(m1, m2, nullptr), 6.5f);
+    EXPECT_FLOAT_EQ(m1, -6.5f) << "m1 is the support moment";
+    EXPECT_FLOAT_EQ(m2, 4.0f);
+    float a1 = 0, a2 = 0, a3 = 0, a4 = 0;
+    room.ComputeForce(a1, a2, a3, a4);
+    EXPECT_FLOAT_EQ(a1, 4.0f);
+    EXPECT_FLOAT_EQ(a2, 3.0f);
+    EXPECT_FLOAT_EQ(a3, -6.5f);
+    EXPECT_FLOAT_EQ(a4, -2.0f);
+}
+
+TEST(SlabDesign, RequiredAreasByGradeAndTheDepthThatCannotCarry)
+{
+    const auto c30 = C30();
+    SlabRoom r; // 120 mm, cover 15: h0 = 100 mm
+    r.room.m_fMoment[0] = 10.0f;  // X positive
+    r.room.m_fMoment[1] = 5.4f;   // Y positive
+    r.room.m_fMoment[2] = -8.1f;  // X negative: the sign does not matter
+    r.room.m_fMoment[3] = 0.0f;
+    struct Case
+    {
+        int grade;
+        float xPos, xNeg, yPos;
+    };
+    // As = M 1e6 / (0.9 fy 100): fy 270 -> M x 41.152, 300 -> M x 37.037, 360 -> M x 30.864.
+    const Case cases[] = {{0, 411.52f, 333.33f, 222.22f}, {1, 370.37f, 300.0f, 200.0f}, {2, 308.64f, 250.0f, 166.67f}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.grade);
+        float a[4] = {-1, -1, -1, -1};
+        ASSERT_TRUE(r.room.Design(c.grade, a[0], a[1], a[2], a[3], c30.get()));
+        EXPECT_NEAR(a[0], c.xPos, 0.01f);
+        EXPECT_NEAR(a[1], c.xNeg, 0.01f);
+        EXPECT_NEAR(a[2], c.yPos, 0.01f);
+        EXPECT_EQ(a[3], 0.0f);
+    }
+
+    // The strip carries 0.35 x 14.3 x 1000 x 100^2 = 50.05 kN.m/m; a larger moment in any of
+    // the four fails and leaves no areas.
+    float a[4];
+    r.room.m_fMoment[3] = -50.0f;
+    EXPECT_TRUE(r.room.Design(0, a[0], a[1], a[2], a[3], c30.get()));
+    r.room.m_fMoment[3] = -50.1f;
+    EXPECT_FALSE(r.room.Design(0, a[0], a[1], a[2], a[3], c30.get()));
+    EXPECT_EQ(a[0], 0.0f);
+    r.room.m_fMoment[3] = 0.0f;
+    r.room.m_fCover = 115.0f; // no depth left
+    EXPECT_FALSE(r.room.Design(0, a[0], a[1], a[2], a[3], c30.get()));
+    r.room.m_fCover = 15.0f;
+    r.room.m_pBan = nullptr;
+    EXPECT_FALSE(r.room.Design(0, a[0], a[1], a[2], a[3], c30.get()));
+}
+
+TEST(SlabDesign, TheBoundaryConditionIsAnIndexOfTheNineConditions)
+{
+    CPlane room;
+    for (int index : {0, 5, 8}) {
+        room.m_nTwoWayBound = index;
+        EXPECT_EQ(room.SetCondition(), index);
+    }
+    for (int index : {-1, 9}) {
+        room.m_nTwoWayBound = index;
+        EXPECT_EQ(room.SetCondition(), 0);
+        EXPECT_EQ(room.m_nTwoWayBound, 0);
+    }
+}
