@@ -74,3 +74,7 @@ int RunWaveDemo(const std::string& outDir);
 // The load-combination library: a combination added, edited and deleted, then regenerated
 // with new parameters; the lists before and after (load-combinations.txt, dlg-combinations.png).
 int RunCombinationDemo(const std::string& outDir);
+// The time-history results of the sample model: each row of the results dialog selected, the
+// average's four plots (th-results.png), the report saved as RTF and text (th-results.rtf,
+// th-results.txt).
+int RunTHResultDemo(const std::string& outDir);

@@ -438,8 +438,8 @@ CString SampleModelSummary(CGlobalData& data)
 namespace
 {
 // One case's maxima per storey entry (entry 0 the base), in cm, kN and kN*cm: a drift
-// that shrinks up the building, shears that fall off towards the top, moments summed from
-// the top down.
+// that shrinks up the building, shears that fall off towards the top, and at each storey's
+// foot the moment of the shears from that storey up.
 CTimeAnalyResult* SampleTHResult(const std::vector<CFloor*>& floors, float baseX, float baseY, float driftX, float driftY)
 {
     const int n = (int)floors.size();
@@ -462,7 +462,7 @@ CTimeAnalyResult* SampleTHResult(const std::vector<CFloor*>& floors, float baseX
         dispX += dx;
         dispY += dy;
         double momentX = 0.0, momentY = 0.0;
-        for (int j = i + 1; j < n; ++j)
+        for (int j = std::max(i, 1); j < n; ++j)
         {
             momentX += shearX[(size_t)j] * floors[(size_t)j]->GetH();
             momentY += shearY[(size_t)j] * floors[(size_t)j]->GetH();
