@@ -7,67 +7,64 @@
 #include <vyr/model/struct/Floor.h>
 #include <vyr/model/struct/Struct.h>
 
+namespace {
+
+// Calls fn with the row's object: the case result, or the list as the average; the value
+// given for no row otherwise. Both classes have the same accessors.
+template <class Fn, class T>
+T OnRow(const CTHResultRow& row, Fn fn, T none)
+{
+    if (row.result != nullptr)
+        return fn(*row.result);
+    if (row.list != nullptr)
+        return fn(*row.list);
+    return none;
+}
+
+} // namespace
+
 float CTHResultRow::Get(THQuantity q, bool y, int i) const
 {
-    if (result != nullptr) {
+    return OnRow(*this, [&](auto& o) {
         switch (q) {
-        case TH_DISP: return y ? result->GetYDisp(i) : result->GetXDisp(i);
-        case TH_DRIFT: return y ? result->GetYDeltaDisp(i) : result->GetXDeltaDisp(i);
-        case TH_SHEAR: return y ? result->GetYShear(i) : result->GetXShear(i);
-        case TH_MOMENT: return y ? result->GetYMoment(i) : result->GetXMoment(i);
+        case TH_DISP: return y ? o.GetYDisp(i) : o.GetXDisp(i);
+        case TH_DRIFT: return y ? o.GetYDeltaDisp(i) : o.GetXDeltaDisp(i);
+        case TH_SHEAR: return y ? o.GetYShear(i) : o.GetXShear(i);
+        case TH_MOMENT: return y ? o.GetYMoment(i) : o.GetXMoment(i);
         }
-    } else if (list != nullptr) {
-        switch (q) {
-        case TH_DISP: return y ? list->GetYDisp(i) : list->GetXDisp(i);
-        case TH_DRIFT: return y ? list->GetYDeltaDisp(i) : list->GetXDeltaDisp(i);
-        case TH_SHEAR: return y ? list->GetYShear(i) : list->GetXShear(i);
-        case TH_MOMENT: return y ? list->GetYMoment(i) : list->GetXMoment(i);
-        }
-    }
-    return 0.0f;
+        return 0.0f;
+    }, 0.0f);
 }
 
 float CTHResultRow::GetBaseShear(bool y) const
 {
-    if (result != nullptr)
-        return y ? result->GetBaseYShear() : result->GetBaseXShear();
-    if (list != nullptr)
-        return y ? list->GetBaseYShear() : list->GetBaseXShear();
-    return 0.0f;
+    return OnRow(*this, [&](auto& o) { return y ? o.GetBaseYShear() : o.GetBaseXShear(); }, 0.0f);
 }
 
 bool CTHResultRow::GetDefine(bool y) const
 {
-    if (result != nullptr)
-        return (y ? result->GetDefineY() : result->GetDefineX()) != 0.0f;
-    if (list != nullptr)
-        return (y ? list->GetDefineY() : list->GetDefineX()) != 0.0f;
-    return false;
+    return OnRow(*this, [&](auto& o) { return (y ? o.GetDefineY() : o.GetDefineX()) != 0.0f; }, false);
 }
 
 void CTHResultRow::SetDefine(bool y, bool on)
 {
-    if (result != nullptr)
-        y ? result->SetDefineY(on) : result->SetDefineX(on);
-    else if (list != nullptr)
-        y ? list->SetDefineY(on) : list->SetDefineX(on);
+    OnRow(*this, [&](auto& o) {
+        y ? o.SetDefineY(on) : o.SetDefineX(on);
+        return true;
+    }, false);
 }
 
 float CTHResultRow::GetAmplify(bool y) const
 {
-    if (result != nullptr)
-        return y ? result->GetAmplifyY() : result->GetAmplifyX();
-    if (list != nullptr)
-        return y ? list->GetAmplifyY() : list->GetAmplifyX();
-    return 1.0f;
+    return OnRow(*this, [&](auto& o) { return y ? o.GetAmplifyY() : o.GetAmplifyX(); }, 1.0f);
 }
 
 void CTHResultRow::SetAmplify(bool y, float factor)
 {
-    if (result != nullptr)
-        y ? result->SetAmplifyY(factor) : result->SetAmplifyX(factor);
-    else if (list != nullptr)
-        y ? list->SetAmplifyY(factor) : list->SetAmplifyX(factor);
+    OnRow(*this, [&](auto& o) {
+        y ? o.SetAmplifyY(factor) : o.SetAmplifyX(factor);
+        return true;
+    }, false);
 }
 
 CTHResultRow VyrTHResultRow(CTimeAnalyResultList* list, int r)

@@ -65,6 +65,6 @@ float VyrSpectrumBaseShear(const CStruct* st, bool y);
 // raises it by more than 0.001 and the base shear is above 0.001; else 1.
 float VyrTHAmplifyFactor(bool average, float spectrum, float base);
 
-// Texts of entry i as the report writes them: displacement "%.2f", drift angle
-// "1/%.1f" (or "%.3f" of 0 below 0.00001), shear and moment "%.3f".
+// A drift angle as the report and the plots label it: "1/%.1f" of its inverse, or "%.3f" of
+// 0 below 0.00001.
 CString VyrTHDriftText(float angle);
