@@ -56,12 +56,14 @@ void ScriptStdSectionPick(const char* designation)
     ScriptedUser::PressOK(IDD_STDSECTIONLIB);
 }
 
-std::shared_ptr<vyr::Image> RenderOverFrame(CWnd* dlg, int frameId, const std::vector<vyr::DrawRecord>& records)
+namespace {
+
+// Draws the records over the frame's place in the dialog's picture.
+bool DrawOverFrame(vyr::Image& img, CWnd* dlg, int frameId, const std::vector<vyr::DrawRecord>& records)
 {
-    std::shared_ptr<vyr::Image> img = vyr::RenderWindow(dlg->GetSafeHwnd());
     CWnd* frame = dlg->GetDlgItem(frameId);
-    if (!img || frame == nullptr)
-        return nullptr;
+    if (frame == nullptr)
+        return false;
     CRect window;
     dlg->GetWindowRect(&window);
     POINT origin{0, 0};
@@ -69,15 +71,16 @@ std::shared_ptr<vyr::Image> RenderOverFrame(CWnd* dlg, int frameId, const std::v
     origin.x -= window.left;
     origin.y -= window.top;
     for (const vyr::DrawRecord& rec : records)
-        vyr::RenderRecord(rec, *img, origin);
-    return img;
+        vyr::RenderRecord(rec, img, origin);
+    return true;
 }
 
-std::shared_ptr<vyr::Image> RenderOverFrame(CWnd* dlg, int frameId, const std::function<void(CDC*, const CRect&)>& draw)
+// What draw draws into a context of the frame's client size; nothing without the frame.
+std::vector<vyr::DrawRecord> RecordForFrame(CWnd* dlg, int frameId, const std::function<void(CDC*, const CRect&)>& draw)
 {
     CWnd* frame = dlg->GetDlgItem(frameId);
     if (frame == nullptr)
-        return nullptr;
+        return {};
     CRect client;
     frame->GetClientRect(&client);
     CDC dc;
@@ -86,7 +89,35 @@ std::shared_ptr<vyr::Image> RenderOverFrame(CWnd* dlg, int frameId, const std::f
     bmp.CreateCompatibleBitmap(&dc, client.Width(), client.Height());
     CBitmap* old = dc.SelectObject(&bmp);
     draw(&dc, client);
-    const std::vector<vyr::DrawRecord> records = dc.Records();
+    std::vector<vyr::DrawRecord> records = dc.Records();
     dc.SelectObject(old);
-    return RenderOverFrame(dlg, frameId, records);
+    return records;
+}
+
+} // namespace
+
+std::shared_ptr<vyr::Image> RenderOverFrame(CWnd* dlg, int frameId, const std::vector<vyr::DrawRecord>& records)
+{
+    std::shared_ptr<vyr::Image> img = vyr::RenderWindow(dlg->GetSafeHwnd());
+    if (!img || !DrawOverFrame(*img, dlg, frameId, records))
+        return nullptr;
+    return img;
+}
+
+std::shared_ptr<vyr::Image> RenderOverFrame(CWnd* dlg, int frameId, const std::function<void(CDC*, const CRect&)>& draw)
+{
+    return RenderOverFrames(dlg, {{frameId, draw}});
+}
+
+std::shared_ptr<vyr::Image> RenderOverFrames(CWnd* dlg, const std::vector<std::pair<int, std::function<void(CDC*, const CRect&)>>>& frames)
+{
+    for (const auto& f : frames)
+        if (dlg->GetDlgItem(f.first) == nullptr)
+            return nullptr;
+    std::shared_ptr<vyr::Image> img = vyr::RenderWindow(dlg->GetSafeHwnd());
+    if (!img)
+        return nullptr;
+    for (const auto& f : frames)
+        DrawOverFrame(*img, dlg, f.first, RecordForFrame(dlg, f.first, f.second));
+    return img;
 }

@@ -82,6 +82,7 @@ int RunWaveDemo(const std::string& outDir)
     CGlobalData model;
     BuildSampleModel(model);
     CStruct* st = model.Struct();
+    const int casesBefore = (int)st->m_pTHCaseList->GetCount();
     const std::string png1 = (fs::path(outDir) / "wave-plot-1.png").string();
     const std::string png2 = (fs::path(outDir) / "wave-plot-2.png").string();
     bool saved1 = false, saved2 = false;
@@ -154,10 +155,12 @@ int RunWaveDemo(const std::string& outDir)
     std::error_code ec;
     fs::remove_all(app, ec);
     std::printf("wave demo: record %s added, case %s; plots %s, %s\n", added != nullptr ? added->GetName().GetString() : "-",
-                st->m_pTHCaseList->GetCount() > 0 ? st->m_pTHCaseList->Get(1)->GetName().GetString() : "-",
+                st->m_pTHCaseList->GetCount() > 0
+                    ? st->m_pTHCaseList->Get((int)st->m_pTHCaseList->GetCount())->GetName().GetString()
+                    : "-",
                 saved1 ? "written" : "FAILED", saved2 ? "written" : "FAILED");
     const bool ok = failures == 0 && saved1 && saved2 && added != nullptr && added->GetName() == "DEMO_EQ" &&
-                    st->m_pTHCaseList->GetCount() == 1 && ScriptedUser::PendingSteps() == 0;
+                    (int)st->m_pTHCaseList->GetCount() == casesBefore + 1 && ScriptedUser::PendingSteps() == 0;
     ScriptedUser::Reset();
     return ok ? 0 : 1;
 }

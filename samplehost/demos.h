@@ -80,3 +80,7 @@ int RunNodeReportsDemo(const std::string& outDir);
 // Slab reinforcement through the room key: a concrete one-way, a two-way and a deck room
 // designed from their moments; their bar groups and covers (slab-design.txt).
 int RunSlabDesignDemo(const std::string& outDir);
+// The time-history results of the sample model: each row of the results dialog selected, the
+// average's four plots (th-results.png), the report saved as RTF and text (th-results.rtf,
+// th-results.txt).
+int RunTHResultDemo(const std::string& outDir);

@@ -50,6 +50,8 @@ const std::vector<CDemo>& SampleHostDemos()
         {"node reports", &RunNodeReportsDemo, {"reactions.rtf", "node-check.rtf"}},
         // The slabs of a concrete, a two-way and a deck room designed through the room key.
         {"slab design", &RunSlabDesignDemo, {"slab-design.txt"}},
+        // The results dialog over the sample model's time-history results, its plots and report.
+        {"time-history results", &RunTHResultDemo, {"th-results.png", "th-results.rtf", "th-results.txt"}},
     };
     return demos;
 }
@@ -65,7 +67,8 @@ int main(int argc, char** argv)
     // Loaded with the program; linked into the host's resource chain now.
     InitVyrUI();
     std::printf("output folder: %s\n", outDir.c_str());
-    std::printf("built so far: platform stand-in, model library, operators with snap, host protocol, property grid and panels, section, material and slab libraries, property keys, secondary-beam layout, wall openings, member-end and support libraries, check run and one-object reports, drawing export dialogs with the model drawing, wave record library and time-history cases, load-combination library, support reaction and node check reports, slab reinforcement design\n");
+    std::printf("built so far: platform stand-in, model library, operators with snap, host protocol, property grid and panels, section, material and slab libraries, property keys, secondary-beam layout, wall openings, member-end and support libraries, check run and one-object reports, drawing export dialogs with the model drawing, wave record library and time-history cases, load-combination library, support reaction and node check reports, slab reinforcement design, time-history results and their report\n");
+    std::printf("built so far: platform stand-in, model library, operators with snap, host protocol, property grid and panels, section, material and slab libraries, property keys, secondary-beam layout, wall openings, member-end and support libraries, check run and one-object reports, drawing export dialogs with the model drawing, wave record library and time-history cases, load-combination library, time-history results and their report\n");
 
     std::filesystem::create_directories(outDir);
     int failures = 0;

@@ -2,7 +2,11 @@
 
 #include <vector>
 
+#include <algorithm>
+#include <cmath>
+
 #include <vyr/model/material/material.h>
+#include <vyr/model/record/TimeHistory.h>
 #include <vyr/model/section/section.h>
 #include <vyr/model/struct/GlobalData.h>
 
@@ -66,6 +70,8 @@ CLoadCombination* AddCombination(CStruct& s, CLCList* kind, float dead, float li
     kind->AddTail(c);
     return c;
 }
+
+void AddSampleTimeHistory(CStruct& s, const std::vector<CFloor*>& floors);
 } // namespace
 
 void BuildSampleModel(CGlobalData& data, const CSampleModelSize& size)
@@ -376,6 +382,7 @@ void BuildSampleModel(CGlobalData& data, const CSampleModelSize& size)
     data.SetCurrentLC(data.GetSLCList()->GetHeadT());
 
     s.SetModalResult({0.92f, 0.85f, 0.61f});
+    AddSampleTimeHistory(s, floors);
 
     // A plan view of the top storey in a 1000 x 800 pixel client area.
     CMatrix3D& m3 = data.Matrix3D();
@@ -427,3 +434,86 @@ CString SampleModelSummary(CGlobalData& data)
     out += line;
     return out;
 }
+
+namespace
+{
+// One case's maxima per storey entry (entry 0 the base), in cm, kN and kN*cm: a drift
+// that shrinks up the building, shears that fall off towards the top, and at each storey's
+// foot the moment of the shears from that storey up.
+CTimeAnalyResult* SampleTHResult(const std::vector<CFloor*>& floors, float baseX, float baseY, float driftX, float driftY)
+{
+    const int n = (int)floors.size();
+    CTimeAnalyResult* r = new CTimeAnalyResult;
+    r->SetFloorNum(n);
+    r->SetDefineX(true);
+    r->SetDefineY(true);
+    std::vector<double> shearX((size_t)n), shearY((size_t)n);
+    for (int i = 0; i < n; ++i)
+    {
+        const double up = n > 1 ? (double)std::max(i - 1, 0) / (n - 1) : 0.0;
+        shearX[(size_t)i] = baseX * (1.0 - up * up);
+        shearY[(size_t)i] = baseY * (1.0 - up * up);
+    }
+    double dispX = 0.0, dispY = 0.0;
+    for (int i = 0; i < n; ++i)
+    {
+        const double shrink = n > 1 ? 1.2 - 0.4 * i / (n - 1) : 1.0;
+        const double dx = i > 0 ? driftX * shrink : 0.0, dy = i > 0 ? driftY * shrink : 0.0;
+        dispX += dx;
+        dispY += dy;
+        double momentX = 0.0, momentY = 0.0;
+        for (int j = std::max(i, 1); j < n; ++j)
+        {
+            momentX += shearX[(size_t)j] * floors[(size_t)j]->GetH();
+            momentY += shearY[(size_t)j] * floors[(size_t)j]->GetH();
+        }
+        r->SetFloorData(i, dispX, dx, shearX[(size_t)i], momentX, dispY, dy, shearY[(size_t)i], momentY);
+    }
+    return r;
+}
+
+// A record, two time-history cases on it and their results as the engine writes them
+// back, with the response-spectrum storey shears of the first storey.
+void AddSampleTimeHistory(CStruct& s, const std::vector<CFloor*>& floors)
+{
+    std::vector<float> samples(500);
+    for (size_t i = 0; i < samples.size(); ++i)
+    {
+        const double t = 0.02 * (double)i;
+        samples[i] = (float)(100.0 * std::exp(-0.3 * t) * std::sin(2.0 * 3.14159265358979 * 1.8 * t));
+    }
+    CWaveFun* wave = new CWaveFun;
+    wave->SetValue("SAMPLE_EQ", 0.02f, 10.0f, samples.data());
+    s.m_pWaveFunList->AddTail(wave);
+    wave->SetId((int)s.m_pWaveFunList->GetCount());
+
+    CTHCase* one = new CTHCase;
+    one->SetName("TH1");
+    one->SetWaveFunX(wave);
+    one->SetMaxX(35.0f);
+    s.m_pTHCaseList->Add(one);
+    CTHCase* two = new CTHCase;
+    two->SetName("TH2");
+    two->SetWaveFunX(wave);
+    two->SetWaveFunY(wave);
+    two->SetMaxX(70.0f);
+    two->SetMaxY(59.5f);
+    s.m_pTHCaseList->Add(two);
+
+    s.m_pTimeAnalyResultList->Add(SampleTHResult(floors, 700.0f, 680.0f, 0.35f, 0.33f));
+    s.m_pTimeAnalyResultList->Add(SampleTHResult(floors, 820.0f, 760.0f, 0.42f, 0.38f));
+    s.m_pTimeAnalyResultList->SetDefineX(true);
+    s.m_pTimeAnalyResultList->SetDefineY(true);
+
+    if (floors.size() > 1)
+    {
+        const float x[12] = {980.0f, -1000.0f, 640.0f, -610.0f};
+        const float y[12] = {950.0f, 720.0f, -900.0f};
+        for (int k = 0; k < 12; ++k)
+        {
+            floors[1]->m_fSeismShearX[k] = x[k];
+            floors[1]->m_fSeismShearY[k] = y[k];
+        }
+    }
+}
+} // namespace
