@@ -56,12 +56,10 @@ void ScriptStdSectionPick(const char* designation)
     ScriptedUser::PressOK(IDD_STDSECTIONLIB);
 }
 
-std::shared_ptr<vyr::Image> RenderOverFrame(CWnd* dlg, int frameId, const std::vector<vyr::DrawRecord>& records)
+namespace {
+// The records at the frame's place in the dialog's picture.
+void PutOverFrame(CWnd* dlg, CWnd* frame, vyr::Image& img, const std::vector<vyr::DrawRecord>& records)
 {
-    std::shared_ptr<vyr::Image> img = vyr::RenderWindow(dlg->GetSafeHwnd());
-    CWnd* frame = dlg->GetDlgItem(frameId);
-    if (!img || frame == nullptr)
-        return nullptr;
     CRect window;
     dlg->GetWindowRect(&window);
     POINT origin{0, 0};
@@ -69,15 +67,12 @@ std::shared_ptr<vyr::Image> RenderOverFrame(CWnd* dlg, int frameId, const std::v
     origin.x -= window.left;
     origin.y -= window.top;
     for (const vyr::DrawRecord& rec : records)
-        vyr::RenderRecord(rec, *img, origin);
-    return img;
+        vyr::RenderRecord(rec, img, origin);
 }
 
-std::shared_ptr<vyr::Image> RenderOverFrame(CWnd* dlg, int frameId, const std::function<void(CDC*, const CRect&)>& draw)
+// What draw puts into a context of the frame's client size.
+std::vector<vyr::DrawRecord> FrameRecords(CWnd* frame, const std::function<void(CDC*, const CRect&)>& draw)
 {
-    CWnd* frame = dlg->GetDlgItem(frameId);
-    if (frame == nullptr)
-        return nullptr;
     CRect client;
     frame->GetClientRect(&client);
     CDC dc;
@@ -86,7 +81,38 @@ std::shared_ptr<vyr::Image> RenderOverFrame(CWnd* dlg, int frameId, const std::f
     bmp.CreateCompatibleBitmap(&dc, client.Width(), client.Height());
     CBitmap* old = dc.SelectObject(&bmp);
     draw(&dc, client);
-    const std::vector<vyr::DrawRecord> records = dc.Records();
+    std::vector<vyr::DrawRecord> records = dc.Records();
     dc.SelectObject(old);
-    return RenderOverFrame(dlg, frameId, records);
+    return records;
+}
+} // namespace
+
+std::shared_ptr<vyr::Image> RenderOverFrame(CWnd* dlg, int frameId, const std::vector<vyr::DrawRecord>& records)
+{
+    std::shared_ptr<vyr::Image> img = vyr::RenderWindow(dlg->GetSafeHwnd());
+    CWnd* frame = dlg->GetDlgItem(frameId);
+    if (!img || frame == nullptr)
+        return nullptr;
+    PutOverFrame(dlg, frame, *img, records);
+    return img;
+}
+
+std::shared_ptr<vyr::Image> RenderOverFrame(CWnd* dlg, int frameId, const std::function<void(CDC*, const CRect&)>& draw)
+{
+    return RenderOverFrames(dlg, {{frameId, draw}});
+}
+
+std::shared_ptr<vyr::Image> RenderOverFrames(
+    CWnd* dlg, const std::vector<std::pair<int, std::function<void(CDC*, const CRect&)>>>& frames)
+{
+    std::shared_ptr<vyr::Image> img = vyr::RenderWindow(dlg->GetSafeHwnd());
+    if (!img)
+        return nullptr;
+    for (const auto& [id, draw] : frames) {
+        CWnd* frame = dlg->GetDlgItem(id);
+        if (frame == nullptr)
+            return nullptr;
+        PutOverFrame(dlg, frame, *img, FrameRecords(frame, draw));
+    }
+    return img;
 }

@@ -3,6 +3,7 @@
 
 #include <functional>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include <vyr/stdafx.h>
@@ -40,3 +41,6 @@ void ScriptStdSectionPick(const char* designation);
 // drawing is given as records, or drawn by draw into a context of the frame's size.
 std::shared_ptr<vyr::Image> RenderOverFrame(CWnd* dlg, int frameId, const std::vector<vyr::DrawRecord>& records);
 std::shared_ptr<vyr::Image> RenderOverFrame(CWnd* dlg, int frameId, const std::function<void(CDC*, const CRect&)>& draw);
+// The same for several frames, each with its drawing.
+std::shared_ptr<vyr::Image> RenderOverFrames(
+    CWnd* dlg, const std::vector<std::pair<int, std::function<void(CDC*, const CRect&)>>>& frames);

@@ -74,3 +74,8 @@ int RunWaveDemo(const std::string& outDir);
 // The load-combination library: a combination added, edited and deleted, then regenerated
 // with new parameters; the lists before and after (load-combinations.txt, dlg-combinations.png).
 int RunCombinationDemo(const std::string& outDir);
+// The internal-force diagrams of the first fundamental combination exported for every storey
+// (2-D) and the whole structure (3-D) below <out>/force-diagrams, one rendered by ezdxf
+// (force-diagram.png); the force query opened through its key on one beam, its paint by
+// combination and as the envelope (force-query-1.png, force-query-2.png).
+int RunForceDemo(const std::string& outDir);

@@ -46,6 +46,8 @@ const std::vector<CDemo>& SampleHostDemos()
         // case made with it, the record renamed in the editor; records and cases printed.
         {"wave", &RunWaveDemo, {"th-cases.txt", "wave-plot-1.png", "wave-plot-2.png"}},
         {"load combinations", &RunCombinationDemo, {"load-combinations.txt", "dlg-combinations.png"}},
+        // The force diagrams of one combination exported and rendered; the force query painted.
+        {"force diagrams", &RunForceDemo, {"force-diagram.png", "force-query-1.png", "force-query-2.png"}},
     };
     return demos;
 }

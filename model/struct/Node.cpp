@@ -142,20 +142,13 @@ void CPNode::FillCurDisp(CLoadCombination* lc)
         d = 0.0f;
     if (lc == nullptr)
         return;
-    auto add = [&](int type, float factor) {
-        if (factor == 0.0f)
-            return;
+    for (const auto& [type, factor] : lc->GetCaseFactors()) {
         auto it = m_mapCaseDisp.find(type);
         if (it == m_mapCaseDisp.end())
-            return;
+            continue;
         for (int i = 0; i < 6; ++i)
             m_fCurDisp[i] += factor * it->second[(size_t)i];
-    };
-    add(0, lc->m_fDead);
-    add(1, lc->m_fLive);
-    add(lc->m_nWindCase - 1, lc->m_fWind);
-    add(6, lc->m_fVSeism);
-    add(7 + lc->m_nSeismVariant, lc->m_fHSeism);
+    }
 }
 
 void CPNodeList::SetSelectPointer(CBeamList* members, CWallList* walls)
