@@ -147,7 +147,9 @@ TEST_F(ForceFiles, ThresholdScaleEndOnColumnsAndZeroMembersIn2D)
         int texts;
     };
     const Case cases[] = {
-        {"largest exactly 0.1: no diagram", 0.1f, 0.0f, false, 0, 0},
+        // The stations are floats: the one nearest 0.1 lies above it, the one below is the
+        // largest that draws nothing (the rule itself at exactly 0.1: DiagramRules).
+        {"largest at the threshold: no diagram", std::nextafter(0.1f, 0.0f), 0.0f, false, 0, 0},
         {"just above 0.1: the largest ordinate is L/4", 0.1001f, 0.0f, false, 2, 1},
         {"a column end-on does not set the scale", 1.0f, -1000.0f, false, 2, 1},
         {"an all-zero member adds no ordinate and no label", 1.0f, 0.0f, true, 2, 1},
