@@ -94,10 +94,12 @@ void BM_ModelDrawings(benchmark::State& state)
 BENCHMARK(BM_ModelDrawings)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // The entities (lines and texts) of the files in a folder, counted from the written text.
-double CountEntities(const fs::path& dir)
+double CountEntities(const fs::path& dir, double& bytes)
 {
     double n = 0.0;
+    bytes = 0.0;
     for (const auto& e : fs::recursive_directory_iterator(dir)) {
+        bytes += (double)fs::file_size(e.path());
         std::ifstream in(e.path());
         std::string line, prev;
         while (std::getline(in, line)) {
@@ -126,7 +128,10 @@ void BM_ForceDiagrams(benchmark::State& state)
             dlg2.GenBF(folder, templateFile, "storey" + CString(std::to_string(i).c_str()), lc, m.storeys[i]);
         dlg3.GenBF(folder, templateFile, "whole", lc, m.whole);
     }
-    const double entities = CountEntities(m.dir);
+    double bytes = 0.0;
+    const double entities = CountEntities(m.dir, bytes);
+    state.counters["bytes"] = bytes;
+    state.counters["bytes_rate"] = benchmark::Counter(bytes * state.iterations(), benchmark::Counter::kIsRate);
     state.counters["members"] = (double)m.whole.m_BeamList.GetCount();
     state.counters["entities"] = benchmark::Counter(entities * state.iterations(), benchmark::Counter::kIsRate);
     state.counters["files"] = (double)(6 * (m.storeys.size() + 1));

@@ -39,8 +39,9 @@ void BM_QueryEachMember(benchmark::State& state)
         }
     }
     state.counters["members"] = (double)members.size();
-    state.counters["per_member_ms"] =
-        benchmark::Counter((double)members.size() * state.iterations() * 1e-3, benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    // The time per member (the target is 5 ms).
+    state.counters["per_member"] =
+        benchmark::Counter((double)members.size() * state.iterations(), benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(BM_QueryEachMember)->Unit(benchmark::kMillisecond)->UseRealTime();
 

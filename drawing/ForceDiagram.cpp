@@ -68,13 +68,15 @@ void DrawCurve2D(CDXFOutput& dxf, const CPoint2D& p1, const CPoint2D& p2, const 
         s = rest.GetPtwithLen1(spacing);
         const bool above = style.positiveBelow ? !(v[i] > 0.0) : v[i] >= 0.0;
         dxf.SetTextAlign(HorizontalAt(i), above ? kAbove : kBelow);
-        dxf.SetCurrentLayer("TEXT");
+        // Labels on "TEXT", the diagram on "DIM": the layer is switched only for a label.
         if (IsLabelled(v, i)) {
             const CString text = LabelText(v[i], style.labelFactor);
-            if (!text.IsEmpty())
+            if (!text.IsEmpty()) {
+                dxf.SetCurrentLayer("TEXT");
                 dxf.TextOutA((long)d.x, (long)d.y, text);
+                dxf.SetCurrentLayer("DIM");
+            }
         }
-        dxf.SetCurrentLayer("DIM");
     }
     if (!(prev == p2))
         dxf.Line(prev, p2);
@@ -94,13 +96,14 @@ void DrawCurve3D(CDXFOutput& dxf, const CPoint3D& p1, const CPoint3D& p2, const 
         prev = d;
         s = s.GetPt3D(spacing, along);
         dxf.SetTextAlign(HorizontalAt(i), kAbove);
-        dxf.SetCurrentLayer("TEXT");
         if (IsLabelled(v, i)) {
             const CString text = LabelText(v[i], style.labelFactor);
-            if (!text.IsEmpty())
+            if (!text.IsEmpty()) {
+                dxf.SetCurrentLayer("TEXT");
                 dxf.TextOut3D(d.x, d.y, d.z, text);
+                dxf.SetCurrentLayer("DIM");
+            }
         }
-        dxf.SetCurrentLayer("DIM");
     }
     if (!(prev == p2))
         dxf.Line3D(prev, p2);

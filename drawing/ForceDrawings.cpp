@@ -98,19 +98,20 @@ std::vector<MEMBER_DIAGRAM_2D> CDlgDrawResult2D::CollectDiagrams(
     OUTPUT_CONTENT_2D& scope, const std::function<void(CBeamBase*, MEMBER_DIAGRAM_2D&)>& values, double& largest)
 {
     std::vector<MEMBER_DIAGRAM_2D> out;
+    out.reserve((size_t)scope.m_BeamList.GetCount());
     for (POSITION pos = scope.m_BeamList.GetHeadPosition(); pos != nullptr;) {
         CBeamBase* b = scope.m_BeamList.GetNextT(pos);
         if (b->toBeam() == nullptr || b->GetNode1() == nullptr || b->GetNode2() == nullptr)
             continue;
-        MEMBER_DIAGRAM_2D r;
-        r.pt1 = GetPt(b->GetNode1()->m_pt);
-        r.pt2 = GetPt(b->GetNode2()->m_pt);
-        if (r.pt1 == r.pt2)
+        const CPoint2D p1 = GetPt(b->GetNode1()->m_pt), p2 = GetPt(b->GetNode2()->m_pt);
+        if (p1 == p2)
             continue; // seen end-on
+        MEMBER_DIAGRAM_2D& r = out.emplace_back();
+        r.pt1 = p1;
+        r.pt2 = p2;
         values(b, r);
         TakeLargest(r.v1, largest);
         TakeLargest(r.v2, largest);
-        out.push_back(r);
     }
     return out;
 }
@@ -153,17 +154,17 @@ std::vector<MEMBER_DIAGRAM> CDlgDrawResult3D::CollectDiagrams(
     OUTPUT_CONTENT& scope, const std::function<void(CBeamBase*, MEMBER_DIAGRAM&)>& values, double& largest)
 {
     std::vector<MEMBER_DIAGRAM> out;
+    out.reserve((size_t)scope.m_BeamList.GetCount());
     for (POSITION pos = scope.m_BeamList.GetHeadPosition(); pos != nullptr;) {
         CBeamBase* b = scope.m_BeamList.GetNextT(pos);
         if (b->toBeam() == nullptr || b->GetNode1() == nullptr || b->GetNode2() == nullptr)
             continue;
-        MEMBER_DIAGRAM r;
+        MEMBER_DIAGRAM& r = out.emplace_back();
         r.pt1 = b->GetNode1()->m_pt;
         r.pt2 = b->GetNode2()->m_pt;
         values(b, r);
         TakeLargest(r.v1, largest);
         TakeLargest(r.v2, largest);
-        out.push_back(r);
     }
     return out;
 }
