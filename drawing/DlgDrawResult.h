@@ -12,6 +12,7 @@
 // thread message, WM_EXPORT_CANCEL, read from the worker's queue by ExitOutput.
 #pragma once
 
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -155,6 +156,10 @@ protected:
     int GenForceCases(int box, int combo, const char* category, CObList* list, bool basicCases);
     // The file of one component of a case's force diagrams in a category folder.
     static CString ForceFile(const CString& folder, const CString& name, int component);
+    // The six component files of a case for a scope, each started from the template with the
+    // structure figure, then drawn on by `diagrams` (component, writer), checked and stepped.
+    void WriteComponentFiles(const CString& folder, const CString& templateFile, const CString& name,
+                             COutputContentBase& scope, const std::function<void(int, CDXFOutput&)>& diagrams);
     // The file of the model drawing ("二维模型图", "三维模型图").
     virtual const char* ModelDrawingName() const = 0;
 

@@ -76,7 +76,35 @@ CString CDlgDrawResult::ForceFile(const CString& folder, const CString& name, in
     return folder + "\\杆件内力-" + FolderName(name) + "-" + kForceComponents[component].name + ".dxf";
 }
 
+void CDlgDrawResult::WriteComponentFiles(const CString& folder, const CString& templateFile, const CString& name,
+                                         COutputContentBase& scope, const std::function<void(int, CDXFOutput&)>& diagrams)
+{
+    for (int c = 0; c < 6; ++c) {
+        const CString file = ForceFile(folder, name, c);
+        {
+            CDXFOutput dxf;
+            StartDrawing(dxf, templateFile, file);
+            FigureOf(dxf, scope);
+            diagrams(c, dxf);
+            CheckDrawing(dxf, file);
+        }
+        StepProgress();
+    }
+}
+
 namespace {
+// The style of a file's curves: scale from the scope's longest member and the file's
+// largest value (0: no diagram), text height 0.025 of that length, the component's factor.
+CurveStyle FileStyle(COutputContentBase& scope, int component, double largest)
+{
+    CurveStyle style;
+    const double L = scope.GetMaxBeamLength();
+    style.scale = DiagramScale(L, largest);
+    style.textHeight = L * 0.025;
+    style.labelFactor = kForceComponents[component].labelFactor;
+    return style;
+}
+
 // Every value's magnitude into largest (replaced only by a strictly greater one).
 void TakeLargest(const double* v, double& largest)
 {
@@ -120,34 +148,20 @@ void CDlgDrawResult2D::GenBF(const CString& folder, const CString& templateFile,
                              CLoadCombination* combination, OUTPUT_CONTENT_2D& scope)
 {
     const bool turnBack = CVyrProduct::Inst().IsDov2D() != 0;
-    for (int c = 0; c < 6; ++c) {
-        const CString file = ForceFile(folder, name, c);
-        {
-            CDXFOutput dxf;
-            StartDrawing(dxf, templateFile, file);
-            double largest = 0.0;
-            GenFigure(dxf, scope);
-            const std::vector<MEMBER_DIAGRAM_2D> records = CollectDiagrams(
-                scope, [&](CBeamBase* b, MEMBER_DIAGRAM_2D& r) { CurrentForce(b, c, combination, r.v1); }, largest);
-            const double L = scope.GetMaxBeamLength();
-            const double scale = DiagramScale(L, largest);
-            if (scale > 0.0) {
-                dxf.SetCurrentLayer("DIM");
-                for (const MEMBER_DIAGRAM_2D& r : records) {
-                    CurveStyle style;
-                    style.scale = scale;
-                    style.labelFactor = kForceComponents[c].labelFactor;
-                    style.textHeight = L * 0.025;
-                    style.positiveBelow = c == COMP_M3;
-                    if (c == COMP_M3 && r.pt1 < r.pt2 && CReal(r.pt1.x) != CReal(r.pt2.x))
-                        style.sign = -1.0;
-                    DrawCurve2D(dxf, r.pt1, r.pt2, r.v1, style, turnBack);
-                }
-            }
-            CheckDrawing(dxf, file);
+    WriteComponentFiles(folder, templateFile, name, scope, [&](int c, CDXFOutput& dxf) {
+        double largest = 0.0;
+        const std::vector<MEMBER_DIAGRAM_2D> records = CollectDiagrams(
+            scope, [&](CBeamBase* b, MEMBER_DIAGRAM_2D& r) { CurrentForce(b, c, combination, r.v1); }, largest);
+        CurveStyle style = FileStyle(scope, c, largest);
+        if (style.scale == 0.0)
+            return;
+        dxf.SetCurrentLayer("DIM");
+        style.positiveBelow = c == COMP_M3;
+        for (const MEMBER_DIAGRAM_2D& r : records) {
+            style.sign = c == COMP_M3 && r.pt1 < r.pt2 && CReal(r.pt1.x) != CReal(r.pt2.x) ? -1.0 : 1.0;
+            DrawCurve2D(dxf, r.pt1, r.pt2, r.v1, style, turnBack);
         }
-        StepProgress();
-    }
+    });
 }
 
 std::vector<MEMBER_DIAGRAM> CDlgDrawResult3D::CollectDiagrams(
@@ -172,35 +186,21 @@ std::vector<MEMBER_DIAGRAM> CDlgDrawResult3D::CollectDiagrams(
 void CDlgDrawResult3D::GenBF(const CString& folder, const CString& templateFile, const CString& name,
                              CLoadCombination* combination, OUTPUT_CONTENT& scope)
 {
-    for (int c = 0; c < 6; ++c) {
-        const CString file = ForceFile(folder, name, c);
-        {
-            CDXFOutput dxf;
-            StartDrawing(dxf, templateFile, file);
-            double largest = 0.0;
-            GenFigure(dxf, scope);
-            const std::vector<MEMBER_DIAGRAM> records = CollectDiagrams(
-                scope,
-                [&](CBeamBase* b, MEMBER_DIAGRAM& r) {
-                    CurrentForce(b, c, combination, r.v1);
-                    r.dir = OffsetAxis(b, c);
-                },
-                largest);
-            const double L = scope.GetMaxBeamLength();
-            const double scale = DiagramScale(L, largest);
-            if (scale > 0.0) {
-                dxf.SetCurrentLayer("DIM");
-                for (const MEMBER_DIAGRAM& r : records) {
-                    CurveStyle style;
-                    style.scale = scale;
-                    style.labelFactor = kForceComponents[c].labelFactor;
-                    style.textHeight = L * 0.025;
-                    style.sign = c == COMP_M3 ? -1.0 : 1.0;
-                    DrawCurve3D(dxf, r.pt1, r.pt2, r.dir, r.v1, style);
-                }
-            }
-            CheckDrawing(dxf, file);
-        }
-        StepProgress();
-    }
+    WriteComponentFiles(folder, templateFile, name, scope, [&](int c, CDXFOutput& dxf) {
+        double largest = 0.0;
+        const std::vector<MEMBER_DIAGRAM> records = CollectDiagrams(
+            scope,
+            [&](CBeamBase* b, MEMBER_DIAGRAM& r) {
+                CurrentForce(b, c, combination, r.v1);
+                r.dir = OffsetAxis(b, c);
+            },
+            largest);
+        CurveStyle style = FileStyle(scope, c, largest);
+        if (style.scale == 0.0)
+            return;
+        dxf.SetCurrentLayer("DIM");
+        style.sign = c == COMP_M3 ? -1.0 : 1.0;
+        for (const MEMBER_DIAGRAM& r : records)
+            DrawCurve3D(dxf, r.pt1, r.pt2, r.dir, r.v1, style);
+    });
 }
