@@ -1,12 +1,14 @@
-// The drawing export's model drawings of a 10,000-member model of 30 storeys: the plan of
-// every storey (2-D dialog, one file per storey) and the whole structure (3-D dialog, one
-// file), each figure drawn into its own file as a run does. Reported as the time of both
-// and as entities (lines) per second, to set beside bench_dxf's writer rate.
+// The drawing export on a 10,000-member model of 30 storeys: the model drawing of every
+// storey plan (2-D dialog, one file per storey) and of the whole structure (3-D dialog, one
+// file), each figure drawn into its own file as a run does; and the internal-force diagrams
+// of one combination for the same scopes (six files each). Reported as the time and as
+// entities per second, to set beside bench_dxf's writer rate.
 #include <benchmark/benchmark.h>
 
 #include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -90,6 +92,51 @@ void BM_ModelDrawings(benchmark::State& state)
     state.counters["files"] = (double)(m.storeys.size() + 1);
 }
 BENCHMARK(BM_ModelDrawings)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The entities (lines and texts) of the files in a folder, counted from the written text.
+double CountEntities(const fs::path& dir, double& bytes)
+{
+    double n = 0.0;
+    bytes = 0.0;
+    for (const auto& e : fs::recursive_directory_iterator(dir)) {
+        bytes += (double)fs::file_size(e.path());
+        std::ifstream in(e.path());
+        std::string line, prev;
+        while (std::getline(in, line)) {
+            if (!line.empty() && line.back() == '\r')
+                line.pop_back();
+            if ((line == "LINE" || line == "TEXT") && (prev == "0" || prev == "  0"))
+                ++n;
+            prev = line;
+        }
+    }
+    return n;
+}
+
+// The internal-force diagrams of one fundamental combination: six files per storey plan
+// (2-D) and six of the whole structure (3-D), figure, diagrams and labels.
+void BM_ForceDiagrams(benchmark::State& state)
+{
+    ExportBenchModel m;
+    const CString templateFile = (std::string(VYR_SOURCE_DIR) + "/resources/Template/VYRPrint.dxf").c_str();
+    CDlgDrawResult2D dlg2(&m.data);
+    CDlgDrawResult3D dlg3(&m.data);
+    CLoadCombination* lc = m.data.GetSLCList()->Get(3); // dead, live and wind
+    const CString folder = m.dir.string().c_str();
+    for (auto _ : state) {
+        for (size_t i = 0; i < m.storeys.size(); ++i)
+            dlg2.GenBF(folder, templateFile, "storey" + CString(std::to_string(i).c_str()), lc, m.storeys[i]);
+        dlg3.GenBF(folder, templateFile, "whole", lc, m.whole);
+    }
+    double bytes = 0.0;
+    const double entities = CountEntities(m.dir, bytes);
+    state.counters["bytes"] = bytes;
+    state.counters["bytes_rate"] = benchmark::Counter(bytes * state.iterations(), benchmark::Counter::kIsRate);
+    state.counters["members"] = (double)m.whole.m_BeamList.GetCount();
+    state.counters["entities"] = benchmark::Counter(entities * state.iterations(), benchmark::Counter::kIsRate);
+    state.counters["files"] = (double)(6 * (m.storeys.size() + 1));
+}
+BENCHMARK(BM_ForceDiagrams)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 

@@ -12,6 +12,7 @@
 // thread message, WM_EXPORT_CANCEL, read from the worker's queue by ExitOutput.
 #pragma once
 
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -21,6 +22,7 @@
 
 class CDXFOutput;
 class CFloor;
+class CLoadCombination;
 class CGlobalData;
 
 // The user's cancel of an export run, posted to the worker thread's own queue. (The same
@@ -96,12 +98,14 @@ public:
     virtual void ResetOutputContent() = 0;
 
     // The generators, in the order of a run. Each returns 1 when done (also when its box is
-    // not ticked) and 0 when the user cancelled during it. Only the model drawing is built;
-    // the others write nothing yet.
-    int Gen_BF_BLC() { return 1; }
-    int Gen_BF_LC() { return 1; }
+    // not ticked) and 0 when the user cancelled during it. The model drawing and the
+    // internal-force diagrams are built; the others write nothing yet.
+    // The force diagrams of the basic cases (each as a combination of its own), of the
+    // fundamental and of the standard combinations: six files per case and scope.
+    int Gen_BF_BLC();
+    int Gen_BF_LC();
     int Gen_BF_CLC() { return 1; }
-    int Gen_BF_LC_STD() { return 1; }
+    int Gen_BF_LC_STD();
     int Gen_ND_BLC() { return 1; }
     int Gen_ND_LC() { return 1; }
     int Gen_ND_CLC() { return 1; }
@@ -144,6 +148,18 @@ protected:
     virtual int ScopeCount() const = 0;
     virtual COutputContentBase& ScopeAt(int i) = 0;
     virtual void FigureOf(CDXFOutput& dxf, COutputContentBase& scope) = 0;
+    // The twin's GenBF on one of its scopes.
+    virtual void ForceDiagramsOf(const CString& folder, const CString& templateFile, const CString& name,
+                                 CLoadCombination* combination, COutputContentBase& scope) = 0;
+    // The common walk of the three force generators: the scopes, then the chosen case or
+    // every case of the list (basic cases when `basicCases`), a cancel poll after each.
+    int GenForceCases(int box, int combo, const char* category, CObList* list, bool basicCases);
+    // The file of one component of a case's force diagrams in a category folder.
+    static CString ForceFile(const CString& folder, const CString& name, int component);
+    // The six component files of a case for a scope, each started from the template with the
+    // structure figure, then drawn on by `diagrams` (component, writer), checked and stepped.
+    void WriteComponentFiles(const CString& folder, const CString& templateFile, const CString& name,
+                             COutputContentBase& scope, const std::function<void(int, CDXFOutput&)>& diagrams);
     // The file of the model drawing ("二维模型图", "三维模型图").
     virtual const char* ModelDrawingName() const = 0;
 

@@ -2,6 +2,7 @@
 // storey combo, or one of the whole frame where the edition's template has no storey choice.
 #pragma once
 
+#include <functional>
 #include <vector>
 
 #include <vyr/drawing/DlgDrawResult.h>
@@ -29,6 +30,16 @@ public:
     // seen end-on as a square of half-side 0.025 times the scope's longest member; a member
     // in a wall as its outline (plane edition) or as a rectangle of its plan width (plans).
     void GenFigure(CDXFOutput& dxf, OUTPUT_CONTENT_2D& scope);
+    // The six force-diagram files of one case for one scope, "杆件内力-<case>-<component>.dxf"
+    // in the folder, one bar step each: the figure, then the diagram of every ordinary
+    // member not seen end-on, perpendicular to its projection.
+    void GenBF(const CString& folder, const CString& templateFile, const CString& name, CLoadCombination* combination,
+               OUTPUT_CONTENT_2D& scope);
+    // The diagram records of the scope's ordinary members not seen end-on, in list order,
+    // with their values from `values`; largest = the greatest magnitude of the values.
+    std::vector<MEMBER_DIAGRAM_2D> CollectDiagrams(OUTPUT_CONTENT_2D& scope,
+                                                   const std::function<void(CBeamBase*, MEMBER_DIAGRAM_2D&)>& values,
+                                                   double& largest);
 
 protected:
     CWorkerRun& Run() override { return m_run; }
@@ -37,6 +48,11 @@ protected:
     void FigureOf(CDXFOutput& dxf, COutputContentBase& scope) override
     {
         GenFigure(dxf, static_cast<OUTPUT_CONTENT_2D&>(scope));
+    }
+    void ForceDiagramsOf(const CString& folder, const CString& templateFile, const CString& name,
+                         CLoadCombination* combination, COutputContentBase& scope) override
+    {
+        GenBF(folder, templateFile, name, combination, static_cast<OUTPUT_CONTENT_2D&>(scope));
     }
     const char* ModelDrawingName() const override { return "二维模型图"; }
 

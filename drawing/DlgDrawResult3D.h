@@ -2,6 +2,7 @@
 // what the main window shows, of storeys or of axis lines.
 #pragma once
 
+#include <functional>
 #include <vector>
 
 #include <vyr/drawing/DlgDrawResult.h>
@@ -32,6 +33,15 @@ public:
     // The members of the scope in model coordinates on layer "MEMBER", which stays the
     // current layer; a member of no length leaves nothing, a member in a wall its outline.
     void GenFigure(CDXFOutput& dxf, OUTPUT_CONTENT& scope);
+    // The six force-diagram files of one case for one scope, in space: the figure, then the
+    // diagram of every ordinary member along its local axis 2 (V3, M3) or 3 (the others).
+    void GenBF(const CString& folder, const CString& templateFile, const CString& name, CLoadCombination* combination,
+               OUTPUT_CONTENT& scope);
+    // The diagram records of the scope's ordinary members, in list order, with their values
+    // from `values`; largest = the greatest magnitude of the values.
+    std::vector<MEMBER_DIAGRAM> CollectDiagrams(OUTPUT_CONTENT& scope,
+                                                const std::function<void(CBeamBase*, MEMBER_DIAGRAM&)>& values,
+                                                double& largest);
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
@@ -44,6 +54,11 @@ protected:
     void FigureOf(CDXFOutput& dxf, COutputContentBase& scope) override
     {
         GenFigure(dxf, static_cast<OUTPUT_CONTENT&>(scope));
+    }
+    void ForceDiagramsOf(const CString& folder, const CString& templateFile, const CString& name,
+                         CLoadCombination* combination, COutputContentBase& scope) override
+    {
+        GenBF(folder, templateFile, name, combination, static_cast<OUTPUT_CONTENT&>(scope));
     }
     const char* ModelDrawingName() const override { return "三维模型图"; }
 

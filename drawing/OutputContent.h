@@ -36,3 +36,21 @@ struct OUTPUT_CONTENT_2D : public COutputContentBase
 struct OUTPUT_CONTENT : public COutputContentBase
 {
 };
+
+// One member's diagram in a drawing of the 2-D export: the end points in the drawing plane
+// and the station values (the second array only for drawings with two curves).
+struct MEMBER_DIAGRAM_2D
+{
+    CPoint2D pt1, pt2;
+    double v1[12] = {};
+    double v2[12] = {};
+};
+
+// The same in space, with the local axis the ordinates are offset along.
+struct MEMBER_DIAGRAM
+{
+    CPoint3D pt1, pt2;
+    double v1[12] = {};
+    double v2[12] = {};
+    CVector3D dir;
+};

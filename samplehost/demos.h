@@ -84,3 +84,8 @@ int RunSlabDesignDemo(const std::string& outDir);
 // average's four plots (th-results.png), the report saved as RTF and text (th-results.rtf,
 // th-results.txt).
 int RunTHResultDemo(const std::string& outDir);
+// The internal-force diagrams of the first fundamental combination exported for every storey
+// (2-D) and the whole structure (3-D) below <out>/force-diagrams, one rendered by ezdxf
+// (force-diagram.png); the force query opened through its key on one beam, its paint by
+// combination and as the envelope (force-query-1.png, force-query-2.png).
+int RunForceDemo(const std::string& outDir);

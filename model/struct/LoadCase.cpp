@@ -143,6 +143,17 @@ bool CLoadCombination::IsEqual(const CLoadCombination* o) const
     return true;
 }
 
+std::vector<std::pair<int, float>> CLoadCombination::GetCaseFactors() const
+{
+    std::vector<std::pair<int, float>> out;
+    const std::pair<int, float> terms[] = {
+        {0, m_fDead}, {1, m_fLive}, {m_nWindCase - 1, m_fWind}, {6, m_fVSeism}, {7 + m_nSeismVariant, m_fHSeism}};
+    for (const auto& t : terms)
+        if (t.second != 0.0f)
+            out.push_back(t);
+    return out;
+}
+
 void CLoadCombination::Fill(CBasicLoadCase* lc, CLoadSeism* seism)
 {
     m_fWind = m_fVSeism = m_fLive = m_fDead = m_fHSeism = m_fAddHSeism = 0.0f;

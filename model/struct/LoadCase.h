@@ -1,6 +1,9 @@
 // Basic load cases, load combinations and the horizontal seismic definitions.
 #pragma once
 
+#include <utility>
+#include <vector>
+
 #include <vyr/stdafx.h>
 #include <vyr/model/struct/ModelList.h>
 
@@ -56,6 +59,11 @@ public:
     // Both combine the same cases with the same factors (within 1e-4). A case choice counts
     // only while its factor is not zero; the number and the flags are not compared.
     bool IsEqual(const CLoadCombination* other) const;
+    // The basic case types the analysis keeps results under, each with its factor, for the
+    // terms that have a factor: dead (type 0), live (1), the wind case (wind case - 1),
+    // vertical seismic (6) and horizontal seismic (7 plus the seismic variant). Node
+    // displacements and member station results combine by this one rule.
+    std::vector<std::pair<int, float>> GetCaseFactors() const;
 
     unsigned char m_bStatus = 0;
     unsigned char m_bReinforceStatus = 0;

@@ -8,6 +8,7 @@
 #include <vyr/model/section/section.h>
 #include <vyr/model/struct/Floor.h>
 #include <vyr/model/struct/GlobalData.h>
+#include <vyr/model/struct/LoadCase.h>
 #include <vyr/model/struct/Plane.h>
 
 
@@ -74,6 +75,91 @@ CVector3D CBeamBase::GetVector1() const
     CVector3D v = m_pNode2->m_pt - m_pNode1->m_pt;
     v.Normalize();
     return v;
+}
+
+CVector3D CBeamBase::GetVector2() const
+{
+    const CVector3D a1 = GetVector1();
+    if (a1.GetLength() == 0.0)
+        return CVector3D();
+    const CVector3D z(0.0, 0.0, 1.0);
+    CVector3D a2 = z - a1 * (z | a1);
+    if (a2.GetLength() < 1e-6)
+        return CVector3D(1.0, 0.0, 0.0);
+    a2.Normalize();
+    return a2;
+}
+
+CVector3D CBeamBase::GetVector3() const
+{
+    CVector3D a3 = GetVector1() & GetVector2();
+    a3.Normalize();
+    return a3;
+}
+
+void CBeamBase::SetStationResult(int caseType, int component, const CStationValues& values)
+{
+    if (component < 0 || component >= STATION_COMPONENTS)
+        return;
+    m_mapStation[caseType][(size_t)component] = values;
+}
+
+const CBeamBase::CStationValues* CBeamBase::GetStationResult(int caseType, int component) const
+{
+    if (component < 0 || component >= STATION_COMPONENTS)
+        return nullptr;
+    auto it = m_mapStation.find(caseType);
+    return it == m_mapStation.end() ? nullptr : &it->second[(size_t)component];
+}
+
+CBeamBase::CStationValues CBeamBase::CombineStations(int component, const CLoadCombination* lc) const
+{
+    CStationValues sum{};
+    if (lc == nullptr)
+        return sum;
+    for (const auto& [type, factor] : lc->GetCaseFactors())
+        if (const CStationValues* v = GetStationResult(type, component))
+            for (int i = 0; i < kStations; ++i)
+                sum[(size_t)i] += factor * (*v)[(size_t)i];
+    return sum;
+}
+
+void CBeamBase::CoverStations(int component, CLCList* combinations, CStationValues& maxima, CStationValues& minima) const
+{
+    maxima.fill(0.0f);
+    minima.fill(0.0f);
+    bool first = true;
+    if (combinations == nullptr)
+        return;
+    for (POSITION pos = combinations->GetHeadPosition(); pos != nullptr;) {
+        const CStationValues v = CombineStations(component, combinations->GetNextT(pos));
+        for (size_t i = 0; i < (size_t)kStations; ++i) {
+            maxima[i] = first ? v[i] : std::max(maxima[i], v[i]);
+            minima[i] = first ? v[i] : std::min(minima[i], v[i]);
+        }
+        first = false;
+    }
+}
+
+void CBeamBase::FillCurrentForce(int component, const CLoadCombination* lc, float* f, float* f1) const
+{
+    if (component == kDeflections) {
+        const CStationValues d2 = CombineStations(STATION_D2, lc), d3 = CombineStations(STATION_D3, lc);
+        std::copy(d2.begin(), d2.end(), f);
+        std::copy(d3.begin(), d3.end(), f1);
+        return;
+    }
+    const CStationValues v = component >= STATION_N && component <= STATION_M3 ? CombineStations(component, lc) : CStationValues{};
+    std::copy(v.begin(), v.end(), f);
+}
+
+void CBeamBase::FillCoverForce(int component, float* f, float* f1) const
+{
+    CStationValues maxima{}, minima{};
+    if (component >= STATION_N && component <= STATION_M3)
+        CoverStations(component, m_pCoverLCList, maxima, minima);
+    std::copy(maxima.begin(), maxima.end(), f);
+    std::copy(minima.begin(), minima.end(), f1);
 }
 
 void CBeamBase::SetSection(CSectionBase* sec, CBeamGroupList* groups, CMatrix2D* plan)

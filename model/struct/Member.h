@@ -2,7 +2,9 @@
 // piers, member groups and the member-end definition libraries.
 #pragma once
 
+#include <array>
 #include <atomic>
+#include <map>
 #include <memory>
 
 #include <vyr/stdafx.h>
@@ -105,16 +107,49 @@ public:
     virtual void GetM2(CLoadCombination*, float&, float&, float&, float) {}
     virtual void GetM3(CLoadCombination*, float&, float&, float&, float) {}
     virtual bool IsAllRelease() { return false; }
+    // The station arrays (GetF, GetF1) of the kinds that have them: ComputeCurrentForce(c,
+    // combination, 0) fills the first with component c (0 N, 1 V2, 2 V3, 3 T, 4 M2, 5 M3)
+    // under the combination; c = 8 fills the first with the deflection along local axis 2
+    // and the second with that along axis 3. The float is not used. ComputeCoverForce(c)
+    // fills the first with the station maxima and the second with the minima of component c
+    // over the envelope's combinations (m_pCoverLCList).
     virtual void ComputeCoverForce(int) {}
     virtual void ComputeCurrentForce(int, CLoadCombination*, float) {}
     virtual float GetF(int) { return 0.0f; }
     virtual float GetF1(int) { return 0.0f; }
+
+    // Analysis results along the member, stored as the analysis leaves them: per basic case
+    // type (the keys of CPNode::m_mapCaseDisp) twelve stations of each component, station i
+    // at i/11 of the member from its first node. Forces in model units (moments and torque
+    // in force x length), deflections in model lengths.
+    enum { STATION_N, STATION_V2, STATION_V3, STATION_T, STATION_M2, STATION_M3, STATION_D2, STATION_D3, STATION_COMPONENTS };
+    static constexpr int kStations = 12;
+    // The component that ComputeCurrentForce fills both arrays with.
+    static constexpr int kDeflections = 8;
+    using CStationValues = std::array<float, kStations>;
+    void SetStationResult(int caseType, int component, const CStationValues& values);
+    // Null when the analysis left nothing for the case type.
+    const CStationValues* GetStationResult(int caseType, int component) const;
+    // The component under a combination: the factored sum of the cases by the rule of
+    // CLoadCombination::GetCaseFactors (zeros for a null combination).
+    CStationValues CombineStations(int component, const CLoadCombination* lc) const;
+    // Station maxima and minima of the component over the combinations (zeros for none).
+    void CoverStations(int component, CLCList* combinations, CStationValues& maxima, CStationValues& minima) const;
+    // The combinations the envelope runs over: the model root's fundamental combinations,
+    // set by whoever stores the results; null: no envelope.
+    CLCList* m_pCoverLCList = nullptr;
     // Text of the member's type ("柱", "主梁", ...), printed before its number.
     virtual CString GetTypeDescription();
 
     double GetLength() const;
     double GetXAngle() const;
     CVector3D GetVector1() const;
+    // The local axes, unit vectors making a right-handed set with axis 1 (first node to
+    // second, GetVector1): axis 2 is the part of the global z axis square to axis 1 (up), or
+    // for a vertical member the global x axis; axis 3 = axis 1 x axis 2. Zero vectors for a
+    // member without length.
+    CVector3D GetVector2() const;
+    CVector3D GetVector3() const;
     void SetAliegn() {}
 
     void SetSelect(int s) { m_nSelect = s ? 1 : 0; }
@@ -241,6 +276,12 @@ public:
     int m_nPinDesignCode = 0;
     std::unique_ptr<CheckResult> m_pCheckAnswer; // what Check takes; null: nothing prepared
     std::atomic<int> m_nCheckCount{0};
+    std::map<int, std::array<CStationValues, STATION_COMPONENTS>> m_mapStation;
+
+protected:
+    // The work of ComputeCurrentForce and ComputeCoverForce on a kind's two arrays.
+    void FillCurrentForce(int component, const CLoadCombination* lc, float* f, float* f1) const;
+    void FillCoverForce(int component, float* f, float* f1) const;
 };
 
 // Member lists hold the ordinary members (beams, columns, braces, secondary beams) and the
@@ -274,6 +315,8 @@ public:
     CBeam* toBeam() override { return this; }
     float GetF(int i) override { return m_fF[i]; }
     float GetF1(int i) override { return m_fF1[i]; }
+    void ComputeCurrentForce(int c, CLoadCombination* lc, float) override { FillCurrentForce(c, lc, m_fF, m_fF1); }
+    void ComputeCoverForce(int c) override { FillCoverForce(c, m_fF, m_fF1); }
     CPinNailGroup* GetPinNailGroup() { return m_pPinNailGroup; }
     void AdjustCornice(CMatrix2D&) {}
 
@@ -298,6 +341,8 @@ public:
     bool IsAllRelease() override { return true; }
     float GetF(int i) override { return m_fF[i]; }
     float GetF1(int i) override { return m_fF1[i]; }
+    void ComputeCurrentForce(int c, CLoadCombination* lc, float) override { FillCurrentForce(c, lc, m_fF, m_fF1); }
+    void ComputeCoverForce(int c) override { FillCoverForce(c, m_fF, m_fF1); }
     CPinNailGroup* GetPinNailGroup() { return m_pPinNailGroup; }
 
     CPlane* m_pPlane = nullptr; // the room that holds the beam

@@ -138,29 +138,21 @@ void CPNodeList::OnDraw(CDC* pDC, CRect& clip, float, double size, int, int, int
 
 namespace {
 
-// The factored sum of per-case values under a combination: dead (type 0), live (1), its
-// wind case (type = wind case - 1), vertical seismic (6) and horizontal seismic (7 plus the
-// seismic variant). A case without values adds nothing.
+// The factored sum of per-case values under a combination (the combination's case factors);
+// a case without values adds nothing.
 void CombineCases(const std::map<int, std::array<float, 6>>& cases, const CLoadCombination* lc, float out[6])
 {
     for (int i = 0; i < 6; ++i)
         out[i] = 0.0f;
     if (lc == nullptr)
         return;
-    auto add = [&](int type, float factor) {
-        if (factor == 0.0f)
-            return;
+    for (const auto& [type, factor] : lc->GetCaseFactors()) {
         auto it = cases.find(type);
         if (it == cases.end())
-            return;
+            continue;
         for (int i = 0; i < 6; ++i)
             out[i] += factor * it->second[(size_t)i];
-    };
-    add(0, lc->m_fDead);
-    add(1, lc->m_fLive);
-    add(lc->m_nWindCase - 1, lc->m_fWind);
-    add(6, lc->m_fVSeism);
-    add(7 + lc->m_nSeismVariant, lc->m_fHSeism);
+    }
 }
 
 template <size_t N>

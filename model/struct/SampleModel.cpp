@@ -1,5 +1,6 @@
 #include <vyr/model/struct/SampleModel.h>
 
+#include <cmath>
 #include <vector>
 
 #include <algorithm>
@@ -72,6 +73,47 @@ CLoadCombination* AddCombination(CStruct& s, CLCList* kind, float dead, float li
 }
 
 void AddSampleTimeHistory(CStruct& s, const std::vector<CFloor*>& floors);
+// Station results of a linear analysis, by hand: a beam carries a uniform load per case
+// (fixed ends: M3 = q(6xL - 6x^2 - L^2)/12, V2 = q(L/2 - x), sagging midspan deflection) and
+// the sway cases a moment reversing along it; a column carries its storeys' weight as a
+// compression and the sway moment; a brace the sway as an axial force.
+void StoreSampleStations(CBeamBase* b, CLCList* fundamental)
+{
+    b->m_pCoverLCList = fundamental;
+    const double L = b->GetLength();
+    if (L <= 0.0)
+        return;
+    const int type = b->GetType();
+    // Per case type: uniform load (force per length), sway moment (force x length).
+    struct Action { int caseType; double q, sway; };
+    const Action actions[] = {{0, 0.25, 0.0}, {1, 0.10, 0.0}, {2, 0.0, 1500.0}, {7, 0.0, 2200.0}};
+    const double storeyShare = b->GetNode2() != nullptr ? 1.0 + b->GetNode2()->m_pt.z / 360.0 : 1.0;
+    for (const Action& a : actions) {
+        CBeamBase::CStationValues v[CBeamBase::STATION_COMPONENTS] = {};
+        for (int i = 0; i < CBeamBase::kStations; ++i) {
+            const double x = L * i / 11.0;
+            const size_t k = (size_t)i;
+            if (type == 1) { // column
+                v[CBeamBase::STATION_N][k] = (float)(-a.q * 2400.0 / storeyShare);
+                v[CBeamBase::STATION_V2][k] = (float)(2.0 * a.sway / L);
+                v[CBeamBase::STATION_M3][k] = (float)(a.sway * (1.0 - 2.0 * x / L));
+                v[CBeamBase::STATION_M2][k] = (float)(0.3 * a.sway * (1.0 - 2.0 * x / L));
+                v[CBeamBase::STATION_V3][k] = (float)(0.6 * a.sway / L);
+                v[CBeamBase::STATION_D3][k] = (float)(a.sway * 1e-4 * std::sin(3.14159265 * x / L));
+            } else if (type == 3) { // brace
+                v[CBeamBase::STATION_N][k] = (float)(a.sway / 50.0 - a.q * 20.0);
+            } else { // beams and secondary beams
+                v[CBeamBase::STATION_M3][k] = (float)(a.q * (6.0 * x * L - 6.0 * x * x - L * L) / 12.0 + a.sway * (1.0 - 2.0 * x / L));
+                v[CBeamBase::STATION_V2][k] = (float)(a.q * (L / 2.0 - x) - 2.0 * a.sway / L);
+                v[CBeamBase::STATION_N][k] = (float)(a.sway / 400.0);
+                v[CBeamBase::STATION_T][k] = (float)(a.q * 40.0 * (1.0 - 2.0 * x / L));
+                v[CBeamBase::STATION_D2][k] = (float)(-a.q * L * L * L * L / 2.6e10 * std::sin(3.14159265 * x / L));
+            }
+        }
+        for (int c = 0; c < CBeamBase::STATION_COMPONENTS; ++c)
+            b->SetStationResult(a.caseType, c, v[c]);
+    }
+}
 } // namespace
 
 void BuildSampleModel(CGlobalData& data, const CSampleModelSize& size)
@@ -380,6 +422,14 @@ void BuildSampleModel(CGlobalData& data, const CSampleModelSize& size)
     AddCombination(s, data.GetSDispLCList(), 1.0f, 1.0f, 0.0f, 0.0f);
     AddCombination(s, data.GetSDeflateLCList(), 1.0f, 0.5f, 0.0f, 0.0f);
     data.SetCurrentLC(data.GetSLCList()->GetHeadT());
+    for (POSITION pos = s.m_pBeamList->GetHeadPosition(); pos != nullptr;)
+        if (CBeamBase* b = s.m_pBeamList->GetNextT(pos); IsOrdinaryMember(b))
+            StoreSampleStations(b, data.GetSLCList());
+    for (POSITION pos = s.m_pPlaneList->GetHeadPosition(); pos != nullptr;) {
+        CBeamList* subBeams = s.m_pPlaneList->GetNextT(pos)->m_pSubBeamList;
+        for (POSITION p = subBeams->GetHeadPosition(); p != nullptr;)
+            StoreSampleStations(subBeams->GetNextT(p), data.GetSLCList());
+    }
 
     s.SetModalResult({0.92f, 0.85f, 0.61f});
     AddSampleTimeHistory(s, floors);

@@ -26,6 +26,7 @@
 #include "hostkit/HostKit.h"
 #include "support/DialogTest.h"
 #include "support/TestHelpers.h"
+#include "drawing/DxfReadBack.h"
 
 namespace fs = std::filesystem;
 using vyr::ScriptedUser;
@@ -37,69 +38,10 @@ const int kExportBoxes[] = {IDC_DRAW_BF_BLC, IDC_DRAW_BF_LC,      IDC_DRAW_BF_CL
                             IDC_DRAW_MODEL,  IDC_DRAW_NODE,       IDC_DRAW_BEAM,     IDC_DRAW_BCINWALL,  IDC_DRAW_PLANE,
                             IDC_DRAW_MAINNODE, IDC_DRAW_LOAD,     IDC_DRAW_DESIGNPROP, IDC_DRAW_DESIGNRESULT};
 
-struct DxfLine
-{
-    std::string layer;
-    double x1, y1, z1, x2, y2, z2;
-};
-
-struct DxfRead
-{
-    int errors = -1;
-    std::vector<std::string> layers;
-    std::vector<DxfLine> lines;
-    int others = 0;
-    bool Has(double x1, double y1, double x2, double y2) const
-    {
-        for (const DxfLine& l : lines)
-            if ((l.x1 == x1 && l.y1 == y1 && l.x2 == x2 && l.y2 == y2) || (l.x1 == x2 && l.y1 == y2 && l.x2 == x1 && l.y2 == y1))
-                return true;
-        return false;
-    }
-};
-
-std::string RunPython(const std::string& args)
-{
-    const std::string cmd = "/usr/bin/python3 " + args + " 2>&1";
-    std::string out;
-    if (FILE* p = popen(cmd.c_str(), "r")) {
-        char buf[4096];
-        size_t n;
-        while ((n = fread(buf, 1, sizeof buf, p)) > 0)
-            out.append(buf, n);
-        pclose(p);
-    }
-    return out;
-}
-
-// Read back by ezdxf (the reader of the writer's own tests), with its audit.
-DxfRead ReadDxf(const fs::path& file)
-{
-    const std::string out =
-        RunPython(std::string(VYR_SOURCE_DIR) + "/tests/model/dxf/read_dxf.py '" + file.string() + "'");
-    DxfRead r;
-    std::istringstream in(out);
-    std::string line;
-    while (std::getline(in, line)) {
-        std::istringstream f(line);
-        std::string head;
-        f >> head;
-        if (head == "ERRORS") {
-            f >> r.errors;
-        } else if (head == "LAYER") {
-            std::string name;
-            f >> name;
-            r.layers.push_back(name);
-        } else if (head == "LINE") {
-            DxfLine l;
-            f >> l.layer >> l.x1 >> l.y1 >> l.z1 >> l.x2 >> l.y2 >> l.z2;
-            r.lines.push_back(l);
-        } else if (head == "TEXT" || head == "OTHER") {
-            ++r.others;
-        }
-    }
-    return r;
-}
+using vyrtest::DxfLine;
+using vyrtest::DxfRead;
+using vyrtest::ReadDxf;
+using vyrtest::RunPython;
 
 CDlgDrawResult* Dlg(CDialog* d) { return static_cast<CDlgDrawResult*>(d); }
 
@@ -836,3 +778,87 @@ TEST_F(ExportTest, AWrittenDrawingRendersWithInkAlongItsMembers)
 }
 
 } // namespace
+
+// ---- internal-force diagrams through the run
+
+TEST_F(ExportTest, ForceDiagramsOfEveryCaseAreSixFilesPerScopeAsCountedInTheirCategoryFolders)
+{
+    CDlgDrawResult3D dlg(&Data());
+    TickOnly({IDC_DRAW_BF_BLC, IDC_DRAW_BF_LCSTD});
+    int expected = -1, pos = -1;
+    ScriptedUser::Run([&](CDialog* d) { expected = Dlg(d)->GetOutputNum(); });
+    ExportAndWait();
+    ScriptedUser::Run([&](CDialog* d) { pos = static_cast<CProgressCtrl*>(d->GetDlgItem(IDC_DRAW_PROGRESS))->GetPos(); });
+    ScriptedUser::PressCancel();
+    dlg.DoModal();
+    // Four basic cases and one standard combination, six components each.
+    EXPECT_EQ(expected, 30);
+    EXPECT_EQ(pos, 30);
+    const std::vector<std::string> files = Files();
+    ASSERT_EQ(files.size(), 30u);
+    for (const char* c : {"N", "V2", "V3", "T", "M2", "M3"}) {
+        const std::string f = std::string("三维简图-整体结构/杆件内力-基本工况/杆件内力-恒载-") + c + ".dxf";
+        EXPECT_NE(std::find(files.begin(), files.end(), f), files.end()) << f;
+    }
+    // The seismic case is drawn as its own combination: its moments are there.
+    const DxfRead seism = ReadDxf(m_dir / "三维简图-整体结构/杆件内力-基本工况/杆件内力-E1-M3.dxf");
+    EXPECT_EQ(seism.errors, 0);
+    EXPECT_FALSE(seism.OnLayer("DIM").empty());
+    EXPECT_FALSE(seism.texts.empty());
+}
+
+// A combination's description holds ':' (and may hold other characters a Windows file name
+// cannot), which once went into the file name raw and lost the drawing.
+TEST_F(ExportTest, CombinationNamesBecomeValidFileNames)
+{
+    CDlgDrawResult2D dlg(&Data());
+    TickOnly({IDC_DRAW_BF_LCSTD});
+    ScriptedUser::SelectRow(IDC_DRAW_SCOPE, 2);
+    ExportAndWait();
+    ScriptedUser::PressCancel();
+    dlg.DoModal();
+    const std::string name = Data().GetSDispLCList()->Get(1)->GetDescription().str();
+    ASSERT_NE(name.find(':'), std::string::npos);
+    std::string safe = name;
+    std::replace(safe.begin(), safe.end(), ':', '_');
+    const std::vector<std::string> files = Files();
+    ASSERT_EQ(files.size(), 6u);
+    EXPECT_EQ(files[0], "二维简图-第1层(3600)/杆件内力-标准组合工况/杆件内力-" + safe + "-M2.dxf");
+    for (const std::string& f : files)
+        EXPECT_EQ(f.find(':'), std::string::npos) << f;
+}
+
+TEST_F(ExportTest, AnEmptyListAtAllMakesTheFoldersOnly)
+{
+    Data().GetSLCList()->RemoveAll();
+    CDlgDrawResult3D dlg(&Data());
+    TickOnly({IDC_DRAW_BF_LC});
+    ExportAndWait();
+    ScriptedUser::PressCancel();
+    dlg.DoModal();
+    EXPECT_TRUE(Files().empty());
+    EXPECT_TRUE(fs::is_directory(m_dir / "三维简图-整体结构/杆件内力-基本组合工况"));
+}
+
+TEST_F(ExportTest, ACancelDuringACaseFinishesItsSixFilesAndStartsNoOther)
+{
+    CDlgDrawResult3D dlg(&Data());
+    CStepHook bar;
+    bar.m_nAt = 1;
+    bar.m_onStep = [&] {
+        dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_DRAW_EXPORT, BN_CLICKED), (LPARAM)dlg.GetDlgItem(IDC_DRAW_EXPORT)->GetSafeHwnd());
+    };
+    ScriptedUser::Run([&](CDialog* d) { bar.SubclassDlgItem(IDC_DRAW_PROGRESS, d); });
+    TickOnly({IDC_DRAW_BF_BLC, IDC_DRAW_BF_LC});
+    ScriptedUser::Click(IDC_DRAW_EXPORT);
+    ScriptedUser::WaitUntil([](CDialog* d) { return !Dlg(d)->IsBusy(); });
+    ScriptedUser::PressCancel();
+    dlg.DoModal();
+    const std::vector<std::string> files = Files();
+    ASSERT_EQ(files.size(), 6u);
+    for (const std::string& f : files) {
+        EXPECT_NE(f.find("杆件内力-恒载-"), std::string::npos) << f;
+        EXPECT_EQ(ReadDxf(m_dir / f).errors, 0) << f;
+    }
+    EXPECT_TRUE(ScriptedUser::MessageBoxes().empty());
+}

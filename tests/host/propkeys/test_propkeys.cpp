@@ -42,6 +42,7 @@
 #include <vyr/resources/dialogs/BanLibRes.h>
 #include <vyr/resources/dialogs/DefsRes.h>
 #include <vyr/resources/dialogs/NodeResultRes.h>
+#include <vyr/resources/dialogs/QueryForceRes.h>
 #include <vyr/resources/dialogs/ReportRes.h>
 #include <vyr/resources/dialogs/SectionRes.h>
 #include <vyr/resources/dialogs/SlabDesignRes.h>
@@ -677,7 +678,7 @@ TEST_F(PropKeysTest, OneMemberReportsOpenOnTheLastObjectAndTellTheHostTheFirst)
             list.AddTail(m);
         CBeamBase* shown = nullptr;
         if (c.shown) {
-            // The report is the real dialog, closed with its 1015; the force query a stand-in.
+            // The report is closed with its 1015; the force query, which has no buttons, with Esc.
             const bool query = std::string(c.key) == "Prop.BeamForceDetail";
             ScriptedUser::Run(
                 [&](CDialog* dlg) {
@@ -688,9 +689,9 @@ TEST_F(PropKeysTest, OneMemberReportsOpenOnTheLastObjectAndTellTheHostTheFirst)
                         EXPECT_EQ(query->m_pData, &d);
                     }
                 },
-                query ? IDD_STANDIN : IDD_CHECKOUTPUT);
+                query ? IDD_BEAMQUERYFORCE : IDD_CHECKOUTPUT);
             if (query)
-                ScriptedUser::PressOK(IDD_STANDIN);
+                ScriptedUser::PressCancel(IDD_BEAMQUERYFORCE);
             else
                 ScriptedUser::Click(IDC_REPORT_CLOSE, IDD_CHECKOUTPUT);
         }

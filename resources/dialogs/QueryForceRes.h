@@ -1,0 +1,17 @@
+// Resource ids of the member internal-force query.
+#pragma once
+
+#define IDD_BEAMQUERYFORCE 298
+
+#define IDC_QUERYFORCE_GRID 1002       // created at run time
+#define IDC_QUERYFORCE_LIST 1029
+#define IDC_QUERYFORCE_TAB 1030
+#define IDC_QUERYFORCE_BYCOMB 1066
+#define IDC_QUERYFORCE_SHOWVALUE 1141
+#define IDC_QUERYFORCE_BYCOVER 1162
+#define IDC_QUERYFORCE_N 1175
+#define IDC_QUERYFORCE_V2 1047
+#define IDC_QUERYFORCE_V3 1048
+#define IDC_QUERYFORCE_T 1049
+#define IDC_QUERYFORCE_M2 1052
+#define IDC_QUERYFORCE_M3 1053
