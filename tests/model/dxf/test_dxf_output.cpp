@@ -248,6 +248,49 @@ TEST(DXFOutput, TextLongerThanTheWriteBufferIsWrittenWhole)
     EXPECT_NE(bytes.find("0\nLINE\n8\nTEXT\n10\n1\n20\n2\n11\n3\n21\n4\n", at), std::string::npos);
 }
 
+// A drawing of many write buffers, with a text longer than one and a layer the template
+// lacks (the file is copied once more at the end): every entity is there once, in the
+// order it was drawn.
+TEST(DXFOutput, DrawingOfManyBuffersKeepsEveryEntityInOrder)
+{
+    TempDir dir;
+    std::string out = dir.File("many.dxf");
+    const int n = 150000; // about 9 MiB
+    const std::string text((1u << 20) + 3, 't');
+    {
+        CDXFOutput w;
+        ASSERT_EQ(w.IntialDXFFile(CString(TemplatePath()), CString(out), true), 1);
+        w.SetCurrentLayer("MEMBER");
+        for (int i = 0; i < n; ++i) {
+            if (i == n / 2) {
+                w.SetCurrentLayer("NEWLAYER");
+                w.TextOutA(0, 0, text.c_str());
+            }
+            w.Line(CPoint2D(i, 0.5), CPoint2D(i + 1, 2));
+        }
+        ASSERT_TRUE(w.IsGood());
+    }
+    std::istringstream in(Slurp(out));
+    std::string code, value, entity;
+    std::vector<long> xs;
+    long textAt = -1;
+    while (std::getline(in, code) && std::getline(in, value)) {
+        const int c = std::stoi(code);
+        if (c == 0) entity = value;
+        else if (c == 10 && entity == "LINE") xs.push_back(std::stol(value));
+        else if (c == 1 && entity == "TEXT") {
+            EXPECT_EQ(value, text);
+            EXPECT_EQ(textAt, -1) << "the text came twice";
+            textAt = (long)xs.size();
+        }
+    }
+    ASSERT_EQ(xs.size(), (size_t)n);
+    for (int i = 0; i < n; ++i)
+        if (xs[(size_t)i] != i) FAIL() << "line " << i << " reads " << xs[(size_t)i];
+    EXPECT_EQ(textAt, n / 2);
+    EXPECT_EQ(value, "EOF");
+}
+
 TEST(DXFOutput, LayersMissingFromTheTemplateAreDeclared)
 {
     TempDir dir;
