@@ -74,3 +74,6 @@ int RunWaveDemo(const std::string& outDir);
 // The load-combination library: a combination added, edited and deleted, then regenerated
 // with new parameters; the lists before and after (load-combinations.txt, dlg-combinations.png).
 int RunCombinationDemo(const std::string& outDir);
+// The summary report with the host's stiffness factors and the model and load report with
+// its node and member parts, each saved as RTF (summary-report.rtf, model-report.rtf).
+int RunProjectReportsDemo(const std::string& outDir);

@@ -46,6 +46,8 @@ const std::vector<CDemo>& SampleHostDemos()
         // case made with it, the record renamed in the editor; records and cases printed.
         {"wave", &RunWaveDemo, {"th-cases.txt", "wave-plot-1.png", "wave-plot-2.png"}},
         {"load combinations", &RunCombinationDemo, {"load-combinations.txt", "dlg-combinations.png"}},
+        // The summary report and the model and load report, opened and saved.
+        {"project reports", &RunProjectReportsDemo, {"summary-report.rtf", "model-report.rtf"}},
     };
     return demos;
 }
@@ -61,7 +63,7 @@ int main(int argc, char** argv)
     // Loaded with the program; linked into the host's resource chain now.
     InitVyrUI();
     std::printf("output folder: %s\n", outDir.c_str());
-    std::printf("built so far: platform stand-in, model library, operators with snap, host protocol, property grid and panels, section, material and slab libraries, property keys, secondary-beam layout, wall openings, member-end and support libraries, check run and one-object reports, drawing export dialogs with the model drawing, wave record library and time-history cases, load-combination library\n");
+    std::printf("built so far: platform stand-in, model library, operators with snap, host protocol, property grid and panels, section, material and slab libraries, property keys, secondary-beam layout, wall openings, member-end and support libraries, check run and one-object reports, drawing export dialogs with the model drawing, wave record library and time-history cases, load-combination library, summary report and model report\n");
 
     std::filesystem::create_directories(outDir);
     int failures = 0;
