@@ -312,8 +312,14 @@ void CDlgOutputSummary::OutputCombinations(COutput& out)
         for (int i = 1; list && i <= (int)list->GetCount(); ++i)
         {
             const CLoadCombination* lc = list->Get(i);
+            // The model's description already starts with the combination's label; it is
+            // written once.
+            CString label, description = lc->GetDescription();
+            label.Format("LC%d:", lc->m_nNo);
+            if (description.Find(label) == 0)
+                description = description.Mid(label.GetLength());
             CString text;
-            text.Format("LC%d:%s", lc->m_nNo, lc->GetDescription().GetString());
+            text.Format("LC%d:%s", lc->m_nNo, description.GetString());
             CaseLine(out, text);
         }
         out << endl;

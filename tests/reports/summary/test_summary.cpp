@@ -360,7 +360,17 @@ TEST_F(SummaryTest, CombinationSectionListsCasesParametersAndCombinations)
     project.st.m_pLCList->m_nLock = 1;
     project.st.m_pLCList->m_nBasicRule = 1;
     project.st.m_pLCList->m_bWindBothDir = 0;
+    auto* basic = new CLoadCombination;
+    basic->m_nNo = 7;
+    basic->m_fDead = 1.2f;
+    project.st.m_pLCList->AddTail(basic); // the owner
+    project.data.GetSLCList()->AddTail(basic);
     const auto lines = Chapter(0, 0, 1, 0);
+    const int basicAt = FindLine(lines, "LC7:");
+    ASSERT_GE(basicAt, 0);
+    EXPECT_EQ(FindLine(lines, "基本荷载组合信息") + 1, basicAt);
+    EXPECT_EQ(outtest::Trim(lines[(size_t)basicAt]).rfind("LC7:LC7:", 0), std::string::npos) << "the label once";
+    EXPECT_NE(lines[(size_t)basicAt].find("1.20D"), std::string::npos);
     CString deadText;
     dead->GetDescription(&deadText, 0);
     EXPECT_EQ(outtest::Trim(lines[(size_t)FindLine(lines, "基本荷载工况信息") + 1]), deadText.str());
