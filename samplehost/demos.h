@@ -89,3 +89,6 @@ int RunTHResultDemo(const std::string& outDir);
 // (force-diagram.png); the force query opened through its key on one beam, its paint by
 // combination and as the envelope (force-query-1.png, force-query-2.png).
 int RunForceDemo(const std::string& outDir);
+// The summary report with the host's stiffness factors and the model and load report with
+// its node and member parts, each saved as RTF (summary-report.rtf, model-report.rtf).
+int RunProjectReportsDemo(const std::string& outDir);

@@ -2,10 +2,20 @@
 
 CVyrProduct::~CVyrProduct() = default;
 
+namespace {
+constexpr int kOwnDim = 3;
+constexpr CVyrProduct::Variant kOwnVariant = CVyrProduct::UlBRX;
+} // namespace
+
 CVyrProduct& CVyrProduct::Inst()
 {
-    static CVyrProduct inst(3, UlBRX);
+    static CVyrProduct inst(kOwnDim, kOwnVariant);
     return inst;
+}
+
+void CVyrProduct::SetOwnEdition()
+{
+    SetEdition(kOwnDim, kOwnVariant);
 }
 
 void CVyrProduct::SetEdition(int dim, bool ulBRX)

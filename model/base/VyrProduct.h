@@ -31,6 +31,19 @@ public:
     static void SetEdition(int dim, bool ulBRX);
     // The same with any variant, so the Kel 3-D and Dov 2-D templates can be played.
     static void SetEdition(int dim, Variant variant);
+    // Back to the edition the library ships as.
+    static void SetOwnEdition();
+
+    // Plays an edition for the guard's lifetime; the build's own edition comes back when it
+    // goes, however the scope is left.
+    class CEditionScope
+    {
+    public:
+        CEditionScope(int dim, Variant variant) { SetEdition(dim, variant); }
+        ~CEditionScope() { SetOwnEdition(); }
+        CEditionScope(const CEditionScope&) = delete;
+        CEditionScope& operator=(const CEditionScope&) = delete;
+    };
 
 private:
     CVyrProduct(int dim, int variant) : m_dim(dim), m_variant(variant) {}

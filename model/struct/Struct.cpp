@@ -24,7 +24,8 @@ CStruct::CStruct()
       m_pLoadAreaDeadList(new CLoadAreaList), m_pLoadAreaLiveList(new CLoadAreaList),
       m_pLoadWindNodeList{new CLoadWindList, new CLoadWindList, new CLoadWindList, new CLoadWindList},
       m_pLoadWindBeamList{new CLoadBeamList, new CLoadBeamList, new CLoadBeamList, new CLoadBeamList},
-      m_pTemperature{new CLoadTemperature, new CLoadTemperature, new CLoadTemperature, new CLoadTemperature}
+      m_pTemperature{new CLoadTemperature, new CLoadTemperature, new CLoadTemperature, new CLoadTemperature},
+      m_pCraneList(new CCraneList), m_pCraneGroupList(new CCraneGroupList)
 {
     m_pSupportList->AddDefaults(CVyrProduct::Inst().Is3D() != 0);
 }
@@ -98,6 +99,8 @@ CStruct::~CStruct()
     delete m_pTHCaseList; // the cases refer to the wave records
     delete m_pWaveFunList;
     delete m_pPortalList;
+    delete m_pCraneList;
+    delete m_pCraneGroupList;
     delete m_pPinNailGroupList;
     delete m_pPlateSteelBarGroupList;
     delete m_pBanSteelList;

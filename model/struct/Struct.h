@@ -6,6 +6,7 @@
 #include <vyr/stdafx.h>
 #include <vyr/model/record/record.h>
 #include <vyr/model/struct/Axises.h>
+#include <vyr/model/struct/Crane.h>
 #include <vyr/model/struct/Floor.h>
 #include <vyr/model/struct/LoadCase.h>
 #include <vyr/model/struct/Member.h>
@@ -143,6 +144,8 @@ public:
     CObArray m_arrCraneNodeLoad;             // CLoadCraneList* per hoist load case, owned
     CObArray m_arrCraneBeamLoad;             // CLoadCraneBeamList* per hoist load case, owned
     int m_nBasementNum = 0;
+    CCraneList* m_pCraneList;           // the project's cranes
+    CCraneGroupList* m_pCraneGroupList; // the crane runs they are laid out on
 
     // Limits of the storey checks.
     float m_fDispRatioLimit1 = 1.2f, m_fDispRatioLimit2 = 1.5f;

@@ -8,6 +8,7 @@
 #include <vyr/model/struct/Node.h>
 #include <vyr/model/struct/Member.h>
 #include <vyr/model/struct/LoadCase.h>
+#include <vyr/model/struct/Crane.h>
 #include <vyr/model/struct/Plane.h>
 #include <vyr/model/struct/Floor.h>
 #include <vyr/model/struct/Support.h>

@@ -166,3 +166,20 @@ TEST(VyrProduct, TestsPlayEveryVariantAndTheShippedEditionComesBack)
     EXPECT_TRUE(p.Is3D() && p.IsUl_BRX() && !p.IsKel3D() && !p.IsDov2D());
 }
 
+
+TEST(VyrProduct, AnEditionScopeGivesTheShippedEditionBackHoweverItIsLeft)
+{
+    CVyrProduct& p = CVyrProduct::Inst();
+    {
+        CVyrProduct::CEditionScope plane(2, CVyrProduct::Dov2D);
+        EXPECT_TRUE(p.Is2D() && p.IsDov2D());
+    }
+    EXPECT_TRUE(p.Is3D() && p.IsUl_BRX() && !p.IsKel3D() && !p.IsDov2D());
+    try {
+        CVyrProduct::CEditionScope kel(3, CVyrProduct::Kel3D);
+        EXPECT_TRUE(p.IsKel3D());
+        throw 1;
+    } catch (int) {
+    }
+    EXPECT_TRUE(p.Is3D() && p.IsUl_BRX() && !p.IsKel3D());
+}
