@@ -74,3 +74,6 @@ int RunWaveDemo(const std::string& outDir);
 // The load-combination library: a combination added, edited and deleted, then regenerated
 // with new parameters; the lists before and after (load-combinations.txt, dlg-combinations.png).
 int RunCombinationDemo(const std::string& outDir);
+// Web openings of the H beams of one span and room openings of one room and of two rooms
+// together, through their property keys (openings.txt, web-opening.png, room-opening.png).
+int RunOpeningsDemo(const std::string& outDir);
