@@ -98,6 +98,7 @@ int RunOpeningsDemo(const std::string& outDir)
     // A 600 x 200 mm opening at mid-span across the middle of the 450 mm web.
     data.ProgramType() = 1;
     bool savedWeb = false;
+    ScriptedUser::Click(IDC_WEBHOLE_RECT, IDD_BEAMWEBHOLE);
     ScriptedUser::SetText(IDC_WEBHOLE_X, "3000", IDD_BEAMWEBHOLE);
     ScriptedUser::SetText(IDC_WEBHOLE_Y, "225", IDD_BEAMWEBHOLE);
     ScriptedUser::SetText(IDC_WEBHOLE_HEIGHT, "200", IDD_BEAMWEBHOLE);
