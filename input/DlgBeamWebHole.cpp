@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include <vyr/input/DialogHelpers.h>
 #include <vyr/model/geometry/GeoFunc.h>
 #include <vyr/model/section/SectionBase.h>
 #include <vyr/model/section/SectionProfiles.h>
@@ -241,12 +242,7 @@ void CDlgBeamWebHole::DrawPreview(CDC* pDC)
 
 void CDlgBeamWebHole::DrawPreview()
 {
-    CWnd* frame = GetDlgItem(IDC_WEBHOLE_PREVIEW);
-    if (frame == nullptr || frame->GetSafeHwnd() == nullptr)
-        return;
-    CDC* pDC = frame->GetDC();
-    DrawPreview(pDC);
-    frame->ReleaseDC(pDC);
+    DrawInFrame(this, IDC_WEBHOLE_PREVIEW, [this](CDC* pDC) { DrawPreview(pDC); });
 }
 
 void CDlgBeamWebHole::OnPaint()

@@ -5,6 +5,7 @@
 #include <limits>
 #include <memory>
 
+#include <vyr/input/DialogHelpers.h>
 #include <vyr/model/geometry/GeoFunc.h>
 #include <vyr/model/struct/GlobalData.h>
 #include <vyr/resources/dialogs/PlaneHoleRes.h>
@@ -67,11 +68,7 @@ END_MESSAGE_MAP()
 
 CDlgPlaneHoleDefine::CDlgPlaneHoleDefine(CWnd* pParent) : CDialog((UINT)IDD_PLANEHOLE, pParent) {}
 
-float CDlgPlaneHoleDefine::Unit() const
-{
-    const float u = m_pData != nullptr ? m_pData->UnitLength() : 1.0f;
-    return u > 0.0f ? u : 1.0f;
-}
+float CDlgPlaneHoleDefine::Unit() const { return DisplayUnit(m_pData); }
 
 void CDlgPlaneHoleDefine::DoDataExchange(CDataExchange* pDX)
 {
@@ -333,12 +330,7 @@ void CDlgPlaneHoleDefine::OnShowNodes()
 
 void CDlgPlaneHoleDefine::Redraw()
 {
-    CWnd* frame = GetDlgItem(IDC_PLANEHOLE_PREVIEW);
-    if (frame == nullptr || frame->GetSafeHwnd() == nullptr)
-        return;
-    CDC* pDC = frame->GetDC();
-    DrawPreview(pDC);
-    frame->ReleaseDC(pDC);
+    DrawInFrame(this, IDC_PLANEHOLE_PREVIEW, [this](CDC* pDC) { DrawPreview(pDC); });
 }
 
 void CDlgPlaneHoleDefine::OnPaint()

@@ -61,6 +61,7 @@ protected:
             out.push_back(b.text.str());
         return out;
     }
+
     static CString Text(CDialog& dlg, int id)
     {
         CString text;

@@ -6,6 +6,7 @@
 #include <memory>
 #include <vector>
 
+#include "support/TestHelpers.h"
 #include <vyr/model/struct/structure.h>
 
 namespace {
@@ -24,13 +25,6 @@ struct Room
         }
     }
 };
-
-void ExpectPoint(const CPoint3D& p, double x, double y, double z, const char* what)
-{
-    EXPECT_NEAR(p.x, x, 1e-9) << what;
-    EXPECT_NEAR(p.y, y, 1e-9) << what;
-    EXPECT_NEAR(p.z, z, 1e-9) << what;
-}
 
 } // namespace
 
@@ -81,7 +75,7 @@ TEST(RoomOpening, RectangleRunsFromTheFirstVertexAlongItsEdgeDirection)
         EXPECT_EQ(hole.m_dAngle, c.angle);
         EXPECT_EQ(hole.m_nRefEdge, 1);
         for (int i = 0; i < 4; ++i)
-            ExpectPoint(hole.GetVexPt(i + 1), c.corners[i][0], c.corners[i][1], 50, "corner");
+            vyrtest::ExpectPt(hole.GetVexPt(i + 1), c.corners[i][0], c.corners[i][1], 50);
     }
 }
 
@@ -90,15 +84,15 @@ TEST(RoomOpening, RectangleOfARoomWithoutCornersStaysUnplaced)
     CPlane empty;
     const CHoleRect hole(10, 20, 30, 40, 0.0, 0, &empty);
     // The corners in the opening's own plane, from its offsets.
-    ExpectPoint(hole.GetVexPt(1), 10, 20, 0, "first");
-    ExpectPoint(hole.GetVexPt(3), 50, 50, 0, "third");
+    vyrtest::ExpectPt(hole.GetVexPt(1), 10, 20, 0);
+    vyrtest::ExpectPt(hole.GetVexPt(3), 50, 50, 0);
 }
 
 TEST(RoomOpening, CircleLiesAtTheBasePlusItsOffsetsWithADoubleRadius)
 {
     const CHoleCircle hole(CPoint3D(100, 200, 50), 300, 400, 123.456789012345);
     EXPECT_EQ(hole.GetKind(), 2);
-    ExpectPoint(hole.m_ptCenter, 400, 600, 50, "centre");
+    vyrtest::ExpectPt(hole.m_ptCenter, 400, 600, 50);
     EXPECT_EQ(hole.m_dX, 300.0);
     EXPECT_EQ(hole.m_dY, 400.0);
     // Kept as given: a float would lose the last digits.
