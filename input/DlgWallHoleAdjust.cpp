@@ -1,5 +1,6 @@
 #include <vyr/input/DlgWallHoleAdjust.h>
 
+#include <vyr/input/DialogHelpers.h>
 #include <vyr/model/output/commonfuncs.h>
 #include <vyr/model/struct/GlobalData.h>
 #include <vyr/model/struct/Plane.h>
@@ -26,11 +27,7 @@ CDlgWallHoleAdjust::CDlgWallHoleAdjust(CWallList* walls, CWnd* pParent)
             m_WallInfos.push_back(ReadWallHoles(m_pWallList->GetNextT(pos)));
 }
 
-float CDlgWallHoleAdjust::Unit() const
-{
-    const float u = m_pData != nullptr ? m_pData->UnitLength() : 1.0f;
-    return u > 0.0f ? u : 1.0f;
-}
+float CDlgWallHoleAdjust::Unit() const { return DisplayUnit(m_pData); }
 
 void CDlgWallHoleAdjust::DoDataExchange(CDataExchange* pDX)
 {

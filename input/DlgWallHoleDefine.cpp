@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include <vyr/input/DialogHelpers.h>
 #include <vyr/model/output/commonfuncs.h>
 #include <vyr/model/struct/GlobalData.h>
 #include <vyr/model/struct/Plane.h>
@@ -33,11 +34,7 @@ CDlgWallHoleDefine::CDlgWallHoleDefine(CWallList* walls, CWnd* pParent)
         m_HoleInfo = ReadWallHoles(m_pWallList->GetHeadT());
 }
 
-float CDlgWallHoleDefine::Unit() const
-{
-    const float u = m_pData != nullptr ? m_pData->UnitLength() : 1.0f;
-    return u > 0.0f ? u : 1.0f;
-}
+float CDlgWallHoleDefine::Unit() const { return DisplayUnit(m_pData); }
 
 CString CDlgWallHoleDefine::Display(float value) const { return CStringFunc::GetStrFromDouble(value * Unit(), 3); }
 
@@ -394,12 +391,7 @@ void CDlgWallHoleDefine::DrawPreview(CDC* pDC)
 
 void CDlgWallHoleDefine::DrawPreview()
 {
-    CWnd* frame = GetDlgItem(IDC_WALLHOLE_PREVIEW);
-    if (frame == nullptr || frame->GetSafeHwnd() == nullptr)
-        return;
-    CDC* pDC = frame->GetDC();
-    DrawPreview(pDC);
-    frame->ReleaseDC(pDC);
+    DrawInFrame(this, IDC_WALLHOLE_PREVIEW, [this](CDC* pDC) { DrawPreview(pDC); });
 }
 
 void CDlgWallHoleDefine::OnPaint()

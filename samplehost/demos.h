@@ -92,3 +92,6 @@ int RunForceDemo(const std::string& outDir);
 // The summary report with the host's stiffness factors and the model and load report with
 // its node and member parts, each saved as RTF (summary-report.rtf, model-report.rtf).
 int RunProjectReportsDemo(const std::string& outDir);
+// Web openings of the H beams of one span and room openings of one room and of two rooms
+// together, through their property keys (openings.txt, web-opening.png, room-opening.png).
+int RunOpeningsDemo(const std::string& outDir);

@@ -553,6 +553,13 @@ class CBeamWebHole : public CObject
 {
     DECLARE_DYNAMIC(CBeamWebHole)
 public:
+    CBeamWebHole() = default;
+    // type 1 rectangle, 2 circle (height the diameter); x along the member from its start,
+    // y across the web from its edge at the start corner, to the opening's centre.
+    CBeamWebHole(int type, float x, float y, float height, float width)
+        : m_nType(type), m_fX(x), m_fY(y), m_fH(height), m_fB(width)
+    {
+    }
     int m_nType = 1;
     float m_fX = 0, m_fY = 0, m_fH = 0, m_fB = 0;
 };

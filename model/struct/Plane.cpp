@@ -70,6 +70,35 @@ CPoint3D CHoleRect::GetVexPt(int i) const
     return m_arrCorner[i - 1];
 }
 
+CHoleRect::CHoleRect(double X, double Y, double height, double width, double angle, int edge, CPlane* room)
+    : CHoleRect()
+{
+    m_dX = X;
+    m_dY = Y;
+    m_dV = height;
+    m_dH = width;
+    m_dAngle = angle;
+    m_nRefEdge = edge;
+    const CPNode* first = room != nullptr ? room->m_pVexNodeList->GetHeadT() : nullptr;
+    if (first == nullptr)
+        return;
+    const double c = std::cos(angle), s = std::sin(angle);
+    const CPoint3D p0(first->m_pt.x + X, first->m_pt.y + Y, first->m_pt.z);
+    const CPoint3D p1(p0.x + width * c, p0.y + width * s, p0.z);
+    m_arrCorner[0] = p0;
+    m_arrCorner[1] = p1;
+    m_arrCorner[2] = CPoint3D(p1.x - height * s, p1.y + height * c, p0.z);
+    m_arrCorner[3] = CPoint3D(p0.x - height * s, p0.y + height * c, p0.z);
+}
+
+CHoleCircle::CHoleCircle(const CPoint3D& base, double X, double Y, double r) : CHoleCircle()
+{
+    m_dX = X;
+    m_dY = Y;
+    m_dR = r;
+    m_ptCenter = CPoint3D(base.x + X, base.y + Y, base.z);
+}
+
 CHoleCircle& CHoleCircle::operator=(const CHole& o)
 {
     CHole::operator=(o);
@@ -78,7 +107,7 @@ CHoleCircle& CHoleCircle::operator=(const CHole& o)
         m_ptCenter.x = c->m_ptCenter.x;
         m_ptCenter.y = c->m_ptCenter.y;
         m_ptCenter.z = c->m_ptCenter.z;
-        m_fR = c->m_fR;
+        m_dR = c->m_dR;
         m_fSeg = c->m_fSeg;
         m_fRes = c->m_fRes;
     }
@@ -87,7 +116,7 @@ CHoleCircle& CHoleCircle::operator=(const CHole& o)
 
 double CHoleCircle::GetArea()
 {
-    return 3.14159265358979323846 * (double)m_fR * (double)m_fR;
+    return 3.14159265358979323846 * m_dR * m_dR;
 }
 
 CPlane::CPlane()
@@ -305,6 +334,15 @@ CPoint2D CPlane::GetCenter() const
         y += p.y;
     }
     return CPoint2D(x / n, y / n);
+}
+
+void CPlane::GetVertexList(CPNodeList* list) const
+{
+    if (list == nullptr)
+        return;
+    list->RemoveAll();
+    for (POSITION pos = m_pVexNodeList->GetHeadPosition(); pos != nullptr;)
+        list->AddTail(m_pVexNodeList->GetNextT(pos));
 }
 
 // ---- secondary beams

@@ -60,6 +60,11 @@ class CHoleRect : public CHole
     DECLARE_DYNAMIC(CHoleRect)
 public:
     CHoleRect() : CHole(1) { m_arrCorner.SetSize(4); }
+    // A room's opening: the rectangle from the room's first vertex + (X, Y), width along the
+    // direction angle (radians, of the reference edge), height square to it, towards the
+    // left of that direction. Its corners lie in the plane of the first vertex; a room
+    // without vertices leaves them unplaced.
+    CHoleRect(double X, double Y, double height, double width, double angle, int edge, CPlane* room);
     double GetAngle() const { return m_dAngle; }
     CHoleRect& operator=(const CHole& o) override;
     double GetArea() override { return m_dV * m_dH; }
@@ -84,11 +89,13 @@ class CHoleCircle : public CHole
     DECLARE_DYNAMIC(CHoleCircle)
 public:
     CHoleCircle() : CHole(2) {}
+    // A room's opening: the circle of radius r about base + (X, Y).
+    CHoleCircle(const CPoint3D& base, double X, double Y, double r);
     CHoleCircle& operator=(const CHole& o) override;
     double GetArea() override;
 
     CPoint3D m_ptCenter;
-    float m_fR = 0.0f;      // radius
+    double m_dR = 0.0;      // radius
     float m_fSeg = 0.0f;
     float m_fRes = 0.0f;
 };
@@ -121,6 +128,8 @@ public:
     double GetArea() const;
     // Plan centre of the room's corners (the origin for a room without corners).
     CPoint2D GetCenter() const;
+    // Replaces the list's contents by the room's corners in order around the room.
+    void GetVertexList(CPNodeList* list) const;
 
     int m_nNo = 0;
     int m_nShapeKind = 0;    // 4: the whole room is an opening

@@ -49,6 +49,8 @@
 #include <vyr/resources/dialogs/StandInRes.h>
 #include <vyr/resources/dialogs/StudRes.h>
 #include <vyr/resources/dialogs/WallHoleRes.h>
+#include <vyr/resources/dialogs/WebHoleRes.h>
+#include <vyr/resources/dialogs/PlaneHoleRes.h>
 #include <vyr/resources/dialogs/SubBeamRes.h>
 #include <vyr/proplist.h>
 #include <vyr/resources.h>
@@ -459,17 +461,25 @@ TEST_F(PropKeysTest, WebOpeningsJoinMembersOfTheFirstSectionObjectAndItsLength)
     CBeamList beams;
     Fill(beams, {plainFirst, sub, a, bare, b, c, twin});
 
-    Confirm<CDlgBeamWebHole>([&](CDlgBeamWebHole& dlg) {
-        ASSERT_EQ(dlg.m_BeamList.GetCount(), 2);
-        EXPECT_EQ(dlg.m_BeamList.Get(1), a);
-        EXPECT_EQ(dlg.m_BeamList.Get(2), b);
-    });
+    In<CDlgBeamWebHole>(
+        [&](CDlgBeamWebHole& dlg) {
+            ASSERT_EQ(dlg.m_BeamList.GetCount(), 2);
+            EXPECT_EQ(dlg.m_BeamList.Get(1), a);
+            EXPECT_EQ(dlg.m_BeamList.Get(2), b);
+        },
+        IDD_BEAMWEBHOLE);
+    ScriptedUser::Click(IDC_WEBHOLE_RECT, IDD_BEAMWEBHOLE);
+    ScriptedUser::PressOK(IDD_BEAMWEBHOLE);
     ScriptedUser::AnswerMessageBox(IDOK);
     EXPECT_EQ(Key("Prop.BeamWebHoleDefine", &beams), 1);
     EXPECT_EQ(Boxes(), std::vector<std::string>{"2根截面为H400x200,长度为6000mm杆件布置成功！"});
+    for (CBeam* listed : {a, b})
+        EXPECT_NE(listed->m_pWebHole, nullptr) << "the default opening fits a 400 mm web";
+    for (CBeam* other : {plainFirst, c, twin, bare})
+        EXPECT_EQ(other->m_pWebHole, nullptr);
 
     ScriptedUser::Reset();
-    ScriptedUser::PressCancel(IDD_STANDIN);
+    ScriptedUser::PressCancel(IDD_BEAMWEBHOLE);
     EXPECT_EQ(Key("Prop.BeamWebHoleDefine", &beams), 0);
     EXPECT_TRUE(ScriptedUser::MessageBoxes().empty()) << "nothing reported after Cancel";
 
@@ -576,14 +586,19 @@ TEST_F(PropKeysTest, RoomOpeningsGetTheRoomsInOrder)
     EXPECT_EQ(Key("Prop.PlaneHoleDefine", &rooms), 0);
 
     Fill(rooms, {r2, r1});
-    Confirm<CDlgPlaneHoleDefine>([&](CDlgPlaneHoleDefine& dlg) {
-        ASSERT_EQ(dlg.m_PlaneList.GetCount(), 2);
-        EXPECT_EQ(dlg.m_PlaneList.Get(1), r2);
-        EXPECT_EQ(dlg.m_PlaneList.Get(2), r1);
-        EXPECT_EQ(dlg.m_pData, &d);
-    });
+    In<CDlgPlaneHoleDefine>(
+        [&](CDlgPlaneHoleDefine& dlg) {
+            ASSERT_EQ(dlg.m_PlaneList.GetCount(), 2);
+            EXPECT_EQ(dlg.m_PlaneList.Get(1), r2);
+            EXPECT_EQ(dlg.m_PlaneList.Get(2), r1);
+            EXPECT_EQ(dlg.m_pData, &d);
+        },
+        IDD_PLANEHOLE);
+    ScriptedUser::PressOK(IDD_PLANEHOLE); // rooms without openings keep none
     EXPECT_EQ(Key("Prop.PlaneHoleDefine", &rooms), 1);
-    ScriptedUser::PressCancel(IDD_STANDIN);
+    EXPECT_EQ(r1->m_pHole, nullptr);
+    EXPECT_EQ(r2->m_pHole, nullptr);
+    ScriptedUser::PressCancel(IDD_PLANEHOLE);
     EXPECT_EQ(Key("Prop.PlaneHoleDefine", &rooms), 0);
 }
 

@@ -283,11 +283,11 @@ TEST(Openings, CircleAssignmentCopiesCentreAndValues)
 {
     CHoleCircle a, b;
     a.m_ptCenter = CPoint3D(1, 2, 3);
-    a.m_fR = 7.0f;
+    a.m_dR = 7.0;
     a.m_dH = 2.0;
     b = a;
     EXPECT_EQ(b.m_ptCenter.y, 2.0);
-    EXPECT_EQ(b.m_fR, 7.0f);
+    EXPECT_EQ(b.m_dR, 7.0);
     EXPECT_EQ(b.m_dH, 2.0);
     EXPECT_EQ(b.GetKind(), 2);
 }
