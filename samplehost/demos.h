@@ -74,3 +74,7 @@ int RunWaveDemo(const std::string& outDir);
 // The load-combination library: a combination added, edited and deleted, then regenerated
 // with new parameters; the lists before and after (load-combinations.txt, dlg-combinations.png).
 int RunCombinationDemo(const std::string& outDir);
+// The storey lateral stiffness ratio on the sample model with storey results: the Y tab and
+// the seismic method (storey-stiffness.png), the chapter saved from the report viewer
+// (storey-stiffness.rtf).
+int RunStoreyDemo(const std::string& outDir);

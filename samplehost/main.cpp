@@ -46,6 +46,7 @@ const std::vector<CDemo>& SampleHostDemos()
         // case made with it, the record renamed in the editor; records and cases printed.
         {"wave", &RunWaveDemo, {"th-cases.txt", "wave-plot-1.png", "wave-plot-2.png"}},
         {"load combinations", &RunCombinationDemo, {"load-combinations.txt", "dlg-combinations.png"}},
+        {"storey stiffness", &RunStoreyDemo, {"storey-stiffness.png", "storey-stiffness.rtf"}},
     };
     return demos;
 }

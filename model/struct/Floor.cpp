@@ -1,6 +1,7 @@
 #include <vyr/model/struct/Floor.h>
 
 #include <algorithm>
+#include <cmath>
 #include <unordered_set>
 
 #include <vyr/model/struct/LoadCase.h>
@@ -216,13 +217,74 @@ std::pair<float, float> CFloor::Stored(const std::map<int, std::pair<float, floa
     return it == m.end() ? std::pair<float, float>{0.0f, 0.0f} : it->second;
 }
 
+CFloor::CTowerData& CFloor::TowerData(double x, double y)
+{
+    for (CTowerData& t : m_arrTower)
+        if (std::fabs(t.x - x) < 0.001 && std::fabs(t.y - y) < 0.001)
+            return t;
+    CTowerData& t = m_arrTower.emplace_back();
+    t.x = x;
+    t.y = y;
+    return t;
+}
+
+const CFloor::CTowerData* CFloor::FindTowerData(double x, double y) const
+{
+    for (const CTowerData& t : m_arrTower)
+        if (std::fabs(t.x - x) < 0.001 && std::fabs(t.y - y) < 0.001)
+            return &t;
+    return nullptr;
+}
+
+const CFloor::CTowerData* CFloor::FindTowerData(const CMainNode* tower) const
+{
+    return tower == nullptr ? nullptr : FindTowerData(tower->m_pt.x, tower->m_pt.y);
+}
+
+float CFloor::GetTotalStiffX(CMaterialBase*, CMainNode* tower) const
+{
+    if (tower == nullptr)
+        return m_fStiffX;
+    const CTowerData* t = FindTowerData(tower);
+    return t != nullptr ? t->fStiffX : 0.0f;
+}
+
+float CFloor::GetTotalStiffY(CMaterialBase*, CMainNode* tower) const
+{
+    if (tower == nullptr)
+        return m_fStiffY;
+    const CTowerData* t = FindTowerData(tower);
+    return t != nullptr ? t->fStiffY : 0.0f;
+}
+
+float CFloor::GetTotalEIX(CMaterialBase*, CMainNode* tower) const
+{
+    if (tower == nullptr)
+        return m_fEIX;
+    const CTowerData* t = FindTowerData(tower);
+    return t != nullptr ? t->fEIX : 0.0f;
+}
+
+float CFloor::GetTotalEIY(CMaterialBase*, CMainNode* tower) const
+{
+    if (tower == nullptr)
+        return m_fEIY;
+    const CTowerData* t = FindTowerData(tower);
+    return t != nullptr ? t->fEIY : 0.0f;
+}
+
 void CFloor::GetMassCenter(float& x, float& y, float px, float py) const
 {
-    // One storey-wide centre is kept; a tower's is taken as its master node's position.
     if (px == -1.0f && py == -1.0f)
     {
         x = m_fMassCx;
         y = m_fMassCy;
+        return;
+    }
+    if (const CTowerData* t = FindTowerData(px, py); t != nullptr && t->bCentres)
+    {
+        x = t->fMassCx;
+        y = t->fMassCy;
         return;
     }
     x = px;
@@ -237,8 +299,51 @@ void CFloor::GetRigidCenter(float& x, float& y, CMaterialBase*, float px, float 
         y = m_fRigidCy;
         return;
     }
+    if (const CTowerData* t = FindTowerData(px, py); t != nullptr && t->bCentres)
+    {
+        x = t->fRigidCx;
+        y = t->fRigidCy;
+        return;
+    }
     x = px;
     y = py;
+}
+
+void CFloor::GetElasticRidus(float& rx, float& ry, CMaterialBase*, float px, float py) const
+{
+    const CTowerData* t = px == -1.0f && py == -1.0f ? nullptr : FindTowerData(px, py);
+    if (t != nullptr && t->bCentres)
+    {
+        rx = t->fElasticRx;
+        ry = t->fElasticRy;
+        return;
+    }
+    rx = m_fElasticRx;
+    ry = m_fElasticRy;
+}
+
+float CFloor::GetFloorRelativeDisp(bool, int, int caseIndex, int direction, int, CFloor*, const double*,
+                                   CMainNode* tower, int* nodeNo) const
+{
+    const std::map<std::pair<int, int>, CRelativeDisp>* m = &m_mapRelDisp;
+    if (tower != nullptr)
+    {
+        const CTowerData* t = FindTowerData(tower);
+        m = t != nullptr ? &t->mapRelDisp : nullptr;
+    }
+    CRelativeDisp r;
+    if (m != nullptr)
+        if (auto it = m->find({caseIndex, direction}); it != m->end())
+            r = it->second;
+    if (nodeNo != nullptr)
+        *nodeNo = r.nNode;
+    return r.fDisp;
+}
+
+void CFloor::SetFloorRelativeDisp(int caseIndex, int direction, float disp, int nodeNo, const CMainNode* tower)
+{
+    auto& m = tower != nullptr ? TowerData(tower->m_pt.x, tower->m_pt.y).mapRelDisp : m_mapRelDisp;
+    m[{caseIndex, direction}] = {disp, nodeNo};
 }
 
 float CFloor::GetArea() const
