@@ -87,17 +87,22 @@ void CDlgLayerStiffStatOutput::FillData()
         AfxMessageBox("请选中计算方法！");
         return;
     }
+    // The modal coupling the drifts are combined with, for this computation only; sized for
+    // the modes the structure holds now, which it fills.
+    const int modes = std::max(m_nModeNum, s->GetCurFrequentNum());
+    std::vector<double> coupling((size_t)std::max(0, modes * modes));
+    s->GetOuheRatio(coupling.data());
     switch (m_nMethod) {
     case METHOD_MODEL:
         ComputeModel();
         break;
     case METHOD_DRIFT:
-        ComputeDrift(true);
-        ComputeDrift(false);
+        ComputeDrift(true, coupling.data());
+        ComputeDrift(false, coupling.data());
         break;
     default:
-        ComputeAngle(true);
-        ComputeAngle(false);
+        ComputeAngle(true, coupling.data());
+        ComputeAngle(false, coupling.data());
         break;
     }
     WriteRatioData();
@@ -120,14 +125,12 @@ void CDlgLayerStiffStatOutput::ComputeModel()
     }
 }
 
-void CDlgLayerStiffStatOutput::ComputeDrift(bool x)
+void CDlgLayerStiffStatOutput::ComputeDrift(bool x, const double* coupling)
 {
     CStruct* s = m_pGlobalData->Struct();
     CBasicLoadCase* lc = x ? m_pSeismX : m_pSeismY;
     const int pos = s->m_pLoadSeismList->GetSeismPos(lc);
     const bool yShear = lc != nullptr && CaseDirection(lc, m_nFloorNum) == 2;
-    std::vector<double> coupling((size_t)std::max(0, m_nModeNum * m_nModeNum));
-    s->GetOuheRatio(coupling.data());
     const std::vector<CFloor*> all = storey::RealStoreysFromTop(s->m_pFloorList);
     for (int i = 0; i < m_nFloorNum && i < (int)all.size(); ++i) {
         CFloor* f = all[(size_t)i];
@@ -138,20 +141,18 @@ void CDlgLayerStiffStatOutput::ComputeDrift(bool x)
             if (pos >= 0)
                 v = std::fabs(yShear ? f->m_fSeismShearY[pos] : f->m_fSeismShearX[pos]);
             d = f->GetFloorRelativeDisp(m_nSeismFlag != 0, pos, lc->m_nNo - 1, x ? 1 : 2, m_nModeNum,
-                                        storey::StoreyBelow(s->m_pFloorList, all, (size_t)i), coupling.data(),
+                                        storey::StoreyBelow(s->m_pFloorList, all, (size_t)i), coupling,
                                         nullptr) * 0.01f;
         }
         (x ? row.fStiffX : row.fStiffY) = std::fabs(d) > 1e-7f ? std::fabs(v / d) : 1.0f;
     }
 }
 
-void CDlgLayerStiffStatOutput::ComputeAngle(bool x)
+void CDlgLayerStiffStatOutput::ComputeAngle(bool x, const double* coupling)
 {
     CStruct* s = m_pGlobalData->Struct();
     CBasicLoadCase* lc = x ? m_pWindX : m_pWindY;
     const int n = m_nFloorNum;
-    std::vector<double> coupling((size_t)std::max(0, m_nModeNum * m_nModeNum));
-    s->GetOuheRatio(coupling.data());
     const std::vector<CFloor*> all = storey::RealStoreysFromTop(s->m_pFloorList);
     // Index j from the lowest storey of the range up.
     std::vector<double> h((size_t)n), v((size_t)n), d((size_t)n), ei((size_t)n), m((size_t)n + 1, 0.0);
@@ -164,7 +165,7 @@ void CDlgLayerStiffStatOutput::ComputeAngle(bool x)
         v[j] = x ? f->GetTotalShearX(lc) : f->GetTotalShearY(lc);
         if (lc != nullptr)
             d[j] = f->GetFloorRelativeDisp(m_nSeismFlag != 0, s->m_pLoadSeismList->GetSeismPos(lc), lc->m_nNo - 1,
-                                           x ? 1 : 2, m_nModeNum, below, coupling.data(), nullptr) * 0.01;
+                                           x ? 1 : 2, m_nModeNum, below, coupling, nullptr) * 0.01;
         CMaterialBase* slab = s->m_pDefaultFloorMaterial;
         ei[j] = below == nullptr ? 0.0 : (x ? below->GetTotalEIX(slab) : below->GetTotalEIY(slab)) * 0.0001;
     }
@@ -327,8 +328,7 @@ void CDlgLayerStiffStatOutput::FillItem()
 {
     if (!UpdateData(TRUE))
         return;
-    auto* tab = static_cast<CTabCtrl*>(GetDlgItem(IDC_STIFF_TAB));
-    const bool x = tab == nullptr || tab->GetCurSel() != 1;
+    const bool x = ShownTab() == 0;
     CGridCtrl& g = m_GridStorey;
     g.DeleteAllItems();
     g.SetColumnCount(4);
@@ -364,8 +364,7 @@ void CDlgLayerStiffStatOutput::FillItem()
 
 void CDlgLayerStiffStatOutput::Recolour()
 {
-    auto* tab = static_cast<CTabCtrl*>(GetDlgItem(IDC_STIFF_TAB));
-    const bool x = tab == nullptr || tab->GetCurSel() != 1;
+    const bool x = ShownTab() == 0;
     CGridCtrl& g = m_GridStorey;
     int row = 1;
     for (const CStoreyStiff& r : m_arrStiff) {
@@ -434,33 +433,31 @@ void CDlgLayerStiffStatOutput::OnChangeLimit(int ctrlId)
 void CDlgLayerStiffStatOutput::OnChangeLimitUp() { OnChangeLimit(IDC_STIFF_LIMITUP); }
 void CDlgLayerStiffStatOutput::OnChangeLimitUp3() { OnChangeLimit(IDC_STIFF_LIMITUP3); }
 
-void CDlgLayerStiffStatOutput::OnOutput()
+int CDlgLayerStiffStatOutput::ShownTab() const
 {
     auto* tab = static_cast<CTabCtrl*>(GetDlgItem(IDC_STIFF_TAB));
-    m_nLastTab = tab != nullptr && tab->GetCurSel() == 1 ? 1 : 0;
+    return tab != nullptr && tab->GetCurSel() == 1 ? 1 : 0;
+}
+
+void CDlgLayerStiffStatOutput::OnOutput()
+{
+    m_nLastTab = ShownTab();
     CDlgOutputDocument viewer(this);
     viewer.m_pGlobalData = m_pGlobalData;
     viewer.m_nDocType = kViewerKind;
     viewer.DoModal();
 }
 
-void CDlgLayerStiffStatOutput::OnOK()
+void CDlgLayerStiffStatOutput::Close(int result)
 {
     if (!UpdateData(TRUE))
         return;
-    auto* tab = static_cast<CTabCtrl*>(GetDlgItem(IDC_STIFF_TAB));
-    m_nLastTab = tab != nullptr && tab->GetCurSel() == 1 ? 1 : 0;
-    EndDialog(IDOK);
+    m_nLastTab = ShownTab();
+    EndDialog(result);
 }
 
-void CDlgLayerStiffStatOutput::OnCancel()
-{
-    if (!UpdateData(TRUE))
-        return;
-    auto* tab = static_cast<CTabCtrl*>(GetDlgItem(IDC_STIFF_TAB));
-    m_nLastTab = tab != nullptr && tab->GetCurSel() == 1 ? 1 : 0;
-    EndDialog(IDCANCEL);
-}
+void CDlgLayerStiffStatOutput::OnOK() { Close(IDOK); }
+void CDlgLayerStiffStatOutput::OnCancel() { Close(IDCANCEL); }
 
 // ---- Chapter ----
 

@@ -92,11 +92,16 @@ protected:
 
 private:
     void ComputeModel();
-    void ComputeDrift(bool x);
-    void ComputeAngle(bool x);
+    void ComputeDrift(bool x, const double* coupling);
+    void ComputeAngle(bool x, const double* coupling);
     void FillItem();
     void Recolour();
     void OnChangeLimit(int ctrlId);
+    // The direction tab shown: 0 X, 1 Y.
+    int ShownTab() const;
+    // Reads the fields, remembers the tab and ends with the result; stays open when a field
+    // is refused.
+    void Close(int result);
     // The method of a list entry: with an entry deleted the later ones move up.
     int EntryMethod(int index) const;
     void WriteTables(COutput& out, int method, int flag, int shownMethod);

@@ -273,40 +273,39 @@ float CFloor::GetTotalEIY(CMaterialBase*, CMainNode* tower) const
     return t != nullptr ? t->fEIY : 0.0f;
 }
 
-void CFloor::GetMassCenter(float& x, float& y, float px, float py) const
+namespace {
+
+// A centre of the whole storey (position -1, -1), of the tower at (px, py) when its centres
+// were stored, else the tower main node's position.
+void TowerCentre(const CFloor& f, float& x, float& y, float px, float py, float CFloor::CTowerData::*tx,
+                 float CFloor::CTowerData::*ty, float storeyX, float storeyY)
 {
     if (px == -1.0f && py == -1.0f)
     {
-        x = m_fMassCx;
-        y = m_fMassCy;
+        x = storeyX;
+        y = storeyY;
         return;
     }
-    if (const CTowerData* t = FindTowerData(px, py); t != nullptr && t->bCentres)
+    if (const CFloor::CTowerData* t = f.FindTowerData(px, py); t != nullptr && t->bCentres)
     {
-        x = t->fMassCx;
-        y = t->fMassCy;
+        x = t->*tx;
+        y = t->*ty;
         return;
     }
     x = px;
     y = py;
 }
 
+} // namespace
+
+void CFloor::GetMassCenter(float& x, float& y, float px, float py) const
+{
+    TowerCentre(*this, x, y, px, py, &CTowerData::fMassCx, &CTowerData::fMassCy, m_fMassCx, m_fMassCy);
+}
+
 void CFloor::GetRigidCenter(float& x, float& y, CMaterialBase*, float px, float py) const
 {
-    if (px == -1.0f && py == -1.0f)
-    {
-        x = m_fRigidCx;
-        y = m_fRigidCy;
-        return;
-    }
-    if (const CTowerData* t = FindTowerData(px, py); t != nullptr && t->bCentres)
-    {
-        x = t->fRigidCx;
-        y = t->fRigidCy;
-        return;
-    }
-    x = px;
-    y = py;
+    TowerCentre(*this, x, y, px, py, &CTowerData::fRigidCx, &CTowerData::fRigidCy, m_fRigidCx, m_fRigidCy);
 }
 
 void CFloor::GetElasticRidus(float& rx, float& ry, CMaterialBase*, float px, float py) const
