@@ -54,8 +54,8 @@ void FillStoreyResults(CGlobalData& data)
     for (int k = 1; k <= n; ++k) {
         CFloor* f = real[(size_t)k - 1];
         const float share = (float)(n + 1 - k); // grows toward the base
-        // Half way up the stiffness drops to 40 %: a soft storey for the ratio checks.
-        const float soft = n >= 3 && k == n / 2 + 1 ? 0.4f : 1.0f;
+        // Half way up the stiffness drops to 30 %: a soft storey for the ratio checks.
+        const float soft = n >= 3 && k == n / 2 + 1 ? 0.3f : 1.0f;
         f->m_fWeight = 1000.0f;
         f->m_fStiffX = 1000.0f * share * soft;
         f->m_fStiffY = 800.0f * share * soft;
