@@ -241,36 +241,38 @@ const CFloor::CTowerData* CFloor::FindTowerData(const CMainNode* tower) const
     return tower == nullptr ? nullptr : FindTowerData(tower->m_pt.x, tower->m_pt.y);
 }
 
-float CFloor::GetTotalStiffX(CMaterialBase*, CMainNode* tower) const
+namespace {
+
+// A stiffness of the whole storey (no tower) or of the tower; none for a tower that does not
+// stand in the storey.
+float TowerValue(const CFloor& f, const CMainNode* tower, float CFloor::CTowerData::*field, float storeyValue)
 {
     if (tower == nullptr)
-        return m_fStiffX;
-    const CTowerData* t = FindTowerData(tower);
-    return t != nullptr ? t->fStiffX : 0.0f;
+        return storeyValue;
+    const CFloor::CTowerData* t = f.FindTowerData(tower);
+    return t != nullptr ? t->*field : 0.0f;
+}
+
+} // namespace
+
+float CFloor::GetTotalStiffX(CMaterialBase*, CMainNode* tower) const
+{
+    return TowerValue(*this, tower, &CTowerData::fStiffX, m_fStiffX);
 }
 
 float CFloor::GetTotalStiffY(CMaterialBase*, CMainNode* tower) const
 {
-    if (tower == nullptr)
-        return m_fStiffY;
-    const CTowerData* t = FindTowerData(tower);
-    return t != nullptr ? t->fStiffY : 0.0f;
+    return TowerValue(*this, tower, &CTowerData::fStiffY, m_fStiffY);
 }
 
 float CFloor::GetTotalEIX(CMaterialBase*, CMainNode* tower) const
 {
-    if (tower == nullptr)
-        return m_fEIX;
-    const CTowerData* t = FindTowerData(tower);
-    return t != nullptr ? t->fEIX : 0.0f;
+    return TowerValue(*this, tower, &CTowerData::fEIX, m_fEIX);
 }
 
 float CFloor::GetTotalEIY(CMaterialBase*, CMainNode* tower) const
 {
-    if (tower == nullptr)
-        return m_fEIY;
-    const CTowerData* t = FindTowerData(tower);
-    return t != nullptr ? t->fEIY : 0.0f;
+    return TowerValue(*this, tower, &CTowerData::fEIY, m_fEIY);
 }
 
 namespace {
