@@ -95,3 +95,7 @@ int RunProjectReportsDemo(const std::string& outDir);
 // Web openings of the H beams of one span and room openings of one room and of two rooms
 // together, through their property keys (openings.txt, web-opening.png, room-opening.png).
 int RunOpeningsDemo(const std::string& outDir);
+// The storey lateral stiffness ratio on the sample model with storey results: the Y tab and
+// the seismic method (storey-stiffness.png), the chapter saved from the report viewer
+// (storey-stiffness.rtf).
+int RunStoreyDemo(const std::string& outDir);

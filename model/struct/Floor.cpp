@@ -1,6 +1,7 @@
 #include <vyr/model/struct/Floor.h>
 
 #include <algorithm>
+#include <cmath>
 #include <unordered_set>
 
 #include <vyr/model/struct/LoadCase.h>
@@ -216,29 +217,134 @@ std::pair<float, float> CFloor::Stored(const std::map<int, std::pair<float, floa
     return it == m.end() ? std::pair<float, float>{0.0f, 0.0f} : it->second;
 }
 
-void CFloor::GetMassCenter(float& x, float& y, float px, float py) const
+CFloor::CTowerData& CFloor::TowerData(double x, double y)
 {
-    // One storey-wide centre is kept; a tower's is taken as its master node's position.
+    for (CTowerData& t : m_arrTower)
+        if (std::fabs(t.x - x) < 0.001 && std::fabs(t.y - y) < 0.001)
+            return t;
+    CTowerData& t = m_arrTower.emplace_back();
+    t.x = x;
+    t.y = y;
+    return t;
+}
+
+const CFloor::CTowerData* CFloor::FindTowerData(double x, double y) const
+{
+    for (const CTowerData& t : m_arrTower)
+        if (std::fabs(t.x - x) < 0.001 && std::fabs(t.y - y) < 0.001)
+            return &t;
+    return nullptr;
+}
+
+const CFloor::CTowerData* CFloor::FindTowerData(const CMainNode* tower) const
+{
+    return tower == nullptr ? nullptr : FindTowerData(tower->m_pt.x, tower->m_pt.y);
+}
+
+namespace {
+
+// A stiffness of the whole storey (no tower) or of the tower; none for a tower that does not
+// stand in the storey.
+float TowerValue(const CFloor& f, const CMainNode* tower, float CFloor::CTowerData::*field, float storeyValue)
+{
+    if (tower == nullptr)
+        return storeyValue;
+    const CFloor::CTowerData* t = f.FindTowerData(tower);
+    return t != nullptr ? t->*field : 0.0f;
+}
+
+} // namespace
+
+float CFloor::GetTotalStiffX(CMaterialBase*, CMainNode* tower) const
+{
+    return TowerValue(*this, tower, &CTowerData::fStiffX, m_fStiffX);
+}
+
+float CFloor::GetTotalStiffY(CMaterialBase*, CMainNode* tower) const
+{
+    return TowerValue(*this, tower, &CTowerData::fStiffY, m_fStiffY);
+}
+
+float CFloor::GetTotalEIX(CMaterialBase*, CMainNode* tower) const
+{
+    return TowerValue(*this, tower, &CTowerData::fEIX, m_fEIX);
+}
+
+float CFloor::GetTotalEIY(CMaterialBase*, CMainNode* tower) const
+{
+    return TowerValue(*this, tower, &CTowerData::fEIY, m_fEIY);
+}
+
+namespace {
+
+// A centre of the whole storey (position -1, -1), of the tower at (px, py) when its centres
+// were stored, else the tower main node's position.
+void TowerCentre(const CFloor& f, float& x, float& y, float px, float py, float CFloor::CTowerData::*tx,
+                 float CFloor::CTowerData::*ty, float storeyX, float storeyY)
+{
     if (px == -1.0f && py == -1.0f)
     {
-        x = m_fMassCx;
-        y = m_fMassCy;
+        x = storeyX;
+        y = storeyY;
+        return;
+    }
+    if (const CFloor::CTowerData* t = f.FindTowerData(px, py); t != nullptr && t->bCentres)
+    {
+        x = t->*tx;
+        y = t->*ty;
         return;
     }
     x = px;
     y = py;
 }
 
+} // namespace
+
+void CFloor::GetMassCenter(float& x, float& y, float px, float py) const
+{
+    TowerCentre(*this, x, y, px, py, &CTowerData::fMassCx, &CTowerData::fMassCy, m_fMassCx, m_fMassCy);
+}
+
 void CFloor::GetRigidCenter(float& x, float& y, CMaterialBase*, float px, float py) const
 {
-    if (px == -1.0f && py == -1.0f)
+    TowerCentre(*this, x, y, px, py, &CTowerData::fRigidCx, &CTowerData::fRigidCy, m_fRigidCx, m_fRigidCy);
+}
+
+void CFloor::GetElasticRidus(float& rx, float& ry, CMaterialBase*, float px, float py) const
+{
+    const CTowerData* t = px == -1.0f && py == -1.0f ? nullptr : FindTowerData(px, py);
+    if (t != nullptr && t->bCentres)
     {
-        x = m_fRigidCx;
-        y = m_fRigidCy;
+        rx = t->fElasticRx;
+        ry = t->fElasticRy;
         return;
     }
-    x = px;
-    y = py;
+    rx = m_fElasticRx;
+    ry = m_fElasticRy;
+}
+
+float CFloor::GetFloorRelativeDisp(bool, int, int caseIndex, int direction, int, CFloor*, const double*,
+                                   CMainNode* tower, int* nodeNo) const
+{
+    const std::map<std::pair<int, int>, CRelativeDisp>* m = &m_mapRelDisp;
+    if (tower != nullptr)
+    {
+        const CTowerData* t = FindTowerData(tower);
+        m = t != nullptr ? &t->mapRelDisp : nullptr;
+    }
+    CRelativeDisp r;
+    if (m != nullptr)
+        if (auto it = m->find({caseIndex, direction}); it != m->end())
+            r = it->second;
+    if (nodeNo != nullptr)
+        *nodeNo = r.nNode;
+    return r.fDisp;
+}
+
+void CFloor::SetFloorRelativeDisp(int caseIndex, int direction, float disp, int nodeNo, const CMainNode* tower)
+{
+    auto& m = tower != nullptr ? TowerData(tower->m_pt.x, tower->m_pt.y).mapRelDisp : m_mapRelDisp;
+    m[{caseIndex, direction}] = {disp, nodeNo};
 }
 
 float CFloor::GetArea() const

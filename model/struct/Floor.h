@@ -73,19 +73,47 @@ public:
     float GetTotalFrameShearY(CBasicLoadCase* lc) const { return Stored(m_mapFrameShear, lc).second; }
     void SetTotalShear(int caseNo, float x, float y) { m_mapShear[caseNo] = {x, y}; }
     void SetTotalFrameShear(int caseNo, float x, float y) { m_mapFrameShear[caseNo] = {x, y}; }
-    float GetTotalStiffX(CMaterialBase*, CMainNode*) const { return m_fStiffX; }
-    float GetTotalStiffY(CMaterialBase*, CMainNode*) const { return m_fStiffY; }
-    float GetTotalEIX(CMaterialBase*, CMainNode* = nullptr) const { return m_fEIX; }
-    float GetTotalEIY(CMaterialBase*, CMainNode* = nullptr) const { return m_fEIY; }
+    // Stiffnesses of the whole storey (no tower main node) or of one tower: lateral (kN/cm)
+    // and bending (kN*cm2). A tower that does not stand in the storey has none.
+    float GetTotalStiffX(CMaterialBase*, CMainNode* tower) const;
+    float GetTotalStiffY(CMaterialBase*, CMainNode* tower) const;
+    float GetTotalEIX(CMaterialBase*, CMainNode* tower = nullptr) const;
+    float GetTotalEIY(CMaterialBase*, CMainNode* tower = nullptr) const;
     // Centres for the whole storey (position -1, -1) or for the tower whose master node is at
-    // (px, py).
+    // (px, py); a tower without stored centres answers its master node's position (the
+    // elastic radii: the storey's).
     void GetMassCenter(float& x, float& y, float px, float py) const;
     void GetRigidCenter(float& x, float& y, CMaterialBase*, float px, float py) const;
-    void GetElasticRidus(float& rx, float& ry, CMaterialBase*, float, float) const
+    void GetElasticRidus(float& rx, float& ry, CMaterialBase*, float px, float py) const;
+    // Inter-storey displacement (cm) against the lower storey for case index (case number - 1)
+    // and direction (1 X, 2 Y), of the whole storey or of a tower; nodeNo, when given, gets
+    // the node of the largest one (0 when none was stored). The seismic flag and position,
+    // the modes, the lower storey and the coupling matrix are what the analysis combined the
+    // modal results with; the stored result already holds them.
+    float GetFloorRelativeDisp(bool flag, int seismPos, int caseIndex, int direction, int modes, CFloor* lower,
+                               const double* coupling, CMainNode* tower, int* nodeNo = nullptr) const;
+    void SetFloorRelativeDisp(int caseIndex, int direction, float disp, int nodeNo, const CMainNode* tower = nullptr);
+
+    // What the analysis keeps per tower, the tower known by its main node's plan position.
+    struct CRelativeDisp
     {
-        rx = m_fElasticRx;
-        ry = m_fElasticRy;
-    }
+        float fDisp = 0.0f;
+        int nNode = 0;
+    };
+    struct CTowerData
+    {
+        double x = 0.0, y = 0.0;
+        float fStiffX = 0, fStiffY = 0, fEIX = 0, fEIY = 0;
+        float fMassCx = 0, fMassCy = 0, fRigidCx = 0, fRigidCy = 0;
+        float fElasticRx = 0, fElasticRy = 0;
+        bool bCentres = false; // the centres and radii above were stored
+        std::map<std::pair<int, int>, CRelativeDisp> mapRelDisp; // by (case index, direction)
+    };
+    // The tower's record, made on first use.
+    CTowerData& TowerData(double x, double y);
+    // The record of the tower whose main node lies at (x, y) within 0.001, or null.
+    const CTowerData* FindTowerData(double x, double y) const;
+    const CTowerData* FindTowerData(const CMainNode* tower) const;
     // Plan area of the storey's rooms.
     float GetArea() const;
     // Height of the storey above (0 at the top).
@@ -135,6 +163,8 @@ public:
     float m_fElasticRx = 0, m_fElasticRy = 0;
     std::map<int, std::pair<float, float>> m_mapShear;      // by case number
     std::map<int, std::pair<float, float>> m_mapFrameShear; // by case number
+    std::map<std::pair<int, int>, CRelativeDisp> m_mapRelDisp; // whole storey, by (case index, direction)
+    std::vector<CTowerData> m_arrTower;
 
 private:
     float StiffRatio3(bool x) const;

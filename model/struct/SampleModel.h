@@ -29,5 +29,16 @@ void BuildSampleModel(CGlobalData& data, const CSampleModelSize& size = CSampleM
 // ratios that follow the object's number).
 void FillSampleResults(CGlobalData& data);
 
+// Prepares round storey results as an analysis would leave them, on any model with storeys:
+// per real storey (k from the lowest, n storeys) weight 1000 kN, lateral stiffness
+// 1000 (n + 1 - k) kN/cm in X and 800 (n + 1 - k) in Y (30 % of it at storey n / 2 + 1 of
+// three or more: a soft storey), bending stiffness 1e13 (n + 1 - k) and 0.8e13 (n + 1 - k)
+// kN*cm2, so that bending adds little to the drifts (the base below takes the lowest real
+// storey's); per wind and seismic case a storey shear of 10 (wind) or 20 (seismic) kN
+// x (n + 1 - k) along the case's direction (negative for -X and -Y wind) and a tenth of it
+// across, and drifts of shear over stiffness; each tower of the structure's main nodes
+// standing in the storey takes the share t / (1 + ... + towers) of the stiffnesses.
+void FillStoreyResults(CGlobalData& data);
+
 // A few lines that summarise a model (counts per kind, storeys, sections).
 CString SampleModelSummary(CGlobalData& data);

@@ -512,6 +512,9 @@ BOOL WaitMessage();
 // destroying the window, WM_PAINT validating it.
 LRESULT DefWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
 HWND GetParent(HWND hWnd);
+// The innermost running modal dialog that the window owns (directly or through other
+// popups), or the window itself when it owns none.
+HWND GetLastActivePopup(HWND hWnd);
 HWND GetDlgItem(HWND hDlg, int nIDDlgItem);
 int GetDlgCtrlID(HWND hWnd);
 HWND GetFocus();

@@ -426,6 +426,9 @@ std::string VyrFormatV(const char* fmt, va_list args)
             }
             break;
         }
+        // %e and %E write the exponent with its sign and at least two digits, three only
+        // when it needs them ("1.230e+05", "1.000e+100"), as the C library does; older
+        // Windows run-times (before 2015) always wrote three.
         case 'f':
         case 'F':
         case 'e':

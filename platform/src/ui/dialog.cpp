@@ -1,6 +1,10 @@
 // CDialog: creation from templates, the modal loop, default buttons and keyboard.
 #include <vyr/dialog.h>
 
+#include <algorithm>
+#include <mutex>
+#include <vector>
+
 #include <vyr/app.h>
 #include <vyr/controls.h>
 #include <vyr/ddx.h>
@@ -118,21 +122,70 @@ INT_PTR CDialog::DoModalIndirect(const vyr::DialogTemplate* pTemplate)
     return RunModal(pTemplate);
 }
 
+namespace {
+
+// The modal dialogs running, innermost last: a window's last active popup is the innermost
+// one that it owns.
+std::vector<HWND>& RunningModals()
+{
+    static std::vector<HWND> running;
+    return running;
+}
+
+bool IsOwnedBy(HWND hWnd, HWND owner)
+{
+    for (HWND p = ::GetParent(hWnd); p; p = ::GetParent(p))
+        if (p == owner)
+            return true;
+    return false;
+}
+
+// The owner of a modal dialog, as Windows chooses it: a popup cannot be owned by a child
+// window, so the parent given (or the main window) is walked up past child windows; with no
+// parent given, the main window's last active popup owns the dialog, so a dialog opened
+// with a null parent from inside another modal dialog is owned by that dialog.
+HWND ModalOwner(CWnd* parent)
+{
+    HWND h = parent ? parent->GetSafeHwnd() : nullptr;
+    if (!h && !parent)
+        if (CWnd* main = AfxGetMainWnd())
+            h = main->GetSafeHwnd();
+    while (h && (::GetWindowLong(h, GWL_STYLE) & WS_CHILD))
+        h = ::GetParent(h);
+    if (h && !parent)
+        h = ::GetLastActivePopup(h);
+    return h;
+}
+
+} // namespace
+
+HWND GetLastActivePopup(HWND hWnd)
+{
+    std::lock_guard<std::recursive_mutex> lk(vyr::ui::Lock());
+    const std::vector<HWND>& running = RunningModals();
+    for (auto it = running.rbegin(); it != running.rend(); ++it)
+        if (::IsWindow(*it) && IsOwnedBy(*it, hWnd))
+            return *it;
+    return hWnd;
+}
+
 INT_PTR CDialog::RunModal(const vyr::DialogTemplate* t)
 {
     VYR_CHECK(m_hWnd == nullptr, "CDialog::DoModal: the dialog is already open");
-    CWnd* owner = m_pParentWnd ? m_pParentWnd : AfxGetMainWnd();
-    if (owner && !owner->GetSafeHwnd())
-        owner = nullptr;
-    if (owner)
-        owner = owner->GetTopLevelParent();
+    CWnd* owner = CWnd::FromHandle(ModalOwner(m_pParentWnd));
     size_t rec = vyr::ScriptedUser::DialogOpened(t->id, t->name);
     HWND hOwner = owner ? owner->GetSafeHwnd() : nullptr;
     bool ownerWasEnabled = hOwner && ::IsWindowEnabled(hOwner);
     if (ownerWasEnabled)
         ::EnableWindow(hOwner, FALSE);
     m_nModalResult = -1;
+    HWND running = nullptr;
     if (CreateFromTemplate(t, owner, true)) {
+        running = m_hWnd;
+        {
+            std::lock_guard<std::recursive_mutex> lk(vyr::ui::Lock());
+            RunningModals().push_back(running);
+        }
         if (!m_bEnded)
             ShowWindow(SW_SHOW);
         while (!m_bEnded && ::IsWindow(m_hWnd)) {
@@ -149,6 +202,11 @@ INT_PTR CDialog::RunModal(const vyr::DialogTemplate* t)
             }
             vyr::ScriptedUser::DialogIdle(this, rec);
         }
+    }
+    if (running) {
+        std::lock_guard<std::recursive_mutex> lk(vyr::ui::Lock());
+        std::vector<HWND>& all = RunningModals();
+        all.erase(std::remove(all.begin(), all.end(), running), all.end());
     }
     if (ownerWasEnabled)
         ::EnableWindow(hOwner, TRUE); // by handle: the owner may have gone meanwhile

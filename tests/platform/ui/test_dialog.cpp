@@ -686,3 +686,68 @@ TEST_F(DialogTest, ListHeadingsLabelsAndSpinsAsAUserUsesThem)
 }
 
 } // namespace
+
+namespace {
+
+// Records its owner window as it opens, and whether that owner was disabled; ends at once
+// unless it stays open for the scripted user to open further dialogs from it.
+class COwnerProbe : public CDialog
+{
+public:
+    explicit COwnerProbe(CWnd* parent, bool staysOpen = false) : CDialog(IDD_TEST, parent), m_staysOpen(staysOpen) {}
+    INT_PTR Run() { return DoModalIndirect(&Template(IDD_TEST)); }
+
+    HWND m_owner = nullptr;
+    bool m_ownerDisabled = false;
+    bool m_staysOpen;
+
+    BOOL OnInitDialog() override
+    {
+        CDialog::OnInitDialog();
+        m_owner = ::GetParent(m_hWnd);
+        m_ownerDisabled = m_owner && !::IsWindowEnabled(m_owner);
+        if (!m_staysOpen)
+            EndDialog(IDOK);
+        return TRUE;
+    }
+};
+
+TEST_F(DialogTest, ANullParentDialogIsOwnedByTheInnermostRunningModalDialog)
+{
+    CWnd frame;
+    ASSERT_TRUE(frame.CreateEx(0, nullptr, "主窗口", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 800, 600, nullptr, nullptr));
+    vyr::SetMainWnd(&frame);
+    COwnerProbe innermost(nullptr);  // null parent, opened from the middle dialog
+    COwnerProbe middle(nullptr, true);
+    COwnerProbe outer(nullptr, true);
+    COwnerProbe byParent(&outer);   // parent given: the opener itself, however deep
+    HWND outerWnd = nullptr, middleWnd = nullptr;
+    ScriptedUser::Run([&](CDialog* d) {
+        outerWnd = d->GetSafeHwnd();
+        ScriptedUser::Run([&](CDialog* m) {
+            middleWnd = m->GetSafeHwnd();
+            EXPECT_EQ(innermost.Run(), IDOK);
+            m->EndDialog(IDOK);
+        });
+        EXPECT_EQ(middle.Run(), IDOK);
+        EXPECT_EQ(byParent.Run(), IDOK);
+        d->EndDialog(IDOK);
+    });
+    EXPECT_EQ(outer.Run(), IDOK);
+    EXPECT_EQ(outer.m_owner, frame.GetSafeHwnd()) << "nothing runs: the main window owns it";
+    EXPECT_EQ(middle.m_owner, outerWnd);
+    EXPECT_EQ(innermost.m_owner, middleWnd);
+    EXPECT_TRUE(middle.m_ownerDisabled);
+    EXPECT_TRUE(innermost.m_ownerDisabled);
+    EXPECT_EQ(byParent.m_owner, outerWnd);
+    EXPECT_TRUE(byParent.m_ownerDisabled);
+    // All have ended: the main window is its own last active popup again.
+    EXPECT_EQ(::GetLastActivePopup(frame.GetSafeHwnd()), frame.GetSafeHwnd());
+    EXPECT_TRUE(frame.IsWindowEnabled());
+    COwnerProbe after(nullptr);
+    EXPECT_EQ(after.Run(), IDOK);
+    EXPECT_EQ(after.m_owner, frame.GetSafeHwnd());
+    vyr::SetMainWnd(nullptr);
+}
+
+} // namespace
