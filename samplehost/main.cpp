@@ -39,6 +39,8 @@ const std::vector<CDemo>& SampleHostDemos()
         {"secondary beams", &RunSubBeamDemo, {"secondary-beams.txt", "subbeam-quad.png", "subbeam-tri.png"}},
         // Check options, the check run over the sample model, one member's report saved.
         {"check run", &RunCheckDemo, {"member-one.rtf"}},
+        // The member check report over the sample model's members, shown and saved.
+        {"member check report", &RunCheckReportDemo, {"member-check.rtf"}},
         {"definitions", &RunDefsDemo, {"definitions.txt", "dlg-support.png", "dlg-rigid.png"}},
         // The model drawings exported by both export dialogs, listed, read back and rendered.
         {"drawing export", &RunExportDemo, {"export-files.txt", "export-structure.png", "export-storey.png"}},
