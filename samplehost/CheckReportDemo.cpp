@@ -27,9 +27,7 @@ int RunCheckReportDemo(const std::string& outDir)
 
     vyrhost::CHostKit host(900, 700);
     CGlobalData& data = host.GlobalData();
-    BuildSampleModel(data);
-    FillSampleResults(data);
-    data.ProgramType() = 1; // the reports are keys of the design program
+    BuildDesignSample(data);
     CStruct* st = data.Struct();
 
     const std::string path = (std::filesystem::path(outDir) / "member-check.rtf").string();

@@ -63,7 +63,7 @@ int main(int argc, char** argv)
     // Loaded with the program; linked into the host's resource chain now.
     InitVyrUI();
     std::printf("output folder: %s\n", outDir.c_str());
-    std::printf("built so far: platform stand-in, model library, operators with snap, host protocol, property grid and panels, section, material and slab libraries, property keys, secondary-beam layout, wall openings, member-end and support libraries, check run and one-object reports, drawing export dialogs with the model drawing, wave record library and time-history cases, load-combination library\n");
+    std::printf("built so far: platform stand-in, model library, operators with snap, host protocol, property grid and panels, section, material and slab libraries, property keys, secondary-beam layout, wall openings, member-end and support libraries, check run, one-object reports and member check report, drawing export dialogs with the model drawing, wave record library and time-history cases, load-combination library\n");
 
     std::filesystem::create_directories(outDir);
     int failures = 0;

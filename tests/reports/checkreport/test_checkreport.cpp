@@ -5,11 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <chrono>
 #include <filesystem>
 #include <memory>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include <vyr/controls.h>
@@ -21,6 +19,7 @@
 #include <vyr/resources/dialogs/ReportRes.h>
 #include <vyr/scripteduser.h>
 #include "model/output/output_test_util.h"
+#include "support/CheckModels.h"
 #include "support/DialogTest.h"
 #include "support/MemberCheckModels.h"
 #include "support/TestHelpers.h"
@@ -388,14 +387,7 @@ TEST_F(CheckReportTest, AStopKeepsTheTextWrittenAndGivesTheDialogBackWhileCloseA
     CMemberCheckModel model;
     CBeamBase* held = model.Member(1);
     std::atomic<bool> reached{false}, release{false};
-    SetCheckHook([&](CObject* o) {
-        if (o != held)
-            return;
-        reached = true;
-        const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-        while (!release && std::chrono::steady_clock::now() < giveUp)
-            std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    });
+    vyrtest::HoldCheckOf(held, reached, release);
     bool openWhileRunning = false, closeDisabled = false, barShown = false;
     std::string runningButton, text, button;
     bool idleAfter = false, saveEnabled = false, barHidden = false;
@@ -441,6 +433,33 @@ TEST_F(CheckReportTest, AStopKeepsTheTextWrittenAndGivesTheDialogBackWhileCloseA
     EXPECT_EQ(held->GetCheckCount(), 1) << "the held check finished";
     for (int i = 2; i < 5; ++i)
         EXPECT_EQ(model.Member(i)->GetCheckCount(), 0) << "no check starts after the stop";
+}
+
+TEST_F(CheckReportTest, ABoxTickedDuringARunCountsFromTheNextRun)
+{
+    CMemberCheckModel model;
+    std::atomic<bool> reached{false}, release{false};
+    vyrtest::HoldCheckOf(model.Member(1), reached, release);
+    std::string first, second;
+    ScriptedUser::Click(IDC_OUTCHECK_SHOW, IDD_OUTPUTCHECK);
+    ScriptedUser::WaitUntil([&](CDialog*) { return reached.load(); }, IDD_OUTPUTCHECK);
+    ScriptedUser::Check(IDC_OUTCHECK_CAPACITY_LIST, BST_CHECKED, IDD_OUTPUTCHECK); // the boxes stay enabled
+    ScriptedUser::Run([&](CDialog*) { release = true; }, IDD_OUTPUTCHECK);
+    WaitUntilIdle();
+    ScriptedUser::Run([&](CDialog* d) { first = Text(d, IDC_REPORT_EDIT); }, IDD_OUTPUTCHECK);
+    ScriptedUser::Click(IDC_OUTCHECK_SHOW, IDD_OUTPUTCHECK);
+    WaitUntilIdle();
+    ScriptedUser::Run([&](CDialog* d) { second = Text(d, IDC_REPORT_EDIT); }, IDD_OUTPUTCHECK);
+    ScriptedUser::Click(IDOK, IDD_OUTPUTCHECK);
+    CDlgOutputCheck dlg(nullptr);
+    dlg.m_pBeamList = &model.members;
+    EXPECT_EQ(dlg.DoModal(), IDOK);
+    SetCheckHook(nullptr);
+
+    EXPECT_EQ(first.find("每根构件承载力验算结果列表"), std::string::npos);
+    EXPECT_NE(first.find("表4. 所有构件局稳与长细比最不利统计"), std::string::npos);
+    EXPECT_NE(second.find("表1. 每根构件承载力验算结果列表"), std::string::npos);
+    EXPECT_NE(second.find("表5. 所有构件局稳与长细比最不利统计"), std::string::npos);
 }
 
 // A member that notes which thread asks for its number: two threads inside at once would be
