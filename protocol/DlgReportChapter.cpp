@@ -93,15 +93,21 @@ void CDlgReportChapter::Save(DEVICE_TYPE device)
         return;
     const CString path = dlg.GetPathName();
     CWaitCursor wait;
-    COutput file;
-    if (!file.InitDevice(device, path, 1)) {
+    if (!WriteDocument(device, path)) {
         CString msg;
         msg.Format("无法写入文件：%s", path.GetString());
         AfxMessageBox(msg);
-        return;
     }
+}
+
+bool CDlgReportChapter::WriteDocument(DEVICE_TYPE device, const CString& path)
+{
+    COutput file;
+    if (!file.InitDevice(device, path, 1))
+        return false;
     Output(&file, 0);
     file.Close();
+    return true;
 }
 
 void CDlgReportChapter::Print()

@@ -57,6 +57,9 @@ protected:
     void Save(DEVICE_TYPE device);
     // Prints the report control with margins of 1500 twips and the title "计算书".
     void Print();
+    // Writes the saved document: by default the chapter (flag 0) into a new writer on the
+    // file. False when the file cannot be written.
+    virtual bool WriteDocument(DEVICE_TYPE device, const CString& path);
 
     COutput m_output;                 // the writer on the report control
     bool m_bHideWhileWriting = false; // the report control is hidden while its chapter is written

@@ -29,9 +29,7 @@ int RunCheckDemo(const std::string& outDir)
 
     vyrhost::CHostKit host(900, 700);
     CGlobalData& data = host.GlobalData();
-    BuildSampleModel(data);
-    FillSampleResults(data);
-    data.ProgramType() = 1; // the reports are keys of the design program
+    BuildDesignSample(data);
     CStruct* st = data.Struct();
 
     // The options: the host's bounds shown, the capacity lower bound changed.

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <string>
 
+#include <vyr/model/struct/structure.h>
 #include <vyr/operators/OPManager.h>
 #include <vyr/resources/dialogs/StdSectionRes.h>
 #include <vyr/scripteduser.h>
@@ -22,6 +23,13 @@ CDemoUser::CDemoUser(int& failures)
 }
 
 CDemoUser::~CDemoUser() { ScriptedUser::SetFailureHandler(nullptr); }
+
+void BuildDesignSample(CGlobalData& data)
+{
+    BuildSampleModel(data);
+    FillSampleResults(data);
+    data.ProgramType() = 1;
+}
 
 void Drag(COPManager& manager, CPoint a, CPoint b)
 {

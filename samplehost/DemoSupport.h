@@ -11,6 +11,7 @@
 #include <vyr/raster.h>
 
 class COPManager;
+class CGlobalData;
 namespace vyrhost {
 class CHostKit;
 }
@@ -32,6 +33,10 @@ void Drag(COPManager& manager, CPoint a, CPoint b);
 // The member-selection operator made current and a window dragged over the left half of the
 // plan, its corners just outside the members' extent.
 void SelectLeftHalfByWindow(vyrhost::CHostKit& host);
+
+// The sample model with its design answers prepared, in the design program where the
+// result reports are keys.
+void BuildDesignSample(CGlobalData& data);
 
 // The standard section browser's next steps: the row of that designation selected, then OK.
 void ScriptStdSectionPick(const char* designation);

@@ -60,6 +60,9 @@ int RunSubBeamDemo(const std::string& outDir);
 // The design check: options, the check run over the sample model, one member's
 // calculation report saved (member-one.rtf).
 int RunCheckDemo(const std::string& outDir);
+// The member check report on every member of the sample model, opened through its key, run
+// and saved (member-check.rtf).
+int RunCheckReportDemo(const std::string& outDir);
 // The member-end and support libraries through their property keys: a release, an
 // eccentricity for members and a wall, a rigid arm and a spring support added and
 // assigned (definitions.txt, dlg-support.png, dlg-rigid.png).

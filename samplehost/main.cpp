@@ -39,6 +39,8 @@ const std::vector<CDemo>& SampleHostDemos()
         {"secondary beams", &RunSubBeamDemo, {"secondary-beams.txt", "subbeam-quad.png", "subbeam-tri.png"}},
         // Check options, the check run over the sample model, one member's report saved.
         {"check run", &RunCheckDemo, {"member-one.rtf"}},
+        // The member check report over the sample model's members, shown and saved.
+        {"member check report", &RunCheckReportDemo, {"member-check.rtf"}},
         {"definitions", &RunDefsDemo, {"definitions.txt", "dlg-support.png", "dlg-rigid.png"}},
         // The model drawings exported by both export dialogs, listed, read back and rendered.
         {"drawing export", &RunExportDemo, {"export-files.txt", "export-structure.png", "export-storey.png"}},
@@ -73,7 +75,7 @@ int main(int argc, char** argv)
     // Loaded with the program; linked into the host's resource chain now.
     InitVyrUI();
     std::printf("output folder: %s\n", outDir.c_str());
-    std::printf("built so far: platform stand-in, model library, operators with snap, host protocol, property grid and panels, section, material and slab libraries, property keys, secondary-beam layout, wall openings, member-end and support libraries, check run and one-object reports, drawing export dialogs with the model drawing and internal-force diagrams, member force query, wave record library and time-history cases, load-combination library, support reaction and node check reports, slab reinforcement design, time-history results and their report, summary report and model report, web and room openings, storey report viewer and stiffness ratio\n");
+    std::printf("built so far: platform stand-in, model library, operators with snap, host protocol, property grid and panels, section, material and slab libraries, property keys, secondary-beam layout, wall openings, member-end and support libraries, check run, one-object reports and member check report, drawing export dialogs with the model drawing and internal-force diagrams, member force query, wave record library and time-history cases, load-combination library, support reaction and node check reports, slab reinforcement design, time-history results and their report, summary report and model report, web and room openings, storey report viewer and stiffness ratio\n");
 
     std::filesystem::create_directories(outDir);
     int failures = 0;

@@ -3,9 +3,12 @@
 #include <mutex>
 
 #include <vyr/model/output/coutput.h>
+#include <vyr/model/section/SectionProfiles.h>
 #include <vyr/model/struct/CheckHook.h>
+#include <vyr/model/struct/Floor.h>
 #include <vyr/model/struct/Member.h>
 #include <vyr/model/struct/Node.h>
+#include <vyr/model/struct/Plane.h>
 #include <vyr/model/struct/Support.h>
 
 namespace {
@@ -130,4 +133,117 @@ void CBeamBase::CheckOutput(bool bDetail)
     o << "局部稳定与长细比：" << endl;
     RatioTable(o, {"静力翼缘", "静力腹板", "地震翼缘", "地震腹板", "2轴长细比", "3轴长细比"},
                {r.fDetail[0], r.fDetail[1], r.fDetail[2], r.fDetail[3], r.fDetail[4], r.fDetail[5]});
+}
+
+namespace {
+
+CString Ratio3(float r)
+{
+    CString s;
+    s.Format("%.3f", (double)r);
+    return s;
+}
+
+// Six ratios with their texts into the caller's vectors; the texts are the ratios with three
+// decimals unless a text is given.
+void PutResults(std::vector<CReal>& ratios, std::vector<CString>& texts, const float (&r)[6],
+                const CString* given = nullptr)
+{
+    if (ratios.size() < 6)
+        ratios.resize(6);
+    if (texts.size() < 6)
+        texts.resize(6);
+    for (int k = 0; k < 6; ++k) {
+        ratios[(size_t)k] = (double)r[k];
+        texts[(size_t)k] = given && !given[k].IsEmpty() ? given[k] : Ratio3(r[k]);
+    }
+}
+
+} // namespace
+
+bool CBeamBase::GetCapacityCheckResult(std::vector<CReal>& ratios, std::vector<CString>& texts) const
+{
+    if (!m_pCheckResult)
+        return false;
+    const CheckResult& c = *m_pCheckResult;
+    const float r[6] = {c.fRatio[0], c.fOther[0], c.fOther[1], c.fOther[2], c.fRatio[1], c.fOther[3]};
+    PutResults(ratios, texts, r);
+    return true;
+}
+
+bool CBeamBase::GetDispCheckResult(std::vector<CReal>& ratios, std::vector<CString>& texts) const
+{
+    if (!m_pCheckResult)
+        return false;
+    const CheckResult& c = *m_pCheckResult;
+    const float r[6] = {c.fDeformRatio[0], c.fDeformRatio[1], c.fDeformRatio[2], c.fOther[4], c.fOther[5], c.fOther[6]};
+    // A beam deformation kept as the n of 1/n shows both.
+    CString given[6];
+    for (int k = 0; k < 2; ++k)
+        if (c.fDeform[k] > 0)
+            given[k].Format("1/%d(%.3f)", (int)c.fDeform[k], (double)r[k]);
+    PutResults(ratios, texts, r, given);
+    return true;
+}
+
+bool CBeamBase::GetConstructCheckResult(std::vector<CReal>& ratios, std::vector<CString>& texts) const
+{
+    if (!m_pCheckResult)
+        return false;
+    PutResults(ratios, texts, m_pCheckResult->fDetail);
+    return true;
+}
+
+bool CBeamBase::IsConcreteBeam() const
+{
+    return m_nType == 11 || m_nType == 12 || dynamic_cast<const CHybridSecBase*>(m_pSection) != nullptr;
+}
+
+void CBeamBase::TextOutConcreteResult(COutput& out)
+{
+    if (!m_pConcreteResult)
+        return;
+    const float* a = &m_pConcreteResult->fArea[0][0];
+    // The areas in the order of the report's legend for the member's kind.
+    static const char* const kBeam[10] = {"Asu1", "Asu2", "Asu3", "Asd1", "Asd2", "Asd3", "Gasv", "Asv", "Ast", "Ast1"};
+    static const char* const kColumn[4] = {"NRatio", "As2", "As3", "Asv"};
+    static const char* const kWall[4] = {"Asb", "Asw", "Gasv", "Hashw"};
+    const char* const* names = kBeam;
+    int count = 10;
+    if (m_nType == 11 || m_nType == 12) {
+        names = kWall;
+        count = 4;
+    } else if (m_nType == 1 || m_nType == 9) {
+        names = kColumn;
+        count = 4;
+    }
+    CString line = GetTypeDescription() + GetNumberText() + ":";
+    for (int k = 0; k < count; ++k) {
+        CString item;
+        item.Format("  %s=%.2f", names[k], (double)a[k]);
+        line += item;
+    }
+    out << tab << line << endl;
+}
+
+CString CBeamBase::GetNumberText() const
+{
+    CString s;
+    s.Format("%d", m_nNo);
+    return s;
+}
+
+CString CSubBeam::GetNumberText() const
+{
+    CString s;
+    s.Format("%d-%d-%d", m_pFloor ? m_pFloor->GetNo() : 0, m_pPlane ? m_pPlane->GetNo() : 0, m_nSubNo);
+    return s;
+}
+
+bool CBeamList::IsHaveConcreteMember() const
+{
+    for (POSITION pos = GetHeadPosition(); pos != nullptr;)
+        if (GetNextT(pos)->IsConcreteBeam())
+            return true;
+    return false;
 }

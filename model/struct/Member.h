@@ -6,9 +6,11 @@
 #include <atomic>
 #include <map>
 #include <memory>
+#include <vector>
 
 #include <vyr/stdafx.h>
 #include <vyr/model/geometry/geometry.h>
+#include <vyr/model/output/creal.h>
 #include <vyr/model/struct/Load.h>
 #include <vyr/model/struct/ModelList.h>
 #include <vyr/model/struct/Node.h>
@@ -55,6 +57,9 @@ struct CheckResult
     float fRatio[2] = {0, 0};       // stored ratios
     float fDeformRatio[3] = {0, 0, 0};
     float fDetail[6] = {0, 0, 0, 0, 0, 0};
+    // fOther[0..6]: shear about axes 2 and 3, combined stress, overall stability about
+    // axis 3 (fRatio: strength, stability about axis 2), column-top drift X and Y, axial
+    // compression ratio.
     float fOther[39] = {};
 };
 static_assert(sizeof(CheckResult) == 53 * 4, "CheckResult holds 53 four-byte values");
@@ -235,6 +240,25 @@ public:
     // Checks run on this member (read safely while a worker checks).
     int GetCheckCount() const { return m_nCheckCount.load(); }
 
+    // The stored check result as the member check report shows it: six ratios (computed
+    // value over limit) and six texts, written into the first six entries (the vectors grow
+    // to six when shorter); false, nothing written, while the member has no result.
+    // Capacity: normal stress, shear about 2 and 3, combined stress, overall stability
+    // about 2 and 3. Deformation: beam D+L, beam L, slope change, column-top drift X and Y,
+    // axial compression ratio. Detailing: flange and web under static and seismic load,
+    // slenderness about 2 and 3.
+    bool GetCapacityCheckResult(std::vector<CReal>& ratios, std::vector<CString>& texts) const;
+    bool GetDispCheckResult(std::vector<CReal>& ratios, std::vector<CString>& texts) const;
+    bool GetConstructCheckResult(std::vector<CReal>& ratios, std::vector<CString>& texts) const;
+    // A reinforced or steel-reinforced concrete member: a coupling beam, a wall pier or a
+    // member of a steel-concrete hybrid section. Its design is the concrete design.
+    bool IsConcreteBeam() const;
+    // Writes the stored reinforcement areas (cm2) on one line after the member's label;
+    // nothing while none is stored.
+    void TextOutConcreteResult(COutput& out);
+    // The member's number as reports print it after GetTypeDescription().
+    virtual CString GetNumberText() const;
+
     // End nodes first: the hit tests read little else of a member.
     CPNode* m_pNode1 = nullptr;
     CPNode* m_pNode2 = nullptr;
@@ -338,6 +362,8 @@ public:
 
     CString GetDescription() override;
     CSubBeam* toSubBeam() override { return this; }
+    // Storey, room and index within the room: "楼层-房间-序号".
+    CString GetNumberText() const override;
     bool IsAllRelease() override { return true; }
     float GetF(int i) override { return m_fF[i]; }
     float GetF1(int i) override { return m_fF1[i]; }
@@ -415,6 +441,8 @@ public:
     void DetachBeam(CBeamBase* b) { Detach(b); }
     // The member if the list holds it, else null.
     CBeamBase* IsSameBeam(CBeamBase* b) const { return Contains(b) ? b : nullptr; }
+    // The list holds a concrete member (CBeamBase::IsConcreteBeam).
+    bool IsHaveConcreteMember() const;
 };
 class CSubBeamList : public CBeamList
 {

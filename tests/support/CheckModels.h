@@ -3,9 +3,13 @@
 // hand (three decimals: 0.85 is written 0.850).
 #pragma once
 
+#include <atomic>
+#include <chrono>
 #include <memory>
+#include <thread>
 #include <vector>
 
+#include <vyr/model/struct/CheckHook.h>
 #include <vyr/model/struct/structure.h>
 
 namespace vyrtest {
@@ -37,6 +41,21 @@ inline CheckResult RoundMemberAnswer()
     for (int k = 0; k < 6; ++k)
         r.fDetail[k] = detail[k];
     return r;
+}
+
+// Holds the check of one object on the thread that runs it: reached turns true as the check
+// starts, which then waits until release is true. Bounded, so a dialog that ends too early
+// fails the test instead of hanging it. The test clears the hook after its run.
+inline void HoldCheckOf(CObject* held, std::atomic<bool>& reached, std::atomic<bool>& release)
+{
+    SetCheckHook([held, &reached, &release](CObject* o) {
+        if (o != held)
+            return;
+        reached = true;
+        const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+        while (!release && std::chrono::steady_clock::now() < giveUp)
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    });
 }
 
 // Nodes numbered 1, 2, ... along x, and members numbered 101, 102, ... of the given type

@@ -4,11 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <chrono>
 #include <mutex>
 #include <random>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include <vyr/controls.h>
@@ -139,15 +137,7 @@ TEST_F(CheckRunTest, ACancelDuringAHeldNodeCheckLetsItFinishStartsNothingMoreAnd
     CCheckModel model(4, {2, 2});
     CPNode* held = model.Node(1);
     std::atomic<bool> reached{false}, release{false};
-    SetCheckHook([&](CObject* o) {
-        if (o != held)
-            return;
-        reached = true;
-        // Bounded, so a dialog that ends too early fails the test instead of hanging it.
-        const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-        while (!release && std::chrono::steady_clock::now() < giveUp)
-            std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    });
+    vyrtest::HoldCheckOf(held, reached, release);
     CRecordedCheckRun dlg(&model.members, &model.nodes);
     bool openWhileHeld = false;
     ScriptedUser::WaitUntil([&](CDialog*) { return reached.load(); }, IDD_CHECKPROGRESS);
