@@ -369,6 +369,7 @@ public:
 
     // Makes the layer current (adding it to the table when the template lacks it).
     void UseLayer(const std::string& utf8Name);
+    void UseNewLayerName(const std::string& utf8Name);
     std::string Encode(const char* utf8);
 
     FILE* f = nullptr;
@@ -384,6 +385,7 @@ public:
     std::string curLayer = "0"; // in GBK, as written
     long headBytes = 0;
     std::unordered_map<char32_t, std::string> gbkCache;
+    std::unordered_map<std::string, std::string> layerNames; // as asked for -> as written
 
     static constexpr size_t kBuf = 1 << 20;
     std::unique_ptr<char[]> own = std::make_unique<char[]>(kBuf);
@@ -530,6 +532,22 @@ bool CDXFWriterImpl::Start(const std::string& tmpl, bool useTemplate, const std:
 }
 
 void CDXFWriterImpl::UseLayer(const std::string& utf8Name)
+{
+    // Drawings switch between a few layers for every label: a name seen before is not
+    // cleaned, matched and converted again.
+    auto seen = layerNames.find(utf8Name);
+    if (seen != layerNames.end()) {
+        if (curLayer != seen->second) {
+            curLayer = seen->second;
+            MakeHeads();
+        }
+        return;
+    }
+    UseNewLayerName(utf8Name);
+    layerNames.emplace(utf8Name, curLayer);
+}
+
+void CDXFWriterImpl::UseNewLayerName(const std::string& utf8Name)
 {
     std::string clean = CleanLayerName(utf8Name);
     for (const std::string& l : layers)

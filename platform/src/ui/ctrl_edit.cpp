@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "ctrl_internal.h"
+#include "uiimpl.h"
 #include <vyr/gbk.h>
 
 namespace vyr::ctrl {
@@ -237,7 +238,11 @@ public:
     // Keeps the part of an insertion that fits under the limit.
     std::string Fit(const std::string& current, int removed, const std::string& add)
     {
-        long room = (long)limit - ((long)current.size() - removed);
+        return Fit((long)current.size(), removed, add);
+    }
+    std::string Fit(long currentSize, int removed, const std::string& add)
+    {
+        long room = (long)limit - (currentSize - removed);
         if (room >= (long)add.size()) return add;
         if (room <= 0) return std::string();
         return add.substr(0, (size_t)CharBoundary(add, (int)room));
@@ -422,6 +427,23 @@ public:
     // Inserts plain text or an RTF document at the selection.
     void Insert(HWND h, const std::string& in, bool asRtf)
     {
+        // Reports are written by appending many pieces to a long text: at the end, the text
+        // there is not copied.
+        const int len = ::GetWindowTextLength(h);
+        if (std::max(selStart, selEnd) >= len && std::min(selStart, selEnd) >= len) {
+            const std::string add = asRtf ? RtfToText(in) : Fit((long)len, 0, in);
+            if (asRtf) segments.push_back({true, in});
+            else if (!add.empty()) {
+                if (!segments.empty() && !segments.back().rtf) segments.back().data += add;
+                else segments.push_back({false, add});
+            }
+            vyr::ui::AppendWindowText(h, add);
+            selStart = selEnd = len + (int)add.size();
+            modified = true;
+            ::InvalidateRect(h, nullptr, TRUE);
+            Notify(h);
+            return;
+        }
         std::string t = Text(h);
         ClampSel(t);
         int a = std::min(selStart, selEnd), b = std::max(selStart, selEnd);

@@ -81,6 +81,10 @@ bool PumpOne(bool* quit);
 
 HWND CreateWindowFor(CWnd* wnd, const CREATESTRUCT& cs);
 
+// Appends to a window's text as WM_SETTEXT would store the whole, without copying what is
+// there; false for a window that is gone.
+bool AppendWindowText(HWND h, const std::string& s);
+
 } // namespace vyr::ui
 
 // The window record behind an HWND.

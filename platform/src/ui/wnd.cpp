@@ -775,6 +775,17 @@ LRESULT DispatchMessage(const MSG* lpMsg)
     return r;
 }
 
+bool vyr::ui::AppendWindowText(HWND h, const std::string& s)
+{
+    std::lock_guard<std::recursive_mutex> lk(vyr::ui::Lock());
+    HWND__* r = Rec(h);
+    if (!r)
+        return false;
+    r->text += s.c_str();
+    r->dirty = true;
+    return true;
+}
+
 LRESULT DefWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
