@@ -80,6 +80,10 @@ public:
     // Centres for the whole storey (position -1, -1) or for the tower whose master node is at
     // (px, py).
     void GetMassCenter(float& x, float& y, float px, float py) const;
+    void GetMassCenter(double& x, double& y, double px, double py) const;
+    // Empties the list and puts in it the storey's nodes nearest the point in plan (several
+    // when they lie equally near); false when the storey has no node.
+    bool GetNearNode(CPoint2D point, CPNodeList* list) const;
     void GetRigidCenter(float& x, float& y, CMaterialBase*, float px, float py) const;
     void GetElasticRidus(float& rx, float& ry, CMaterialBase*, float, float) const
     {
