@@ -84,3 +84,7 @@ int RunSlabDesignDemo(const std::string& outDir);
 // average's four plots (th-results.png), the report saved as RTF and text (th-results.rtf,
 // th-results.txt).
 int RunTHResultDemo(const std::string& outDir);
+// The time-history analysis on the sample project: a record and a case added, the mass-point
+// files written and printed, and the engine start reporting the absent engine without
+// ending the host (th-handoff.txt).
+int RunTHAnalysisDemo(const std::string& outDir);

@@ -52,6 +52,8 @@ const std::vector<CDemo>& SampleHostDemos()
         {"slab design", &RunSlabDesignDemo, {"slab-design.txt"}},
         // The results dialog over the sample model's time-history results, its plots and report.
         {"time-history results", &RunTHResultDemo, {"th-results.png", "th-results.rtf", "th-results.txt"}},
+        // A record and a case added, the engine input written, the absent engine reported.
+        {"time-history analysis", &RunTHAnalysisDemo, {"th-handoff.txt"}},
     };
     return demos;
 }
@@ -67,7 +69,7 @@ int main(int argc, char** argv)
     // Loaded with the program; linked into the host's resource chain now.
     InitVyrUI();
     std::printf("output folder: %s\n", outDir.c_str());
-    std::printf("built so far: platform stand-in, model library, operators with snap, host protocol, property grid and panels, section, material and slab libraries, property keys, secondary-beam layout, wall openings, member-end and support libraries, check run and one-object reports, drawing export dialogs with the model drawing, wave record library and time-history cases, load-combination library, support reaction and node check reports, slab reinforcement design, time-history results and their report\n");
+    std::printf("built so far: platform stand-in, model library, operators with snap, host protocol, property grid and panels, section, material and slab libraries, property keys, secondary-beam layout, wall openings, member-end and support libraries, check run and one-object reports, drawing export dialogs with the model drawing, wave record library and time-history cases, load-combination library, support reaction and node check reports, slab reinforcement design, time-history results and their report, time-history analysis with the engine input files\n");
     std::printf("built so far: platform stand-in, model library, operators with snap, host protocol, property grid and panels, section, material and slab libraries, property keys, secondary-beam layout, wall openings, member-end and support libraries, check run and one-object reports, drawing export dialogs with the model drawing, wave record library and time-history cases, load-combination library, time-history results and their report\n");
 
     std::filesystem::create_directories(outDir);
