@@ -3,15 +3,11 @@
 #pragma once
 
 #include <cstdint>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include "support/DialogTest.h"
-#include "support/TestHost.h"
+#include "input/wave/WaveTestKit.h"
 #include <vyr/model/struct/structure.h>
 #include <vyr/shell.h>
 #include <vyr/winfile.h>
@@ -20,55 +16,26 @@ namespace thtest {
 
 namespace fs = std::filesystem;
 
-struct ProjectWorld : vyrtest::DialogTest
+// The wave world's application folder (with its record library) holds the project too.
+struct ProjectWorld : wavetest::WaveWorld
 {
-    vyrtest::CTestHost host;
     CGlobalData& data = host.GlobalData();
     CStruct& st = *data.Struct();
-    fs::path root;
     fs::path project;
     fs::path cal;
-    std::string savedApp;
 
     void SetUp() override
     {
-        DialogTest::SetUp();
-        std::string t = (fs::temp_directory_path() / "vyr-thana-XXXXXX").string();
-        ASSERT_NE(mkdtemp(t.data()), nullptr);
-        root = t;
-        project = root / "Work";
+        WaveWorld::SetUp();
+        project = app / "Work";
         cal = project / "Cal";
         fs::create_directories(cal);
-        fs::create_directories(root / "App");
-        savedApp = VyrGetAppFolder();
-        VyrSetAppFolder((root / "App").string().c_str());
         data.ProjectPath() = VyrWindowsPath(project.string().c_str()).c_str();
         data.ProjectName() = "Tower";
-        vyr::ResetProcessLaunches();
         for (const char* ext : {"pd1", "sub", "dat"})
             Write(cal / (std::string("Common.") + ext), std::string("common ") + ext);
     }
-    void TearDown() override
-    {
-        VyrSetAppFolder(savedApp.c_str());
-        vyr::ResetProcessLaunches();
-        std::error_code ec;
-        fs::remove_all(root, ec);
-        DialogTest::TearDown();
-    }
 
-    static void Write(const fs::path& file, const std::string& text)
-    {
-        fs::create_directories(file.parent_path());
-        std::ofstream(file, std::ios::binary) << text;
-    }
-    static std::string Read(const fs::path& file)
-    {
-        std::ifstream in(file, std::ios::binary);
-        std::stringstream s;
-        s << in.rdbuf();
-        return s.str();
-    }
     // VyrTA.wav as the engine reads it: 32-bit little-endian signed integers, byte by byte.
     std::vector<int32_t> ReadWav() const
     {

@@ -95,7 +95,7 @@ struct Analysis : thtest::ProjectWorld
         }
         return rows;
     }
-    void WriteEngine() { Write(root / "App" / "VyrCal.exe", "placeholder"); }
+    void WriteEngine() { Write(app / "VyrCal.exe", "placeholder"); }
 };
 
 } // namespace
@@ -141,6 +141,32 @@ TEST_F(Analysis, ListsShowRecordsAndCasesWithThreeDecimals)
     });
     ScriptedUser::PressOK();
     EXPECT_EQ(Run(dlg), IDOK);
+}
+
+TEST_F(Analysis, RecordsAndCasesAddedThroughTheirDialogsAppearInTheLists)
+{
+    MakeClass("I", {"EQ1"});
+    CDlgComputeElasticSeism dlg;
+    ScriptedUser::Click(IDC_THCALC_WAVEADD);
+    ScriptedUser::SelectRow(IDC_WAVEFUN_LIST, 0, IDD_WAVEFUN);
+    ScriptedUser::PressOK(IDD_WAVEFUN);
+    ScriptedUser::Click(IDC_THCALC_CASEADD);
+    ScriptedUser::SelectRow(IDC_THCASE_WAVEX, 2, IDD_THCASE);
+    ScriptedUser::Check(IDC_THCASE_USEY, BST_UNCHECKED, IDD_THCASE);
+    ScriptedUser::SetText(IDC_THCASE_NAME, "NEW", IDD_THCASE);
+    ScriptedUser::PressOK(IDD_THCASE);
+    ScriptedUser::Run([](CDialog* d) {
+        const Table records = Rows(d, IDC_THCALC_WAVELIST);
+        ASSERT_EQ(records.size(), 3u);
+        EXPECT_EQ(records[2][0], "EQ1");
+        const Table cases = Rows(d, IDC_THCALC_CASELIST);
+        ASSERT_EQ(cases.size(), 1u);
+        EXPECT_EQ(cases[0][0], "NEW");
+    });
+    ScriptedUser::PressOK();
+    EXPECT_EQ(Run(dlg), IDOK);
+    ASSERT_EQ(st.m_pTHCaseList->GetCount(), 1);
+    EXPECT_EQ(st.m_pTHCaseList->Get(1)->m_pWaveFunX, st.m_pWaveFunList->Get(3));
 }
 
 TEST_F(Analysis, ARecordUsedByACaseIsKeptUntilTheCaseIsDeleted)

@@ -224,7 +224,7 @@ TEST_F(MassString, RunCopiesTheCalculationFilesWritesBothFilesAndRaisesTheFlag)
     EXPECT_EQ(ReadWav(), (std::vector<int32_t>{2, 4, 12}));
     EXPECT_TRUE(fs::exists(cal / "VyrTA.thc"));
     // Nothing beside the Cal folder.
-    EXPECT_FALSE(fs::exists(project.parent_path() / "WorkTowerCal"));
+    EXPECT_FALSE(fs::exists(app / "WorkTowerCal"));
     EXPECT_FALSE(fs::exists(project / "TowerCal"));
 }
 
