@@ -102,3 +102,7 @@ int RunOpeningsDemo(const std::string& outDir);
 // the seismic method (storey-stiffness.png), the chapter saved from the report viewer
 // (storey-stiffness.rtf).
 int RunStoreyDemo(const std::string& outDir);
+// The time-history analysis on the sample project: a record and a case added, the mass-point
+// files written and printed, and the engine start reporting the absent engine without
+// ending the host (th-handoff.txt).
+int RunTHAnalysisDemo(const std::string& outDir);

@@ -305,6 +305,38 @@ void CFloor::GetMassCenter(float& x, float& y, float px, float py) const
     TowerCentre(*this, x, y, px, py, &CTowerData::fMassCx, &CTowerData::fMassCy, m_fMassCx, m_fMassCy);
 }
 
+void CFloor::GetMassCenter(double& x, double& y, double px, double py) const
+{
+    float fx = 0.0f, fy = 0.0f;
+    GetMassCenter(fx, fy, (float)px, (float)py);
+    x = fx;
+    y = fy;
+}
+
+bool CFloor::GetNearNode(CPoint2D point, CPNodeList* list) const
+{
+    if (list == nullptr)
+        return false;
+    list->RemoveAll();
+    // Nodes within this plan distance of the nearest one count as equally near (cm).
+    constexpr double tie = 1e-3;
+    double best = -1.0;
+    for (POSITION pos = m_pNodeList->GetHeadPosition(); pos != nullptr;)
+    {
+        CPNode* node = m_pNodeList->GetNextT(pos);
+        const double d = std::hypot(node->GetPt().x - point.x, node->GetPt().y - point.y);
+        if (best < 0.0 || d < best - tie)
+        {
+            best = d;
+            list->RemoveAll();
+            list->AddTail(node);
+        }
+        else if (d <= best + tie)
+            list->AddTail(node);
+    }
+    return !list->IsEmpty();
+}
+
 void CFloor::GetRigidCenter(float& x, float& y, CMaterialBase*, float px, float py) const
 {
     TowerCentre(*this, x, y, px, py, &CTowerData::fRigidCx, &CTowerData::fRigidCy, m_fRigidCx, m_fRigidCy);

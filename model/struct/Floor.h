@@ -83,6 +83,10 @@ public:
     // (px, py); a tower without stored centres answers its master node's position (the
     // elastic radii: the storey's).
     void GetMassCenter(float& x, float& y, float px, float py) const;
+    void GetMassCenter(double& x, double& y, double px, double py) const;
+    // Empties the list and puts in it the storey's nodes nearest the point in plan (several
+    // when they lie equally near); false when the storey has no node.
+    bool GetNearNode(CPoint2D point, CPNodeList* list) const;
     void GetRigidCenter(float& x, float& y, CMaterialBase*, float px, float py) const;
     void GetElasticRidus(float& rx, float& ry, CMaterialBase*, float px, float py) const;
     // Inter-storey displacement (cm) against the lower storey for case index (case number - 1)

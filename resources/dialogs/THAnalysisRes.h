@@ -1,0 +1,27 @@
+// Resource ids of the time-history analysis dialog and its mass-point string dialog.
+#pragma once
+
+// Mass-point string.
+#define IDD_THMASSSTRING 470
+#define IDC_THMASS_LIST 1029
+#define IDC_THMASS_CENTRES 1374
+#define IDC_THMASS_NODES 1375
+#define IDC_THMASS_X 1175
+#define IDC_THMASS_Y 1176
+#define IDC_THMASS_Z 1011
+#define IDC_THMASS_RUN 1376
+
+// Time-history analysis.
+#define IDD_COMPUTEELASTICSEISM 497
+#define IDC_THCALC_WAVELABEL 1338
+#define IDC_THCALC_WAVELIST 1117
+#define IDC_THCALC_WAVEADD 1023
+#define IDC_THCALC_WAVEDELETE 1024
+#define IDC_THCALC_WAVEEDIT 1022
+#define IDC_THCALC_CASELABEL 1337
+#define IDC_THCALC_CASELIST 1637
+#define IDC_THCALC_CASEADD 1027
+#define IDC_THCALC_CASEDELETE 1028
+#define IDC_THCALC_CASEEDIT 1026
+#define IDC_THCALC_COMPUTE 3
+#define IDC_THCALC_RESULT 1002
