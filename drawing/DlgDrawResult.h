@@ -104,10 +104,13 @@ public:
     // fundamental and of the standard combinations: six files per case and scope.
     int Gen_BF_BLC();
     int Gen_BF_LC();
-    int Gen_BF_CLC() { return 1; }
+    // The force envelopes: per scope one file per chosen component, two curves per member.
+    int Gen_BF_CLC();
     int Gen_BF_LC_STD();
-    int Gen_ND_BLC() { return 1; }
-    int Gen_ND_LC() { return 1; }
+    // The displaced shapes of the basic cases and of the standard combinations: one file per
+    // case and scope.
+    int Gen_ND_BLC();
+    int Gen_ND_LC();
     int Gen_ND_CLC() { return 1; }
     int Gen_NSF() { return 1; }
     int Gen_NSF(int) { return 1; }
@@ -153,13 +156,39 @@ protected:
                                  CLoadCombination* combination, COutputContentBase& scope) = 0;
     // The common walk of the three force generators: the scopes, then the chosen case or
     // every case of the list (basic cases when `basicCases`), a cancel poll after each.
-    int GenForceCases(int box, int combo, const char* category, CObList* list, bool basicCases);
+    // `drawer` draws one case for a scope (default: the twin's force diagrams).
+    using CaseDrawer = void (CDlgDrawResult::*)(const CString& folder, const CString& templateFile, const CString& name,
+                                                CLoadCombination* combination, COutputContentBase& scope);
+    int GenForceCases(int box, int combo, const char* category, CObList* list, bool basicCases,
+                      CaseDrawer drawer = nullptr);
     // The file of one component of a case's force diagrams in a category folder.
     static CString ForceFile(const CString& folder, const CString& name, int component);
-    // The six component files of a case for a scope, each started from the template with the
+    // The six component files of a case for a scope (only the one of `only` unless -1), each started from the template with the
     // structure figure, then drawn on by `diagrams` (component, writer), checked and stepped.
     void WriteComponentFiles(const CString& folder, const CString& templateFile, const CString& name,
-                             COutputContentBase& scope, const std::function<void(int, CDXFOutput&)>& diagrams);
+                             COutputContentBase& scope, const std::function<void(int, CDXFOutput&)>& diagrams,
+                             int only = -1);
+    // The twin's GenBFC on one of its scopes.
+    virtual void EnvelopeDiagramsOf(const CString& folder, const CString& templateFile, COutputContentBase& scope,
+                                    int component) = 0;
+    // How a twin puts the points of its drawings: whether a member is seen end-on (drawn
+    // neither as a shape nor labelled), the text height and angle (and alignment) of a
+    // member's labels, a line, and a text at a model point.
+    virtual bool SeenEndOn(const CPoint3D& a, const CPoint3D& b) = 0;
+    virtual void SetMemberText(CDXFOutput& dxf, const CPoint3D& a, const CPoint3D& b, double height) = 0;
+    virtual void SpaceLine(CDXFOutput& dxf, const CPoint3D& a, const CPoint3D& b) = 0;
+    virtual void NodeText(CDXFOutput& dxf, const CPoint3D& p, const CString& text) = 0;
+
+public:
+    // The displaced shape of one case for one scope, "空间位移-<case>.dxf" in the folder and
+    // one bar step, without the figure: every ordinary member as eleven lines through its
+    // displaced stations (deflections scaled so that the largest is a tenth of the longest
+    // member; end displacements at their true size), each end node labelled once with its
+    // displacement x 10.
+    void GenND(const CString& folder, const CString& templateFile, const CString& name, CLoadCombination* combination,
+               COutputContentBase& scope);
+
+protected:
     // The file of the model drawing ("二维模型图", "三维模型图").
     virtual const char* ModelDrawingName() const = 0;
 
