@@ -187,4 +187,136 @@ TEST_F(EnvelopeFiles, ForceEnvelopesIn3DDrawBothLinesAlongTheComponentsAxis)
     cover.RemoveAll();
 }
 
+// ---- displacement drawings ----
+
+// The lines of the shape (layer "MEMBER") with an end at p within 1e-6.
+int MemberLinesAt(const DxfRead& r, const CPoint3D& p)
+{
+    int n = 0;
+    for (const DxfLine& l : r.OnLayer("MEMBER"))
+        n += (std::fabs(l.x1 - p.x) < 1e-6 && std::fabs(l.y1 - p.y) < 1e-6 && std::fabs(l.z1 - p.z) < 1e-6) ||
+             (std::fabs(l.x2 - p.x) < 1e-6 && std::fabs(l.y2 - p.y) < 1e-6 && std::fabs(l.z2 - p.z) < 1e-6);
+    return n;
+}
+
+TEST_F(EnvelopeFiles, TheLargestDeflectionJustAboveTheThresholdIsDrawnATenthOfTheLongestMember)
+{
+    // A beam along x of 600 (axis 2 up) and a shorter one; the largest deflection 0.0011 at
+    // station 5 of the first, along axis 2: drawn 60 above the member.
+    CBeam* b = Member(Node(0, 0, 0), Node(600, 0, 0));
+    b->SetStationResult(0, CBeamBase::STATION_D2, At(5, 0.0011f));
+    CBeam* c = Member(Node(0, 300, 0), Node(300, 300, 0));
+    c->SetStationResult(0, CBeamBase::STATION_D2, At(3, 0.0005f));
+    OUTPUT_CONTENT scope;
+    scope.m_BeamList.AddTail(b);
+    scope.m_BeamList.AddTail(c);
+    CDlgDrawResult3D dlg(nullptr);
+    dlg.GenND(Folder(), CDlgDrawResult::GetTemplateFile(), "恒载", &m_dead, scope);
+    EXPECT_EQ(Files(), std::vector<std::string>{"空间位移-恒载.dxf"});
+    const DxfRead r = ReadDxf(m_dir / "空间位移-恒载.dxf");
+    EXPECT_EQ(r.errors, 0);
+    EXPECT_EQ(r.OnLayer("MEMBER").size(), 22u) << "eleven lines per member, no figure";
+    EXPECT_EQ(MemberLinesAt(r, CPoint3D(600.0 * 5 / 11, 0, 60)), 2);
+    // The second member at the same scale: 0.0005 x 60 / 0.0011.
+    EXPECT_EQ(MemberLinesAt(r, CPoint3D(300.0 * 3 / 11, 300, 0.0005f * 60.0 / 0.0011f)), 2);
+    EXPECT_TRUE(r.texts.empty()) << "the nodes do not move";
+}
+
+TEST_F(EnvelopeFiles, ANodeSharedByFourMembersIsLabelledOnceAtTheFirstWithTheWritersDefaultAlignment)
+{
+    CPNode* centre = Node(0, 0, 0);
+    centre->m_mapCaseDisp[0] = {1.0f, 0.0005f, -0.25f, 0, 0, 0};
+    OUTPUT_CONTENT scope;
+    const CPoint3D ends[] = {{0, 400, 0}, {400, 0, 0}, {0, -400, 0}, {-400, 0, 0}};
+    for (const CPoint3D& e : ends)
+        scope.m_BeamList.AddTail(Member(centre, Node(e.x, e.y, e.z)));
+    CDlgDrawResult3D dlg(nullptr);
+    dlg.GenND(Folder(), CDlgDrawResult::GetTemplateFile(), "恒载", &m_dead, scope);
+    const DxfRead r = ReadDxf(m_dir / "空间位移-恒载.dxf");
+    ASSERT_EQ(r.texts.size(), 1u);
+    EXPECT_EQ(r.texts[0].text, "(10.0//-2.5)") << "y below 0.001 stays empty";
+    EXPECT_EQ(r.texts[0].layer, "TEXT");
+    EXPECT_EQ(r.texts[0].x, 0.0) << "at the undisplaced node";
+    EXPECT_NEAR(r.texts[0].rotation, 90.0, 1e-5) << "the first member's plan angle";
+    // The writer's default: left, hanging from the top.
+    EXPECT_EQ(r.texts[0].halign, 0);
+    EXPECT_EQ(r.texts[0].valign, 3);
+    EXPECT_DOUBLE_EQ(r.texts[0].height, 10.0) << "0.025 of 400";
+}
+
+// A case under which the members only translate once gave a template-only file although the
+// nodes move: the members are drawn displaced, straight, with their labels.
+TEST_F(EnvelopeFiles, ATranslatingCaseDrawsTheDisplacedMembersStraightWithTheirLabels)
+{
+    CPNode* a = Node(0, 0, 0);
+    CPNode* b = Node(600, 0, 0);
+    a->m_mapCaseDisp[0] = {1.0f, 0, 0, 0, 0, 0};
+    b->m_mapCaseDisp[0] = {1.0f, 0, 0, 0, 0, 0};
+    OUTPUT_CONTENT scope;
+    scope.m_BeamList.AddTail(Member(a, b));
+    CDlgDrawResult3D dlg(nullptr);
+    dlg.GenND(Folder(), CDlgDrawResult::GetTemplateFile(), "恒载", &m_dead, scope);
+    const DxfRead r = ReadDxf(m_dir / "空间位移-恒载.dxf");
+    const std::vector<DxfLine> lines = r.OnLayer("MEMBER");
+    ASSERT_EQ(lines.size(), 11u);
+    EXPECT_NEAR(lines.front().x1, 1.0, 1e-9);
+    EXPECT_NEAR(lines.back().x2, 601.0, 1e-9);
+    for (const DxfLine& l : lines)
+        EXPECT_TRUE(l.y1 == 0 && l.y2 == 0 && l.z1 == 0 && l.z2 == 0);
+    ASSERT_EQ(r.texts.size(), 2u);
+    EXPECT_EQ(r.texts[0].text, "(10.0//)");
+    EXPECT_EQ(r.texts[1].text, "(10.0//)");
+}
+
+TEST_F(EnvelopeFiles, InAPlanAColumnEndOnDrawsNothingButSetsTheScale)
+{
+    // Plan of a spatial edition: the column's deflection 1.0 sets the scale 60 / 1; the beam's
+    // 0.5 along axis 3 (-y) is drawn 30 below it.
+    CPNode* foot = Node(0, 0, 0);
+    foot->m_mapCaseDisp[0] = {0, 0, -0.5f, 0, 0, 0};
+    CBeam* column = Member(foot, Node(0, 0, 360), 1);
+    column->SetStationResult(0, CBeamBase::STATION_D3, At(5, 1.0f));
+    CBeam* beam = Member(Node(0, 0, 360), Node(600, 0, 360));
+    beam->SetStationResult(0, CBeamBase::STATION_D3, At(5, 0.5f));
+    OUTPUT_CONTENT_2D scope;
+    scope.m_BeamList.AddTail(column);
+    scope.m_BeamList.AddTail(beam);
+    CDlgDrawResult2D dlg(nullptr);
+    dlg.GenND(Folder(), CDlgDrawResult::GetTemplateFile(), "恒载", &m_dead, scope);
+    const DxfRead r = ReadDxf(m_dir / "空间位移-恒载.dxf");
+    EXPECT_EQ(r.OnLayer("MEMBER").size(), 11u);
+    EXPECT_EQ(EndingAt(r, "MEMBER", 600.0 * 5 / 11, -30.0), 2);
+    EXPECT_TRUE(r.texts.empty()) << "the moving foot is reached only by the column";
+}
+
+TEST_F(EnvelopeFiles, InThePlaneEditionLabelsReadXAndZOnlyCentredAboveTruncatedPoints)
+{
+    CVyrProduct::SetEdition(2, true);
+    CPNode* a = Node(0.5, 0, 0);
+    CPNode* b = Node(600.7, 0, 0);
+    CPNode* c = Node(600.7, 0, 300);
+    a->m_mapCaseDisp[0] = {0, 5.0f, 0.0005f, 0, 0, 0}; // y is not looked at
+    b->m_mapCaseDisp[0] = {0, 0, -0.5f, 0, 0, 0};
+    c->m_mapCaseDisp[0] = {0.25f, 0, 0, 0, 0, 0};
+    OUTPUT_CONTENT_2D scope;
+    scope.m_BeamList.AddTail(Member(a, b));
+    scope.m_BeamList.AddTail(Member(b, c, 1));
+    CDlgDrawResult2D dlg(nullptr);
+    dlg.GenND(Folder(), CDlgDrawResult::GetTemplateFile(), "恒载", &m_dead, scope);
+    const DxfRead r = ReadDxf(m_dir / "空间位移-恒载.dxf");
+    EXPECT_EQ(r.OnLayer("MEMBER").size(), 22u);
+    ASSERT_EQ(r.texts.size(), 2u);
+    EXPECT_EQ(r.texts[0].text, "(/-5.0)");
+    EXPECT_EQ(r.texts[0].x, 600.0);
+    EXPECT_EQ(r.texts[0].y, 0.0);
+    EXPECT_NEAR(r.texts[0].rotation, 0.0, 1e-9);
+    EXPECT_EQ(r.texts[1].text, "(2.5/)");
+    EXPECT_EQ(r.texts[1].y, 300.0);
+    EXPECT_NEAR(r.texts[1].rotation, 90.0, 1e-5) << "the column's angle";
+    for (const DxfText& t : r.texts) {
+        EXPECT_EQ(t.halign, 1);
+        EXPECT_EQ(t.valign, 1);
+    }
+}
+
 } // namespace
