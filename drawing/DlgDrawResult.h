@@ -111,9 +111,13 @@ public:
     // case and scope.
     int Gen_ND_BLC();
     int Gen_ND_LC();
-    int Gen_ND_CLC() { return 1; }
-    int Gen_NSF() { return 1; }
-    int Gen_NSF(int) { return 1; }
+    // The node displacement envelopes over the standard combinations: per scope one file per
+    // chosen direction.
+    int Gen_ND_CLC();
+    // The support reactions: the envelope, one file per chosen component and scope; and under
+    // the fixed combination 1.0D+1.0L (kind 0) or 1.2D+1.4L (kind 1), one file per scope.
+    int Gen_NSF();
+    int Gen_NSF(int kind);
     int Gen_Model();
     int Gen_Model_Node() { return 1; }
     int Gen_Model_Beam() { return 1; }
@@ -179,6 +183,10 @@ protected:
     virtual void SpaceLine(CDXFOutput& dxf, const CPoint3D& a, const CPoint3D& b) = 0;
     virtual void NodeText(CDXFOutput& dxf, const CPoint3D& p, const CString& text) = 0;
 
+    // After the figure: texts of 0.025 the scope's longest member, upright, on layer "TEXT",
+    // centred above their points.
+    void StartNodeTexts(CDXFOutput& dxf, COutputContentBase& scope);
+
 public:
     // The displaced shape of one case for one scope, "空间位移-<case>.dxf" in the folder and
     // one bar step, without the figure: every ordinary member as eleven lines through its
@@ -187,6 +195,13 @@ public:
     // displacement x 10.
     void GenND(const CString& folder, const CString& templateFile, const CString& name, CLoadCombination* combination,
                COutputContentBase& scope);
+    // The displacement envelope of one direction (0 to 5: +X, -X, +Y, -Y, +Z, -Z) or of all
+    // six (-1) for one scope, "空间位移-包络<direction>.dxf" in the folder, one bar step each:
+    // the figure and at every node its largest displacement x 10 with the combination's number.
+    void GenNDC(const CString& folder, const CString& templateFile, COutputContentBase& scope, int direction);
+    // A support's six reactions as the drawings write them: two decimals, the moments x 0.01,
+    // joined by "/".
+    static CString ReactionText(const float reaction[6]);
 
 protected:
     // The file of the model drawing ("二维模型图", "三维模型图").
