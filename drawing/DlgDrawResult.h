@@ -183,9 +183,10 @@ protected:
     virtual void SpaceLine(CDXFOutput& dxf, const CPoint3D& a, const CPoint3D& b) = 0;
     virtual void NodeText(CDXFOutput& dxf, const CPoint3D& p, const CString& text) = 0;
 
-    // After the figure: texts of 0.025 the scope's longest member, upright, on layer "TEXT",
-    // centred above their points.
-    void StartNodeTexts(CDXFOutput& dxf, COutputContentBase& scope);
+    // A drawing of texts at nodes: the figure, then `texts` written with texts of 0.025 the
+    // scope's longest member, upright, on layer "TEXT", centred above their points; one step.
+    void WriteNodeTexts(const CString& file, const CString& templateFile, COutputContentBase& scope,
+                        const std::function<void(CDXFOutput&)>& texts);
 
 public:
     // The displaced shape of one case for one scope, "空间位移-<case>.dxf" in the folder and

@@ -84,11 +84,20 @@ const char* const kDispDirections[6] = {"X向", "-X向", "Y向", "-Y向", "Z向"
 const char* const kReactionComponents[9] = {"FxMax", "FyMax", "FzMax", "MxMax", "MyMax", "MzMax", "F-xMax", "F-yMax", "F-zMax"};
 } // namespace
 
-void CDlgDrawResult::StartNodeTexts(CDXFOutput& dxf, COutputContentBase& scope)
+void CDlgDrawResult::WriteNodeTexts(const CString& file, const CString& templateFile, COutputContentBase& scope,
+                                    const std::function<void(CDXFOutput&)>& texts)
 {
-    dxf.SetText(scope.GetMaxBeamLength() * 0.025, 0.0);
-    dxf.SetCurrentLayer("TEXT");
-    dxf.SetTextAlign(6, 8);
+    {
+        CDXFOutput dxf;
+        StartDrawing(dxf, templateFile, file);
+        FigureOf(dxf, scope);
+        dxf.SetText(scope.GetMaxBeamLength() * 0.025, 0.0);
+        dxf.SetCurrentLayer("TEXT");
+        dxf.SetTextAlign(6, 8);
+        texts(dxf);
+        CheckDrawing(dxf, file);
+    }
+    StepProgress();
 }
 
 int CDlgDrawResult::Gen_ND_CLC()
@@ -125,21 +134,14 @@ void CDlgDrawResult::GenNDC(const CString& folder, const CString& templateFile, 
     for (int k = 0; k < 6; ++k) {
         if (direction != -1 && k != direction)
             continue;
-        const CString file = folder + "\\空间位移-包络" + kDispDirections[k] + ".dxf";
-        {
-            CDXFOutput dxf;
-            StartDrawing(dxf, templateFile, file);
-            FigureOf(dxf, scope);
-            StartNodeTexts(dxf, scope);
+        WriteNodeTexts(folder + "\\空间位移-包络" + kDispDirections[k] + ".dxf", templateFile, scope, [&](CDXFOutput& dxf) {
             for (size_t i = 0; i < nodes.size(); ++i) {
                 CString text;
                 text.Format("%s(%d)", CStringFunc::GetStrFromDouble(values[i][(size_t)k], 2).GetString(),
                             numbers[i][(size_t)k]);
                 NodeText(dxf, nodes[i]->m_pt, text);
             }
-            CheckDrawing(dxf, file);
-        }
-        StepProgress();
+        });
     }
 }
 
@@ -168,20 +170,14 @@ int CDlgDrawResult::Gen_NSF(int kind)
         lc.m_fDead = kind != 0 ? 1.2f : 1.0f;
         lc.m_fLive = kind != 0 ? 1.4f : 1.0f;
         const CString file = folder + "\\支座反力-" + (kind != 0 ? "1.2D+1.4L" : "1.0D+1.0L") + ".dxf";
-        {
-            CDXFOutput dxf;
-            StartDrawing(dxf, templateFile, file);
-            FigureOf(dxf, scope);
-            StartNodeTexts(dxf, scope);
+        WriteNodeTexts(file, templateFile, scope, [&](CDXFOutput& dxf) {
             for (POSITION pos = scope.m_NodeList.GetHeadPosition(); pos != nullptr;) {
                 CPNode* n = scope.m_NodeList.GetNextT(pos);
                 float r[6] = {};
                 if (n->GetSupportForce(&lc, r))
                     NodeText(dxf, n->m_pt, ReactionText(r));
             }
-            CheckDrawing(dxf, file);
-        }
-        StepProgress();
+        });
         if (ExitOutput(this) == 1)
             return 0;
     }
@@ -213,11 +209,7 @@ int CDlgDrawResult::Gen_NSF()
             if (chosen != -1 && chosen != k)
                 continue;
             const CString file = folder + "\\支座反力-包络" + kReactionComponents[k] + ".dxf";
-            {
-                CDXFOutput dxf;
-                StartDrawing(dxf, templateFile, file);
-                FigureOf(dxf, scope);
-                StartNodeTexts(dxf, scope);
+            WriteNodeTexts(file, templateFile, scope, [&](CDXFOutput& dxf) {
                 for (const auto& [n, lcs] : governing) {
                     CLoadCombination* lc = lcs[(size_t)k];
                     float r[6] = {};
@@ -228,9 +220,7 @@ int CDlgDrawResult::Gen_NSF()
                     number.Format("(%d)", lc->m_nNo);
                     NodeText(dxf, n->m_pt, ReactionText(r) + number);
                 }
-                CheckDrawing(dxf, file);
-            }
-            StepProgress();
+            });
             if (ExitOutput(this) == 1)
                 return 0;
         }

@@ -89,3 +89,6 @@ int RunTHResultDemo(const std::string& outDir);
 // (force-diagram.png); the force query opened through its key on one beam, its paint by
 // combination and as the envelope (force-query-1.png, force-query-2.png).
 int RunForceDemo(const std::string& outDir);
+// The complete default export of both dialogs, listed against the counts, read back and
+// rendered (export-full.txt, displacement.png, envelope.png, reaction.png).
+int RunEnvelopeExportDemo(const std::string& outDir);

@@ -54,6 +54,8 @@ const std::vector<CDemo>& SampleHostDemos()
         {"time-history results", &RunTHResultDemo, {"th-results.png", "th-results.rtf", "th-results.txt"}},
         // The force diagrams of one combination exported and rendered; the force query painted.
         {"force diagrams", &RunForceDemo, {"force-diagram.png", "force-query-1.png", "force-query-2.png"}},
+        // The complete default export in both dialogs, counted, read back and three drawings rendered.
+        {"full export", &RunEnvelopeExportDemo, {"export-full.txt", "displacement.png", "envelope.png", "reaction.png"}},
     };
     return demos;
 }
