@@ -140,7 +140,10 @@ TEST_F(EnvelopeRuns, DisplacementsOfEveryCaseAndCombinationGoToTheirFolders)
 
 TEST_F(EnvelopeRuns, DisplacementEnvelopesAreSixFilesInDirectionOrderWithANumberAtEveryNode)
 {
-    // One node moves under the standard combination (1.0 dead + 1.0 live): dead -0.3 along z.
+    // One node alone moves under the standard combination (1.0 dead + 1.0 live): dead -0.3
+    // along z.
+    for (POSITION pos = St().m_pNodeList->GetHeadPosition(); pos != nullptr;)
+        St().m_pNodeList->GetNextT(pos)->m_mapCaseDisp.clear();
     CPNode* moved = St().m_pNodeList->GetHeadT();
     moved->m_mapCaseDisp[0] = {0, 0, -0.3f, 0, 0, 0};
     const int number = Data().GetSDispLCList()->GetHeadT()->m_nNo;
