@@ -100,6 +100,8 @@ double CountEntities(const fs::path& dir, double& bytes)
     double n = 0.0;
     bytes = 0.0;
     for (const auto& e : fs::recursive_directory_iterator(dir)) {
+        if (!e.is_regular_file())
+            continue;
         bytes += (double)fs::file_size(e.path());
         std::ifstream in(e.path());
         std::string line, prev;
