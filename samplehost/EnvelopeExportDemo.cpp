@@ -118,9 +118,9 @@ int RunEnvelopeExportDemo(const std::string& outDir)
         return fs::path();
     };
     const std::pair<std::string, const char*> renders[] = {
-        {"空间位移-基本工况/空间位移-恒载.dxf", "displacement.png"},
-        {"杆件内力-基本组合包络/杆件内力-包络-M3.dxf", "envelope.png"},
-        {"支座反力/支座反力-1.2D+1.4L.dxf", "reaction.png"},
+        {"第1层(3600)/空间位移-基本工况/空间位移-恒载.dxf", "displacement.png"},
+        {"第1层(3600)/杆件内力-基本组合包络/杆件内力-包络-M3.dxf", "envelope.png"},
+        {"基础(0)/支座反力/支座反力-1.2D+1.4L.dxf", "reaction.png"},
     };
     for (const auto& [tail, name] : renders) {
         const fs::path dxf = find(tail), png = out / name;
