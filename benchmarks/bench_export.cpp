@@ -1,7 +1,8 @@
 // The drawing export on a 10,000-member model of 30 storeys: the model drawing of every
 // storey plan (2-D dialog, one file per storey) and of the whole structure (3-D dialog, one
 // file), each figure drawn into its own file as a run does; and the internal-force diagrams
-// of one combination for the same scopes (six files each). Reported as the time and as
+// of one combination for the same scopes (six files each); and the envelope and displacement
+// drawings of the same scopes. Reported as the time and as
 // entities per second, to set beside bench_dxf's writer rate.
 #include <benchmark/benchmark.h>
 
@@ -99,6 +100,8 @@ double CountEntities(const fs::path& dir, double& bytes)
     double n = 0.0;
     bytes = 0.0;
     for (const auto& e : fs::recursive_directory_iterator(dir)) {
+        if (!e.is_regular_file())
+            continue;
         bytes += (double)fs::file_size(e.path());
         std::ifstream in(e.path());
         std::string line, prev;
@@ -137,6 +140,42 @@ void BM_ForceDiagrams(benchmark::State& state)
     state.counters["files"] = (double)(6 * (m.storeys.size() + 1));
 }
 BENCHMARK(BM_ForceDiagrams)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The envelope and displacement drawings of the same scopes: the six force envelopes, the
+// displaced shape of one combination and the six displacement envelopes of every storey plan
+// (2-D) and of the whole structure (3-D).
+void BM_EnvelopeDrawings(benchmark::State& state)
+{
+    ExportBenchModel m;
+    FillSampleResults(m.data);
+    const CString templateFile = (std::string(VYR_SOURCE_DIR) + "/resources/Template/VYRPrint.dxf").c_str();
+    CDlgDrawResult2D dlg2(&m.data);
+    CDlgDrawResult3D dlg3(&m.data);
+    CLoadCombination* lc = m.data.GetSLCList()->Get(3);
+    const fs::path dir = m.dir / "envelopes";
+    fs::create_directories(dir);
+    for (auto _ : state) {
+        for (size_t i = 0; i < m.storeys.size(); ++i) {
+            const fs::path d = dir / ("storey" + std::to_string(i));
+            fs::create_directories(d);
+            const CString folder = d.string().c_str();
+            dlg2.GenBFC(folder, templateFile, m.storeys[i], -1);
+            dlg2.GenND(folder, templateFile, "lc", lc, m.storeys[i]);
+            dlg2.GenNDC(folder, templateFile, m.storeys[i], -1);
+        }
+        const CString folder = dir.string().c_str();
+        dlg3.GenBFC(folder, templateFile, m.whole, -1);
+        dlg3.GenND(folder, templateFile, "lc", lc, m.whole);
+        dlg3.GenNDC(folder, templateFile, m.whole, -1);
+    }
+    double bytes = 0.0;
+    const double entities = CountEntities(dir, bytes);
+    state.counters["bytes"] = bytes;
+    state.counters["members"] = (double)m.whole.m_BeamList.GetCount();
+    state.counters["entities"] = benchmark::Counter(entities * state.iterations(), benchmark::Counter::kIsRate);
+    state.counters["files"] = (double)(13 * (m.storeys.size() + 1));
+}
+BENCHMARK(BM_EnvelopeDrawings)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 

@@ -104,13 +104,20 @@ public:
     // fundamental and of the standard combinations: six files per case and scope.
     int Gen_BF_BLC();
     int Gen_BF_LC();
-    int Gen_BF_CLC() { return 1; }
+    // The force envelopes: per scope one file per chosen component, two curves per member.
+    int Gen_BF_CLC();
     int Gen_BF_LC_STD();
-    int Gen_ND_BLC() { return 1; }
-    int Gen_ND_LC() { return 1; }
-    int Gen_ND_CLC() { return 1; }
-    int Gen_NSF() { return 1; }
-    int Gen_NSF(int) { return 1; }
+    // The displaced shapes of the basic cases and of the standard combinations: one file per
+    // case and scope.
+    int Gen_ND_BLC();
+    int Gen_ND_LC();
+    // The node displacement envelopes over the standard combinations: per scope one file per
+    // chosen direction.
+    int Gen_ND_CLC();
+    // The support reactions: the envelope, one file per chosen component and scope; and under
+    // the fixed combination 1.0D+1.0L (kind 0) or 1.2D+1.4L (kind 1), one file per scope.
+    int Gen_NSF();
+    int Gen_NSF(int kind);
     int Gen_Model();
     int Gen_Model_Node() { return 1; }
     int Gen_Model_Beam() { return 1; }
@@ -153,13 +160,51 @@ protected:
                                  CLoadCombination* combination, COutputContentBase& scope) = 0;
     // The common walk of the three force generators: the scopes, then the chosen case or
     // every case of the list (basic cases when `basicCases`), a cancel poll after each.
-    int GenForceCases(int box, int combo, const char* category, CObList* list, bool basicCases);
+    // `drawer` draws one case for a scope (default: the twin's force diagrams).
+    using CaseDrawer = void (CDlgDrawResult::*)(const CString& folder, const CString& templateFile, const CString& name,
+                                                CLoadCombination* combination, COutputContentBase& scope);
+    int GenForceCases(int box, int combo, const char* category, CObList* list, bool basicCases,
+                      CaseDrawer drawer = nullptr);
     // The file of one component of a case's force diagrams in a category folder.
     static CString ForceFile(const CString& folder, const CString& name, int component);
-    // The six component files of a case for a scope, each started from the template with the
+    // The six component files of a case for a scope (only the one of `only` unless -1), each started from the template with the
     // structure figure, then drawn on by `diagrams` (component, writer), checked and stepped.
     void WriteComponentFiles(const CString& folder, const CString& templateFile, const CString& name,
-                             COutputContentBase& scope, const std::function<void(int, CDXFOutput&)>& diagrams);
+                             COutputContentBase& scope, const std::function<void(int, CDXFOutput&)>& diagrams,
+                             int only = -1);
+    // The twin's GenBFC on one of its scopes.
+    virtual void EnvelopeDiagramsOf(const CString& folder, const CString& templateFile, COutputContentBase& scope,
+                                    int component) = 0;
+    // How a twin puts the points of its drawings: whether a member is seen end-on (drawn
+    // neither as a shape nor labelled), the text height and angle (and alignment) of a
+    // member's labels, a line, and a text at a model point.
+    virtual bool SeenEndOn(const CPoint3D& a, const CPoint3D& b) = 0;
+    virtual void SetMemberText(CDXFOutput& dxf, const CPoint3D& a, const CPoint3D& b, double height) = 0;
+    virtual void SpaceLine(CDXFOutput& dxf, const CPoint3D& a, const CPoint3D& b) = 0;
+    virtual void NodeText(CDXFOutput& dxf, const CPoint3D& p, const CString& text) = 0;
+
+    // A drawing of texts at nodes: the figure, then `texts` written with texts of 0.025 the
+    // scope's longest member, upright, on layer "TEXT", centred above their points; one step.
+    void WriteNodeTexts(const CString& file, const CString& templateFile, COutputContentBase& scope,
+                        const std::function<void(CDXFOutput&)>& texts);
+
+public:
+    // The displaced shape of one case for one scope, "空间位移-<case>.dxf" in the folder and
+    // one bar step, without the figure: every ordinary member as eleven lines through its
+    // displaced stations (deflections scaled so that the largest is a tenth of the longest
+    // member; end displacements at their true size), each end node labelled once with its
+    // displacement x 10.
+    void GenND(const CString& folder, const CString& templateFile, const CString& name, CLoadCombination* combination,
+               COutputContentBase& scope);
+    // The displacement envelope of one direction (0 to 5: +X, -X, +Y, -Y, +Z, -Z) or of all
+    // six (-1) for one scope, "空间位移-包络<direction>.dxf" in the folder, one bar step each:
+    // the figure and at every node its largest displacement x 10 with the combination's number.
+    void GenNDC(const CString& folder, const CString& templateFile, COutputContentBase& scope, int direction);
+    // A support's six reactions as the drawings write them: two decimals, the moments x 0.01,
+    // joined by "/".
+    static CString ReactionText(const float reaction[6]);
+
+protected:
     // The file of the model drawing ("二维模型图", "三维模型图").
     virtual const char* ModelDrawingName() const = 0;
 

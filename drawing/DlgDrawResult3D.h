@@ -43,6 +43,15 @@ public:
                                                 const std::function<void(CBeamBase*, MEMBER_DIAGRAM&)>& values,
                                                 double& largest);
 
+    // The diagrams of a file's records at the scale of its largest value (none when that is
+    // not above the threshold), on layer "DIM": the first curve, and the second when `both`.
+    void DrawDiagrams(CDXFOutput& dxf, OUTPUT_CONTENT& scope, int component, const std::vector<MEMBER_DIAGRAM>& records,
+                      double largest, bool both);
+    // The internal-force envelope of one component (0 to 5) or of all six (-1) for one scope,
+    // "杆件内力-包络-<component>.dxf" in the folder, one bar step each: the figure and both
+    // envelope lines of every ordinary member, scaled by the largest over both.
+    void GenBFC(const CString& folder, const CString& templateFile, OUTPUT_CONTENT& scope, int component);
+
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
     afx_msg void OnSelchangeContent() { OnSelchangeComboContent(); }
@@ -60,6 +69,15 @@ protected:
     {
         GenBF(folder, templateFile, name, combination, static_cast<OUTPUT_CONTENT&>(scope));
     }
+    void EnvelopeDiagramsOf(const CString& folder, const CString& templateFile, COutputContentBase& scope,
+                            int component) override
+    {
+        GenBFC(folder, templateFile, static_cast<OUTPUT_CONTENT&>(scope), component);
+    }
+    bool SeenEndOn(const CPoint3D&, const CPoint3D&) override { return false; }
+    void SetMemberText(CDXFOutput& dxf, const CPoint3D& a, const CPoint3D& b, double height) override;
+    void SpaceLine(CDXFOutput& dxf, const CPoint3D& a, const CPoint3D& b) override;
+    void NodeText(CDXFOutput& dxf, const CPoint3D& p, const CString& text) override;
     const char* ModelDrawingName() const override { return "三维模型图"; }
 
 private:

@@ -29,8 +29,11 @@ int CDlgDrawResult::Gen_BF_LC_STD()
                          false);
 }
 
-int CDlgDrawResult::GenForceCases(int box, int combo, const char* category, CObList* list, bool basicCases)
+int CDlgDrawResult::GenForceCases(int box, int combo, const char* category, CObList* list, bool basicCases,
+                                  CaseDrawer drawer)
 {
+    if (drawer == nullptr)
+        drawer = &CDlgDrawResult::ForceDiagramsOf;
     const CString templateFile = GetTemplateFile();
     if (!IsChecked(box))
         return 1;
@@ -39,7 +42,7 @@ int CDlgDrawResult::GenForceCases(int box, int combo, const char* category, CObL
             return;
         if (!basicCases) {
             auto* lc = static_cast<CLoadCombination*>(item);
-            ForceDiagramsOf(folder, templateFile, lc->GetDescription(), lc, scope);
+            (this->*drawer)(folder, templateFile, lc->GetDescription(), lc, scope);
             return;
         }
         // A basic case is drawn as the combination of it alone, for its six files.
@@ -48,7 +51,7 @@ int CDlgDrawResult::GenForceCases(int box, int combo, const char* category, CObL
             basic->IsSeismLoadCase() ? m_pGlobalData->Struct()->m_pLoadSeismList->Get(basic->GetSeismCaseNo()) : nullptr;
         CLoadCombination lc;
         lc.Fill(basic, seism);
-        ForceDiagramsOf(folder, templateFile, basic->GetDescription(), &lc, scope);
+        (this->*drawer)(folder, templateFile, basic->GetDescription(), &lc, scope);
     };
     for (int i = 0; i < ScopeCount(); ++i) {
         COutputContentBase& scope = ScopeAt(i);
@@ -77,9 +80,12 @@ CString CDlgDrawResult::ForceFile(const CString& folder, const CString& name, in
 }
 
 void CDlgDrawResult::WriteComponentFiles(const CString& folder, const CString& templateFile, const CString& name,
-                                         COutputContentBase& scope, const std::function<void(int, CDXFOutput&)>& diagrams)
+                                         COutputContentBase& scope, const std::function<void(int, CDXFOutput&)>& diagrams,
+                                         int only)
 {
     for (int c = 0; c < 6; ++c) {
+        if (only != -1 && c != only)
+            continue;
         const CString file = ForceFile(folder, name, c);
         {
             CDXFOutput dxf;
@@ -147,21 +153,29 @@ std::vector<MEMBER_DIAGRAM_2D> CDlgDrawResult2D::CollectDiagrams(
 void CDlgDrawResult2D::GenBF(const CString& folder, const CString& templateFile, const CString& name,
                              CLoadCombination* combination, OUTPUT_CONTENT_2D& scope)
 {
-    const bool turnBack = CVyrProduct::Inst().IsDov2D() != 0;
     WriteComponentFiles(folder, templateFile, name, scope, [&](int c, CDXFOutput& dxf) {
         double largest = 0.0;
         const std::vector<MEMBER_DIAGRAM_2D> records = CollectDiagrams(
             scope, [&](CBeamBase* b, MEMBER_DIAGRAM_2D& r) { CurrentForce(b, c, combination, r.v1); }, largest);
-        CurveStyle style = FileStyle(scope, c, largest);
-        if (style.scale == 0.0)
-            return;
-        dxf.SetCurrentLayer("DIM");
-        style.positiveBelow = c == COMP_M3;
-        for (const MEMBER_DIAGRAM_2D& r : records) {
-            style.sign = c == COMP_M3 && r.pt1 < r.pt2 && CReal(r.pt1.x) != CReal(r.pt2.x) ? -1.0 : 1.0;
-            DrawCurve2D(dxf, r.pt1, r.pt2, r.v1, style, turnBack);
-        }
+        DrawDiagrams(dxf, scope, c, records, largest, false);
     });
+}
+
+void CDlgDrawResult2D::DrawDiagrams(CDXFOutput& dxf, OUTPUT_CONTENT_2D& scope, int c,
+                                    const std::vector<MEMBER_DIAGRAM_2D>& records, double largest, bool both)
+{
+    const bool turnBack = CVyrProduct::Inst().IsDov2D() != 0;
+    CurveStyle style = FileStyle(scope, c, largest);
+    if (style.scale == 0.0)
+        return;
+    dxf.SetCurrentLayer("DIM");
+    style.positiveBelow = c == COMP_M3;
+    for (const MEMBER_DIAGRAM_2D& r : records) {
+        style.sign = c == COMP_M3 && r.pt1 < r.pt2 && CReal(r.pt1.x) != CReal(r.pt2.x) ? -1.0 : 1.0;
+        DrawCurve2D(dxf, r.pt1, r.pt2, r.v1, style, turnBack);
+        if (both)
+            DrawCurve2D(dxf, r.pt1, r.pt2, r.v2, style, turnBack);
+    }
 }
 
 std::vector<MEMBER_DIAGRAM> CDlgDrawResult3D::CollectDiagrams(
@@ -195,12 +209,21 @@ void CDlgDrawResult3D::GenBF(const CString& folder, const CString& templateFile,
                 r.dir = OffsetAxis(b, c);
             },
             largest);
-        CurveStyle style = FileStyle(scope, c, largest);
-        if (style.scale == 0.0)
-            return;
-        dxf.SetCurrentLayer("DIM");
-        style.sign = c == COMP_M3 ? -1.0 : 1.0;
-        for (const MEMBER_DIAGRAM& r : records)
-            DrawCurve3D(dxf, r.pt1, r.pt2, r.dir, r.v1, style);
+        DrawDiagrams(dxf, scope, c, records, largest, false);
     });
+}
+
+void CDlgDrawResult3D::DrawDiagrams(CDXFOutput& dxf, OUTPUT_CONTENT& scope, int c, const std::vector<MEMBER_DIAGRAM>& records,
+                                    double largest, bool both)
+{
+    CurveStyle style = FileStyle(scope, c, largest);
+    if (style.scale == 0.0)
+        return;
+    dxf.SetCurrentLayer("DIM");
+    style.sign = c == COMP_M3 ? -1.0 : 1.0;
+    for (const MEMBER_DIAGRAM& r : records) {
+        DrawCurve3D(dxf, r.pt1, r.pt2, r.dir, r.v1, style);
+        if (both)
+            DrawCurve3D(dxf, r.pt1, r.pt2, r.dir, r.v2, style);
+    }
 }

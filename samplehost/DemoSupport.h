@@ -1,8 +1,10 @@
 // What several demos do alike as a user of the library.
 #pragma once
 
+#include <filesystem>
 #include <functional>
 #include <memory>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -48,3 +50,8 @@ std::shared_ptr<vyr::Image> RenderOverFrame(CWnd* dlg, int frameId, const std::v
 std::shared_ptr<vyr::Image> RenderOverFrame(CWnd* dlg, int frameId, const std::function<void(CDC*, const CRect&)>& draw);
 // The same for several frames at once, each with its own drawing.
 std::shared_ptr<vyr::Image> RenderOverFrames(CWnd* dlg, const std::vector<std::pair<int, std::function<void(CDC*, const CRect&)>>>& frames);
+
+// What a command prints, stderr dropped, trailing line ends removed.
+std::string ExportDemoRun(const std::string& command);
+// The files below a folder, sorted.
+std::vector<std::filesystem::path> ExportDemoFiles(const std::filesystem::path& dir);

@@ -34,8 +34,6 @@
 namespace fs = std::filesystem;
 using vyr::ScriptedUser;
 
-namespace
-{
 // What a command prints (stderr dropped).
 std::string ExportDemoRun(const std::string& command)
 {
@@ -51,6 +49,20 @@ std::string ExportDemoRun(const std::string& command)
         out.pop_back();
     return out;
 }
+
+std::vector<fs::path> ExportDemoFiles(const fs::path& dir)
+{
+    std::vector<fs::path> files;
+    std::error_code ec;
+    for (auto it = fs::recursive_directory_iterator(dir, ec); it != fs::recursive_directory_iterator(); ++it)
+        if (it->is_regular_file())
+            files.push_back(it->path());
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+namespace
+{
 
 // Only the box ticked (with the item of its combo, when given), the scope kind chosen, the
 // run started, its closing message taken, the dialog closed once the run is over; the count
@@ -80,16 +92,6 @@ fs::path FreshProject(const fs::path& out, const char* name)
     return project;
 }
 
-std::vector<fs::path> ExportDemoFiles(const fs::path& dir)
-{
-    std::vector<fs::path> files;
-    std::error_code ec;
-    for (auto it = fs::recursive_directory_iterator(dir, ec); it != fs::recursive_directory_iterator(); ++it)
-        if (it->is_regular_file())
-            files.push_back(it->path());
-    std::sort(files.begin(), files.end());
-    return files;
-}
 
 // The query as the user sees it: the frames paint their faces over the dialog's drawing,
 // so the six diagrams are put back over them.

@@ -106,3 +106,6 @@ int RunStoreyDemo(const std::string& outDir);
 // files written and printed, and the engine start reporting the absent engine without
 // ending the host (th-handoff.txt).
 int RunTHAnalysisDemo(const std::string& outDir);
+// The complete default export of both dialogs, listed against the counts, read back and
+// rendered (export-full.txt, displacement.png, envelope.png, reaction.png).
+int RunEnvelopeExportDemo(const std::string& outDir);

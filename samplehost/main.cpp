@@ -62,6 +62,8 @@ const std::vector<CDemo>& SampleHostDemos()
         {"storey stiffness", &RunStoreyDemo, {"storey-stiffness.png", "storey-stiffness.rtf"}},
         // A record and a case added, the engine input written, the absent engine reported.
         {"time-history analysis", &RunTHAnalysisDemo, {"th-handoff.txt"}},
+        // The complete default export in both dialogs, counted, read back and three drawings rendered.
+        {"full export", &RunEnvelopeExportDemo, {"export-full.txt", "displacement.png", "envelope.png", "reaction.png"}},
     };
     return demos;
 }

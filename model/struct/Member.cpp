@@ -97,6 +97,17 @@ CVector3D CBeamBase::GetVector3() const
     return a3;
 }
 
+void CBeamBase::GetLToGMatrix(double m[9]) const
+{
+    // Columns are the local axes, so M x (a1, a2, a3) = a1 e1 + a2 e2 + a3 e3.
+    const CVector3D e[3] = {GetVector1(), GetVector2(), GetVector3()};
+    for (int c = 0; c < 3; ++c) {
+        m[0 * 3 + c] = e[c].x;
+        m[1 * 3 + c] = e[c].y;
+        m[2 * 3 + c] = e[c].z;
+    }
+}
+
 void CBeamBase::SetStationResult(int caseType, int component, const CStationValues& values)
 {
     if (component < 0 || component >= STATION_COMPONENTS)
@@ -144,6 +155,10 @@ void CBeamBase::CoverStations(int component, CLCList* combinations, CStationValu
 void CBeamBase::FillCurrentForce(int component, const CLoadCombination* lc, float* f, float* f1) const
 {
     if (component == kDeflections) {
+        // The displaced shape stands on the end nodes' displacements under the same combination.
+        for (CPNode* n : {m_pNode1, m_pNode2})
+            if (n != nullptr)
+                n->FillCurDisp(const_cast<CLoadCombination*>(lc));
         const CStationValues d2 = CombineStations(STATION_D2, lc), d3 = CombineStations(STATION_D3, lc);
         std::copy(d2.begin(), d2.end(), f);
         std::copy(d3.begin(), d3.end(), f1);

@@ -155,6 +155,9 @@ public:
     // member without length.
     CVector3D GetVector2() const;
     CVector3D GetVector3() const;
+    // The local-to-global matrix, row by row: a local vector (a1, a2, a3) has the global
+    // components M x (a1, a2, a3); its columns are GetVector1..3.
+    void GetLToGMatrix(double m[9]) const;
     void SetAliegn() {}
 
     void SetSelect(int s) { m_nSelect = s ? 1 : 0; }

@@ -182,12 +182,65 @@ void CPNode::FillCurDisp(CLoadCombination* lc) { CombineCases(m_mapCaseDisp, lc,
 
 bool CPNode::GetSupportForce(CLoadCombination* lc, float force[6]) const
 {
-    if (m_pSupport == nullptr) {
+    if (m_pSupport == nullptr || m_mapCaseReact.empty()) {
         std::fill(force, force + 6, 0.0f);
         return false;
     }
     CombineCases(m_mapCaseReact, lc, force);
     return true;
+}
+
+bool CPNode::GetSupportForceMax(CLCList* list, double values[9], CLoadCombination* combinations[9]) const
+{
+    std::fill(values, values + 9, 0.0);
+    std::fill(combinations, combinations + 9, nullptr);
+    if (list == nullptr || list->IsEmpty() || m_pSupport == nullptr || m_mapCaseReact.empty())
+        return false;
+    for (POSITION pos = list->GetHeadPosition(); pos != nullptr;) {
+        CLoadCombination* lc = list->GetNextT(pos);
+        float f[6];
+        GetSupportForce(lc, f);
+        // Six maxima, then the three most negative forces (kept as they are, negative).
+        for (int k = 0; k < 9; ++k) {
+            const double v = k < 6 ? f[k] : f[k - 6];
+            const bool better = k < 6 ? v > values[k] : v < values[k];
+            if (combinations[k] == nullptr || better) {
+                values[k] = v;
+                combinations[k] = lc;
+            }
+        }
+    }
+    return true;
+}
+
+void CPNode::GetDispMax(CLCList* list, double values[6], int numbers[6]) const
+{
+    std::fill(values, values + 6, 0.0);
+    std::fill(numbers, numbers + 6, 0);
+    if (list == nullptr)
+        return;
+    bool first = true;
+    for (POSITION pos = list->GetHeadPosition(); pos != nullptr;) {
+        CLoadCombination* lc = list->GetNextT(pos);
+        float d[6];
+        CombineCases(m_mapCaseDisp, lc, d);
+        for (int k = 0; k < 6; ++k) {
+            // Along +axis the displacement itself, along -axis its opposite; none below 0.
+            const double v = std::max(0.0, k % 2 == 0 ? (double)d[k / 2] : -(double)d[k / 2]);
+            if (first || v > values[k]) {
+                values[k] = v;
+                numbers[k] = lc->m_nNo;
+            }
+        }
+        first = false;
+    }
+}
+
+CPoint3D CPNode::GetP3D(const CPoint3D& position, int displaced) const
+{
+    if (displaced != 1)
+        return position;
+    return CPoint3D(position.x + m_fCurDisp[0], position.y + m_fCurDisp[1], position.z + m_fCurDisp[2]);
 }
 
 bool CPNode::GetCapacityCheckResult(float& r1, CString& s1, float& r2, CString& s2, float& r3, CString& s3,

@@ -23,6 +23,7 @@ class CPNodeChecker;
 struct CNodeCheckItem;
 class CMainNode;
 class CLoadCombination;
+class CLCList;
 class COutput;
 struct IStream;
 
@@ -182,8 +183,21 @@ public:
     // Support reactions (Fx, Fy, Fz, Mx, My, Mz) the analysis kept per basic load case type.
     std::map<int, std::array<float, 6>> m_mapCaseReact;
     // The reaction under a combination: the factored sum of the case reactions, combined as
-    // FillCurDisp combines displacements. A free node gets zeros and false.
+    // FillCurDisp combines displacements. A free node, or a support the analysis left no
+    // reactions for, gets zeros and false.
     bool GetSupportForce(CLoadCombination* lc, float force[6]) const;
+    // The reaction envelope over the combinations: per component, the largest reaction and
+    // the combination that gives it (the first on a tie), in the order FxMax, FyMax, FzMax,
+    // MxMax, MyMax, MzMax, F-xMax, F-yMax, F-zMax (the last three the most negative forces).
+    // False, zeros and nulls, when GetSupportForce has nothing or the list is empty or null.
+    bool GetSupportForceMax(CLCList* list, double values[9], CLoadCombination* combinations[9]) const;
+    // The displacement envelope over the combinations: the largest displacement along +x, -x,
+    // +y, -y, +z, -z (magnitudes; 0 where none moves that way) and the number of the
+    // combination that gives it (the first on a tie, 0 for an empty or null list).
+    void GetDispMax(CLCList* list, double values[6], int numbers[6]) const;
+    // The position moved by the translation of m_fCurDisp (filled by FillCurDisp, which the
+    // deflections of a member ending here fill) when `displaced` is 1, else the position.
+    CPoint3D GetP3D(const CPoint3D& position, int displaced) const;
 
     // The node check results of the check record, as (ratio, text) pairs; each answers
     // whether the node has them (false, the pairs untouched, when it has not). Panel zones

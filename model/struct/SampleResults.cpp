@@ -49,6 +49,13 @@ void FillSampleResults(CGlobalData& data)
                                     1500.0f + 100.0f * (float)(n->GetNo() % 4), 0.0f};
             n->m_mapCaseReact[7] = {-20.0f - no, 0.0f, 10.0f, 0.0f, 2400.0f + 50.0f * no, 0.0f};
         }
+        // Displacements per case type (cm) growing with the height: dead and live settle,
+        // wind and seismic sway along x.
+        const float h = (float)(n->m_pt.z / 360.0);
+        n->m_mapCaseDisp[0] = {0.0f, 0.0f, -0.02f * h, 0.0f, 0.0f, 0.0f};
+        n->m_mapCaseDisp[1] = {0.0f, 0.0f, -0.008f * h, 0.0f, 0.0f, 0.0f};
+        n->m_mapCaseDisp[2] = {0.15f * h, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f};
+        n->m_mapCaseDisp[7] = {0.22f * h, 0.01f * h, 0.0f, 0.0f, 0.0f, 0.0f};
     }
     for (POSITION pos = st->m_pBeamList->GetHeadPosition(); pos != nullptr;) {
         CBeamBase* b = st->m_pBeamList->GetNextT(pos);
