@@ -8,13 +8,10 @@
 #include <atomic>
 #include <cerrno>
 #include <charconv>
-#include <condition_variable>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <mutex>
 #include <string>
-#include <thread>
 #include <unordered_map>
 #include <vector>
 
@@ -206,7 +203,6 @@ class CDXFWriterImpl
 public:
     ~CDXFWriterImpl()
     {
-        StopWriter();
         if (f) std::fclose(f);
     }
 
@@ -215,9 +211,8 @@ public:
 
     void Put(const char* s, size_t n)
     {
-        if (used + n > kBuf) Flush();
-        if (n > kBuf) {
-            Drain();
+        if (used + n > sizeof buf) Flush();
+        if (n > sizeof buf) {
             Write(s, n);
             return;
         }
@@ -227,7 +222,7 @@ public:
     void Put(const std::string& s) { Put(s.data(), s.size()); }
     void Reserve(size_t n)
     {
-        if (used + n > kBuf) Flush();
+        if (used + n > sizeof buf) Flush();
     }
     // The start of an entity of one kind on the current layer, "0\n<kind>\n8\n<layer>\n",
     // made when the layer changes so that an entity starts with one copy of fixed size.
@@ -308,58 +303,10 @@ public:
         p[2] = '\n';
         return Num(p + 3, z);
     }
-    // A full buffer goes to the writing thread while the next one fills: formatting and the
-    // kernel's copy of the bytes overlap. A drawing that fits one buffer never starts it.
     void Flush()
     {
-        if (!used) return;
-        if (!writer.joinable()) {
-            if (!spare) {
-                spare = std::make_unique<char[]>(kBuf);
-                spareBuf = spare.get();
-            }
-            writer = std::thread([this] { WriterLoop(); });
-        }
-        std::unique_lock<std::mutex> lock(mtx);
-        cv.wait(lock, [this] { return pending == nullptr; });
-        pending = buf;
-        pendingSize = used;
-        cv.notify_all();
-        lock.unlock();
-        std::swap(buf, spareBuf);
+        if (used) Write(buf, used);
         used = 0;
-    }
-    // Waits until the writing thread has written everything handed to it.
-    void Drain()
-    {
-        if (!writer.joinable()) return;
-        std::unique_lock<std::mutex> lock(mtx);
-        cv.wait(lock, [this] { return pending == nullptr; });
-    }
-    void StopWriter()
-    {
-        if (!writer.joinable()) return;
-        {
-            std::lock_guard<std::mutex> lock(mtx);
-            stop = true;
-        }
-        cv.notify_all();
-        writer.join();
-    }
-    void WriterLoop()
-    {
-        std::unique_lock<std::mutex> lock(mtx);
-        for (;;) {
-            cv.wait(lock, [this] { return pending != nullptr || stop; });
-            if (!pending) return;
-            const char* p = pending;
-            const size_t n = pendingSize;
-            lock.unlock();
-            Write(p, n);
-            lock.lock();
-            pending = nullptr;
-            cv.notify_all();
-        }
     }
     void Write(const char* s, size_t n)
     {
@@ -373,7 +320,7 @@ public:
     std::string Encode(const char* utf8);
 
     FILE* f = nullptr;
-    std::atomic<bool> failed{false};
+    bool failed = false;
     std::string outPath;
     std::string tempPath;
     std::vector<Pair> head;
@@ -387,20 +334,8 @@ public:
     std::unordered_map<char32_t, std::string> gbkCache;
     std::unordered_map<std::string, std::string> layerNames; // as asked for -> as written
 
-    static constexpr size_t kBuf = 1 << 20;
-    std::unique_ptr<char[]> own = std::make_unique<char[]>(kBuf);
-    char* buf = own.get();
+    char buf[1 << 20];
     size_t used = 0;
-
-    // The writing thread and the buffer it writes; pending is null when it is idle.
-    std::unique_ptr<char[]> spare;
-    char* spareBuf = nullptr;
-    std::thread writer;
-    std::mutex mtx;
-    std::condition_variable cv;
-    const char* pending = nullptr;
-    size_t pendingSize = 0;
-    bool stop = false;
 
 private:
     bool Analyse(std::vector<Pair>& all);
@@ -611,9 +546,7 @@ void CDXFWriterImpl::Finish()
         t += '\n';
     }
     Put(t);
-    StopWriter();
-    if (used) Write(buf, used);
-    used = 0;
+    Flush();
     if (std::fflush(f) != 0 || std::ferror(f)) failed = true;
     if (std::fclose(f) != 0) failed = true;
     f = nullptr;
@@ -626,7 +559,7 @@ void CDXFWriterImpl::Finish()
         FILE* out = fd >= 0 ? fdopen(fd, "wb") : nullptr;
         bool ok = in && out && WriteAll(out, HeadText()) && std::fseek(in, headBytes, SEEK_SET) == 0;
         while (ok) {
-            size_t n = std::fread(buf, 1, kBuf, in);
+            size_t n = std::fread(buf, 1, sizeof buf, in);
             if (n == 0) {
                 ok = !std::ferror(in);
                 break;
