@@ -430,7 +430,7 @@ public:
         // Reports are written by appending many pieces to a long text: at the end, the text
         // there is not copied.
         const int len = ::GetWindowTextLength(h);
-        if (std::max(selStart, selEnd) >= len && std::min(selStart, selEnd) >= len) {
+        if (std::min(selStart, selEnd) >= len) {
             const std::string add = asRtf ? RtfToText(in) : Fit((long)len, 0, in);
             if (asRtf) segments.push_back({true, in});
             else if (!add.empty()) {
@@ -448,20 +448,11 @@ public:
         ClampSel(t);
         int a = std::min(selStart, selEnd), b = std::max(selStart, selEnd);
         std::string add = asRtf ? RtfToText(in) : in;
-        bool atEnd = a == (int)t.size() && b == a;
         if (!asRtf) add = Fit(t, b - a, add);
         std::string nt = t.substr(0, (size_t)a) + add + t.substr((size_t)b);
-        if (atEnd) {
-            if (asRtf) segments.push_back({true, in});
-            else if (!add.empty()) {
-                if (!segments.empty() && !segments.back().rtf) segments.back().data += add;
-                else segments.push_back({false, add});
-            }
-        } else {
-            // An edit inside the text keeps the text; the formatting goes.
-            segments.clear();
-            if (!nt.empty()) segments.push_back({false, nt});
-        }
+        // An edit inside the text keeps the text; the formatting goes.
+        segments.clear();
+        if (!nt.empty()) segments.push_back({false, nt});
         StoreText(h, nt);
         selStart = selEnd = a + (int)add.size();
         modified = true;
