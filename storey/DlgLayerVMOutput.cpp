@@ -48,7 +48,7 @@ void CDlgLayerVMOutput::OnDraw(CDC*, CRect&, int) {}
 void CDlgLayerVMOutput::RefillCaseNumbers()
 {
     m_arrCaseNo.clear();
-    CBasicLCList* cases = m_pGlobalData->GetCurBasicLCList();
+    CBasicLCList* cases = m_pGlobalData != nullptr ? m_pGlobalData->GetCurBasicLCList() : nullptr;
     for (POSITION pos = cases != nullptr ? cases->GetHeadPosition() : nullptr; pos != nullptr;) {
         CBasicLoadCase* lc = cases->GetNextT(pos);
         if (IsHorizontalCase(lc))
@@ -207,12 +207,9 @@ void CDlgLayerVMOutput::FillColumn()
 void CDlgLayerVMOutput::FillItem()
 {
     m_GridCase.DeleteNonFixedRows();
-    m_arrCaseNo.clear();
-    CBasicLCList* cases = m_pGlobalData->GetCurBasicLCList();
-    for (POSITION pos = cases != nullptr ? cases->GetHeadPosition() : nullptr; pos != nullptr;) {
-        CBasicLoadCase* lc = cases->GetNextT(pos);
-        if (!IsHorizontalCase(lc))
-            continue;
+    RefillCaseNumbers();
+    for (int row = 1; row <= (int)m_arrCaseNo.size(); ++row) {
+        const CBasicLoadCase* lc = getgk(row);
         GV_ITEM item{};
         item.row = m_GridCase.InsertRow("");
         item.col = 0;
@@ -222,7 +219,6 @@ void CDlgLayerVMOutput::FillItem()
         item.strText.Format("BLC%d ", lc->m_nNo);
         lc->GetDescription(&item.strText, -1);
         m_GridCase.SetItem(&item);
-        m_arrCaseNo.push_back(lc->m_nNo);
     }
     m_GridCase.ExpandColumnsToFit();
     if (GetSafeHwnd())
@@ -259,7 +255,7 @@ BOOL CDlgLayerVMOutput::OnInitDialog()
     FillColumn();
     FillItem();
     // The window lists every real storey, the basements and the lowest one included.
-    m_nFloorNum = m_pGlobalData->Struct()->m_pFloorList->GetRealFloorNum();
+    m_nFloorNum = m_pGlobalData != nullptr ? m_pGlobalData->Struct()->m_pFloorList->GetRealFloorNum() : 0;
     CWaitCursor wait;
     m_nCurRow = 1;
     CBasicLoadCase* lc = getgk(1);
@@ -324,13 +320,11 @@ void CDlgLayerVMOutput::Output(COutput* out, int flag)
 
     CDlgReportChapter::OutputTitle(*out, m_pGlobalData->ProjectName() + "楼层剪力与倾覆力矩信息", flag);
     out->SetFlagAdd(0x1002);
-    const std::vector<int> caseNos = m_arrCaseNo;
-    for (size_t k = 0; k < caseNos.size(); ++k) {
-        MakeCurrent(getgk((int)k + 1));
+    for (int row = 1; row <= (int)m_arrCaseNo.size(); ++row) {
+        MakeCurrent(getgk(row));
         out->SetFontSize(9);
-        *out << title(3) << title << "基本工况" + m_strDescription
-                                    + (m_nDirection == 1 ? "(主方向X向)" : "(主方向Y向)") + "下的剪力与倾覆力矩"
-             << endl << title(0);
+        const CString heading = "基本工况" + m_strDescription + (m_nDirection == 1 ? "(主方向X向)" : "(主方向Y向)");
+        *out << title(3) << title << heading + "下的剪力与倾覆力矩" << endl << title(0);
         *out << tab << tab << "(单位 力：千牛; 长度：米; )" << endl;
         out->SetFontSize(9);
         out->SetPrecision(3);
