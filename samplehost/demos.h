@@ -102,6 +102,10 @@ int RunOpeningsDemo(const std::string& outDir);
 // the seismic method (storey-stiffness.png), the chapter saved from the report viewer
 // (storey-stiffness.rtf).
 int RunStoreyDemo(const std::string& outDir);
+// The storey shear and overturning moment on a twelve-storey sample model with storey
+// results: the diagram of the first case (storey-vm.png), the chapter saved from the report
+// viewer (storey-vm.rtf).
+int RunStoreyVMDemo(const std::string& outDir);
 // The time-history analysis on the sample project: a record and a case added, the mass-point
 // files written and printed, and the engine start reporting the absent engine without
 // ending the host (th-handoff.txt).
