@@ -1,5 +1,6 @@
 #include <vyr/reports/DlgOutputFrequentUni.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include <vyr/app.h>
@@ -221,46 +222,37 @@ void CDlgOutputFrequentUni::SetDrawPara()
     }
 }
 
+// The walls stand in falling depth (equal depths in list order). A member goes before the
+// first wall less deep than itself by more than the margin, or after all walls; members
+// before one wall keep their list order. Found by a binary search over the walls' depths, so
+// the order costs N log W rather than a walk of the list per member.
 void CDlgOutputFrequentUni::InitMemberBaseList(CBeamList* members, CWallList* walls)
 {
     CWaitCursor wait;
     m_pDrawList->RemoveAll();
-    const int wallCount = walls ? (int)walls->GetCount() : 0;
-    auto depth = [](CObject* o) { return static_cast<CMemberBase*>(o)->GetTagValue(); };
+    std::vector<CWall*> sorted;
     if (walls)
-        for (POSITION pos = walls->GetHeadPosition(); pos;) {
-            CWall* w = walls->GetNextT(pos);
-            POSITION at = m_pDrawList->GetHeadPosition();
-            while (at && depth(m_pDrawList->GetAt(at)) >= w->GetTagValue())
-                m_pDrawList->GetNext(at);
-            if (at)
-                m_pDrawList->InsertBefore(at, w);
-            else
-                m_pDrawList->AddTail(w);
+        for (POSITION pos = walls->GetHeadPosition(); pos;)
+            sorted.push_back(walls->GetNextT(pos));
+    std::stable_sort(sorted.begin(), sorted.end(),
+                     [](const CWall* a, const CWall* b) { return a->GetTagValue() > b->GetTagValue(); });
+    std::vector<double> depths;
+    for (const CWall* w : sorted)
+        depths.push_back(w->GetTagValue());
+    // before[i]: the members drawn just before wall i; before[walls]: those after every wall.
+    std::vector<std::vector<CBeamBase*>> before(sorted.size() + 1);
+    if (members)
+        for (POSITION pos = members->GetHeadPosition(); pos;) {
+            CBeamBase* b = members->GetNextT(pos);
+            const double limit = b->GetTagValue() - kDepthMargin;
+            const auto at = std::partition_point(depths.begin(), depths.end(), [limit](double d) { return !(d < limit); });
+            before[(size_t)(at - depths.begin())].push_back(b);
         }
-    if (!members)
-        return;
-    for (POSITION pos = members->GetHeadPosition(); pos;) {
-        CBeamBase* b = members->GetNextT(pos);
-        POSITION at = wallCount > 0 ? m_pDrawList->GetHeadPosition() : nullptr;
-        int passed = 0;
-        bool placed = false;
-        while (at) {
-            const POSITION here = at;
-            auto* o = static_cast<CMemberBase*>(m_pDrawList->GetNext(at));
-            if (o->GetKindTag() != 1)
-                continue;
-            ++passed;
-            if (o->GetTagValue() < b->GetTagValue() - kDepthMargin) {
-                m_pDrawList->InsertBefore(here, b);
-                placed = true;
-                break;
-            }
-            if (passed == wallCount)
-                break;
-        }
-        if (!placed)
+    for (size_t i = 0; i <= sorted.size(); ++i) {
+        for (CBeamBase* b : before[i])
             m_pDrawList->AddTail(b);
+        if (i < sorted.size())
+            m_pDrawList->AddTail(sorted[i]);
     }
 }
 

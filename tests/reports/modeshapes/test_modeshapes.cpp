@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <ctime>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -177,6 +178,37 @@ TEST(ModeShapeOrder, MembersAndWallsAreDrawnBackToFront)
     ASSERT_EQ(dlg.m_pDrawList->GetCount(), 2);
     EXPECT_EQ(dlg.m_pDrawList->GetHead(), over);
     dc.DeleteDC();
+}
+
+// Several walls: they stand in falling depth, equal ones in list order; each member before
+// the first wall less deep than itself by more than 0.01, members after every wall last.
+TEST(ModeShapeOrder, EachMemberStandsBeforeTheFirstWallItIsClearlyDeeperThan)
+{
+    CWallList walls;
+    CBeamList members;
+    std::vector<std::unique_ptr<CWall>> w;
+    std::vector<std::unique_ptr<CBeam>> m;
+    for (double d : {2.0, 3.0, 2.0}) {
+        w.push_back(std::make_unique<CWall>());
+        w.back()->SetTagVaule(d);
+        walls.AddTail(w.back().get());
+    }
+    for (double d : {2.5, 3.02, 1.0, 2.005}) {
+        m.push_back(std::make_unique<CBeam>((int)m.size() + 1, nullptr, nullptr, 2));
+        m.back()->SetTagVaule(d);
+        members.AddTail(m.back().get());
+    }
+    CDlgOutputFrequentUni dlg;
+    dlg.InitMemberBaseList(&members, &walls);
+    const std::vector<CObject*> want = {m[1].get(), w[1].get(), m[0].get(), w[0].get(),
+                                        w[2].get(), m[2].get(), m[3].get()};
+    std::vector<CObject*> got;
+    for (POSITION pos = dlg.m_pDrawList->GetHeadPosition(); pos;)
+        got.push_back(dlg.m_pDrawList->GetNext(pos));
+    EXPECT_EQ(got, want);
+    dlg.m_pDrawList->RemoveAll();
+    walls.RemoveAll();
+    members.RemoveAll();
 }
 
 TEST_F(ModeShapeTest, ABitmapFileIsWrittenOnlyIntoAnExistingFolderAndForAComputedMode)
