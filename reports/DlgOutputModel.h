@@ -20,6 +20,12 @@ public:
     void OutputUnite(COutput& out, CWnd* progressOwner, int flag);
     void Output(COutput* out, int flag) override { OutputUnite(*out, this, flag); }
 
+    // Renders the model through the host's result-drawing component into the project's
+    // Tmp\temp.bmp (450 x 200, white, the model fitted 10 pixels inside). drawPreType goes to
+    // the component unchanged. False, the file untouched, when the component cannot be made
+    // on this thread, and when the picture could not be written.
+    bool CreateDraw(int drawPreType);
+
     // The Chinese numeral of 1 to 13; empty for any other value.
     static CString GetStr(int n);
 

@@ -113,3 +113,7 @@ int RunTHAnalysisDemo(const std::string& outDir);
 // The complete default export of both dialogs, listed against the counts, read back and
 // rendered (export-full.txt, displacement.png, envelope.png, reaction.png).
 int RunEnvelopeExportDemo(const std::string& outDir);
+// The model picture through the host's drawing component and the mode-shape dialog turned,
+// drawn into a bitmap and saved (Tmp/temp.bmp, frequentbmp0.bmp, mode-shapes.png,
+// mode-shapes.rtf).
+int RunModeShapesDemo(const std::string& outDir);

@@ -65,6 +65,8 @@ const std::vector<CDemo>& SampleHostDemos()
         {"time-history analysis", &RunTHAnalysisDemo, {"th-handoff.txt"}},
         // The complete default export in both dialogs, counted, read back and three drawings rendered.
         {"full export", &RunEnvelopeExportDemo, {"export-full.txt", "displacement.png", "envelope.png", "reaction.png"}},
+        // The model picture and the mode shapes turned, drawn into a bitmap and saved.
+        {"mode shapes", &RunModeShapesDemo, {"Tmp/temp.bmp", "frequentbmp0.bmp", "mode-shapes.png", "mode-shapes.rtf"}},
     };
     return demos;
 }

@@ -39,8 +39,11 @@ public:
     CMemberBase() = default;
     ~CMemberBase() override = default;
 
+    // The tag value is the drawing depth a view keeps for back-to-front drawing.
     double GetTagValue() const { return m_dTagValue; }
     void SetTagVaule(double v) { m_dTagValue = v; }
+    // What a drawing list holds: 0 a member, 1 a wall.
+    virtual int GetKindTag() const { return 0; }
 
     virtual void SetDrawPara() { m_dTagValue = 0; }
     virtual void OnDraw(CDC*, CRect&, CMatrix2D&, float, double, int, int, int, bool) {}

@@ -304,3 +304,23 @@ void CPNodeList::SetSelectPointer(CBeamList* members, CWallList* walls)
                 add(corners->GetNextT(c));
         }
 }
+
+bool CPNode::GetFShapeP3D(CPoint3D* p) const
+{
+    if (p == nullptr)
+        return false;
+    *p = m_bFShape ? m_ptFShape : m_pt;
+    return true;
+}
+
+void CPNode::PrepareFShape(int mode, double scale, double factor)
+{
+    m_ptFShape = m_pt;
+    if (mode >= 0 && mode < (int)m_arrFShape.size()) {
+        const std::array<float, 3>& v = m_arrFShape[(size_t)mode];
+        m_ptFShape.x += scale * factor * v[0];
+        m_ptFShape.y += scale * factor * v[1];
+        m_ptFShape.z += scale * factor * v[2];
+    }
+    m_bFShape = true;
+}

@@ -199,6 +199,16 @@ public:
     // deflections of a member ending here fill) when `displaced` is 1, else the position.
     CPoint3D GetP3D(const CPoint3D& position, int displaced) const;
 
+    // The node's shape in each mode (translations x, y, z; index from 0), as the modal
+    // analysis left it; a mode beyond the list does not move the node.
+    std::vector<std::array<float, 3>> m_arrFShape;
+    // The position CStruct::GuideNodeFVector prepared last (the position itself before any).
+    bool GetFShapeP3D(CPoint3D* p) const;
+    // Prepares the deformed position: the position plus scale x factor x the mode's shape.
+    void PrepareFShape(int mode, double scale, double factor);
+    CPoint3D m_ptFShape;
+    bool m_bFShape = false; // m_ptFShape was prepared
+
     // The node check results of the check record, as (ratio, text) pairs; each answers
     // whether the node has them (false, the pairs untouched, when it has not). Panel zones
     // in the order 2-axis elastic, 3-axis elastic, 2 and 3 detailing, 2 and 3 plastic.

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include <vyr/model/material/material.h>
@@ -567,3 +568,51 @@ void AddSampleTimeHistory(CStruct& s, const std::vector<CFloor*>& floors)
     }
 }
 } // namespace
+
+void AddSampleModeShapes(CGlobalData& data)
+{
+    CStruct& s = *data.Struct();
+    const int modes = s.GetCurFrequentNum();
+    const CRect2D plan = s.m_pNodeList->GetRealRect(0);
+    const CRect2D elevation = s.m_pNodeList->GetRealRect(1);
+    const double cx = (plan.left + plan.right) / 2, cy = (plan.top + plan.bottom) / 2;
+    const double bottom = elevation.bottom, height = elevation.Height() > 0 ? elevation.Height() : 1.0;
+    const double radius = std::max(1.0, 0.5 * std::hypot(plan.Width(), plan.Height()));
+    // The shape at (x, y, z): translations and the twist about the plan centre.
+    auto shape = [&](int mode, double x, double y, double z) {
+        const double h = (z - bottom) / height;
+        std::array<float, 4> v{0, 0, 0, 0}; // x, y, z, rotation
+        if (mode == 0)
+            v[0] = (float)h;
+        else if (mode == 1)
+            v[1] = (float)h;
+        else {
+            const double twist = h / radius;
+            v[0] = (float)(-(y - cy) * twist);
+            v[1] = (float)((x - cx) * twist);
+            v[3] = (float)twist;
+        }
+        return v;
+    };
+    for (POSITION pos = s.m_pNodeList->GetHeadPosition(); pos != nullptr;) {
+        CPNode* n = s.m_pNodeList->GetNextT(pos);
+        n->m_arrFShape.clear();
+        for (int m = 0; m < modes; ++m) {
+            const std::array<float, 4> v = shape(m, n->m_pt.x, n->m_pt.y, n->m_pt.z);
+            n->m_arrFShape.push_back({v[0], v[1], v[2]});
+        }
+    }
+    int no = 20001;
+    for (POSITION pos = s.m_pFloorList->GetHeadPosition(); pos != nullptr;) {
+        CFloor* f = s.m_pFloorList->GetNextT(pos);
+        if (f->GetZ() <= bottom || f->m_pMainNodeList->GetCount() > 0)
+            continue;
+        auto* master = new CMainNode(no++, CPoint3D(cx, cy, f->GetZ()));
+        for (int m = 0; m < modes; ++m) {
+            const std::array<float, 4> v = shape(m, cx, cy, f->GetZ());
+            master->m_arrShape.push_back({m == 2 ? 0.0f : v[0], m == 2 ? 0.0f : v[1], v[3]});
+        }
+        s.m_pMainNodeList->AddTail(master);
+        f->m_pMainNodeList->AddTail(master);
+    }
+}

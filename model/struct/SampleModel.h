@@ -40,5 +40,10 @@ void FillSampleResults(CGlobalData& data);
 // standing in the storey takes the share t / (1 + ... + towers) of the stiffnesses.
 void FillStoreyResults(CGlobalData& data);
 
+// Gives a model with modes the normalised mode shapes a modal analysis would leave: per node
+// and mode a sway in X (mode 1), in Y (mode 2) or a twist about the plan centre (mode 3 and
+// on), growing with the height, and a master node per real storey at its plan centre with
+// the same shape (X, Y, rotation). Storeys that have master nodes keep theirs.
+void AddSampleModeShapes(CGlobalData& data);
 // A few lines that summarise a model (counts per kind, storeys, sections).
 CString SampleModelSummary(CGlobalData& data);

@@ -380,3 +380,11 @@ bool CStruct::IsRigid() const
     }
     return true;
 }
+
+bool CStruct::GuideNodeFVector(int mode, int scale, double factor)
+{
+    const bool computed = mode >= 0 && mode < m_nFreNum;
+    for (POSITION pos = m_pNodeList->GetHeadPosition(); pos != nullptr;)
+        m_pNodeList->GetNextT(pos)->PrepareFShape(computed ? mode : -1, scale, factor);
+    return computed;
+}

@@ -49,6 +49,10 @@ public:
     float GetPeriod(int i) const;
     float GetFrequency(int i) const;
     void SetModalResult(const std::vector<float>& periods);
+    // Prepares every node's position deformed in a mode (GetFShapeP3D): the position plus
+    // scale x factor x the node's shape in that mode. False for a mode not computed, which
+    // leaves every node at its position.
+    bool GuideNodeFVector(int mode, int scale, double factor);
 
     // What the modal analysis keeps per mode (index from 0).
     struct CModeResult
