@@ -87,7 +87,8 @@ TEST_F(NodeDispTest, ByDefaultTheEnvelopeSectionWithItsTwoTables)
                                 {"1", "12.34(1)", "0.00(1)", "0.00(1)", "0.00(1)", "2.00(1)", "0.00(1)"},
                                 {"5", "3.00(1)", "15.00(2)", "0.00(1)", "0.00(1)", "0.00(1)", "0.00(1)"}}));
     // Nodes 3 and 1 reach the same +x: the earlier node 3. The largest move along -x is
-    // node 5's, under its own -x combination 2 (its +x one is 1).
+    // node 5's, under its own -x combination 2 (its +x one is 1); node 1, which does not
+    // move along -x at all, holds the least.
     EXPECT_EQ(Section(rows, "表2.", {}), (std::vector<Row>{{"表2.", "当前所有结点标准组合最大位移统计表"},
                                                            kTable2Heads,
                                                            {"X轴正向最大", "12.34", "3", "1"},

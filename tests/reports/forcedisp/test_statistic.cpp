@@ -269,7 +269,28 @@ TEST_F(StatisticTest, ClearedBoxesGiveTheTitleAndAMemberListNoWallLines)
     chosen.RemoveAll();
 }
 
-// The price cell of the first entry's rolled steel, edited as a user types into it.
+TEST_F(StatisticTest, OpeningWithAMemberListSetsEachGroupsSelectedLength)
+{
+    // Beams 1 and 2 (600 each) and the column (360) chosen, and a member filed under a
+    // group number no group has: it adds to no length.
+    CBeam* stray = new CBeam(9, nullptr, nullptr, 2);
+    stray->SetGroupId(77);
+    CBeamList chosen;
+    for (CBeamBase* b : std::vector<CBeamBase*>{beam1, beam2, column, stray})
+        chosen.AddTail(b);
+    dlg.m_pBeamList = &chosen;
+    ScriptedUser::Click(IDOK, IDD_STATISTIC);
+    ASSERT_EQ(dlg.DoModal(), IDOK);
+    const auto groups = Groups();
+    ASSERT_EQ(groups.size(), 3u);
+    EXPECT_FLOAT_EQ(groups[0]->m_fSelLength, 1200.0f);
+    EXPECT_FLOAT_EQ(groups[1]->m_fSelLength, 360.0f);
+    EXPECT_FLOAT_EQ(groups[2]->m_fSelLength, 0.0f);
+    chosen.RemoveAll();
+    delete stray;
+}
+
+// A price cell, edited as a user types into it.
 void EditPrice(int row, int col, const char* text)
 {
     ScriptedUser::Run(
