@@ -160,7 +160,6 @@ TEST_F(StatisticTest, OnlyTaperedGroupsStartTheirLinkUnderTheirNewNumber)
     // Groups 2 to 5 become 1 to 4 once the empty group 1 goes; their link starts at the
     // number each had when the rebuild began, and a tapered one (section type 901 to 999)
     // at its new number.
-    st->m_pBeamList->RemoveAll(); // the structure still deletes them: they stay in a group
     CSectionBase sections[4];
     const int types[4] = {900, 901, 999, 1000};
     Group("空组", 1, BEAMTYPE_BEAM, &h, {});
@@ -172,9 +171,6 @@ TEST_F(StatisticTest, OnlyTaperedGroupsStartTheirLinkUnderTheirNewNumber)
         m->SetType(2);
         tapered.push_back(Group("缺省生成", i + 2, BEAMTYPE_BEAM, &sections[i], {m}));
     }
-    // Keep every member in the structure's list so it is filed and deleted once.
-    for (CBeamBase* m : std::vector<CBeamBase*>{beam1, beam2, column})
-        st->m_pBeamList->AddTail(m);
     dlg.RefreshBeamGroup();
     ASSERT_EQ(Groups(), tapered);
     const int links[4] = {2, 2, 3, 5};
