@@ -80,6 +80,10 @@ int RunCombinationDemo(const std::string& outDir);
 // The support reaction and node check reports opened through their property keys on every
 // node of the checked sample model and saved (reactions.rtf, node-check.rtf).
 int RunNodeReportsDemo(const std::string& outDir);
+// The member force, node displacement and statistics reports opened through their property
+// keys on the first storey of the sample model and saved (member-forces.rtf, node-disp.rtf,
+// statistics.rtf).
+int RunForceDispReportsDemo(const std::string& outDir);
 // Slab reinforcement through the room key: a concrete one-way, a two-way and a deck room
 // designed from their moments; their bar groups and covers (slab-design.txt).
 int RunSlabDesignDemo(const std::string& outDir);

@@ -50,6 +50,8 @@ const std::vector<CDemo>& SampleHostDemos()
         {"load combinations", &RunCombinationDemo, {"load-combinations.txt", "dlg-combinations.png"}},
         // Support reactions and node checks on every node, each saved as RTF.
         {"node reports", &RunNodeReportsDemo, {"reactions.rtf", "node-check.rtf"}},
+        // Member forces, node displacements and statistics on a selection, each saved as RTF.
+        {"force and displacement reports", &RunForceDispReportsDemo, {"member-forces.rtf", "node-disp.rtf", "statistics.rtf"}},
         // The slabs of a concrete, a two-way and a deck room designed through the room key.
         {"slab design", &RunSlabDesignDemo, {"slab-design.txt"}},
         // The results dialog over the sample model's time-history results, its plots and report.

@@ -376,13 +376,13 @@ void CBeamGroupList::Add(CBeamGroup* g)
 
 CBeamGroup* CBeamGroupList::IsOldBeamGroup(CBeamGroup* g, int& flag) const
 {
-    flag = 0;
+    flag = 1;
     for (POSITION pos = GetHeadPosition(); pos != nullptr;)
     {
         CBeamGroup* e = GetNextT(pos);
         if (e != g && e->m_nType == g->m_nType && e->m_pSection == g->m_pSection)
         {
-            flag = 1;
+            flag = 0;
             return e;
         }
     }

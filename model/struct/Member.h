@@ -633,7 +633,8 @@ class CBeamGroupList : public CModelList<CBeamGroup, true>
 public:
     // Appends a group, which the list then owns, and numbers it with its position.
     void Add(CBeamGroup* g);
-    // The existing group of the same type and section, or null; flag 1 when found.
+    // The existing group of the same type and section, or null; flag 0 when the candidate's
+    // members belong to the group found, 1 when none is found.
     CBeamGroup* IsOldBeamGroup(CBeamGroup* g, int& flag) const;
 };
 class CBeamFireGroupList : public CModelList<CBeamFireGroup, true>

@@ -111,6 +111,11 @@ public:
     CBeamList* m_pBCInWallList2; // wall piers
     CFloorList* m_pFloorList;
     CBeamGroupList* m_pBeamGroupList;
+    // The unit prices of the member groups, one entry per member type, section type and
+    // material type; the groups point at their entry, so the table is rebuilt only with
+    // their links (the statistics does both).
+    std::vector<COptDiscreteSection> m_arrUnitPrice;
+    float m_fWallConcretePrice = 500.0f; // reinforced concrete of the walls, per m3
     CBanList* m_pBanSteelList = nullptr;
     CBanList* m_pBanConcreteList = nullptr;
     CPlateSteelBarGroupList* m_pPlateSteelBarGroupList = nullptr;
