@@ -109,3 +109,7 @@ int RunTHAnalysisDemo(const std::string& outDir);
 // The complete default export of both dialogs, listed against the counts, read back and
 // rendered (export-full.txt, displacement.png, envelope.png, reaction.png).
 int RunEnvelopeExportDemo(const std::string& outDir);
+// The sample model with loads of every kind: the model and load report with every box
+// ticked (model-loads.rtf) and the structure mass report by degree of freedom and by node
+// (mass-report.rtf).
+int RunModelLoadsDemo(const std::string& outDir);

@@ -64,6 +64,8 @@ const std::vector<CDemo>& SampleHostDemos()
         {"time-history analysis", &RunTHAnalysisDemo, {"th-handoff.txt"}},
         // The complete default export in both dialogs, counted, read back and three drawings rendered.
         {"full export", &RunEnvelopeExportDemo, {"export-full.txt", "displacement.png", "envelope.png", "reaction.png"}},
+        // The load chapters of the model report and the structure mass report on the loaded sample.
+        {"model loads", &RunModelLoadsDemo, {"model-loads.rtf", "mass-report.rtf"}},
     };
     return demos;
 }
