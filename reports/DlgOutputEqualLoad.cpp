@@ -2,17 +2,20 @@
 
 #include <cmath>
 #include <initializer_list>
-#include <utility>
 
 #include <vyr/app.h>
 #include <vyr/ddx.h>
 #include <vyr/model/struct/structure.h>
+#include <vyr/reports/NodeChapter.h>
 #include <vyr/reports/ReportBlocks.h>
 
 BEGIN_MESSAGE_MAP(CDlgOutputEqualLoad, CDlgReportChapter)
     ON_BN_CLICKED(IDC_EQUALLOAD_FREEDOM, &CDlgOutputEqualLoad::OnCheckFreedom)
     ON_BN_CLICKED(IDC_EQUALLOAD_NODE, &CDlgOutputEqualLoad::OnCheckNode)
 END_MESSAGE_MAP()
+
+using nodechapter::Cell;
+using nodechapter::Heads;
 
 namespace {
 
@@ -32,23 +35,12 @@ CNodeMass NodeMass(const CPNode& n, double g)
     return {-n.m_dDeadFz / g, -n.m_dLiveFz / g, n.m_fAddMass / g, n.m_fMass / g};
 }
 
-CString Position(const CPoint3D& p)
-{
-    CString s;
-    s.Format("(%.2f/%.2f/%.2f)", p.x * 0.01, p.y * 0.01, p.z * 0.01);
-    return s;
-}
+CString Position(const CPoint3D& p) { return Cell("(%.2f/%.2f/%.2f)", p.x * 0.01, p.y * 0.01, p.z * 0.01); }
 
 // "按自由度输出" and "按结点输出": a level-2 title with a tab before the body starts.
 void ArrangementTitle(COutput& out, const CString& text)
 {
     out << endl << title(2) << title << text << endl << tab << title(0);
-}
-
-void Heads(COutput& out, std::initializer_list<std::pair<const char*, int>> heads)
-{
-    for (const auto& [text, width] : heads)
-        out.CreateTableHead(text, width, 0);
 }
 
 void TotalRow(COutput& out, std::initializer_list<double> sums)

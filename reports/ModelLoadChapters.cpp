@@ -8,7 +8,10 @@
 
 #include <vyr/model/base/VyrProduct.h>
 #include <vyr/model/struct/structure.h>
+#include <vyr/reports/NodeChapter.h>
 #include <vyr/reports/ReportBlocks.h>
+
+using nodechapter::Cell;
 
 namespace {
 
@@ -43,19 +46,6 @@ private:
     std::function<void(COutput&)> m_start;
     bool m_started = false;
 };
-
-CString Code(const char* format, int a)
-{
-    CString s;
-    s.Format(format, a);
-    return s;
-}
-CString Code(const char* format, int a, int b)
-{
-    CString s;
-    s.Format(format, a, b);
-    return s;
-}
 
 bool Space() { return CVyrProduct::Inst().Is3D() != 0; }
 
@@ -125,7 +115,7 @@ void MemberLoadRows(CLazyTable& table, CLoadBeamList& loads, const char* format)
     for (POSITION pos = loads.GetHeadPosition(); pos != nullptr;) {
         const CLoadBeam* load = loads.GetNextT(pos);
         COutput& out = table.Row();
-        out.SetTableContent(Code(format, load->m_nNo));
+        out.SetTableContent(Cell(format, load->m_nNo));
         MemberLoadCells(out, *load);
     }
 }
@@ -136,7 +126,7 @@ void AreaLoadRows(CLazyTable& table, CLoadAreaList& loads, const char* format)
     for (POSITION pos = loads.GetHeadPosition(); pos != nullptr;) {
         const CLoadArea* load = loads.GetNextT(pos);
         COutput& out = table.Row();
-        out.SetTableContent(Code(format, load->m_nNo));
+        out.SetTableContent(Cell(format, load->m_nNo));
         out.SetTableContent(load->m_fValue * 10000.0);
     }
 }
@@ -159,7 +149,7 @@ void NodeAssignmentRows(CLazyTable& table, CStruct& st, List* CPNode::*list, con
         CPNode* node = st.m_pNodeList->GetNextT(pos);
         List& loads = *(node->*list);
         for (POSITION p = loads.GetHeadPosition(); p != nullptr;)
-            Pair(table.Row(), node->GetNo(), Code(format, loads.GetNextT(p)->m_nNo));
+            Pair(table.Row(), node->GetNo(), Cell(format, loads.GetNextT(p)->m_nNo));
     }
 }
 
@@ -173,7 +163,7 @@ void MemberAssignmentRows(CLazyTable& table, CStruct& st, CLoadBeamList* CMember
             continue;
         CLoadBeamList& loads = *(own->*list);
         for (POSITION p = loads.GetHeadPosition(); p != nullptr;)
-            Pair(table.Row(), member->GetNo(), Code(format, loads.GetNextT(p)->m_nNo));
+            Pair(table.Row(), member->GetNo(), Cell(format, loads.GetNextT(p)->m_nNo));
     }
 }
 
@@ -186,7 +176,7 @@ void RoomAssignment(COutput& out, CStruct& st, CLoadArea* CPlane::*load, const c
         for (POSITION p = floor->m_pPlaneList->GetHeadPosition(); p != nullptr;) {
             CPlane* room = floor->m_pPlaneList->GetNextT(p);
             if (const CLoadArea* area = room->*load)
-                Pair(table.Row(), Code("%d-%d", floor->m_nLevel, room->GetNo()), Code(format, area->m_nNo));
+                Pair(table.Row(), Cell("%d-%d", floor->m_nLevel, room->GetNo()), Cell(format, area->m_nNo));
         }
     }
     table.End();
@@ -287,7 +277,7 @@ void CDlgOutputModel::OutputDeadLoads(COutput& out)
     for (POSITION pos = st.m_pLoadNodeDeadList->GetHeadPosition(); pos != nullptr;) {
         const CLoadNode* load = st.m_pLoadNodeDeadList->GetNextT(pos);
         COutput& o = nodeLoads.Row();
-        o.SetTableContent(Code("DN%d", load->m_nNo));
+        o.SetTableContent(Cell("DN%d", load->m_nNo));
         for (int i = 0; i < count; ++i) // moments kN.cm to kN.m
             o.SetTableContent(load->m_dF[parts[i]] * (parts[i] >= 3 ? 0.01 : 1.0));
     }
@@ -378,7 +368,7 @@ void CDlgOutputModel::OutputWindLoads(COutput& out)
         out.CreateTableHead("Z", 10, 0);
         for (POSITION pos = loads.GetHeadPosition(); pos != nullptr;) {
             const CLoadWind* load = loads.GetNextT(pos);
-            out.SetTableContent(Code("WN%d-%d", d, load->m_nNo));
+            out.SetTableContent(Cell("WN%d-%d", d, load->m_nNo));
             out.SetTableContent(d);
             out.SetTableContent((double)load->m_fX);
             if (space)
@@ -393,7 +383,7 @@ void CDlgOutputModel::OutputWindLoads(COutput& out)
             CPNode* node = st.m_pNodeList->GetNextT(pos);
             for (int d = 1; d <= 4; ++d)
                 for (POSITION p = node->m_pWindLoadList[d - 1]->GetHeadPosition(); p != nullptr;)
-                    Pair(out, node->GetNo(), Code("WN%d-%d", d, node->m_pWindLoadList[d - 1]->GetNextT(p)->m_nNo));
+                    Pair(out, node->GetNo(), Cell("WN%d-%d", d, node->m_pWindLoadList[d - 1]->GetNextT(p)->m_nNo));
         }
         out.EndTable();
         out << endl;
@@ -408,7 +398,7 @@ void CDlgOutputModel::OutputWindLoads(COutput& out)
         MemberLoadTable(CString("杆件") + kWindDirection[d - 1] + "向风载信息", true)(out);
         for (POSITION pos = loads.GetHeadPosition(); pos != nullptr;) {
             const CLoadBeam* load = loads.GetNextT(pos);
-            out.SetTableContent(Code("WB%d-%d", d, load->m_nNo));
+            out.SetTableContent(Cell("WB%d-%d", d, load->m_nNo));
             out.SetTableContent(d);
             MemberLoadCells(out, *load);
         }
@@ -421,7 +411,7 @@ void CDlgOutputModel::OutputWindLoads(COutput& out)
             CMemberLoads* own = GetMemberLoads(member);
             for (int d = 1; own != nullptr && d <= 4; ++d)
                 for (POSITION p = own->m_pWindLoadList[d - 1]->GetHeadPosition(); p != nullptr;)
-                    Pair(out, member->GetNo(), Code("WB%d-%d", d, own->m_pWindLoadList[d - 1]->GetNextT(p)->m_nNo));
+                    Pair(out, member->GetNo(), Cell("WB%d-%d", d, own->m_pWindLoadList[d - 1]->GetNextT(p)->m_nNo));
         }
         out.EndTable();
         out << endl;
@@ -458,7 +448,7 @@ void CDlgOutputModel::OutputCraneLoads(COutput& out)
             const auto* load = static_cast<const CLoadNode*>(nodeLoads->GetNext(pos));
             load->GetDescription(&text);
             table.Row();
-            out.SetTableContent(Code("CN%d-%d", k, load->m_nNo));
+            out.SetTableContent(Cell("CN%d-%d", k, load->m_nNo));
             out.SetTableContent(CString("节点荷载"));
             out.SetTableContent(text);
         }
@@ -466,7 +456,7 @@ void CDlgOutputModel::OutputCraneLoads(COutput& out)
             const auto* load = static_cast<const CLoadBeam*>(memberLoads->GetNext(pos));
             load->GetDescription(&text);
             table.Row();
-            out.SetTableContent(Code("CB%d-%d", k, load->m_nNo));
+            out.SetTableContent(Cell("CB%d-%d", k, load->m_nNo));
             out.SetTableContent(CString("杆件荷载"));
             out.SetTableContent(text);
         }
@@ -483,7 +473,7 @@ void CDlgOutputModel::OutputCraneLoads(COutput& out)
                 continue;
             const int k = CraneCase(st, loads->m_nNo, i);
             for (POSITION p = loads->GetHeadPosition(); p != nullptr;)
-                Pair(nodes.Row(), node->GetNo(), Code("CN%d-%d", k, static_cast<CLoadNode*>(loads->GetNext(p))->m_nNo));
+                Pair(nodes.Row(), node->GetNo(), Cell("CN%d-%d", k, static_cast<CLoadNode*>(loads->GetNext(p))->m_nNo));
         }
     }
     nodes.End(true);
@@ -496,7 +486,7 @@ void CDlgOutputModel::OutputCraneLoads(COutput& out)
                 continue;
             const int k = CraneCase(st, loads->m_nNo, i);
             for (POSITION p = loads->GetHeadPosition(); p != nullptr;)
-                Pair(members.Row(), member->GetNo(), Code("CB%d-%d", k, static_cast<CLoadBeam*>(loads->GetNext(p))->m_nNo));
+                Pair(members.Row(), member->GetNo(), Cell("CB%d-%d", k, static_cast<CLoadBeam*>(loads->GetNext(p))->m_nNo));
         }
     }
     members.End(true);
@@ -535,7 +525,7 @@ void CDlgOutputModel::OutputTemperature(COutput& out)
             CBeamBase* member = members.GetNextT(pos);
             CString force;
             force.Format("%.3f", member->toBeam() ? member->toBeam()->GetTemperatureN(t) : 0.0f);
-            out.SetTableContent(Code("TB%d-%d", k, ++row));
+            out.SetTableContent(Cell("TB%d-%d", k, ++row));
             out.SetTableContent(member->GetNo());
             out.SetTableContent(force);
         }
