@@ -50,9 +50,10 @@ struct LoadScene
             st.m_pLoadWindNodeList[d]->AddTail(nodeWind[d]);
             st.m_pLoadWindBeamList[d]->AddTail(memberWind[d]);
         }
-        auto* area = new CLoadArea(1, 0.0005f);
-        st.m_pLoadAreaDeadList->AddTail(area);
-        st.m_pLoadAreaLiveList->AddTail(area);
+        auto* areaDead = new CLoadArea(1, 0.0005f);
+        auto* areaLive = new CLoadArea(1, 0.0002f);
+        st.m_pLoadAreaDeadList->AddTail(areaDead);
+        st.m_pLoadAreaLiveList->AddTail(areaLive);
         auto* crane = new CLoadCraneList(1, 1);
         auto* wheel = new CLoadNode(1, 0, 0, -100);
         crane->AddTail(wheel);
@@ -78,7 +79,8 @@ struct LoadScene
                 auto* room = new CPlane;
                 room->m_nNo = r;
                 room->m_pFloor = f;
-                room->m_pDeadLoad = room->m_pLiveLoad = area;
+                room->m_pDeadLoad = areaDead;
+                room->m_pLiveLoad = areaLive;
                 st.m_pPlaneList->AddTail(room);
                 f->m_pPlaneList->AddTail(room);
             }
