@@ -96,6 +96,23 @@ TEST_F(LoadChapterTest, PlanePortalWithSelfWeightShowsTheRoofDeadLoadLineThreeTi
     EXPECT_EQ(Count(Chapter(), "屋面均布荷载为"), 0);
 }
 
+TEST_F(LoadChapterTest, PlanePortalLiveTablesCarryTheRoofLiveLoadLine)
+{
+    dlg.m_bLive = 1;
+    AddCase(1);
+    project.data.CurrentStructureType() = 3;
+    project.data.Gravity() = 1; // self-weight belongs to the dead loads only
+    st.m_Portal.SetDeadLoad(0.00003f);
+    st.m_Portal.SetLiveLoad(0.00005f); // 0.5 kN/m2
+    st.m_pLoadBeamLiveList->AddTail(new CLoadBeam(1, 3, 1, -0.02));
+    st.m_pLoadAreaLiveList->AddTail(new CLoadArea(2, 0.0002f));
+    const auto lines = Chapter();
+    EXPECT_EQ(Count(lines, "屋面均布活载为0.5"), 2);
+    EXPECT_EQ(FindLine(lines, "屋面均布活载为0.5") + 2, FindLine(lines, "表杆件活载信息"));
+    EXPECT_FALSE(Mentions(lines, "屋面均布荷载为"));
+    EXPECT_FALSE(Mentions(lines, "结构自重程序自动计算。"));
+}
+
 TEST_F(LoadChapterTest, NodeDeadLoadsInSpaceAndPlaneAndTheirAssignmentTwoToARow)
 {
     dlg.m_bDead = 1;
