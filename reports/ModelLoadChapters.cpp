@@ -30,15 +30,14 @@ public:
         }
         return m_out;
     }
-    // Ends a started table, followed by a line end when asked; true when it was started.
-    bool End(bool lineEnd = false)
+    // Ends a started table, followed by a line end when asked.
+    void End(bool lineEnd = false)
     {
         if (!m_started)
-            return false;
+            return;
         m_out.EndTable();
         if (lineEnd)
             m_out << endl;
-        return true;
     }
 
 private:
