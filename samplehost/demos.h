@@ -121,3 +121,7 @@ int RunEnvelopeExportDemo(const std::string& outDir);
 // drawn into a bitmap and saved (Tmp/temp.bmp, frequentbmp0.bmp, mode-shapes.png,
 // mode-shapes.rtf).
 int RunModeShapesDemo(const std::string& outDir);
+// The sample model with loads of every kind: the model and load report with every box
+// ticked (model-loads.rtf) and the structure mass report by degree of freedom and by node
+// (mass-report.rtf).
+int RunModelLoadsDemo(const std::string& outDir);

@@ -69,6 +69,8 @@ const std::vector<CDemo>& SampleHostDemos()
         {"full export", &RunEnvelopeExportDemo, {"export-full.txt", "displacement.png", "envelope.png", "reaction.png"}},
         // The model picture and the mode shapes turned, drawn into a bitmap and saved.
         {"mode shapes", &RunModeShapesDemo, {"Tmp/temp.bmp", "frequentbmp0.bmp", "mode-shapes.png", "mode-shapes.rtf"}},
+        // The load chapters of the model report and the structure mass report on the loaded sample.
+        {"model loads", &RunModelLoadsDemo, {"model-loads.rtf", "mass-report.rtf"}},
     };
     return demos;
 }

@@ -83,6 +83,8 @@ CPNode::~CPNode()
     delete m_pLiveLoadList;
     for (CLoadWindList* l : m_pWindLoadList)
         delete l;
+    for (INT_PTR i = 0; i < m_arrCraneLoad.GetSize(); ++i)
+        delete m_arrCraneLoad.GetAt(i);
 }
 
 void CPNodeList::SetSelect(int s)

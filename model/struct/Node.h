@@ -171,7 +171,9 @@ public:
     CLoadNodeList* m_pDeadLoadList;
     CLoadNodeList* m_pLiveLoadList;
     CLoadWindList* m_pWindLoadList[4];
-    CObArray m_arrCraneLoad; // CLoadCraneList* entries, owned by the structure
+    // One CLoadCraneList per crane case that loads the node, with the case's number; the
+    // node owns the lists, the structure the load records they name.
+    CObArray m_arrCraneLoad;
 
     // Displacements (Dx, Dy, Dz, rx, ry, rz) the analysis kept per basic load case type.
     std::map<int, std::array<float, 6>> m_mapCaseDisp;

@@ -24,6 +24,13 @@ struct CSampleModelSize
 // view matrix.
 void BuildSampleModel(CGlobalData& data, const CSampleModelSize& size = CSampleModelSize());
 
+// Adds loads of every kind to a model built by BuildSampleModel, with the basic load cases
+// of every kind: node dead loads and moments, node and member live loads, node and member
+// wind loads in the four directions, a crane case generated from the layout with its node
+// and member loads, a temperature case on the top storey's beams, vertical seismic data on
+// the top nodes, node weights and masses, and a master node per storey with its masses.
+void AddSampleLoads(CGlobalData& data);
+
 // Prepares the results of the sample model as an analysis would leave them, so the model
 // can be checked and reported: the answer of every node's and member's check (round
 // ratios that follow the object's number).
