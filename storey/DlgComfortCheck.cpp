@@ -183,7 +183,9 @@ int CDlgComfortCheck::GetWindDirection(CBasicLoadCase* lc)
     double angle = 0.0;
     if (!storey::WindAngleDegrees(m_pGlobalData->Struct(), lc, angle))
         return 0;
-    return std::fabs(angle - 90.0) <= std::min(std::fabs(angle - 180.0), std::fabs(angle)) ? 2 : 1;
+    double toX = 0.0, toY = 0.0;
+    storey::AxisDistances(angle, toX, toY);
+    return toY <= toX ? 2 : 1;
 }
 
 // ---- Window ----

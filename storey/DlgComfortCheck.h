@@ -70,8 +70,9 @@ protected:
     void CalCoef();
     void checkData();
     void checkclr();
-    // The main direction by the plan angle of the case's wind load: 2 (Y) when nearer 90
-    // degrees than 0 or 180, else 1 (X); 0 for a case that is not a wind case.
+    // The main direction by the plan angle of the case's wind load: 2 (Y) when it lies as
+    // near the Y axis as the X axis or nearer, else 1 (X); 0 for a case that is not a wind
+    // case.
     int GetWindDirection(CBasicLoadCase* lc);
     void OnOutput();
     void OnChangeEditZuni();

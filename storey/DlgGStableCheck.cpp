@@ -203,8 +203,8 @@ void CDlgGStableCheck::GetWindDirection(CBasicLoadCase* lc)
     double angle = 0.0;
     if (!storey::WindAngleDegrees(m_pGlobalData->Struct(), lc, angle))
         return;
-    const double dX = std::min(std::fabs(angle - 180.0), std::fabs(angle));
-    const double dY = std::fabs(angle - 90.0);
+    double dX = 0.0, dY = 0.0;
+    storey::AxisDistances(angle, dX, dY);
     if (dX < 1e-7)
         m_pWindX = lc;
     else if (dY < 1e-7)

@@ -48,4 +48,10 @@ bool WindAngleDegrees(const CStruct* s, const CBasicLoadCase* lc, double& degree
     return true;
 }
 
+void AxisDistances(double degrees, double& toX, double& toY)
+{
+    toX = std::min({std::fabs(degrees), std::fabs(degrees - 180.0), std::fabs(degrees - 360.0)});
+    toY = std::min(std::fabs(degrees - 90.0), std::fabs(degrees - 270.0));
+}
+
 } // namespace storey

@@ -28,6 +28,10 @@ std::vector<CFloor*> StoreysOverBasements(const std::vector<CFloor*>& fromTop, i
 // case.
 bool WindAngleDegrees(const CStruct* s, const CBasicLoadCase* lc, double& degrees);
 
+// How far a plan angle (degrees, within one turn) lies from the X axis (0, 180 or 360) and
+// from the Y axis (90 or 270): a wind along -Y is as much a Y wind as one along +Y.
+void AxisDistances(double degrees, double& toX, double& toY);
+
 // A divisor below 1e-7 becomes 1e-7, so a quotient stays finite.
 inline double AtLeastTiny(double v) { return v < 1e-7 ? 1e-7 : v; }
 
