@@ -109,3 +109,7 @@ int RunTHAnalysisDemo(const std::string& outDir);
 // The complete default export of both dialogs, listed against the counts, read back and
 // rendered (export-full.txt, displacement.png, envelope.png, reaction.png).
 int RunEnvelopeExportDemo(const std::string& outDir);
+// The wind comfort check on the sample model with its storey results, its use and damping
+// changed, the chapter saved from the report viewer (comfort.rtf); the overall stability
+// chapter saved from the viewer of kind 8 (stability.rtf).
+int RunStoreyWindDemo(const std::string& outDir);

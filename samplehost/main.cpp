@@ -64,6 +64,8 @@ const std::vector<CDemo>& SampleHostDemos()
         {"time-history analysis", &RunTHAnalysisDemo, {"th-handoff.txt"}},
         // The complete default export in both dialogs, counted, read back and three drawings rendered.
         {"full export", &RunEnvelopeExportDemo, {"export-full.txt", "displacement.png", "envelope.png", "reaction.png"}},
+        // The comfort dialog with another use and damping, its chapter and the stability chapter saved.
+        {"storey wind checks", &RunStoreyWindDemo, {"comfort.rtf", "stability.rtf"}},
     };
     return demos;
 }
