@@ -513,11 +513,21 @@ TEST_F(ComfortTest, WithoutAWindCaseTheGridIsEmptyAndTheChapterEndsAfterTheTable
     CStoreyModel model(CStoreyModelSpec().WithStoreys(3).WithWind(false));
     Prepare(model);
     CDlgComfortCheck dlg(&model.Data());
-    int rows = -1;
-    ScriptedUser::Run([&](CDialog* d) { rows = Grid(d)->GetRowCount(); }, IDD_COMFORTCHECK);
+    int rows = -1, columns = -1;
+    CRect place;
+    ScriptedUser::Run(
+        [&](CDialog* d) {
+            rows = Grid(d)->GetRowCount();
+            columns = Grid(d)->GetColumnCount();
+            Grid(d)->GetWindowRect(&place);
+            d->ScreenToClient(&place);
+        },
+        IDD_COMFORTCHECK);
     ScriptedUser::PressOK(IDD_COMFORTCHECK);
     EXPECT_EQ(dlg.DoModal(), IDOK);
     EXPECT_EQ(rows, 1) << "the heading row only";
+    EXPECT_EQ(columns, 4);
+    EXPECT_EQ(place, CRect(10, 10, 363, 155)) << "made when the window is created";
     const std::string text = TextChapter(dlg, 1);
     EXPECT_NE(text.find("加速度限值："), std::string::npos);
     EXPECT_NE(text.find("风荷载工况"), std::string::npos);
