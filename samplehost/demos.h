@@ -125,3 +125,7 @@ int RunModeShapesDemo(const std::string& outDir);
 // ticked (model-loads.rtf) and the structure mass report by degree of freedom and by node
 // (mass-report.rtf).
 int RunModelLoadsDemo(const std::string& outDir);
+// The wind comfort check on the sample model with its storey results, its use and damping
+// changed, the chapter saved from the report viewer (comfort.rtf); the overall stability
+// chapter saved from the viewer of kind 8 (stability.rtf).
+int RunStoreyWindDemo(const std::string& outDir);

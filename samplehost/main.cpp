@@ -71,6 +71,8 @@ const std::vector<CDemo>& SampleHostDemos()
         {"mode shapes", &RunModeShapesDemo, {"Tmp/temp.bmp", "frequentbmp0.bmp", "mode-shapes.png", "mode-shapes.rtf"}},
         // The load chapters of the model report and the structure mass report on the loaded sample.
         {"model loads", &RunModelLoadsDemo, {"model-loads.rtf", "mass-report.rtf"}},
+        // The comfort dialog with another use and damping, its chapter and the stability chapter saved.
+        {"storey wind checks", &RunStoreyWindDemo, {"comfort.rtf", "stability.rtf"}},
     };
     return demos;
 }

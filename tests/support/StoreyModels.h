@@ -5,6 +5,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <vyr/model/struct/SampleModel.h>
@@ -127,6 +128,28 @@ public:
         for (size_t k = 0; k < stiff.size(); ++k) {
             Storey((int)k + 1)->m_fStiffX = stiff[k];
             Storey((int)k + 1)->m_fStiffY = stiff[k];
+        }
+    }
+
+    // Gives every real storey a rectangular plan, width along x by depth along y (cm): four
+    // nodes at its elevation (so its extent faces the wind) and one room over them (its area).
+    void SetPlan(double width, double depth)
+    {
+        CStruct& s = Struct();
+        int no = 90000;
+        for (POSITION pos = s.m_pFloorList->GetRealFloorHeadPosition(); pos != nullptr;) {
+            CFloor* f = s.m_pFloorList->GetRealFloorNext(pos);
+            auto* room = new CPlane;
+            room->m_nNo = no;
+            for (const auto& [x, y] : {std::pair{0.0, 0.0}, std::pair{width, 0.0}, std::pair{width, depth},
+                                       std::pair{0.0, depth}}) {
+                auto* node = new CPNode(++no, CPoint3D(x, y, f->GetZ()));
+                s.m_pNodeList->AddTail(node);
+                f->m_pNodeList->AddTail(node);
+                room->m_pVexNodeList->AddTail(node);
+            }
+            s.m_pPlaneList->AddTail(room);
+            f->m_pPlaneList->AddTail(room);
         }
     }
 
