@@ -23,16 +23,18 @@ const bool kDispRegistered = CDlgOutputDocument::RegisterOwnerKind<CDlgLayerDisp
 constexpr int kDispNoDrift = 10000000; // the denominator of a drift below 1e-7
 
 // Colour of a max/average ratio against the advisory and the mandatory limit.
-COLORREF DispRatioColour(float advisory, float mandatory, double q, COLORREF normal)
+COLORREF DispRatioColour(float advisory, float mandatory, float q, COLORREF normal)
 {
     if (advisory > q)
         return normal;
     return mandatory > q ? storey::kAdvisoryColour : storey::kMandatoryColour;
 }
 
-double DispRatio(double max, double ave)
+// The ratio in single precision, as the limits are kept: a ratio typed equal to a limit
+// compares equal to it.
+float DispRatio(double max, double ave)
 {
-    return max / std::max(std::fabs(ave), 1e-7);
+    return (float)(max / std::max(std::fabs(ave), 1e-7));
 }
 
 CString DispText(const char* format, double value)
@@ -99,7 +101,8 @@ int DispInterRow(COutput& out, const CDispChapterLimits& lim, const CString& lab
              float hDrift, float dave)
 {
     const float h = hDrift > 1e-5f ? hDrift : 1e-5f;
-    const float r = (float)(dmax / h * 0.001);
+    // In double precision: a drift of exactly 1 / v prints 1/v.
+    const double r = (double)dmax / h * 0.001;
     const int d = CDlgLayerDispDifferOutput::DriftDenominator(r);
     out.SetTableContent(label);
     out.SetTableContent(DispText("%.3f", (double)storeyH));
@@ -109,8 +112,8 @@ int DispInterRow(COutput& out, const CDispChapterLimits& lim, const CString& lab
     DispColouredCell(out, DispText("1/%d", d), 1.0 / lim.v < r ? storey::kAdvisoryColour : storey::kBlack);
     out.SetTableContent(DispText("%.3f", std::fabs((double)dave)));
     if (lim.ratio) {
-        const double q = DispRatio(dmax, dave);
-        DispColouredCell(out, DispText("%.3f", q), DispRatioColour(lim.advisory, lim.mandatory, q, storey::kBlack));
+        const float q = DispRatio(dmax, dave);
+        DispColouredCell(out, DispText("%.3f", (double)q), DispRatioColour(lim.advisory, lim.mandatory, q, storey::kBlack));
     }
     return d;
 }
@@ -123,8 +126,8 @@ void DispStoreyRow(COutput& out, const CDispChapterLimits& lim, const CString& l
     out.SetTableContent(DispText("%.3f", (double)umax));
     out.SetTableContent(DispText("%.3f", std::fabs((double)uave)));
     if (lim.ratio) {
-        const double q = DispRatio(umax, uave);
-        DispColouredCell(out, DispText("%.3f", q), DispRatioColour(lim.advisory, lim.mandatory, q, storey::kBlack));
+        const float q = DispRatio(umax, uave);
+        DispColouredCell(out, DispText("%.3f", (double)q), DispRatioColour(lim.advisory, lim.mandatory, q, storey::kBlack));
     }
     if (std::fabs(uave) > largest.value) {
         largest.value = std::fabs(uave);
@@ -137,7 +140,7 @@ void DispInterHead(COutput& out, const CString& project, bool x, bool ratio)
     std::vector<const char*> cols = {"Floor", "h(m)", "JmaxD", x ? "Max-DX" : "Max-DY", x ? "Max-DX/h" : "Max-DY/h",
                                      x ? "Ave-DX" : "Ave-DY"};
     if (ratio)
-        cols.push_back(x ? "DispRatio-DX" : "DispRatio-DY");
+        cols.push_back(x ? "Ratio-DX" : "Ratio-DY");
     DispTableHeading(out, project, "层间位移表(单位 层高：米; 位移：毫米;)", cols, std::vector<int>(cols.size(), 10));
 }
 
@@ -146,7 +149,7 @@ void DispStoreyHead(COutput& out, const CString& project, bool x, bool ratio)
     std::vector<const char*> cols = {"Floor", "Jmax", x ? "Max-X" : "Max-Y", x ? "Ave-X" : "Ave-Y"};
     std::vector<int> widths = {10, 10, 15, 15};
     if (ratio) {
-        cols.push_back(x ? "DispRatio-X" : "DispRatio-Y");
+        cols.push_back(x ? "Ratio-X" : "Ratio-Y");
         widths.push_back(15);
     }
     DispTableHeading(out, project, "楼层位移表(单位 层高：米; 位移：毫米;)", cols, widths);
@@ -466,7 +469,7 @@ void CDlgLayerDispDifferOutput::FillItemDelta()
                                       x ? "Ave-Dx" : "Ave-Dy"};
     std::vector<int> widths = {50, 50, 50, 80, 80, 60};
     if (ratio) {
-        heads.push_back(x ? "DispRatio-DX" : "DispRatio-DY");
+        heads.push_back(x ? "Ratio-DX" : "Ratio-DY");
         widths.push_back(80);
     }
     DispResultColumns(m_GridResult, heads, widths);
@@ -478,7 +481,7 @@ void CDlgLayerDispDifferOutput::FillItemDelta()
                                       DispText("%d", m_arrJmaxD[k]), DispText("%.3f", m_arrMaxDelta[k]),
                                       DispText("1/%d", DriftDenominator(r)), DispText("%.3f", std::fabs(m_arrAveDelta[k]))};
         if (ratio)
-            cells.push_back(DispText("%.3f", DispRatio(m_arrMaxDelta[k], m_arrAveDelta[k])));
+            cells.push_back(DispText("%.3f", (double)DispRatio(m_arrMaxDelta[k], m_arrAveDelta[k])));
         DispResultRow(m_GridResult, cells);
     }
     UpdateData(FALSE);
@@ -491,7 +494,7 @@ void CDlgLayerDispDifferOutput::FillItemTotal()
     std::vector<const char*> heads = {"Floor", "Jmax", x ? "Max-(X)" : "Max-(Y)", x ? "Ave-(X)" : "Ave-(Y)"};
     std::vector<int> widths = {80, 80, 100, 100};
     if (ratio) {
-        heads.push_back(x ? "DispRatio-(X)" : "DispRatio-(Y)");
+        heads.push_back(x ? "Ratio-(X)" : "Ratio-(Y)");
         widths.push_back(80);
     }
     DispResultColumns(m_GridResult, heads, widths);
@@ -501,7 +504,7 @@ void CDlgLayerDispDifferOutput::FillItemTotal()
         std::vector<CString> cells = {DispText("第%d层", m_arrFloorNo[k]), DispText("%d", m_arrJmax[k]),
                                       DispText("%.3f", m_arrMaxDisp[k]), DispText("%.3f", std::fabs(m_arrAveDisp[k]))};
         if (ratio)
-            cells.push_back(DispText("%.3f", DispRatio(m_arrMaxDisp[k], m_arrAveDisp[k])));
+            cells.push_back(DispText("%.3f", (double)DispRatio(m_arrMaxDisp[k], m_arrAveDisp[k])));
         DispResultRow(m_GridResult, cells);
     }
     UpdateData(FALSE);
@@ -712,9 +715,9 @@ void CDlgLayerDispDifferOutput::Output(COutput* out, int flag)
     for (const char* line :
          {"h: \t\t楼层层高", "JmaxD: \t        最大层间位移对应的节点号", "Max-DX(Y): \tX(Y)向最大层间位移值",
           "Max-DX(Y)/h: \tX(Y)向的最大层间位移角", "Ave-DX(Y): \tX(Y)向层间位移的平均值",
-          "DispRatio-DX(Y): \tX(Y)向层间最大位移与平均位移的比值", "Jmax: \t\t最大楼层位移对应的节点号",
+          "Ratio-DX(Y): \tX(Y)向层间最大位移与平均位移的比值", "Jmax: \t\t最大楼层位移对应的节点号",
           "Max-X(Y): \tX(Y)向最大楼层位移值", "Ave-X(Y): \tX(Y)向楼层位移的平均值",
-          "DispRatio-X(Y): \tX(Y)向楼层最大位移与平均位移的比值"})
+          "Ratio-X(Y): \tX(Y)向楼层最大位移与平均位移的比值"})
         *out << line << endl;
     *out << endl;
 
