@@ -109,3 +109,6 @@ int RunTHAnalysisDemo(const std::string& outDir);
 // The complete default export of both dialogs, listed against the counts, read back and
 // rendered (export-full.txt, displacement.png, envelope.png, reaction.png).
 int RunEnvelopeExportDemo(const std::string& outDir);
+// The storey displacement and drift statistics on the sample model with storey results: the
+// diagram (storey-drift.png) and the chapter saved from the report viewer (storey-drift.rtf).
+int RunStoreyDriftDemo(const std::string& outDir);
