@@ -181,6 +181,32 @@ TEST_F(DispChapterTest, SeveralTowersAreWrittenStoreyByStoreyAndTowerByTower)
     EXPECT_TRUE(Has(r, "最大楼层平均位移出现于第5层，为20.000"));
 }
 
+// A drift limit of 0 in the model: every 1 / limit is a floating-point one; nothing is
+// coloured, nothing divides by zero.
+TEST_F(DispChapterTest, ADriftLimitOfZeroColoursNothing)
+{
+    CStoreyModel model(Spec(2, false, 1));
+    model.Struct().m_nSeismDriftLimit = 0;
+    CBasicLoadCase* seism = model.Seism(0);
+    SetDisp(model.Storey(1), seism, 1, {0.0f, 0, 0.0f, 1.875f, 102, 1.875f});
+    SetDisp(model.Storey(2), seism, 1, {1.0f, 201, 1.0f, 3.0f, 202, 3.0f});
+    for (int k = 1; k <= 2; ++k)
+        SetShear(model.Struct(), model.Storey(k), seism, 10.0f, 0.0f);
+    CDlgLayerDispDifferOutput dlg(&model.Data());
+    const outtest::RtfReading r = Chapter(dlg, "disp-zero.rtf", 1);
+    EXPECT_TRUE(Has(r, "层地震最大层间角不宜大于1/0"));
+    EXPECT_TRUE(Has(r, "最大层间位移角出现于第1层，为1/160不大于要求的1/0，满足要求"));
+    for (const auto& t : storeytest::TablesOfRtf(m_path, "#ff00ff"))
+        EXPECT_FALSE(t.coloured) << t.heading;
+
+    std::vector<COLORREF> drift;
+    ScriptedUser::Run([&](CDialog* d) { drift = Colours(d, 4); }, IDD_LAYERDISPDIFFER);
+    ScriptedUser::PressOK(IDD_LAYERDISPDIFFER);
+    ScriptedUser::AnswerMessageBox(IDOK, "层地震最大层间位移角不宜超过限制不能大于1/100");
+    EXPECT_EQ(dlg.DoModal(), IDOK);
+    EXPECT_EQ(drift, (std::vector<COLORREF>{kNone, kNone}));
+}
+
 TEST_F(DispChapterTest, WithoutWindOrSeismicCasesOnlyTheLegendIsWritten)
 {
     CStoreyModel model(Spec(3, false, 0));
