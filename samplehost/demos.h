@@ -129,3 +129,6 @@ int RunModelLoadsDemo(const std::string& outDir);
 // changed, the chapter saved from the report viewer (comfort.rtf); the overall stability
 // chapter saved from the viewer of kind 8 (stability.rtf).
 int RunStoreyWindDemo(const std::string& outDir);
+// The storey displacement and drift statistics on the sample model with storey results: the
+// diagram (storey-drift.png) and the chapter saved from the report viewer (storey-drift.rtf).
+int RunStoreyDriftDemo(const std::string& outDir);

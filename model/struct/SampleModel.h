@@ -52,5 +52,12 @@ void FillStoreyResults(CGlobalData& data);
 // on), growing with the height, and a master node per real storey at its plan centre with
 // the same shape (X, Y, rotation). Storeys that have master nodes keep theirs.
 void AddSampleModeShapes(CGlobalData& data);
+// Storey displacements from the drifts FillStoreyResults left, for every wind and seismic case,
+// both directions, the whole storey and each tower with drifts: the average storey
+// displacement is the sum of the drifts from the lowest real storey up; the largest is 1.1
+// times it at node 100 k + 2, the largest drift 1.05, 1.15 or 1.25 times the drift (k mod 3)
+// at node 100 k + 1.
+void FillStoreyDisplacements(CGlobalData& data);
+
 // A few lines that summarise a model (counts per kind, storeys, sections).
 CString SampleModelSummary(CGlobalData& data);
