@@ -27,18 +27,6 @@ const char* const kChapterHeads[] = {"使用高规附录E.0.1的建议方法计�
                                      "使用高规和抗震规范的建议方法计算抗侧刚度",
                                      "使用高规附录E.0.2的建议方法计算抗侧刚度"};
 
-// A text on its way to a number: nothing yet, a sign, a point or an exponent without digits.
-bool IsHalfTyped(const CString& text)
-{
-    CString t = text;
-    t.TrimLeft();
-    t.TrimRight();
-    if (t.IsEmpty())
-        return true;
-    const char last = t.GetString()[t.GetLength() - 1];
-    return last == '.' || last == '-' || last == '+' || last == 'e' || last == 'E';
-}
-
 } // namespace
 
 BEGIN_MESSAGE_MAP(CDlgLayerStiffStatOutput, CDialog)
@@ -412,22 +400,10 @@ void CDlgLayerStiffStatOutput::OnChangeLimit(int ctrlId)
 {
     if (!m_bOpened)
         return;
-    CString typed;
-    GetDlgItemText(ctrlId, typed);
-    if (IsHalfTyped(typed))
-        return;
-    float& limit = ctrlId == IDC_STIFF_LIMITUP ? m_fLimitUp : m_fLimitUp3;
-    const float before = limit;
-    if (!UpdateData(TRUE))
-        return;
-    if (std::fabs(limit - before) <= 0.001f) {
-        // Too small a change to keep: the dialog goes on with the value the model holds.
-        limit = before;
-        return;
-    }
     CStruct* s = m_pGlobalData->Struct();
-    (ctrlId == IDC_STIFF_LIMITUP ? s->m_fStiffRatioUp : s->m_fStiffRatioUp3) = limit;
-    Recolour();
+    if (storey::TakeEditedLimit(*this, ctrlId, ctrlId == IDC_STIFF_LIMITUP ? m_fLimitUp : m_fLimitUp3,
+                                ctrlId == IDC_STIFF_LIMITUP ? s->m_fStiffRatioUp : s->m_fStiffRatioUp3))
+        Recolour();
 }
 
 void CDlgLayerStiffStatOutput::OnChangeLimitUp() { OnChangeLimit(IDC_STIFF_LIMITUP); }

@@ -123,4 +123,35 @@ CMainNode* FillTowerGrid(CGridCtrl& grid, const CMainNodeList& towers)
     return towers.Get(1);
 }
 
+bool IsHalfTyped(const CString& text)
+{
+    CString t = text;
+    t.TrimLeft();
+    t.TrimRight();
+    if (t.IsEmpty())
+        return true;
+    const char last = t.GetString()[t.GetLength() - 1];
+    return last == '.' || last == '-' || last == '+' || last == 'e' || last == 'E';
+}
+
+bool TakeEditedLimit(CWnd& dialog, int ctrlId, float& limit, float& stored)
+{
+    CString typed;
+    dialog.GetDlgItemText(ctrlId, typed);
+    if (IsHalfTyped(typed))
+        return false;
+    const float before = limit;
+    if (!dialog.UpdateData(TRUE)) {
+        // The refused text is not the dialog's limit.
+        limit = before;
+        return false;
+    }
+    if (std::fabs(limit - before) <= 0.001f) {
+        limit = before;
+        return false;
+    }
+    stored = limit;
+    return true;
+}
+
 } // namespace storey
