@@ -60,6 +60,8 @@ const std::vector<CDemo>& SampleHostDemos()
         {"project reports", &RunProjectReportsDemo, {"summary-report.rtf", "model-report.rtf"}},
         {"openings", &RunOpeningsDemo, {"openings.txt", "web-opening.png", "room-opening.png"}},
         {"storey stiffness", &RunStoreyDemo, {"storey-stiffness.png", "storey-stiffness.rtf"}},
+        {"storey capacity", &RunStoreyCapacityDemo,
+         {"storey-capacity.png", "storey-capacity.rtf", "storey-eccentricity.png", "storey-eccentricity.rtf"}},
         // A record and a case added, the engine input written, the absent engine reported.
         {"time-history analysis", &RunTHAnalysisDemo, {"th-handoff.txt"}},
         // The complete default export in both dialogs, counted, read back and three drawings rendered.
