@@ -22,6 +22,18 @@ constexpr float kDefaultEccentricLimit = 0.15f;
 // A tower's radius below this (cm) means the tower has no storey there.
 constexpr float kMinTowerRadius = 0.001f;
 
+// The values of a row in one direction (m): "rigidity/mass centre", their distance, the
+// radius and the eccentricity.
+std::vector<CString> RowValues(double rigid, double mass, double radius)
+{
+    std::vector<CString> cells(4);
+    cells[0].Format("%.3f/%.3f", rigid, mass);
+    cells[1].Format("%.3f", std::fabs(rigid - mass));
+    cells[2].Format("%.3f", radius);
+    cells[3].Format("%.3f", CDlgLayerEccentricity::Ratio(rigid, mass, radius));
+    return cells;
+}
+
 CString EccentricLimitText(float limit)
 {
     CString text;
@@ -161,20 +173,11 @@ void CDlgLayerEccentricity::FillItem()
         const double rigid = x ? r.dRigidX : r.dRigidY, mass = x ? r.dMassX : r.dMassY;
         const double radius = x ? r.dRadiusX : r.dRadiusY;
         const double ratio = Ratio(rigid, mass, radius);
-        const int row = g.InsertRow("");
-        CString text;
-        text.Format("第%d层", r.nLabel);
-        g.SetItemText(row, 0, text);
-        text.Format("%.3f/%.3f", rigid, mass);
-        g.SetItemText(row, 1, text);
-        text.Format("%.3f", std::fabs(rigid - mass));
-        g.SetItemText(row, 2, text);
-        text.Format("%.3f", radius);
-        g.SetItemText(row, 3, text);
-        text.Format("%.3f", ratio);
-        g.SetItemText(row, 4, text);
-        for (int c = 0; c < 5; ++c)
-            g.SetItemFormat(row, c, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+        CString label;
+        label.Format("第%d层", r.nLabel);
+        std::vector<CString> cells = RowValues(rigid, mass, radius);
+        cells.insert(cells.begin(), label);
+        const int row = storey::AddCentredRow(g, cells);
         g.SetItemBkColour(row, 4, ratio > m_fLimit ? storey::kAdvisoryColour : CLR_DEFAULT);
     }
     g.ExpandColumnsToFit();
@@ -192,10 +195,10 @@ void CDlgLayerEccentricity::OnTowerSelChanged(NMHDR* pNMHDR, LRESULT* pResult)
 {
     if (pResult)
         *pResult = 0;
-    const int row = reinterpret_cast<NM_GRIDVIEW*>(pNMHDR)->iRow;
-    if (row <= 0 || row > (int)m_MainNodeList.GetCount())
+    CMainNode* tower = storey::SelectedTower(pNMHDR, m_MainNodeList);
+    if (tower == nullptr)
         return;
-    m_pCurMainNode = m_MainNodeList.Get(row);
+    m_pCurMainNode = tower;
     Recompute();
 }
 
@@ -298,17 +301,11 @@ void CDlgLayerEccentricity::WriteRow(COutput& out, const CString& label, const C
 {
     const double rigid = x ? r.dRigidX : r.dRigidY, mass = x ? r.dMassX : r.dMassY;
     const double radius = x ? r.dRadiusX : r.dRadiusY;
-    const double ratio = Ratio(rigid, mass, radius);
-    CString text;
+    const std::vector<CString> cells = RowValues(rigid, mass, radius);
     out.SetTableContent(label);
-    text.Format("%.3f/%.3f", rigid, mass);
-    out.SetTableContent(text);
-    text.Format("%.3f", std::fabs(rigid - mass));
-    out.SetTableContent(text);
-    text.Format("%.3f", radius);
-    out.SetTableContent(text);
-    text.Format("%.3f", ratio);
-    out.SetFontColor(ratio > m_fLimit ? storey::kAdvisoryColour : storey::kBlack);
-    out.SetTableContent(text);
+    for (size_t c = 0; c + 1 < cells.size(); ++c)
+        out.SetTableContent(cells[c]);
+    out.SetFontColor(Ratio(rigid, mass, radius) > m_fLimit ? storey::kAdvisoryColour : storey::kBlack);
+    out.SetTableContent(cells.back());
     out.SetFontColor(storey::kBlack);
 }

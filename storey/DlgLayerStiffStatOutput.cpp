@@ -332,18 +332,12 @@ void CDlgLayerStiffStatOutput::FillItem()
     for (const CStoreyStiff& r : m_arrStiff) {
         if (r.nNo == 0)
             continue;
-        const int row = g.InsertRow("");
-        CString text;
-        text.Format("第%d层", r.nNo);
-        g.SetItemText(row, 0, text);
-        text.Format("%.3e", x ? r.fStiffX : r.fStiffY);
-        g.SetItemText(row, 1, text);
-        text.Format("%.3f", x ? r.fRatioX : r.fRatioY);
-        g.SetItemText(row, 2, text);
-        text.Format("%.3f", x ? r.fRatio3X : r.fRatio3Y);
-        g.SetItemText(row, 3, text);
-        for (int c = 0; c < 4; ++c)
-            g.SetItemFormat(row, c, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+        CString label, stiff, ratio, ratio3;
+        label.Format("第%d层", r.nNo);
+        stiff.Format("%.3e", x ? r.fStiffX : r.fStiffY);
+        ratio.Format("%.3f", x ? r.fRatioX : r.fRatioY);
+        ratio3.Format("%.3f", x ? r.fRatio3X : r.fRatio3Y);
+        storey::AddCentredRow(g, {label, stiff, ratio, ratio3});
     }
     g.ExpandColumnsToFit();
     g.ExpandLastColumn();
@@ -387,11 +381,11 @@ void CDlgLayerStiffStatOutput::OnTowerSelChanged(NMHDR* pNMHDR, LRESULT* pResult
 {
     if (pResult)
         *pResult = 0;
-    const int row = reinterpret_cast<NM_GRIDVIEW*>(pNMHDR)->iRow;
-    if (row <= 0 || row > (int)m_MainNodeList.GetCount())
+    CMainNode* tower = storey::SelectedTower(pNMHDR, m_MainNodeList);
+    if (tower == nullptr)
         return;
     CWaitCursor wait;
-    m_pCurMainNode = m_MainNodeList.Get(row);
+    m_pCurMainNode = tower;
     FillData();
     FillItem();
 }

@@ -147,20 +147,13 @@ void CDlgShearCapacity::FillItem()
         const CStoreyCapacity& r = m_arrCapacity[i];
         if (r.nNo == 0)
             continue;
-        const int row = g.InsertRow("");
-        CString text;
-        text.Format("第%d层", r.nNo);
-        g.SetItemText(row, 0, text);
-        text.Format("%.3e", r.fCapX);
-        g.SetItemText(row, 1, text);
-        text.Format("%.3f", RecordRatio(i, true));
-        g.SetItemText(row, 2, text);
-        text.Format("%.3e", r.fCapY);
-        g.SetItemText(row, 3, text);
-        text.Format("%.3f", RecordRatio(i, false));
-        g.SetItemText(row, 4, text);
-        for (int c = 0; c < 5; ++c)
-            g.SetItemFormat(row, c, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+        CString label, capX, ratioX, capY, ratioY;
+        label.Format("第%d层", r.nNo);
+        capX.Format("%.3e", r.fCapX);
+        ratioX.Format("%.3f", RecordRatio(i, true));
+        capY.Format("%.3e", r.fCapY);
+        ratioY.Format("%.3f", RecordRatio(i, false));
+        storey::AddCentredRow(g, {label, capX, ratioX, capY, ratioY});
     }
     g.ExpandColumnsToFit();
     Recolour();
@@ -197,11 +190,11 @@ void CDlgShearCapacity::OnTowerSelChanged(NMHDR* pNMHDR, LRESULT* pResult)
 {
     if (pResult)
         *pResult = 0;
-    const int row = reinterpret_cast<NM_GRIDVIEW*>(pNMHDR)->iRow;
-    if (row <= 0 || row > (int)m_MainNodeList.GetCount())
+    CMainNode* tower = storey::SelectedTower(pNMHDR, m_MainNodeList);
+    if (tower == nullptr)
         return;
     CWaitCursor wait;
-    m_pCurMainNode = m_MainNodeList.Get(row);
+    m_pCurMainNode = tower;
     FillItem();
 }
 

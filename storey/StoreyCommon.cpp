@@ -123,6 +123,22 @@ CMainNode* FillTowerGrid(CGridCtrl& grid, const CMainNodeList& towers)
     return towers.Get(1);
 }
 
+CMainNode* SelectedTower(const NMHDR* pNMHDR, const CMainNodeList& towers)
+{
+    const int row = reinterpret_cast<const NM_GRIDVIEW*>(pNMHDR)->iRow;
+    return row > 0 && row <= (int)towers.GetCount() ? towers.Get(row) : nullptr;
+}
+
+int AddCentredRow(CGridCtrl& grid, const std::vector<CString>& cells)
+{
+    const int row = grid.InsertRow("");
+    for (int c = 0; c < (int)cells.size(); ++c) {
+        grid.SetItemText(row, c, cells[(size_t)c]);
+        grid.SetItemFormat(row, c, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    }
+    return row;
+}
+
 bool IsHalfTyped(const CString& text)
 {
     CString t = text;
