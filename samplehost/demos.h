@@ -110,6 +110,10 @@ int RunStoreyDemo(const std::string& outDir);
 // results: the diagram of the first case (storey-vm.png), the chapter saved from the report
 // viewer (storey-vm.rtf).
 int RunStoreyVMDemo(const std::string& outDir);
+// The storey shear capacity and the storey eccentricity on the sample model with storey
+// results: each window rendered (storey-capacity.png, storey-eccentricity.png), each chapter
+// saved from the report viewer (storey-capacity.rtf, storey-eccentricity.rtf).
+int RunStoreyCapacityDemo(const std::string& outDir);
 // The time-history analysis on the sample project: a record and a case added, the mass-point
 // files written and printed, and the engine start reporting the absent engine without
 // ending the host (th-handoff.txt).

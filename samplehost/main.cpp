@@ -64,6 +64,8 @@ const std::vector<CDemo>& SampleHostDemos()
         {"storey stiffness", &RunStoreyDemo, {"storey-stiffness.png", "storey-stiffness.rtf"}},
         {"storey shear and moment", &RunStoreyVMDemo, {"storey-vm.png", "storey-vm.rtf"}},
         {"storey drift", &RunStoreyDriftDemo, {"storey-drift.png", "storey-drift.rtf"}},
+        {"storey capacity", &RunStoreyCapacityDemo,
+         {"storey-capacity.png", "storey-capacity.rtf", "storey-eccentricity.png", "storey-eccentricity.rtf"}},
         // A record and a case added, the engine input written, the absent engine reported.
         {"time-history analysis", &RunTHAnalysisDemo, {"th-handoff.txt"}},
         // The complete default export in both dialogs, counted, read back and three drawings rendered.

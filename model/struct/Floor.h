@@ -127,6 +127,9 @@ public:
         float fMassCx = 0, fMassCy = 0, fRigidCx = 0, fRigidCy = 0;
         float fElasticRx = 0, fElasticRy = 0;
         bool bCentres = false; // the centres and radii above were stored
+        // Shear capacity parts (kN) of the tower in the storey, as the storey's own: columns,
+        // braces, wall piers; X and Y.
+        float fCapacityX[3] = {}, fCapacityY[3] = {};
         std::map<std::pair<int, int>, CRelativeDisp> mapRelDisp; // by (case index, direction)
         std::map<std::pair<int, int>, CRelativeDisp> mapMaxRelDisp, mapMaxDisp, mapDisp;
     };

@@ -44,7 +44,9 @@ void FillSampleResults(CGlobalData& data);
 // storey's); per wind and seismic case a storey shear of 10 (wind) or 20 (seismic) kN
 // x (n + 1 - k) along the case's direction (negative for -X and -Y wind) and a tenth of it
 // across, and drifts of shear over stiffness; each tower of the structure's main nodes
-// standing in the storey takes the share t / (1 + ... + towers) of the stiffnesses.
+// standing in the storey takes the share t / (1 + ... + towers) of the stiffnesses, and of
+// column shear capacities of 2000 (n + 1 - k) kN in X and 1600 (n + 1 - k) in Y (30 % at the
+// soft storey).
 void FillStoreyResults(CGlobalData& data);
 
 // Gives a model with modes the normalised mode shapes a modal analysis would leave: per node

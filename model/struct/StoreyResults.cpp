@@ -84,6 +84,8 @@ void FillStoreyResults(CGlobalData& data)
             d.fElasticRx = 500.0f * part;
             d.fElasticRy = 400.0f * part;
             d.bCentres = true;
+            d.fCapacityX[0] = 2000.0f * share * soft * part;
+            d.fCapacityY[0] = 1600.0f * share * soft * part;
         }
         for (POSITION pos = s.m_pBasicLCList->GetHeadPosition(); pos != nullptr;) {
             CBasicLoadCase* lc = s.m_pBasicLCList->GetNextT(pos);

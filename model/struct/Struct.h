@@ -40,8 +40,9 @@ public:
     int GetWindCode() const { return m_nWindCode; }
     // Sum of the storeys' gravity load representative values.
     float GetTotalWeight() const;
-    // Fills the shear-capacity parts of all storeys (or of one) from the capacities of the
-    // members standing in them.
+    // Fills the shear-capacity parts of all storeys (or of one): of the whole storey (no
+    // tower) from the capacities of the members standing in it; of a tower from what the
+    // analysis kept for the tower in the storey (none when it kept nothing).
     void ComputeCapacity(CMainNode* pTower);
     void ComputeFloorCapacity(CFloor* pFloor, CMainNode* pTower);
     void GetMultiTowerMainNode(CMainNodeList* out) const;

@@ -8,10 +8,28 @@
 #include <utility>
 #include <vector>
 
+#include <vyr/model/section/SectionBase.h>
+#include <vyr/model/section/SectionList.h>
 #include <vyr/model/struct/SampleModel.h>
 #include <vyr/model/struct/structure.h>
 
 namespace vyrtest {
+
+// A section whose steel shear capacities (kN) about axes 2 and 3 are given: the one column a
+// test stands in a storey to give the storey its shear capacity.
+class CGivenShearSection : public CSectionBase
+{
+public:
+    CGivenShearSection(float v2, float v3) : m_fV2(v2), m_fV3(v3) {}
+    void GetSteelSecShearCapacity(int, float& fV2, float& fV3) override
+    {
+        fV2 = m_fV2;
+        fV3 = m_fV3;
+    }
+
+private:
+    float m_fV2, m_fV3;
+};
 
 struct CStoreyTower
 {
@@ -151,6 +169,25 @@ public:
             s.m_pPlaneList->AddTail(room);
             f->m_pPlaneList->AddTail(room);
         }
+    }
+    // Gives a storey (any of the list) the whole-storey shear capacity x, y (kN): one column
+    // of that capacity standing in it; the structure owns the column and its section.
+    void SetCapacity(CFloor* f, float x, float y)
+    {
+        auto* sec = new CGivenShearSection(x, y);
+        Struct().m_pSectionList->AddTail(sec);
+        auto* column = new CBeam(90001 + (int)Struct().m_pBeamList->GetCount(), nullptr, nullptr, 1);
+        column->m_pFloor = f;
+        column->m_pSection = sec;
+        Struct().m_pBeamList->AddTail(column);
+    }
+    // Sets storey k's capacities of the tower (kN), all as the columns' part.
+    void SetTowerCapacity(int k, int tower, float x, float y)
+    {
+        CFloor::CTowerData& d = Storey(k)->TowerData(Tower(tower)->m_pt.x, Tower(tower)->m_pt.y);
+        d.fCapacityX[0] = x;
+        d.fCapacityY[0] = y;
+        d.fCapacityX[1] = d.fCapacityX[2] = d.fCapacityY[1] = d.fCapacityY[2] = 0.0f;
     }
 
 private:
