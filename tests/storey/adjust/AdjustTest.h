@@ -59,10 +59,11 @@ std::string TextChapter(TDlg& dlg, int flag, const outtest::TempDir& tmp)
     return text;
 }
 
+// A line of the reading, leading tabs (spaces once read back) left out.
 inline bool HasLine(const outtest::RtfReading& r, const std::string& line)
 {
     for (const auto& l : r.lines)
-        if (l == line)
+        if (outtest::Trim(l) == line)
             return true;
     return false;
 }
