@@ -109,3 +109,8 @@ int RunTHAnalysisDemo(const std::string& outDir);
 // The complete default export of both dialogs, listed against the counts, read back and
 // rendered (export-full.txt, displacement.png, envelope.png, reaction.png).
 int RunEnvelopeExportDemo(const std::string& outDir);
+// The shear-to-weight ratio and the frame seismic shear adjustment on the sample model with
+// storey results: a weak storey set, the frame factors recomputed, both chapters saved from
+// the report viewer (storey-vg.rtf, storey-frame.rtf), both closed with "关闭" and two
+// storeys' stored factors printed.
+int RunStoreyAdjustDemo(const std::string& outDir);

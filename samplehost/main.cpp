@@ -64,6 +64,8 @@ const std::vector<CDemo>& SampleHostDemos()
         {"time-history analysis", &RunTHAnalysisDemo, {"th-handoff.txt"}},
         // The complete default export in both dialogs, counted, read back and three drawings rendered.
         {"full export", &RunEnvelopeExportDemo, {"export-full.txt", "displacement.png", "envelope.png", "reaction.png"}},
+        // A weak storey and the frame factors set, both adjustment chapters saved.
+        {"storey adjustment", &RunStoreyAdjustDemo, {"storey-vg.rtf", "storey-frame.rtf"}},
     };
     return demos;
 }
