@@ -77,9 +77,7 @@ void CDlgFrameSeismicAdjust::restart()
 
 void CDlgFrameSeismicAdjust::getgk(int row)
 {
-    m_pCurCase = row >= 1 && row <= (int)m_arrSeismNo.size()
-                     ? storey::CaseByNumber(m_pGlobalData->GetCurBasicLCList(), m_arrSeismNo[(size_t)row - 1])
-                     : nullptr;
+    m_pCurCase = storey::CaseOfRow(m_pGlobalData->GetCurBasicLCList(), m_arrSeismNo, row);
 }
 
 void CDlgFrameSeismicAdjust::FillData(CBasicLoadCase* lc)

@@ -40,6 +40,11 @@ CBasicLoadCase* CaseByNumber(const CBasicLCList* list, int no)
     return nullptr;
 }
 
+CBasicLoadCase* CaseOfRow(const CBasicLCList* list, const std::vector<int>& numbers, int row)
+{
+    return row >= 1 && row <= (int)numbers.size() ? CaseByNumber(list, numbers[(size_t)row - 1]) : nullptr;
+}
+
 void CreateSeismicCaseGrid(CGridCtrl& grid, CWnd* parent, const RECT& rect, UINT id)
 {
     grid.Create(rect, parent, id, WS_CHILD | WS_TABSTOP | WS_VISIBLE);

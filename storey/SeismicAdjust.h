@@ -27,6 +27,8 @@ CString Fixed3(double v);
 std::vector<int> SeismicCaseNumbers(const CBasicLCList* list);
 // The case of that number, or null.
 CBasicLoadCase* CaseByNumber(const CBasicLCList* list, int no);
+// The case of a case grid row (from 1): entry row-1 of the numbers; null past them.
+CBasicLoadCase* CaseOfRow(const CBasicLCList* list, const std::vector<int>& numbers, int row);
 
 // The case grid: a read-only list of whole rows under the heading "水平地震工况".
 void CreateSeismicCaseGrid(CGridCtrl& grid, CWnd* parent, const RECT& rect, UINT id);
