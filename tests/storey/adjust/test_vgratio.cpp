@@ -314,8 +314,8 @@ TEST_F(VGRatioTest, AReducedChapterKeepsOnlyTheStoreyAndFactorColumns)
     EXPECT_NE(text.find("V放大系数"), std::string::npos);
     EXPECT_NE(text.find("第 1层"), std::string::npos);
     EXPECT_NE(text.find("2.400"), std::string::npos);
-    for (const char* absent : {"G本层(kN)", "V/G比值", "计算参数说明", "抗震规范", "层剪压比统计输出",
-                               std::string(68, '=').c_str()})
+    for (const std::string& absent : {std::string("G本层(kN)"), std::string("V/G比值"), std::string("计算参数说明"),
+                                      std::string("抗震规范"), std::string("层剪压比统计输出"), std::string(68, '=')})
         EXPECT_EQ(text.find(absent), std::string::npos) << absent;
 }
 
