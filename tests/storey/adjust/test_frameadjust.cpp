@@ -333,3 +333,28 @@ TEST_F(FrameAdjustTest, TheWholeReportSectionNamesTheStoredRule)
 }
 
 } // namespace
+
+namespace {
+
+// The switch is stored when ticked, whichever way the dialog closes; choosing the second case
+// shows its storeys along its own direction (the round Y shears 100 to 20 kN, the first case's
+// X shears being 5 to 1).
+TEST_F(FrameAdjustTest, TheSwitchIsStoredAtOnceAndTheChosenCaseIsShown)
+{
+    CStoreyModel model;
+    model.AddFrameMembers(true);
+    model.SetSeismShears(0, {5, 4, 3, 2, 1});
+    CDlgFrameSeismicAdjust dlg(&model.Data());
+    std::vector<std::vector<std::string>> rows;
+    ScriptedUser::Check(IDC_FRAME_ADJUST, BST_CHECKED, IDD_FRAMESEISMADJUST);
+    adjusttest::ClickGridRow(IDC_FRAME_CASEGRID, 2, IDD_FRAMESEISMADJUST);
+    ScriptedUser::Run([&](CDialog* d) { rows = adjusttest::GridRows(d, IDC_FRAME_STOREYGRID); }, IDD_FRAMESEISMADJUST);
+    ScriptedUser::PressCancel(IDD_FRAMESEISMADJUST);
+    EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+    EXPECT_EQ(model.Data().FrameSeismAdjust(), 1);
+    ASSERT_EQ(rows.size(), 5u);
+    EXPECT_EQ(rows[0][1], "100.000");
+    EXPECT_EQ(rows[4][1], "20.000");
+}
+
+} // namespace

@@ -401,3 +401,18 @@ TEST_F(VGRatioTest, WithoutASeismicCaseTheDialogSaysSoAndItsButtonsAreHarmless)
 }
 
 } // namespace
+
+namespace {
+
+// The switch is stored when ticked, whichever way the dialog then closes.
+TEST_F(VGRatioTest, TheAdjustSwitchIsStoredAtOnce)
+{
+    CStoreyModel model;
+    CDlgLayerVGRatio dlg(&model.Data());
+    ScriptedUser::Check(IDC_VG_ADJUST, BST_CHECKED, IDD_LAYERVGRATIO);
+    ScriptedUser::PressCancel(IDD_LAYERVGRATIO);
+    EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+    EXPECT_EQ(model.Data().FloorSeismAdjust(), 1);
+}
+
+} // namespace
