@@ -168,13 +168,18 @@ void CDlgLayerVGRatio::FillColumn()
         g.DeleteColumn(0);
     const char* heads[] = {"楼层", "G本层(kN)", "G以上(kN)", "V全部(kN)", "V/G比值", "最小剪力放大系数"};
     const int widths[] = {80, 100, 100, 90, 95, 140};
+    // The columns share a narrower grid in proportion, so the factors stay in sight.
+    CRect client;
+    g.GetClientRect(&client);
+    const int total = 80 + 100 + 100 + 90 + 95 + 140;
+    const double scale = client.Width() > 0 && client.Width() < total ? (double)client.Width() / total : 1.0;
     g.SetColumnCount(6);
     g.SetRowCount(1);
     g.SetFixedRowCount(1);
     for (int c = 0; c < 6; ++c) {
         g.SetItemText(0, c, heads[c]);
         g.SetItemFormat(0, c, storey::kCellCentred);
-        g.SetColumnWidth(c, widths[c]);
+        g.SetColumnWidth(c, (int)(widths[c] * scale));
     }
     g.ExpandColumnsToFit();
 }
