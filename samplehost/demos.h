@@ -136,3 +136,8 @@ int RunStoreyWindDemo(const std::string& outDir);
 // The storey displacement and drift statistics on the sample model with storey results: the
 // diagram (storey-drift.png) and the chapter saved from the report viewer (storey-drift.rtf).
 int RunStoreyDriftDemo(const std::string& outDir);
+// The shear-to-weight ratio and the frame seismic shear adjustment on the sample model with
+// storey results: a weak storey set, the frame factors recomputed, both chapters saved from
+// the report viewer (storey-vg.rtf, storey-frame.rtf), both closed with "关闭" and two
+// storeys' stored factors printed.
+int RunStoreyAdjustDemo(const std::string& outDir);

@@ -76,6 +76,8 @@ const std::vector<CDemo>& SampleHostDemos()
         {"model loads", &RunModelLoadsDemo, {"model-loads.rtf", "mass-report.rtf"}},
         // The comfort dialog with another use and damping, its chapter and the stability chapter saved.
         {"storey wind checks", &RunStoreyWindDemo, {"comfort.rtf", "stability.rtf"}},
+        // A weak storey and the frame factors set, both adjustment chapters saved.
+        {"storey adjustment", &RunStoreyAdjustDemo, {"storey-vg.rtf", "storey-frame.rtf"}},
     };
     return demos;
 }

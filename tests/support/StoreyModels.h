@@ -189,6 +189,45 @@ public:
         d.fCapacityY[0] = y;
         d.fCapacityX[1] = d.fCapacityX[2] = d.fCapacityY[1] = d.fCapacityY[2] = 0.0f;
     }
+    // Gravity loads (kN) of storeys 1, 2, ... above the basements.
+    void SetWeights(const std::vector<float>& g)
+    {
+        for (size_t k = 0; k < g.size(); ++k)
+            Storey((int)k + 1)->m_fWeight = g[k];
+    }
+    // The stored seismic shears (kN) of seismic case i on storeys 1, 2, ...: along the
+    // case's direction (X for an even i), nothing across.
+    void SetSeismShears(int i, const std::vector<float>& v)
+    {
+        const int p = SeismPos(i);
+        for (size_t k = 0; k < v.size(); ++k) {
+            Storey((int)k + 1)->m_fSeismShearX[p] = i % 2 == 0 ? v[k] : 0.0f;
+            Storey((int)k + 1)->m_fSeismShearY[p] = i % 2 == 0 ? 0.0f : v[k];
+        }
+    }
+    // The frame's shears (kN) of seismic case i along its direction on the base (first) and
+    // then storeys 1, 2, ... (basements included, lowest first).
+    void SetFrameShears(int i, const std::vector<float>& vf)
+    {
+        CBasicLoadCase* lc = Seism(i);
+        for (size_t k = 0; k < vf.size(); ++k)
+            Struct().m_pFloorList->Get((int)k + 1)->SetTotalFrameShear(lc->m_nNo, i % 2 == 0 ? vf[k] : 0.0f,
+                                                                       i % 2 == 0 ? 0.0f : vf[k]);
+    }
+    // Members on the first storey: a column and a brace (or a second column), so that the
+    // structure has a frame sharing its shear with bracing (or a bare frame).
+    void AddFrameMembers(bool brace)
+    {
+        CStruct& s = Struct();
+        const int base = s.m_pNodeList->GetCount() > 0 ? (int)s.m_pNodeList->GetCount() : 0;
+        CPNode* nodes[3];
+        for (int n = 0; n < 3; ++n) {
+            nodes[n] = new CPNode(base + n + 1, CPoint3D(n == 2 ? 600.0 : 0.0, 0.0, n == 0 ? 0.0 : m_spec.dStoreyH));
+            s.m_pNodeList->AddTail(nodes[n]);
+        }
+        s.m_pBeamList->AddTail(new CBeam(1, nodes[0], nodes[1], 1));
+        s.m_pBeamList->AddTail(new CBeam(2, nodes[0], nodes[2], brace ? 3 : 1));
+    }
 
 private:
     CBasicLoadCase* AddCase(int no, int type)
