@@ -109,8 +109,7 @@ public:
     virtual void ResetOutputContent() = 0;
 
     // The generators, in the order of a run. Each returns 1 when done (also when its box is
-    // not ticked) and 0 when the user cancelled during it. The model drawing and the
-    // internal-force diagrams are built; the others write nothing yet.
+    // not ticked) and 0 when the user cancelled during it.
     // The force diagrams of the basic cases (each as a combination of its own), of the
     // fundamental and of the standard combinations: six files per case and scope.
     int Gen_BF_BLC();

@@ -109,3 +109,8 @@ int RunTHAnalysisDemo(const std::string& outDir);
 // The complete default export of both dialogs, listed against the counts, read back and
 // rendered (export-full.txt, displacement.png, envelope.png, reaction.png).
 int RunEnvelopeExportDemo(const std::string& outDir);
+// The model information, load, design property and design result drawings of the checked
+// sample model, 2-D every storey and 3-D whole structure, listed and read back
+// (export-design-files.txt), one of each kind rendered (design-result.png,
+// design-property.png, loads.png, model-info.png).
+int RunDesignExportDemo(const std::string& outDir);

@@ -64,6 +64,9 @@ const std::vector<CDemo>& SampleHostDemos()
         {"time-history analysis", &RunTHAnalysisDemo, {"th-handoff.txt"}},
         // The complete default export in both dialogs, counted, read back and three drawings rendered.
         {"full export", &RunEnvelopeExportDemo, {"export-full.txt", "displacement.png", "envelope.png", "reaction.png"}},
+        // The model information, load and design drawings of the checked sample, listed and rendered.
+        {"design export", &RunDesignExportDemo,
+         {"export-design-files.txt", "design-result.png", "design-property.png", "loads.png", "model-info.png"}},
     };
     return demos;
 }
