@@ -4,6 +4,7 @@
 
 #include <array>
 #include <atomic>
+#include <climits>
 #include <map>
 #include <memory>
 #include <vector>
@@ -66,7 +67,14 @@ struct CheckResult
     // The n of deformation k shown as 1/n: the reciprocal of the fraction truncated toward
     // zero (in single precision, as the fraction is kept); 0 for a deformation of 0 or less,
     // which has no reciprocal.
-    int GetDeformDenominator(int k) const { return fDeform[k] > 0.0f ? (int)(1.0f / fDeform[k]) : 0; }
+    int GetDeformDenominator(int k) const
+    {
+        if (!(fDeform[k] > 0.0f))
+            return 0;
+        // A fraction too small for an int reads as the largest.
+        const float w = 1.0f / fDeform[k];
+        return w < 2147483520.0f ? (int)w : INT_MAX;
+    }
     // The largest ratios of the groups the drawings and reports summarise. Strength: normal
     // stress and the two shears; stability: about axes 2 and 3; combined stress alone;
     // capacity: all six of these; deformation: the three deformation ratios, the two
