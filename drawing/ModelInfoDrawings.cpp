@@ -67,7 +67,7 @@ void CDlgDrawResult::DrawNodeInfo(CDXFOutput& dxf, COutputContentBase& scope, in
                 s->GetDescription(&d);
                 label += " (" + d + ")";
             }
-            if (n->GetType() == 4)
+            if (n->GetType() == NODE_TRUSS)
                 label += " (桁架结点)";
         } else if (item == 2) {
             label = Num3(n->m_fVSeismCoef);

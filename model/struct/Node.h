@@ -33,6 +33,7 @@ enum NODETYPE
     NODE_GRID = 1,
     NODE_SUB = 2,
     NODE_MAIN = 3,
+    NODE_TRUSS = 4, // a node of a truss, so labelled in the node drawings
 };
 
 class CPNodeBase : public CObject

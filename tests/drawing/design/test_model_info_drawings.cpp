@@ -106,7 +106,7 @@ TEST_F(ModelInfoDrawings, APlanPointLabelsItsFirstNodeWithSupportAndKind)
     upper->m_nNo = 12;
     CSupportFixed fixed;
     lower->SetSupport(&fixed);
-    lower->m_nType = (NODETYPE)4;
+    lower->m_nType = NODE_TRUSS;
     lower->m_fMass = 12.5f;
     lower->m_fAddMass = 0.25f;
     Scope().m_NodeList.AddTail(lower);
