@@ -141,3 +141,8 @@ int RunStoreyDriftDemo(const std::string& outDir);
 // the report viewer (storey-vg.rtf, storey-frame.rtf), both closed with "关闭" and two
 // storeys' stored factors printed.
 int RunStoreyAdjustDemo(const std::string& outDir);
+// The model information, load, design property and design result drawings of the checked
+// sample model, 2-D every storey and 3-D whole structure, listed and read back
+// (export-design-files.txt), one of each kind rendered (design-result.png,
+// design-property.png, loads.png, model-info.png).
+int RunDesignExportDemo(const std::string& outDir);
