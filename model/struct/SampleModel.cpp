@@ -278,12 +278,18 @@ void BuildSampleModel(CGlobalData& data, const CSampleModelSize& size)
         s.m_pLoadWindBeamList[c]->AddTail(windBeam[c]);
     }
     s.m_pTemperature[0]->m_fT = 25.0f;
+    // The structure's hoist lists own the load records; a node or member holds a list of its
+    // own naming them.
     auto* hoistNode = new CLoadCraneList(1);
-    hoistNode->AddTail(new CLoadNode(1, 0.0, 0.0, -50.0));
+    auto* hoistNodeLoad = new CLoadNode(1, 0.0, 0.0, -50.0);
+    hoistNode->AddTail(hoistNodeLoad);
     s.m_arrCraneNodeLoad.Add(hoistNode);
-    at(0, 0, nz - 1)->m_arrCraneLoad.Add(hoistNode);
+    auto* nodeHoist = new CLoadCraneList(1);
+    nodeHoist->AddTail(hoistNodeLoad);
+    at(0, 0, nz - 1)->m_arrCraneLoad.Add(nodeHoist);
     auto* hoistBeam = new CLoadCraneBeamList(1);
-    hoistBeam->AddTail(new CLoadBeam(1, 3, 2, -30.0, 0.0, 300.0));
+    auto* hoistBeamLoad = new CLoadBeam(1, 3, 2, -30.0, 0.0, 300.0);
+    hoistBeam->AddTail(hoistBeamLoad);
     s.m_arrCraneBeamLoad.Add(hoistBeam);
     bool hoistPlaced = false;
     for (POSITION pos = s.m_pBeamList->GetHeadPosition(); pos != nullptr;) {
@@ -295,8 +301,11 @@ void BuildSampleModel(CGlobalData& data, const CSampleModelSize& size)
             b->m_pLiveLoadList->AddTail(liveBeam);
             if (top) {
                 b->m_pTemperature[0] = s.m_pTemperature[0];
-                if (!hoistPlaced)
-                    b->m_arrCraneBeamLoad.Add(hoistBeam);
+                if (!hoistPlaced) {
+                    auto* own = new CLoadCraneBeamList(1);
+                    own->AddTail(hoistBeamLoad);
+                    b->m_arrCraneBeamLoad.Add(own);
+                }
                 hoistPlaced = true;
             }
         } else if (b->GetType() == 1 && b->GetNode1()->m_pt.y == 0.0) {
