@@ -170,8 +170,5 @@ void CDlgOutputFrequent::OutputModeTable(COutput& out, const CStruct* s)
 
 void CDlgOutputFrequent::OnOutput()
 {
-    CDlgOutputDocument viewer(nullptr);
-    viewer.m_pGlobalData = m_pGlobalData;
-    viewer.m_nDocType = kViewerKind;
-    viewer.DoModal();
+    CDlgOutputDocument::Open(nullptr, m_pGlobalData, kViewerKind);
 }

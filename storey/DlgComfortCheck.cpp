@@ -332,10 +332,7 @@ void CDlgComfortCheck::OnSelchangeComboType()
 
 void CDlgComfortCheck::OnOutput()
 {
-    CDlgOutputDocument viewer(nullptr);
-    viewer.m_pGlobalData = m_pGlobalData;
-    viewer.m_nDocType = comfort_check::kViewerKind;
-    viewer.DoModal();
+    CDlgOutputDocument::Open(nullptr, m_pGlobalData, comfort_check::kViewerKind);
 }
 
 void CDlgComfortCheck::Close(int result)

@@ -218,14 +218,7 @@ void CDlgFrameSeismicAdjust::FillColumnVF()
 
 bool CDlgFrameSeismicAdjust::FillItem()
 {
-    m_arrSeismNo = storey::FillSeismicCaseGrid(m_GridCase, m_pGlobalData->GetCurBasicLCList());
-    if (m_arrSeismNo.empty()) {
-        AfxMessageBox("对不起，您没有施加水平地震荷载！");
-        m_bNoData = true;
-        return false;
-    }
-    m_bNoData = false;
-    return true;
+    return storey::FillSeismicCases(m_GridCase, m_pGlobalData->GetCurBasicLCList(), m_arrSeismNo, m_bNoData);
 }
 
 void CDlgFrameSeismicAdjust::FillItemVF()
@@ -347,10 +340,7 @@ void CDlgFrameSeismicAdjust::OnOutput()
     if (m_bNoData)
         return;
     CWaitCursor wait;
-    CDlgOutputDocument viewer(this);
-    viewer.m_pGlobalData = m_pGlobalData;
-    viewer.m_nDocType = kFrameViewerKind;
-    viewer.DoModal();
+    CDlgOutputDocument::Open(this, m_pGlobalData, kFrameViewerKind);
 }
 
 void CDlgFrameSeismicAdjust::OnOK()

@@ -646,10 +646,7 @@ void CDlgLayerDispDifferOutput::OnOutputView()
 
 void CDlgLayerDispDifferOutput::OnOutputDocument()
 {
-    CDlgOutputDocument viewer(this);
-    viewer.m_pGlobalData = m_pGlobalData;
-    viewer.m_nDocType = kDispViewerKind;
-    viewer.DoModal();
+    CDlgOutputDocument::Open(this, m_pGlobalData, kDispViewerKind);
 }
 
 bool CDlgLayerDispDifferOutput::CheckData()

@@ -204,10 +204,7 @@ void CDlgLayerEccentricity::OnTowerSelChanged(NMHDR* pNMHDR, LRESULT* pResult)
 
 void CDlgLayerEccentricity::OnOutput()
 {
-    CDlgOutputDocument viewer(nullptr);
-    viewer.m_pGlobalData = m_pGlobalData;
-    viewer.m_nDocType = kEccentricityKind;
-    viewer.DoModal();
+    CDlgOutputDocument::Open(nullptr, m_pGlobalData, kEccentricityKind);
 }
 
 // ---- Chapter ----

@@ -412,10 +412,7 @@ int CDlgLayerStiffStatOutput::ShownTab() const
 void CDlgLayerStiffStatOutput::OnOutput()
 {
     m_nLastTab = ShownTab();
-    CDlgOutputDocument viewer(this);
-    viewer.m_pGlobalData = m_pGlobalData;
-    viewer.m_nDocType = kViewerKind;
-    viewer.DoModal();
+    CDlgOutputDocument::Open(this, m_pGlobalData, kViewerKind);
 }
 
 void CDlgLayerStiffStatOutput::Close(int result)

@@ -186,15 +186,9 @@ void CDlgLayerVGRatio::FillColumn()
 
 bool CDlgLayerVGRatio::FillItem()
 {
-    m_arrSeismNo = storey::FillSeismicCaseGrid(m_GridCase, m_pGlobalData->GetCurBasicLCList());
+    const bool found = storey::FillSeismicCases(m_GridCase, m_pGlobalData->GetCurBasicLCList(), m_arrSeismNo, m_bNoData);
     UpdateData(FALSE);
-    if (m_arrSeismNo.empty()) {
-        AfxMessageBox("对不起，您没有施加水平地震荷载！");
-        m_bNoData = true;
-        return false;
-    }
-    m_bNoData = false;
-    return true;
+    return found;
 }
 
 void CDlgLayerVGRatio::FillItem2()
@@ -312,10 +306,7 @@ void CDlgLayerVGRatio::OnOutput()
 {
     if (m_bNoData)
         return;
-    CDlgOutputDocument viewer(this);
-    viewer.m_pGlobalData = m_pGlobalData;
-    viewer.m_nDocType = kVGViewerKind;
-    viewer.DoModal();
+    CDlgOutputDocument::Open(this, m_pGlobalData, kVGViewerKind);
 }
 
 void CDlgLayerVGRatio::OnOK()

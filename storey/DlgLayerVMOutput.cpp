@@ -291,10 +291,7 @@ void CDlgLayerVMOutput::OnViewOutput()
 
 void CDlgLayerVMOutput::OnDocumentOutput()
 {
-    CDlgOutputDocument viewer(this);
-    viewer.m_pGlobalData = m_pGlobalData;
-    viewer.m_nDocType = kVMViewerKind;
-    viewer.DoModal();
+    CDlgOutputDocument::Open(this, m_pGlobalData, kVMViewerKind);
 }
 
 // ---- Chapter ----

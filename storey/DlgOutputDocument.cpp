@@ -59,3 +59,11 @@ BOOL CDlgOutputDocument::OnInitDialog()
         SetWindowText(KindCaption(m_nDocType));
     return CDlgReportChapter::OnInitDialog();
 }
+
+INT_PTR CDlgOutputDocument::Open(CWnd* parent, CGlobalData* data, int kind)
+{
+    CDlgOutputDocument viewer(parent);
+    viewer.m_pGlobalData = data;
+    viewer.m_nDocType = kind;
+    return viewer.DoModal();
+}

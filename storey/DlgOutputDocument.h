@@ -41,6 +41,10 @@ public:
         return true;
     }
 
+    // Opens a viewer of the kind on the model, modally, under the parent (null: the innermost
+    // running dialog owns it, as every null-parent dialog).
+    static INT_PTR Open(CWnd* parent, CGlobalData* data, int kind);
+
     // The window whose chapter a kind 0 to 7 writes: the viewer's owner.
     CWnd* GetOwnerDialog() const;
 

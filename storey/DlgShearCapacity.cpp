@@ -215,10 +215,7 @@ void CDlgShearCapacity::OnChangeMandatory()
 void CDlgShearCapacity::OnOutput()
 {
     CWaitCursor wait;
-    CDlgOutputDocument viewer(this);
-    viewer.m_pGlobalData = m_pGlobalData;
-    viewer.m_nDocType = kCapacityKind;
-    viewer.DoModal();
+    CDlgOutputDocument::Open(this, m_pGlobalData, kCapacityKind);
 }
 
 // ---- Chapter ----

@@ -126,4 +126,13 @@ void CopyFactorsToLinked(CGlobalData* data, std::initializer_list<StoreyFactors>
     }
 }
 
+bool FillSeismicCases(CGridCtrl& grid, const CBasicLCList* list, std::vector<int>& numbers, bool& noData)
+{
+    numbers = FillSeismicCaseGrid(grid, list);
+    noData = numbers.empty();
+    if (noData)
+        AfxMessageBox("对不起，您没有施加水平地震荷载！");
+    return !noData;
+}
+
 } // namespace storey

@@ -35,6 +35,9 @@ void CreateSeismicCaseGrid(CGridCtrl& grid, CWnd* parent, const RECT& rect, UINT
 // One row per horizontal seismic case ("BLC%d " and the case's description), the first row
 // selected; answers the case numbers, row r holding entry r-1.
 std::vector<int> FillSeismicCaseGrid(CGridCtrl& grid, const CBasicLCList* list);
+// Fills the case grid into numbers; without a horizontal seismic case says so
+// ("对不起，您没有施加水平地震荷载！") and answers false. noData tells which.
+bool FillSeismicCases(CGridCtrl& grid, const CBasicLCList* list, std::vector<int>& numbers, bool& noData);
 
 // The storeys of a main-direction vote, from a walk from the top: those whose level is at
 // least the larger of the basement count and 1, never the last storey of the walk.
