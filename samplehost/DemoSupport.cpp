@@ -8,6 +8,10 @@
 #include <vyr/model/struct/structure.h>
 #include <vyr/operators/OPManager.h>
 #include <vyr/raster.h>
+#include <vyr/drawing/DlgDrawResult.h>
+#include <vyr/protocol/PropKeyRegistry.h>
+#include <vyr/resources/dialogs/DrawResultRes.h>
+#include <vyr/resources/dialogs/ReportRes.h>
 #include <vyr/resources/dialogs/StdSectionRes.h>
 #include <vyr/resources/dialogs/StoreyRes.h>
 #include <vyr/scripteduser.h>
@@ -165,4 +169,23 @@ bool PictureWritten(const std::string& path, const char* what, bool rendered)
 {
     std::printf("%s %s: %s\n", what, rendered ? "written" : "FAILED", path.c_str());
     return rendered;
+}
+
+bool SaveReportThroughKey(const char* key, UINT idd, void* objects, CGlobalData& data, const std::string& path)
+{
+    vyr::ScriptedUser::Click(IDC_REPORT_RTF, idd);
+    vyr::ScriptedUser::AnswerFileDialog(path.c_str());
+    vyr::ScriptedUser::Click(IDOK, idd);
+    vyrkeys::Run(key, objects, &data);
+    return ReportSaved(path, key);
+}
+
+void ScriptExportAndWait(int& count)
+{
+    using vyr::ScriptedUser;
+    ScriptedUser::Run([&count](CDialog* d) { count = static_cast<CDlgDrawResult*>(d)->GetOutputNum(); });
+    ScriptedUser::Click(IDC_DRAW_EXPORT);
+    ScriptedUser::AnswerMessageBox(IDOK, "导出完毕");
+    ScriptedUser::WaitUntil([](CDialog* d) { return !static_cast<CDlgDrawResult*>(d)->IsBusy(); });
+    ScriptedUser::PressCancel();
 }

@@ -57,6 +57,12 @@ std::string ExportDemoRun(const std::string& command);
 std::vector<std::filesystem::path> ExportDemoFiles(const std::filesystem::path& dir);
 // True when the file exists and is not empty; says so, with what it is, on the console.
 bool ReportSaved(const std::string& path, const char* what);
+// Opens a report dialog through its property key on the objects, lets the steps queued
+// before act, saves it as RTF at the path and closes it; true when the file was written.
+bool SaveReportThroughKey(const char* key, UINT idd, void* objects, CGlobalData& data, const std::string& path);
+// The next steps in an open export dialog: its file count read into count, the export run
+// to its end (its message answered) and the dialog closed.
+void ScriptExportAndWait(int& count);
 // The next step renders the open dialog of that template into a PNG file; rendered says
 // whether the file was written.
 void ScriptRenderPng(UINT templateId, const std::string& png, bool& rendered);

@@ -36,11 +36,7 @@ void ScriptDesignRun(int& count)
     ScriptedUser::Click(IDC_DRAW_UNSELALL);
     for (int box : kDesignBoxes)
         ScriptedUser::Check(box);
-    ScriptedUser::Run([&count](CDialog* d) { count = static_cast<CDlgDrawResult*>(d)->GetOutputNum(); });
-    ScriptedUser::Click(IDC_DRAW_EXPORT);
-    ScriptedUser::AnswerMessageBox(IDOK, "导出完毕");
-    ScriptedUser::WaitUntil([](CDialog* d) { return !static_cast<CDlgDrawResult*>(d)->IsBusy(); });
-    ScriptedUser::PressCancel();
+    ScriptExportAndWait(count);
 }
 } // namespace
 

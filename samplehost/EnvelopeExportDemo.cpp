@@ -31,18 +31,9 @@ namespace
 // chosen (3-D), and the count the dialog gave goes to count.
 void ScriptDefaultRun(int scopeKind, int& count)
 {
-    // The drawings whose generators write nothing yet are left out, so that the files
-    // written can equal the count.
-    for (int box : {IDC_DRAW_NODE, IDC_DRAW_BEAM, IDC_DRAW_BCINWALL, IDC_DRAW_PLANE, IDC_DRAW_MAINNODE, IDC_DRAW_LOAD,
-                    IDC_DRAW_DESIGNPROP, IDC_DRAW_DESIGNRESULT})
-        ScriptedUser::Check(box, BST_UNCHECKED);
     if (scopeKind >= 0)
         ScriptedUser::SelectRow(IDC_DRAW_SCOPEKIND, scopeKind);
-    ScriptedUser::Run([&count](CDialog* d) { count = static_cast<CDlgDrawResult*>(d)->GetOutputNum(); });
-    ScriptedUser::Click(IDC_DRAW_EXPORT);
-    ScriptedUser::AnswerMessageBox(IDOK, "导出完毕");
-    ScriptedUser::WaitUntil([](CDialog* d) { return !static_cast<CDlgDrawResult*>(d)->IsBusy(); });
-    ScriptedUser::PressCancel();
+    ScriptExportAndWait(count);
 }
 } // namespace
 

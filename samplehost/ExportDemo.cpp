@@ -75,11 +75,7 @@ void ScriptExportRun(int box, int itemCombo, int itemRow, int scopeKind, int& co
         ScriptedUser::SelectRow(itemCombo, itemRow);
     if (scopeKind >= 0)
         ScriptedUser::SelectRow(IDC_DRAW_SCOPEKIND, scopeKind);
-    ScriptedUser::Run([&count](CDialog* d) { count = static_cast<CDlgDrawResult*>(d)->GetOutputNum(); });
-    ScriptedUser::Click(IDC_DRAW_EXPORT);
-    ScriptedUser::AnswerMessageBox(IDOK, "导出完毕");
-    ScriptedUser::WaitUntil([](CDialog* d) { return !static_cast<CDlgDrawResult*>(d)->IsBusy(); });
-    ScriptedUser::PressCancel();
+    ScriptExportAndWait(count);
 }
 
 // An empty project folder below the output folder.

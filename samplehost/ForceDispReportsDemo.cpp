@@ -21,23 +21,6 @@
 
 using vyr::ScriptedUser;
 
-namespace {
-
-// Saves the open report as RTF at the path and closes it; the key runs the steps queued
-// before. True when the file was written.
-bool SaveThroughKey(const char* key, UINT idd, void* objects, CGlobalData& data, const std::string& path)
-{
-    ScriptedUser::Click(IDC_REPORT_RTF, idd);
-    ScriptedUser::AnswerFileDialog(path.c_str());
-    ScriptedUser::Click(IDOK, idd);
-    vyrkeys::Run(key, objects, &data);
-    const bool saved = std::filesystem::exists(path) && std::filesystem::file_size(path) > 0;
-    std::printf("%s %s: %s\n", key, saved ? "written" : "FAILED", path.c_str());
-    return saved;
-}
-
-} // namespace
-
 int RunForceDispReportsDemo(const std::string& outDir)
 {
     int failures = 0;
@@ -72,12 +55,12 @@ int RunForceDispReportsDemo(const std::string& outDir)
     const std::filesystem::path out(outDir);
     for (int id : {IDC_RESULT_COMB, IDC_RESULT_COMBENV, IDC_RESULT_STD, IDC_RESULT_STDENV})
         ScriptedUser::Check(id, BST_CHECKED, IDD_BEAMFORCE);
-    failures += SaveThroughKey("Prop.BeamOutputForce", IDD_BEAMFORCE, &members, data,
+    failures += SaveReportThroughKey("Prop.BeamOutputForce", IDD_BEAMFORCE, &members, data,
                                (out / "member-forces.rtf").string()) ? 0 : 1;
 
     ScriptedUser::Check(IDC_RESULT_CASE, BST_CHECKED, IDD_NODEDISP);
     ScriptedUser::Check(IDC_RESULT_STD, BST_CHECKED, IDD_NODEDISP);
-    failures += SaveThroughKey("Prop.NodeOutputDisp", IDD_NODEDISP, &nodes, data,
+    failures += SaveReportThroughKey("Prop.NodeOutputDisp", IDD_NODEDISP, &nodes, data,
                                (out / "node-disp.rtf").string()) ? 0 : 1;
 
     // Costs ticked; the first kind's rolled steel set to 5600 per tonne in the price grid.
@@ -94,7 +77,7 @@ int RunForceDispReportsDemo(const std::string& outDir)
         },
         IDD_UNITPRICE);
     ScriptedUser::PressOK(IDD_UNITPRICE);
-    failures += SaveThroughKey("Prop.BeamOutputStatistic", IDD_STATISTIC, &members, data,
+    failures += SaveReportThroughKey("Prop.BeamOutputStatistic", IDD_STATISTIC, &members, data,
                                (out / "statistics.rtf").string()) ? 0 : 1;
     if (!st->m_arrUnitPrice.empty())
         std::printf("statistics: %d member groups, %d price kinds, first kind %s at %.0f per tonne\n",

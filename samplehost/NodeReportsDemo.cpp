@@ -19,23 +19,6 @@
 
 using vyr::ScriptedUser;
 
-namespace {
-
-// Opens the report through its key on the nodes, lets the steps before act, saves it as
-// RTF at the path and closes it; true when the file was written.
-bool SaveThroughKey(const char* key, UINT idd, CPNodeList* nodes, CGlobalData& data, const std::string& path)
-{
-    ScriptedUser::Click(IDC_REPORT_RTF, idd);
-    ScriptedUser::AnswerFileDialog(path.c_str());
-    ScriptedUser::Click(IDOK, idd);
-    vyrkeys::Run(key, nodes, &data);
-    const bool saved = std::filesystem::exists(path) && std::filesystem::file_size(path) > 0;
-    std::printf("%s %s: %s\n", key, saved ? "written" : "FAILED", path.c_str());
-    return saved;
-}
-
-} // namespace
-
 int RunNodeReportsDemo(const std::string& outDir)
 {
     int failures = 0;
@@ -60,9 +43,9 @@ int RunNodeReportsDemo(const std::string& outDir)
     const std::filesystem::path out(outDir);
     ScriptedUser::Check(IDC_NODEFORCE_STANDARD, BST_CHECKED, IDD_NODEFORCE);
     ScriptedUser::Check(IDC_NODEFORCE_BASIC, BST_CHECKED, IDD_NODEFORCE);
-    failures += SaveThroughKey("Prop.NodeOutputForce", IDD_NODEFORCE, nodes, data,
+    failures += SaveReportThroughKey("Prop.NodeOutputForce", IDD_NODEFORCE, nodes, data,
                                (out / "reactions.rtf").string()) ? 0 : 1;
-    failures += SaveThroughKey("Prop.NodeOutputCheck", IDD_NODECHECK, nodes, data,
+    failures += SaveReportThroughKey("Prop.NodeOutputCheck", IDD_NODECHECK, nodes, data,
                                (out / "node-check.rtf").string()) ? 0 : 1;
     return failures;
 }

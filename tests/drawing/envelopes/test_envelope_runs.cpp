@@ -19,8 +19,7 @@
 #include <vyr/winfile.h>
 
 #include "drawing/DxfReadBack.h"
-#include "hostkit/HostKit.h"
-#include "support/DialogTest.h"
+#include "drawing/ExportRunTest.h"
 
 namespace fs = std::filesystem;
 using vyr::ScriptedUser;
@@ -32,60 +31,16 @@ namespace {
 
 CDlgDrawResult* Dlg(CDialog* d) { return static_cast<CDlgDrawResult*>(d); }
 
-class EnvelopeRuns : public vyrtest::DialogTest
+class EnvelopeRuns : public vyrtest::ExportRunTest
 {
 protected:
-    void SetUp() override
-    {
-        DialogTest::SetUp();
-        m_prevApp = VyrGetAppFolder();
-        VyrSetAppFolder((std::string(VYR_SOURCE_DIR) + "/resources").c_str());
-        m_dir = fs::temp_directory_path() / ("vyr_envruns_" + std::to_string(::getpid()) + "_" + std::to_string(s_counter++));
-        fs::remove_all(m_dir);
-        fs::create_directories(m_dir);
-        m_kit = std::make_unique<vyrhost::CHostKit>();
-        BuildSampleModel(Data());
-        FillSampleResults(Data());
-        Data().ProjectPath() = m_dir.string().c_str();
-    }
-    void TearDown() override
-    {
-        m_kit.reset();
-        CVyrProduct::SetEdition(3, true);
-        VyrSetAppFolder(m_prevApp.c_str());
-        fs::remove_all(m_dir);
-        DialogTest::TearDown();
-    }
-    CGlobalData& Data() { return m_kit->GlobalData(); }
-    CStruct& St() { return *Data().Struct(); }
-    std::vector<std::string> Files() const
-    {
-        std::vector<std::string> out;
-        for (const auto& e : fs::recursive_directory_iterator(m_dir))
-            if (e.is_regular_file())
-                out.push_back(fs::relative(e.path(), m_dir).string());
-        std::sort(out.begin(), out.end());
-        return out;
-    }
+    EnvelopeRuns() : ExportRunTest("vyr_envruns_") {}
     // A 3-D run of the whole structure with only these boxes ticked and `choose` applied;
     // answers the counted and the stepped files.
     std::pair<int, int> Run3D(std::initializer_list<int> boxes, const std::function<void()>& choose = {})
     {
         CDlgDrawResult3D dlg(&Data());
-        ScriptedUser::Click(IDC_DRAW_UNSELALL);
-        for (int b : boxes)
-            ScriptedUser::Check(b);
-        if (choose)
-            choose();
-        int expected = -1, pos = -1;
-        ScriptedUser::Run([&](CDialog* d) { expected = Dlg(d)->GetOutputNum(); });
-        ScriptedUser::Click(IDC_DRAW_EXPORT);
-        ScriptedUser::AnswerMessageBox(IDOK, "导出完毕，请到工程所在目录下查看输出图。");
-        ScriptedUser::WaitUntil([](CDialog* d) { return !Dlg(d)->IsBusy(); });
-        ScriptedUser::Run([&](CDialog* d) { pos = static_cast<CProgressCtrl*>(d->GetDlgItem(IDC_DRAW_PROGRESS))->GetPos(); });
-        ScriptedUser::PressCancel();
-        dlg.DoModal();
-        return {expected, pos};
+        return RunExport(dlg, boxes, choose);
     }
     // The supported nodes of the sample, in list order.
     std::vector<CPNode*> Supports()
@@ -96,11 +51,6 @@ protected:
                 out.push_back(n);
         return out;
     }
-
-    std::unique_ptr<vyrhost::CHostKit> m_kit;
-    fs::path m_dir;
-    std::string m_prevApp;
-    static inline int s_counter = 0;
 };
 
 const std::string kWhole = "三维简图-整体结构/";

@@ -1,0 +1,103 @@
+// The frame of the export-run tests: a host kit with the checked sample model, a project
+// folder of the test's own that the export writes into, the application folder on the
+// resources (the templates), and the files written below a folder.
+#pragma once
+
+#include <algorithm>
+#include <filesystem>
+#include <functional>
+#include <initializer_list>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <unistd.h>
+
+#include <vyr/controls.h>
+#include <vyr/drawing/DlgDrawResult.h>
+#include <vyr/model/base/VyrProduct.h>
+#include <vyr/resources/dialogs/DrawResultRes.h>
+#include <vyr/scripteduser.h>
+#include <vyr/model/struct/SampleModel.h>
+#include <vyr/model/struct/structure.h>
+#include <vyr/winfile.h>
+
+#include "hostkit/HostKit.h"
+#include "support/DialogTest.h"
+
+namespace vyrtest {
+
+class ExportRunTest : public DialogTest
+{
+protected:
+    explicit ExportRunTest(const char* folder) : m_folder(folder) {}
+    void SetUp() override
+    {
+        DialogTest::SetUp();
+        m_prevApp = VyrGetAppFolder();
+        VyrSetAppFolder((std::string(VYR_SOURCE_DIR) + "/resources").c_str());
+        m_dir = std::filesystem::temp_directory_path() /
+                (m_folder + std::to_string(::getpid()) + "_" + std::to_string(s_counter++));
+        std::filesystem::remove_all(m_dir);
+        std::filesystem::create_directories(m_dir);
+        m_kit = std::make_unique<vyrhost::CHostKit>();
+        BuildSampleModel(Data());
+        FillSampleResults(Data());
+        Data().ProjectPath() = m_dir.string().c_str();
+    }
+    void TearDown() override
+    {
+        m_kit.reset();
+        CVyrProduct::SetOwnEdition();
+        VyrSetAppFolder(m_prevApp.c_str());
+        std::filesystem::remove_all(m_dir);
+        DialogTest::TearDown();
+    }
+    CGlobalData& Data() { return m_kit->GlobalData(); }
+    CStruct& St() { return *Data().Struct(); }
+    // The files below the folder (the project folder when none is given), relative, sorted.
+    std::vector<std::string> Files(const std::filesystem::path& under = {}) const
+    {
+        const std::filesystem::path root = under.empty() ? m_dir : under;
+        std::vector<std::string> out;
+        if (std::filesystem::exists(root))
+            for (const auto& e : std::filesystem::recursive_directory_iterator(root))
+                if (e.is_regular_file())
+                    out.push_back(std::filesystem::relative(e.path(), root).string());
+        std::sort(out.begin(), out.end());
+        return out;
+    }
+
+    // A run of the dialog with only these boxes ticked and `choose` applied; answers the
+    // counted and the stepped files.
+    static std::pair<int, int> RunExport(CDlgDrawResult& dlg, std::initializer_list<int> boxes,
+                                         const std::function<void()>& choose = {})
+    {
+        using vyr::ScriptedUser;
+        auto* const self = &dlg;
+        ScriptedUser::Click(IDC_DRAW_UNSELALL);
+        for (int b : boxes)
+            ScriptedUser::Check(b);
+        if (choose)
+            choose();
+        int expected = -1, pos = -1;
+        ScriptedUser::Run([&](CDialog*) { expected = self->GetOutputNum(); });
+        ScriptedUser::Click(IDC_DRAW_EXPORT);
+        ScriptedUser::AnswerMessageBox(IDOK, "导出完毕，请到工程所在目录下查看输出图。");
+        ScriptedUser::WaitUntil([self](CDialog*) { return !self->IsBusy(); });
+        ScriptedUser::Run([&](CDialog* d) { pos = static_cast<CProgressCtrl*>(d->GetDlgItem(IDC_DRAW_PROGRESS))->GetPos(); });
+        ScriptedUser::PressCancel();
+        dlg.DoModal();
+        return {expected, pos};
+    }
+
+    std::unique_ptr<vyrhost::CHostKit> m_kit;
+    std::filesystem::path m_dir;
+
+private:
+    std::string m_folder;
+    std::string m_prevApp;
+    static inline int s_counter = 0;
+};
+
+} // namespace vyrtest
