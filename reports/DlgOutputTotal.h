@@ -136,8 +136,8 @@ private:
     // a run, or when written there.
     void TakeTicks();
     // Opens an embedded dialog from a settings button when the section's button test holds,
-    // else shows the test's message.
-    void OpenChecked(Test test, CDialog& dlg);
+    // else shows the test's message (OK button). Null: no dialog to open yet.
+    void OpenChecked(Test test, CDialog* dlg);
 
     // The section writers, each handing the embedded object what it reports on.
     void WriteSummary(COutput& out);
