@@ -104,21 +104,22 @@ void CDlgOutputFrequent::FillColumn()
 
 void CDlgOutputFrequent::FillItem()
 {
-    m_List.DeleteAllItems();
-    const CStruct* s = m_pGlobalData ? m_pGlobalData->Struct() : nullptr;
+    FillModeRows(m_List, m_pGlobalData ? m_pGlobalData->Struct() : nullptr, 9);
+}
+
+void CDlgOutputFrequent::FillModeRows(CListCtrlEx& list, const CStruct* s, int columns)
+{
+    list.DeleteAllItems();
     for (int i = 0; i < ModeCount(s); ++i) {
         const ModeRow r = Mode(s, i);
         CString number;
         number.Format(" %-d", i + 1);
-        m_List.InsertItem(i, number);
-        m_List.SetItemText(i, 1, Fmt("%.5f", r.period));
-        m_List.SetItemText(i, 2, Fmt("%.5f", r.frequency));
-        m_List.SetItemText(i, 3, Fmt(" %.2f", r.twin));
-        m_List.SetItemText(i, 4, Fmt(" %.2f", r.ratio));
-        m_List.SetItemText(i, 5, Ping(" %.2f+%.2f", r));
-        m_List.SetItemText(i, 6, r.angle);
-        m_List.SetItemText(i, 7, Fmt(" %.2f", r.massX));
-        m_List.SetItemText(i, 8, Fmt(" %.2f", r.massY));
+        list.InsertItem(i, number);
+        const CString cells[] = {Fmt("%.5f", r.period), Fmt("%.5f", r.frequency), Fmt(" %.2f", r.twin),
+                                 Fmt(" %.2f", r.ratio), Ping(" %.2f+%.2f", r), r.angle,
+                                 Fmt(" %.2f", r.massX), Fmt(" %.2f", r.massY)};
+        for (int c = 1; c < columns && c <= 8; ++c)
+            list.SetItemText(i, c, cells[c - 1]);
     }
 }
 
@@ -131,6 +132,14 @@ void CDlgOutputFrequent::Output(COutput& out, int flag)
     CDlgReportChapter::OutputTitle(out, m_pGlobalData->ProjectName() + "动力特性信息", flag);
     out.SetFontSize(9);
     out.SetFlagAdd(0x1002);
+    OutputModeTable(out, s);
+    out << endl << endl;
+    if (s)
+        out << s->GetFrequentDirectionDecription() << endl;
+}
+
+void CDlgOutputFrequent::OutputModeTable(COutput& out, const CStruct* s)
+{
     out << "结构动力特性总体信息" << endl;
     out << CString(std::string(76, '-')) << endl;
     static const struct
@@ -157,9 +166,6 @@ void CDlgOutputFrequent::Output(COutput& out, int flag)
         out.SetTableContent(Fmt("%.2f", r.massY));
     }
     out.EndTable();
-    out << endl << endl;
-    if (s)
-        out << s->GetFrequentDirectionDecription() << endl;
 }
 
 void CDlgOutputFrequent::OnOutput()

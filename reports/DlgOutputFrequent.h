@@ -8,6 +8,7 @@
 
 class CGlobalData;
 class COutput;
+class CStruct;
 
 class CDlgOutputFrequent : public CDialog
 {
@@ -21,6 +22,11 @@ public:
     void Output(COutput& out, int flag);
     void FillColumn();
     void FillItem();
+
+    // Shared with the mode-shape report. The first `columns` cells of one list row per mode
+    // (the list emptied first); the overall table of the chapter, closed.
+    static void FillModeRows(CListCtrlEx& list, const CStruct* s, int columns);
+    static void OutputModeTable(COutput& out, const CStruct* s);
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;

@@ -169,11 +169,6 @@ void CDlgOutputModel::OutputUnite(COutput& out, CWnd* progressOwner, int flag)
     }
 }
 
-void CDlgOutputModel::OutputLoadChapter(COutput&, LoadChapter)
-{
-    // The load chapters are not written by this build yet; their places and polls are kept.
-}
-
 void CDlgOutputModel::OutputGeneral(COutput& out)
 {
     CStruct& st = *m_pData->Struct();

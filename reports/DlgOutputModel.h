@@ -8,7 +8,9 @@
 #include <vyr/protocol/DlgReportChapter.h>
 #include <vyr/resources/dialogs/OutputSummaryRes.h>
 
+class CBeamList;
 class CGlobalData;
+class CPortal;
 
 class CDlgOutputModel : public CDlgReportChapter
 {
@@ -20,8 +22,21 @@ public:
     void OutputUnite(COutput& out, CWnd* progressOwner, int flag);
     void Output(COutput* out, int flag) override { OutputUnite(*out, this, flag); }
 
+    // Renders the model through the host's result-drawing component into the project's
+    // Tmp\temp.bmp (450 x 200, white, the model fitted 10 pixels inside). drawPreType goes to
+    // the component unchanged. False, the file untouched, when the component cannot be made
+    // on this thread, and when the picture could not be written.
+    bool CreateDraw(int drawPreType);
+
     // The Chinese numeral of 1 to 13; empty for any other value.
     static CString GetStr(int n);
+
+    // The wind lines of a plane portal frame: the portal's basic wind pressure and terrain
+    // class, then the code the structure takes its shape factors from.
+    void OutputWindInfo(COutput& out, CPortal& portal);
+    // Empties the list and appends, in member-list order, every member that carries
+    // temperature case `type` (1 to 4); any other type leaves the list empty.
+    void GetLoadTemperature(int type, CBeamList* list);
 
     // The load chapters, in the chapter's order.
     enum LoadChapter
@@ -79,4 +94,11 @@ private:
     void OutputNodes(COutput& out);
     void OutputMembers(COutput& out);
     void OutputInitialStress(COutput& out);
+    // The load chapters (ModelLoadChapters.cpp).
+    void OutputDeadLoads(COutput& out);
+    void OutputLiveLoads(COutput& out);
+    void OutputWindLoads(COutput& out);
+    void OutputCraneLoads(COutput& out);
+    void OutputTemperature(COutput& out);
+    void OutputVerticalSeismic(COutput& out);
 };

@@ -129,3 +129,10 @@ std::shared_ptr<vyr::Image> RenderOverFrames(CWnd* dlg, const std::vector<std::p
         DrawOverFrame(*img, dlg, f.first, RecordForFrame(dlg, f.first, f.second));
     return img;
 }
+
+bool ReportSaved(const std::string& path, const char* what)
+{
+    const bool ok = std::filesystem::exists(path) && std::filesystem::file_size(path) > 0;
+    std::printf("%s %s: %s\n", what, ok ? "written" : "FAILED", path.c_str());
+    return ok;
+}

@@ -55,3 +55,5 @@ std::shared_ptr<vyr::Image> RenderOverFrames(CWnd* dlg, const std::vector<std::p
 std::string ExportDemoRun(const std::string& command);
 // The files below a folder, sorted.
 std::vector<std::filesystem::path> ExportDemoFiles(const std::filesystem::path& dir);
+// True when the file exists and is not empty; says so, with what it is, on the console.
+bool ReportSaved(const std::string& path, const char* what);

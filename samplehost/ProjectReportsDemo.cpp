@@ -43,13 +43,6 @@ void AddCranes(CStruct& st)
     st.m_pCraneGroupList->AddTail(run);
 }
 
-bool Saved(const std::string& path, const char* what)
-{
-    const bool ok = std::filesystem::exists(path) && std::filesystem::file_size(path) > 0;
-    std::printf("%s %s: %s\n", what, ok ? "written" : "FAILED", path.c_str());
-    return ok;
-}
-
 } // namespace
 
 int RunProjectReportsDemo(const std::string& outDir)
@@ -83,7 +76,7 @@ int RunProjectReportsDemo(const std::string& outDir)
     ScriptedUser::AnswerFileDialog(summaryPath.c_str());
     ScriptedUser::Click(IDOK, IDD_OUTPUT_SUMMARY);
     failures += summary.DoModal() == IDOK ? 0 : 1;
-    failures += Saved(summaryPath, "summary report") ? 0 : 1;
+    failures += ReportSaved(summaryPath, "summary report") ? 0 : 1;
 
     CDlgOutputModel model(&host);
     model.m_pData = &data;
@@ -95,6 +88,6 @@ int RunProjectReportsDemo(const std::string& outDir)
     ScriptedUser::AnswerFileDialog(modelPath.c_str());
     ScriptedUser::Click(IDOK, IDD_OUTPUT_MODEL);
     failures += model.DoModal() == IDOK ? 0 : 1;
-    failures += Saved(modelPath, "model report") ? 0 : 1;
+    failures += ReportSaved(modelPath, "model report") ? 0 : 1;
     return failures;
 }

@@ -80,6 +80,10 @@ int RunCombinationDemo(const std::string& outDir);
 // The support reaction and node check reports opened through their property keys on every
 // node of the checked sample model and saved (reactions.rtf, node-check.rtf).
 int RunNodeReportsDemo(const std::string& outDir);
+// The member force, node displacement and statistics reports opened through their property
+// keys on the first storey of the sample model and saved (member-forces.rtf, node-disp.rtf,
+// statistics.rtf).
+int RunForceDispReportsDemo(const std::string& outDir);
 // Slab reinforcement through the room key: a concrete one-way, a two-way and a deck room
 // designed from their moments; their bar groups and covers (slab-design.txt).
 int RunSlabDesignDemo(const std::string& outDir);
@@ -106,6 +110,10 @@ int RunStoreyDemo(const std::string& outDir);
 // results: the diagram of the first case (storey-vm.png), the chapter saved from the report
 // viewer (storey-vm.rtf).
 int RunStoreyVMDemo(const std::string& outDir);
+// The storey shear capacity and the storey eccentricity on the sample model with storey
+// results: each window rendered (storey-capacity.png, storey-eccentricity.png), each chapter
+// saved from the report viewer (storey-capacity.rtf, storey-eccentricity.rtf).
+int RunStoreyCapacityDemo(const std::string& outDir);
 // The time-history analysis on the sample project: a record and a case added, the mass-point
 // files written and printed, and the engine start reporting the absent engine without
 // ending the host (th-handoff.txt).
@@ -113,3 +121,23 @@ int RunTHAnalysisDemo(const std::string& outDir);
 // The complete default export of both dialogs, listed against the counts, read back and
 // rendered (export-full.txt, displacement.png, envelope.png, reaction.png).
 int RunEnvelopeExportDemo(const std::string& outDir);
+// The model picture through the host's drawing component and the mode-shape dialog turned,
+// drawn into a bitmap and saved (Tmp/temp.bmp, frequentbmp0.bmp, mode-shapes.png,
+// mode-shapes.rtf).
+int RunModeShapesDemo(const std::string& outDir);
+// The sample model with loads of every kind: the model and load report with every box
+// ticked (model-loads.rtf) and the structure mass report by degree of freedom and by node
+// (mass-report.rtf).
+int RunModelLoadsDemo(const std::string& outDir);
+// The wind comfort check on the sample model with its storey results, its use and damping
+// changed, the chapter saved from the report viewer (comfort.rtf); the overall stability
+// chapter saved from the viewer of kind 8 (stability.rtf).
+int RunStoreyWindDemo(const std::string& outDir);
+// The storey displacement and drift statistics on the sample model with storey results: the
+// diagram (storey-drift.png) and the chapter saved from the report viewer (storey-drift.rtf).
+int RunStoreyDriftDemo(const std::string& outDir);
+// The shear-to-weight ratio and the frame seismic shear adjustment on the sample model with
+// storey results: a weak storey set, the frame factors recomputed, both chapters saved from
+// the report viewer (storey-vg.rtf, storey-frame.rtf), both closed with "关闭" and two
+// storeys' stored factors printed.
+int RunStoreyAdjustDemo(const std::string& outDir);

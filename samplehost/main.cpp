@@ -50,6 +50,8 @@ const std::vector<CDemo>& SampleHostDemos()
         {"load combinations", &RunCombinationDemo, {"load-combinations.txt", "dlg-combinations.png"}},
         // Support reactions and node checks on every node, each saved as RTF.
         {"node reports", &RunNodeReportsDemo, {"reactions.rtf", "node-check.rtf"}},
+        // Member forces, node displacements and statistics on a selection, each saved as RTF.
+        {"force and displacement reports", &RunForceDispReportsDemo, {"member-forces.rtf", "node-disp.rtf", "statistics.rtf"}},
         // The slabs of a concrete, a two-way and a deck room designed through the room key.
         {"slab design", &RunSlabDesignDemo, {"slab-design.txt"}},
         // The results dialog over the sample model's time-history results, its plots and report.
@@ -61,10 +63,21 @@ const std::vector<CDemo>& SampleHostDemos()
         {"openings", &RunOpeningsDemo, {"openings.txt", "web-opening.png", "room-opening.png"}},
         {"storey stiffness", &RunStoreyDemo, {"storey-stiffness.png", "storey-stiffness.rtf"}},
         {"storey shear and moment", &RunStoreyVMDemo, {"storey-vm.png", "storey-vm.rtf"}},
+        {"storey drift", &RunStoreyDriftDemo, {"storey-drift.png", "storey-drift.rtf"}},
+        {"storey capacity", &RunStoreyCapacityDemo,
+         {"storey-capacity.png", "storey-capacity.rtf", "storey-eccentricity.png", "storey-eccentricity.rtf"}},
         // A record and a case added, the engine input written, the absent engine reported.
         {"time-history analysis", &RunTHAnalysisDemo, {"th-handoff.txt"}},
         // The complete default export in both dialogs, counted, read back and three drawings rendered.
         {"full export", &RunEnvelopeExportDemo, {"export-full.txt", "displacement.png", "envelope.png", "reaction.png"}},
+        // The model picture and the mode shapes turned, drawn into a bitmap and saved.
+        {"mode shapes", &RunModeShapesDemo, {"Tmp/temp.bmp", "frequentbmp0.bmp", "mode-shapes.png", "mode-shapes.rtf"}},
+        // The load chapters of the model report and the structure mass report on the loaded sample.
+        {"model loads", &RunModelLoadsDemo, {"model-loads.rtf", "mass-report.rtf"}},
+        // The comfort dialog with another use and damping, its chapter and the stability chapter saved.
+        {"storey wind checks", &RunStoreyWindDemo, {"comfort.rtf", "stability.rtf"}},
+        // A weak storey and the frame factors set, both adjustment chapters saved.
+        {"storey adjustment", &RunStoreyAdjustDemo, {"storey-vg.rtf", "storey-frame.rtf"}},
     };
     return demos;
 }

@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Draws the pictures of the side panels as 24-bit BMP files in resources/res/: the six
-16 x 16 images of the storey tree and the stop picture of the mode panel. Run it again
+16 x 16 images of the storey tree, the stop picture of the mode panel and the two turn
+arrows of the mode-shape report. Run it again
 after changing a drawing; the files are kept in the tree.
 
 Black is the image list's mask colour (the grid's background shows through), so the
@@ -87,6 +88,28 @@ def stop_picture():
     return p
 
 
+ARROW = (32, 96, 176)
+FACE = (212, 208, 200)  # the button face around the arrow
+
+
+def turn_arrow(left):
+    """A quarter circle ending in an arrowhead, turning to the left or to the right."""
+    p = Picture(16, 16, FACE)
+    import math
+    for i in range(0, 91, 3):
+        a = math.radians(i)
+        x = 8 + round(5 * math.cos(a))
+        y = 9 - round(5 * math.sin(a))
+        x = x if left else 15 - x
+        p.put(x, y, ARROW)
+        p.put(x, y + 1, ARROW)
+    # The head at the arc's lower end, pointing down.
+    tip = 13 if left else 2
+    for k in range(4):
+        p.hline(min(tip - k, tip + k), max(tip - k, tip + k), 13 - k, ARROW)
+    return p
+
+
 def main():
     out = os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'resources', 'res')
     pictures = {
@@ -97,6 +120,8 @@ def main():
         'floorsingle.bmp': storey_alone(),           # 797: a storey without children
         'floorlevel.bmp': level_plane(),             # 796: another main floor
         'modestop.bmp': stop_picture(),              # 294: stop the animation
+        'turnleft.bmp': turn_arrow(left=True),       # 389: turn the mode shape left
+        'turnright.bmp': turn_arrow(left=False),     # 390: turn it right
     }
     for name, pic in pictures.items():
         pic.save(os.path.join(out, name))

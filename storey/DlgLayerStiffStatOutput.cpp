@@ -27,18 +27,6 @@ const char* const kChapterHeads[] = {"使用高规附录E.0.1的建议方法计�
                                      "使用高规和抗震规范的建议方法计算抗侧刚度",
                                      "使用高规附录E.0.2的建议方法计算抗侧刚度"};
 
-// A text on its way to a number: nothing yet, a sign, a point or an exponent without digits.
-bool IsHalfTyped(const CString& text)
-{
-    CString t = text;
-    t.TrimLeft();
-    t.TrimRight();
-    if (t.IsEmpty())
-        return true;
-    const char last = t.GetString()[t.GetLength() - 1];
-    return last == '.' || last == '-' || last == '+' || last == 'e' || last == 'E';
-}
-
 } // namespace
 
 BEGIN_MESSAGE_MAP(CDlgLayerStiffStatOutput, CDialog)
@@ -344,18 +332,12 @@ void CDlgLayerStiffStatOutput::FillItem()
     for (const CStoreyStiff& r : m_arrStiff) {
         if (r.nNo == 0)
             continue;
-        const int row = g.InsertRow("");
-        CString text;
-        text.Format("第%d层", r.nNo);
-        g.SetItemText(row, 0, text);
-        text.Format("%.3e", x ? r.fStiffX : r.fStiffY);
-        g.SetItemText(row, 1, text);
-        text.Format("%.3f", x ? r.fRatioX : r.fRatioY);
-        g.SetItemText(row, 2, text);
-        text.Format("%.3f", x ? r.fRatio3X : r.fRatio3Y);
-        g.SetItemText(row, 3, text);
-        for (int c = 0; c < 4; ++c)
-            g.SetItemFormat(row, c, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+        CString label, stiff, ratio, ratio3;
+        label.Format("第%d层", r.nNo);
+        stiff.Format("%.3e", x ? r.fStiffX : r.fStiffY);
+        ratio.Format("%.3f", x ? r.fRatioX : r.fRatioY);
+        ratio3.Format("%.3f", x ? r.fRatio3X : r.fRatio3Y);
+        storey::AddCentredRow(g, {label, stiff, ratio, ratio3});
     }
     g.ExpandColumnsToFit();
     g.ExpandLastColumn();
@@ -399,11 +381,11 @@ void CDlgLayerStiffStatOutput::OnTowerSelChanged(NMHDR* pNMHDR, LRESULT* pResult
 {
     if (pResult)
         *pResult = 0;
-    const int row = reinterpret_cast<NM_GRIDVIEW*>(pNMHDR)->iRow;
-    if (row <= 0 || row > (int)m_MainNodeList.GetCount())
+    CMainNode* tower = storey::SelectedTower(pNMHDR, m_MainNodeList);
+    if (tower == nullptr)
         return;
     CWaitCursor wait;
-    m_pCurMainNode = m_MainNodeList.Get(row);
+    m_pCurMainNode = tower;
     FillData();
     FillItem();
 }
@@ -412,22 +394,10 @@ void CDlgLayerStiffStatOutput::OnChangeLimit(int ctrlId)
 {
     if (!m_bOpened)
         return;
-    CString typed;
-    GetDlgItemText(ctrlId, typed);
-    if (IsHalfTyped(typed))
-        return;
-    float& limit = ctrlId == IDC_STIFF_LIMITUP ? m_fLimitUp : m_fLimitUp3;
-    const float before = limit;
-    if (!UpdateData(TRUE))
-        return;
-    if (std::fabs(limit - before) <= 0.001f) {
-        // Too small a change to keep: the dialog goes on with the value the model holds.
-        limit = before;
-        return;
-    }
     CStruct* s = m_pGlobalData->Struct();
-    (ctrlId == IDC_STIFF_LIMITUP ? s->m_fStiffRatioUp : s->m_fStiffRatioUp3) = limit;
-    Recolour();
+    if (storey::TakeEditedLimit(*this, ctrlId, ctrlId == IDC_STIFF_LIMITUP ? m_fLimitUp : m_fLimitUp3,
+                                ctrlId == IDC_STIFF_LIMITUP ? s->m_fStiffRatioUp : s->m_fStiffRatioUp3))
+        Recolour();
 }
 
 void CDlgLayerStiffStatOutput::OnChangeLimitUp() { OnChangeLimit(IDC_STIFF_LIMITUP); }

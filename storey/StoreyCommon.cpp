@@ -123,4 +123,51 @@ CMainNode* FillTowerGrid(CGridCtrl& grid, const CMainNodeList& towers)
     return towers.Get(1);
 }
 
+CMainNode* SelectedTower(const NMHDR* pNMHDR, const CMainNodeList& towers)
+{
+    const int row = reinterpret_cast<const NM_GRIDVIEW*>(pNMHDR)->iRow;
+    return row > 0 && row <= (int)towers.GetCount() ? towers.Get(row) : nullptr;
+}
+
+int AddCentredRow(CGridCtrl& grid, const std::vector<CString>& cells)
+{
+    const int row = grid.InsertRow("");
+    for (int c = 0; c < (int)cells.size(); ++c) {
+        grid.SetItemText(row, c, cells[(size_t)c]);
+        grid.SetItemFormat(row, c, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    }
+    return row;
+}
+
+bool IsHalfTyped(const CString& text)
+{
+    CString t = text;
+    t.TrimLeft();
+    t.TrimRight();
+    if (t.IsEmpty())
+        return true;
+    const char last = t.GetString()[t.GetLength() - 1];
+    return last == '.' || last == '-' || last == '+' || last == 'e' || last == 'E';
+}
+
+bool TakeEditedLimit(CWnd& dialog, int ctrlId, float& limit, float& stored)
+{
+    CString typed;
+    dialog.GetDlgItemText(ctrlId, typed);
+    if (IsHalfTyped(typed))
+        return false;
+    const float before = limit;
+    if (!dialog.UpdateData(TRUE)) {
+        // The refused text is not the dialog's limit.
+        limit = before;
+        return false;
+    }
+    if (std::fabs(limit - before) <= 0.001f) {
+        limit = before;
+        return false;
+    }
+    stored = limit;
+    return true;
+}
+
 } // namespace storey

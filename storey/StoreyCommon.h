@@ -62,4 +62,20 @@ CMainNode* FillTowerGrid(CGridCtrl& grid, const CMainNodeList& towers);
 // A read-only storey grid with one fixed heading row, made as a visible tab-stop child.
 void CreateStoreyGrid(CGridCtrl& grid, CWnd* parent, const RECT& rect, UINT id);
 
+// The tower of the row a tower grid's selection change names; null for the heading or a row
+// past the towers.
+CMainNode* SelectedTower(const NMHDR* pNMHDR, const CMainNodeList& towers);
+
+// Appends a row of centred cells to a storey grid; answers its index.
+int AddCentredRow(CGridCtrl& grid, const std::vector<CString>& cells);
+
+// A text on its way to a number: nothing yet, a sign, a point or an exponent without digits.
+bool IsHalfTyped(const CString& text);
+
+// The edit of a limit changed: a half-typed number waits for more; else the dialog's fields
+// are read back and validated (a refused field shows the framework's message). A value that
+// moved by more than 0.001 from the one before is stored into the model's field and answers
+// true; a smaller move leaves the dialog on the value before.
+bool TakeEditedLimit(CWnd& dialog, int ctrlId, float& limit, float& stored);
+
 } // namespace storey

@@ -355,19 +355,30 @@ void CFloor::GetElasticRidus(float& rx, float& ry, CMaterialBase*, float px, flo
     ry = m_fElasticRy;
 }
 
-float CFloor::GetFloorRelativeDisp(bool, int, int caseIndex, int direction, int, CFloor*, const double*,
-                                   CMainNode* tower, int* nodeNo) const
+CFloor::CRelativeDisp CFloor::StoredDisp(DispMap CTowerData::*towerMap, const DispMap& storeyMap, int caseIndex,
+                                         int direction, const CMainNode* tower) const
 {
-    const std::map<std::pair<int, int>, CRelativeDisp>* m = &m_mapRelDisp;
+    const DispMap* m = &storeyMap;
     if (tower != nullptr)
     {
         const CTowerData* t = FindTowerData(tower);
-        m = t != nullptr ? &t->mapRelDisp : nullptr;
+        m = t != nullptr ? &(t->*towerMap) : nullptr;
     }
-    CRelativeDisp r;
     if (m != nullptr)
         if (auto it = m->find({caseIndex, direction}); it != m->end())
-            r = it->second;
+            return it->second;
+    return {};
+}
+
+CFloor::DispMap& CFloor::DispStore(DispMap CTowerData::*towerMap, DispMap& storeyMap, const CMainNode* tower)
+{
+    return tower != nullptr ? TowerData(tower->m_pt.x, tower->m_pt.y).*towerMap : storeyMap;
+}
+
+float CFloor::GetFloorRelativeDisp(bool, int, int caseIndex, int direction, int, CFloor*, const double*,
+                                   CMainNode* tower, int* nodeNo) const
+{
+    const CRelativeDisp r = StoredDisp(&CTowerData::mapRelDisp, m_mapRelDisp, caseIndex, direction, tower);
     if (nodeNo != nullptr)
         *nodeNo = r.nNode;
     return r.fDisp;
@@ -375,8 +386,49 @@ float CFloor::GetFloorRelativeDisp(bool, int, int caseIndex, int direction, int,
 
 void CFloor::SetFloorRelativeDisp(int caseIndex, int direction, float disp, int nodeNo, const CMainNode* tower)
 {
-    auto& m = tower != nullptr ? TowerData(tower->m_pt.x, tower->m_pt.y).mapRelDisp : m_mapRelDisp;
-    m[{caseIndex, direction}] = {disp, nodeNo};
+    DispStore(&CTowerData::mapRelDisp, m_mapRelDisp, tower)[{caseIndex, direction}] = {disp, nodeNo};
+}
+
+float CFloor::GetFloorMaxRelativeDisp(bool, int, int caseIndex, int direction, int, CFloor*, const double*,
+                                      CMainNode* tower)
+{
+    const CRelativeDisp r = StoredDisp(&CTowerData::mapMaxRelDisp, m_mapMaxRelDisp, caseIndex, direction, tower);
+    m_nMaxRelDispNode = r.nNode;
+    return r.fDisp;
+}
+
+float CFloor::GetFloorMaxDisp(bool, CBasicLoadCase* lc, int direction, CMainNode* tower)
+{
+    CRelativeDisp r;
+    if (lc != nullptr)
+        r = StoredDisp(&CTowerData::mapMaxDisp, m_mapMaxDisp, lc->m_nNo - 1, direction, tower);
+    m_nMaxDispNode = r.nNode;
+    return r.fDisp;
+}
+
+float CFloor::GetFloorDisp(bool flag, int, int caseIndex, int direction, int, const double*, CMainNode* tower) const
+{
+    return GetFloorDisp(caseIndex, direction, flag, tower);
+}
+
+float CFloor::GetFloorDisp(int caseIndex, int direction, bool, CMainNode* tower) const
+{
+    return StoredDisp(&CTowerData::mapDisp, m_mapDisp, caseIndex, direction, tower).fDisp;
+}
+
+void CFloor::SetFloorMaxRelativeDisp(int caseIndex, int direction, float disp, int nodeNo, const CMainNode* tower)
+{
+    DispStore(&CTowerData::mapMaxRelDisp, m_mapMaxRelDisp, tower)[{caseIndex, direction}] = {disp, nodeNo};
+}
+
+void CFloor::SetFloorMaxDisp(int caseIndex, int direction, float disp, int nodeNo, const CMainNode* tower)
+{
+    DispStore(&CTowerData::mapMaxDisp, m_mapMaxDisp, tower)[{caseIndex, direction}] = {disp, nodeNo};
+}
+
+void CFloor::SetFloorDisp(int caseIndex, int direction, float disp, const CMainNode* tower)
+{
+    DispStore(&CTowerData::mapDisp, m_mapDisp, tower)[{caseIndex, direction}] = {disp, 0};
 }
 
 float CFloor::GetArea() const

@@ -97,6 +97,22 @@ public:
     float GetFloorRelativeDisp(bool flag, int seismPos, int caseIndex, int direction, int modes, CFloor* lower,
                                const double* coupling, CMainNode* tower, int* nodeNo = nullptr) const;
     void SetFloorRelativeDisp(int caseIndex, int direction, float disp, int nodeNo, const CMainNode* tower = nullptr);
+    // Largest inter-storey displacement of a node of the storey (cm), of the whole storey or
+    // of a tower, with the arguments of GetFloorRelativeDisp; sets m_nMaxRelDispNode to its node.
+    float GetFloorMaxRelativeDisp(bool flag, int seismPos, int caseIndex, int direction, int modes, CFloor* lower,
+                                  const double* coupling, CMainNode* tower);
+    // Largest storey displacement of a node of the storey (cm) for the case; sets
+    // m_nMaxDispNode to its node.
+    float GetFloorMaxDisp(bool flag, CBasicLoadCase* lc, int direction, CMainNode* tower);
+    // Average storey displacement (cm) for case index (case number - 1) and direction; the
+    // first form with the modal arguments of GetFloorRelativeDisp.
+    float GetFloorDisp(bool flag, int seismPos, int caseIndex, int direction, int modes, const double* coupling,
+                       CMainNode* tower) const;
+    float GetFloorDisp(int caseIndex, int direction, bool flag, CMainNode* tower) const;
+    void SetFloorMaxRelativeDisp(int caseIndex, int direction, float disp, int nodeNo,
+                                 const CMainNode* tower = nullptr);
+    void SetFloorMaxDisp(int caseIndex, int direction, float disp, int nodeNo, const CMainNode* tower = nullptr);
+    void SetFloorDisp(int caseIndex, int direction, float disp, const CMainNode* tower = nullptr);
 
     // What the analysis keeps per tower, the tower known by its main node's plan position.
     struct CRelativeDisp
@@ -111,7 +127,11 @@ public:
         float fMassCx = 0, fMassCy = 0, fRigidCx = 0, fRigidCy = 0;
         float fElasticRx = 0, fElasticRy = 0;
         bool bCentres = false; // the centres and radii above were stored
+        // Shear capacity parts (kN) of the tower in the storey, as the storey's own: columns,
+        // braces, wall piers; X and Y.
+        float fCapacityX[3] = {}, fCapacityY[3] = {};
         std::map<std::pair<int, int>, CRelativeDisp> mapRelDisp; // by (case index, direction)
+        std::map<std::pair<int, int>, CRelativeDisp> mapMaxRelDisp, mapMaxDisp, mapDisp;
     };
     // The tower's record, made on first use.
     CTowerData& TowerData(double x, double y);
@@ -168,9 +188,19 @@ public:
     std::map<int, std::pair<float, float>> m_mapShear;      // by case number
     std::map<int, std::pair<float, float>> m_mapFrameShear; // by case number
     std::map<std::pair<int, int>, CRelativeDisp> m_mapRelDisp; // whole storey, by (case index, direction)
+    // Largest inter-storey and storey displacements with their nodes, average storey
+    // displacements (no node); whole storey, by (case index, direction).
+    std::map<std::pair<int, int>, CRelativeDisp> m_mapMaxRelDisp, m_mapMaxDisp, m_mapDisp;
+    // Nodes of the largest inter-storey and storey displacement of the last such query (0: none).
+    int m_nMaxRelDispNode = 0;
+    int m_nMaxDispNode = 0;
     std::vector<CTowerData> m_arrTower;
 
 private:
+    using DispMap = std::map<std::pair<int, int>, CRelativeDisp>;
+    CRelativeDisp StoredDisp(DispMap CTowerData::*towerMap, const DispMap& storeyMap, int caseIndex, int direction,
+                             const CMainNode* tower) const;
+    DispMap& DispStore(DispMap CTowerData::*towerMap, DispMap& storeyMap, const CMainNode* tower);
     float StiffRatio3(bool x) const;
     static std::pair<float, float> Stored(const std::map<int, std::pair<float, float>>& m, const CBasicLoadCase* lc);
 };

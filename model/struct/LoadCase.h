@@ -104,13 +104,19 @@ public:
     float m_fT = 0.0f;
 };
 
+// The node loads (CLoadNode) of one crane load case. The structure keeps one per case, which
+// owns its records and carries the case's number and whether the case was generated from the
+// crane layout; a node keeps one per case that loads it, with the case's number, naming
+// records of the structure's list.
 class CLoadCraneList : public CObList
 {
 public:
     CLoadCraneList() : CLoadCraneList(0) {}
-    explicit CLoadCraneList(int no) : CObList(10), m_nNo(no) {}
+    explicit CLoadCraneList(int no, int generated = 0) : CObList(10), m_nNo(no), m_bGenerated(generated) {}
     int m_nNo;
+    int m_bGenerated; // non-zero: derived from the crane layout, else defined by the user
 };
+// The member loads (CLoadBeam) of one crane load case, kept as the node loads are.
 class CLoadCraneBeamList : public CObList
 {
 public:

@@ -241,6 +241,19 @@ CString CBeamBase::GetTypeDescription()
     }
 }
 
+CBeam::~CBeam()
+{
+    for (INT_PTR i = 0; i < m_arrCraneBeamLoad.GetSize(); ++i)
+        delete m_arrCraneBeamLoad.GetAt(i);
+}
+
+float CBeam::GetTemperatureN(float t) const
+{
+    constexpr float kSteelExpansion = 1.2e-5f; // per degree
+    CSectionBase* sec = m_pSection;
+    return sec != nullptr ? -kSteelExpansion * sec->GetE() * sec->GetA1() * t : 0.0f;
+}
+
 CString CBeam::GetDescription()
 {
     CString s;
@@ -376,13 +389,13 @@ void CBeamGroupList::Add(CBeamGroup* g)
 
 CBeamGroup* CBeamGroupList::IsOldBeamGroup(CBeamGroup* g, int& flag) const
 {
-    flag = 0;
+    flag = 1;
     for (POSITION pos = GetHeadPosition(); pos != nullptr;)
     {
         CBeamGroup* e = GetNextT(pos);
         if (e != g && e->m_nType == g->m_nType && e->m_pSection == g->m_pSection)
         {
-            flag = 1;
+            flag = 0;
             return e;
         }
     }

@@ -39,8 +39,11 @@ public:
     CMemberBase() = default;
     ~CMemberBase() override = default;
 
+    // The tag value is the drawing depth a view keeps for back-to-front drawing.
     double GetTagValue() const { return m_dTagValue; }
     void SetTagVaule(double v) { m_dTagValue = v; }
+    // What a drawing list holds: 0 a member, 1 a wall.
+    virtual int GetKindTag() const { return 0; }
 
     virtual void SetDrawPara() { m_dTagValue = 0; }
     virtual void OnDraw(CDC*, CRect&, CMatrix2D&, float, double, int, int, int, bool) {}
@@ -336,7 +339,7 @@ class CBeam : public CBeamBase, public CMemberLoads
 public:
     CBeam() = default;
     CBeam(int no, CPNode* n1, CPNode* n2, int type) : CBeamBase(no, n1, n2, type) {}
-    ~CBeam() override = default;
+    ~CBeam() override;
 
     CString GetDescription() override;
     CBeam* toBeam() override { return this; }
@@ -346,11 +349,17 @@ public:
     void ComputeCoverForce(int c) override { FillCoverForce(c, m_fF, m_fF1); }
     CPinNailGroup* GetPinNailGroup() { return m_pPinNailGroup; }
     void AdjustCornice(CMatrix2D&) {}
+    // Axial force (kN) under a temperature change of t degrees, the member held at both
+    // ends: -alpha E A t with the steel's alpha = 1.2e-5 per degree and the section's E and
+    // area, so a rise compresses (negative); 0 without a section.
+    float GetTemperatureN(float t) const;
 
     CBeamRigid* m_pRigid = nullptr;
     float m_fTension = 0.0f;                   // initial tension
     CLoadTemperature* m_pTemperature[4] = {};  // temperature loads 1 to 4, null = none
-    CObArray m_arrCraneBeamLoad;               // CLoadCraneBeamList* entries, owned by the structure
+    // One CLoadCraneBeamList per crane case that loads the member, with the case's number;
+    // the member owns the lists, the structure the load records they name.
+    CObArray m_arrCraneBeamLoad;
     float m_fF[12] = {};
     float m_fF1[12] = {};
 };
@@ -378,6 +387,16 @@ public:
     float m_fF[12] = {};
     float m_fF1[12] = {};
 };
+
+// The load lists of an ordinary member or a secondary beam; null for a member in a wall.
+inline CMemberLoads* GetMemberLoads(CBeamBase* b)
+{
+    if (CBeam* beam = b->toBeam())
+        return beam;
+    if (CSubBeam* sub = b->toSubBeam())
+        return sub;
+    return nullptr;
+}
 
 // The outline of a member in a wall: its four corners in the wall's plane, bottom start,
 // bottom end, top end, top start, and the width its plan shows (the wall's thickness).
@@ -630,7 +649,8 @@ class CBeamGroupList : public CModelList<CBeamGroup, true>
 public:
     // Appends a group, which the list then owns, and numbers it with its position.
     void Add(CBeamGroup* g);
-    // The existing group of the same type and section, or null; flag 1 when found.
+    // The existing group of the same type and section, or null; flag 0 when the candidate's
+    // members belong to the group found, 1 when none is found.
     CBeamGroup* IsOldBeamGroup(CBeamGroup* g, int& flag) const;
 };
 class CBeamFireGroupList : public CModelList<CBeamFireGroup, true>

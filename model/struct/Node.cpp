@@ -83,6 +83,8 @@ CPNode::~CPNode()
     delete m_pLiveLoadList;
     for (CLoadWindList* l : m_pWindLoadList)
         delete l;
+    for (INT_PTR i = 0; i < m_arrCraneLoad.GetSize(); ++i)
+        delete m_arrCraneLoad.GetAt(i);
 }
 
 void CPNodeList::SetSelect(int s)
@@ -303,4 +305,24 @@ void CPNodeList::SetSelectPointer(CBeamList* members, CWallList* walls)
             for (POSITION c = corners->GetHeadPosition(); c != nullptr;)
                 add(corners->GetNextT(c));
         }
+}
+
+bool CPNode::GetFShapeP3D(CPoint3D* p) const
+{
+    if (p == nullptr)
+        return false;
+    *p = m_bFShape ? m_ptFShape : m_pt;
+    return true;
+}
+
+void CPNode::PrepareFShape(int mode, double scale, double factor)
+{
+    m_ptFShape = m_pt;
+    if (mode >= 0 && mode < (int)m_arrFShape.size()) {
+        const std::array<float, 3>& v = m_arrFShape[(size_t)mode];
+        m_ptFShape.x += scale * factor * v[0];
+        m_ptFShape.y += scale * factor * v[1];
+        m_ptFShape.z += scale * factor * v[2];
+    }
+    m_bFShape = true;
 }

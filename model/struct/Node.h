@@ -171,7 +171,9 @@ public:
     CLoadNodeList* m_pDeadLoadList;
     CLoadNodeList* m_pLiveLoadList;
     CLoadWindList* m_pWindLoadList[4];
-    CObArray m_arrCraneLoad; // CLoadCraneList* entries, owned by the structure
+    // One CLoadCraneList per crane case that loads the node, with the case's number; the
+    // node owns the lists, the structure the load records they name.
+    CObArray m_arrCraneLoad;
 
     // Displacements (Dx, Dy, Dz, rx, ry, rz) the analysis kept per basic load case type.
     std::map<int, std::array<float, 6>> m_mapCaseDisp;
@@ -198,6 +200,16 @@ public:
     // The position moved by the translation of m_fCurDisp (filled by FillCurDisp, which the
     // deflections of a member ending here fill) when `displaced` is 1, else the position.
     CPoint3D GetP3D(const CPoint3D& position, int displaced) const;
+
+    // The node's shape in each mode (translations x, y, z; index from 0), as the modal
+    // analysis left it; a mode beyond the list does not move the node.
+    std::vector<std::array<float, 3>> m_arrFShape;
+    // The position CStruct::GuideNodeFVector prepared last (the position itself before any).
+    bool GetFShapeP3D(CPoint3D* p) const;
+    // Prepares the deformed position: the position plus scale x factor x the mode's shape.
+    void PrepareFShape(int mode, double scale, double factor);
+    CPoint3D m_ptFShape;
+    bool m_bFShape = false; // m_ptFShape was prepared
 
     // The node check results of the check record, as (ratio, text) pairs; each answers
     // whether the node has them (false, the pairs untouched, when it has not). Panel zones

@@ -13,7 +13,7 @@ IMPLEMENT_DYNAMIC(CHole, CObject)
 IMPLEMENT_DYNAMIC(CHoleRect, CHole)
 IMPLEMENT_DYNAMIC(CHoleCircle, CHole)
 IMPLEMENT_DYNAMIC(CPlane, CObject)
-IMPLEMENT_DYNAMIC(CWall, CObject)
+IMPLEMENT_DYNAMIC(CWall, CMemberBase)
 
 CPoint3D CHole::GetVexPt(int i) const
 {

@@ -194,7 +194,7 @@ public:
     int GetEdgeNum() const;
 };
 
-class CWall : public CObject
+class CWall : public CMemberBase
 {
     DECLARE_DYNAMIC(CWall)
 public:
@@ -205,6 +205,7 @@ public:
 
     void SetSelect(bool b) { m_nSelect = b ? 1 : 0; }
     int GetSelect() const { return m_nSelect; }
+    int GetKindTag() const override { return 1; }
     float GetWallH() const { return m_fH; }
     float GetWallB() const { return m_fB; }
     float GetB() const { return m_fB; }

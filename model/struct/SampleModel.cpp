@@ -4,6 +4,8 @@
 #include <vector>
 
 #include <algorithm>
+#include <array>
+#include <utility>
 #include <cmath>
 
 #include <vyr/model/material/material.h>
@@ -445,6 +447,147 @@ void BuildSampleModel(CGlobalData& data, const CSampleModelSize& size)
     data.Matrix2D().SetZoomMatrix(CRect(0, 0, 1000, 800), world);
 }
 
+void AddSampleLoads(CGlobalData& data)
+{
+    CStruct& s = *data.Struct();
+    // The kinds the built model has no case of yet: wind Y, -X, -Y, vertical seismic, the
+    // first temperature case, a crane case and the initial stress.
+    int caseNo = (int)s.m_pBasicLCList->GetCount();
+    for (int type : {3, 4, 5, 6, 11, 21, 15})
+        AddCase(s, ++caseNo, type);
+
+    CFloor* top = static_cast<CFloor*>(s.m_pFloorList->GetTail());
+    auto topNodes = [&](auto fn) {
+        for (POSITION pos = top->m_pNodeList->GetHeadPosition(); pos != nullptr;)
+            fn(top->m_pNodeList->GetNextT(pos));
+    };
+    auto members = [&](auto fn) {
+        for (POSITION pos = s.m_pBeamList->GetHeadPosition(); pos != nullptr;)
+            if (CBeam* b = s.m_pBeamList->GetNextT(pos)->toBeam())
+                fn(b);
+    };
+
+    // Node dead loads: a vertical force on every top node, a force with a moment on the first.
+    auto* deadTop = new CLoadNode(1, 0.0, 0.0, -20.0);
+    auto* deadMoment = new CLoadNode(2, 5.0, 0.0, -10.0, 0.0, 150.0, 0.0); // moment in kN.cm
+    s.m_pLoadNodeDeadList->AddTail(deadTop);
+    s.m_pLoadNodeDeadList->AddTail(deadMoment);
+    auto* liveTop = new CLoadNode(1, 0.0, 0.0, -8.0);
+    s.m_pLoadNodeLiveList->AddTail(liveTop);
+    topNodes([&](CPNode* n) {
+        n->m_pDeadLoadList->AddTail(deadTop);
+        n->m_pLiveLoadList->AddTail(liveTop);
+    });
+    top->m_pNodeList->GetHeadT()->m_pDeadLoadList->AddTail(deadMoment);
+
+    // Member live loads on the top beams: uniform, and a point load at mid-span of the first.
+    auto* liveLine = new CLoadBeam(1, 3, 1, -0.02);     // kN/cm
+    auto* livePoint = new CLoadBeam(2, 3, 2, -15.0, 0.0, 300.0);
+    s.m_pLoadBeamLiveList->AddTail(liveLine);
+    s.m_pLoadBeamLiveList->AddTail(livePoint);
+    bool first = true;
+    members([&](CBeam* b) {
+        if (b->GetType() != 2 || b->m_pFloor != top)
+            return;
+        b->m_pLiveLoadList->AddTail(liveLine);
+        if (std::exchange(first, false))
+            b->m_pLiveLoadList->AddTail(livePoint);
+    });
+
+    // Wind in the other three directions on the same top nodes as the X wind, and a line
+    // load in every direction on the columns of the first axis line.
+    const float windNode[4][3] = {{5.0f, 0, 0}, {0, 4.0f, 0}, {-5.0f, 0, 0}, {0, -4.0f, 0}};
+    for (int d = 1; d < 4; ++d) {
+        auto* w = new CLoadWind(1, windNode[d][0], windNode[d][1], windNode[d][2]);
+        s.m_pLoadWindNodeList[d]->AddTail(w);
+        topNodes([&](CPNode* n) {
+            if (!n->m_pWindLoadList[0]->IsEmpty())
+                n->m_pWindLoadList[d]->AddTail(w);
+        });
+    }
+    for (int d = 0; d < 4; ++d) {
+        auto* w = new CLoadBeam(1, d % 2 == 0 ? 1 : 2, 1, d < 2 ? 0.01 : -0.01);
+        s.m_pLoadWindBeamList[d]->AddTail(w);
+        members([&](CBeam* b) {
+            if (b->GetType() == 1 && b->GetNode1()->GetPt().x == 0.0 && b->GetNode1()->GetPt().y == 0.0)
+                b->m_pWindLoadList[d]->AddTail(w);
+        });
+    }
+
+    // A crane case derived from the layout: wheel loads on two nodes, a braking force on a beam.
+    auto* craneNodes = new CLoadCraneList(1, 1);
+    auto* craneMembers = new CLoadCraneBeamList(1);
+    auto* wheel1 = new CLoadNode(1, 0.0, 0.0, -120.0);
+    auto* wheel2 = new CLoadNode(2, 0.0, 0.0, -40.0);
+    auto* braking = new CLoadBeam(1, 1, 2, 12.0, 0.0, 300.0);
+    craneNodes->AddTail(wheel1);
+    craneNodes->AddTail(wheel2);
+    craneMembers->AddTail(braking);
+    s.m_arrCraneNodeLoad.Add(craneNodes);
+    s.m_arrCraneBeamLoad.Add(craneMembers);
+    CFloor* firstStorey = s.m_pFloorList->Get(2);
+    POSITION wheelPos = firstStorey->m_pNodeList->GetHeadPosition();
+    for (CLoadNode* wheel : {wheel1, wheel2}) {
+        auto* own = new CLoadCraneList(1);
+        own->AddTail(wheel);
+        firstStorey->m_pNodeList->GetNextT(wheelPos)->m_arrCraneLoad.Add(own);
+    }
+    bool placed = false;
+    members([&](CBeam* b) {
+        if (placed || b->GetType() != 2 || b->m_pFloor != firstStorey)
+            return;
+        auto* own = new CLoadCraneBeamList(1);
+        own->AddTail(braking);
+        b->m_arrCraneBeamLoad.Add(own);
+        placed = true;
+    });
+
+    // A rise of 25 degrees on the top storey's beams.
+    s.m_pTemperature[0]->m_fT = 25.0f;
+    members([&](CBeam* b) {
+        if (b->GetType() == 2 && b->m_pFloor == top) {
+            b->m_nTempFlag[0] = 1;
+            b->m_pTemperature[0] = s.m_pTemperature[0];
+        }
+    });
+
+    // Vertical seismic data on the top nodes of the grid.
+    topNodes([](CPNode* n) {
+        if (n->m_pWindLoadList[0]->IsEmpty())
+            return;
+        n->m_fVSeismMass = 2.5f;
+        n->m_fVSeismCoef = 0.08f;
+    });
+
+    // Node weights (the model's g turns them into masses) and a master node at the centre of
+    // every storey above the base that the storey's nodes are tied to.
+    const float g = s.m_pLoadSeismList->m_fG;
+    int masterNo = 1000;
+    for (POSITION pos = s.m_pFloorList->GetHeadPosition(); pos != nullptr;) {
+        CFloor* f = s.m_pFloorList->GetNextT(pos);
+        if (f == s.m_pFloorList->GetHeadT() || f->m_pNodeList->IsEmpty())
+            continue;
+        const CRect2D plan = f->m_pNodeList->GetRealRect(0);
+        auto* master = new CMainNode(++masterNo, CPoint3D((plan.left + plan.right) / 2, (plan.top + plan.bottom) / 2, f->m_dZ));
+        double trans = 0.0, rot = 0.0;
+        for (POSITION p = f->m_pNodeList->GetHeadPosition(); p != nullptr;) {
+            CPNode* n = f->m_pNodeList->GetNextT(p);
+            n->m_dDeadFz = -0.1 * g;
+            n->m_dLiveFz = -0.05 * g;
+            n->m_fAddMass = 0.01f * g;
+            n->m_fMass = (float)(-n->m_dDeadFz - s.m_fLiveFactor * n->m_dLiveFz + n->m_fAddMass);
+            n->m_pMainNode = master;
+            const double dx = (n->GetPt().x - master->GetPt().x) * 0.01, dy = (n->GetPt().y - master->GetPt().y) * 0.01;
+            trans += n->m_fMass / g;
+            rot += n->m_fMass / g * (dx * dx + dy * dy);
+        }
+        master->m_fTransMass = (float)(trans * 1000.0); // the model keeps kg
+        master->m_fRotMass = (float)(rot * 1e7);
+        s.m_pMainNodeList->AddTail(master);
+        f->m_pMainNodeList->AddTail(master);
+    }
+}
+
 CString SampleModelSummary(CGlobalData& data)
 {
     CStruct& s = *data.Struct();
@@ -567,3 +710,51 @@ void AddSampleTimeHistory(CStruct& s, const std::vector<CFloor*>& floors)
     }
 }
 } // namespace
+
+void AddSampleModeShapes(CGlobalData& data)
+{
+    CStruct& s = *data.Struct();
+    const int modes = s.GetCurFrequentNum();
+    const CRect2D plan = s.m_pNodeList->GetRealRect(0);
+    const CRect2D elevation = s.m_pNodeList->GetRealRect(1);
+    const double cx = (plan.left + plan.right) / 2, cy = (plan.top + plan.bottom) / 2;
+    const double bottom = elevation.bottom, height = elevation.Height() > 0 ? elevation.Height() : 1.0;
+    const double radius = std::max(1.0, 0.5 * std::hypot(plan.Width(), plan.Height()));
+    // The shape at (x, y, z): translations and the twist about the plan centre.
+    auto shape = [&](int mode, double x, double y, double z) {
+        const double h = (z - bottom) / height;
+        std::array<float, 4> v{0, 0, 0, 0}; // x, y, z, rotation
+        if (mode == 0)
+            v[0] = (float)h;
+        else if (mode == 1)
+            v[1] = (float)h;
+        else {
+            const double twist = h / radius;
+            v[0] = (float)(-(y - cy) * twist);
+            v[1] = (float)((x - cx) * twist);
+            v[3] = (float)twist;
+        }
+        return v;
+    };
+    for (POSITION pos = s.m_pNodeList->GetHeadPosition(); pos != nullptr;) {
+        CPNode* n = s.m_pNodeList->GetNextT(pos);
+        n->m_arrFShape.clear();
+        for (int m = 0; m < modes; ++m) {
+            const std::array<float, 4> v = shape(m, n->m_pt.x, n->m_pt.y, n->m_pt.z);
+            n->m_arrFShape.push_back({v[0], v[1], v[2]});
+        }
+    }
+    int no = 20001;
+    for (POSITION pos = s.m_pFloorList->GetHeadPosition(); pos != nullptr;) {
+        CFloor* f = s.m_pFloorList->GetNextT(pos);
+        if (f->GetZ() <= bottom || f->m_pMainNodeList->GetCount() > 0)
+            continue;
+        auto* master = new CMainNode(no++, CPoint3D(cx, cy, f->GetZ()));
+        for (int m = 0; m < modes; ++m) {
+            const std::array<float, 4> v = shape(m, cx, cy, f->GetZ());
+            master->m_arrShape.push_back({m == 2 ? 0.0f : v[0], m == 2 ? 0.0f : v[1], v[3]});
+        }
+        s.m_pMainNodeList->AddTail(master);
+        f->m_pMainNodeList->AddTail(master);
+    }
+}

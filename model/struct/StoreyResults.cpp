@@ -84,6 +84,8 @@ void FillStoreyResults(CGlobalData& data)
             d.fElasticRx = 500.0f * part;
             d.fElasticRy = 400.0f * part;
             d.bCentres = true;
+            d.fCapacityX[0] = 2000.0f * share * soft * part;
+            d.fCapacityY[0] = 1600.0f * share * soft * part;
         }
         for (POSITION pos = s.m_pBasicLCList->GetHeadPosition(); pos != nullptr;) {
             CBasicLoadCase* lc = s.m_pBasicLCList->GetNextT(pos);
@@ -119,5 +121,38 @@ void FillStoreyResults(CGlobalData& data)
                                                 node, t);
             }
         }
+    }
+}
+
+void FillStoreyDisplacements(CGlobalData& data)
+{
+    CStruct& s = *data.Struct();
+    CFloorList& list = *s.m_pFloorList;
+    std::vector<CMainNode*> towers{nullptr};
+    for (POSITION pos = s.m_pMainNodeList->GetHeadPosition(); pos != nullptr;)
+        towers.push_back(s.m_pMainNodeList->GetNextT(pos));
+    for (POSITION c = s.m_pBasicLCList->GetHeadPosition(); c != nullptr;) {
+        CBasicLoadCase* lc = s.m_pBasicLCList->GetNextT(c);
+        const bool wind = lc->GetType() >= 2 && lc->GetType() <= 5;
+        if (!wind && !lc->IsSeismLoadCase())
+            continue;
+        const int ci = lc->m_nNo - 1;
+        for (CMainNode* t : towers)
+            for (int d = 1; d <= 2; ++d) {
+                float sum = 0.0f;
+                int k = 0;
+                for (POSITION pos = list.GetRealFloorHeadPosition(); pos != nullptr;) {
+                    CFloor* f = list.GetRealFloorNext(pos);
+                    ++k;
+                    if (t != nullptr && f->FindTowerData(t) == nullptr)
+                        continue;
+                    int node = 0;
+                    const float drift = f->GetFloorRelativeDisp(false, 0, ci, d, 0, nullptr, nullptr, t, &node);
+                    sum += drift;
+                    f->SetFloorDisp(ci, d, sum, t);
+                    f->SetFloorMaxDisp(ci, d, sum * 1.1f, 100 * k + 2, t);
+                    f->SetFloorMaxRelativeDisp(ci, d, drift * (1.05f + 0.1f * (float)(k % 3)), 100 * k + 1, t);
+                }
+            }
     }
 }

@@ -185,11 +185,24 @@ float CStruct::GetTotalWeight() const
     return (float)w;
 }
 
-void CStruct::ComputeFloorCapacity(CFloor* f, CMainNode*)
+void CStruct::ComputeFloorCapacity(CFloor* f, CMainNode* pTower)
 {
     if (f == nullptr)
         return;
     f->m_fX1 = f->m_fY1 = f->m_fX2 = f->m_fY2 = f->m_fX3 = f->m_fY3 = 0.0f;
+    if (pTower != nullptr)
+    {
+        if (const CFloor::CTowerData* t = f->FindTowerData(pTower))
+        {
+            f->m_fX1 = t->fCapacityX[0];
+            f->m_fX2 = t->fCapacityX[1];
+            f->m_fX3 = t->fCapacityX[2];
+            f->m_fY1 = t->fCapacityY[0];
+            f->m_fY2 = t->fCapacityY[1];
+            f->m_fY3 = t->fCapacityY[2];
+        }
+        return;
+    }
     CBeamList all;
     GetAllBeams(all);
     for (POSITION pos = all.GetHeadPosition(); pos != nullptr;)
@@ -379,4 +392,12 @@ bool CStruct::IsRigid() const
             return false;
     }
     return true;
+}
+
+bool CStruct::GuideNodeFVector(int mode, int scale, double factor)
+{
+    const bool computed = mode >= 0 && mode < m_nFreNum;
+    for (POSITION pos = m_pNodeList->GetHeadPosition(); pos != nullptr;)
+        m_pNodeList->GetNextT(pos)->PrepareFShape(computed ? mode : -1, scale, factor);
+    return computed;
 }

@@ -40,8 +40,9 @@ public:
     int GetWindCode() const { return m_nWindCode; }
     // Sum of the storeys' gravity load representative values.
     float GetTotalWeight() const;
-    // Fills the shear-capacity parts of all storeys (or of one) from the capacities of the
-    // members standing in them.
+    // Fills the shear-capacity parts of all storeys (or of one): of the whole storey (no
+    // tower) from the capacities of the members standing in it; of a tower from what the
+    // analysis kept for the tower in the storey (none when it kept nothing).
     void ComputeCapacity(CMainNode* pTower);
     void ComputeFloorCapacity(CFloor* pFloor, CMainNode* pTower);
     void GetMultiTowerMainNode(CMainNodeList* out) const;
@@ -49,6 +50,10 @@ public:
     float GetPeriod(int i) const;
     float GetFrequency(int i) const;
     void SetModalResult(const std::vector<float>& periods);
+    // Prepares every node's position deformed in a mode (GetFShapeP3D): the position plus
+    // scale x factor x the node's shape in that mode. False for a mode not computed, which
+    // leaves every node at its position.
+    bool GuideNodeFVector(int mode, int scale, double factor);
 
     // What the modal analysis keeps per mode (index from 0).
     struct CModeResult
@@ -107,6 +112,11 @@ public:
     CBeamList* m_pBCInWallList2; // wall piers
     CFloorList* m_pFloorList;
     CBeamGroupList* m_pBeamGroupList;
+    // The unit prices of the member groups, one entry per member type, section type and
+    // material type; the groups point at their entry, so the table is rebuilt only with
+    // their links (the statistics does both).
+    std::vector<COptDiscreteSection> m_arrUnitPrice;
+    float m_fWallConcretePrice = 500.0f; // reinforced concrete of the walls, per m3
     CBanList* m_pBanSteelList = nullptr;
     CBanList* m_pBanConcreteList = nullptr;
     CPlateSteelBarGroupList* m_pPlateSteelBarGroupList = nullptr;

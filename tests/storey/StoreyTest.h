@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <vyr/app.h>
@@ -86,6 +87,18 @@ inline std::vector<CTableColours> TablesOfRtf(const std::string& path, const std
         at = end + 8;
     }
     return out;
+}
+
+// Text read by unrtf with the named entities it writes for Greek letters and signs put back.
+inline std::string DecodeNamedEntities(std::string s)
+{
+    static const std::pair<const char*, const char*> kNamed[] = {
+        {"&times;", "×"}, {"&alpha;", "α"}, {"&mu;", "μ"},    {"&omega;", "ω"}, {"&zeta;", "ζ"}, {"&nu;", "ν"},
+        {"&gamma;", "γ"}, {"&Sigma;", "Σ"}, {"&sum;", "∑"}, {"&ge;", "≥"},   {"&le;", "≤"}};
+    for (const auto& [name, text] : kNamed)
+        for (size_t at = s.find(name); at != std::string::npos; at = s.find(name, at))
+            s.replace(at, std::string(name).size(), text);
+    return s;
 }
 
 } // namespace storeytest

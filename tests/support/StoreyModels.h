@@ -5,12 +5,31 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
+#include <vyr/model/section/SectionBase.h>
+#include <vyr/model/section/SectionList.h>
 #include <vyr/model/struct/SampleModel.h>
 #include <vyr/model/struct/structure.h>
 
 namespace vyrtest {
+
+// A section whose steel shear capacities (kN) about axes 2 and 3 are given: the one column a
+// test stands in a storey to give the storey its shear capacity.
+class CGivenShearSection : public CSectionBase
+{
+public:
+    CGivenShearSection(float v2, float v3) : m_fV2(v2), m_fV3(v3) {}
+    void GetSteelSecShearCapacity(int, float& fV2, float& fV3) override
+    {
+        fV2 = m_fV2;
+        fV3 = m_fV3;
+    }
+
+private:
+    float m_fV2, m_fV3;
+};
 
 struct CStoreyTower
 {
@@ -128,6 +147,86 @@ public:
             Storey((int)k + 1)->m_fStiffX = stiff[k];
             Storey((int)k + 1)->m_fStiffY = stiff[k];
         }
+    }
+
+    // Gives every real storey a rectangular plan, width along x by depth along y (cm): four
+    // nodes at its elevation (so its extent faces the wind) and one room over them (its area).
+    void SetPlan(double width, double depth)
+    {
+        CStruct& s = Struct();
+        int no = 90000;
+        for (POSITION pos = s.m_pFloorList->GetRealFloorHeadPosition(); pos != nullptr;) {
+            CFloor* f = s.m_pFloorList->GetRealFloorNext(pos);
+            auto* room = new CPlane;
+            room->m_nNo = no;
+            for (const auto& [x, y] : {std::pair{0.0, 0.0}, std::pair{width, 0.0}, std::pair{width, depth},
+                                       std::pair{0.0, depth}}) {
+                auto* node = new CPNode(++no, CPoint3D(x, y, f->GetZ()));
+                s.m_pNodeList->AddTail(node);
+                f->m_pNodeList->AddTail(node);
+                room->m_pVexNodeList->AddTail(node);
+            }
+            s.m_pPlaneList->AddTail(room);
+            f->m_pPlaneList->AddTail(room);
+        }
+    }
+    // Gives a storey (any of the list) the whole-storey shear capacity x, y (kN): one column
+    // of that capacity standing in it; the structure owns the column and its section.
+    void SetCapacity(CFloor* f, float x, float y)
+    {
+        auto* sec = new CGivenShearSection(x, y);
+        Struct().m_pSectionList->AddTail(sec);
+        auto* column = new CBeam(90001 + (int)Struct().m_pBeamList->GetCount(), nullptr, nullptr, 1);
+        column->m_pFloor = f;
+        column->m_pSection = sec;
+        Struct().m_pBeamList->AddTail(column);
+    }
+    // Sets storey k's capacities of the tower (kN), all as the columns' part.
+    void SetTowerCapacity(int k, int tower, float x, float y)
+    {
+        CFloor::CTowerData& d = Storey(k)->TowerData(Tower(tower)->m_pt.x, Tower(tower)->m_pt.y);
+        d.fCapacityX[0] = x;
+        d.fCapacityY[0] = y;
+        d.fCapacityX[1] = d.fCapacityX[2] = d.fCapacityY[1] = d.fCapacityY[2] = 0.0f;
+    }
+    // Gravity loads (kN) of storeys 1, 2, ... above the basements.
+    void SetWeights(const std::vector<float>& g)
+    {
+        for (size_t k = 0; k < g.size(); ++k)
+            Storey((int)k + 1)->m_fWeight = g[k];
+    }
+    // The stored seismic shears (kN) of seismic case i on storeys 1, 2, ...: along the
+    // case's direction (X for an even i), nothing across.
+    void SetSeismShears(int i, const std::vector<float>& v)
+    {
+        const int p = SeismPos(i);
+        for (size_t k = 0; k < v.size(); ++k) {
+            Storey((int)k + 1)->m_fSeismShearX[p] = i % 2 == 0 ? v[k] : 0.0f;
+            Storey((int)k + 1)->m_fSeismShearY[p] = i % 2 == 0 ? 0.0f : v[k];
+        }
+    }
+    // The frame's shears (kN) of seismic case i along its direction on the base (first) and
+    // then storeys 1, 2, ... (basements included, lowest first).
+    void SetFrameShears(int i, const std::vector<float>& vf)
+    {
+        CBasicLoadCase* lc = Seism(i);
+        for (size_t k = 0; k < vf.size(); ++k)
+            Struct().m_pFloorList->Get((int)k + 1)->SetTotalFrameShear(lc->m_nNo, i % 2 == 0 ? vf[k] : 0.0f,
+                                                                       i % 2 == 0 ? 0.0f : vf[k]);
+    }
+    // Members on the first storey: a column and a brace (or a second column), so that the
+    // structure has a frame sharing its shear with bracing (or a bare frame).
+    void AddFrameMembers(bool brace)
+    {
+        CStruct& s = Struct();
+        const int base = s.m_pNodeList->GetCount() > 0 ? (int)s.m_pNodeList->GetCount() : 0;
+        CPNode* nodes[3];
+        for (int n = 0; n < 3; ++n) {
+            nodes[n] = new CPNode(base + n + 1, CPoint3D(n == 2 ? 600.0 : 0.0, 0.0, n == 0 ? 0.0 : m_spec.dStoreyH));
+            s.m_pNodeList->AddTail(nodes[n]);
+        }
+        s.m_pBeamList->AddTail(new CBeam(1, nodes[0], nodes[1], 1));
+        s.m_pBeamList->AddTail(new CBeam(2, nodes[0], nodes[2], brace ? 3 : 1));
     }
 
 private:

@@ -97,6 +97,21 @@ inline BOOL RemoveDirectoryA(LPCSTR a) { return RemoveDirectory(a); }
 inline DWORD GetFileAttributesA(LPCSTR a) { return GetFileAttributes(a); }
 inline DWORD GetModuleFileNameA(HMODULE h, LPSTR s, DWORD n) { return GetModuleFileName(h, s, n); }
 
+// Global memory blocks, as the clipboard and the bitmap conversions hand them over: a handle
+// owns its bytes until GlobalFree. Locking gives their address (no moving memory here, so
+// the lock count is kept only to answer GlobalUnlock); GMEM_ZEROINIT clears them.
+#define GMEM_FIXED 0x0000
+#define GMEM_MOVEABLE 0x0002
+#define GMEM_ZEROINIT 0x0040
+#define GHND (GMEM_MOVEABLE | GMEM_ZEROINIT)
+HGLOBAL GlobalAlloc(UINT uFlags, size_t dwBytes);
+LPVOID GlobalLock(HGLOBAL hMem);
+// FALSE once the block is no longer locked.
+BOOL GlobalUnlock(HGLOBAL hMem);
+size_t GlobalSize(HGLOBAL hMem);
+// Null on success, the handle when it is not one GlobalAlloc gave.
+HGLOBAL GlobalFree(HGLOBAL hMem);
+
 // C run-time calls on Windows-style paths. mode: 0 exists, 2 writable, 4 readable, 6 both;
 // 0 when allowed, -1 otherwise.
 int _access(const char* path, int mode);

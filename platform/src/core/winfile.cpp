@@ -8,7 +8,9 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <memory>
 #include <mutex>
+#include <unordered_map>
 #include <string>
 #include <vector>
 
@@ -351,3 +353,72 @@ int VyrRename(const char* oldPath, const char* newPath)
 int _mkdir(const char* path) { return ::mkdir(VyrMapPath(path).c_str(), 0777); }
 int _rmdir(const char* path) { return ::rmdir(VyrMapPath(path).c_str()); }
 int _unlink(const char* path) { return ::unlink(VyrMapPath(path).c_str()); }
+
+namespace {
+
+// A global block: its bytes and lock count. Handles are the blocks' addresses, known to the
+// table so that a stray handle is refused rather than freed.
+struct GlobalBlock
+{
+    std::vector<unsigned char> bytes;
+    int locks = 0;
+};
+std::mutex g_globalMutex;
+std::unordered_map<HGLOBAL, std::unique_ptr<GlobalBlock>>& GlobalBlocks()
+{
+    static std::unordered_map<HGLOBAL, std::unique_ptr<GlobalBlock>> blocks;
+    return blocks;
+}
+GlobalBlock* FindBlock(HGLOBAL h)
+{
+    auto it = GlobalBlocks().find(h);
+    return it == GlobalBlocks().end() ? nullptr : it->second.get();
+}
+
+} // namespace
+
+HGLOBAL GlobalAlloc(UINT, size_t dwBytes)
+{
+    auto block = std::make_unique<GlobalBlock>();
+    try {
+        block->bytes.assign(dwBytes, 0); // always cleared: GMEM_ZEROINIT costs nothing extra
+    } catch (const std::bad_alloc&) {
+        return nullptr;
+    }
+    std::lock_guard<std::mutex> lock(g_globalMutex);
+    HGLOBAL h = block.get();
+    GlobalBlocks()[h] = std::move(block);
+    return h;
+}
+
+LPVOID GlobalLock(HGLOBAL hMem)
+{
+    std::lock_guard<std::mutex> lock(g_globalMutex);
+    GlobalBlock* b = FindBlock(hMem);
+    if (!b)
+        return nullptr;
+    ++b->locks;
+    return b->bytes.data();
+}
+
+BOOL GlobalUnlock(HGLOBAL hMem)
+{
+    std::lock_guard<std::mutex> lock(g_globalMutex);
+    GlobalBlock* b = FindBlock(hMem);
+    if (!b || b->locks == 0)
+        return FALSE;
+    return --b->locks > 0 ? TRUE : FALSE;
+}
+
+size_t GlobalSize(HGLOBAL hMem)
+{
+    std::lock_guard<std::mutex> lock(g_globalMutex);
+    GlobalBlock* b = FindBlock(hMem);
+    return b ? b->bytes.size() : 0;
+}
+
+HGLOBAL GlobalFree(HGLOBAL hMem)
+{
+    std::lock_guard<std::mutex> lock(g_globalMutex);
+    return GlobalBlocks().erase(hMem) ? nullptr : hMem;
+}

@@ -35,12 +35,14 @@
 #include <vyr/model/struct/structure.h>
 #include <vyr/reports/DlgBeamCheckOutput.h>
 #include <vyr/reports/DlgNodeCheckOutput.h>
+#include <vyr/reports/DlgOutputBeamForce.h>
 #include <vyr/reports/DlgOutputNodeCheck.h>
 #include <vyr/reports/DlgOutputNodeDisp.h>
 #include <vyr/reports/DlgOutputNodeForce.h>
 #include <vyr/reports/DlgStatistic.h>
 #include <vyr/resources/dialogs/BanLibRes.h>
 #include <vyr/resources/dialogs/DefsRes.h>
+#include <vyr/resources/dialogs/ForceDispRes.h>
 #include <vyr/resources/dialogs/NodeResultRes.h>
 #include <vyr/resources/dialogs/QueryForceRes.h>
 #include <vyr/resources/dialogs/ReportRes.h>
@@ -111,12 +113,6 @@ struct PropKeysTest : ::testing::Test
                 fn(*t);
             },
             templateId);
-    }
-    template <class T>
-    static void Confirm(std::function<void(T&)> fn)
-    {
-        In<T>(std::move(fn));
-        ScriptedUser::PressOK(IDD_STANDIN);
     }
     // A definition library: checks what the key handed over, picks a row as the user does
     // and presses "设定".
@@ -748,12 +744,15 @@ TEST_F(PropKeysTest, NodeReportOpensOnExactlyOneNodeAndListReportsGetTheirList)
     EXPECT_EQ(Key("Prop.NodeCheckOutput", &one), 0);
     EXPECT_EQ(host.Count(WM_UI_RESULTDLGCLOSED), 0) << "only the member reports tell the host";
 
-    Confirm<CDlgOutputNodeDisp>([&](CDlgOutputNodeDisp& dlg) {
-        EXPECT_EQ(dlg.m_pNodeList, &two);
-        EXPECT_EQ(dlg.m_pData, &d);
-    });
-    EXPECT_EQ(Key("Prop.NodeOutputDisp", &two), 0);
     // The node result reports are the real dialogs, closed with their "关闭".
+    In<CDlgOutputNodeDisp>(
+        [&](CDlgOutputNodeDisp& dlg) {
+            EXPECT_EQ(dlg.m_pNodeList, &two);
+            EXPECT_EQ(dlg.m_pData, &d);
+        },
+        IDD_NODEDISP);
+    ScriptedUser::Click(IDOK, IDD_NODEDISP);
+    EXPECT_EQ(Key("Prop.NodeOutputDisp", &two), 0);
     In<CDlgOutputNodeForce>(
         [&](CDlgOutputNodeForce& dlg) {
             EXPECT_EQ(dlg.m_pNodeList, &two);
@@ -768,11 +767,23 @@ TEST_F(PropKeysTest, NodeReportOpensOnExactlyOneNodeAndListReportsGetTheirList)
 
     CBeamList beams;
     Fill(beams, {Beam(600), Beam(300)});
-    Confirm<CDlgStatistic>([&](CDlgStatistic& dlg) {
-        EXPECT_EQ(dlg.m_pBeamList, &beams);
-        EXPECT_EQ(dlg.m_pData, &d);
-    });
+    // So are the member list reports.
+    In<CDlgStatistic>(
+        [&](CDlgStatistic& dlg) {
+            EXPECT_EQ(dlg.m_pBeamList, &beams);
+            EXPECT_EQ(dlg.m_pData, &d);
+        },
+        IDD_STATISTIC);
+    ScriptedUser::Click(IDOK, IDD_STATISTIC);
     EXPECT_EQ(Key("Prop.BeamOutputStatistic", &beams), 0);
+    In<CDlgOutputBeamForce>(
+        [&](CDlgOutputBeamForce& dlg) {
+            EXPECT_EQ(dlg.m_pBeamList, &beams);
+            EXPECT_EQ(dlg.m_pData, &d);
+        },
+        IDD_BEAMFORCE);
+    ScriptedUser::Click(IDOK, IDD_BEAMFORCE);
+    EXPECT_EQ(Key("Prop.BeamOutputForce", &beams), 0);
 }
 
 // ---- shear studs

@@ -67,4 +67,51 @@ TEST(StoreyData, RelativeDisplacementsPerCaseDirectionAndTowerWithTheirNode)
     EXPECT_FLOAT_EQ(f.GetFloorRelativeDisp(false, 0, 5, 1, 3, nullptr, nullptr, nullptr), 0.0f);
 }
 
+TEST(StoreyData, DisplacementMaximaAndAveragesPerCaseDirectionAndTowerSetTheirNodes)
+{
+    CFloor f(3, 1);
+    CMainNode tower(1, CPoint3D(1000.0, 500.0, 900.0));
+    CMainNode elsewhere(2, CPoint3D(3000.0, 500.0, 900.0));
+    CBasicLoadCase lc; // case number 3: case index 2
+    lc.m_nNo = 3;
+    f.SetFloorMaxRelativeDisp(2, 1, 0.75f, 401);
+    f.SetFloorMaxRelativeDisp(2, 1, 0.5f, 411, &tower);
+    f.SetFloorMaxDisp(2, 2, 2.25f, 402);
+    f.SetFloorMaxDisp(2, 1, 1.5f, 412, &tower);
+    f.SetFloorDisp(2, 2, 2.0f);
+    f.SetFloorDisp(2, 1, 1.25f, &tower);
+
+    struct Row
+    {
+        const char* what;
+        CMainNode* tower;
+        int direction;
+        float maxRel, maxDisp, disp;
+        int relNode, dispNode;
+    };
+    const Row rows[] = {
+        {"whole storey X", nullptr, 1, 0.75f, 0.0f, 0.0f, 401, 0},
+        {"whole storey Y", nullptr, 2, 0.0f, 2.25f, 2.0f, 0, 402},
+        {"tower X", &tower, 1, 0.5f, 1.5f, 1.25f, 411, 412},
+        {"tower Y", &tower, 2, 0.0f, 0.0f, 0.0f, 0, 0},
+        {"a tower not in the storey", &elsewhere, 1, 0.0f, 0.0f, 0.0f, 0, 0},
+    };
+    for (const Row& r : rows)
+    {
+        f.m_nMaxRelDispNode = f.m_nMaxDispNode = -1;
+        EXPECT_FLOAT_EQ(f.GetFloorMaxRelativeDisp(false, 0, 2, r.direction, 3, nullptr, nullptr, r.tower), r.maxRel)
+            << r.what;
+        EXPECT_EQ(f.m_nMaxRelDispNode, r.relNode) << r.what;
+        EXPECT_FLOAT_EQ(f.GetFloorMaxDisp(false, &lc, r.direction, r.tower), r.maxDisp) << r.what;
+        EXPECT_EQ(f.m_nMaxDispNode, r.dispNode) << r.what;
+        EXPECT_FLOAT_EQ(f.GetFloorDisp(false, 0, 2, r.direction, 3, nullptr, r.tower), r.disp) << r.what;
+        EXPECT_FLOAT_EQ(f.GetFloorDisp(2, r.direction, false, r.tower), r.disp) << r.what;
+    }
+    EXPECT_EQ(f.m_nMaxRelDispNode, 0) << "each query sets its node, also to none";
+    // Another case answers nothing, and the inter-storey average stays its own datum.
+    EXPECT_FLOAT_EQ(f.GetFloorDisp(1, 2, false, nullptr), 0.0f);
+    EXPECT_FLOAT_EQ(f.GetFloorMaxDisp(false, nullptr, 2, nullptr), 0.0f);
+    EXPECT_FLOAT_EQ(f.GetFloorRelativeDisp(false, 0, 2, 1, 3, nullptr, nullptr, nullptr), 0.0f);
+}
+
 } // namespace

@@ -159,3 +159,23 @@ TEST(ModuleFileName, IsAWindowsPathOfTheProgram)
     EXPECT_EQ(GetModuleFileName(nullptr, small, sizeof small), 4u);
     EXPECT_EQ(small[3], '\0');
 }
+
+TEST(GlobalMemory, ABlockIsClearedKeepsItsBytesAndIsFreedOnce)
+{
+    HGLOBAL h = GlobalAlloc(GHND, 16);
+    ASSERT_NE(h, nullptr);
+    EXPECT_EQ(GlobalSize(h), 16u);
+    auto* p = static_cast<unsigned char*>(GlobalLock(h));
+    ASSERT_NE(p, nullptr);
+    for (int i = 0; i < 16; ++i)
+        EXPECT_EQ(p[i], 0) << i;
+    p[3] = 7;
+    EXPECT_FALSE(GlobalUnlock(h)); // no longer locked
+    EXPECT_EQ(static_cast<unsigned char*>(GlobalLock(h))[3], 7);
+    GlobalUnlock(h);
+    EXPECT_EQ(GlobalFree(h), nullptr);
+    // A handle freed already, or never given, is refused and handed back.
+    EXPECT_EQ(GlobalFree(h), h);
+    EXPECT_EQ(GlobalLock(h), nullptr);
+    EXPECT_EQ(GlobalSize(h), 0u);
+}
