@@ -6,6 +6,7 @@
 #include <vyr/model/struct/structure.h>
 #include <vyr/protocol/ReportHead.h>
 #include <vyr/resources/dialogs/OutputTotalRes.h>
+#include <vyr/storey/DlgGStableCheck.h>
 
 BEGIN_MESSAGE_MAP(CDlgOutputTotal, CDlgReportRun)
     ON_BN_CLICKED(IDC_OTOTAL_SELALL, &CDlgOutputTotal::OnSel)
@@ -75,26 +76,29 @@ const CDlgOutputTotal::CSection CDlgOutputTotal::kTable[kSections] = {
      &CDlgOutputTotal::OnBtnDesignNode},
     {IDC_OTOTAL_SUPPORT, IDC_OTOTAL_BTN_SUPPORT, nullptr, nullptr, &CDlgOutputTotal::WriteSupport,
      &CDlgOutputTotal::OnBtnSupport},
-    {IDC_OTOTAL_MASS, IDC_OTOTAL_BTN_MASS, nullptr, nullptr, nullptr, &CDlgOutputTotal::OnBtnEqualLoad},
+    {IDC_OTOTAL_MASS, IDC_OTOTAL_BTN_MASS, nullptr, nullptr, &CDlgOutputTotal::WriteEqualLoad,
+     &CDlgOutputTotal::OnBtnEqualLoad},
     {IDC_OTOTAL_FREQUENT, IDC_OTOTAL_BTN_FREQUENT, &CDlgOutputTotal::CanBtnFrequent, &CDlgOutputTotal::CanBtnFrequent,
      &CDlgOutputTotal::WriteFrequent, &CDlgOutputTotal::OnBtnFrequent},
     {IDC_OTOTAL_GSTABLE, IDC_OTOTAL_BTN_GSTABLE, &CDlgOutputTotal::CanGStableCheck, &CDlgOutputTotal::CanGStableCheck,
-     nullptr, &CDlgOutputTotal::OnBtnGStableCheck},
+     &CDlgOutputTotal::WriteGStableCheck, &CDlgOutputTotal::OnBtnGStableCheck},
     {IDC_OTOTAL_COMFORT, IDC_OTOTAL_BTN_COMFORT, &CDlgOutputTotal::CanComfortCheck, &CDlgOutputTotal::CanComfortCheck,
-     nullptr, &CDlgOutputTotal::OnBtnComfortCheck},
+     &CDlgOutputTotal::WriteComfortCheck, &CDlgOutputTotal::OnBtnComfortCheck},
     {IDC_OTOTAL_DISP, IDC_OTOTAL_BTN_DISP, &CDlgOutputTotal::CanLayerDispDifferOutput,
-     &CDlgOutputTotal::CanLayerDispDifferOutput, nullptr, &CDlgOutputTotal::OnBtnLayerDispDifferOutput},
+     &CDlgOutputTotal::CanLayerDispDifferOutput, &CDlgOutputTotal::WriteLayerDispDiffer,
+     &CDlgOutputTotal::OnBtnLayerDispDifferOutput},
     {IDC_OTOTAL_STIFF, IDC_OTOTAL_BTN_STIFF, &CDlgOutputTotal::CanBtnStiffStatOutput,
      &CDlgOutputTotal::CanBtnStiffStatOutput, &CDlgOutputTotal::WriteStiffStat, &CDlgOutputTotal::OnBtnStiffStatOutput},
     {IDC_OTOTAL_VM, IDC_OTOTAL_BTN_VM, &CDlgOutputTotal::CanBtnLayerVMOutput, &CDlgOutputTotal::CanBtnLayerVMOutput,
      &CDlgOutputTotal::WriteLayerVM, &CDlgOutputTotal::OnBtnLayerVMOutput},
     // The report asks only for real storeys; the button also for a horizontal case.
     {IDC_OTOTAL_CAPACITY, IDC_OTOTAL_BTN_CAPACITY, &CDlgOutputTotal::CanBtnShearCapacity,
-     &CDlgOutputTotal::CanBtnLayerVMOutput, nullptr, &CDlgOutputTotal::OnBtnShearCapacity},
+     &CDlgOutputTotal::CanBtnLayerVMOutput, &CDlgOutputTotal::WriteShearCapacity, &CDlgOutputTotal::OnBtnShearCapacity},
     {IDC_OTOTAL_VGRATIO, IDC_OTOTAL_BTN_VGRATIO, &CDlgOutputTotal::CanBtnLayerVGRatio,
-     &CDlgOutputTotal::CanBtnLayerVGRatio, nullptr, &CDlgOutputTotal::OnBtnLayerVGRatio},
+     &CDlgOutputTotal::CanBtnLayerVGRatio, &CDlgOutputTotal::WriteLayerVGRatio, &CDlgOutputTotal::OnBtnLayerVGRatio},
     {IDC_OTOTAL_FRAMEADJ, IDC_OTOTAL_BTN_FRAMEADJ, &CDlgOutputTotal::CanBtnFrameSeismicAdjust,
-     &CDlgOutputTotal::CanBtnFrameSeismicAdjust, nullptr, &CDlgOutputTotal::OnBtnFrameSeismicAdjust},
+     &CDlgOutputTotal::CanBtnFrameSeismicAdjust, &CDlgOutputTotal::WriteFrameSeismicAdjust,
+     &CDlgOutputTotal::OnBtnFrameSeismicAdjust},
 };
 
 UINT CDlgOutputTotal::TemplateForEdition()
@@ -110,14 +114,14 @@ UINT CDlgOutputTotal::TemplateForEdition()
 CDlgOutputTotal::CDlgOutputTotal(CGlobalData* pData, CWnd* pParent)
     : CDlgReportRun(TemplateForEdition(), pParent, IDC_OTOTAL_SHOW, IDC_OTOTAL_PROGRESS), m_pGlobalData(pData),
       m_dlgSummary(nullptr), m_dlgModel(nullptr), m_dlgCheck(nullptr), m_dlgNodeCheck(nullptr),
-      m_dlgNodeForce(nullptr), m_dlgFrequent(nullptr), m_dlgDocument(nullptr), m_dlgStiffStat(pData, nullptr),
-      m_dlgLayerVM(pData, nullptr)
+      m_dlgNodeForce(nullptr), m_dlgEqualLoad(nullptr), m_dlgFrequent(nullptr), m_dlgDocument(nullptr),
+      m_dlgComfort(pData, nullptr), m_dlgDispDiffer(pData, nullptr), m_dlgStiffStat(pData, nullptr),
+      m_dlgLayerVM(pData, nullptr), m_dlgShearCapacity(nullptr), m_dlgVGRatio(pData, nullptr),
+      m_dlgFrameAdjust(pData, nullptr)
 {
     for (const CSection& row : kTable)
         m_arrSection.emplace_back(row.box, row.button);
 }
-
-bool CDlgOutputTotal::IsWired(int section) { return section >= 0 && section < kSections && kTable[section].write; }
 
 bool CDlgOutputTotal::IsChecked(int id) const
 {
@@ -135,22 +139,19 @@ void CDlgOutputTotal::ClickCheck()
 
 void CDlgOutputTotal::SetCheck(bool check)
 {
-    for (int k = 0; k < kSections; ++k)
-        if (IsWired(k) && GetDlgItem(kTable[k].box))
-            CheckDlgButton(kTable[k].box, check ? BST_CHECKED : BST_UNCHECKED);
+    for (const auto& [box, button] : m_arrSection)
+        if (GetDlgItem(box))
+            CheckDlgButton(box, check ? BST_CHECKED : BST_UNCHECKED);
     ClickCheck();
 }
 
 void CDlgOutputTotal::Enable(bool enable)
 {
     const BOOL on = enable ? TRUE : FALSE;
-    for (int k = 0; k < kSections; ++k) {
-        // A section this build does not write keeps its box disabled.
-        if (CWnd* box = GetDlgItem(kTable[k].box))
-            box->EnableWindow(IsWired(k) ? on : FALSE);
-        if (CWnd* button = GetDlgItem(kTable[k].button))
-            button->EnableWindow(on);
-    }
+    for (const auto& [box, button] : m_arrSection)
+        for (int id : {box, button})
+            if (CWnd* c = GetDlgItem(id))
+                c->EnableWindow(on);
     for (int id : {IDC_OTOTAL_SELALL, IDC_OTOTAL_UNSELALL, IDC_REPORT_PRINT, IDC_REPORT_RTF, IDC_REPORT_TXT,
                    IDC_REPORT_WORD, IDOK})
         if (CWnd* c = GetDlgItem(id))
@@ -162,9 +163,6 @@ void CDlgOutputTotal::Enable(bool enable)
 BOOL CDlgOutputTotal::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    for (int k = 0; k < kSections; ++k)
-        if (CWnd* box = GetDlgItem(kTable[k].box); box && !IsWired(k))
-            box->EnableWindow(FALSE);
     SetCheck(false);
     // The first run: the title, the head and the design codes.
     OnOutput();
@@ -256,15 +254,14 @@ bool CDlgOutputTotal::CanBtnFrameSeismicAdjust(CString& msg) const
 
 // ---- settings buttons
 
-void CDlgOutputTotal::OpenChecked(Test test, CDialog* dlg)
+void CDlgOutputTotal::OpenChecked(Test test, CDialog& dlg)
 {
     CString msg;
     if (test && !(this->*test)(msg)) {
         AfxMessageBox(msg, MB_OK);
         return;
     }
-    if (dlg)
-        dlg->DoModal();
+    dlg.DoModal();
 }
 
 void CDlgOutputTotal::HandSummarySettings()
@@ -309,51 +306,74 @@ void CDlgOutputTotal::OnBtnSupport()
     m_dlgNodeForce.DoModal();
 }
 
-// The dialogs of the sections this build does not write are not in the library yet: their
-// buttons keep their tests and open nothing.
-void CDlgOutputTotal::OnBtnEqualLoad() {}
+void CDlgOutputTotal::OnBtnEqualLoad()
+{
+    m_dlgEqualLoad.m_pData = m_pGlobalData;
+    m_dlgEqualLoad.DoModal();
+}
 
 void CDlgOutputTotal::OnBtnFrequent()
 {
     m_dlgFrequent.m_pGlobalData = m_pGlobalData;
-    OpenChecked(&CDlgOutputTotal::CanBtnFrequent, &m_dlgFrequent);
+    OpenChecked(&CDlgOutputTotal::CanBtnFrequent, m_dlgFrequent);
 }
 
 void CDlgOutputTotal::OnBtnGStableCheck()
 {
     m_dlgDocument.m_pGlobalData = m_pGlobalData;
     m_dlgDocument.m_nDocType = kStabilityKind;
-    OpenChecked(&CDlgOutputTotal::CanGStableCheck, &m_dlgDocument);
+    OpenChecked(&CDlgOutputTotal::CanGStableCheck, m_dlgDocument);
 }
 
-void CDlgOutputTotal::OnBtnComfortCheck() { OpenChecked(&CDlgOutputTotal::CanComfortCheck, nullptr); }
+void CDlgOutputTotal::OnBtnComfortCheck()
+{
+    m_dlgComfort.m_pGlobalData = m_pGlobalData;
+    OpenChecked(&CDlgOutputTotal::CanComfortCheck, m_dlgComfort);
+}
 
-void CDlgOutputTotal::OnBtnLayerDispDifferOutput() { OpenChecked(&CDlgOutputTotal::CanLayerDispDifferOutput, nullptr); }
+void CDlgOutputTotal::OnBtnLayerDispDifferOutput()
+{
+    m_dlgDispDiffer.m_pGlobalData = m_pGlobalData;
+    OpenChecked(&CDlgOutputTotal::CanLayerDispDifferOutput, m_dlgDispDiffer);
+}
 
 void CDlgOutputTotal::OnBtnStiffStatOutput()
 {
     m_dlgStiffStat.m_pGlobalData = m_pGlobalData;
-    OpenChecked(&CDlgOutputTotal::CanBtnStiffStatOutput, &m_dlgStiffStat);
+    OpenChecked(&CDlgOutputTotal::CanBtnStiffStatOutput, m_dlgStiffStat);
 }
 
 void CDlgOutputTotal::OnBtnLayerVMOutput()
 {
     m_dlgLayerVM.m_pGlobalData = m_pGlobalData;
-    OpenChecked(&CDlgOutputTotal::CanBtnLayerVMOutput, &m_dlgLayerVM);
+    OpenChecked(&CDlgOutputTotal::CanBtnLayerVMOutput, m_dlgLayerVM);
 }
 
-void CDlgOutputTotal::OnBtnShearCapacity() { OpenChecked(&CDlgOutputTotal::CanBtnLayerVMOutput, nullptr); }
+void CDlgOutputTotal::OnBtnShearCapacity()
+{
+    m_dlgShearCapacity.m_pGlobalData = m_pGlobalData;
+    // The button asks for a horizontal case as the shear and moment statistics do.
+    OpenChecked(&CDlgOutputTotal::CanBtnLayerVMOutput, m_dlgShearCapacity);
+}
 
-void CDlgOutputTotal::OnBtnLayerVGRatio() { OpenChecked(&CDlgOutputTotal::CanBtnLayerVGRatio, nullptr); }
+void CDlgOutputTotal::OnBtnLayerVGRatio()
+{
+    m_dlgVGRatio.m_pGlobalData = m_pGlobalData;
+    OpenChecked(&CDlgOutputTotal::CanBtnLayerVGRatio, m_dlgVGRatio);
+}
 
-void CDlgOutputTotal::OnBtnFrameSeismicAdjust() { OpenChecked(&CDlgOutputTotal::CanBtnFrameSeismicAdjust, nullptr); }
+void CDlgOutputTotal::OnBtnFrameSeismicAdjust()
+{
+    m_dlgFrameAdjust.m_pGlobalData = m_pGlobalData;
+    OpenChecked(&CDlgOutputTotal::CanBtnFrameSeismicAdjust, m_dlgFrameAdjust);
+}
 
 // ---- the report
 
 void CDlgOutputTotal::TakeTicks()
 {
     for (int k = 0; k < kSections; ++k)
-        m_ticked[(size_t)k] = IsWired(k) && IsChecked(kTable[k].box);
+        m_ticked[(size_t)k] = IsChecked(kTable[k].box);
 }
 
 bool CDlgOutputTotal::BeginRun()
@@ -395,10 +415,34 @@ void CDlgOutputTotal::WriteSupport(COutput& out)
     m_dlgNodeForce.OutputUnite(out, 1);
 }
 
+void CDlgOutputTotal::WriteEqualLoad(COutput& out)
+{
+    m_dlgEqualLoad.m_pData = m_pGlobalData;
+    m_dlgEqualLoad.OutputUnite(out, 1);
+}
+
 void CDlgOutputTotal::WriteFrequent(COutput& out)
 {
     m_dlgFrequent.m_pGlobalData = m_pGlobalData;
     m_dlgFrequent.Output(out, 1);
+}
+
+void CDlgOutputTotal::WriteGStableCheck(COutput& out)
+{
+    CDlgGStableCheck stability(m_pGlobalData);
+    stability.Output(out, 1);
+}
+
+void CDlgOutputTotal::WriteComfortCheck(COutput& out)
+{
+    m_dlgComfort.m_pGlobalData = m_pGlobalData;
+    m_dlgComfort.Output(&out, 1);
+}
+
+void CDlgOutputTotal::WriteLayerDispDiffer(COutput& out)
+{
+    m_dlgDispDiffer.m_pGlobalData = m_pGlobalData;
+    m_dlgDispDiffer.Output(&out, 1);
 }
 
 void CDlgOutputTotal::WriteStiffStat(COutput& out)
@@ -411,6 +455,24 @@ void CDlgOutputTotal::WriteLayerVM(COutput& out)
 {
     m_dlgLayerVM.m_pGlobalData = m_pGlobalData;
     m_dlgLayerVM.Output(&out, 1);
+}
+
+void CDlgOutputTotal::WriteShearCapacity(COutput& out)
+{
+    m_dlgShearCapacity.m_pGlobalData = m_pGlobalData;
+    m_dlgShearCapacity.Output(&out, 1);
+}
+
+void CDlgOutputTotal::WriteLayerVGRatio(COutput& out)
+{
+    m_dlgVGRatio.m_pGlobalData = m_pGlobalData;
+    m_dlgVGRatio.Output(&out, 1);
+}
+
+void CDlgOutputTotal::WriteFrameSeismicAdjust(COutput& out)
+{
+    m_dlgFrameAdjust.m_pGlobalData = m_pGlobalData;
+    m_dlgFrameAdjust.Output(&out, 1);
 }
 
 bool CDlgOutputTotal::OutputIt(int device, const CString& path)

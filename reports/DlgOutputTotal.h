@@ -11,15 +11,21 @@
 #include <vector>
 
 #include <vyr/reports/DlgOutputCheck.h>
+#include <vyr/reports/DlgOutputEqualLoad.h>
 #include <vyr/reports/DlgOutputFrequent.h>
 #include <vyr/reports/DlgOutputModel.h>
 #include <vyr/reports/DlgOutputNodeCheck.h>
 #include <vyr/reports/DlgOutputNodeForce.h>
 #include <vyr/reports/DlgOutputSummary.h>
 #include <vyr/reports/DlgReportRun.h>
+#include <vyr/storey/DlgComfortCheck.h>
+#include <vyr/storey/DlgFrameSeismicAdjust.h>
+#include <vyr/storey/DlgLayerDispDifferOutput.h>
 #include <vyr/storey/DlgLayerStiffStatOutput.h>
+#include <vyr/storey/DlgLayerVGRatio.h>
 #include <vyr/storey/DlgLayerVMOutput.h>
 #include <vyr/storey/DlgOutputDocument.h>
+#include <vyr/storey/DlgShearCapacity.h>
 
 class CGlobalData;
 
@@ -49,12 +55,10 @@ public:
     bool IsChecked(int id) const;
     // Every existing settings button enabled exactly when its box is ticked.
     void ClickCheck();
-    // Every existing box of a section this build writes set to the value, then ClickCheck.
+    // Every existing box set to the value, then ClickCheck.
     void SetCheck(bool check);
     // The boxes with their buttons, the select, print, save and close buttons.
     void Enable(bool enable) override;
-    // The section (0 to 14) is written by this build: its chapter's class is in the library.
-    static bool IsWired(int section);
 
     // The preconditions: true, or false with the message set.
     bool CanBtnFrequent(CString& msg) const;
@@ -84,10 +88,16 @@ public:
     CDlgOutputCheck m_dlgCheck;
     CDlgOutputNodeCheck m_dlgNodeCheck;
     CDlgOutputNodeForce m_dlgNodeForce;
+    CDlgOutputEqualLoad m_dlgEqualLoad;
     CDlgOutputFrequent m_dlgFrequent;
     CDlgOutputDocument m_dlgDocument;
+    CDlgComfortCheck m_dlgComfort;
+    CDlgLayerDispDifferOutput m_dlgDispDiffer;
     CDlgLayerStiffStatOutput m_dlgStiffStat;
     CDlgLayerVMOutput m_dlgLayerVM;
+    CDlgShearCapacity m_dlgShearCapacity;
+    CDlgLayerVGRatio m_dlgVGRatio;
+    CDlgFrameSeismicAdjust m_dlgFrameAdjust;
 
     // The settings buttons, in section order.
     void OnBtnSummary();
@@ -121,8 +131,7 @@ private:
     using Test = bool (CDlgOutputTotal::*)(CString&) const;
     using Writer = void (CDlgOutputTotal::*)(COutput&);
     // One section: its box and settings button, the test of its report and of its button
-    // (null: none), its chapter's writer (null: not written by this build) and what its
-    // button does.
+    // (null: none), its chapter's writer and what its button does.
     struct CSection
     {
         int box, button;
@@ -136,8 +145,8 @@ private:
     // a run, or when written there.
     void TakeTicks();
     // Opens an embedded dialog from a settings button when the section's button test holds,
-    // else shows the test's message (OK button). Null: no dialog to open yet.
-    void OpenChecked(Test test, CDialog* dlg);
+    // else shows the test's message (OK button).
+    void OpenChecked(Test test, CDialog& dlg);
 
     // The section writers, each handing the embedded object what it reports on.
     void WriteSummary(COutput& out);
@@ -145,9 +154,16 @@ private:
     void WriteDesign(COutput& out);
     void WriteDesignNode(COutput& out);
     void WriteSupport(COutput& out);
+    void WriteEqualLoad(COutput& out);
     void WriteFrequent(COutput& out);
+    void WriteGStableCheck(COutput& out);
+    void WriteComfortCheck(COutput& out);
+    void WriteLayerDispDiffer(COutput& out);
     void WriteStiffStat(COutput& out);
     void WriteLayerVM(COutput& out);
+    void WriteShearCapacity(COutput& out);
+    void WriteLayerVGRatio(COutput& out);
+    void WriteFrameSeismicAdjust(COutput& out);
 
     void HandSummarySettings();
 
