@@ -18,6 +18,7 @@
 #include <vyr/resources/dialogs/ReportRes.h>
 #include <vyr/scripteduser.h>
 #include "storey/StoreyTest.h"
+#include "storey/drift/DispTest.h"
 #include "support/StoreyModels.h"
 
 using vyr::ScriptedUser;
@@ -657,6 +658,50 @@ TEST_F(TotalTest, TheChaptersOfTheHandCheckedModelCarryTheHandValues)
     for (const std::string& l : r.lines)
         heads += l == kHeadRule;
     EXPECT_EQ(heads, 1u);
+}
+
+TEST_F(TotalTest, TheDriftAndTheShearToWeightFactorOfTheHandCheckedStoreys)
+{
+    // Two storeys of 3 m without round results, one seismic pair. Seismic X: storey shears
+    // 40 and 10 kN, gravity loads 2000 and 1000 kN, minimum shear coefficient 0.016; storey 1
+    // drifts 1.0 cm.
+    vyrtest::CStoreyModelSpec spec;
+    spec.nStorey = 2;
+    spec.bWind = false;
+    spec.bResults = false;
+    CStoreyModel model(spec);
+    model.Data().ProjectName() = "样例";
+    model.SetWeights({2000, 1000});
+    model.SetSeismShears(0, {40, 10});
+    model.Struct().m_fMinShearCof[model.SeismPos(0)] = 0.016f;
+    disptest::SetDisp(model.Storey(1), model.Seism(0), 1, {1.0f, 102, 1.0f, 1.0f, 102, 1.0f});
+    disptest::SetDisp(model.Storey(2), model.Seism(0), 1, {0.5f, 201, 0.5f, 1.5f, 202, 1.5f});
+    const std::string path = m_dir.File("storeys.rtf");
+    WaitUntilIdle();
+    for (int box : {IDC_OTOTAL_DISP, IDC_OTOTAL_VGRATIO})
+        ScriptedUser::Check(box, BST_CHECKED, IDD_OUTPUT_TOTAL);
+    ScriptedUser::Click(IDC_REPORT_RTF, IDD_OUTPUT_TOTAL);
+    ScriptedUser::AnswerFileDialog(path.c_str());
+    ScriptedUser::PressOK(IDD_OUTPUT_TOTAL);
+    CTotalProbe dlg(&model.Data(), nullptr);
+    EXPECT_EQ(dlg.DoModal(), IDOK);
+
+    const outtest::RtfReading r = outtest::ReadRtf(path);
+    ASSERT_TRUE(r.ok);
+    auto cellOf = [&](const std::string& first, const std::string& cell) {
+        for (const auto& row : r.rows)
+            if (!row.empty() && row[0] == first && std::find(row.begin(), row.end(), cell) != row.end())
+                return true;
+        return false;
+    };
+    // Storey 1: 3000 mm / 10 mm = 300; storey 2: 3000 / 5 = 600.
+    EXPECT_TRUE(cellOf("第1层", "1/300"));
+    EXPECT_TRUE(cellOf("第2层", "1/600"));
+    // The top storey: 0.016 x 1000 / 10 = 1.600; below it 0.016 x 3000 / 40 = 1.200.
+    EXPECT_TRUE(cellOf("第 2层", "1.600"));
+    EXPECT_TRUE(cellOf("第 1层", "1.200"));
+    // Written by the whole report, the factor is stored in the storey.
+    EXPECT_NEAR(model.Storey(2)->m_fMinShearAmplify[model.SeismPos(0)], 1.6f, 1e-5f);
 }
 
 TEST_F(TotalTest, AFirstPeriodOfZeroPrintsNoInfinityInTheWholeReport)
