@@ -141,3 +141,6 @@ int RunStoreyDriftDemo(const std::string& outDir);
 // the report viewer (storey-vg.rtf, storey-frame.rtf), both closed with "关闭" and two
 // storeys' stored factors printed.
 int RunStoreyAdjustDemo(const std::string& outDir);
+// The whole calculation report on the sample model with its results: every section ticked,
+// shown and saved (calculation-report.rtf, calculation-report.txt).
+int RunCalculationReportDemo(const std::string& outDir);
