@@ -618,15 +618,32 @@ TEST_F(TotalTest, ASaveWritesEverySectionTickedInOrderAsTheRichEditShowsThem)
 TEST_F(TotalTest, TheChaptersOfTheHandCheckedModelCarryTheHandValues)
 {
     // Three storeys of 3 m, lateral stiffness 6, 4, 2 kN/cm; wind X shear 10 kN x (4 - k);
-    // periods 1.20, 0.80 and 0.40 s.
+    // periods 1.20, 0.80 and 0.40 s; a fixed support node 9001 with a dead reaction of
+    // 100 kN and a live one of 50 kN upwards, and a mass weight of 20 kN under g = 10.
+    CSupportFixed fixed;
     CStoreyModel model(CStoreyModelSpec().WithStoreys(3));
     model.Data().ProjectName() = "样例";
     model.SetStiffness({6, 4, 2});
     model.Struct().SetModalResult({1.20f, 0.80f, 0.40f});
+    model.Struct().m_pLoadSeismList->m_fG = 10.0f;
+    auto* support = new CPNode(9001, CPoint3D(100.0, 0.0, 0.0));
+    support->SetSupport(&fixed);
+    support->m_mapCaseReact[0] = {0, 0, 100, 0, 0, 0};
+    support->m_mapCaseReact[1] = {0, 0, 50, 0, 0, 0};
+    support->m_dDeadFz = -20.0;
+    support->m_fMass = 20.0f;
+    model.Struct().m_pNodeList->AddTail(support);
     const std::string path = m_dir.File("hand.rtf");
     WaitUntilIdle();
-    for (int box : {IDC_OTOTAL_FREQUENT, IDC_OTOTAL_STIFF, IDC_OTOTAL_VM})
+    for (int box : {IDC_OTOTAL_SUPPORT, IDC_OTOTAL_MASS, IDC_OTOTAL_FREQUENT, IDC_OTOTAL_STIFF, IDC_OTOTAL_VM})
         ScriptedUser::Check(box, BST_CHECKED, IDD_OUTPUT_TOTAL);
+    // The options the embedded dialogs keep: the 1.0D+1.0L reactions, the masses by node.
+    ScriptedUser::Run(
+        [](CDialog* d) {
+            Probe(d)->m_dlgNodeForce.m_bStandard = 1;
+            Probe(d)->m_dlgEqualLoad.m_bNode = 1;
+        },
+        IDD_OUTPUT_TOTAL);
     ScriptedUser::Click(IDC_REPORT_RTF, IDD_OUTPUT_TOTAL);
     ScriptedUser::AnswerFileDialog(path.c_str());
     ScriptedUser::PressOK(IDD_OUTPUT_TOTAL);
@@ -653,6 +670,11 @@ TEST_F(TotalTest, TheChaptersOfTheHandCheckedModelCarryTheHandValues)
     EXPECT_TRUE(hasRow({"第1层", "600.000", "1.500", "2.000"}));
     // Storey 3 under wind X: shear 10 kN, overturning moment 10 kN x 3 m = 30 kN.m.
     EXPECT_TRUE(hasRow({"第3层", "3.0", "10.0", "30.0"}));
+    // Node 9001 under 1.0D+1.0L: 100 + 50 = 150 kN; its mass 20 kN / 10 = 2 t.
+    EXPECT_TRUE(hasRow({"结点9001", "0.00", "0.00", "150.00", "0.00", "0.00", "0.00"}));
+    const auto mass = rowStarting("9001", "(1.00/0.00/0.00)");
+    ASSERT_GE(mass.size(), 3u);
+    EXPECT_EQ(mass[2], "2.000");
     // A section is a part of the report: no second report head after the first.
     size_t heads = 0;
     for (const std::string& l : r.lines)
