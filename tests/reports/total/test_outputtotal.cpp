@@ -16,6 +16,7 @@
 #include <vyr/reports/DlgOutputTotal.h>
 #include <vyr/resources/dialogs/OutputTotalRes.h>
 #include <vyr/resources/dialogs/ReportRes.h>
+#include <vyr/resources/dialogs/StoreyRes.h>
 #include <vyr/scripteduser.h>
 #include "storey/StoreyTest.h"
 #include "storey/drift/DispTest.h"
@@ -376,11 +377,21 @@ TEST_F(TotalTest, ASettingsButtonWhoseTestFailsShowsItsMessageAndOpensNothing)
     // The shear capacity button asks for a horizontal case, its report does not.
     ScriptedUser::Click(IDC_OTOTAL_BTN_CAPACITY, IDD_OUTPUT_TOTAL);
     ScriptedUser::AnswerMessageBox(IDOK, "必须存在水平工况！");
+    // A run skips the sections whose tests fail without a word.
+    std::string text;
+    ScriptedUser::Click(IDC_OTOTAL_SHOW, IDD_OUTPUT_TOTAL);
+    WaitUntilIdle();
+    ScriptedUser::Run([&](CDialog* d) { text = ReportText(d); }, IDD_OUTPUT_TOTAL);
     ScriptedUser::PressOK(IDD_OUTPUT_TOTAL);
     CTotalProbe dlg(&model.Data(), nullptr);
     EXPECT_EQ(dlg.DoModal(), IDOK);
     CString msg;
     EXPECT_TRUE(dlg.CanBtnShearCapacity(msg));
+    EXPECT_NE(text.find("楼层受剪承载力信息"), std::string::npos) << "section 13 needs real storeys only";
+    EXPECT_NE(text.find("楼层抗侧刚度信息"), std::string::npos);
+    EXPECT_EQ(text.find("楼层剪力与倾覆力矩信息"), std::string::npos) << "no horizontal case";
+    EXPECT_EQ(text.find("动力特性信息"), std::string::npos) << "no modes";
+    EXPECT_EQ(ScriptedUser::MessageBoxes().size(), 3u) << "the run itself says nothing";
     size_t opened = 0;
     for (const auto& r : ScriptedUser::Dialogs())
         if (r.templateId != IDD_OUTPUT_TOTAL)
@@ -398,6 +409,19 @@ TEST_F(TotalTest, ASettingsButtonOpensTheEmbeddedDialogWhoseOptionsTheNextRunUse
     // The model report: "总体信息" off, kept by the embedded object when it closes.
     ScriptedUser::Check(1299, BST_UNCHECKED, IDD_OUTPUT_MODEL);
     ScriptedUser::PressOK(IDD_OUTPUT_MODEL);
+    // The stability button opens the report viewer on the overall stability chapter.
+    std::string viewer, caption;
+    ScriptedUser::Check(IDC_OTOTAL_GSTABLE, BST_CHECKED, IDD_OUTPUT_TOTAL);
+    ScriptedUser::Click(IDC_OTOTAL_BTN_GSTABLE, IDD_OUTPUT_TOTAL);
+    ScriptedUser::Run(
+        [&](CDialog* d) {
+            viewer = storeytest::StoreyTest::ViewerText(d);
+            CString c;
+            d->GetWindowText(c);
+            caption = c.str();
+        },
+        IDD_OUTPUTDOCUMENT);
+    ScriptedUser::PressOK(IDD_OUTPUTDOCUMENT);
     ScriptedUser::Click(IDC_OTOTAL_SHOW, IDD_OUTPUT_TOTAL);
     WaitUntilIdle();
     std::string text;
@@ -405,6 +429,8 @@ TEST_F(TotalTest, ASettingsButtonOpensTheEmbeddedDialogWhoseOptionsTheNextRunUse
     ScriptedUser::PressOK(IDD_OUTPUT_TOTAL);
     CTotalProbe dlg(&model.Data(), nullptr);
     EXPECT_EQ(dlg.DoModal(), IDOK);
+    EXPECT_EQ(caption, "整体稳定性统计报告");
+    EXPECT_NE(viewer.find("样例整体稳定信息"), std::string::npos);
     EXPECT_EQ(dlg.m_dlgModel.m_bTotal, 0);
     EXPECT_NE(text.find("样例模型与荷载信息"), std::string::npos);
     EXPECT_EQ(text.find("工程总体信息"), std::string::npos) << "the part switched off in the embedded dialog";
