@@ -2,11 +2,14 @@
 
 #include <cmath>
 #include <cstdio>
+#include <filesystem>
 #include <string>
 
 #include <vyr/model/struct/structure.h>
 #include <vyr/operators/OPManager.h>
+#include <vyr/raster.h>
 #include <vyr/resources/dialogs/StdSectionRes.h>
+#include <vyr/resources/dialogs/StoreyRes.h>
 #include <vyr/scripteduser.h>
 #include <vyr/wnd.h>
 #include "hostkit/HostKit.h"
@@ -135,4 +138,31 @@ bool ReportSaved(const std::string& path, const char* what)
     const bool ok = std::filesystem::exists(path) && std::filesystem::file_size(path) > 0;
     std::printf("%s %s: %s\n", what, ok ? "written" : "FAILED", path.c_str());
     return ok;
+}
+
+void ScriptRenderPng(UINT templateId, const std::string& png, bool& rendered)
+{
+    rendered = false;
+    vyr::ScriptedUser::Run(
+        [&rendered, png](CDialog* d) {
+            auto img = vyr::RenderWindow(d->GetSafeHwnd());
+            rendered = img && vyr::WritePng(png, *img);
+        },
+        templateId);
+}
+
+void ScriptViewerRtf(const std::string& rtf, UINT opener, int button)
+{
+    std::filesystem::remove(rtf);
+    if (opener)
+        vyr::ScriptedUser::Click(button, opener);
+    vyr::ScriptedUser::Click(IDC_DOC_RTF, IDD_OUTPUTDOCUMENT);
+    vyr::ScriptedUser::AnswerFileDialog(rtf.c_str());
+    vyr::ScriptedUser::PressOK(IDD_OUTPUTDOCUMENT);
+}
+
+bool PictureWritten(const std::string& path, const char* what, bool rendered)
+{
+    std::printf("%s %s: %s\n", what, rendered ? "written" : "FAILED", path.c_str());
+    return rendered;
 }

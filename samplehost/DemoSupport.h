@@ -57,3 +57,11 @@ std::string ExportDemoRun(const std::string& command);
 std::vector<std::filesystem::path> ExportDemoFiles(const std::filesystem::path& dir);
 // True when the file exists and is not empty; says so, with what it is, on the console.
 bool ReportSaved(const std::string& path, const char* what);
+// The next step renders the open dialog of that template into a PNG file; rendered says
+// whether the file was written.
+void ScriptRenderPng(UINT templateId, const std::string& png, bool& rendered);
+// The steps that save the report viewer's chapter as RTF at path and close the viewer; with
+// an opener, its button that opens the viewer is clicked first.
+void ScriptViewerRtf(const std::string& rtf, UINT opener = 0, int button = 0);
+// Prints a rendered picture's line as ReportSaved does; rendered comes back.
+bool PictureWritten(const std::string& path, const char* what, bool rendered);

@@ -40,11 +40,6 @@ void FillFrameShears(CGlobalData& model)
     }
 }
 
-bool Saved(const std::string& path)
-{
-    return std::filesystem::exists(path) && std::filesystem::file_size(path) > 0;
-}
-
 } // namespace
 
 int RunStoreyAdjustDemo(const std::string& outDir)
@@ -60,17 +55,12 @@ int RunStoreyAdjustDemo(const std::string& outDir)
     CStruct* s = model.Struct();
     const std::string vg = (std::filesystem::path(outDir) / "storey-vg.rtf").string();
     const std::string frame = (std::filesystem::path(outDir) / "storey-frame.rtf").string();
-    std::filesystem::remove(vg);
-    std::filesystem::remove(frame);
 
     ScriptedUser::Click(IDC_VG_CALCOF, IDD_LAYERVGRATIO);
     ScriptedUser::SetText(IDC_VG_WEAKNO, "2", IDD_LAYERVGRATIO);
     ScriptedUser::SetText(IDC_VG_WEAKFACTOR, "1.5", IDD_LAYERVGRATIO);
     ScriptedUser::Click(IDC_VG_RECAL, IDD_LAYERVGRATIO);
-    ScriptedUser::Click(IDC_VG_OUTPUT, IDD_LAYERVGRATIO);
-    ScriptedUser::Click(IDC_DOC_RTF, IDD_OUTPUTDOCUMENT);
-    ScriptedUser::AnswerFileDialog(vg.c_str());
-    ScriptedUser::PressOK(IDD_OUTPUTDOCUMENT);
+    ScriptViewerRtf(vg, IDD_LAYERVGRATIO, IDC_VG_OUTPUT);
     ScriptedUser::PressOK(IDD_LAYERVGRATIO);
     {
         CDlgLayerVGRatio dlg(&model, &host);
@@ -85,10 +75,7 @@ int RunStoreyAdjustDemo(const std::string& outDir)
     ScriptedUser::SetText(IDC_FRAME_END, end.GetString(), IDD_FRAMESEISMADJUST);
     ScriptedUser::SetText(IDC_FRAME_SPLIT, "-1", IDD_FRAMESEISMADJUST);
     ScriptedUser::Click(IDC_FRAME_RECAL, IDD_FRAMESEISMADJUST);
-    ScriptedUser::Click(IDC_FRAME_OUTPUT, IDD_FRAMESEISMADJUST);
-    ScriptedUser::Click(IDC_DOC_RTF, IDD_OUTPUTDOCUMENT);
-    ScriptedUser::AnswerFileDialog(frame.c_str());
-    ScriptedUser::PressOK(IDD_OUTPUTDOCUMENT);
+    ScriptViewerRtf(frame, IDD_FRAMESEISMADJUST, IDC_FRAME_OUTPUT);
     ScriptedUser::PressOK(IDD_FRAMESEISMADJUST);
     {
         CDlgFrameSeismicAdjust dlg(&model, &host);
@@ -112,11 +99,7 @@ int RunStoreyAdjustDemo(const std::string& outDir)
     }
     if (k < 0 || std::fabs(s->m_pFloorList->GetRealFloor(2)->m_fWeakAmplify[k] - 1.5f) > 1e-6f)
         ++failures;
-    for (const std::string* path : {&vg, &frame}) {
-        const bool ok = Saved(*path);
-        failures += ok ? 0 : 1;
-        std::printf("%s %s: %s\n", std::filesystem::path(*path).filename().string().c_str(), ok ? "written" : "FAILED",
-                    path->c_str());
-    }
+    failures += ReportSaved(vg, "storey-vg.rtf") ? 0 : 1;
+    failures += ReportSaved(frame, "storey-frame.rtf") ? 0 : 1;
     return failures == 0 ? 0 : 1;
 }

@@ -26,26 +26,14 @@ namespace {
 template <class TDlg>
 bool ShowAndSave(TDlg& dlg, UINT templateId, int outputId, const std::string& png, const std::string& rtf)
 {
-    std::filesystem::remove(rtf);
     bool rendered = false;
-    ScriptedUser::Run(
-        [&](CDialog* d) {
-            auto img = vyr::RenderWindow(d->GetSafeHwnd());
-            rendered = img && vyr::WritePng(png, *img);
-        },
-        templateId);
-    ScriptedUser::Click(outputId, templateId);
-    ScriptedUser::Click(IDC_DOC_RTF, IDD_OUTPUTDOCUMENT);
-    ScriptedUser::AnswerFileDialog(rtf.c_str());
-    ScriptedUser::PressOK(IDD_OUTPUTDOCUMENT);
+    ScriptRenderPng(templateId, png, rendered);
+    ScriptViewerRtf(rtf, templateId, outputId);
     ScriptedUser::PressOK(templateId);
     const bool closed = dlg.DoModal() == IDOK;
-    const bool saved = std::filesystem::exists(rtf) && std::filesystem::file_size(rtf) > 0;
-    std::printf("%s %s: %s\n", std::filesystem::path(png).filename().c_str(), rendered ? "written" : "FAILED",
-                png.c_str());
-    std::printf("%s %s: %s\n", std::filesystem::path(rtf).filename().c_str(), saved ? "written" : "FAILED",
-                rtf.c_str());
-    return closed && rendered && saved;
+    const bool pictured = PictureWritten(png, std::filesystem::path(png).filename().c_str(), rendered);
+    const bool saved = ReportSaved(rtf, std::filesystem::path(rtf).filename().c_str());
+    return closed && pictured && saved;
 }
 
 } // namespace

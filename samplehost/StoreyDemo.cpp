@@ -31,32 +31,20 @@ int RunStoreyDemo(const std::string& outDir)
 
     const std::string png = (std::filesystem::path(outDir) / "storey-stiffness.png").string();
     const std::string rtf = (std::filesystem::path(outDir) / "storey-stiffness.rtf").string();
-    std::filesystem::remove(rtf);
     bool rendered = false;
     ScriptedUser::SelectRow(IDC_STIFF_TAB, 1, IDD_LAYERSTIFFSTAT);
     ScriptedUser::SelectRow(IDC_STIFF_METHOD, 1, IDD_LAYERSTIFFSTAT);
-    ScriptedUser::Run(
-        [&](CDialog* d) {
-            auto img = vyr::RenderWindow(d->GetSafeHwnd());
-            rendered = img && vyr::WritePng(png, *img);
-        },
-        IDD_LAYERSTIFFSTAT);
-    ScriptedUser::Click(IDC_STOREY_OUTPUT, IDD_LAYERSTIFFSTAT);
-    ScriptedUser::Click(IDC_DOC_RTF, IDD_OUTPUTDOCUMENT);
-    ScriptedUser::AnswerFileDialog(rtf.c_str());
-    ScriptedUser::PressOK(IDD_OUTPUTDOCUMENT);
+    ScriptRenderPng(IDD_LAYERSTIFFSTAT, png, rendered);
+    ScriptViewerRtf(rtf, IDD_LAYERSTIFFSTAT, IDC_STOREY_OUTPUT);
     ScriptedUser::PressOK(IDD_LAYERSTIFFSTAT);
     {
         CDlgLayerStiffStatOutput dlg(&model, &host);
         if (dlg.DoModal() != IDOK)
             ++failures;
     }
-    if (!rendered)
+    if (!PictureWritten(png, "storey-stiffness.png", rendered))
         ++failures;
-    const bool saved = std::filesystem::exists(rtf) && std::filesystem::file_size(rtf) > 0;
-    if (!saved)
+    if (!ReportSaved(rtf, "storey-stiffness.rtf"))
         ++failures;
-    std::printf("storey-stiffness.png %s: %s\n", rendered ? "written" : "FAILED", png.c_str());
-    std::printf("storey-stiffness.rtf %s: %s\n", saved ? "written" : "FAILED", rtf.c_str());
     return failures == 0 ? 0 : 1;
 }

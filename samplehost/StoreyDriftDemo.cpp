@@ -32,32 +32,20 @@ int RunStoreyDriftDemo(const std::string& outDir)
 
     const std::string png = (std::filesystem::path(outDir) / "storey-drift.png").string();
     const std::string rtf = (std::filesystem::path(outDir) / "storey-drift.rtf").string();
-    std::filesystem::remove(rtf);
     bool rendered = false;
     ScriptedUser::Click(IDC_DISP_VIEW, IDD_LAYERDISPDIFFER);
-    ScriptedUser::Run(
-        [&](CDialog* d) {
-            auto img = vyr::RenderWindow(d->GetSafeHwnd());
-            rendered = img && vyr::WritePng(png, *img);
-        },
-        IDD_OUTPUTDISPVIEW);
+    ScriptRenderPng(IDD_OUTPUTDISPVIEW, png, rendered);
     ScriptedUser::PressOK(IDD_OUTPUTDISPVIEW);
-    ScriptedUser::Click(IDC_DISP_REPORT, IDD_LAYERDISPDIFFER);
-    ScriptedUser::Click(IDC_DOC_RTF, IDD_OUTPUTDOCUMENT);
-    ScriptedUser::AnswerFileDialog(rtf.c_str());
-    ScriptedUser::PressOK(IDD_OUTPUTDOCUMENT);
+    ScriptViewerRtf(rtf, IDD_LAYERDISPDIFFER, IDC_DISP_REPORT);
     ScriptedUser::PressOK(IDD_LAYERDISPDIFFER);
     {
         CDlgLayerDispDifferOutput dlg(&model, &host);
         if (dlg.DoModal() != IDOK)
             ++failures;
     }
-    if (!rendered)
+    if (!PictureWritten(png, "storey-drift.png", rendered))
         ++failures;
-    const bool saved = std::filesystem::exists(rtf) && std::filesystem::file_size(rtf) > 0;
-    if (!saved)
+    if (!ReportSaved(rtf, "storey-drift.rtf"))
         ++failures;
-    std::printf("storey-drift.png %s: %s\n", rendered ? "written" : "FAILED", png.c_str());
-    std::printf("storey-drift.rtf %s: %s\n", saved ? "written" : "FAILED", rtf.c_str());
     return failures == 0 ? 0 : 1;
 }

@@ -34,32 +34,20 @@ int RunStoreyVMDemo(const std::string& outDir)
 
     const std::string png = (std::filesystem::path(outDir) / "storey-vm.png").string();
     const std::string rtf = (std::filesystem::path(outDir) / "storey-vm.rtf").string();
-    std::filesystem::remove(rtf);
     bool rendered = false;
     ScriptedUser::Click(IDC_VM_VIEW, IDD_LAYERVMOUTPUT);
-    ScriptedUser::Run(
-        [&](CDialog* d) {
-            auto img = vyr::RenderWindow(d->GetSafeHwnd());
-            rendered = img && vyr::WritePng(png, *img);
-        },
-        IDD_LAYERVMDRAW);
+    ScriptRenderPng(IDD_LAYERVMDRAW, png, rendered);
     ScriptedUser::PressOK(IDD_LAYERVMDRAW);
-    ScriptedUser::Click(IDC_VM_DOCUMENT, IDD_LAYERVMOUTPUT);
-    ScriptedUser::Click(IDC_DOC_RTF, IDD_OUTPUTDOCUMENT);
-    ScriptedUser::AnswerFileDialog(rtf.c_str());
-    ScriptedUser::PressOK(IDD_OUTPUTDOCUMENT);
+    ScriptViewerRtf(rtf, IDD_LAYERVMOUTPUT, IDC_VM_DOCUMENT);
     ScriptedUser::PressOK(IDD_LAYERVMOUTPUT);
     {
         CDlgLayerVMOutput dlg(&model, &host);
         if (dlg.DoModal() != IDOK)
             ++failures;
     }
-    if (!rendered)
+    if (!PictureWritten(png, "storey-vm.png", rendered))
         ++failures;
-    const bool saved = std::filesystem::exists(rtf) && std::filesystem::file_size(rtf) > 0;
-    if (!saved)
+    if (!ReportSaved(rtf, "storey-vm.rtf"))
         ++failures;
-    std::printf("storey-vm.png %s: %s\n", rendered ? "written" : "FAILED", png.c_str());
-    std::printf("storey-vm.rtf %s: %s\n", saved ? "written" : "FAILED", rtf.c_str());
     return failures == 0 ? 0 : 1;
 }

@@ -44,11 +44,6 @@ void PrepareWindResults(CGlobalData& model)
     }
 }
 
-bool Saved(const std::string& path)
-{
-    return std::filesystem::exists(path) && std::filesystem::file_size(path) > 0;
-}
-
 } // namespace
 
 int RunStoreyWindDemo(const std::string& outDir)
@@ -64,15 +59,10 @@ int RunStoreyWindDemo(const std::string& outDir)
 
     const std::string comfort = (std::filesystem::path(outDir) / "comfort.rtf").string();
     const std::string stability = (std::filesystem::path(outDir) / "stability.rtf").string();
-    std::filesystem::remove(comfort);
-    std::filesystem::remove(stability);
 
     ScriptedUser::SelectString(IDC_COMFORT_USE, "办公、旅馆", IDD_COMFORTCHECK);
     ScriptedUser::SetText(IDC_COMFORT_DAMP, "0.03", IDD_COMFORTCHECK);
-    ScriptedUser::Click(IDC_COMFORT_OUTPUT, IDD_COMFORTCHECK);
-    ScriptedUser::Click(IDC_DOC_RTF, IDD_OUTPUTDOCUMENT);
-    ScriptedUser::AnswerFileDialog(comfort.c_str());
-    ScriptedUser::PressOK(IDD_OUTPUTDOCUMENT);
+    ScriptViewerRtf(comfort, IDD_COMFORTCHECK, IDC_COMFORT_OUTPUT);
     ScriptedUser::PressOK(IDD_COMFORTCHECK);
     {
         CDlgComfortCheck dlg(&model, &host);
@@ -80,9 +70,7 @@ int RunStoreyWindDemo(const std::string& outDir)
             ++failures;
     }
 
-    ScriptedUser::Click(IDC_DOC_RTF, IDD_OUTPUTDOCUMENT);
-    ScriptedUser::AnswerFileDialog(stability.c_str());
-    ScriptedUser::PressOK(IDD_OUTPUTDOCUMENT);
+    ScriptViewerRtf(stability);
     {
         CDlgOutputDocument viewer(&host);
         viewer.m_pGlobalData = &model;
@@ -91,11 +79,7 @@ int RunStoreyWindDemo(const std::string& outDir)
             ++failures;
     }
 
-    for (const auto& [name, path] : {std::pair{"comfort.rtf", comfort}, std::pair{"stability.rtf", stability}}) {
-        const bool saved = Saved(path);
-        if (!saved)
-            ++failures;
-        std::printf("%s %s: %s\n", name, saved ? "written" : "FAILED", path.c_str());
-    }
+    failures += ReportSaved(comfort, "comfort.rtf") ? 0 : 1;
+    failures += ReportSaved(stability, "stability.rtf") ? 0 : 1;
     return failures == 0 ? 0 : 1;
 }
