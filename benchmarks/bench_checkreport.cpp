@@ -39,7 +39,7 @@ struct ReportScene
                 r.fOther[k] = 0.1f + 0.0007f * (float)((i * (k + 3)) % 991);
             for (int k = 0; k < 3; ++k)
                 r.fDeformRatio[k] = 0.2f + 0.0006f * (float)((i + k) % 983);
-            r.fDeform[0] = 400;
+            r.fDeform[0] = 0.0025f;
             for (int k = 0; k < 6; ++k)
                 r.fDetail[k] = 0.15f + 0.0008f * (float)((i * (k + 1)) % 977);
             m->SetCheckAnswer(r);

@@ -15,7 +15,6 @@
 using namespace vyrdiagram;
 
 namespace {
-constexpr double kRadToDeg = 57.295780490442965;
 // A deflection or a displacement component at or below this reads as none.
 constexpr double kNoMove = 0.001;
 
@@ -115,30 +114,48 @@ void CDlgDrawResult::GenND(const CString& folder, const CString& templateFile, c
 
 void CDlgDrawResult2D::SetMemberText(CDXFOutput& dxf, const CPoint3D& a, const CPoint3D& b, double height)
 {
+    dxf.SetText(height, MemberAngle(a, b) * kRadToDeg);
+    dxf.SetTextAlign(6, 8);
+}
+
+double CDlgDrawResult2D::MemberAngle(const CPoint3D& a, const CPoint3D& b)
+{
     const CPoint2D p = GetPt(a), q = GetPt(b);
     double angle = std::atan2(q.y - p.y, q.x - p.x);
     if (CVyrProduct::Inst().IsDov2D() && q < p)
         angle += 3.1415926;
-    dxf.SetText(height, angle * kRadToDeg);
-    dxf.SetTextAlign(6, 8);
+    return angle;
+}
+
+CPoint3D CDlgDrawResult2D::DrawingPoint(const CPoint3D& p)
+{
+    const CPoint2D q = GetPt(p);
+    return CPoint3D(q.x, q.y, 0.0);
 }
 
 void CDlgDrawResult2D::SpaceLine(CDXFOutput& dxf, const CPoint3D& a, const CPoint3D& b) { dxf.Line(GetPt(a), GetPt(b)); }
 
-void CDlgDrawResult2D::NodeText(CDXFOutput& dxf, const CPoint3D& p, const CString& text)
+void CDlgDrawResult2D::PutText(CDXFOutput& dxf, const CPoint3D& at, const CString& text)
 {
-    const CPoint2D q = GetPt(p);
-    dxf.TextOutA((long)q.x, (long)q.y, text);
+    dxf.TextOutA((long)at.x, (long)at.y, text);
 }
+
+bool CDlgDrawResult2D::FirstAtPlace(std::set<CPoint2D>& used, const CPoint3D& p) { return used.insert(GetPt(p)).second; }
 
 void CDlgDrawResult3D::SetMemberText(CDXFOutput& dxf, const CPoint3D& a, const CPoint3D& b, double height)
 {
-    dxf.SetText(height, std::atan2(b.y - a.y, b.x - a.x) * kRadToDeg);
+    dxf.SetText(height, MemberAngle(a, b) * kRadToDeg);
 }
+
+double CDlgDrawResult3D::MemberAngle(const CPoint3D& a, const CPoint3D& b) { return std::atan2(b.y - a.y, b.x - a.x); }
+
+CPoint3D CDlgDrawResult3D::DrawingPoint(const CPoint3D& p) { return p; }
 
 void CDlgDrawResult3D::SpaceLine(CDXFOutput& dxf, const CPoint3D& a, const CPoint3D& b) { dxf.Line3D(a, b); }
 
-void CDlgDrawResult3D::NodeText(CDXFOutput& dxf, const CPoint3D& p, const CString& text)
+void CDlgDrawResult3D::PutText(CDXFOutput& dxf, const CPoint3D& at, const CString& text)
 {
-    dxf.TextOut3D(p.x, p.y, p.z, text);
+    dxf.TextOut3D(at.x, at.y, at.z, text);
 }
+
+bool CDlgDrawResult3D::FirstAtPlace(std::set<CPoint2D>&, const CPoint3D&) { return true; }

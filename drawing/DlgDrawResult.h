@@ -13,6 +13,9 @@
 #pragma once
 
 #include <functional>
+#include <initializer_list>
+#include <list>
+#include <set>
 #include <utility>
 #include <vector>
 
@@ -22,6 +25,12 @@
 
 class CDXFOutput;
 class CFloor;
+class CLoadArea;
+class CLoadBeamList;
+class CLoadCraneBeamList;
+class CLoadCraneList;
+class CLoadNodeList;
+class CLoadWindList;
 class CLoadCombination;
 class CGlobalData;
 
@@ -42,6 +51,8 @@ class CDlgDrawResult : public CDialog
 public:
     // Control kinds of the control table.
     enum { KIND_CHECK = 0, KIND_COMBO = 1 };
+    // Text angles go to the writer in degrees.
+    static constexpr double kRadToDeg = 57.295780490442965;
 
     CDlgDrawResult(UINT nIDTemplate, CGlobalData* pData, CWnd* pParent, bool b3D);
     ~CDlgDrawResult() override;
@@ -98,8 +109,7 @@ public:
     virtual void ResetOutputContent() = 0;
 
     // The generators, in the order of a run. Each returns 1 when done (also when its box is
-    // not ticked) and 0 when the user cancelled during it. The model drawing and the
-    // internal-force diagrams are built; the others write nothing yet.
+    // not ticked) and 0 when the user cancelled during it.
     // The force diagrams of the basic cases (each as a combination of its own), of the
     // fundamental and of the standard combinations: six files per case and scope.
     int Gen_BF_BLC();
@@ -119,14 +129,66 @@ public:
     int Gen_NSF();
     int Gen_NSF(int kind);
     int Gen_Model();
-    int Gen_Model_Node() { return 1; }
-    int Gen_Model_Beam() { return 1; }
-    int Gen_Model_BCInWall() { return 1; }
-    int Gen_Model_Plane() { return 1; }
-    int Gen_Model_MainNode() { return 1; }
-    int Gen_Model_Load() { return 1; }
-    int Gen_Design_Prop() { return 1; }
-    int Gen_Design_Result() { return 1; }
+    // The model information: per scope one file per chosen item of node labels (number,
+    // support and kind; vertical seismic coefficient; masses) and of member labels (number
+    // and section; releases and rigid arms; local axes, in space; offsets), and one file
+    // each of the wall members' numbers, the rooms' numbers and slabs, and the master
+    // nodes with the links of their slave nodes.
+    int Gen_Model_Node();
+    int Gen_Model_Beam();
+    int Gen_Model_BCInWall();
+    int Gen_Model_Plane();
+    int Gen_Model_MainNode();
+    // The loads: per scope one file per chosen item (dead, live, four winds, initial
+    // tension, four temperatures, then one per hoist load), each load a line of text
+    // stacked beside its node, member or room.
+    int Gen_Model_Load();
+    // The design settings: per scope one file per chosen item, the member's description of
+    // one design parameter, or (last item) the node's panel-zone type.
+    int Gen_Design_Prop();
+    // The design results: per scope one file per chosen item, member ratios or areas,
+    // deformations, detailing values, the conclusion against the check limits, and the
+    // nodes' panel-zone and strong-column ratios.
+    int Gen_Design_Result();
+
+    // One drawing of those generators for one scope, without the bar step: the file started
+    // from the template, the figure, layer "TEXT", then `draw` with the text height (0.025
+    // of the scope's longest member).
+    void WriteDrawing(const CString& file, const CString& templateFile, COutputContentBase& scope,
+                      const std::function<void(CDXFOutput&, double)>& draw);
+    // What those drawings write for one scope, item by the combo's position (from 1).
+    void DrawNodeInfo(CDXFOutput& dxf, COutputContentBase& scope, int item, double h);
+    // The member labels of one item, named by its text (the plane template lacks the axes).
+    void DrawMemberInfo(CDXFOutput& dxf, COutputContentBase& scope, const CString& item, double h);
+    void DrawWallMemberNumbers(CDXFOutput& dxf, COutputContentBase& scope, double h);
+    void DrawRooms(CDXFOutput& dxf, COutputContentBase& scope, double h);
+    void DrawMainNodes(CDXFOutput& dxf, COutputContentBase& scope, double h);
+    void DrawLoads(CDXFOutput& dxf, COutputContentBase& scope, int item, double h);
+    void DrawDesignProp(CDXFOutput& dxf, COutputContentBase& scope, int item, double h);
+    void DrawDesignResult(CDXFOutput& dxf, COutputContentBase& scope, int item, double h);
+
+    // The lines of a member's design result of item 1 to 4 (u the length factor); answers
+    // how many lines the member gets (0 to 2): the first above the member, the second below.
+    static int DesignResultLines(CBeamBase* b, int item, float u, const CHECK_LIMIT& limit, CString& above,
+                                 CString& below);
+    // A number of these drawings: three decimals.
+    static CString Num3(double v);
+    // Values greater than 0.001 with three decimals, joined by " - ".
+    static CString ValueList(std::initializer_list<float> values);
+
+    // The load collectors: one line per load of the list, appended (nothing for a null
+    // area load or list).
+    static void GetAreaLoad(CLoadArea* load, std::list<CString>& lines);
+    static void GetBeamLoad(CLoadBeamList* list, std::list<CString>& lines);
+    static void GetCraneBeamLoad(CLoadCraneBeamList* list, std::list<CString>& lines);
+    static void GetNodeLoad(CLoadNodeList* list, std::list<CString>& lines);
+    static void GetWindLoad(CLoadWindList* list, std::list<CString>& lines);
+    static void GetCraneLoad(CLoadCraneList* list, std::list<CString>& lines);
+    // Stacks lines beside an anchor: centred, standing on their points, turned by `angle`
+    // (radians), the first 0.3 height from the anchor along the text direction's left
+    // normal and each next 1.3 height further; plane drawings at whole units.
+    static void StackTexts(CDXFOutput& dxf, const std::list<CString>& lines, const CPoint3D& anchor, double angle,
+                           double height, bool plane);
 
     // What the last run could not write: folders that could not be made and files that
     // could not be started or written, and the first of them. Read after the run.
@@ -181,7 +243,26 @@ protected:
     virtual bool SeenEndOn(const CPoint3D& a, const CPoint3D& b) = 0;
     virtual void SetMemberText(CDXFOutput& dxf, const CPoint3D& a, const CPoint3D& b, double height) = 0;
     virtual void SpaceLine(CDXFOutput& dxf, const CPoint3D& a, const CPoint3D& b) = 0;
-    virtual void NodeText(CDXFOutput& dxf, const CPoint3D& p, const CString& text) = 0;
+    void NodeText(CDXFOutput& dxf, const CPoint3D& p, const CString& text) { PutText(dxf, DrawingPoint(p), text); }
+    // Where a model point lies in the twin's drawings: projected (z 0) in the plane, itself
+    // in space.
+    virtual CPoint3D DrawingPoint(const CPoint3D& p) = 0;
+    // The angle (radians) of a member's texts: along its projection, turned half round in the
+    // Dov 2-D edition when its end lies before its start; in space along its plan.
+    virtual double MemberAngle(const CPoint3D& a, const CPoint3D& b) = 0;
+    // A text at a drawing point: plane drawings write it at whole units.
+    virtual void PutText(CDXFOutput& dxf, const CPoint3D& at, const CString& text) = 0;
+    // Whether a node at p gets its texts: in a plane drawing only the first node at each
+    // projected point (which enters `used`); in space every node.
+    virtual bool FirstAtPlace(std::set<CPoint2D>& used, const CPoint3D& p) = 0;
+    // The midpoint of a member's ends in the drawing, and its text angle.
+    void MemberPlace(CBeamBase* b, CPoint3D& mid, double& angle);
+    // The frame of the generators above: the scopes, the files of the chosen items of
+    // `combo` (each named by its item; one fixed file when combo is 0), one bar step and one
+    // cancel poll per file (poll first when `pollFirst`).
+    using ItemDrawer = std::function<void(CDXFOutput&, COutputContentBase&, int item, const CString& name, double h)>;
+    int GenItemDrawings(int box, int combo, const char* category, const char* single, bool pollFirst,
+                        const ItemDrawer& draw);
 
     // A drawing of texts at nodes: the figure, then `texts` written with texts of 0.025 the
     // scope's longest member, upright, on layer "TEXT", centred above their points; one step.

@@ -23,6 +23,10 @@ public:
     int GetOutputNum() override;
     void ResetOutputContent() override;
 
+    // The load lines of one object stacked beside its anchor (see StackTexts); angle in
+    // radians.
+    static void DrawTexts(CDXFOutput& out, std::list<CString>& lines, const CPoint2D& anchor, double angle, double height);
+
     // The plane of every 2-D drawing: the plan (x, y) in a spatial edition, where the storey
     // plans are drawn, else the elevation (x, z).
     static CPoint2D GetPt(const CPoint3D& p);
@@ -71,7 +75,10 @@ protected:
     bool SeenEndOn(const CPoint3D& a, const CPoint3D& b) override { return GetPt(a) == GetPt(b); }
     void SetMemberText(CDXFOutput& dxf, const CPoint3D& a, const CPoint3D& b, double height) override;
     void SpaceLine(CDXFOutput& dxf, const CPoint3D& a, const CPoint3D& b) override;
-    void NodeText(CDXFOutput& dxf, const CPoint3D& p, const CString& text) override;
+    CPoint3D DrawingPoint(const CPoint3D& p) override;
+    double MemberAngle(const CPoint3D& a, const CPoint3D& b) override;
+    void PutText(CDXFOutput& dxf, const CPoint3D& at, const CString& text) override;
+    bool FirstAtPlace(std::set<CPoint2D>& used, const CPoint3D& p) override;
     const char* ModelDrawingName() const override { return "二维模型图"; }
 
 private:

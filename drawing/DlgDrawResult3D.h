@@ -30,6 +30,10 @@ public:
     int GetOutputNum() override;
     void ResetOutputContent() override;
 
+    // The load lines of one object stacked beside its anchor (see StackTexts); angle in
+    // radians.
+    static void DrawTexts(CDXFOutput& out, std::list<CString>& lines, const CPoint3D& anchor, double angle, double height);
+
     // The members of the scope in model coordinates on layer "MEMBER", which stays the
     // current layer; a member of no length leaves nothing, a member in a wall its outline.
     void GenFigure(CDXFOutput& dxf, OUTPUT_CONTENT& scope);
@@ -77,7 +81,10 @@ protected:
     bool SeenEndOn(const CPoint3D&, const CPoint3D&) override { return false; }
     void SetMemberText(CDXFOutput& dxf, const CPoint3D& a, const CPoint3D& b, double height) override;
     void SpaceLine(CDXFOutput& dxf, const CPoint3D& a, const CPoint3D& b) override;
-    void NodeText(CDXFOutput& dxf, const CPoint3D& p, const CString& text) override;
+    CPoint3D DrawingPoint(const CPoint3D& p) override;
+    double MemberAngle(const CPoint3D& a, const CPoint3D& b) override;
+    void PutText(CDXFOutput& dxf, const CPoint3D& at, const CString& text) override;
+    bool FirstAtPlace(std::set<CPoint2D>& used, const CPoint3D& p) override;
     const char* ModelDrawingName() const override { return "三维模型图"; }
 
 private:

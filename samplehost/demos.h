@@ -141,6 +141,11 @@ int RunStoreyDriftDemo(const std::string& outDir);
 // the report viewer (storey-vg.rtf, storey-frame.rtf), both closed with "关闭" and two
 // storeys' stored factors printed.
 int RunStoreyAdjustDemo(const std::string& outDir);
+// The model information, load, design property and design result drawings of the checked
+// sample model, 2-D every storey and 3-D whole structure, listed and read back
+// (export-design-files.txt), one of each kind rendered (design-result.png,
+// design-property.png, loads.png, model-info.png).
+int RunDesignExportDemo(const std::string& outDir);
 // The whole calculation report on the sample model with its results: every section ticked,
 // shown and saved (calculation-report.rtf, calculation-report.txt).
 int RunCalculationReportDemo(const std::string& outDir);

@@ -78,6 +78,9 @@ const std::vector<CDemo>& SampleHostDemos()
         {"storey wind checks", &RunStoreyWindDemo, {"comfort.rtf", "stability.rtf"}},
         // A weak storey and the frame factors set, both adjustment chapters saved.
         {"storey adjustment", &RunStoreyAdjustDemo, {"storey-vg.rtf", "storey-frame.rtf"}},
+        // The model information, load and design drawings of the checked sample, listed and rendered.
+        {"design export", &RunDesignExportDemo,
+         {"export-design-files.txt", "design-result.png", "design-property.png", "loads.png", "model-info.png"}},
         // Every section of the whole calculation report ticked, shown and saved.
         {"calculation report", &RunCalculationReportDemo, {"calculation-report.rtf", "calculation-report.txt"}},
     };

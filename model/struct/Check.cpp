@@ -119,13 +119,13 @@ void CBeamBase::CheckOutput(bool bDetail)
                {r.fRatio[0], r.fRatio[1], r.fDeformRatio[0], r.fDeformRatio[1], r.fDeformRatio[2]});
     if (!bDetail)
         return;
-    // A deformation is kept as the n of 1/n; 0 means the member has none of that kind.
+    // A deformation is kept as a fraction of the span; 0 means the member has none of that kind.
     o << "变形：";
     for (int k = 0; k < 3; ++k) {
         if (k > 0)
             o << "，";
         if (r.fDeform[k] > 0)
-            o << Format("1/%d", (int)r.fDeform[k]);
+            o << Format("1/%d", r.GetDeformDenominator(k));
         else
             o << "-";
     }
@@ -177,11 +177,11 @@ bool CBeamBase::GetDispCheckResult(std::vector<CReal>& ratios, std::vector<CStri
         return false;
     const CheckResult& c = *m_pCheckResult;
     const float r[6] = {c.fDeformRatio[0], c.fDeformRatio[1], c.fDeformRatio[2], c.fOther[4], c.fOther[5], c.fOther[6]};
-    // A beam deformation kept as the n of 1/n shows both.
+    // A beam deformation shows its 1/n and its ratio.
     CString given[6];
     for (int k = 0; k < 2; ++k)
         if (c.fDeform[k] > 0)
-            given[k].Format("1/%d(%.3f)", (int)c.fDeform[k], (double)r[k]);
+            given[k].Format("1/%d(%.3f)", c.GetDeformDenominator(k), (double)r[k]);
     PutResults(ratios, texts, r, given);
     return true;
 }
@@ -246,4 +246,91 @@ bool CBeamList::IsHaveConcreteMember() const
         if (GetNextT(pos)->IsConcreteBeam())
             return true;
     return false;
+}
+
+namespace {
+float MaxOf(std::initializer_list<float> values)
+{
+    float m = *values.begin();
+    for (float v : values)
+        m = v > m ? v : m;
+    return m;
+}
+} // namespace
+
+float CheckResult::GetMaxStrengthRatio() const { return MaxOf({fRatio[0], fOther[0], fOther[1]}); }
+
+float CheckResult::GetMaxStableRatio() const { return MaxOf({fRatio[1], fOther[3]}); }
+
+float CheckResult::GetMaxCapacityRatio() const
+{
+    return MaxOf({GetMaxStrengthRatio(), GetMaxStableRatio(), GetMaxConStressRatio()});
+}
+
+float CheckResult::GetMaxDispRatio() const
+{
+    return MaxOf({fDeformRatio[0], fDeformRatio[1], fDeformRatio[2], fOther[4], fOther[5], fOther[6]});
+}
+
+float CheckResult::GetMaxConstructRatio() const
+{
+    return MaxOf({fDetail[0], fDetail[1], fDetail[2], fDetail[3], fDetail[4], fDetail[5]});
+}
+
+CString CBeamBase::GetDParaDescripiton(int k) const
+{
+    static const char* const kGrades[5] = {"非抗震", "一级", "二级", "三级", "四级"};
+    CString s;
+    auto limit = [](int n) {
+        CString t;
+        if (n > 0)
+            t.Format("1/%d", n);
+        else
+            t = "-";
+        return t;
+    };
+    switch (k) {
+    case 0:
+        s.Format("规范%d", m_nCode);
+        break;
+    case 1:
+        s = m_nDesignType == 0 ? CString("常规") : Format("特殊%d", m_nDesignType);
+        break;
+    case 2:
+        if (m_nType == 2 || m_nType == 5)
+            s = m_nBeamDesignType == 2 ? "组合梁" : "钢梁";
+        else
+            s = Format("类型%d", m_nType);
+        break;
+    case 3:
+        s = m_nSeismGrade >= 0 && m_nSeismGrade < 5 ? CString(kGrades[m_nSeismGrade]) : Format("等级%d", m_nSeismGrade);
+        break;
+    case 4:
+        s.Format("M%.2f V%.2f N%.2f", (double)m_fSeismM, (double)m_fSeismV, (double)m_fSeismN);
+        break;
+    case 5:
+        // The lengths the check takes unless a kind says otherwise: the member's own.
+        s.Format("L2=%.0f L3=%.0f", GetLength(), GetLength());
+        break;
+    case 6:
+        s = limit(m_nDLLimit) + " " + limit(m_nLLimit);
+        break;
+    case 7:
+    case 8:
+    case 11:
+        s = "无";
+        break;
+    case 9:
+        s = m_nBeamDesignType == 2 ? "考虑" : "不考虑";
+        break;
+    case 10:
+        s = m_pPinNailGroup != nullptr ? "已布置" : "无";
+        break;
+    case 12:
+        s = m_pWebHole == nullptr ? "无" : (m_pWebHole->m_nType == 2 ? "圆形洞口" : "矩形洞口");
+        break;
+    default:
+        break;
+    }
+    return s;
 }

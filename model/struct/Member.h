@@ -4,6 +4,7 @@
 
 #include <array>
 #include <atomic>
+#include <climits>
 #include <map>
 #include <memory>
 #include <vector>
@@ -56,7 +57,8 @@ protected:
 // Steel design check results of a member (plain values, copied member-wise).
 struct CheckResult
 {
-    float fDeform[3] = {0, 0, 0};   // deformations, shown as 1/n
+    // Deformations as fractions of the span (0.0025 is 1/400); 0: none of that kind.
+    float fDeform[3] = {0, 0, 0};
     float fRatio[2] = {0, 0};       // stored ratios
     float fDeformRatio[3] = {0, 0, 0};
     float fDetail[6] = {0, 0, 0, 0, 0, 0};
@@ -64,6 +66,28 @@ struct CheckResult
     // axis 3 (fRatio: strength, stability about axis 2), column-top drift X and Y, axial
     // compression ratio.
     float fOther[39] = {};
+
+    // The n of deformation k shown as 1/n: the reciprocal of the fraction truncated toward
+    // zero (in single precision, as the fraction is kept); 0 for a deformation of 0 or less,
+    // which has no reciprocal.
+    int GetDeformDenominator(int k) const
+    {
+        if (!(fDeform[k] > 0.0f))
+            return 0;
+        // A fraction too small for an int reads as the largest.
+        const float w = 1.0f / fDeform[k];
+        return w < 2147483520.0f ? (int)w : INT_MAX;
+    }
+    // The largest ratios of the groups the drawings and reports summarise. Strength: normal
+    // stress and the two shears; stability: about axes 2 and 3; combined stress alone;
+    // capacity: all six of these; deformation: the three deformation ratios, the two
+    // column-top drifts and the axial compression ratio; detailing: the six detailing values.
+    float GetMaxStrengthRatio() const;
+    float GetMaxStableRatio() const;
+    float GetMaxConStressRatio() const { return fOther[2]; }
+    float GetMaxCapacityRatio() const;
+    float GetMaxDispRatio() const;
+    float GetMaxConstructRatio() const;
 };
 static_assert(sizeof(CheckResult) == 53 * 4, "CheckResult holds 53 four-byte values");
 
@@ -259,6 +283,13 @@ public:
     // A reinforced or steel-reinforced concrete member: a coupling beam, a wall pier or a
     // member of a steel-concrete hybrid section. Its design is the concrete design.
     bool IsConcreteBeam() const;
+    // The axial compression ratio of the check result (0 while there is none).
+    float GetAxialRatio() const { return m_pCheckResult != nullptr ? m_pCheckResult->fOther[6] : 0.0f; }
+    // The description of design parameter k (0 to 12): code, special design method, design
+    // type, grade, seismic force adjustment, effective lengths, own limits, wind factor of
+    // envelope members, vertical force adjustment of beams, composite action with the slab,
+    // studs, web stiffeners, web opening. Empty for another k.
+    CString GetDParaDescripiton(int k) const;
     // Writes the stored reinforcement areas (cm2) on one line after the member's label;
     // nothing while none is stored.
     void TextOutConcreteResult(COutput& out);
@@ -355,6 +386,8 @@ public:
     float GetTemperatureN(float t) const;
 
     CBeamRigid* m_pRigid = nullptr;
+    int m_nTurn = 0;                           // 1: turned around (ends swapped)
+    int m_nFlip = 0;                           // 1: flipped about its axis
     float m_fTension = 0.0f;                   // initial tension
     CLoadTemperature* m_pTemperature[4] = {};  // temperature loads 1 to 4, null = none
     // One CLoadCraneBeamList per crane case that loads the member, with the case's number;

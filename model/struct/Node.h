@@ -33,6 +33,7 @@ enum NODETYPE
     NODE_GRID = 1,
     NODE_SUB = 2,
     NODE_MAIN = 3,
+    NODE_TRUSS = 4, // a node of a truss, so labelled in the node drawings
 };
 
 class CPNodeBase : public CObject
@@ -150,6 +151,8 @@ public:
     void SetSupport(CSupportBase* s) { m_pSupport = s; }
     CSupportBase* GetSupport() const { return m_pSupport; }
     CMainNode* GetMainNode() { return m_pMainNode; }
+    // The panel-zone type as the design property drawing writes it.
+    CString GetNodeDomainTypeDescription() const { return m_nDomainType == 1 ? "加强节点域" : "普通节点域"; }
     int GetNo() const { return m_nNo; }
 
     int m_nNo = 0;             // node number
@@ -158,6 +161,7 @@ public:
     CSupportBase* m_pSupport = nullptr;
     CPNodeChecker* m_pChecker = nullptr; // owned check record, null while none
     int m_nKind = 0;                     // kind code
+    int m_nDomainType = 0;               // panel-zone type: 0 ordinary, 1 stiffened
     double m_dDeadFz = 0.0;              // dead-load vertical force (negative downwards)
     double m_dLiveFz = 0.0;              // live-load vertical force
     float m_fMass = 0.0f;                // mass weight

@@ -321,6 +321,18 @@ double CPlane::GetArea() const
     return std::fabs(a) * 0.5;
 }
 
+CString CPlane::GetBanText() const
+{
+    if (m_pBan == nullptr)
+        return CString();
+    CString text;
+    if (m_pBan->m_strName.IsEmpty())
+        text.Format("B%d(%.0fmm)", m_pBan->m_nNo, (double)m_pBan->m_fThick);
+    else
+        text.Format("%s(%.0fmm)", m_pBan->m_strName.GetString(), (double)m_pBan->m_fThick);
+    return text;
+}
+
 CPoint2D CPlane::GetCenter() const
 {
     const int n = (int)m_pVexNodeList->GetCount();

@@ -128,6 +128,9 @@ public:
     double GetArea() const;
     // Plan centre of the room's corners (the origin for a room without corners).
     CPoint2D GetCenter() const;
+    // The text of the room's slab: its name, or its number, and its thickness in mm;
+    // empty without a slab.
+    CString GetBanText() const;
     // Replaces the list's contents by the room's corners in order around the room.
     void GetVertexList(CPNodeList* list) const;
 

@@ -256,6 +256,65 @@ void BuildSampleModel(CGlobalData& data, const CSampleModelSize& size)
     s.m_pLoadWindNodeList[0]->AddTail(wind);
     for (int j = 0; j < ny; ++j)
         at(0, j, nz - 1)->m_pWindLoadList[0]->AddTail(wind);
+    // The other load items, so that each has something to show: live loads on the top
+    // nodes and beams, wind of the other three cases on the top corner node and the front
+    // columns, initial tension in the braces, temperature 1 on the top beams, and hoist
+    // load 1 on the first top node and the first top beam.
+    CLoadNode* liveNode = new CLoadNode(1, 0.0, 0.0, -10.0);
+    s.m_pLoadNodeLiveList->AddTail(liveNode);
+    CLoadBeam* liveBeam = new CLoadBeam(1, 3, 1, -0.02);
+    s.m_pLoadBeamLiveList->AddTail(liveBeam);
+    for (int j = 0; j < ny; ++j)
+        for (int i = 0; i < nx; ++i)
+            at(i, j, nz - 1)->m_pLiveLoadList->AddTail(liveNode);
+    const float windDir[3][2] = {{0.0f, 5.0f}, {-5.0f, 0.0f}, {0.0f, -5.0f}};
+    CLoadBeam* windBeam[4] = {new CLoadBeam(1, 1, 1, 0.01), nullptr, nullptr, nullptr};
+    s.m_pLoadWindBeamList[0]->AddTail(windBeam[0]);
+    for (int c = 1; c < 4; ++c) {
+        CLoadWind* w = new CLoadWind(1, windDir[c - 1][0], windDir[c - 1][1], 0.0f);
+        s.m_pLoadWindNodeList[c]->AddTail(w);
+        at(nx - 1, ny - 1, nz - 1)->m_pWindLoadList[c]->AddTail(w);
+        windBeam[c] = new CLoadBeam(1, c == 2 ? -1 : (c == 1 ? 2 : -2), 1, 0.01);
+        s.m_pLoadWindBeamList[c]->AddTail(windBeam[c]);
+    }
+    s.m_pTemperature[0]->m_fT = 25.0f;
+    // The structure's hoist lists own the load records; a node or member holds a list of its
+    // own naming them.
+    auto* hoistNode = new CLoadCraneList(1);
+    auto* hoistNodeLoad = new CLoadNode(1, 0.0, 0.0, -50.0);
+    hoistNode->AddTail(hoistNodeLoad);
+    s.m_arrCraneNodeLoad.Add(hoistNode);
+    auto* nodeHoist = new CLoadCraneList(1);
+    nodeHoist->AddTail(hoistNodeLoad);
+    at(0, 0, nz - 1)->m_arrCraneLoad.Add(nodeHoist);
+    auto* hoistBeam = new CLoadCraneBeamList(1);
+    auto* hoistBeamLoad = new CLoadBeam(1, 3, 2, -30.0, 0.0, 300.0);
+    hoistBeam->AddTail(hoistBeamLoad);
+    s.m_arrCraneBeamLoad.Add(hoistBeam);
+    bool hoistPlaced = false;
+    for (POSITION pos = s.m_pBeamList->GetHeadPosition(); pos != nullptr;) {
+        CBeam* b = s.m_pBeamList->GetNextT(pos)->toBeam();
+        if (b == nullptr)
+            continue;
+        const bool top = b->GetNode1()->m_pt.z == at(0, 0, nz - 1)->m_pt.z && b->GetNode2()->m_pt.z == b->GetNode1()->m_pt.z;
+        if (b->GetType() == 2) {
+            b->m_pLiveLoadList->AddTail(liveBeam);
+            if (top) {
+                b->m_pTemperature[0] = s.m_pTemperature[0];
+                if (!hoistPlaced) {
+                    auto* own = new CLoadCraneBeamList(1);
+                    own->AddTail(hoistBeamLoad);
+                    b->m_arrCraneBeamLoad.Add(own);
+                }
+                hoistPlaced = true;
+            }
+        } else if (b->GetType() == 1 && b->GetNode1()->m_pt.y == 0.0) {
+            for (int c = 0; c < 4; ++c)
+                b->m_pWindLoadList[c]->AddTail(windBeam[c]);
+        } else if (b->GetType() == 3) {
+            b->m_fTension = 12.5f;
+        }
+    }
 
     // Rooms with slabs, each with one secondary beam across its middle.
     int planeNo = 1, subNo = 1;

@@ -60,16 +60,37 @@ void FillSampleResults(CGlobalData& data)
     for (POSITION pos = st->m_pBeamList->GetHeadPosition(); pos != nullptr;) {
         CBeamBase* b = st->m_pBeamList->GetNextT(pos);
         CheckResult r;
-        // Strength 0.40 to 0.85, stability 0.1 below; deformations 1/500 and 1/1000.
+        // Strength 0.40 to 0.85, stability 0.1 below, shears and combined stress below
+        // them; deformations 1/400 and 1/800; a column's axial compression ratio 0.45.
         r.fRatio[0] = 0.4f + 0.05f * (float)(b->GetNo() % 10);
         r.fRatio[1] = r.fRatio[0] - 0.1f;
-        r.fDeform[0] = 500;
-        r.fDeform[1] = 1000;
+        r.fOther[0] = 0.2f;
+        r.fOther[1] = 0.15f;
+        r.fOther[2] = r.fRatio[0] + 0.05f;
+        if (b->GetType() == 1)
+            r.fOther[6] = 0.45f;
+        r.fDeform[0] = 0.0025f;
+        r.fDeform[1] = 0.00125f;
         r.fDeformRatio[0] = 0.5f;
         r.fDeformRatio[1] = 0.25f;
         const float detail[6] = {0.6f, 0.5f, 0.7f, 0.6f, 0.8f, 0.7f};
         for (int k = 0; k < 6; ++k)
             r.fDetail[k] = detail[k];
         b->SetCheckAnswer(r);
+    }
+    // The coupling beams and wall piers are designed in concrete: reinforcement areas (cm2)
+    // of round values, and the panel zones of every fourth node are stiffened.
+    for (CBeamList* list : {st->m_pBCInWallList1, st->m_pBCInWallList2})
+        for (POSITION pos = list->GetHeadPosition(); pos != nullptr;) {
+            CBeamBase* b = list->GetNextT(pos);
+            delete b->m_pConcreteResult;
+            b->m_pConcreteResult = new CConcreteDesignResult;
+            for (int g = 0; g < 5; ++g)
+                for (int k = 0; k < 2; ++k)
+                    b->m_pConcreteResult->fArea[g][k] = 2.0f * (float)(g + 1) + (float)k;
+        }
+    for (POSITION pos = st->m_pNodeList->GetHeadPosition(); pos != nullptr;) {
+        CPNode* n = st->m_pNodeList->GetNextT(pos);
+        n->m_nDomainType = n->GetNo() % 4 == 0 ? 1 : 0;
     }
 }

@@ -115,4 +115,10 @@ public:
     // Strong column weak beam about axes 2 and 3.
     std::array<CNodeCheckItem, 2> pcol;
     bool hasPCol = false;
+
+    // The ratios by the names the drawings give them: panel zones P1, P2 elastic, P3, P4
+    // detailing, P5, P6 plastic (axes 2 and 3 each), S1, S2 strong column weak beam about
+    // axes 2 and 3. k from 1.
+    float GetPanelRatio(int k) const { return a[k - 1]; }
+    float GetPColRatio(int k) const { return b[k - 1]; }
 };

@@ -35,8 +35,8 @@ inline CheckResult RoundMemberAnswer()
     r.fRatio[1] = 0.625f;
     r.fDeformRatio[0] = 0.5f;
     r.fDeformRatio[1] = 0.25f;
-    r.fDeform[0] = 400;
-    r.fDeform[1] = 800;
+    r.fDeform[0] = 0.0025f;
+    r.fDeform[1] = 0.00125f;
     const float detail[6] = {0.5f, 0.25f, 0.75f, 1.0f, 0.125f, 0.375f};
     for (int k = 0; k < 6; ++k)
         r.fDetail[k] = detail[k];

@@ -222,8 +222,9 @@ TEST_F(ExportTest, TheFileCountFollowsTheTickedBoxesTheirItemsAndTheScopes)
         int expected;
     };
     // Every box at "全部", 2-D general template: 6x4 + 6x4 + 6x1 (the three case and
-    // combination boxes) + 6 + 4 + 1 + 6 + 9 + 3 + 3 + 11 + 14 + 6 (item boxes) + 6 (plain).
-    const int all2D = 24 + 24 + 6 + 6 + 4 + 1 + 6 + 9 + 3 + 3 + 11 + 14 + 6 + 6;
+    // combination boxes) + 6 + 4 + 1 + 6 + 9 + 3 + 3 + 12 (eleven load items and the
+    // sample's hoist load) + 14 + 6 (item boxes) + 6 (plain).
+    const int all2D = 24 + 24 + 6 + 6 + 4 + 1 + 6 + 9 + 3 + 3 + 12 + 14 + 6 + 6;
     const Case cases[] = {
         {"basic cases, all", false, CVyrProduct::UlBRX, 3, {IDC_DRAW_BF_BLC}, false, 0, 0, 0, -1, 6 * 4 * 4},
         {"basic cases, one", false, CVyrProduct::UlBRX, 3, {IDC_DRAW_BF_BLC}, false, IDC_DRAW_BF_BLC_ITEM, 2, 0, -1, 6 * 4},
@@ -269,20 +270,22 @@ TEST_F(ExportTest, TheFileCountFollowsTheTickedBoxesTheirItemsAndTheScopes)
 
 TEST_F(ExportTest, TheHoistLoadsAreLoadItemsAndCountAsSuch)
 {
+    // After the sample's own hoist load 1.
     St().m_arrCraneNodeLoad.Add(new CLoadCraneList(3));
     St().m_arrCraneNodeLoad.Add(new CLoadCraneList(5));
     CDlgDrawResult2D dlg(&Data());
     TickOnly({IDC_DRAW_LOAD});
     int count = -1;
     ScriptedUser::Run([&](CDialog* d) {
-        ASSERT_EQ(Dlg(d)->GetComboCount(IDC_DRAW_LOAD_ITEM), 14);
-        EXPECT_EQ(Dlg(d)->GetComboString(12, IDC_DRAW_LOAD_ITEM).str(), "吊荷3 ");
-        EXPECT_EQ(Dlg(d)->GetComboString(13, IDC_DRAW_LOAD_ITEM).str(), "吊荷5 ");
+        ASSERT_EQ(Dlg(d)->GetComboCount(IDC_DRAW_LOAD_ITEM), 15);
+        EXPECT_EQ(Dlg(d)->GetComboString(12, IDC_DRAW_LOAD_ITEM).str(), "吊荷1 ");
+        EXPECT_EQ(Dlg(d)->GetComboString(13, IDC_DRAW_LOAD_ITEM).str(), "吊荷3 ");
+        EXPECT_EQ(Dlg(d)->GetComboString(14, IDC_DRAW_LOAD_ITEM).str(), "吊荷5 ");
         count = Dlg(d)->GetOutputNum();
     });
     ScriptedUser::PressCancel();
     dlg.DoModal();
-    EXPECT_EQ(count, 13 * 4);
+    EXPECT_EQ(count, 14 * 4);
 }
 
 TEST_F(ExportTest, NothingTickedWritesNothingAndStillEndsWithTheClosingMessage)

@@ -37,7 +37,7 @@ TEST(MemberResults, EachCallReadsItsSixItemsFromTheKeptResultAndAnswersFalseWith
     CheckResult answer = vyrtest::MemberAnswer({0.5f, 0.25f, 0.125f, 0.75f, 0.375f, 1.0f},
                                                {0.5f, 0.25f, 0.125f, 0.75f, 0.375f, 1.0f},
                                                {0.125f, 0.25f, 0.375f, 0.5f, 0.625f, 0.75f});
-    answer.fDeform[0] = 400; // D+L deformation 1/400; L deformation without its n
+    answer.fDeform[0] = 0.0025f; // D+L deformation 1/400; L deformation without its n
     m.SetCheckAnswer(answer);
     struct Case
     {

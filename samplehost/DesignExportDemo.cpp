@@ -1,0 +1,134 @@
+// The model information, load, design property and design result drawings of the sample
+// model after its check run, as a user who ticks only those boxes runs them: the 2-D dialog
+// for every storey, the 3-D dialog for the whole structure. The files go below
+// <out>/export-design; their list against each run's count, with ezdxf's audit, goes to
+// export-design-files.txt, and one drawing of each kind is rendered to PNG.
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include <vyr/stdafx.h>
+#include <vyr/drawing/DlgDrawResult2D.h>
+#include <vyr/drawing/DlgDrawResult3D.h>
+#include <vyr/model/struct/structure.h>
+#include <vyr/resources/dialogs/DrawResultRes.h>
+#include <vyr/scripteduser.h>
+#include "hostkit/HostKit.h"
+
+#include "DemoSupport.h"
+#include "demos.h"
+
+namespace fs = std::filesystem;
+using vyr::ScriptedUser;
+
+namespace
+{
+const int kDesignBoxes[] = {IDC_DRAW_NODE, IDC_DRAW_BEAM,       IDC_DRAW_BCINWALL,   IDC_DRAW_PLANE,
+                            IDC_DRAW_MAINNODE, IDC_DRAW_LOAD, IDC_DRAW_DESIGNPROP, IDC_DRAW_DESIGNRESULT};
+
+// A run with only the boxes of these drawings ticked, every item at "全部"; the count the
+// dialog gave goes to count.
+void ScriptDesignRun(int& count)
+{
+    ScriptedUser::Click(IDC_DRAW_UNSELALL);
+    for (int box : kDesignBoxes)
+        ScriptedUser::Check(box);
+    ScriptedUser::Run([&count](CDialog* d) { count = static_cast<CDlgDrawResult*>(d)->GetOutputNum(); });
+    ScriptedUser::Click(IDC_DRAW_EXPORT);
+    ScriptedUser::AnswerMessageBox(IDOK, "导出完毕");
+    ScriptedUser::WaitUntil([](CDialog* d) { return !static_cast<CDlgDrawResult*>(d)->IsBusy(); });
+    ScriptedUser::PressCancel();
+}
+} // namespace
+
+int RunDesignExportDemo(const std::string& outDir)
+{
+    int failures = 0;
+    const CDemoUser user(failures);
+    const fs::path out = fs::absolute(outDir);
+    const fs::path project = out / "export-design";
+    std::error_code ec;
+    fs::remove_all(project, ec);
+    fs::create_directories(project);
+
+    vyrhost::CHostKit host(900, 700);
+    CGlobalData& data = host.GlobalData();
+    BuildSampleModel(data);
+    FillSampleResults(data);
+    // The check run's results: every member's and node's prepared answer kept.
+    CStruct* st = data.Struct();
+    for (POSITION pos = st->m_pBeamList->GetHeadPosition(); pos != nullptr;)
+        st->m_pBeamList->GetNextT(pos)->Check();
+    for (POSITION pos = st->m_pNodeList->GetHeadPosition(); pos != nullptr;)
+        st->m_pNodeList->GetNextT(pos)->Check();
+    data.ProjectPath() = project.string().c_str();
+    CHECK_LIMIT limits;
+    limits.CapacityLimit = 0.8f; // the strongest members of the sample fail at this limit
+
+    std::ofstream list(out / "export-design-files.txt");
+    auto report = [&](const char* what, int count, const std::vector<fs::path>& files) {
+        const fs::path names = out / "export-design-files.tmp";
+        {
+            std::ofstream f(names);
+            for (const fs::path& p : files)
+                f << p.string() << "\n";
+        }
+        const std::string read = ExportDemoRun(
+            "/usr/bin/python3 -c 'import sys, ezdxf\n"
+            "n = e = t = 0\n"
+            "for p in open(sys.argv[1], encoding=\"utf-8\").read().splitlines():\n"
+            "    d = ezdxf.readfile(p); n += 1; e += len(d.audit().errors); t += len(d.modelspace().query(\"TEXT\"))\n"
+            "print(n, e, t)' '" + names.string() + "'");
+        fs::remove(names, ec);
+        int n = -1, errors = -1, texts = -1;
+        std::sscanf(read.c_str(), "%d %d %d", &n, &errors, &texts);
+        list << what << ": GetOutputNum " << count << ", files written " << files.size() << ", read back by ezdxf " << n
+             << " with " << errors << " audit errors and " << texts << " texts\n";
+        std::printf("export-design: %s, %d counted, %zu written, %d audit errors, %d texts\n", what, count, files.size(),
+                    errors, texts);
+        failures += count == (int)files.size() && n == count && errors == 0 ? 0 : 1;
+        for (const fs::path& f : files)
+            list << "  " << fs::relative(f, project).string() << "\n";
+    };
+
+    int count2D = -1;
+    ScriptDesignRun(count2D);
+    CDlgDrawResult2D dlg2(&data, &host);
+    dlg2.m_pCheckLimit = &limits;
+    dlg2.DoModal();
+    const std::vector<fs::path> files2D = ExportDemoFiles(project);
+    report("2-D, every storey", count2D, files2D);
+
+    int count3D = -1;
+    ScriptDesignRun(count3D);
+    CDlgDrawResult3D dlg3(&data, &host);
+    dlg3.m_pCheckLimit = &limits;
+    dlg3.DoModal();
+    std::vector<fs::path> files3D;
+    for (const fs::path& f : ExportDemoFiles(project))
+        if (std::find(files2D.begin(), files2D.end(), f) == files2D.end())
+            files3D.push_back(f);
+    report("3-D, whole structure", count3D, files3D);
+    list.close();
+
+    // One drawing of each kind rendered by ezdxf's drawing command: the first storey's plan.
+    const fs::path storey = project / "二维简图-第1层(3600)";
+    const std::pair<fs::path, const char*> renders[] = {
+        {storey / "设计属性与结果" / "构件验算结论.dxf", "design-result.png"},
+        {storey / "设计属性与结果" / "设计类型.dxf", "design-property.png"},
+        {storey / "荷载布置" / "恒载.dxf", "loads.png"},
+        {storey / "杆件信息" / "编号、截面与调头翻转.dxf", "model-info.png"},
+    };
+    for (const auto& [dxf, name] : renders) {
+        const fs::path png = out / name;
+        fs::remove(png, ec);
+        if (fs::exists(dxf))
+            ExportDemoRun("/usr/bin/python3 -m ezdxf draw -o '" + png.string() + "' '" + dxf.string() + "'");
+        std::printf("%s %s\n", name, fs::exists(png) ? "written" : "not rendered");
+        failures += fs::exists(png) ? 0 : 1;
+    }
+    return failures;
+}
