@@ -152,22 +152,19 @@ void WorstRows(COutput& out, const CFamily& f, const CWorst& w)
 
 } // namespace
 
-BEGIN_MESSAGE_MAP(CDlgOutputCheck, CDlgReportChapter)
+BEGIN_MESSAGE_MAP(CDlgOutputCheck, CDlgReportRun)
     ON_BN_CLICKED(IDC_OUTCHECK_SELALL, &CDlgOutputCheck::OnSel)
     ON_BN_CLICKED(IDC_OUTCHECK_UNSELALL, &CDlgOutputCheck::OnUnSel)
-    ON_BN_CLICKED(IDC_OUTCHECK_SHOW, &CDlgOutputCheck::OnOutput)
-    ON_MESSAGE(WM_THREAD_CHECKCANCEL, &CDlgOutputCheck::CheckProgress)
-    ON_MESSAGE(WM_THREAD_RUNEND, &CDlgOutputCheck::OnRunEnd)
 END_MESSAGE_MAP()
 
 CDlgOutputCheck::CDlgOutputCheck(CWnd* pParent)
-    : CDlgReportChapter(IDD_OUTPUTCHECK, pParent), m_run(this, IDC_OUTCHECK_PROGRESS)
+    : CDlgReportRun(IDD_OUTPUTCHECK, pParent, IDC_OUTCHECK_SHOW, IDC_OUTCHECK_PROGRESS)
 {
 }
 
 void CDlgOutputCheck::DoDataExchange(CDataExchange* pDX)
 {
-    CDlgReportChapter::DoDataExchange(pDX);
+    CDlgReportRun::DoDataExchange(pDX);
     DDX_Check(pDX, IDC_OUTCHECK_CAPACITY_LIST, m_bCapacityList);
     DDX_Check(pDX, IDC_OUTCHECK_CAPACITY_SECTION, m_bCapacitySection);
     DDX_Check(pDX, IDC_OUTCHECK_CAPACITY_ALL, m_bCapacityAll);
@@ -215,106 +212,9 @@ void CDlgOutputCheck::Enable(bool enable)
             c->EnableWindow(enable ? TRUE : FALSE);
 }
 
-void CDlgOutputCheck::OnOutput()
+int CDlgOutputCheck::RunRange() const
 {
-    if (m_pThread) {
-        // The worker stops at its next poll, which gives the dialog back.
-        m_bRunning = false;
-        m_pThread = nullptr;
-        m_run.Stop();
-        return;
-    }
-    if (m_run.IsBusy()) {
-        // A stopped worker has not returned yet: the new run starts when it has, so two
-        // workers never write into the control. A second press of "中止显示" is no start.
-        if (!m_bStopShown)
-            m_bStartPending = true;
-        return;
-    }
-    StartRun();
-}
-
-void CDlgOutputCheck::StartRun()
-{
-    m_bStartPending = false;
-    if (!UpdateData(TRUE))
-        return;
-    m_bRunning = true;
-    const int members = m_pBeamList ? (int)m_pBeamList->GetCount() : 0;
-    if (auto* bar = dynamic_cast<CProgressCtrl*>(GetDlgItem(IDC_OUTCHECK_PROGRESS))) {
-        bar->SetRange32(0, GetItemNum() + members);
-        bar->SetPos(0);
-        bar->SetStep(1);
-        bar->ShowWindow(SW_SHOW);
-    }
-    Enable(false);
-    SetDlgItemText(IDC_OUTCHECK_SHOW, "中止显示");
-    m_bStopShown = true;
-    if (CRichEditCtrl* ctrl = GetReportCtrl()) {
-        ctrl->ShowWindow(SW_HIDE);
-        ctrl->SetWindowText("");
-    }
-    m_pThread = m_run.Start(&CDlgOutputCheck::Output, this, THREAD_PRIORITY_ABOVE_NORMAL);
-    if (!m_pThread)
-        EndOutput();
-}
-
-UINT CDlgOutputCheck::Output(void* dialog)
-{
-    auto* dlg = static_cast<CDlgOutputCheck*>(dialog);
-    dlg->m_nWorkerThread = ::GetCurrentThreadId();
-    dlg->OutputIt(DEVICE_RICHEDIT, "");
-    dlg->m_nWorkerThread = 0;
-    // The dialog shows the report and turns idle on its own thread (OnRunEnd).
-    dlg->m_run.Finish();
-    return 1;
-}
-
-void CDlgOutputCheck::EndOutput()
-{
-    SetDlgItemText(IDC_OUTCHECK_SHOW, "显示>>");
-    m_bStopShown = false;
-    Enable(true);
-    if (CWnd* bar = GetDlgItem(IDC_OUTCHECK_PROGRESS))
-        bar->ShowWindow(SW_HIDE);
-    if (CRichEditCtrl* ctrl = GetReportCtrl())
-        ctrl->ShowWindow(SW_SHOW);
-    m_pThread = nullptr;
-    m_bRunning = false;
-}
-
-LRESULT CDlgOutputCheck::CheckProgress(WPARAM, LPARAM)
-{
-    if (m_bRunning)
-        return m_run.OnCheckCancel();
-    EndOutput();
-    return 1;
-}
-
-LRESULT CDlgOutputCheck::OnRunEnd(WPARAM wParam, LPARAM)
-{
-    // Only the end of the run's own worker; the worker has returned when it is taken.
-    if (!m_run.OnRunEnd(wParam))
-        return 0;
-    if (m_bStartPending)
-        StartRun();
-    else
-        EndOutput();
-    return 0;
-}
-
-void CDlgOutputCheck::OnOK()
-{
-    if (m_pThread || m_run.IsBusy())
-        return;
-    CDialog::OnOK();
-}
-
-void CDlgOutputCheck::OnCancel()
-{
-    if (m_pThread || m_run.IsBusy())
-        return;
-    CDialog::OnCancel();
+    return GetItemNum() + (m_pBeamList ? (int)m_pBeamList->GetCount() : 0);
 }
 
 bool CDlgOutputCheck::OutputIt(int device, const CString& path)
@@ -328,16 +228,6 @@ bool CDlgOutputCheck::OutputIt(int device, const CString& path)
         return false;
     OutputUnite(out, 0);
     return true;
-}
-
-bool CDlgOutputCheck::WriteDocument(DEVICE_TYPE device, const CString& path) { return OutputIt(device, path); }
-
-bool CDlgOutputCheck::Stopped(int flag)
-{
-    // A save writes the chapter on the user-interface thread: it is never stopped.
-    if (flag != 0 || m_nWorkerThread.load() != ::GetCurrentThreadId())
-        return false;
-    return m_run.Cancelled();
 }
 
 void CDlgOutputCheck::OutputUnite(COutput& out, int flag)

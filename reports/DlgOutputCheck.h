@@ -4,15 +4,12 @@
 // OutputUnite with flag 1, without opening the window.
 #pragma once
 
-#include <atomic>
-
-#include <vyr/protocol/DlgReportChapter.h>
-#include <vyr/protocol/WorkerRun.h>
+#include <vyr/reports/DlgReportRun.h>
 
 class CGlobalData;
 class CBeamList;
 
-class CDlgOutputCheck : public CDlgReportChapter
+class CDlgOutputCheck : public CDlgReportRun
 {
 public:
     explicit CDlgOutputCheck(CWnd* pParent = nullptr);
@@ -29,10 +26,6 @@ public:
     int m_bStabilitySection = 0; // 1637
     int m_bStabilityAll = 1;     // 1126
     int m_bReinforceList = 0;    // 1634, the reinforcement of the concrete members
-    // The running worker; null when none runs or once the user has stopped it. Read and
-    // written on the user-interface thread only, as is the running flag.
-    CWinThread* m_pThread = nullptr;
-    bool m_bRunning = false;
     CGlobalData* m_pData = nullptr;     // set by the opener
     CBeamList* m_pBeamList = nullptr;   // the members to report, set by the opener; not owned
 
@@ -43,48 +36,30 @@ public:
     void Output(COutput* out, int flag) override { OutputUnite(*out, flag); }
     // Writes the chapter once with flag 0: device 4 into the report control, another device
     // into the file at path. False when the file cannot be opened; nothing without a list.
-    bool OutputIt(int device, const CString& path);
+    bool OutputIt(int device, const CString& path) override;
     // The polls the ticked tables cost: one per table.
     int GetItemNum() const;
     // All ten flags to the value, shown in the boxes.
     void SetCheck(bool check);
 
     // The worker's function (the dialog as argument); returns 1.
-    static UINT Output(void* dialog);
-    // A worker was started and has not returned yet (also after a stop, until it has).
-    bool IsRunBusy() const { return m_run.IsBusy(); }
+    static UINT Output(void* dialog) { return RunWorker(dialog); }
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
-    // Neither ends the dialog while a worker is busy.
-    void OnOK() override;
-    void OnCancel() override;
-    bool WriteDocument(DEVICE_TYPE device, const CString& path) override;
-
     afx_msg void OnSel();
     afx_msg void OnUnSel();
-    // Starts a run, or stops the one that is on.
-    afx_msg void OnOutput();
-    afx_msg LRESULT CheckProgress(WPARAM, LPARAM);
-    afx_msg LRESULT OnRunEnd(WPARAM, LPARAM);
     DECLARE_MESSAGE_MAP()
 
-    // The dialog back to idle: the show button's text, the buttons enabled, the bar hidden,
-    // the report shown, no worker.
-    void EndOutput();
     // The print, save, close and select buttons (the boxes stay enabled).
-    void Enable(bool enable);
+    void Enable(bool enable) override;
+    // Reads the boxes back.
+    bool BeginRun() override { return UpdateData(TRUE) != FALSE; }
+    // One step per ticked table and per member.
+    int RunRange() const override;
 
 private:
-    void StartRun();
     // The poll of the chapter: only the dialog's own worker asks, and only with flag 0.
-    bool Stopped(int flag);
-
-    bool m_bStartPending = false; // "显示>>" pressed while a stopped worker still returned
-    bool m_bStopShown = false;    // the show button reads "中止显示"
-    std::atomic<DWORD> m_nWorkerThread{0}; // the thread writing the chapter on this dialog's run
-    // Last, so it is destroyed first and waits for a worker that is still busy while the
-    // members the worker reads still stand.
-    CWorkerRun m_run;
+    bool Stopped(int flag) const { return flag == 0 && CDlgReportRun::Stopped(); }
 };

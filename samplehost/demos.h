@@ -146,3 +146,6 @@ int RunStoreyAdjustDemo(const std::string& outDir);
 // (export-design-files.txt), one of each kind rendered (design-result.png,
 // design-property.png, loads.png, model-info.png).
 int RunDesignExportDemo(const std::string& outDir);
+// The whole calculation report on the sample model with its results: every section ticked,
+// shown and saved (calculation-report.rtf, calculation-report.txt).
+int RunCalculationReportDemo(const std::string& outDir);

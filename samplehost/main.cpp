@@ -81,6 +81,8 @@ const std::vector<CDemo>& SampleHostDemos()
         // The model information, load and design drawings of the checked sample, listed and rendered.
         {"design export", &RunDesignExportDemo,
          {"export-design-files.txt", "design-result.png", "design-property.png", "loads.png", "model-info.png"}},
+        // Every section of the whole calculation report ticked, shown and saved.
+        {"calculation report", &RunCalculationReportDemo, {"calculation-report.rtf", "calculation-report.txt"}},
     };
     return demos;
 }
@@ -96,7 +98,7 @@ int main(int argc, char** argv)
     // Loaded with the program; linked into the host's resource chain now.
     InitVyrUI();
     std::printf("output folder: %s\n", outDir.c_str());
-    std::printf("built so far: platform stand-in, model library, operators with snap, host protocol, property grid and panels, section, material and slab libraries, property keys, secondary-beam layout, wall openings, member-end and support libraries, check run, one-object reports and member check report, drawing export dialogs with the model drawing, internal-force diagrams and envelopes, displacement and reaction drawings, member force query, wave record library and time-history cases, load-combination library, support reaction and node check reports, slab reinforcement design, time-history results and their report, summary report and model report, web and room openings, storey report viewer and stiffness ratio, time-history analysis with the engine input files\n");
+    std::printf("built so far: platform stand-in, model library, operators with snap, host protocol, property grid and panels, section, material and slab libraries, property keys, secondary-beam layout, wall openings, member-end and support libraries, check run, one-object reports and member check report, drawing export dialogs with the model drawing, internal-force diagrams and envelopes, displacement and reaction drawings, member force query, wave record library and time-history cases, load-combination library, support reaction and node check reports, slab reinforcement design, time-history results and their report, summary report and model report, web and room openings, storey report viewer and stiffness ratio, time-history analysis with the engine input files, the reports (load chapters, mass, vibration characteristics, mode shapes, quantities) and the storey statistics (shear and moment, displacement and drift, shear capacity, eccentricity, comfort, overall stability, shear-to-weight and frame seismic adjustment), the whole calculation report\n");
 
     std::filesystem::create_directories(outDir);
     int failures = 0;
