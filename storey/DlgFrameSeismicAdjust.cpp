@@ -33,7 +33,7 @@ double FrameShear(const CFloor* f, CBasicLoadCase* lc, int direction)
 
 } // namespace
 
-BEGIN_MESSAGE_MAP(CDlgFrameSeismicAdjust, CDialog)
+BEGIN_MESSAGE_MAP(CDlgFrameSeismicAdjust, CDlgSeismicAdjust)
     ON_BN_CLICKED(IDC_FRAME_OUTPUT, &CDlgFrameSeismicAdjust::OnOutput)
     ON_BN_CLICKED(IDC_FRAME_RECAL, &CDlgFrameSeismicAdjust::OnRecal)
     ON_BN_CLICKED(IDC_FRAME_ADJUST, &CDlgFrameSeismicAdjust::OnCheckChange)
@@ -41,7 +41,7 @@ BEGIN_MESSAGE_MAP(CDlgFrameSeismicAdjust, CDialog)
 END_MESSAGE_MAP()
 
 CDlgFrameSeismicAdjust::CDlgFrameSeismicAdjust(CGlobalData* pData, CWnd* pParent)
-    : CDialog(IDD_FRAMESEISMADJUST, pParent), m_pGlobalData(pData)
+    : CDlgSeismicAdjust(IDD_FRAMESEISMADJUST, pData, pParent, true)
 {
     (void)kFrameRegistered;
 }
@@ -73,11 +73,6 @@ int CDlgFrameSeismicAdjust::getdirection(CBasicLoadCase* lc)
 void CDlgFrameSeismicAdjust::restart()
 {
     m_arrStorey.assign((size_t)std::max(0, m_nRealNum), CStoreyFrameVF());
-}
-
-void CDlgFrameSeismicAdjust::getgk(int row)
-{
-    m_pCurCase = storey::CaseOfRow(m_pGlobalData->GetCurBasicLCList(), m_arrSeismNo, row);
 }
 
 void CDlgFrameSeismicAdjust::FillData(CBasicLoadCase* lc)
@@ -218,7 +213,7 @@ void CDlgFrameSeismicAdjust::FillColumnVF()
 
 bool CDlgFrameSeismicAdjust::FillItem()
 {
-    return storey::FillSeismicCases(m_GridCase, m_pGlobalData->GetCurBasicLCList(), m_arrSeismNo, m_bNoData);
+    return FillCaseGrid();
 }
 
 void CDlgFrameSeismicAdjust::FillItemVF()
@@ -284,17 +279,7 @@ BOOL CDlgFrameSeismicAdjust::OnInitDialog()
 
 void CDlgFrameSeismicAdjust::OnGridEndSelChange(NMHDR* pNMHDR, LRESULT* pResult)
 {
-    if (pResult)
-        *pResult = 0;
-    UpdateData(TRUE);
-    const int row = reinterpret_cast<NM_GRIDVIEW*>(pNMHDR)->iRow;
-    if (m_bNoData || row <= 0)
-        return;
-    CWaitCursor wait;
-    getgk(row);
-    m_nCurRow = row;
-    FillData(m_pCurCase);
-    FillItemVF();
+    ChooseCase(pNMHDR, pResult);
 }
 
 void CDlgFrameSeismicAdjust::OnRecal()
@@ -348,12 +333,6 @@ void CDlgFrameSeismicAdjust::OnOK()
     UpdateData(TRUE);
     storey::CopyFactorsToLinked(m_pGlobalData, {&CFloor::m_fFrameAmplify});
     EndDialog(IDOK);
-}
-
-void CDlgFrameSeismicAdjust::OnCancel()
-{
-    UpdateData(TRUE);
-    EndDialog(IDCANCEL);
 }
 
 // ---- Chapter ----

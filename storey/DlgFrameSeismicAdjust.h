@@ -10,6 +10,7 @@
 #include <vyr/dialog.h>
 #include <vyr/model/grid/gridctrl.h>
 #include <vyr/model/output/coutput.h>
+#include <vyr/storey/SeismicAdjust.h>
 
 class CBasicLoadCase;
 class CGlobalData;
@@ -23,7 +24,7 @@ struct CStoreyFrameVF
     float fFactor = 0.0f; // the factor stored in the storey
 };
 
-class CDlgFrameSeismicAdjust : public CDialog
+class CDlgFrameSeismicAdjust : public CDlgSeismicAdjust
 {
 public:
     CDlgFrameSeismicAdjust(CGlobalData* pData, CWnd* pParent = nullptr);
@@ -42,30 +43,23 @@ public:
     // as 0 otherwise.
     int StoredRule() const;
 
-    CGlobalData* m_pGlobalData;
     int m_nAdjust = 0;     // check box 1653, mirrors FrameSeismAdjust()
     int m_nRule = 1;       // 0 "0.2V0,1.5Vfmax", 1 "0.25V0,1.8Vfmax"
     int m_nStart = 1;
     int m_nEnd = 1;
     int m_nSplit = -1;     // podium split storey; up to 0: none
-    CGridCtrl m_GridCase;
     CGridCtrl m_GridStorey;
-    CBasicLoadCase* m_pCurCase = nullptr;
-    std::vector<int> m_arrSeismNo; // the horizontal seismic cases' numbers; row r is entry r-1
     int m_nRealNum = 0;
-    bool m_bNoData = true;         // until the dialog or the chapter found something to adjust
     std::vector<CStoreyFrameVF> m_arrStorey; // index 0: the lowest real storey
-    int m_nCurRow = 1;
 
 protected:
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
     void OnOK() override;
-    void OnCancel() override;
 
     void checkforreturn();
-    void getgk(int row);
-    void FillData(CBasicLoadCase* lc);
+    void FillData(CBasicLoadCase* lc) override;
+    void FillStoreyGrid() override { FillItemVF(); }
     void restart();
     bool FillItem();
     void FillItemVF();

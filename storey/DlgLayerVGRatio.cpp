@@ -33,7 +33,7 @@ CString RatioText(const CStoreyVG& row)
 
 } // namespace
 
-BEGIN_MESSAGE_MAP(CDlgLayerVGRatio, CDialog)
+BEGIN_MESSAGE_MAP(CDlgLayerVGRatio, CDlgSeismicAdjust)
     ON_BN_CLICKED(IDC_VG_OUTPUT, &CDlgLayerVGRatio::OnOutput)
     ON_BN_CLICKED(IDC_VG_CALCOF, &CDlgLayerVGRatio::OnCalShearCof)
     ON_BN_CLICKED(IDC_VG_ADJUST, &CDlgLayerVGRatio::OnCheckLayermin)
@@ -42,7 +42,7 @@ BEGIN_MESSAGE_MAP(CDlgLayerVGRatio, CDialog)
 END_MESSAGE_MAP()
 
 CDlgLayerVGRatio::CDlgLayerVGRatio(CGlobalData* pData, CWnd* pParent)
-    : CDialog(IDD_LAYERVGRATIO, pParent), m_pGlobalData(pData)
+    : CDlgSeismicAdjust(IDD_LAYERVGRATIO, pData, pParent, false)
 {
     (void)kVGRegistered;
 }
@@ -73,11 +73,6 @@ void CDlgLayerVGRatio::ShowMessage(const char* text)
 void CDlgLayerVGRatio::restart()
 {
     m_arrStorey.assign((size_t)std::max(0, m_nFloorNum), CStoreyVG());
-}
-
-void CDlgLayerVGRatio::getgk(int row)
-{
-    m_pCurCase = storey::CaseOfRow(m_pGlobalData->GetCurBasicLCList(), m_arrSeismNo, row);
 }
 
 int CDlgLayerVGRatio::GetDirection()
@@ -186,7 +181,7 @@ void CDlgLayerVGRatio::FillColumn()
 
 bool CDlgLayerVGRatio::FillItem()
 {
-    const bool found = storey::FillSeismicCases(m_GridCase, m_pGlobalData->GetCurBasicLCList(), m_arrSeismNo, m_bNoData);
+    const bool found = FillCaseGrid();
     UpdateData(FALSE);
     return found;
 }
@@ -232,17 +227,7 @@ BOOL CDlgLayerVGRatio::OnInitDialog()
 
 void CDlgLayerVGRatio::OnGridEndSelChange(NMHDR* pNMHDR, LRESULT* pResult)
 {
-    if (pResult)
-        *pResult = 0;
-    UpdateData(TRUE);
-    const int row = reinterpret_cast<NM_GRIDVIEW*>(pNMHDR)->iRow;
-    if (m_bNoData || row <= 0)
-        return;
-    CWaitCursor wait;
-    getgk(row);
-    m_nCurRow = row;
-    FillData(m_pCurCase);
-    FillItem2();
+    ChooseCase(pNMHDR, pResult);
 }
 
 void CDlgLayerVGRatio::OnCalShearCof()
@@ -314,12 +299,6 @@ void CDlgLayerVGRatio::OnOK()
     UpdateData(TRUE);
     storey::CopyFactorsToLinked(m_pGlobalData, {&CFloor::m_fMinShearAmplify, &CFloor::m_fWeakAmplify});
     EndDialog(IDOK);
-}
-
-void CDlgLayerVGRatio::OnCancel()
-{
-    UpdateData(TRUE);
-    EndDialog(IDCANCEL);
 }
 
 // ---- Chapter ----

@@ -11,6 +11,7 @@
 #include <vyr/dialog.h>
 #include <vyr/model/grid/gridctrl.h>
 #include <vyr/model/output/coutput.h>
+#include <vyr/storey/SeismicAdjust.h>
 
 class CBasicLoadCase;
 class CGlobalData;
@@ -24,7 +25,7 @@ struct CStoreyVG
     double dV = 0.0;      // seismic storey shear, a magnitude (kN)
 };
 
-class CDlgLayerVGRatio : public CDialog
+class CDlgLayerVGRatio : public CDlgSeismicAdjust
 {
 public:
     CDlgLayerVGRatio(CGlobalData* pData, CWnd* pParent = nullptr);
@@ -39,7 +40,6 @@ public:
     // least 1, and 9999 beyond 10000.
     static float Factor(float cof, const CStoreyVG& row);
 
-    CGlobalData* m_pGlobalData;
     std::vector<CStoreyVG> m_arrStorey;  // index 0: the lowest tabulated storey
     std::vector<float> m_arrWeakFactor;  // weak storeys of the current case, highest first
     std::vector<int> m_arrWeakNo;        // their positions from 1 at the lowest tabulated storey
@@ -47,28 +47,22 @@ public:
     float m_fCof = 0.0f;                 // λ of the current case
     CString m_strWeakNo;
     CString m_strWeakFactor;
-    CGridCtrl m_GridCase;
     CGridCtrl m_GridStorey;
-    int m_nCurRow = 1;                   // case grid row of the current case
-    bool m_bNoData = false;              // no horizontal seismic case
     int m_nDirection = 1;                // of the current case: 1 X, 2 Y
-    std::vector<int> m_arrSeismNo;       // the horizontal seismic cases' numbers; row r is entry r-1
-    CBasicLoadCase* m_pCurCase = nullptr;
     int m_nFloorNum = 0;                 // tabulated storeys: real storeys above the basements
 
 protected:
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
     void OnOK() override;
-    void OnCancel() override;
 
     void restart();
-    void getgk(int row);
     void FillColumn();
     bool FillItem();
     void InitGrid();
     int GetDirection();
-    void FillData(CBasicLoadCase* lc);
+    void FillData(CBasicLoadCase* lc) override;
+    void FillStoreyGrid() override { FillItem2(); }
     void FillItem2();
 
     void OnOutput();

@@ -136,3 +136,35 @@ bool FillSeismicCases(CGridCtrl& grid, const CBasicLCList* list, std::vector<int
 }
 
 } // namespace storey
+
+void CDlgSeismicAdjust::OnCancel()
+{
+    UpdateData(TRUE);
+    EndDialog(IDCANCEL);
+}
+
+void CDlgSeismicAdjust::getgk(int row)
+{
+    m_pCurCase = storey::CaseOfRow(m_pGlobalData->GetCurBasicLCList(), m_arrSeismNo, row);
+}
+
+bool CDlgSeismicAdjust::FillCaseGrid()
+{
+    return storey::FillSeismicCases(m_GridCase, m_pGlobalData->GetCurBasicLCList(), m_arrSeismNo, m_bNoData);
+}
+
+void CDlgSeismicAdjust::ChooseCase(NMHDR* pNMHDR, LRESULT* pResult)
+{
+    if (pResult)
+        *pResult = 0;
+    UpdateData(TRUE);
+    const int row = reinterpret_cast<NM_GRIDVIEW*>(pNMHDR)->iRow;
+    if (m_bNoData || row <= 0)
+        return;
+    CWaitCursor wait;
+    getgk(row);
+    m_nCurRow = row;
+    FillData(m_pCurCase);
+    FillStoreyGrid();
+}
+

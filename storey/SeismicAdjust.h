@@ -8,12 +8,13 @@
 #include <vector>
 
 #include <vyr/stdafx.h>
+#include <vyr/dialog.h>
+#include <vyr/model/grid/gridctrl.h>
 
 class CBasicLCList;
 class CBasicLoadCase;
 class CFloor;
 class CGlobalData;
-class CGridCtrl;
 class CLoadSeismList;
 class CWnd;
 
@@ -53,3 +54,35 @@ using StoreyFactors = float (CFloor::*)[12];
 void CopyFactorsToLinked(CGlobalData* data, std::initializer_list<StoreyFactors> factors);
 
 } // namespace storey
+
+// The frame of the two adjustment dialogs: the model, the case grid and the current case, the
+// choice of a case in the grid, and closing that keeps what the boxes show.
+class CDlgSeismicAdjust : public CDialog
+{
+public:
+    CDlgSeismicAdjust(UINT templateId, CGlobalData* pData, CWnd* pParent, bool noData)
+        : CDialog(templateId, pParent), m_pGlobalData(pData), m_bNoData(noData)
+    {
+    }
+
+    CGlobalData* m_pGlobalData;
+    CGridCtrl m_GridCase;
+    CBasicLoadCase* m_pCurCase = nullptr;
+    std::vector<int> m_arrSeismNo; // the horizontal seismic cases' numbers; row r is entry r-1
+    bool m_bNoData;                // no horizontal seismic case to adjust
+    int m_nCurRow = 1;             // case grid row of the current case
+
+protected:
+    void OnCancel() override;
+    // The case of a case grid row made current.
+    void getgk(int row);
+    // Fills the case grid; without a horizontal seismic case says so and answers false.
+    bool FillCaseGrid();
+    // The current case's storeys computed and shown.
+    virtual void FillData(CBasicLoadCase* lc) = 0;
+    virtual void FillStoreyGrid() = 0;
+    // The case of the grid row the notification names becomes current and is shown; nothing
+    // for the head row or without cases.
+    void ChooseCase(NMHDR* pNMHDR, LRESULT* pResult);
+};
+
