@@ -13,6 +13,7 @@
 #include <vector>
 
 #include <vyr/stdafx.h>
+#include <vyr/model/output/coutput.h>
 
 namespace outtest {
 
@@ -167,6 +168,30 @@ inline RtfReading ReadRtf(const std::string& path)
     }
     if (!Trim(cur).empty()) r.lines.push_back(DecodeEntities(Trim(cur)));
     return r;
+}
+
+// Writes a chapter into a new RTF file at path through write(out), closes it and reads it
+// back with unrtf.
+template <class Write>
+RtfReading WriteAndReadRtf(const std::string& path, Write write)
+{
+    {
+        COutput out;
+        if (!out.InitDevice(DEVICE_RTF, CString(path.c_str()), 1))
+            return RtfReading{};
+        write(out);
+        out.Close();
+    }
+    return ReadRtf(path);
+}
+
+// Whether a line of the reading holds the text.
+inline bool HasLine(const RtfReading& rtf, const std::string& text)
+{
+    for (const std::string& l : rtf.lines)
+        if (l.find(text) != std::string::npos)
+            return true;
+    return false;
 }
 
 } // namespace outtest

@@ -52,16 +52,10 @@ protected:
     }
     outtest::RtfReading Chapter(int flag)
     {
-        const std::string path = m_dir.File("frequent" + std::to_string(flag) + ".rtf");
-        {
-            COutput out;
-            EXPECT_TRUE(out.InitDevice(DEVICE_RTF, CString(path.c_str()), 1));
-            CDlgOutputFrequent dlg(nullptr);
-            dlg.m_pGlobalData = &m_model.Data();
-            dlg.Output(out, flag);
-            out.Close();
-        }
-        return outtest::ReadRtf(path);
+        CDlgOutputFrequent dlg(nullptr);
+        dlg.m_pGlobalData = &m_model.Data();
+        return outtest::WriteAndReadRtf(m_dir.File("frequent" + std::to_string(flag) + ".rtf"),
+                                        [&](COutput& out) { dlg.Output(out, flag); });
     }
     // The table rows after the head row.
     static std::vector<std::vector<std::string>> ModeRows(const outtest::RtfReading& rtf)
@@ -78,13 +72,7 @@ protected:
         }
         return rows;
     }
-    static bool HasLine(const outtest::RtfReading& rtf, const std::string& part)
-    {
-        for (const std::string& l : rtf.lines)
-            if (l.find(part) != std::string::npos)
-                return true;
-        return false;
-    }
+    static bool HasLine(const outtest::RtfReading& rtf, const std::string& part) { return outtest::HasLine(rtf, part); }
 
     vyrtest::CStoreyModel m_model;
     outtest::TempDir m_dir;

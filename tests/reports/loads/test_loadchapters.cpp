@@ -459,20 +459,11 @@ TEST_F(LoadChapterTest, SampleModelLoadChaptersReadBackFromRtf)
         dlg.*box = 1;
     outtest::TempDir dir;
     const std::string path = dir.File("loads.rtf");
-    {
-        COutput out;
-        ASSERT_TRUE(out.InitDevice(DEVICE_RTF, CString(path.c_str()), 1));
+    const outtest::RtfReading rtf = outtest::WriteAndReadRtf(path, [&](COutput& out) {
         dlg.OutputUnite(out, nullptr, 0);
-        out.Close();
-    }
-    const outtest::RtfReading rtf = outtest::ReadRtf(path);
+    });
     ASSERT_TRUE(rtf.ok);
-    auto hasLine = [&](const std::string& t) {
-        for (const auto& l : rtf.lines)
-            if (l.find(t) != std::string::npos)
-                return true;
-        return false;
-    };
+    auto hasLine = [&](const std::string& t) { return outtest::HasLine(rtf, t); };
     for (const char* heading : {"恒荷载", "活荷载", "风荷载", "吊车荷载", "温度作用", "水平地震作用", "竖向地震作用",
                                 "节点恒载信息", "节点-Y向风载信息", "杆件-Y向风载信息", "吊车工况1荷载信息表 类型:导算",
                                 "温度1荷载信息表(温度变化25.00度)", "节点竖向地震作用信息"})

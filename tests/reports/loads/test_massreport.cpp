@@ -214,20 +214,11 @@ TEST_F(MassReportTest, SampleModelMassesReadBackFromRtf)
     dlg.m_bNode = 1;
     outtest::TempDir dir;
     const std::string path = dir.File("mass.rtf");
-    {
-        COutput out;
-        ASSERT_TRUE(out.InitDevice(DEVICE_RTF, CString(path.c_str()), 1));
+    const outtest::RtfReading rtf = outtest::WriteAndReadRtf(path, [&](COutput& out) {
         dlg.OutputUnite(out, 0);
-        out.Close();
-    }
-    const outtest::RtfReading rtf = outtest::ReadRtf(path);
+    });
     ASSERT_TRUE(rtf.ok);
-    auto hasLine = [&](const std::string& t) {
-        for (const auto& l : rtf.lines)
-            if (l.find(t) != std::string::npos)
-                return true;
-        return false;
-    };
+    auto hasLine = [&](const std::string& t) { return outtest::HasLine(rtf, t); };
     EXPECT_TRUE(hasLine("示例工程结构质量信息"));
     EXPECT_TRUE(hasLine("楼层质心质量表"));
     EXPECT_TRUE(hasLine("结点质量表"));

@@ -293,16 +293,9 @@ protected:
     }
     outtest::RtfReading Chapter()
     {
-        const std::string path = (m_dir / "modes.rtf").string();
-        {
-            COutput out;
-            EXPECT_TRUE(out.InitDevice(DEVICE_RTF, CString(path.c_str()), 1));
-            CDlgOutputFrequentUni dlg;
-            dlg.m_pGlobalData = &m_data;
-            dlg.Output(out);
-            out.Close();
-        }
-        return outtest::ReadRtf(path);
+        CDlgOutputFrequentUni dlg;
+        dlg.m_pGlobalData = &m_data;
+        return outtest::WriteAndReadRtf((m_dir / "modes.rtf").string(), [&](COutput& out) { dlg.Output(out); });
     }
     static int Count(const outtest::RtfReading& rtf, const std::string& part)
     {

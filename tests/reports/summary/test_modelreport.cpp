@@ -269,20 +269,11 @@ TEST_F(ModelReportTest, ChapterReadsBackFromRtf)
     project.AddMember(5, project.AddNode(1, 0, 0, 0), project.AddNode(2, 0, 0, 300), 1);
     outtest::TempDir dir;
     const std::string path = dir.File("model.rtf");
-    {
-        COutput out;
-        ASSERT_TRUE(out.InitDevice(DEVICE_RTF, CString(path.c_str()), 1));
+    const outtest::RtfReading rtf = outtest::WriteAndReadRtf(path, [&](COutput& out) {
         dlg.OutputUnite(out, nullptr, 0);
-        out.Close();
-    }
-    const outtest::RtfReading rtf = outtest::ReadRtf(path);
+    });
     ASSERT_TRUE(rtf.ok);
-    auto hasLine = [&](const std::string& t) {
-        for (const auto& l : rtf.lines)
-            if (l.find(t) != std::string::npos)
-                return true;
-        return false;
-    };
+    auto hasLine = [&](const std::string& t) { return outtest::HasLine(rtf, t); };
     EXPECT_TRUE(hasLine("样例模型与荷载信息"));
     EXPECT_TRUE(hasLine("节点信息(mm)"));
     EXPECT_TRUE(hasLine("计算简图"));

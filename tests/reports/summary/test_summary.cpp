@@ -424,20 +424,11 @@ TEST_F(SummaryTest, ChapterReadsBackFromRtf)
     AddCrane();
     outtest::TempDir dir;
     const std::string path = dir.File("summary.rtf");
-    {
-        COutput out;
-        ASSERT_TRUE(out.InitDevice(DEVICE_RTF, CString(path.c_str()), 1));
+    const outtest::RtfReading rtf = outtest::WriteAndReadRtf(path, [&](COutput& out) {
         dlg.OutputUnite(out, 0);
-        out.Close();
-    }
-    const outtest::RtfReading rtf = outtest::ReadRtf(path);
+    });
     ASSERT_TRUE(rtf.ok);
-    auto hasLine = [&](const std::string& text) {
-        for (const auto& l : rtf.lines)
-            if (l.find(text) != std::string::npos)
-                return true;
-        return false;
-    };
+    auto hasLine = [&](const std::string& text) { return outtest::HasLine(rtf, text); };
     EXPECT_TRUE(hasLine("样例总体信息"));
     EXPECT_TRUE(hasLine("表1. 结构楼面属性信息"));
     EXPECT_TRUE(hasLine("地震设防烈度：按7度考虑"));
