@@ -9,6 +9,7 @@
 
 #include <vyr/app.h>
 #include <vyr/dialog.h>
+#include <vyr/model/grid/gridctrl.h>
 #include <vyr/resources/dialogs/ReportRes.h>
 #include "model/output/output_test_util.h"
 #include "support/DialogTest.h"
@@ -42,6 +43,21 @@ protected:
 
     CWnd m_frame;
 };
+
+// A grid's rows below its heading, each as its texts; none without a grid.
+inline std::vector<std::vector<std::string>> GridRows(CGridCtrl* g)
+{
+    std::vector<std::vector<std::string>> rows;
+    if (g == nullptr)
+        return rows;
+    for (int r = 1; r < g->GetRowCount(); ++r) {
+        std::vector<std::string> row;
+        for (int c = 0; c < g->GetColumnCount(); ++c)
+            row.push_back(g->GetItemText(r, c).str());
+        rows.push_back(row);
+    }
+    return rows;
+}
 
 // A saved chapter as unrtf reads it, split at its tables: the text before each table (the
 // last heading line of it) and whether the table holds a cell in the colour given

@@ -14,17 +14,7 @@ namespace adjusttest {
 // The rows of a grid below its heading, each as its texts.
 inline std::vector<std::vector<std::string>> GridRows(CDialog* d, int id)
 {
-    std::vector<std::vector<std::string>> rows;
-    auto* g = dynamic_cast<CGridCtrl*>(d->GetDlgItem(id));
-    if (g == nullptr)
-        return rows;
-    for (int r = 1; r < g->GetRowCount(); ++r) {
-        std::vector<std::string> row;
-        for (int c = 0; c < g->GetColumnCount(); ++c)
-            row.push_back(g->GetItemText(r, c).str());
-        rows.push_back(row);
-    }
-    return rows;
+    return storeytest::GridRows(dynamic_cast<CGridCtrl*>(d->GetDlgItem(id)));
 }
 
 // A click on a row of a grid of the open dialog.

@@ -69,15 +69,7 @@ protected:
     // The grid's rows below its heading, each as its texts.
     static std::vector<std::vector<std::string>> Rows(CDialog* d, int id)
     {
-        std::vector<std::vector<std::string>> rows;
-        CGridCtrl* g = Grid(d, id);
-        for (int r = 1; r < g->GetRowCount(); ++r) {
-            std::vector<std::string> row;
-            for (int c = 0; c < g->GetColumnCount(); ++c)
-                row.push_back(g->GetItemText(r, c).str());
-            rows.push_back(row);
-        }
-        return rows;
+        return storeytest::GridRows(Grid(d, id));
     }
     // The colour of one column in every row below the heading.
     static std::vector<COLORREF> Colours(CDialog* d, int id, int column)

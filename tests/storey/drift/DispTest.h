@@ -77,15 +77,7 @@ protected:
     // The rows below the heading row, each as its texts.
     static std::vector<std::vector<std::string>> Rows(CDialog* d, int id = IDC_DISP_RESULTGRID)
     {
-        std::vector<std::vector<std::string>> rows;
-        CGridCtrl* g = Grid(d, id);
-        for (int r = 1; r < g->GetRowCount(); ++r) {
-            std::vector<std::string> row;
-            for (int c = 0; c < g->GetColumnCount(); ++c)
-                row.push_back(g->GetItemText(r, c).str());
-            rows.push_back(row);
-        }
-        return rows;
+        return storeytest::GridRows(Grid(d, id));
     }
     static std::vector<std::string> Heads(CDialog* d)
     {

@@ -97,15 +97,7 @@ protected:
     static CGridCtrl* Grid(CDialog* d) { return dynamic_cast<CGridCtrl*>(d->GetDlgItem(IDC_COMFORT_GRID)); }
     static std::vector<std::vector<std::string>> Rows(CDialog* d)
     {
-        std::vector<std::vector<std::string>> rows;
-        CGridCtrl* g = Grid(d);
-        for (int r = 1; r < g->GetRowCount(); ++r) {
-            std::vector<std::string> row;
-            for (int c = 0; c < g->GetColumnCount(); ++c)
-                row.push_back(g->GetItemText(r, c).str());
-            rows.push_back(row);
-        }
-        return rows;
+        return storeytest::GridRows(Grid(d));
     }
     static float EditValue(CDialog* d, int id)
     {

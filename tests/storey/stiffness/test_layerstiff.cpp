@@ -34,15 +34,7 @@ protected:
     // The grid's rows below its heading, each as its texts.
     static std::vector<std::vector<std::string>> Rows(CDialog* d)
     {
-        std::vector<std::vector<std::string>> rows;
-        CGridCtrl* g = Grid(d);
-        for (int r = 1; r < g->GetRowCount(); ++r) {
-            std::vector<std::string> row;
-            for (int c = 0; c < g->GetColumnCount(); ++c)
-                row.push_back(g->GetItemText(r, c).str());
-            rows.push_back(row);
-        }
-        return rows;
+        return storeytest::GridRows(Grid(d));
     }
     static void ClickTowerRow(int row)
     {
