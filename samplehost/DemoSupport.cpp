@@ -189,3 +189,12 @@ void ScriptExportAndWait(int& count)
     ScriptedUser::WaitUntil([](CDialog* d) { return !static_cast<CDlgDrawResult*>(d)->IsBusy(); });
     ScriptedUser::PressCancel();
 }
+
+std::filesystem::path FreshProject(const std::filesystem::path& out, const char* name)
+{
+    const std::filesystem::path project = out / name;
+    std::error_code ec;
+    std::filesystem::remove_all(project, ec);
+    std::filesystem::create_directories(project);
+    return project;
+}

@@ -60,6 +60,8 @@ bool ReportSaved(const std::string& path, const char* what);
 // Opens a report dialog through its property key on the objects, lets the steps queued
 // before act, saves it as RTF at the path and closes it; true when the file was written.
 bool SaveReportThroughKey(const char* key, UINT idd, void* objects, CGlobalData& data, const std::string& path);
+// An empty project folder of that name below the output folder.
+std::filesystem::path FreshProject(const std::filesystem::path& out, const char* name);
 // The next steps in an open export dialog: its file count read into count, the export run
 // to its end (its message answered) and the dialog closed.
 void ScriptExportAndWait(int& count);

@@ -42,10 +42,8 @@ int RunEnvelopeExportDemo(const std::string& outDir)
     int failures = 0;
     const CDemoUser user(failures);
     const fs::path out = fs::absolute(outDir);
-    const fs::path project = out / "export-full";
+    const fs::path project = FreshProject(out, "export-full");
     std::error_code ec;
-    fs::remove_all(project, ec);
-    fs::create_directories(project);
 
     vyrhost::CHostKit host(900, 700);
     CGlobalData& data = host.GlobalData();

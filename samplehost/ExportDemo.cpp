@@ -78,16 +78,6 @@ void ScriptExportRun(int box, int itemCombo, int itemRow, int scopeKind, int& co
     ScriptExportAndWait(count);
 }
 
-// An empty project folder below the output folder.
-fs::path FreshProject(const fs::path& out, const char* name)
-{
-    const fs::path project = out / name;
-    std::error_code ec;
-    fs::remove_all(project, ec);
-    fs::create_directories(project);
-    return project;
-}
-
 
 // The query as the user sees it: the frames paint their faces over the dialog's drawing,
 // so the six diagrams are put back over them.
