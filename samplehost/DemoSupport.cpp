@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 #include <vyr/model/struct/structure.h>
@@ -197,4 +198,35 @@ std::filesystem::path FreshProject(const std::filesystem::path& out, const char*
     std::filesystem::remove_all(project, ec);
     std::filesystem::create_directories(project);
     return project;
+}
+
+std::array<int, 3> ReadBackDxf(const std::vector<std::filesystem::path>& files, const std::filesystem::path& scratch,
+                               const char* count)
+{
+    {
+        std::ofstream f(scratch);
+        for (const std::filesystem::path& p : files)
+            f << p.string() << "\n";
+    }
+    const std::string read = ExportDemoRun(std::string("/usr/bin/python3 -c 'import sys, ezdxf\n"
+                                                       "n = e = c = 0\n"
+                                                       "for p in open(sys.argv[1], encoding=\"utf-8\").read().splitlines():\n"
+                                                       "    d = ezdxf.readfile(p); n += 1; e += len(d.audit().errors); c += ") +
+                                           count + "\nprint(n, e, c)' '" + scratch.string() + "'");
+    std::error_code ec;
+    std::filesystem::remove(scratch, ec);
+    std::array<int, 3> a{-1, -1, -1};
+    std::sscanf(read.c_str(), "%d %d %d", &a[0], &a[1], &a[2]);
+    return a;
+}
+
+bool RenderDxf(const std::filesystem::path& dxf, const std::filesystem::path& png)
+{
+    std::error_code ec;
+    std::filesystem::remove(png, ec);
+    if (std::filesystem::exists(dxf))
+        ExportDemoRun("/usr/bin/python3 -m ezdxf draw -o '" + png.string() + "' '" + dxf.string() + "'");
+    const bool written = std::filesystem::exists(png);
+    std::printf("%s %s\n", png.filename().string().c_str(), written ? "written" : "not rendered");
+    return written;
 }

@@ -1,6 +1,8 @@
 // What several demos do alike as a user of the library.
 #pragma once
 
+#include <array>
+
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -60,6 +62,14 @@ bool ReportSaved(const std::string& path, const char* what);
 // Opens a report dialog through its property key on the objects, lets the steps queued
 // before act, saves it as RTF at the path and closes it; true when the file was written.
 bool SaveReportThroughKey(const char* key, UINT idd, void* objects, CGlobalData& data, const std::string& path);
+// The DXF files read back by ezdxf in one process: how many it read, their audit errors,
+// and the sum of a Python count per drawing `d` (for example "len(d.modelspace())"). The
+// file list goes through a scratch file beside them; -1s when ezdxf did not answer.
+std::array<int, 3> ReadBackDxf(const std::vector<std::filesystem::path>& files, const std::filesystem::path& scratch,
+                               const char* count);
+// A drawing rendered by ezdxf's drawing command into a PNG file (an older one removed
+// first); says so on the console and answers whether it was written.
+bool RenderDxf(const std::filesystem::path& dxf, const std::filesystem::path& png);
 // An empty project folder of that name below the output folder.
 std::filesystem::path FreshProject(const std::filesystem::path& out, const char* name);
 // The next steps in an open export dialog: its file count read into count, the export run

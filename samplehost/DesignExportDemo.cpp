@@ -46,7 +46,6 @@ int RunDesignExportDemo(const std::string& outDir)
     const CDemoUser user(failures);
     const fs::path out = fs::absolute(outDir);
     const fs::path project = FreshProject(out, "export-design");
-    std::error_code ec;
 
     vyrhost::CHostKit host(900, 700);
     CGlobalData& data = host.GlobalData();
@@ -64,21 +63,7 @@ int RunDesignExportDemo(const std::string& outDir)
 
     std::ofstream list(out / "export-design-files.txt");
     auto report = [&](const char* what, int count, const std::vector<fs::path>& files) {
-        const fs::path names = out / "export-design-files.tmp";
-        {
-            std::ofstream f(names);
-            for (const fs::path& p : files)
-                f << p.string() << "\n";
-        }
-        const std::string read = ExportDemoRun(
-            "/usr/bin/python3 -c 'import sys, ezdxf\n"
-            "n = e = t = 0\n"
-            "for p in open(sys.argv[1], encoding=\"utf-8\").read().splitlines():\n"
-            "    d = ezdxf.readfile(p); n += 1; e += len(d.audit().errors); t += len(d.modelspace().query(\"TEXT\"))\n"
-            "print(n, e, t)' '" + names.string() + "'");
-        fs::remove(names, ec);
-        int n = -1, errors = -1, texts = -1;
-        std::sscanf(read.c_str(), "%d %d %d", &n, &errors, &texts);
+        const auto [n, errors, texts] = ReadBackDxf(files, out / "export-design-files.tmp", "len(d.modelspace().query(\"TEXT\"))");
         list << what << ": GetOutputNum " << count << ", files written " << files.size() << ", read back by ezdxf " << n
              << " with " << errors << " audit errors and " << texts << " texts\n";
         std::printf("export-design: %s, %d counted, %zu written, %d audit errors, %d texts\n", what, count, files.size(),
@@ -116,13 +101,7 @@ int RunDesignExportDemo(const std::string& outDir)
         {storey / "荷载布置" / "恒载.dxf", "loads.png"},
         {storey / "杆件信息" / "编号、截面与调头翻转.dxf", "model-info.png"},
     };
-    for (const auto& [dxf, name] : renders) {
-        const fs::path png = out / name;
-        fs::remove(png, ec);
-        if (fs::exists(dxf))
-            ExportDemoRun("/usr/bin/python3 -m ezdxf draw -o '" + png.string() + "' '" + dxf.string() + "'");
-        std::printf("%s %s\n", name, fs::exists(png) ? "written" : "not rendered");
-        failures += fs::exists(png) ? 0 : 1;
-    }
+    for (const auto& [dxf, name] : renders)
+        failures += RenderDxf(dxf, out / name) ? 0 : 1;
     return failures;
 }

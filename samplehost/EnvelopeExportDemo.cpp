@@ -43,7 +43,6 @@ int RunEnvelopeExportDemo(const std::string& outDir)
     const CDemoUser user(failures);
     const fs::path out = fs::absolute(outDir);
     const fs::path project = FreshProject(out, "export-full");
-    std::error_code ec;
 
     vyrhost::CHostKit host(900, 700);
     CGlobalData& data = host.GlobalData();
@@ -52,27 +51,8 @@ int RunEnvelopeExportDemo(const std::string& outDir)
     data.ProjectPath() = project.string().c_str();
 
     std::ofstream list(out / "export-full.txt");
-    // Every file of a run read back by ezdxf in one process: files, audit errors, entities.
-    auto audit = [&](const std::vector<fs::path>& files) {
-        const fs::path names = out / "export-full-files.tmp";
-        {
-            std::ofstream f(names);
-            for (const fs::path& p : files)
-                f << p.string() << "\n";
-        }
-        const std::string read = ExportDemoRun(
-            "/usr/bin/python3 -c 'import sys, ezdxf\n"
-            "n = e = m = 0\n"
-            "for p in open(sys.argv[1], encoding=\"utf-8\").read().splitlines():\n"
-            "    d = ezdxf.readfile(p); n += 1; e += len(d.audit().errors); m += len(d.modelspace())\n"
-            "print(n, e, m)' '" + names.string() + "'");
-        fs::remove(names, ec);
-        int n = -1, errors = -1, entities = -1;
-        std::sscanf(read.c_str(), "%d %d %d", &n, &errors, &entities);
-        return std::array<int, 3>{n, errors, entities};
-    };
     auto report = [&](const char* what, int count, const std::vector<fs::path>& files) {
-        const std::array<int, 3> a = audit(files);
+        const std::array<int, 3> a = ReadBackDxf(files, out / "export-full-files.tmp", "len(d.modelspace())");
         list << what << ": GetOutputNum " << count << ", files written " << files.size() << ", read back by ezdxf "
              << a[0] << " with " << a[1] << " audit errors and " << a[2] << " entities\n";
         std::printf("export-full: %s, %d counted, %zu written, %d audit errors\n", what, count, files.size(), a[1]);
@@ -111,13 +91,7 @@ int RunEnvelopeExportDemo(const std::string& outDir)
         {"第1层(3600)/杆件内力-基本组合包络/杆件内力-包络-M3.dxf", "envelope.png"},
         {"基础(0)/支座反力/支座反力-1.2D+1.4L.dxf", "reaction.png"},
     };
-    for (const auto& [tail, name] : renders) {
-        const fs::path dxf = find(tail), png = out / name;
-        fs::remove(png, ec);
-        if (!dxf.empty())
-            ExportDemoRun("/usr/bin/python3 -m ezdxf draw -o '" + png.string() + "' '" + dxf.string() + "'");
-        std::printf("%s %s\n", name, fs::exists(png) ? "written" : "not rendered");
-        failures += fs::exists(png) ? 0 : 1;
-    }
+    for (const auto& [tail, name] : renders)
+        failures += RenderDxf(find(tail), out / name) ? 0 : 1;
     return failures;
 }

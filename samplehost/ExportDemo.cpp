@@ -112,7 +112,6 @@ int RunExportDemo(const std::string& outDir)
     const CDemoUser user(failures);
     const fs::path out = fs::absolute(outDir);
     const fs::path project = FreshProject(out, "export");
-    std::error_code ec;
 
     vyrhost::CHostKit host(900, 700);
     CGlobalData& data = host.GlobalData();
@@ -163,13 +162,8 @@ int RunExportDemo(const std::string& outDir)
     // Two drawings rendered by ezdxf's own drawing command.
     const fs::path storey = project / "二维简图-第1层(3600)" / "模型信息图" / "二维模型图.dxf";
     const fs::path whole = project / "三维简图-整体结构" / "模型信息图" / "三维模型图.dxf";
-    for (const auto& [dxf, png] : {std::pair{whole, out / "export-structure.png"}, std::pair{storey, out / "export-storey.png"}}) {
-        fs::remove(png, ec);
-        ExportDemoRun("/usr/bin/python3 -m ezdxf draw -o '" + png.string() + "' '" + dxf.string() + "'");
-        if (!fs::exists(png))
-            std::printf("export: %s not rendered (python3-ezdxf and python3-matplotlib render it)\n",
-                        png.filename().string().c_str());
-    }
+    for (const auto& [dxf, png] : {std::pair{whole, out / "export-structure.png"}, std::pair{storey, out / "export-storey.png"}})
+        RenderDxf(dxf, png);
     return failures;
 }
 
@@ -179,7 +173,6 @@ int RunForceDemo(const std::string& outDir)
     const CDemoUser user(failures);
     const fs::path out = fs::absolute(outDir);
     const fs::path project = FreshProject(out, "force-diagrams");
-    std::error_code ec;
 
     vyrhost::CHostKit host(900, 700);
     CGlobalData& data = host.GlobalData();
@@ -202,11 +195,7 @@ int RunForceDemo(const std::string& outDir)
 
     const CString lc = CDlgDrawResult::FolderName(data.GetSLCList()->Get(1)->GetDescription());
     const fs::path dxf = project / "二维简图-第1层(3600)" / "杆件内力-基本组合工况" / (std::string("杆件内力-") + lc.str() + "-M3.dxf");
-    const fs::path png = out / "force-diagram.png";
-    fs::remove(png, ec);
-    ExportDemoRun("/usr/bin/python3 -m ezdxf draw -o '" + png.string() + "' '" + dxf.string() + "'");
-    if (!fs::exists(png))
-        std::printf("force-diagram.png not rendered (python3-ezdxf and python3-matplotlib render it)\n");
+    RenderDxf(dxf, out / "force-diagram.png");
 
     // The query on the first beam through its key, by combination, then as the envelope.
     CBeamBase* beam = nullptr;
