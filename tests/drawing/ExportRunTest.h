@@ -23,23 +23,18 @@
 #include <vyr/winfile.h>
 
 #include "hostkit/HostKit.h"
-#include "support/DialogTest.h"
+#include "drawing/ExportFolderTest.h"
 
 namespace vyrtest {
 
-class ExportRunTest : public DialogTest
+class ExportRunTest : public ExportFolderTest
 {
 protected:
-    explicit ExportRunTest(const char* folder) : m_folder(folder) {}
+    explicit ExportRunTest(const char* folder) : ExportFolderTest(folder) {}
+    // The host kit with the checked sample model, whose project folder is the test's.
     void SetUp() override
     {
-        DialogTest::SetUp();
-        m_prevApp = VyrGetAppFolder();
-        VyrSetAppFolder((std::string(VYR_SOURCE_DIR) + "/resources").c_str());
-        m_dir = std::filesystem::temp_directory_path() /
-                (m_folder + std::to_string(::getpid()) + "_" + std::to_string(s_counter++));
-        std::filesystem::remove_all(m_dir);
-        std::filesystem::create_directories(m_dir);
+        ExportFolderTest::SetUp();
         m_kit = std::make_unique<vyrhost::CHostKit>();
         BuildSampleModel(Data());
         FillSampleResults(Data());
@@ -48,25 +43,10 @@ protected:
     void TearDown() override
     {
         m_kit.reset();
-        CVyrProduct::SetOwnEdition();
-        VyrSetAppFolder(m_prevApp.c_str());
-        std::filesystem::remove_all(m_dir);
-        DialogTest::TearDown();
+        ExportFolderTest::TearDown();
     }
     CGlobalData& Data() { return m_kit->GlobalData(); }
     CStruct& St() { return *Data().Struct(); }
-    // The files below the folder (the project folder when none is given), relative, sorted.
-    std::vector<std::string> Files(const std::filesystem::path& under = {}) const
-    {
-        const std::filesystem::path root = under.empty() ? m_dir : under;
-        std::vector<std::string> out;
-        if (std::filesystem::exists(root))
-            for (const auto& e : std::filesystem::recursive_directory_iterator(root))
-                if (e.is_regular_file())
-                    out.push_back(std::filesystem::relative(e.path(), root).string());
-        std::sort(out.begin(), out.end());
-        return out;
-    }
 
     // A run of the dialog with only these boxes ticked and `choose` applied; answers the
     // counted and the stepped files.
@@ -92,12 +72,6 @@ protected:
     }
 
     std::unique_ptr<vyrhost::CHostKit> m_kit;
-    std::filesystem::path m_dir;
-
-private:
-    std::string m_folder;
-    std::string m_prevApp;
-    static inline int s_counter = 0;
 };
 
 } // namespace vyrtest

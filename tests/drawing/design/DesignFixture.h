@@ -23,31 +23,18 @@
 #include <vyr/winfile.h>
 
 #include "drawing/DxfReadBack.h"
-#include "support/DialogTest.h"
+#include "drawing/ExportFolderTest.h"
 
 namespace vyrtest {
 
-class DesignFixture : public DialogTest
+class DesignFixture : public vyrtest::ExportFolderTest
 {
 protected:
-    void SetUp() override
-    {
-        DialogTest::SetUp();
-        m_prevApp = VyrGetAppFolder();
-        VyrSetAppFolder((std::string(VYR_SOURCE_DIR) + "/resources").c_str());
-        CVyrProduct::SetOwnEdition();
-        m_dir = std::filesystem::temp_directory_path() /
-                ("vyr_design_" + std::to_string(::getpid()) + "_" + std::to_string(s_counter++));
-        std::filesystem::remove_all(m_dir);
-        std::filesystem::create_directories(m_dir);
-    }
+    DesignFixture() : ExportFolderTest("vyr_design_") {}
     void TearDown() override
     {
         Reset();
-        CVyrProduct::SetOwnEdition();
-        VyrSetAppFolder(m_prevApp.c_str());
-        std::filesystem::remove_all(m_dir);
-        DialogTest::TearDown();
+        ExportFolderTest::TearDown();
     }
     // Empties the scope and forgets the objects of the last case.
     void Reset()
@@ -134,15 +121,12 @@ protected:
     }
 
     CGlobalData m_data;
-    std::filesystem::path m_dir;
-    std::string m_prevApp;
     std::vector<std::unique_ptr<CSectionBase>> m_sections;
     std::vector<std::unique_ptr<CPNode>> m_nodes;
     std::vector<std::unique_ptr<CPlane>> m_planes;
     std::vector<std::unique_ptr<CBeamBase>> m_members;
     OUTPUT_CONTENT m_scope;
     int m_files = 0;
-    static inline int s_counter = 0;
 };
 
 } // namespace vyrtest

@@ -18,7 +18,7 @@
 #include <vyr/winfile.h>
 
 #include "drawing/DxfReadBack.h"
-#include "support/DialogTest.h"
+#include "drawing/ExportFolderTest.h"
 
 namespace fs = std::filesystem;
 using namespace vyrtest;
@@ -26,27 +26,19 @@ using namespace vyrdiagram;
 
 namespace {
 
-class EnvelopeFiles : public DialogTest
+class EnvelopeFiles : public vyrtest::ExportFolderTest
 {
 protected:
+    EnvelopeFiles() : ExportFolderTest("vyr_envelopes_") {}
     void SetUp() override
     {
-        DialogTest::SetUp();
-        m_prevApp = VyrGetAppFolder();
-        VyrSetAppFolder((std::string(VYR_SOURCE_DIR) + "/resources").c_str());
-        CVyrProduct::SetEdition(3, true);
-        m_dir = fs::temp_directory_path() / ("vyr_envelopes_" + std::to_string(::getpid()) + "_" + std::to_string(s_counter++));
-        fs::remove_all(m_dir);
-        fs::create_directories(m_dir);
+        ExportFolderTest::SetUp();
         m_dead.m_fDead = 1.0f;
         m_live.m_fLive = 1.0f;
     }
     void TearDown() override
     {
-        CVyrProduct::SetEdition(3, true);
-        VyrSetAppFolder(m_prevApp.c_str());
-        fs::remove_all(m_dir);
-        DialogTest::TearDown();
+        ExportFolderTest::TearDown();
     }
     CPNode* Node(double x, double y, double z)
     {
@@ -65,15 +57,6 @@ protected:
         v[(size_t)station] = value;
         return v;
     }
-    std::vector<std::string> Files() const
-    {
-        std::vector<std::string> out;
-        for (const auto& e : fs::recursive_directory_iterator(m_dir))
-            if (e.is_regular_file())
-                out.push_back(fs::relative(e.path(), m_dir).string());
-        std::sort(out.begin(), out.end());
-        return out;
-    }
     CString Folder() const { return m_dir.string().c_str(); }
     // The lines of a layer that end (either end) at (x, y) within 1e-6.
     static int EndingAt(const DxfRead& r, const char* layer, double x, double y)
@@ -86,11 +69,8 @@ protected:
     }
 
     CLoadCombination m_dead, m_live;
-    fs::path m_dir;
-    std::string m_prevApp;
     std::vector<std::unique_ptr<CPNode>> m_nodes;
     std::vector<std::unique_ptr<CBeamBase>> m_members;
-    static inline int s_counter = 0;
 };
 
 // ---- internal-force envelopes ----

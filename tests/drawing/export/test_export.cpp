@@ -24,7 +24,7 @@
 #include <vyr/winfile.h>
 
 #include "hostkit/HostKit.h"
-#include "support/DialogTest.h"
+#include "drawing/ExportFolderTest.h"
 #include "support/TestHelpers.h"
 #include "drawing/DxfReadBack.h"
 
@@ -64,17 +64,13 @@ protected:
     }
 };
 
-class ExportTest : public vyrtest::DialogTest
+class ExportTest : public vyrtest::ExportFolderTest
 {
 protected:
+    ExportTest() : ExportFolderTest("vyr_export_") {}
     void SetUp() override
     {
-        DialogTest::SetUp();
-        m_prevApp = VyrGetAppFolder();
-        VyrSetAppFolder((std::string(VYR_SOURCE_DIR) + "/resources").c_str());
-        m_dir = fs::temp_directory_path() / ("vyr_export_" + std::to_string(::getpid()) + "_" + std::to_string(s_counter++));
-        fs::remove_all(m_dir);
-        fs::create_directories(m_dir);
+        ExportFolderTest::SetUp();
         m_kit = std::make_unique<vyrhost::CHostKit>();
         BuildSampleModel(Data());
         Data().ProjectPath() = m_dir.string().c_str();
@@ -82,10 +78,7 @@ protected:
     void TearDown() override
     {
         m_kit.reset();
-        CVyrProduct::SetEdition(3, true);
-        VyrSetAppFolder(m_prevApp.c_str());
-        fs::remove_all(m_dir);
-        DialogTest::TearDown();
+        ExportFolderTest::TearDown();
     }
 
     CGlobalData& Data() { return m_kit->GlobalData(); }
@@ -97,16 +90,6 @@ protected:
     }
     CStruct& St() { return *Data().Struct(); }
 
-    // The files below the project folder, relative and sorted.
-    std::vector<std::string> Files() const
-    {
-        std::vector<std::string> out;
-        for (const auto& e : fs::recursive_directory_iterator(m_dir))
-            if (e.is_regular_file())
-                out.push_back(fs::relative(e.path(), m_dir).string());
-        std::sort(out.begin(), out.end());
-        return out;
-    }
     size_t Entries() const
     {
         size_t n = 0;
@@ -131,9 +114,6 @@ protected:
     }
 
     std::unique_ptr<vyrhost::CHostKit> m_kit;
-    fs::path m_dir;
-    std::string m_prevApp;
-    static inline int s_counter = 0;
 };
 
 TEST_F(ExportTest, BothDialogsOpenWithEveryBoxTickedEveryItemAtAllAndTheScopeChoice)

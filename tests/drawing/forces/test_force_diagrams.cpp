@@ -18,7 +18,7 @@
 #include <vyr/winfile.h>
 
 #include "drawing/DxfReadBack.h"
-#include "support/DialogTest.h"
+#include "drawing/ExportFolderTest.h"
 
 namespace fs = std::filesystem;
 using namespace vyrtest;
@@ -63,26 +63,18 @@ TEST(DiagramRules, ALabelThatReadsAsZeroIsDroppedOthersKeepTwoDecimals)
     EXPECT_DOUBLE_EQ(DiagramScale(600, 0.2), 750.0);
 }
 
-class ForceFiles : public DialogTest
+class ForceFiles : public vyrtest::ExportFolderTest
 {
 protected:
+    ForceFiles() : ExportFolderTest("vyr_forces_") {}
     void SetUp() override
     {
-        DialogTest::SetUp();
-        m_prevApp = VyrGetAppFolder();
-        VyrSetAppFolder((std::string(VYR_SOURCE_DIR) + "/resources").c_str());
-        CVyrProduct::SetEdition(3, true);
-        m_dir = fs::temp_directory_path() / ("vyr_forces_" + std::to_string(::getpid()) + "_" + std::to_string(s_counter++));
-        fs::remove_all(m_dir);
-        fs::create_directories(m_dir);
+        ExportFolderTest::SetUp();
         m_lc.m_fDead = 1.0f;
     }
     void TearDown() override
     {
-        CVyrProduct::SetEdition(3, true);
-        VyrSetAppFolder(m_prevApp.c_str());
-        fs::remove_all(m_dir);
-        DialogTest::TearDown();
+        ExportFolderTest::TearDown();
     }
     CPNode* Node(double x, double y, double z)
     {
@@ -125,11 +117,8 @@ protected:
     }
 
     CLoadCombination m_lc;
-    fs::path m_dir;
-    std::string m_prevApp;
     std::vector<std::unique_ptr<CPNode>> m_nodes;
     std::vector<std::unique_ptr<CBeamBase>> m_members;
-    static inline int s_counter = 0;
 };
 
 // Beam along x of 600: station 5 at x = 3000/11; the largest ordinate is 600/4 = 150, to
