@@ -185,6 +185,32 @@ RtfReading WriteAndReadRtf(const std::string& path, Write write)
     return ReadRtf(path);
 }
 
+// Writes a chapter into a new GBK text file at path through write(out), closes it and gives
+// its lines in UTF-8 (none when the file could not be opened).
+template <class Write>
+std::vector<std::string> WriteAndReadText(const std::string& path, Write write)
+{
+    {
+        COutput out;
+        if (!out.InitDevice(DEVICE_TEXT, CString(path.c_str()), 1)) {
+            ADD_FAILURE() << "cannot write " << path;
+            return {};
+        }
+        write(out);
+        out.Close();
+    }
+    return ReadGbkLines(path);
+}
+
+// The lines as one text, each ended by a line end.
+inline std::string JoinLines(const std::vector<std::string>& lines)
+{
+    std::string text;
+    for (const std::string& line : lines)
+        text += line + "\n";
+    return text;
+}
+
 // Whether a line of the reading holds the text.
 inline bool HasLine(const RtfReading& rtf, const std::string& text)
 {

@@ -21,13 +21,7 @@ using Row = std::vector<std::string>;
 inline std::vector<std::string> Chapter(CDlgResultReport& dlg)
 {
     outtest::TempDir dir;
-    const std::string path = dir.File("chapter.txt");
-    {
-        COutput out;
-        EXPECT_TRUE(out.InitDevice(DEVICE_TEXT, CString(path.c_str()), 1));
-        dlg.Output(&out, 0);
-    }
-    return outtest::ReadGbkLines(path);
+    return outtest::WriteAndReadText(dir.File("chapter.txt"), [&](COutput& out) { dlg.Output(&out, 0); });
 }
 
 // The word rows of the lines, blank lines and rules of "-" left out.

@@ -32,13 +32,7 @@ template <class TDlg>
 std::vector<std::string> Chapter(TDlg& dlg, int flag)
 {
     outtest::TempDir dir;
-    const std::string path = dir.File("chapter.txt");
-    {
-        COutput out;
-        EXPECT_TRUE(out.InitDevice(DEVICE_TEXT, CString(path.c_str()), 1));
-        dlg.OutputUnite(out, flag);
-    }
-    return outtest::ReadGbkLines(path);
+    return outtest::WriteAndReadText(dir.File("chapter.txt"), [&](COutput& out) { dlg.OutputUnite(out, flag); });
 }
 
 // The word rows of the lines, blank lines and rules of "-" left out.

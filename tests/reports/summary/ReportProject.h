@@ -62,14 +62,7 @@ struct CReportProject
 inline std::vector<std::string> ChapterLines(const std::function<void(COutput&)>& write)
 {
     outtest::TempDir dir;
-    const std::string path = dir.File("chapter.txt");
-    {
-        COutput out;
-        EXPECT_TRUE(out.InitDevice(DEVICE_TEXT, CString(path.c_str()), 1));
-        write(out);
-        out.Close();
-    }
-    return outtest::ReadGbkLines(path);
+    return outtest::WriteAndReadText(dir.File("chapter.txt"), [&](COutput& out) { write(out); });
 }
 
 // Index of the first line that starts with the text (after leading blanks and tabs), or -1.

@@ -37,16 +37,7 @@ inline void ClickGridRow(int id, int row, UINT idd)
 template <class TDlg>
 std::string TextChapter(TDlg& dlg, int flag, const outtest::TempDir& tmp)
 {
-    const std::string path = tmp.File("chapter.txt");
-    {
-        COutput out;
-        EXPECT_TRUE(out.InitDevice(DEVICE_TEXT, path.c_str(), 1));
-        dlg.Output(&out, flag);
-    }
-    std::string text;
-    for (const std::string& line : outtest::ReadGbkLines(path))
-        text += line + "\n";
-    return text;
+    return outtest::JoinLines(outtest::WriteAndReadText(tmp.File("chapter.txt"), [&](COutput& out) { dlg.Output(&out, flag); }));
 }
 
 // A line of the reading, leading tabs (spaces once read back) left out.

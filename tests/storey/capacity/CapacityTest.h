@@ -106,16 +106,7 @@ protected:
     template <class TDlg>
     std::string TextChapter(TDlg& dlg, int flag)
     {
-        const std::string path = m_tmp.File("chapter.txt");
-        {
-            COutput out;
-            EXPECT_TRUE(out.InitDevice(DEVICE_TEXT, path.c_str(), 1));
-            dlg.Output(&out, flag);
-        }
-        std::string text;
-        for (const std::string& line : outtest::ReadGbkLines(path))
-            text += line + "\n";
-        return text;
+        return outtest::JoinLines(outtest::WriteAndReadText(m_tmp.File("chapter.txt"), [&](COutput& out) { dlg.Output(&out, flag); }));
     }
     template <class TDlg>
     std::string RtfChapter(TDlg& dlg, int flag, const std::string& name)

@@ -108,16 +108,7 @@ protected:
 
     std::string TextChapter(CDlgComfortCheck& dlg, int flag)
     {
-        const std::string path = m_tmp.File("comfort.txt");
-        {
-            COutput out;
-            EXPECT_TRUE(out.InitDevice(DEVICE_TEXT, path.c_str(), 1));
-            dlg.Output(&out, flag);
-        }
-        std::string text;
-        for (const std::string& line : outtest::ReadGbkLines(path))
-            text += line + "\n";
-        return text;
+        return outtest::JoinLines(outtest::WriteAndReadText(m_tmp.File("comfort.txt"), [&](COutput& out) { dlg.Output(&out, flag); }));
     }
     std::string RtfChapter(CDlgComfortCheck& dlg, int flag, const std::string& name)
     {

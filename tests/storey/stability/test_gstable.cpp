@@ -57,16 +57,7 @@ protected:
 
     std::string TextChapter(CDlgGStableCheck& check, int flag)
     {
-        const std::string path = m_tmp.File("stable.txt");
-        {
-            COutput out;
-            EXPECT_TRUE(out.InitDevice(DEVICE_TEXT, path.c_str(), 1));
-            check.Output(out, flag);
-        }
-        std::string text;
-        for (const std::string& line : outtest::ReadGbkLines(path))
-            text += line + "\n";
-        return text;
+        return outtest::JoinLines(outtest::WriteAndReadText(m_tmp.File("stable.txt"), [&](COutput& out) { check.Output(out, flag); }));
     }
     std::string RtfChapter(CDlgGStableCheck& check, int flag, const std::string& name)
     {

@@ -51,16 +51,7 @@ protected:
     }
     std::string Chapter(CDlgLayerStiffStatOutput& dlg, int flag)
     {
-        const std::string path = m_tmp.File("stiff-chapter.txt");
-        {
-            COutput out;
-            EXPECT_TRUE(out.InitDevice(DEVICE_TEXT, path.c_str(), 1));
-            dlg.Output(&out, flag);
-        }
-        std::string text;
-        for (const std::string& line : outtest::ReadGbkLines(path))
-            text += line + "\n";
-        return text;
+        return outtest::JoinLines(outtest::WriteAndReadText(m_tmp.File("stiff-chapter.txt"), [&](COutput& out) { dlg.Output(&out, flag); }));
     }
 
     outtest::TempDir m_tmp;
