@@ -91,7 +91,13 @@ void CDlgDrawResult::WriteNodeTexts(const CString& file, const CString& template
         CDXFOutput dxf;
         StartDrawing(dxf, templateFile, file);
         FigureOf(dxf, scope);
-        dxf.SetText(scope.GetMaxBeamLength() * 0.025, 0.0);
+        // The texts are sized by the scope's longest member; the foundation holds supports
+        // alone, and a height of 0 would leave its texts unreadable: the structure's longest
+        // member sizes them then.
+        double longest = scope.GetMaxBeamLength();
+        if (longest <= 0.0 && m_pGlobalData && m_pGlobalData->Struct())
+            longest = COutputContentBase::LongestMember(*m_pGlobalData->Struct()->m_pBeamList);
+        dxf.SetText(longest * 0.025, 0.0);
         dxf.SetCurrentLayer("TEXT");
         dxf.SetTextAlign(6, 8);
         texts(dxf);

@@ -27,14 +27,18 @@ COutputContentBase& COutputContentBase::operator=(const COutputContentBase& o)
 
 double COutputContentBase::GetMaxBeamLength()
 {
-    if (CReal(m_dMaxBeamLength) == CReal(0.0)) {
-        CReal longest(0.0);
-        for (POSITION pos = m_BeamList.GetHeadPosition(); pos != nullptr;) {
-            const CReal len(m_BeamList.GetNextT(pos)->GetLength());
-            if (len > longest)
-                longest = len;
-        }
-        m_dMaxBeamLength = longest.toD();
-    }
+    if (CReal(m_dMaxBeamLength) == CReal(0.0))
+        m_dMaxBeamLength = LongestMember(m_BeamList);
     return m_dMaxBeamLength;
+}
+
+double COutputContentBase::LongestMember(const CBeamList& members)
+{
+    CReal longest(0.0);
+    for (POSITION pos = members.GetHeadPosition(); pos != nullptr;) {
+        const CReal len(members.GetNextT(pos)->GetLength());
+        if (len > longest)
+            longest = len;
+    }
+    return longest.toD();
 }

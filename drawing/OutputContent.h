@@ -19,6 +19,8 @@ public:
     // The length of the longest member, computed at the first call that finds the cache at
     // 0 (so a scope without members computes it again every time, and answers 0).
     double GetMaxBeamLength();
+    // The longest member of a list; 0 for an empty one.
+    static double LongestMember(const CBeamList& members);
 
     CPNodeList m_NodeList;
     CBeamList m_BeamList;

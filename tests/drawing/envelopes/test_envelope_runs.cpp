@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -176,6 +177,23 @@ TEST_F(EnvelopeRuns, ReactionEnvelopesNameTheGoverningCombinationAfterItsReactio
     std::tie(expected, stepped) = Run3D({IDC_DRAW_NSF}, [] { ScriptedUser::SelectRow(IDC_DRAW_NSF_ITEM, 5); });
     EXPECT_EQ(expected, 1);
     EXPECT_EQ(Files(), std::vector<std::string>{kWhole + "支座反力/支座反力-包络MyMax.dxf"});
+}
+
+// The foundation holds the supports and no member: its texts are sized by the structure's
+// longest member, the sample's brace across a 600 cm bay and a 360 cm storey
+// (0.025 x sqrt(600^2 + 360^2) = 17.49), not given a height of 0.
+TEST_F(EnvelopeRuns, FoundationTextsTakeTheHeightOfTheStructuresLongestMember)
+{
+    CDlgDrawResult2D dlg(&Data());
+    RunExport(dlg, {IDC_DRAW_NSF0, IDC_DRAW_ND_CLC}, [] { ScriptedUser::SelectRow(IDC_DRAW_SCOPE, 1); });
+    const std::vector<std::string> files = Files();
+    ASSERT_EQ(files.size(), 7u); // one reaction drawing, six displacement envelopes
+    for (const std::string& f : files) {
+        const DxfRead r = ReadDxf(m_dir / f);
+        ASSERT_FALSE(r.texts.empty()) << f;
+        for (const DxfText& t : r.texts)
+            EXPECT_NEAR(t.height, 0.025 * std::sqrt(600.0 * 600.0 + 360.0 * 360.0), 1e-6) << f << ": " << t.text;
+    }
 }
 
 TEST_F(EnvelopeRuns, TwoSupportsAtOneProjectedPointBothGetTheirTextsInAPlan)
